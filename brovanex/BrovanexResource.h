@@ -1,0 +1,2 @@
+// Resource ids of Brovanex.
+#pragma once

@@ -1,0 +1,3 @@
+// Resource ids of Marquill.
+#pragma once
+#define IDR_MAINFRAME 128

@@ -1,0 +1,1 @@
+// Keeps the native core library non-empty before its first portable source.

@@ -1,0 +1,88 @@
+#include "fw/resource_chain.h"
+
+#include <algorithm>
+#include <mutex>
+#include <vector>
+
+namespace {
+
+struct ResourceChain {
+    std::mutex lock;
+    HINSTANCE current = nullptr;   // null: the program's module
+    std::vector<HINSTANCE> libraries;
+};
+
+ResourceChain& chain()
+{
+    static ResourceChain instance;
+    return instance;
+}
+
+// Every module to search, in order: the current resource module, then the libraries.
+std::vector<HINSTANCE> searchOrder()
+{
+    ResourceChain& c = chain();
+    std::lock_guard<std::mutex> guard(c.lock);
+    std::vector<HINSTANCE> order;
+    order.push_back(c.current ? c.current : GetModuleHandleA(nullptr));
+    for (HINSTANCE h : c.libraries)
+        if (std::find(order.begin(), order.end(), h) == order.end())
+            order.push_back(h);
+    return order;
+}
+
+} // namespace
+
+HINSTANCE AfxGetResourceHandle()
+{
+    ResourceChain& c = chain();
+    std::lock_guard<std::mutex> guard(c.lock);
+    return c.current ? c.current : GetModuleHandleA(nullptr);
+}
+
+void AfxSetResourceHandle(HINSTANCE hInstResource)
+{
+    ResourceChain& c = chain();
+    std::lock_guard<std::mutex> guard(c.lock);
+    c.current = hInstResource;
+}
+
+void AfxJoinResourceChain(HINSTANCE hModule)
+{
+    ResourceChain& c = chain();
+    std::lock_guard<std::mutex> guard(c.lock);
+    if (hModule && std::find(c.libraries.begin(), c.libraries.end(), hModule) == c.libraries.end())
+        c.libraries.push_back(hModule);
+}
+
+void AfxLeaveResourceChain(HINSTANCE hModule)
+{
+    ResourceChain& c = chain();
+    std::lock_guard<std::mutex> guard(c.lock);
+    c.libraries.erase(std::remove(c.libraries.begin(), c.libraries.end(), hModule), c.libraries.end());
+}
+
+HINSTANCE AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType)
+{
+    for (HINSTANCE h : searchOrder())
+        if (FindResourceA(h, lpszName, lpszType))
+            return h;
+    return AfxGetResourceHandle();
+}
+
+int AfxLoadString(UINT nID, LPSTR lpszBuf, UINT nMaxBuf)
+{
+    if (!lpszBuf || nMaxBuf == 0)
+        return 0;
+    lpszBuf[0] = '\0';
+    // String tables are stored in blocks of 16; the block's resource name is id/16 + 1.
+    LPCSTR block = MAKEINTRESOURCEA((nID >> 4) + 1);
+    for (HINSTANCE h : searchOrder()) {
+        if (!FindResourceA(h, block, MAKEINTRESOURCEA(6) /* RT_STRING */))
+            continue;
+        int n = LoadStringA(h, nID, lpszBuf, (int)nMaxBuf);
+        if (n > 0)
+            return n;
+    }
+    return 0;
+}

@@ -1,0 +1,2 @@
+// Resource ids of Selvatra.
+#pragma once
