@@ -1,0 +1,3 @@
+# Window-free engine sources (data model, RTF reader): built into Selvatra.dll and natively.
+set(SELVATRA_CORE_SOURCES
+)
