@@ -28,7 +28,8 @@ endmacro()
 
 # mq_add_test(<name> SOURCES <files...> [LIBS <libs...>] [GUI] [TIMEOUT <s>])
 # One test executable is one ctest entry; under Windows ctest runs it through Wine.
-# GUI tests need the display and Wine session that tools/test-session starts.
+# GUI tests need the display and Wine session that tools/test-session starts; they share
+# one screen (focus, stacking, pixels read back), so ctest runs them one at a time.
 function(mq_add_test name)
   cmake_parse_arguments(T "GUI" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
@@ -42,7 +43,7 @@ function(mq_add_test name)
   endif()
   set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT})
   if(T_GUI)
-    set_tests_properties(${name} PROPERTIES LABELS gui)
+    set_tests_properties(${name} PROPERTIES LABELS gui RESOURCE_LOCK display)
   endif()
 endfunction()
 
