@@ -1,0 +1,125 @@
+// The document model of the script editor's text control: the text (one byte per
+// character, Windows code page 1252, paragraphs separated by '\n'), a character format per
+// character, and fields over ranges of the text. It is the source of truth for the edit
+// window and for every file format, and holds no window, so a worker thread may load, save
+// or convert a document on its own.
+#pragma once
+#include "richtext/TxTypes.h"
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct CRichCharFormat {
+    std::string face = "Arial";
+    BYTE charset = 0;     // font character set (RTF \fcharset)
+    BYTE family = 2;      // 0 nil, 1 roman, 2 swiss, 3 modern, 4 script, 5 decor, 6 tech
+    int halfPoints = 24;  // font size in half points
+    COLORREF color = 0;
+    bool hasBack = false; // no background colour: the window's own shows through
+    COLORREF back = 0xFFFFFF;
+    bool bold = false, italic = false, underline = false, strike = false;
+
+    bool operator==(const CRichCharFormat& o) const;
+    bool operator!=(const CRichCharFormat& o) const { return !(*this == o); }
+};
+
+// A field: a protected range of the text with an id, a kind, 32-bit data, a type (4 for a
+// target, i.e. a bookmark) and a type text (the target's name). Ids are handed out in
+// insertion order and never reused within a document.
+struct CRichField {
+    DWORD id = 0;
+    WORD kind = 0;
+    DWORD data = 0;
+    BYTE type = 0;
+    std::string typeText;
+    size_t start = 0;
+    size_t length = 0;
+    size_t end() const { return start + length; }
+    // A position strictly inside the field's text (never true for an empty field).
+    bool Contains(size_t pos) const { return pos > start && pos < end(); }
+};
+
+class CRichDocument {
+public:
+    CRichDocument();
+
+    const std::string& Text() const { return m_text; }
+    size_t Length() const { return m_text.size(); }
+    const CRichCharFormat& FormatAt(size_t pos) const;   // pos < Length()
+    uint16_t FormatIndexAt(size_t pos) const { return m_fmtIndex[pos]; }
+    const CRichCharFormat& FormatByIndex(uint16_t i) const { return m_formats[i]; }
+    uint16_t InternFormat(const CRichCharFormat& f);
+    const std::vector<CRichField>& Fields() const { return m_fields; }   // ordered by start
+    DWORD NextFieldId() const { return m_nextId; }
+
+    // Editing. Fields stay whole: a range that cuts into a field is shrunk so that the
+    // field keeps all of its text; fields wholly inside a non-empty range are removed; an
+    // insertion point inside a field moves to the field's end. Returns the position just
+    // after the inserted text.
+    size_t Replace(size_t lo, size_t hi, const std::string& text, const CRichCharFormat& fmt);
+    void Clear();
+    // Applies a change to the format of every character in [lo, hi).
+    template <class F> void ChangeFormat(size_t lo, size_t hi, F change);
+
+    // Fields. Insert returns the new id, or 0 when pos is inside a field or past the end.
+    DWORD InsertField(size_t pos, WORD kind, const std::string& text, const CRichCharFormat& fmt);
+    const CRichField* FindField(DWORD id) const;
+    CRichField* FindField(DWORD id);
+    // The field whose text holds pos strictly inside, or 0.
+    DWORD FieldAt(size_t pos) const;
+    // The field after id in document order (the first for 0), or 0.
+    DWORD NextField(DWORD id) const;
+    bool SetFieldText(DWORD id, const std::string& text);
+    // keepText: the field goes, its text stays as ordinary text.
+    bool DeleteField(DWORD id, bool keepText);
+    bool SetFieldType(DWORD id, BYTE type, const std::string& typeText);
+    bool SetFieldData(DWORD id, DWORD data);
+    DWORD FindTarget(const std::string& name) const;
+
+    // Lines are the text's hard lines (paragraphs), separated by '\n'.
+    size_t LineOf(size_t pos) const;
+    size_t LineStart(size_t line) const;   // Length() + 1 for a line past the last
+    size_t LastLine() const;
+
+    // Builders used by the format readers: append text and fields in document order.
+    void Append(const std::string& text, const CRichCharFormat& fmt);
+    // Adds a field over [start, start+length) of text already appended. id 0 takes the
+    // next id; a given id must be unused. Fails on overlap or a range outside the text.
+    bool AddField(CRichField field);
+    void SetNextFieldId(DWORD id) { m_nextId = id; }
+
+    // Self-check of the invariants (used by tests and after loading).
+    bool IsConsistent() const;
+    // Drops formats no character uses and renumbers the rest (before saving).
+    void CompactFormats();
+
+    bool operator==(const CRichDocument& o) const;
+
+private:
+    void ShiftFields(size_t from, long delta);
+    size_t FieldIndex(DWORD id) const;
+
+    std::string m_text;
+    std::vector<uint16_t> m_fmtIndex;          // one per character
+    std::vector<CRichCharFormat> m_formats;    // interned formats; [0] the default
+    std::vector<CRichField> m_fields;          // ordered by start, then by insertion
+    DWORD m_nextId = 1;
+};
+
+template <class F>
+void CRichDocument::ChangeFormat(size_t lo, size_t hi, F change)
+{
+    if (hi > m_text.size())
+        hi = m_text.size();
+    uint16_t lastFrom = 0xFFFF, lastTo = 0;
+    for (size_t i = lo; i < hi; ++i) {
+        uint16_t from = m_fmtIndex[i];
+        if (from != lastFrom) {
+            CRichCharFormat f = m_formats[from];
+            change(f);
+            lastFrom = from;
+            lastTo = InternFormat(f);
+        }
+        m_fmtIndex[i] = lastTo;
+    }
+}

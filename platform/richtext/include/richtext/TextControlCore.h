@@ -1,0 +1,82 @@
+// The window-free heart of the text control: a document, the selection, the format that
+// typing uses, undo and redo, and the control's message table. The edit window forwards
+// messages here and draws what it holds; tests drive it without a window. A lock guards
+// every call, so a worker thread may save the document while the window edits it.
+#pragma once
+#include "richtext/RichDocument.h"
+
+#include <deque>
+#include <mutex>
+#include <string>
+
+class CTextControlCore {
+public:
+    CTextControlCore();
+
+    // Handles a message of the control's table; handled says whether it was one.
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, bool& handled);
+
+    // Selection: anchor and caret, both within [0, Length()].
+    long Anchor() const { return m_anchor; }
+    long Caret() const { return m_caret; }
+    long SelMin() const { return m_anchor < m_caret ? m_anchor : m_caret; }
+    long SelMax() const { return m_anchor < m_caret ? m_caret : m_anchor; }
+    // A negative caret selects to the end; (0, -1) selects everything.
+    void SetSel(long anchor, long caret);
+    void MoveCaret(long caret, bool extend);
+
+    // Editing, each one step of undo (typing coalesces into one step per word run).
+    void ReplaceSel(const std::string& text);
+    void TypeChar(char c);
+    void ClearSel();
+    void Backspace();
+    void DeleteForward();
+    bool Undo();
+    bool Redo();
+    bool CanUndo() const { return !m_undo.empty(); }
+    bool CanRedo() const { return !m_redo.empty(); }
+    std::string SelectedText() const;
+
+    // Formatting of the selection, or of what is typed next when nothing is selected.
+    void SetSelColor(bool background, COLORREF color);
+    void ToggleSelStyle(UINT style);
+    const CRichCharFormat& TypingFormat() const { return m_typing; }
+    void SetTypingFont(const std::string& face, int halfPoints);
+
+    // Fields.
+    DWORD InsertField(WORD kind, const std::string& text);
+    bool FieldSetData(DWORD id, DWORD data);
+    bool FieldGetData(DWORD id, DWORD& data) const;
+    bool FieldGetText(DWORD id, std::string& text) const;
+
+    // Whole-document operations. Load keeps the current document when it fails.
+    bool Load(const std::string& bytes, int format, std::string& error);
+    bool Save(int format, std::string& bytes, std::string& error) const;
+    void SetDocument(const CRichDocument& doc);
+
+    const CRichDocument& Document() const { return m_doc; }
+    // Counts every change of the document or selection, for the window's refresh.
+    unsigned Revision() const { return m_revision; }
+    bool Modified() const { return m_modified; }
+    void SetModified(bool modified) { m_modified = modified; }
+    std::recursive_mutex& Lock() const { return m_lock; }
+
+private:
+    struct Snapshot {
+        CRichDocument doc;
+        long anchor, caret;
+    };
+    void PushUndo(bool typing);
+    void Changed();
+    void UpdateTypingFormat();
+    long Clamp(long pos) const;
+
+    mutable std::recursive_mutex m_lock;
+    CRichDocument m_doc;
+    long m_anchor = 0, m_caret = 0;
+    CRichCharFormat m_typing;
+    std::deque<Snapshot> m_undo, m_redo;
+    bool m_lastWasTyping = false;
+    unsigned m_revision = 0;
+    bool m_modified = false;
+};

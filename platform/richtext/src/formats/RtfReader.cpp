@@ -1,0 +1,576 @@
+// RTF in: what our writer writes (text-control fields, bookmarks) and the everyday RTF of
+// word processors (fonts, sizes, colours, highlighting, bold, italic, underline, strike,
+// Unicode characters, field results). Pictures, objects, tables' structure, styles and
+// document information are skipped. The reader keeps its own group stack, so deep nesting
+// costs memory, not stack; input that ends inside a group is refused as cut short.
+#include "richtext/Codepage.h"
+#include "richtext/DocumentFormats.h"
+
+#include <cstring>
+#include <map>
+
+namespace richtext {
+
+namespace {
+
+enum Destination {
+    kText,
+    kSkip,
+    kFontTable,
+    kFontEntry,
+    kColorTable,
+    kBookmarkStart,
+    kBookmarkEnd,
+    kFieldStart,
+    kFieldEnd,
+    kFieldName,
+    kFieldInfo,
+};
+
+struct FontEntry {
+    std::string face;
+    int family = 0;
+    int charset = 0;
+};
+
+struct GroupState {
+    Destination dest = kText;
+    CRichCharFormat fmt;
+    int ucSkip = 1;
+    int ucPending = 0;         // characters still to skip after \u
+    std::string collected;     // text of a collecting destination
+    int fontNumber = -1;       // font table entry being read
+    int fontFamily = 0;
+    int fontCharset = 0;
+};
+
+const size_t kMaxDepth = 10000;
+
+// Destinations whose content is never text of the document.
+const char* const kSkipped[] = {
+    "stylesheet", "info", "pict", "header", "headerl", "headerr", "headerf", "footer",
+    "footerl", "footerr", "footerf", "footnote", "annotation", "atnid", "listtable",
+    "listoverridetable", "rsidtbl", "generator", "xmlnstbl", "fldinst", "object", "shp",
+    "shpinst", "nonshppict", "pntext", "listtext", "pnseclvl", "themedata",
+    "colorschememapping", "latentstyles", "datastore", "ftnsep", "ftnsepc", "aftnsep",
+    "aftnsepc", "template", "txfieldtext", "txfielddatadef", "revtbl", "filetbl", "bkmkend",
+    "xe", "tc", "txe", "rxe", "comment", "title", "subject", "author", "operator",
+    "keywords", "doccomm", "userprops", "mmathPr", "wgrffmtfilter", "pgdsctbl"};
+
+class RtfReader {
+public:
+    RtfReader(const std::string& in) : m_in(in) {}
+
+    bool Read(CRichDocument& out, std::string& error)
+    {
+        if (m_in.compare(0, 5, "{\\rtf") != 0) {
+            error = "the file is not RTF: it does not start with {\\rtf";
+            return false;
+        }
+        m_stack.emplace_back();
+        m_stack.back().dest = kSkip;   // outside the document's group
+        size_t pos = 0;
+        bool closed = false;
+        while (pos < m_in.size() && !closed) {
+            char c = m_in[pos];
+            if (c == '{') {
+                if (m_stack.size() >= kMaxDepth) {
+                    error = "the RTF text nests its groups too deeply";
+                    return false;
+                }
+                GroupState inner = m_stack.back();
+                inner.collected.clear();
+                if (inner.dest == kFontTable)
+                    inner.dest = kFontEntry;
+                m_stack.push_back(inner);
+                if (m_stack.size() == 2)
+                    m_stack.back().dest = kText;
+                m_skipNext = false;
+                ++pos;
+            } else if (c == '}') {
+                EndGroup();
+                ++pos;
+                if (m_stack.size() == 1)
+                    closed = true;
+            } else if (c == '\\') {
+                pos = ControlWord(pos + 1);
+                if (pos == std::string::npos) {
+                    error = "the RTF text is cut short";
+                    return false;
+                }
+            } else if (c == '\r' || c == '\n' || c == '\0') {
+                ++pos;
+            } else {
+                Character(static_cast<unsigned char>(c));
+                ++pos;
+            }
+        }
+        if (!closed) {
+            error = "the RTF text is cut short: its groups are not closed";
+            return false;
+        }
+        Flush();
+        if (m_field.open)
+            CloseField();
+        out = std::move(m_doc);
+        return true;
+    }
+
+private:
+    GroupState& Top() { return m_stack.back(); }
+
+    void Flush()
+    {
+        if (!m_pending.empty()) {
+            m_doc.Append(m_pending, m_pendingFmt);
+            m_pending.clear();
+        }
+    }
+
+    void Emit(unsigned char c)
+    {
+        GroupState& g = Top();
+        if (g.ucPending > 0) {
+            --g.ucPending;
+            return;
+        }
+        switch (g.dest) {
+        case kText:
+            if (m_pending.empty() || !(g.fmt == m_pendingFmt)) {
+                Flush();
+                m_pendingFmt = g.fmt;
+            }
+            m_pending += static_cast<char>(c);
+            break;
+        case kFontEntry:
+        case kFontTable:
+            if (c == ';')
+                StoreFont(g);
+            else
+                g.collected += static_cast<char>(c);
+            break;
+        case kColorTable:
+            if (c == ';') {
+                m_colors.push_back(m_colorSet ? m_color : 0);
+                m_colorAuto.push_back(!m_colorSet);
+                m_color = 0;
+                m_colorSet = false;
+            }
+            break;
+        case kBookmarkStart:
+        case kBookmarkEnd:
+        case kFieldStart:
+        case kFieldName:
+            if (g.collected.size() < 4096)
+                g.collected += static_cast<char>(c);
+            break;
+        default:
+            break;
+        }
+    }
+
+    void Character(unsigned char c) { Emit(c); }
+
+    void StoreFont(GroupState& g)
+    {
+        if (g.fontNumber >= 0) {
+            FontEntry& f = m_fonts[g.fontNumber];
+            size_t b = g.collected.find_first_not_of(' ');
+            f.face = b == std::string::npos ? std::string() : g.collected.substr(b);
+            while (!f.face.empty() && f.face.back() == ' ')
+                f.face.pop_back();
+            f.family = g.fontFamily;
+            f.charset = g.fontCharset;
+        }
+        g.collected.clear();
+        g.fontNumber = -1;
+    }
+
+    void EndGroup()
+    {
+        if (m_stack.size() <= 1)
+            return;
+        GroupState g = std::move(m_stack.back());
+        m_stack.pop_back();
+        switch (g.dest) {
+        case kFontEntry:
+            if (g.fontNumber >= 0)
+                StoreFont(g);
+            break;
+        case kBookmarkStart:
+            Flush();
+            if (!g.collected.empty() && m_doc.FindTarget(g.collected) == 0) {
+                CRichField f;
+                f.kind = TXFIELD_TARGET;
+                f.type = TXFIELDTYPE_TARGET;
+                f.typeText = g.collected;
+                f.start = m_doc.Length();
+                m_doc.AddField(f);
+            }
+            break;
+        case kFieldName:
+            m_info.name = g.collected;
+            break;
+        case kFieldInfo:
+            m_info.present = true;
+            break;
+        case kFieldStart:
+            Flush();
+            if (m_field.open)
+                CloseField();
+            StartField(ParseHex(g.collected));
+            break;
+        case kFieldEnd:
+            Flush();
+            if (m_field.open)
+                CloseField();
+            break;
+        default:
+            break;
+        }
+        m_skipNext = false;
+    }
+
+    static DWORD ParseHex(const std::string& s)
+    {
+        DWORD v = 0;
+        for (char c : s) {
+            int d = (c >= '0' && c <= '9') ? c - '0' : (c >= 'a' && c <= 'f') ? c - 'a' + 10
+                  : (c >= 'A' && c <= 'F') ? c - 'A' + 10 : -1;
+            if (d >= 0)
+                v = (v << 4) | static_cast<DWORD>(d);
+        }
+        return v;
+    }
+
+    // A field starts here; its text takes in the line feeds just read before it: as many
+    // as its info group says, or, without one, the paragraph mark that puts an
+    // instruction on a line of its own.
+    void StartField(DWORD data)
+    {
+        size_t lead = m_info.present ? m_info.lead : 1;
+        size_t start = m_doc.Length();
+        const std::string& text = m_doc.Text();
+        for (; lead > 0 && start > 0 && text[start - 1] == '\n'; --lead) {
+            bool inField = false;
+            for (const CRichField& f : m_doc.Fields())
+                inField = inField || (f.length && start - 1 >= f.start && start - 1 < f.end());
+            if (inField)
+                break;
+            --start;
+        }
+        m_field = OpenField();
+        m_field.open = true;
+        m_field.start = start;
+        m_field.data = data;
+        if (m_info.present) {
+            m_field.kind = m_info.kind;
+            m_field.type = m_info.type;
+            m_field.name = m_info.name;
+        }
+        m_info = FieldInfo();
+    }
+
+    void CloseField()
+    {
+        CRichField f;
+        f.kind = m_field.kind;
+        f.type = m_field.type;
+        f.data = m_field.data;
+        f.typeText = m_field.name;
+        f.start = m_field.start;
+        f.length = m_doc.Length() - m_field.start;
+        m_doc.AddField(f);   // a field that would overlap another is dropped
+        m_field = OpenField();
+    }
+
+    // Reads a control word or symbol after its backslash; npos when the input ends.
+    size_t ControlWord(size_t pos)
+    {
+        if (pos >= m_in.size())
+            return std::string::npos;
+        char c = m_in[pos];
+        if (!IsLetter(c)) {
+            ++pos;
+            switch (c) {
+            case '\'': {
+                if (pos + 2 > m_in.size())
+                    return std::string::npos;
+                int hi = HexDigit(m_in[pos]), lo = HexDigit(m_in[pos + 1]);
+                if (hi >= 0 && lo >= 0)
+                    Emit(static_cast<unsigned char>(hi * 16 + lo));
+                return pos + 2;
+            }
+            case '\\':
+            case '{':
+            case '}':
+                Emit(static_cast<unsigned char>(c));
+                return pos;
+            case '~':
+                Emit(0xA0);
+                return pos;
+            case '_':
+                Emit('-');
+                return pos;
+            case '*':
+                m_skipNext = true;
+                return pos;
+            case '\r':
+            case '\n':
+                Word("par", false, 0);
+                return pos;
+            case '\t':
+                Emit('\t');
+                return pos;
+            default:
+                return pos;   // \- \| \: and unknown symbols
+            }
+        }
+        size_t begin = pos;
+        while (pos < m_in.size() && IsLetter(m_in[pos]) && pos - begin < 32)
+            ++pos;
+        std::string word = m_in.substr(begin, pos - begin);
+        while (pos < m_in.size() && IsLetter(m_in[pos]))
+            ++pos;   // an overlong word is read whole and not recognised
+        bool hasParam = false, negative = false;
+        long long param = 0;
+        if (pos < m_in.size() && m_in[pos] == '-') {
+            negative = true;
+            ++pos;
+        }
+        while (pos < m_in.size() && m_in[pos] >= '0' && m_in[pos] <= '9') {
+            if (param < 100000000000LL)
+                param = param * 10 + (m_in[pos] - '0');
+            hasParam = true;
+            ++pos;
+        }
+        if (negative)
+            param = -param;
+        if (pos < m_in.size() && m_in[pos] == ' ')
+            ++pos;
+        if (word == "bin" && hasParam) {
+            if (param < 0 || static_cast<unsigned long long>(param) > m_in.size() - pos)
+                return std::string::npos;
+            return pos + static_cast<size_t>(param);
+        }
+        Word(word, hasParam, static_cast<long>(param > 2147483647LL ? 2147483647LL
+                                                : param < -2147483647LL ? -2147483647LL : param));
+        return pos;
+    }
+
+    static bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+    static int HexDigit(char c)
+    {
+        return (c >= '0' && c <= '9') ? c - '0' : (c >= 'a' && c <= 'f') ? c - 'a' + 10
+             : (c >= 'A' && c <= 'F') ? c - 'A' + 10 : -1;
+    }
+
+    void Enter(Destination d)
+    {
+        Top().dest = d;
+        Top().collected.clear();
+    }
+
+    void Word(const std::string& w, bool hasParam, long p)
+    {
+        GroupState& g = Top();
+        bool skipUnknown = m_skipNext;
+        m_skipNext = false;
+        if (g.dest == kSkip)
+            return;
+
+        // Destinations.
+        if (w == "fonttbl") return Enter(kFontTable);
+        if (w == "colortbl") {
+            m_colors.clear();
+            m_colorAuto.clear();
+            return Enter(kColorTable);
+        }
+        if (w == "bkmkstart") return Enter(kBookmarkStart);
+        if (w == "txfieldstart") return Enter(kFieldStart);
+        if (w == "txfieldend") return Enter(kFieldEnd);
+        if (w == "mqfieldinfo") {
+            m_info = FieldInfo();
+            return Enter(kFieldInfo);
+        }
+        if (w == "mqfieldname") return Enter(kFieldName);
+        for (const char* s : kSkipped)
+            if (w == s)
+                return Enter(kSkip);
+        if (w == "fldrslt" || w == "field")
+            return;   // a field's result is ordinary text; its instruction is skipped
+
+        // What a field's info group and its start group say.
+        if (g.dest == kFieldInfo) {
+            if (w == "mqfieldkind" && hasParam) m_info.kind = static_cast<WORD>(p);
+            else if (w == "mqfieldtype" && hasParam) m_info.type = static_cast<BYTE>(p);
+            else if (w == "mqfieldlead" && hasParam) m_info.lead = p < 0 ? 0 : p > 16 ? 16 : static_cast<size_t>(p);
+            return;
+        }
+        if (g.dest == kFieldStart) {
+            if (w == "txfieldtype")
+                g.collected.clear();
+            return;
+        }
+
+        // Font table entries.
+        if (g.dest == kFontTable || g.dest == kFontEntry) {
+            if (w == "f" && hasParam) {
+                if (g.dest == kFontTable && g.fontNumber >= 0)
+                    StoreFont(g);
+                g.fontNumber = static_cast<int>(p);
+                g.collected.clear();
+            } else if (w == "fcharset" && hasParam) {
+                g.fontCharset = static_cast<int>(p);
+            } else {
+                static const char* const fam[] = {"fnil", "froman", "fswiss", "fmodern", "fscript", "fdecor", "ftech"};
+                for (int i = 0; i < 7; ++i)
+                    if (w == fam[i])
+                        g.fontFamily = i;
+                if (skipUnknown)
+                    Enter(kSkip);   // \*\panose, \*\falt ...
+            }
+            return;
+        }
+        if (g.dest == kColorTable) {
+            long v = p < 0 ? 0 : p > 255 ? 255 : p;
+            if (w == "red") m_color = (m_color & 0xFFFF00) | v, m_colorSet = true;
+            else if (w == "green") m_color = (m_color & 0xFF00FF) | (v << 8), m_colorSet = true;
+            else if (w == "blue") m_color = (m_color & 0x00FFFF) | (v << 16), m_colorSet = true;
+            return;
+        }
+
+        if (w == "deff" && hasParam) {
+            m_defaultFont = static_cast<int>(p);
+            return;
+        }
+        if (w == "uc" && hasParam) {
+            g.ucSkip = p < 0 ? 0 : p > 8 ? 8 : static_cast<int>(p);
+            return;
+        }
+        if (w == "u" && hasParam) {
+            long u = p < 0 ? p + 65536 : p;
+            Emit(static_cast<unsigned char>(UnicodeToCp1252(static_cast<char32_t>(u))));
+            g.ucPending = g.ucSkip;
+            return;
+        }
+        if (CharacterWord(g, w, hasParam, p))
+            return;
+        if (SpecialCharacter(w))
+            return;
+        if (skipUnknown)
+            Enter(kSkip);
+    }
+
+    bool CharacterWord(GroupState& g, const std::string& w, bool hasParam, long p)
+    {
+        CRichCharFormat& f = g.fmt;
+        bool on = !hasParam || p != 0;
+        if (w == "plain") {
+            f = CRichCharFormat();
+            ApplyFont(f, m_defaultFont);
+        } else if (w == "f" && hasParam) {
+            ApplyFont(f, static_cast<int>(p));
+        } else if (w == "fs" && hasParam) {
+            if (p >= 1 && p <= 3276)
+                f.halfPoints = static_cast<int>(p);
+        } else if (w == "cf" && hasParam) {
+            f.color = ColorAt(p, 0);
+        } else if ((w == "cb" || w == "highlight" || w == "chcbpat") && hasParam) {
+            f.hasBack = p > 0 && p < static_cast<long>(m_colors.size()) && !m_colorAuto[p];
+            f.back = f.hasBack ? m_colors[p] : 0xFFFFFF;
+        } else if (w == "b") {
+            f.bold = on;
+        } else if (w == "i") {
+            f.italic = on;
+        } else if (w == "ul" || w == "uld" || w == "uldb" || w == "ulw" || w == "uldash" ||
+                   w == "ulth" || w == "ulwave") {
+            f.underline = on;
+        } else if (w == "ulnone") {
+            f.underline = false;
+        } else if (w == "strike" || w == "striked") {
+            f.strike = on;
+        } else {
+            return false;
+        }
+        return true;
+    }
+
+    void ApplyFont(CRichCharFormat& f, int n)
+    {
+        auto it = m_fonts.find(n);
+        if (it == m_fonts.end() || it->second.face.empty())
+            return;
+        f.face = it->second.face;
+        f.family = static_cast<BYTE>(it->second.family >= 0 && it->second.family <= 6 ? it->second.family : 0);
+        f.charset = static_cast<BYTE>(it->second.charset);
+    }
+
+    COLORREF ColorAt(long index, COLORREF fallback) const
+    {
+        if (index < 0 || index >= static_cast<long>(m_colors.size()) || m_colorAuto[index])
+            return fallback;
+        return m_colors[index];
+    }
+
+    bool SpecialCharacter(const std::string& w)
+    {
+        struct Special { const char* word; unsigned char c; };
+        static const Special table[] = {
+            {"par", '\n'}, {"line", '\n'}, {"sect", '\n'}, {"page", '\n'}, {"row", '\n'},
+            {"tab", '\t'}, {"cell", '\t'}, {"emdash", 0x97}, {"endash", 0x96},
+            {"bullet", 0x95}, {"lquote", 0x91}, {"rquote", 0x92}, {"ldblquote", 0x93},
+            {"rdblquote", 0x94}, {"emspace", ' '}, {"enspace", ' '}, {"qmspace", ' '}};
+        for (const Special& s : table)
+            if (w == s.word) {
+                GroupState& g = Top();
+                int saved = g.ucPending;
+                g.ucPending = 0;
+                Emit(s.c);
+                g.ucPending = saved;
+                return true;
+            }
+        return false;
+    }
+
+    struct FieldInfo {
+        bool present = false;
+        WORD kind = TXFIELD_INSTRUCTION;
+        BYTE type = 0;
+        size_t lead = 0;
+        std::string name;
+    };
+
+    struct OpenField {
+        bool open = false;
+        size_t start = 0;
+        WORD kind = TXFIELD_INSTRUCTION;
+        BYTE type = 0;
+        DWORD data = 0;
+        std::string name;
+    };
+
+    const std::string& m_in;
+    std::vector<GroupState> m_stack;
+    CRichDocument m_doc;
+    std::string m_pending;
+    CRichCharFormat m_pendingFmt;
+    std::map<int, FontEntry> m_fonts;
+    int m_defaultFont = 0;
+    std::vector<COLORREF> m_colors;
+    std::vector<bool> m_colorAuto;
+    COLORREF m_color = 0;
+    bool m_colorSet = false;
+    bool m_skipNext = false;
+    OpenField m_field;
+    FieldInfo m_info;
+};
+
+} // namespace
+
+bool ReadRtf(const std::string& bytes, CRichDocument& doc, std::string& error)
+{
+    return RtfReader(bytes).Read(doc, error);
+}
+
+} // namespace richtext

@@ -1,0 +1,229 @@
+// RTF out. Each stretch of uniform formatting outside fields is one group, paragraph
+// marks included, so that readers that close a run only at a group's end (the prompter's
+// does) see every change. Fields that are not targets are written in the shape the
+// prompter reads as instruction paragraphs, at the document's own level:
+//   {\*\mqfieldinfo\mqfieldkindK\mqfieldtypeT\mqfieldleadN{\*\mqfieldname name}}
+//   \par (once per leading line feed of the field's text)
+//   {\*\txfieldstart\txfieldtype0 DATA}<format words> text{\*\txfieldend}\plain
+// with DATA the field's 32-bit data in hexadecimal. The info group (skipped by every other
+// reader) gives back what the shape itself does not carry. Targets become bookmark groups
+// {\*\bkmkstart name}{\*\bkmkend name}. Word processors skip the ignorable destinations
+// and keep the text.
+#include "richtext/DocumentFormats.h"
+
+#include <cstdio>
+#include <map>
+#include <tuple>
+
+namespace richtext {
+
+namespace {
+
+const char* const kFamilies[] = {"fnil", "froman", "fswiss", "fmodern", "fscript", "fdecor", "ftech"};
+
+void AppendEscaped(std::string& out, const std::string& text)
+{
+    for (unsigned char c : text) {
+        if (c == '\\' || c == '{' || c == '}') {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else if (c == '\t') {
+            out += "\\tab ";
+        } else if (c == '\n') {
+            out += "\\par\n";
+        } else if (c >= 0x80 || c < 0x20) {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\'%02x", c);
+            out += hex;
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+}
+
+std::string Hex(DWORD v)
+{
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%X", static_cast<unsigned>(v));
+    return buf;
+}
+
+class RtfWriter {
+public:
+    explicit RtfWriter(const CRichDocument& doc) : m_doc(doc) {}
+
+    std::string Write()
+    {
+        CollectTables();
+        m_out.reserve(m_doc.Length() * 2 + 512);
+        m_out += "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1";
+        m_out += "{\\fonttbl";
+        for (size_t i = 0; i < m_fontList.size(); ++i) {
+            const CRichCharFormat& f = m_fontList[i];
+            m_out += "{\\f" + std::to_string(i) + "\\" + kFamilies[f.family <= 6 ? f.family : 0] +
+                     "\\fcharset" + std::to_string(f.charset) + " ";
+            std::string face;
+            for (char c : f.face)
+                if (c != ';')
+                    face += c;
+            AppendEscaped(m_out, face);
+            m_out += ";}";
+        }
+        m_out += "}\n{\\colortbl;";
+        for (COLORREF c : m_colorList)
+            m_out += "\\red" + std::to_string(c & 0xFF) + "\\green" + std::to_string((c >> 8) & 0xFF) +
+                     "\\blue" + std::to_string((c >> 16) & 0xFF) + ";";
+        m_out += "}\n{\\*\\generator Marquill rich text;}\\viewkind4\\pard\\plain\n";
+        WriteBody();
+        m_out += "}\n";
+        return std::move(m_out);
+    }
+
+private:
+    typedef std::tuple<std::string, int, int> FontKey;
+
+    void CollectTables()
+    {
+        m_colorList.push_back(0);   // black first: the colour a prompter shows as its own
+        m_colorIndex[0] = 1;
+        auto addColor = [&](COLORREF c) {
+            if (m_colorIndex.emplace(c, static_cast<int>(m_colorList.size()) + 1).second)
+                m_colorList.push_back(c);
+        };
+        auto addFont = [&](const CRichCharFormat& f) {
+            FontKey k(f.face, f.charset, f.family);
+            if (m_fontIndex.emplace(k, static_cast<int>(m_fontList.size())).second)
+                m_fontList.push_back(f);
+        };
+        addFont(CRichCharFormat());
+        std::vector<bool> seen;
+        for (size_t i = 0; i < m_doc.Length(); ++i) {
+            uint16_t fi = m_doc.FormatIndexAt(i);
+            if (fi >= seen.size())
+                seen.resize(fi + 1, false);
+            if (seen[fi])
+                continue;
+            seen[fi] = true;
+            const CRichCharFormat& f = m_doc.FormatByIndex(fi);
+            addFont(f);
+            addColor(f.color);
+            if (f.hasBack)
+                addColor(f.back);
+        }
+    }
+
+    std::string FormatWords(const CRichCharFormat& f)
+    {
+        std::string s = "\\f" + std::to_string(m_fontIndex[FontKey(f.face, f.charset, f.family)]) +
+                        "\\fs" + std::to_string(f.halfPoints) + "\\cf" +
+                        std::to_string(m_colorIndex[f.color]);
+        if (f.hasBack)
+            s += "\\highlight" + std::to_string(m_colorIndex[f.back]);
+        if (f.bold)
+            s += "\\b";
+        if (f.italic)
+            s += "\\i";
+        if (f.underline)
+            s += "\\ul";
+        if (f.strike)
+            s += "\\strike";
+        return s;
+    }
+
+    // Text of [lo, hi) as format groups.
+    void WriteText(size_t lo, size_t hi)
+    {
+        const std::string& text = m_doc.Text();
+        size_t i = lo;
+        while (i < hi) {
+            size_t j = i;
+            uint16_t fi = m_doc.FormatIndexAt(i);
+            while (j < hi && m_doc.FormatIndexAt(j) == fi)
+                ++j;
+            m_out += "{" + FormatWords(m_doc.FormatByIndex(fi)) + " ";
+            AppendEscaped(m_out, text.substr(i, j - i));
+            m_out += "}";
+            i = j;
+        }
+    }
+
+    // Format words that set every attribute, for text outside a group of its own.
+    std::string InlineWords(const CRichCharFormat& fmt)
+    {
+        return FormatWords(fmt) + (fmt.hasBack ? "" : "\\highlight0") + (fmt.bold ? "" : "\\b0") +
+               (fmt.italic ? "" : "\\i0") + (fmt.underline ? "" : "\\ulnone") +
+               (fmt.strike ? "" : "\\strike0") + " ";
+    }
+
+    void WriteBookmark(const CRichField& f)
+    {
+        for (const char* open : {"{\\*\\bkmkstart ", "{\\*\\bkmkend "}) {
+            m_out += open;
+            AppendEscaped(m_out, f.typeText);
+            m_out += "}";
+        }
+    }
+
+    void WriteField(const CRichField& f)
+    {
+        const std::string& text = m_doc.Text();
+        size_t lead = 0;
+        while (lead < f.length && text[f.start + lead] == '\n')
+            ++lead;
+        m_out += "{\\*\\mqfieldinfo\\mqfieldkind" + std::to_string(f.kind) + "\\mqfieldtype" +
+                 std::to_string(f.type) + "\\mqfieldlead" + std::to_string(lead);
+        if (!f.typeText.empty()) {
+            m_out += "{\\*\\mqfieldname ";
+            AppendEscaped(m_out, f.typeText);
+            m_out += "}";
+        }
+        m_out += "}";
+        for (size_t i = 0; i < lead; ++i)
+            m_out += InlineWords(m_doc.FormatAt(f.start + i)) + "\\par\n";
+        m_out += "{\\*\\txfieldstart\\txfieldtype0 " + Hex(f.data) + "}";
+        // The field's text stays at the document's level: format words inline, no groups.
+        size_t i = f.start + lead;
+        while (i < f.end()) {
+            size_t j = i;
+            uint16_t fi = m_doc.FormatIndexAt(i);
+            while (j < f.end() && m_doc.FormatIndexAt(j) == fi)
+                ++j;
+            m_out += InlineWords(m_doc.FormatByIndex(fi));
+            AppendEscaped(m_out, text.substr(i, j - i));
+            i = j;
+        }
+        m_out += "{\\*\\txfieldend}\\plain\n";
+    }
+
+    void WriteBody()
+    {
+        size_t pos = 0;
+        for (const CRichField& f : m_doc.Fields()) {
+            WriteText(pos, f.start);
+            if (f.type == TXFIELDTYPE_TARGET) {
+                WriteBookmark(f);
+                WriteText(f.start, f.end());   // a target's own text, if any, stays text
+            } else {
+                WriteField(f);
+            }
+            pos = f.end();
+        }
+        WriteText(pos, m_doc.Length());
+    }
+
+    const CRichDocument& m_doc;
+    std::string m_out;
+    std::vector<CRichCharFormat> m_fontList;
+    std::map<FontKey, int> m_fontIndex;
+    std::vector<COLORREF> m_colorList;
+    std::map<COLORREF, int> m_colorIndex;
+};
+
+} // namespace
+
+std::string WriteRtf(const CRichDocument& doc)
+{
+    return RtfWriter(doc).Write();
+}
+
+} // namespace richtext

@@ -1,0 +1,375 @@
+// The document model: text, per-character formats and fields that stay whole.
+#include "richtext/RichDocument.h"
+
+#include <algorithm>
+
+bool CRichCharFormat::operator==(const CRichCharFormat& o) const
+{
+    return face == o.face && charset == o.charset && family == o.family &&
+           halfPoints == o.halfPoints && color == o.color && hasBack == o.hasBack &&
+           (!hasBack || back == o.back) && bold == o.bold && italic == o.italic &&
+           underline == o.underline && strike == o.strike;
+}
+
+namespace {
+
+// Field order: by start; at one start an empty field (a target) comes before the field
+// whose text begins there; then by id, which is insertion order.
+bool FieldBefore(const CRichField& a, const CRichField& b)
+{
+    if (a.start != b.start)
+        return a.start < b.start;
+    bool ae = a.length == 0, be = b.length == 0;
+    if (ae != be)
+        return ae;
+    return a.id < b.id;
+}
+
+// Line ends become '\n'; zero bytes are dropped: the text never holds either.
+std::string NormaliseText(const std::string& in)
+{
+    std::string out;
+    out.reserve(in.size());
+    for (size_t i = 0; i < in.size(); ++i) {
+        char c = in[i];
+        if (c == '\r') {
+            out += '\n';
+            if (i + 1 < in.size() && in[i + 1] == '\n')
+                ++i;
+        } else if (c != '\0') {
+            out += c;
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+CRichDocument::CRichDocument()
+{
+    m_formats.emplace_back();
+}
+
+const CRichCharFormat& CRichDocument::FormatAt(size_t pos) const
+{
+    return m_formats[m_fmtIndex[pos]];
+}
+
+uint16_t CRichDocument::InternFormat(const CRichCharFormat& f)
+{
+    for (size_t i = m_formats.size(); i-- > 0;)
+        if (m_formats[i] == f)
+            return static_cast<uint16_t>(i);
+    if (m_formats.size() >= 0xFFFF)
+        CompactFormats();
+    if (m_formats.size() >= 0xFFFF)
+        return 0;   // cannot happen with fewer than 65535 distinct formats in use
+    m_formats.push_back(f);
+    return static_cast<uint16_t>(m_formats.size() - 1);
+}
+
+void CRichDocument::CompactFormats()
+{
+    std::vector<int> map(m_formats.size(), -1);
+    std::vector<CRichCharFormat> kept;
+    kept.push_back(m_formats[0]);
+    map[0] = 0;
+    for (uint16_t& idx : m_fmtIndex) {
+        if (map[idx] < 0) {
+            map[idx] = static_cast<int>(kept.size());
+            kept.push_back(m_formats[idx]);
+        }
+        idx = static_cast<uint16_t>(map[idx]);
+    }
+    m_formats.swap(kept);
+}
+
+void CRichDocument::ShiftFields(size_t from, long delta)
+{
+    for (CRichField& f : m_fields)
+        if (f.start >= from)
+            f.start = static_cast<size_t>(static_cast<long>(f.start) + delta);
+}
+
+size_t CRichDocument::Replace(size_t lo, size_t hi, const std::string& rawText,
+                              const CRichCharFormat& fmt)
+{
+    const std::string text = NormaliseText(rawText);
+    if (lo > hi)
+        std::swap(lo, hi);
+    lo = std::min(lo, m_text.size());
+    hi = std::min(hi, m_text.size());
+    // Shrink the range so that it cuts into no field.
+    for (const CRichField& f : m_fields) {
+        if (f.Contains(lo))
+            lo = f.end();
+        if (f.Contains(hi))
+            hi = f.start;
+    }
+    if (lo > hi)
+        hi = lo;   // the range lay inside one field: insert after it
+    if (lo < hi) {
+        // Fields wholly covered go with their text; targets on the range's ends stay.
+        m_fields.erase(std::remove_if(m_fields.begin(), m_fields.end(),
+                                      [&](const CRichField& f) {
+                                          if (f.length == 0)
+                                              return f.start > lo && f.start < hi;
+                                          return f.start >= lo && f.end() <= hi;
+                                      }),
+                       m_fields.end());
+        m_text.erase(lo, hi - lo);
+        m_fmtIndex.erase(m_fmtIndex.begin() + lo, m_fmtIndex.begin() + hi);
+        for (CRichField& f : m_fields)
+            if (f.start >= hi)
+                f.start -= hi - lo;
+            else if (f.start > lo)
+                f.start = lo;   // an empty field at hi
+    }
+    if (!text.empty()) {
+        uint16_t fi = InternFormat(fmt);
+        m_text.insert(lo, text);
+        m_fmtIndex.insert(m_fmtIndex.begin() + lo, text.size(), fi);
+        for (CRichField& f : m_fields)
+            if (f.start > lo || (f.start == lo && f.length > 0))
+                f.start += text.size();
+    }
+    std::stable_sort(m_fields.begin(), m_fields.end(), FieldBefore);
+    return lo + text.size();
+}
+
+void CRichDocument::Clear()
+{
+    m_text.clear();
+    m_fmtIndex.clear();
+    m_fields.clear();
+}
+
+DWORD CRichDocument::InsertField(size_t pos, WORD kind, const std::string& rawText,
+                                 const CRichCharFormat& fmt)
+{
+    if (pos > m_text.size() || FieldAt(pos) != 0 || m_nextId == 0)
+        return 0;
+    const std::string text = NormaliseText(rawText);
+    uint16_t fi = InternFormat(fmt);
+    m_text.insert(pos, text);
+    m_fmtIndex.insert(m_fmtIndex.begin() + pos, text.size(), fi);
+    for (CRichField& f : m_fields)
+        if (f.start > pos || (f.start == pos && f.length > 0))
+            f.start += text.size();
+    CRichField nf;
+    nf.id = m_nextId++;
+    nf.kind = kind;
+    nf.start = pos;
+    nf.length = text.size();
+    m_fields.push_back(nf);
+    std::stable_sort(m_fields.begin(), m_fields.end(), FieldBefore);
+    return nf.id;
+}
+
+size_t CRichDocument::FieldIndex(DWORD id) const
+{
+    for (size_t i = 0; i < m_fields.size(); ++i)
+        if (m_fields[i].id == id)
+            return i;
+    return m_fields.size();
+}
+
+const CRichField* CRichDocument::FindField(DWORD id) const
+{
+    size_t i = FieldIndex(id);
+    return i < m_fields.size() ? &m_fields[i] : nullptr;
+}
+
+CRichField* CRichDocument::FindField(DWORD id)
+{
+    size_t i = FieldIndex(id);
+    return i < m_fields.size() ? &m_fields[i] : nullptr;
+}
+
+DWORD CRichDocument::FieldAt(size_t pos) const
+{
+    for (const CRichField& f : m_fields)
+        if (f.Contains(pos))
+            return f.id;
+    return 0;
+}
+
+DWORD CRichDocument::NextField(DWORD id) const
+{
+    if (id == 0)
+        return m_fields.empty() ? 0 : m_fields.front().id;
+    size_t i = FieldIndex(id);
+    if (i + 1 >= m_fields.size())
+        return 0;
+    return m_fields[i + 1].id;
+}
+
+bool CRichDocument::SetFieldText(DWORD id, const std::string& rawText)
+{
+    size_t i = FieldIndex(id);
+    if (i >= m_fields.size())
+        return false;
+    const std::string text = NormaliseText(rawText);
+    CRichField& f = m_fields[i];
+    size_t start = f.start, oldEnd = f.end();
+    uint16_t fi = f.length ? m_fmtIndex[start] : (start ? m_fmtIndex[start - 1] : 0);
+    m_text.replace(start, f.length, text);
+    m_fmtIndex.erase(m_fmtIndex.begin() + start, m_fmtIndex.begin() + oldEnd);
+    m_fmtIndex.insert(m_fmtIndex.begin() + start, text.size(), fi);
+    long delta = static_cast<long>(text.size()) - static_cast<long>(f.length);
+    f.length = text.size();
+    for (size_t k = 0; k < m_fields.size(); ++k)
+        if (k != i && (m_fields[k].start > start ||
+                       (m_fields[k].start == start && m_fields[k].length > 0)))
+            m_fields[k].start = static_cast<size_t>(static_cast<long>(m_fields[k].start) + delta);
+    std::stable_sort(m_fields.begin(), m_fields.end(), FieldBefore);
+    return true;
+}
+
+bool CRichDocument::DeleteField(DWORD id, bool keepText)
+{
+    size_t i = FieldIndex(id);
+    if (i >= m_fields.size())
+        return false;
+    CRichField f = m_fields[i];
+    m_fields.erase(m_fields.begin() + i);
+    if (!keepText && f.length) {
+        m_text.erase(f.start, f.length);
+        m_fmtIndex.erase(m_fmtIndex.begin() + f.start, m_fmtIndex.begin() + f.end());
+        for (CRichField& g : m_fields)
+            if (g.start >= f.end())
+                g.start -= f.length;
+    }
+    std::stable_sort(m_fields.begin(), m_fields.end(), FieldBefore);
+    return true;
+}
+
+bool CRichDocument::SetFieldType(DWORD id, BYTE type, const std::string& typeText)
+{
+    CRichField* f = FindField(id);
+    if (!f)
+        return false;
+    f->type = type;
+    f->typeText = typeText;
+    return true;
+}
+
+bool CRichDocument::SetFieldData(DWORD id, DWORD data)
+{
+    CRichField* f = FindField(id);
+    if (!f)
+        return false;
+    f->data = data;
+    return true;
+}
+
+DWORD CRichDocument::FindTarget(const std::string& name) const
+{
+    for (const CRichField& f : m_fields)
+        if (f.type == TXFIELDTYPE_TARGET && f.typeText == name)
+            return f.id;
+    return 0;
+}
+
+size_t CRichDocument::LineOf(size_t pos) const
+{
+    pos = std::min(pos, m_text.size());
+    return static_cast<size_t>(std::count(m_text.begin(), m_text.begin() + pos, '\n'));
+}
+
+size_t CRichDocument::LineStart(size_t line) const
+{
+    size_t pos = 0;
+    for (size_t l = 0; l < line; ++l) {
+        size_t nl = m_text.find('\n', pos);
+        if (nl == std::string::npos)
+            return m_text.size() + 1;
+        pos = nl + 1;
+    }
+    return pos;
+}
+
+size_t CRichDocument::LastLine() const
+{
+    return static_cast<size_t>(std::count(m_text.begin(), m_text.end(), '\n'));
+}
+
+void CRichDocument::Append(const std::string& rawText, const CRichCharFormat& fmt)
+{
+    const std::string text = NormaliseText(rawText);
+    if (text.empty())
+        return;
+    uint16_t fi = InternFormat(fmt);
+    m_text += text;
+    m_fmtIndex.insert(m_fmtIndex.end(), text.size(), fi);
+}
+
+bool CRichDocument::AddField(CRichField field)
+{
+    if (field.start > m_text.size() || field.length > m_text.size() - field.start)
+        return false;
+    for (const CRichField& f : m_fields) {
+        if (field.id != 0 && f.id == field.id)
+            return false;
+        bool overlap = field.length && f.length && field.start < f.end() && f.start < field.end();
+        if (overlap || (field.length == 0 && f.Contains(field.start)) ||
+            (f.length == 0 && field.Contains(f.start)))
+            return false;
+    }
+    if (field.id == 0) {
+        if (m_nextId == 0)
+            return false;
+        field.id = m_nextId++;
+    } else if (field.id >= m_nextId) {
+        m_nextId = field.id + 1;
+    }
+    m_fields.push_back(field);
+    std::stable_sort(m_fields.begin(), m_fields.end(), FieldBefore);
+    return true;
+}
+
+bool CRichDocument::IsConsistent() const
+{
+    if (m_fmtIndex.size() != m_text.size() || m_formats.empty())
+        return false;
+    if (m_text.find('\r') != std::string::npos || m_text.find('\0') != std::string::npos)
+        return false;
+    for (uint16_t i : m_fmtIndex)
+        if (i >= m_formats.size())
+            return false;
+    for (size_t i = 0; i < m_fields.size(); ++i) {
+        const CRichField& f = m_fields[i];
+        if (f.id == 0 || f.id >= m_nextId || f.end() > m_text.size())
+            return false;
+        if (i > 0 && !FieldBefore(m_fields[i - 1], f))
+            return false;
+        for (size_t k = 0; k < m_fields.size(); ++k) {
+            const CRichField& g = m_fields[k];
+            if (k == i)
+                continue;
+            if (g.id == f.id)
+                return false;
+            if (f.length && g.length && f.start < g.end() && g.start < f.end())
+                return false;
+            if (g.length == 0 && f.Contains(g.start))
+                return false;
+        }
+    }
+    return true;
+}
+
+bool CRichDocument::operator==(const CRichDocument& o) const
+{
+    if (m_text != o.m_text || m_fields.size() != o.m_fields.size())
+        return false;
+    for (size_t i = 0; i < m_text.size(); ++i)
+        if (FormatAt(i) != o.FormatAt(i))
+            return false;
+    for (size_t i = 0; i < m_fields.size(); ++i) {
+        const CRichField &a = m_fields[i], &b = o.m_fields[i];
+        if (a.id != b.id || a.kind != b.kind || a.data != b.data || a.type != b.type ||
+            a.typeText != b.typeText || a.start != b.start || a.length != b.length)
+            return false;
+    }
+    return true;
+}

@@ -1,0 +1,476 @@
+// The control's message table over the document model.
+#include "richtext/TextControlCore.h"
+#include "richtext/DocumentFormats.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+const size_t kUndoDepth = 200;
+
+TXPAIR* Pair(LPARAM lParam) { return reinterpret_cast<TXPAIR*>(lParam); }
+const char* Text(LPARAM lParam) { return lParam ? reinterpret_cast<const char*>(lParam) : ""; }
+
+bool IsWordChar(char c) { return c != ' ' && c != '\t' && c != '\n'; }
+
+} // namespace
+
+CTextControlCore::CTextControlCore() = default;
+
+long CTextControlCore::Clamp(long pos) const
+{
+    long len = static_cast<long>(m_doc.Length());
+    return pos < 0 ? 0 : pos > len ? len : pos;
+}
+
+void CTextControlCore::Changed()
+{
+    ++m_revision;
+}
+
+void CTextControlCore::UpdateTypingFormat()
+{
+    if (m_doc.Length() == 0)
+        return;   // an empty document keeps what was chosen for it
+    size_t at = m_caret > 0 ? static_cast<size_t>(m_caret - 1) : 0;
+    if (m_doc.Text()[at] == '\n' && static_cast<size_t>(m_caret) < m_doc.Length())
+        at = static_cast<size_t>(m_caret);
+    m_typing = m_doc.FormatAt(at);
+}
+
+void CTextControlCore::SetSel(long anchor, long caret)
+{
+    std::lock_guard<std::recursive_mutex> g(m_lock);
+    long len = static_cast<long>(m_doc.Length());
+    if (caret < 0)
+        caret = len;
+    long oldCaret = m_caret;
+    m_anchor = Clamp(anchor);
+    m_caret = Clamp(caret);
+    if (m_caret != oldCaret)
+        UpdateTypingFormat();
+    m_lastWasTyping = false;
+    Changed();
+}
+
+void CTextControlCore::MoveCaret(long caret, bool extend)
+{
+    SetSel(extend ? m_anchor : caret, caret);
+}
+
+void CTextControlCore::PushUndo(bool typing)
+{
+    if (typing && m_lastWasTyping && !m_undo.empty()) {
+        m_redo.clear();
+        return;   // one step for a run of typing
+    }
+    m_undo.push_back(Snapshot{m_doc, m_anchor, m_caret});
+    if (m_undo.size() > kUndoDepth)
+        m_undo.pop_front();
+    m_redo.clear();
+    m_lastWasTyping = typing;
+}
+
+void CTextControlCore::ReplaceSel(const std::string& text)
+{
+    std::lock_guard<std::recursive_mutex> g(m_lock);
+    PushUndo(false);
+    size_t end = m_doc.Replace(SelMin(), SelMax(), text, m_typing);
+    m_anchor = m_caret = static_cast<long>(end);
+    m_modified = true;
+    Changed();
+}
+
+void CTextControlCore::TypeChar(char c)
+{
+    std::lock_guard<std::recursive_mutex> g(m_lock);
+    // A new undo step starts at each word boundary and whenever the caret moved.
+    bool continuing = m_lastWasTyping && SelMin() == SelMax() && IsWordChar(c);
+    m_lastWasTyping = continuing;
+    PushUndo(true);
+    m_lastWasTyping = true;
+    size_t end = m_doc.Replace(SelMin(), SelMax(), std::string(1, c), m_typing);
+    m_anchor = m_caret = static_cast<long>(end);
+    m_modified = true;
+    Changed();
+}
+
+void CTextControlCore::ClearSel()
+{
+    std::lock_guard<std::recursive_mutex> g(m_lock);
+    if (SelMin() == SelMax())
+        return;
+    ReplaceSel(std::string());
+}
+
+void CTextControlCore::Backspace()
+{
+    std::lock_guard<std::recursive_mutex> g(m_lock);
+    if (SelMin() != SelMax()) {
+        ClearSel();
+        return;
+    }
+    if (m_caret == 0)
+        return;
+    // A field goes whole: backspace right after one removes it.
+    long lo = m_caret - 1;
+    for (const CRichField& f : m_doc.Fields())
+        if (f.length && static_cast<long>(f.end()) == m_caret)
+            lo = static_cast<long>(f.start);
+    if (DWORD id = m_doc.FieldAt(static_cast<size_t>(lo)))
+        lo = static_cast<long>(m_doc.FindField(id)->start);
+    m_anchor = lo;
+    ReplaceSel(std::string());
+}
+
+void CTextControlCore::DeleteForward()
+{
+    std::lock_guard<std::recursive_mutex> g(m_lock);
+    if (SelMin() != SelMax()) {
+        ClearSel();
+        return;
+    }
+    if (static_cast<size_t>(m_caret) >= m_doc.Length())
+        return;
+    long hi = m_caret + 1;
+    for (const CRichField& f : m_doc.Fields())
+        if (f.length && static_cast<long>(f.start) == m_caret)
+            hi = static_cast<long>(f.end());
+    if (DWORD id = m_doc.FieldAt(static_cast<size_t>(hi)))
+        hi = static_cast<long>(m_doc.FindField(id)->end());
+    m_anchor = hi;
+    ReplaceSel(std::string());
+}
+
+bool CTextControlCore::Undo()
+{
+    std::lock_guard<std::recursive_mutex> g(m_lock);
+    if (m_undo.empty())
+        return false;
+    m_redo.push_back(Snapshot{m_doc, m_anchor, m_caret});
+    Snapshot s = std::move(m_undo.back());
+    m_undo.pop_back();
+    m_doc = std::move(s.doc);
+    m_anchor = Clamp(s.anchor);
+    m_caret = Clamp(s.caret);
+    m_lastWasTyping = false;
+    m_modified = true;
+    UpdateTypingFormat();
+    Changed();
+    return true;
+}
+
+bool CTextControlCore::Redo()
+{
+    std::lock_guard<std::recursive_mutex> g(m_lock);
+    if (m_redo.empty())
+        return false;
+    m_undo.push_back(Snapshot{m_doc, m_anchor, m_caret});
+    Snapshot s = std::move(m_redo.back());
+    m_redo.pop_back();
+    m_doc = std::move(s.doc);
+    m_anchor = Clamp(s.anchor);
+    m_caret = Clamp(s.caret);
+    m_lastWasTyping = false;
+    m_modified = true;
+    UpdateTypingFormat();
+    Changed();
+    return true;
+}
+
+std::string CTextControlCore::SelectedText() const
+{
+    std::lock_guard<std::recursive_mutex> g(m_lock);
+    return m_doc.Text().substr(static_cast<size_t>(SelMin()), static_cast<size_t>(SelMax() - SelMin()));
+}
+
+void CTextControlCore::SetSelColor(bool background, COLORREF color)
+{
+    std::lock_guard<std::recursive_mutex> g(m_lock);
+    auto apply = [&](CRichCharFormat& f) {
+        if (background) {
+            f.hasBack = true;
+            f.back = color;
+        } else {
+            f.color = color;
+        }
+    };
+    apply(m_typing);
+    if (SelMin() != SelMax()) {
+        PushUndo(false);
+        m_doc.ChangeFormat(static_cast<size_t>(SelMin()), static_cast<size_t>(SelMax()), apply);
+        m_modified = true;
+    }
+    m_lastWasTyping = false;
+    Changed();
+}
+
+void CTextControlCore::ToggleSelStyle(UINT style)
+{
+    std::lock_guard<std::recursive_mutex> g(m_lock);
+    auto flag = [style](CRichCharFormat& f) -> bool& {
+        return style == TXSTYLE_BOLD ? f.bold : style == TXSTYLE_ITALIC ? f.italic : f.underline;
+    };
+    if (SelMin() == SelMax()) {
+        flag(m_typing) = !flag(m_typing);
+    } else {
+        bool all = true;
+        for (long i = SelMin(); i < SelMax() && all; ++i) {
+            CRichCharFormat f = m_doc.FormatAt(static_cast<size_t>(i));
+            all = flag(f);
+        }
+        PushUndo(false);
+        m_doc.ChangeFormat(static_cast<size_t>(SelMin()), static_cast<size_t>(SelMax()),
+                           [&](CRichCharFormat& f) { flag(f) = !all; });
+        flag(m_typing) = !all;
+        m_modified = true;
+    }
+    m_lastWasTyping = false;
+    Changed();
+}
+
+void CTextControlCore::SetTypingFont(const std::string& face, int halfPoints)
+{
+    std::lock_guard<std::recursive_mutex> g(m_lock);
+    m_typing.face = face;
+    m_typing.halfPoints = halfPoints;
+}
+
+DWORD CTextControlCore::InsertField(WORD kind, const std::string& text)
+{
+    std::lock_guard<std::recursive_mutex> g(m_lock);
+    if (m_doc.FieldAt(static_cast<size_t>(m_caret)) != 0)
+        return 0;
+    CRichDocument before = m_doc;
+    DWORD id = m_doc.InsertField(static_cast<size_t>(m_caret), kind, text, m_typing);
+    if (id == 0)
+        return 0;
+    m_undo.push_back(Snapshot{std::move(before), m_anchor, m_caret});
+    if (m_undo.size() > kUndoDepth)
+        m_undo.pop_front();
+    m_redo.clear();
+    m_lastWasTyping = false;
+    m_anchor = m_caret = static_cast<long>(m_doc.FindField(id)->end());
+    m_modified = true;
+    Changed();
+    return id;
+}
+
+bool CTextControlCore::FieldSetData(DWORD id, DWORD data)
+{
+    std::lock_guard<std::recursive_mutex> g(m_lock);
+    m_modified = true;
+    return m_doc.SetFieldData(id, data);
+}
+
+bool CTextControlCore::FieldGetData(DWORD id, DWORD& data) const
+{
+    std::lock_guard<std::recursive_mutex> g(m_lock);
+    const CRichField* f = m_doc.FindField(id);
+    if (!f)
+        return false;
+    data = f->data;
+    return true;
+}
+
+bool CTextControlCore::FieldGetText(DWORD id, std::string& text) const
+{
+    std::lock_guard<std::recursive_mutex> g(m_lock);
+    const CRichField* f = m_doc.FindField(id);
+    if (!f)
+        return false;
+    text = m_doc.Text().substr(f->start, f->length);
+    return true;
+}
+
+bool CTextControlCore::Load(const std::string& bytes, int format, std::string& error)
+{
+    CRichDocument loaded;
+    if (!richtext::LoadDocument(bytes, format, loaded, error))
+        return false;
+    SetDocument(loaded);
+    return true;
+}
+
+void CTextControlCore::SetDocument(const CRichDocument& doc)
+{
+    std::lock_guard<std::recursive_mutex> g(m_lock);
+    m_doc = doc;
+    m_anchor = m_caret = 0;
+    m_undo.clear();
+    m_redo.clear();
+    m_lastWasTyping = false;
+    m_modified = false;
+    if (m_doc.Length())
+        m_typing = m_doc.FormatAt(0);
+    Changed();
+}
+
+bool CTextControlCore::Save(int format, std::string& bytes, std::string& error) const
+{
+    std::lock_guard<std::recursive_mutex> g(m_lock);
+    return richtext::SaveDocument(m_doc, format, bytes, error);
+}
+
+LRESULT CTextControlCore::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, bool& handled)
+{
+    std::lock_guard<std::recursive_mutex> g(m_lock);
+    handled = true;
+    switch (msg) {
+    case TXM_GETSEL:
+        if (!lParam)
+            return 0;
+        Pair(lParam)->first = m_anchor;
+        Pair(lParam)->second = m_caret;
+        return 1;
+    case TXM_SETSEL:
+        if (!lParam)
+            return 0;
+        SetSel(Pair(lParam)->first, Pair(lParam)->second);
+        return 1;
+    case TXM_GETTEXTLENGTH:
+        return static_cast<LRESULT>(m_doc.Length());
+    case TXM_GETTEXT: {
+        // wParam, when given, is the buffer's size; the text is cut to fit with its zero.
+        if (!lParam)
+            return 0;
+        size_t n = m_doc.Length();
+        if (wParam != 0 && n >= wParam)
+            n = wParam - 1;
+        std::memcpy(reinterpret_cast<char*>(lParam), m_doc.Text().data(), n);
+        reinterpret_cast<char*>(lParam)[n] = '\0';
+        return static_cast<LRESULT>(n);
+    }
+    case TXM_REPLACESEL:
+        ReplaceSel(Text(lParam));
+        return 1;
+    case TXM_GETCARETLINECOL: {
+        if (!lParam)
+            return 0;
+        size_t line = m_doc.LineOf(static_cast<size_t>(m_caret));
+        Pair(lParam)->first = static_cast<LONG>(line);
+        Pair(lParam)->second = static_cast<LONG>(m_caret - static_cast<long>(m_doc.LineStart(line)));
+        return 1;
+    }
+    case TXM_LINEINDEX: {
+        size_t start = m_doc.LineStart(static_cast<size_t>(wParam));
+        return start > m_doc.Length() ? -1 : static_cast<LRESULT>(start);
+    }
+    case TXM_GETLASTLINE:
+        return static_cast<LRESULT>(m_doc.LastLine());
+    case TXM_FIELDATCARET:
+    case TXM_FIELDATINPUTPOS:
+        return static_cast<LRESULT>(m_doc.FieldAt(static_cast<size_t>(m_caret)));
+    case TXM_FIELDINSERT:
+        return static_cast<LRESULT>(InsertField(static_cast<WORD>(wParam), Text(lParam)));
+    case TXM_FIELDGETPOS: {
+        const CRichField* f = m_doc.FindField(static_cast<DWORD>(wParam));
+        if (!f || !lParam)
+            return 0;
+        Pair(lParam)->first = static_cast<LONG>(f->start + 1);
+        Pair(lParam)->second = static_cast<LONG>(f->end());
+        return 1;
+    }
+    case TXM_FIELDGETTEXT: {
+        const CRichField* f = m_doc.FindField(static_cast<DWORD>(wParam));
+        if (!f || !lParam)
+            return 0;
+        std::memcpy(reinterpret_cast<char*>(lParam), m_doc.Text().data() + f->start, f->length);
+        reinterpret_cast<char*>(lParam)[f->length] = '\0';
+        return 1;
+    }
+    case TXM_FIELDSETTEXT: {
+        if (!m_doc.FindField(static_cast<DWORD>(wParam)))
+            return 0;
+        PushUndo(false);
+        m_doc.SetFieldText(static_cast<DWORD>(wParam), Text(lParam));
+        m_anchor = Clamp(m_anchor);
+        m_caret = Clamp(m_caret);
+        m_modified = true;
+        Changed();
+        return 1;
+    }
+    case TXM_FIELDDELETE: {
+        const CRichField* f = m_doc.FindField(static_cast<DWORD>(wParam));
+        if (!f)
+            return 0;
+        PushUndo(false);
+        bool keepText = lParam == 0;
+        long start = static_cast<long>(f->start), length = static_cast<long>(f->length);
+        m_doc.DeleteField(static_cast<DWORD>(wParam), keepText);
+        if (!keepText) {
+            auto adjust = [&](long p) { return p >= start + length ? p - length : p > start ? start : p; };
+            m_anchor = adjust(m_anchor);
+            m_caret = adjust(m_caret);
+        }
+        m_modified = true;
+        m_lastWasTyping = false;
+        Changed();
+        return 1;
+    }
+    case TXM_FIELDNEXT:
+        return static_cast<LRESULT>(m_doc.NextField(static_cast<DWORD>(wParam)));
+    case TXM_GOTOTARGET: {
+        const CRichField* f = m_doc.FindField(static_cast<DWORD>(lParam));
+        if (!f)
+            return 0;
+        SetSel(static_cast<long>(f->start), static_cast<long>(f->start));
+        return 1;
+    }
+    case TXM_FIELDGETTYPE: {
+        const CRichField* f = m_doc.FindField(static_cast<DWORD>(wParam));
+        TXFIELDSETTYPE* t = reinterpret_cast<TXFIELDSETTYPE*>(lParam);
+        if (!f || !t)
+            return 0;
+        t->nType = f->type;
+        if (t->lpszTypeText && t->nTypeTextLen > 0) {
+            size_t n = std::min(f->typeText.size(), static_cast<size_t>(t->nTypeTextLen - 1));
+            std::memcpy(t->lpszTypeText, f->typeText.data(), n);
+            t->lpszTypeText[n] = '\0';
+        }
+        t->nTypeTextLen = static_cast<int>(f->typeText.size() + 1);
+        return 1;
+    }
+    case TXM_FIELDSETTYPE: {
+        const TXFIELDSETTYPE* t = reinterpret_cast<const TXFIELDSETTYPE*>(lParam);
+        if (!t || !m_doc.FindField(static_cast<DWORD>(wParam)))
+            return 0;
+        std::string name;
+        if (t->lpszTypeText) {
+            size_t limit = t->nTypeTextLen > 0 ? static_cast<size_t>(t->nTypeTextLen - 1) : 0;
+            name.assign(t->lpszTypeText, strnlen(t->lpszTypeText, limit));
+        }
+        if (t->nType == TXFIELDTYPE_TARGET && name.empty())
+            return 0;   // a target needs a name
+        m_doc.SetFieldType(static_cast<DWORD>(wParam), t->nType, name);
+        m_modified = true;
+        Changed();
+        return 1;
+    }
+    case TXM_SETSELCOLOR:
+        if (!lParam || (wParam != TXCOLOR_TEXT && wParam != TXCOLOR_BACK))
+            return 0;
+        SetSelColor(wParam == TXCOLOR_BACK,
+                    static_cast<COLORREF>(wParam == TXCOLOR_BACK ? Pair(lParam)->second : Pair(lParam)->first));
+        return 1;
+    case TXM_GETSELCOLORS: {
+        if (!lParam)
+            return 0;
+        CRichCharFormat f = SelMin() != SelMax() ? m_doc.FormatAt(static_cast<size_t>(SelMin())) : m_typing;
+        Pair(lParam)->first = static_cast<LONG>(f.color);
+        Pair(lParam)->second = static_cast<LONG>(f.hasBack ? f.back : 0xFFFFFF);
+        return 1;
+    }
+    case TXM_SETSTYLE:
+        if (wParam != TXSTYLE_BOLD && wParam != TXSTYLE_ITALIC && wParam != TXSTYLE_UNDERLINE)
+            return 0;
+        ToggleSelStyle(static_cast<UINT>(wParam));
+        return 1;
+    case WM_CLEAR:
+        ClearSel();
+        return 0;
+    }
+    handled = false;
+    return 0;
+}

@@ -1,0 +1,196 @@
+// The document model: editing keeps fields whole, ids follow insertion order, data and
+// text survive typing around them.
+#include "ScriptBuilder.h"
+#include "richtext/RichDocument.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+CRichCharFormat Plain() { return CRichCharFormat(); }
+
+TEST(RichDocument, FieldIdsFollowInsertionOrderAndAreNeverReused)
+{
+    CRichDocument d;
+    d.Append("abc def", Plain());
+    DWORD a = d.InsertField(3, TXFIELD_BREAKPART, "X", Plain());
+    DWORD b = d.InsertField(0, TXFIELD_BREAKPART, "Y", Plain());
+    DWORD c = d.InsertField(d.Length(), TXFIELD_BREAKPART, "Z", Plain());
+    EXPECT_EQ(1u, a);
+    EXPECT_EQ(2u, b);
+    EXPECT_EQ(3u, c);
+    ASSERT_TRUE(d.DeleteField(c, false));
+    EXPECT_EQ(4u, d.InsertField(0, TXFIELD_BREAKPART, "W", Plain()));
+    // The walk follows the document's order, not the ids.
+    std::vector<DWORD> walk;
+    for (DWORD id = d.NextField(0); id; id = d.NextField(id))
+        walk.push_back(id);
+    EXPECT_EQ((std::vector<DWORD>{4, 2, 1}), walk);
+    EXPECT_TRUE(d.IsConsistent());
+}
+
+TEST(RichDocument, EditsCuttingIntoAFieldLeaveItWhole)
+{
+    struct Case {
+        const char* what;
+        size_t lo, hi;
+        const char* insert;
+        const char* expectText;
+        bool fieldSurvives;
+    };
+    // Text "one [FIELD] two" with the field over "[FIELD]" (offsets 4..11).
+    const Case cases[] = {
+        {"delete over the field's start", 2, 6, "", "on[FIELD] two", true},
+        {"delete over the field's end", 8, 13, "", "one [FIELD]wo", true},
+        {"delete inside the field", 6, 8, "", "one [FIELD] two", true},
+        {"typing inside goes after the field", 7, 7, "x", "one [FIELD]x two", true},
+        {"delete covering the whole field", 3, 12, "", "onetwo", false},
+        {"replace covering the field exactly", 4, 11, "Z", "one Z two", false},
+        {"insert right before the field", 4, 4, "x", "one x[FIELD] two", true},
+    };
+    for (const Case& k : cases) {
+        CRichDocument d;
+        d.Append("one  two", Plain());
+        DWORD id = d.InsertField(4, TXFIELD_INSTRUCTION, "[FIELD]", Plain());
+        d.SetFieldData(id, 0xCAFE);
+        d.Replace(k.lo, k.hi, k.insert, Plain());
+        EXPECT_EQ(k.expectText, d.Text()) << k.what;
+        const CRichField* f = d.FindField(id);
+        EXPECT_EQ(k.fieldSurvives, f != nullptr) << k.what;
+        if (f) {
+            EXPECT_EQ("[FIELD]", d.Text().substr(f->start, f->length)) << k.what;
+            EXPECT_EQ(0xCAFEu, f->data) << k.what;
+        }
+        EXPECT_TRUE(d.IsConsistent()) << k.what;
+    }
+}
+
+TEST(RichDocument, TargetsStayAtTheirPlaceWhileTextChangesAround)
+{
+    CRichDocument d;
+    d.Append("abcdef", Plain());
+    CRichField t;
+    t.type = TXFIELDTYPE_TARGET;
+    t.typeText = "mark";
+    t.start = 3;
+    ASSERT_TRUE(d.AddField(t));
+    DWORD id = d.FindTarget("mark");
+    d.Replace(3, 3, "XY", Plain());   // typing at the target: the target stays before it
+    EXPECT_EQ(3u, d.FindField(id)->start);
+    d.Replace(0, 2, "", Plain());
+    EXPECT_EQ(1u, d.FindField(id)->start);
+    d.Replace(0, 1, "", Plain());     // a deletion that ends at the target keeps it
+    EXPECT_EQ(0u, d.FindField(id)->start);
+    d.Replace(0, 0, "Q", Plain());    // typing at the target keeps it first
+    EXPECT_EQ(0u, d.FindField(id)->start);
+
+    CRichDocument e;
+    e.Append("abcdef", Plain());
+    ASSERT_TRUE(e.AddField(t));
+    e.Replace(2, 4, "", Plain());     // a deletion over it removes it
+    EXPECT_TRUE(e.Fields().empty());
+    EXPECT_TRUE(e.IsConsistent());
+}
+
+TEST(RichDocument, FieldTextChangesAndDeletionKeepingText)
+{
+    CRichDocument d;
+    d.Append("ab", Plain());
+    DWORD f1 = d.InsertField(1, TXFIELD_INSTRUCTION, "<1>", Plain());
+    DWORD f2 = d.InsertField(d.Length(), TXFIELD_INSTRUCTION, "<2>", Plain());
+    ASSERT_TRUE(d.SetFieldText(f1, "<one>"));
+    EXPECT_EQ("a<one>b<2>", d.Text());
+    EXPECT_EQ(7u, d.FindField(f2)->start);
+    ASSERT_TRUE(d.DeleteField(f1, true));
+    EXPECT_EQ("a<one>b<2>", d.Text());
+    EXPECT_EQ(0u, d.FieldAt(3));
+    ASSERT_TRUE(d.DeleteField(f2, false));
+    EXPECT_EQ("a<one>b", d.Text());
+    EXPECT_FALSE(d.DeleteField(f2, false));
+    EXPECT_FALSE(d.SetFieldText(f2, "x"));
+}
+
+TEST(RichDocument, LineEndsAreNormalisedAndLinesCounted)
+{
+    CRichDocument d;
+    d.Append("a\r\nb\rc\nd", Plain());
+    d.Replace(0, 0, std::string("z\0\r\n", 4), Plain());
+    EXPECT_EQ("z\na\nb\nc\nd", d.Text());
+    EXPECT_EQ(4u, d.LastLine());
+    EXPECT_EQ(2u, d.LineStart(1));
+    EXPECT_EQ(1u, d.LineOf(3));
+    EXPECT_EQ(2u, d.LineOf(4));
+    EXPECT_EQ(d.Length() + 1, d.LineStart(9));
+}
+
+TEST(TextControlCore, FieldDataSurvivesTypingAroundIt)
+{
+    CTextControlCore c;
+    Type(c, "Intro line");
+    DWORD id = InsertInstruction(c, "\n\xABStart\xBB", 2);
+    // Type before the field, after it and into it.
+    Select(c, 0, 0);
+    Type(c, "Before ");
+    Select(c, -1, -1);
+    Select(c, static_cast<long>(c.Document().Length()), static_cast<long>(c.Document().Length()));
+    Type(c, "After");
+    TXPAIR pos = FieldPos(c, id);
+    Select(c, pos.first + 2, pos.first + 2);
+    Type(c, "!");
+    EXPECT_EQ("\n\xABStart\xBB", FieldText(c, id));
+    DWORD data = 0;
+    ASSERT_TRUE(c.FieldGetData(id, data));
+    EXPECT_EQ(2u, data);
+    EXPECT_EQ("Before Intro line\n\n\xABStart\xBB!\nAfter", c.Document().Text());
+    EXPECT_TRUE(c.Document().IsConsistent());
+}
+
+TEST(TextControlCore, BackspaceAndDeleteRemoveAFieldWhole)
+{
+    CTextControlCore c;
+    Type(c, "ab");
+    Select(c, 1, 1);
+    Send(c, TXM_FIELDINSERT, TXFIELD_INSTRUCTION, "<F>");
+    EXPECT_EQ("a<F>b", c.Document().Text());
+    Select(c, 4, 4);
+    c.Backspace();
+    EXPECT_EQ("ab", c.Document().Text());
+    EXPECT_TRUE(c.Document().Fields().empty());
+    Select(c, 1, 1);
+    Send(c, TXM_FIELDINSERT, TXFIELD_INSTRUCTION, "<G>");
+    Select(c, 1, 1);
+    c.DeleteForward();
+    EXPECT_EQ("ab", c.Document().Text());
+    EXPECT_EQ(1, c.Caret());
+}
+
+TEST(TextControlCore, UndoAndRedoRestoreTextFieldsAndSelection)
+{
+    CTextControlCore c;
+    for (char ch : std::string("one two"))
+        c.TypeChar(ch);
+    DWORD id = static_cast<DWORD>(Send(c, TXM_FIELDINSERT, TXFIELD_INSTRUCTION, "[F]"));
+    c.FieldSetData(id, 9);
+    Select(c, 0, 3);
+    Send(c, TXM_SETSTYLE, TXSTYLE_BOLD, LPARAM(0));
+    EXPECT_TRUE(c.Document().FormatAt(0).bold);
+
+    ASSERT_TRUE(c.Undo());   // bold
+    EXPECT_FALSE(c.Document().FormatAt(0).bold);
+    ASSERT_TRUE(c.Undo());   // field
+    EXPECT_EQ("one two", c.Document().Text());
+    ASSERT_TRUE(c.Undo());   // "two" (typing groups by word)
+    EXPECT_EQ("one", c.Document().Text());
+    ASSERT_TRUE(c.Redo());
+    ASSERT_TRUE(c.Redo());
+    EXPECT_EQ("one two[F]", c.Document().Text());
+    DWORD data = 0;
+    ASSERT_TRUE(c.FieldGetData(id, data));
+    EXPECT_EQ(9u, data);
+    while (c.Undo()) {
+    }
+    EXPECT_EQ("", c.Document().Text());
+    EXPECT_FALSE(c.CanUndo());
+}
+
+} // namespace
