@@ -2,3 +2,12 @@
 // files, exceptions, time and geometry.
 #pragma once
 #include "fw/fwdefs.h"
+#include "fw/diagnostics.h"
+#include "fw/object.h"
+#include "fw/string.h"
+#include "fw/geometry.h"
+#include "fw/exceptions.h"
+#include "fw/collections.h"
+#include "fw/archive.h"
+#include "fw/file.h"
+#include "fw/time.h"

@@ -1,1 +1,0 @@
-// Keeps the native core library non-empty before its first portable source.
