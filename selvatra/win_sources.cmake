@@ -18,4 +18,6 @@ list(APPEND SELVATRA_WIN_SOURCES
   EngineMessages.cpp
   CloseCaption.cpp
   CaptionWriter.cpp
+  DispatchDriver.cpp
+  PowerPointCtl.cpp
 )
