@@ -20,4 +20,8 @@ list(APPEND SELVATRA_WIN_SOURCES
   CaptionWriter.cpp
   DispatchDriver.cpp
   PowerPointCtl.cpp
+  ClockTime.cpp
+  ClockGlyphs.cpp
+  ClockWindows.cpp
+  SelvatraClocks.rc
 )
