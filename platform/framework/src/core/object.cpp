@@ -88,8 +88,10 @@ CRuntimeClass* PASCAL CRuntimeClass::Load(CArchive& ar, UINT* pwSchemaNum, const
     WORD wSchema = 0, nLen = 0;
     ar >> wSchema >> nLen;
     char szClassName[kMaxClassName];
-    if (nLen >= kMaxClassName || ar.Read(szClassName, nLen) != nLen)
+    if (nLen >= kMaxClassName)
         return nullptr;
+    if (ar.Read(szClassName, nLen) != nLen)
+        AfxThrowArchiveException(CArchiveException::endOfFile, ar.m_strFileName);
     szClassName[nLen] = '\0';
     if (pwSchemaNum)
         *pwSchemaNum = wSchema;
