@@ -194,3 +194,40 @@ TEST(TextControlCore, UndoAndRedoRestoreTextFieldsAndSelection)
 }
 
 } // namespace
+
+namespace {
+
+TEST(TextControlCore, CopyAndPasteCarryFormattingAndFieldsWithNewIds)
+{
+    CTextControlCore c;
+    Type(c, "one two three");
+    Select(c, 4, 4);
+    DWORD f = static_cast<DWORD>(Send(c, TXM_FIELDINSERT, TXFIELD_INSTRUCTION, "[F]"));
+    c.FieldSetData(f, 8);
+    Select(c, 0, 3);
+    Send(c, TXM_SETSTYLE, TXSTYLE_BOLD, LPARAM(0));
+    // "one [F]two three": copy "one [F]t", which cuts no field.
+    Select(c, 0, 8);
+    CRichDocument clip = c.SelectedDocument();
+    EXPECT_EQ("one [F]t", clip.Text());
+    ASSERT_EQ(1u, clip.Fields().size());
+    // A copy that cuts into a field leaves it out.
+    Select(c, 0, 5);
+    EXPECT_TRUE(c.SelectedDocument().Fields().empty());
+
+    Select(c, 16, 16);
+    c.ReplaceSelWith(clip);
+    EXPECT_EQ("one [F]two threeone [F]t", c.Document().Text());
+    ASSERT_EQ(2u, c.Document().Fields().size());
+    const CRichField& pasted = c.Document().Fields()[1];
+    EXPECT_EQ(f + 1, pasted.id);
+    EXPECT_EQ(8u, pasted.data);
+    EXPECT_EQ(20u, pasted.start);
+    EXPECT_TRUE(c.Document().FormatAt(16).bold);
+    EXPECT_FALSE(c.Document().FormatAt(19).bold);
+    EXPECT_TRUE(c.Document().IsConsistent());
+    ASSERT_TRUE(c.Undo());
+    EXPECT_EQ("one [F]two three", c.Document().Text());
+}
+
+} // namespace

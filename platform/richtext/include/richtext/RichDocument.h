@@ -76,6 +76,13 @@ public:
     bool SetFieldData(DWORD id, DWORD data);
     DWORD FindTarget(const std::string& name) const;
 
+    // A copy of [lo, hi) with the fields that lie wholly inside it (ids kept).
+    CRichDocument Extract(size_t lo, size_t hi) const;
+    // Inserts another document's text, formats and fields at pos (moved to the end of a
+    // field it falls inside); its fields get new ids in their order. Returns the position
+    // after the inserted text.
+    size_t InsertDocument(size_t pos, const CRichDocument& src);
+
     // Lines are the text's hard lines (paragraphs), separated by '\n'.
     size_t LineOf(size_t pos) const;
     size_t LineStart(size_t line) const;   // Length() + 1 for a line past the last

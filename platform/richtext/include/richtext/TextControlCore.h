@@ -27,6 +27,9 @@ public:
 
     // Editing, each one step of undo (typing coalesces into one step per word run).
     void ReplaceSel(const std::string& text);
+    // Replaces the selection with a document (pasting keeps formatting and fields).
+    void ReplaceSelWith(const CRichDocument& doc);
+    CRichDocument SelectedDocument() const;
     void TypeChar(char c);
     void ClearSel();
     void Backspace();
@@ -57,6 +60,8 @@ public:
     const CRichDocument& Document() const { return m_doc; }
     // Counts every change of the document or selection, for the window's refresh.
     unsigned Revision() const { return m_revision; }
+    // Counts changes of the document only (what the window lays out anew).
+    unsigned DocRevision() const { return m_docRevision; }
     bool Modified() const { return m_modified; }
     void SetModified(bool modified) { m_modified = modified; }
     std::recursive_mutex& Lock() const { return m_lock; }
@@ -78,5 +83,6 @@ private:
     std::deque<Snapshot> m_undo, m_redo;
     bool m_lastWasTyping = false;
     unsigned m_revision = 0;
+    unsigned m_docRevision = 0;
     bool m_modified = false;
 };

@@ -373,3 +373,56 @@ bool CRichDocument::operator==(const CRichDocument& o) const
     }
     return true;
 }
+
+CRichDocument CRichDocument::Extract(size_t lo, size_t hi) const
+{
+    CRichDocument out;
+    hi = std::min(hi, m_text.size());
+    lo = std::min(lo, hi);
+    for (size_t i = lo; i < hi;) {
+        size_t j = i;
+        while (j < hi && m_fmtIndex[j] == m_fmtIndex[i])
+            ++j;
+        out.Append(m_text.substr(i, j - i), m_formats[m_fmtIndex[i]]);
+        i = j;
+    }
+    for (const CRichField& f : m_fields)
+        if (f.start >= lo && f.end() <= hi && (f.length || (f.start > lo && f.start < hi))) {
+            CRichField g = f;
+            g.start -= lo;
+            out.AddField(g);
+        }
+    out.m_nextId = m_nextId;
+    return out;
+}
+
+size_t CRichDocument::InsertDocument(size_t pos, const CRichDocument& src)
+{
+    pos = std::min(pos, m_text.size());
+    if (DWORD inside = FieldAt(pos))
+        pos = FindField(inside)->end();
+    const size_t n = src.m_text.size();
+    std::vector<uint16_t> map(src.m_formats.size(), 0xFFFF);
+    std::vector<uint16_t> idx(n);
+    for (size_t i = 0; i < n; ++i) {
+        uint16_t s = src.m_fmtIndex[i];
+        if (map[s] == 0xFFFF)
+            map[s] = InternFormat(src.m_formats[s]);
+        idx[i] = map[s];
+    }
+    m_text.insert(pos, src.m_text);
+    m_fmtIndex.insert(m_fmtIndex.begin() + pos, idx.begin(), idx.end());
+    for (CRichField& f : m_fields)
+        if (f.start > pos || (f.start == pos && f.length > 0))
+            f.start += n;
+    for (const CRichField& f : src.m_fields) {
+        if (m_nextId == 0)
+            break;
+        CRichField g = f;
+        g.id = m_nextId++;
+        g.start += pos;
+        m_fields.push_back(g);
+    }
+    std::stable_sort(m_fields.begin(), m_fields.end(), FieldBefore);
+    return pos + n;
+}

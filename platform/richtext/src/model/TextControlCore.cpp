@@ -61,6 +61,7 @@ void CTextControlCore::MoveCaret(long caret, bool extend)
 
 void CTextControlCore::PushUndo(bool typing)
 {
+    ++m_docRevision;   // every change of the document passes here first
     if (typing && m_lastWasTyping && !m_undo.empty()) {
         m_redo.clear();
         return;   // one step for a run of typing
@@ -80,6 +81,23 @@ void CTextControlCore::ReplaceSel(const std::string& text)
     m_anchor = m_caret = static_cast<long>(end);
     m_modified = true;
     Changed();
+}
+
+void CTextControlCore::ReplaceSelWith(const CRichDocument& doc)
+{
+    std::lock_guard<std::recursive_mutex> g(m_lock);
+    PushUndo(false);
+    size_t at = m_doc.Replace(SelMin(), SelMax(), std::string(), m_typing);
+    size_t end = m_doc.InsertDocument(at, doc);
+    m_anchor = m_caret = static_cast<long>(end);
+    m_modified = true;
+    Changed();
+}
+
+CRichDocument CTextControlCore::SelectedDocument() const
+{
+    std::lock_guard<std::recursive_mutex> g(m_lock);
+    return m_doc.Extract(static_cast<size_t>(SelMin()), static_cast<size_t>(SelMax()));
 }
 
 void CTextControlCore::TypeChar(char c)
@@ -154,6 +172,7 @@ bool CTextControlCore::Undo()
     m_doc = std::move(s.doc);
     m_anchor = Clamp(s.anchor);
     m_caret = Clamp(s.caret);
+    ++m_docRevision;
     m_lastWasTyping = false;
     m_modified = true;
     UpdateTypingFormat();
@@ -172,6 +191,7 @@ bool CTextControlCore::Redo()
     m_doc = std::move(s.doc);
     m_anchor = Clamp(s.anchor);
     m_caret = Clamp(s.caret);
+    ++m_docRevision;
     m_lastWasTyping = false;
     m_modified = true;
     UpdateTypingFormat();
@@ -246,6 +266,7 @@ DWORD CTextControlCore::InsertField(WORD kind, const std::string& text)
     DWORD id = m_doc.InsertField(static_cast<size_t>(m_caret), kind, text, m_typing);
     if (id == 0)
         return 0;
+    ++m_docRevision;
     m_undo.push_back(Snapshot{std::move(before), m_anchor, m_caret});
     if (m_undo.size() > kUndoDepth)
         m_undo.pop_front();
@@ -297,6 +318,7 @@ void CTextControlCore::SetDocument(const CRichDocument& doc)
 {
     std::lock_guard<std::recursive_mutex> g(m_lock);
     m_doc = doc;
+    ++m_docRevision;
     m_anchor = m_caret = 0;
     m_undo.clear();
     m_redo.clear();

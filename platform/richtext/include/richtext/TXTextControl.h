@@ -1,0 +1,103 @@
+// CTXTextControl: the script editor's text control window. It draws and edits the
+// document model of a CTextControlCore itself (no system rich-edit control underneath), so
+// fields stay whole and keep their ids and data through every edit, and it answers the
+// control's message table (TxTypes.h). Loading and saving go through the model and need no
+// window; SaveToMemory may be called from a worker thread.
+#pragma once
+#include "framework.h"
+#include "richtext/TextControlCore.h"
+#include "richtext/TextLayout.h"
+
+#include <string>
+
+class CTXTextControl;
+
+// Told about changes the user makes in the control.
+class CTXNotifyHandler {
+public:
+    virtual ~CTXNotifyHandler() {}
+    virtual void OnTextChanged(CTXTextControl*) {}
+    virtual void OnSelectionChanged(CTXTextControl*) {}
+};
+
+class CTXTextControl : public CWnd {
+public:
+    CTXTextControl();
+    ~CTXTextControl() override;
+
+    // A child window with the given id; font (optional) sets the face and size of typed
+    // text; notify (optional) hears about the user's changes.
+    BOOL Create(CWnd* pParent, UINT nID, const RECT& rect, CTXNotifyHandler* notify = nullptr,
+                CFont* font = nullptr, DWORD style = WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_BORDER);
+    void ConnectToolBar(CWnd* buttonBar, CWnd* statusBar);
+    static int GetVersion() { return 800; }
+
+    // Selection: (anchor, caret); a caret of -1 selects to the end.
+    void GetSel(long& nStart, long& nEnd) const;
+    void SetSel(long nStart, long nEnd);
+    void ReplaceSel(LPCSTR text);
+    CString GetSelText() const;
+    BOOL GetLineAndCol(long& line, long& col) const;
+    void SetTextColor(COLORREF color);
+
+    // Fields.
+    BOOL FieldGetPosition(DWORD id, long& start, long& end) const;
+    BOOL FieldGetType(DWORD id, TXFIELDSETTYPE* type) const;
+    CString FieldGetTypeText(DWORD id) const;
+    BOOL FieldGetData(DWORD id, void* buffer, int size) const;
+    BOOL FieldSetDataHelper(DWORD id, DWORD data);
+    DWORD FieldGetDataHelper(DWORD id) const;
+
+    // Files and memory, in the formats of TXFormat. A failed load leaves the document as
+    // it was; result receives 0 or a non-zero error and GetLastError() says why.
+    BOOL LoadFile(LPCSTR path, int format, DWORD flags = 0, int* result = nullptr);
+    BOOL LoadFromMemory(const void* bytes, size_t size, int format);
+    BOOL SaveFile(LPCSTR path, int format);
+    // The document's bytes, without a terminator.
+    BOOL SaveToMemory(CByteArray& bytes, int format, DWORD flags = 0) const;
+    const CString& GetLastError() const { return m_lastError; }
+
+    BOOL GetModify() const { return m_core.Modified(); }
+    void SetModify(BOOL modified = TRUE) { m_core.SetModified(modified != FALSE); }
+    CTextControlCore& Core() { return m_core; }
+    const CTextControlCore& Core() const { return m_core; }
+    const CTXLayout& Layout() const { return m_layout; }
+    int ScrollPos() const { return m_scrollY; }
+
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Draws the visible part of the document into a device context of the client's size.
+    void PaintTo(HDC dc, const RECT& client);
+
+private:
+    LRESULT Send(UINT msg, WPARAM w, LPARAM l) const;
+    void Refresh(bool notify);
+    void Relayout();
+    void UpdateScrollBar();
+    void ScrollTo(int y);
+    void EnsureCaretVisible();
+    void PlaceCaret();
+    void OnKeyDown(UINT key);
+    void OnChar(UINT ch);
+    void OnMouse(UINT msg, WPARAM wParam, LPARAM lParam);
+    void MoveTo(long pos, bool extend, bool keepGoal = false);
+    long WordStart(long pos) const;
+    long WordEnd(long pos) const;
+    void Copy();
+    void Cut();
+    void Paste();
+
+    CTextControlCore m_core;
+    CTXLayout m_layout;
+    CTXFontCache m_fonts;
+    CTXNotifyHandler* m_notify = nullptr;
+    CWnd* m_buttonBar = nullptr;
+    CWnd* m_statusBar = nullptr;
+    CString m_lastError;
+    unsigned m_seenDocRevision = ~0u;
+    unsigned m_seenRevision = ~0u;
+    int m_layoutWidth = -1;
+    int m_scrollY = 0;
+    int m_goalX = -1;        // the column kept while moving up and down
+    bool m_hasFocus = false;
+    bool m_dragging = false;
+};
