@@ -1,0 +1,10 @@
+# The show's data: rows and row list, column information and column formats, and the
+# rundown's time arithmetic. Window-free: also built natively.
+list(APPEND BROVANEX_CORE_SOURCES
+  rundown/RundownTime.cpp
+  rundown/GridNotify.cpp
+  rundown/FileInfo.cpp
+  rundown/BaseScriptList.cpp
+  rundown/ColInfo.cpp
+  rundown/FmtGridCol.cpp
+  rundown/FmtGrid.cpp)
