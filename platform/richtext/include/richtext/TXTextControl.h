@@ -97,6 +97,7 @@ private:
     unsigned m_seenRevision = ~0u;
     int m_layoutWidth = -1;
     int m_scrollY = 0;
+    int m_barMax = -1, m_barPage = -1, m_barPos = -1;   // what the scroll bar shows
     int m_goalX = -1;        // the column kept while moving up and down
     bool m_hasFocus = false;
     bool m_dragging = false;

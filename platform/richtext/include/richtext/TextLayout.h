@@ -16,13 +16,14 @@ public:
     struct Entry {
         HFONT font;
         int ascent, descent;
+        int widths[256];   // advance of every code-page character
     };
     ~CTXFontCache();
     const Entry& Get(HDC dc, const CRichCharFormat& f);
     void Clear();
 
 private:
-    std::map<std::string, Entry> m_fonts;
+    std::map<std::string, Entry*> m_fonts;
 };
 
 struct CTXLine {

@@ -243,6 +243,12 @@ void CTXTextControl::UpdateScrollBar()
     si.nMax = std::max(m_layout.Height() - 1, 0);
     si.nPage = static_cast<UINT>(std::max(page, 1));
     si.nPos = m_scrollY;
+    // Setting the same values again would still redraw the bar.
+    if (si.nMax == m_barMax && static_cast<int>(si.nPage) == m_barPage && si.nPos == m_barPos)
+        return;
+    m_barMax = si.nMax;
+    m_barPage = static_cast<int>(si.nPage);
+    m_barPos = si.nPos;
     ::SetScrollInfo(m_hWnd, SB_VERT, &si, TRUE);
 }
 

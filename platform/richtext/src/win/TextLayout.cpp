@@ -20,8 +20,10 @@ CTXFontCache::~CTXFontCache()
 
 void CTXFontCache::Clear()
 {
-    for (auto& e : m_fonts)
-        ::DeleteObject(e.second.font);
+    for (auto& e : m_fonts) {
+        ::DeleteObject(e.second->font);
+        delete e.second;
+    }
     m_fonts.clear();
 }
 
@@ -30,7 +32,7 @@ const CTXFontCache::Entry& CTXFontCache::Get(HDC dc, const CRichCharFormat& f)
     std::string key = FontKey(f);
     auto it = m_fonts.find(key);
     if (it != m_fonts.end())
-        return it->second;
+        return *it->second;
     LOGFONTA lf = {};
     lf.lfHeight = -::MulDiv(f.halfPoints, ::GetDeviceCaps(dc, LOGPIXELSY), 144);
     lf.lfWeight = f.bold ? FW_BOLD : FW_NORMAL;
@@ -40,15 +42,23 @@ const CTXFontCache::Entry& CTXFontCache::Get(HDC dc, const CRichCharFormat& f)
     lf.lfCharSet = f.charset;
     lf.lfQuality = DEFAULT_QUALITY;
     lstrcpynA(lf.lfFaceName, f.face.c_str(), LF_FACESIZE);
-    Entry e;
-    e.font = ::CreateFontIndirectA(&lf);
-    HGDIOBJ old = ::SelectObject(dc, e.font);
+    Entry* e = new Entry;
+    e->font = ::CreateFontIndirectA(&lf);
+    HGDIOBJ old = ::SelectObject(dc, e->font);
     TEXTMETRICA tm;
     ::GetTextMetricsA(dc, &tm);
+    // Characters are measured one by one, as they are drawn (no kerning).
+    for (int c = 0; c < 256; ++c) {
+        char ch = static_cast<char>(c);
+        SIZE size = {0, 0};
+        ::GetTextExtentPoint32A(dc, &ch, 1, &size);
+        e->widths[c] = size.cx;
+    }
     ::SelectObject(dc, old);
-    e.ascent = tm.tmAscent;
-    e.descent = tm.tmDescent;
-    return m_fonts.emplace(key, e).first->second;
+    e->ascent = tm.tmAscent;
+    e->descent = tm.tmDescent;
+    m_fonts.emplace(key, e);
+    return *e;
 }
 
 void CTXLayout::Build(HDC dc, const CRichDocument& doc, int width, CTXFontCache& fonts)
@@ -58,6 +68,14 @@ void CTXLayout::Build(HDC dc, const CRichDocument& doc, int width, CTXFontCache&
     const int right = std::max(width - kMargin, kMargin + 20);
     const int tabWidth = ::MulDiv(48, ::GetDeviceCaps(dc, LOGPIXELSX), 96);
     std::vector<int> advance;
+    std::vector<const CTXFontCache::Entry*> byFormat;
+    auto FontOf = [&](uint16_t fi) -> const CTXFontCache::Entry& {
+        if (fi >= byFormat.size())
+            byFormat.resize(fi + 1, nullptr);
+        if (!byFormat[fi])
+            byFormat[fi] = &fonts.Get(dc, doc.FormatByIndex(fi));
+        return *byFormat[fi];
+    };
     int y = 0;
     size_t ps = 0;
     HGDIOBJ oldFont = ::SelectObject(dc, ::GetStockObject(DEFAULT_GUI_FONT));
@@ -70,14 +88,12 @@ void CTXLayout::Build(HDC dc, const CRichDocument& doc, int width, CTXFontCache&
         advance.assign(pe - ps, 0);
         for (size_t i = ps; i < pe;) {
             size_t j = i;
-            while (j < pe && doc.FormatIndexAt(j) == doc.FormatIndexAt(i))
+            uint16_t fi = doc.FormatIndexAt(i);
+            while (j < pe && doc.FormatIndexAt(j) == fi)
                 ++j;
-            ::SelectObject(dc, fonts.Get(dc, doc.FormatAt(i)).font);
-            std::vector<INT> ext(j - i);
-            SIZE size;
-            ::GetTextExtentExPointA(dc, text.data() + i, static_cast<int>(j - i), 0, nullptr, ext.data(), &size);
-            for (size_t k = 0; k < j - i; ++k)
-                advance[i - ps + k] = ext[k] - (k ? ext[k - 1] : 0);
+            const CTXFontCache::Entry& e = FontOf(fi);
+            for (size_t k = i; k < j; ++k)
+                advance[k - ps] = e.widths[static_cast<unsigned char>(text[k])];
             i = j;
         }
         // Wrap into lines.
@@ -111,7 +127,7 @@ void CTXLayout::Build(HDC dc, const CRichDocument& doc, int width, CTXFontCache&
             for (size_t k = line.start; k < hi; ++k) {
                 if (k == line.end && !line.endsParagraph)
                     break;
-                const CTXFontCache::Entry& e = fonts.Get(dc, doc.FormatAt(k));
+                const CTXFontCache::Entry& e = FontOf(doc.FormatIndexAt(k));
                 ascent = std::max(ascent, e.ascent);
                 descent = std::max(descent, e.descent);
             }
