@@ -217,3 +217,76 @@ TEST(ControlMessages, UnknownMessagesAreNotHandled)
 }
 
 } // namespace
+
+namespace {
+
+// Walks the fields as the save path does: true at the first field that is not a target.
+bool HasInstructionFields(CTextControlCore& c)
+{
+    for (DWORD id = static_cast<DWORD>(Send(c, TXM_FIELDNEXT, 0, LPARAM(0))); id;
+         id = static_cast<DWORD>(Send(c, TXM_FIELDNEXT, id, LPARAM(0)))) {
+        TXFIELDSETTYPE t = {TXFT_TYPEALL, 0, nullptr, 0};
+        if (!Send(c, TXM_FIELDGETTYPE, id, &t) || t.nType == 0)
+            return true;
+    }
+    return false;
+}
+
+TEST(ControlMessages, CallersSequencesForBookmarksInstructionsAndSplits)
+{
+    CTextControlCore c;
+    Type(c, "Top story\nWeather");
+    Select(c, 10, 10);
+    DWORD mark = InsertTarget(c, "Weather");
+    EXPECT_FALSE(HasInstructionFields(c));   // only targets
+
+    // The bookmarks list: walk with lParam 256, names of targets.
+    std::vector<std::string> names;
+    for (DWORD id = static_cast<DWORD>(Send(c, TXM_FIELDNEXT, 0, LPARAM(256))); id;
+         id = static_cast<DWORD>(Send(c, TXM_FIELDNEXT, id, LPARAM(256)))) {
+        char name[100] = {};
+        TXFIELDSETTYPE t = {TXFT_TYPEALL, 0, name, sizeof name};
+        Send(c, TXM_FIELDGETTYPE, id, &t);
+        names.push_back(t.nType == TXFIELDTYPE_TARGET ? name : "");
+    }
+    EXPECT_EQ(std::vector<std::string>{"Weather"}, names);
+
+    // An instruction in the middle of a line splits it and stands alone.
+    Select(c, 3, 3);
+    DWORD start = InsertInstruction(c, "\n\xABStart\xBB", 2);
+    EXPECT_EQ("Top\n\n\xABStart\xBB\n story\nWeather", c.Document().Text());
+    EXPECT_TRUE(HasInstructionFields(c));
+    TXPAIR sel;
+    Send(c, TXM_GETSEL, 0, &sel);
+    EXPECT_EQ(FieldPos(c, start).first, sel.second);
+
+    // Splitting before a field at the very start: its text becomes "\n", it goes keeping
+    // that text, and a new field with the old text and data follows at offset 1.
+    CTextControlCore s;
+    Send(s, TXM_FIELDINSERT, TXFIELD_INSTRUCTION, "\xABNext\xBB");
+    DWORD first = static_cast<DWORD>(Send(s, TXM_FIELDNEXT, 0, LPARAM(0)));
+    s.FieldSetData(first, 4);
+    Type(s, "\nrest");
+    DWORD data = 0;
+    s.FieldGetData(first, data);
+    std::string old = FieldText(s, first);
+    Send(s, TXM_FIELDSETTEXT, first, "\n");
+    Send(s, TXM_FIELDDELETE, first, LPARAM(0));
+    Select(s, 1, 1);
+    DWORD again = static_cast<DWORD>(Send(s, TXM_FIELDINSERT, TXFIELD_BREAKPART, old.c_str()));
+    s.FieldSetData(again, data);
+    EXPECT_EQ("\n\xABNext\xBB\nrest", s.Document().Text());
+    EXPECT_EQ(first + 1, again);
+    EXPECT_EQ(1u, s.Document().FindField(again)->start);
+    DWORD got = 0;
+    ASSERT_TRUE(s.FieldGetData(again, got));
+    EXPECT_EQ(4u, got);
+
+    // Going to the bookmark and deleting it.
+    EXPECT_EQ(1, Send(c, TXM_GOTOTARGET, 0, static_cast<LPARAM>(mark)));
+    EXPECT_EQ(1, Send(c, TXM_FIELDDELETE, mark, LPARAM(1)));
+    EXPECT_EQ(0u, c.Document().FindTarget("Weather"));
+    EXPECT_TRUE(c.Document().IsConsistent());
+}
+
+} // namespace

@@ -96,9 +96,11 @@ TEST(EngineRoundTrip, InstructionFieldAndBookmarkBecomeTheirParagraphs)
     ASSERT_NE(nullptr, inst);
     EXPECT_EQ(script_rtf_shapes::kNextSlideFieldText, inst->text);
     EXPECT_EQ(RGB(255, 0, 0), inst->color);
-    for (const EngineRun& r : runs)
-        if (r.paragraph == inst->paragraph)
+    for (const EngineRun& r : runs) {
+        if (r.paragraph == inst->paragraph) {
             EXPECT_EQ(r.text, inst->text) << "the instruction stands alone";
+        }
+    }
     ASSERT_FALSE(runs.empty());
     EXPECT_EQ("Good", runs[0].text);
     EXPECT_EQ(kPrompterText, runs[0].color);
