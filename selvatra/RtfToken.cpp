@@ -3,6 +3,7 @@
 #include <atomic>
 #include <climits>
 #include <cstring>
+#include <vector>
 
 #include "RtfKeywords.h"
 
@@ -48,15 +49,38 @@ void SetRtfWarningStream(FILE* stream)
     g_warningStream.store(stream);
 }
 
+namespace {
+
+// The table's entries grouped by hash, each group in table order, so a look-up compares
+// names only among the entries of its hash and still finds the first matching entry.
+struct KeywordIndex
+{
+    std::vector<std::vector<const RtfKeyword*>> byHash;
+    KeywordIndex()
+    {
+        for (RtfKeyword* kw = g_rtfKeywords; kw->pszName != nullptr; ++kw) {
+            kw->nHash = KeywordHash(kw->pszName);
+            if (kw->nHash < 0)
+                continue;   // names are ASCII: never happens
+            if (static_cast<size_t>(kw->nHash) >= byHash.size())
+                byHash.resize(static_cast<size_t>(kw->nHash) + 1);
+            byHash[static_cast<size_t>(kw->nHash)].push_back(kw);
+        }
+    }
+};
+
+const KeywordIndex& Index()
+{
+    // A function-local static is built once even when two threads read scripts at once.
+    static const KeywordIndex index;
+    return index;
+}
+
+}   // namespace
+
 void InitKeywordHashes()
 {
-    // A function-local static runs once even when two threads read scripts at once.
-    static const bool done = [] {
-        for (RtfKeyword* kw = g_rtfKeywords; kw->pszName != nullptr; ++kw)
-            kw->nHash = KeywordHash(kw->pszName);
-        return true;
-    }();
-    (void)done;
+    Index();
 }
 
 int HexValue(char c)
@@ -90,7 +114,7 @@ int ReadChar(const char*& pos, const char* end, CRtfToken& tok)
 
 void LookupKeyword(CRtfToken& tok)
 {
-    InitKeywordHashes();
+    const KeywordIndex& index = Index();
     tok.m_nClass = RTF_UNKNOWN;
     tok.m_nMajor = 0;
     tok.m_nMinor = 0;
@@ -98,8 +122,10 @@ void LookupKeyword(CRtfToken& tok)
     if (*word == '\\')
         ++word;
     int hash = KeywordHash(word);
-    for (const RtfKeyword* kw = g_rtfKeywords; kw->pszName != nullptr; ++kw) {
-        if (kw->nHash == hash && std::strcmp(kw->pszName, word) == 0) {
+    if (hash < 0 || static_cast<size_t>(hash) >= index.byHash.size())
+        return;
+    for (const RtfKeyword* kw : index.byHash[static_cast<size_t>(hash)]) {
+        if (std::strcmp(kw->pszName, word) == 0) {
             tok.m_nClass = RTF_CONTROL;
             tok.m_nMajor = kw->nClass;
             tok.m_nMinor = kw->nId;
