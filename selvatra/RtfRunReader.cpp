@@ -216,8 +216,11 @@ void AdvanceParagraph(CPromptTextReader::ReadState& st)
         // A paragraph that made no run hands its bookmark to the next one that does.
         st.marks &= PT_BOOKMARK;
     }
-    st.fieldCode = 0;
-    st.fieldText.clear();
+    // A field still open (its text began with a line break) keeps its code and text.
+    if (st.fieldState != FIELD_TEXT_CONTROL) {
+        st.fieldCode = 0;
+        st.fieldText.clear();
+    }
     st.instructionPending = false;
     st.paragraphHasRun = false;
 }

@@ -78,6 +78,8 @@ TEST(RtfFields, EachInstructionShapeGivesItsCodeAndText)
         {srs::kPreviousSlideParagraph, srs::kInstructionPrevious, "\xABPrevious\xBB"},
         {"{\\*\\txfieldstart\\txfieldtype0 8}\\'abClose\\'bb{\\*\\txfieldend}\\par\n",
          srs::kInstructionClose, "\xAB" "Close\xBB"},
+        {"{\\*\\txfieldstart\\txfieldtype0 10}\\par \\'abPrevious\\'bb{\\*\\txfieldend}\\par\n",
+         srs::kInstructionPrevious, "\xABPrevious\xBB"},   // a line break inside the field
         {"{\\*\\txfieldstart\\txfieldtype0 2}\\uc1\\u171?Start\\u187?{\\*\\txfieldend}\\par\n",
          srs::kInstructionStart, "\xAB" "Start\xBB"},
     };
@@ -86,7 +88,8 @@ TEST(RtfFields, EachInstructionShapeGivesItsCodeAndText)
         auto runs = ReadRuns(Rtf(std::string("Before\\par\n") + c.paragraph + "After\\par"));
         ASSERT_EQ(3u, runs.size());
         EXPECT_EQ("Before||After", Texts(runs));
-        EXPECT_EQ(200, runs[1].paragraph);
+        EXPECT_LT(runs[0].paragraph, runs[1].paragraph);   // a paragraph of its own
+        EXPECT_LT(runs[1].paragraph, runs[2].paragraph);
         EXPECT_EQ(PT_SCRIPT | PT_INSTRUCTION, runs[1].flags);
         EXPECT_EQ(c.code, runs[1].field);
         EXPECT_EQ(c.text, runs[1].instruction);

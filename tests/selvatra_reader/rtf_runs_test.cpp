@@ -277,3 +277,20 @@ TEST(RtfRuns, CapitalsWhenTheSettingAsksForThem)
 }
 
 }   // namespace
+
+namespace {
+
+TEST(RtfRuns, LineBreaksAfterWordsEndTheWords)
+{
+    // WordPad's layout: one paragraph per line, the next line starting with its text.
+    auto runs = ReadRuns("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}\r\n"
+                         "{\\*\\generator Msftedit 5.41.21.2510;}\\viewkind4\\uc1\\pard\\f0\\fs20 "
+                         "Line one\\par\r\nLine two\\b\r\nbold\\b0\r\n\\par\r\n}\r\n");
+    ASSERT_EQ(3u, runs.size());
+    EXPECT_EQ("Line one|Line two|bold", Texts(runs));
+    EXPECT_EQ(100, runs[0].paragraph);
+    EXPECT_EQ(200, runs[1].paragraph);
+    EXPECT_EQ(FT_BOLD, runs[2].style);
+}
+
+}   // namespace
