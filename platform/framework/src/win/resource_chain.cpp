@@ -1,4 +1,6 @@
 #include "fw/resource_chain.h"
+#include "fw/app.h"
+#include "fw/module.h"
 
 #include <algorithm>
 #include <mutex>
@@ -8,7 +10,6 @@ namespace {
 
 struct ResourceChain {
     std::mutex lock;
-    HINSTANCE current = nullptr;   // null: the program's module
     std::vector<HINSTANCE> libraries;
 };
 
@@ -18,16 +19,20 @@ ResourceChain& chain()
     return instance;
 }
 
-// Every module to search, in order: the current resource module, then the libraries.
+// Every module to search, in order: the current resource module, the libraries, and
+// the program's own module (when the current one was switched to a library).
 std::vector<HINSTANCE> searchOrder()
 {
+    std::vector<HINSTANCE> order;
+    order.push_back(AfxGetResourceHandle());
     ResourceChain& c = chain();
     std::lock_guard<std::mutex> guard(c.lock);
-    std::vector<HINSTANCE> order;
-    order.push_back(c.current ? c.current : GetModuleHandleA(nullptr));
     for (HINSTANCE h : c.libraries)
         if (std::find(order.begin(), order.end(), h) == order.end())
             order.push_back(h);
+    HINSTANCE program = AfxGetInstanceHandle();
+    if (std::find(order.begin(), order.end(), program) == order.end())
+        order.push_back(program);
     return order;
 }
 
@@ -35,16 +40,13 @@ std::vector<HINSTANCE> searchOrder()
 
 HINSTANCE AfxGetResourceHandle()
 {
-    ResourceChain& c = chain();
-    std::lock_guard<std::mutex> guard(c.lock);
-    return c.current ? c.current : GetModuleHandleA(nullptr);
+    HINSTANCE current = AfxGetModuleState()->m_hCurrentResourceHandle;
+    return current ? current : AfxGetInstanceHandle();
 }
 
 void AfxSetResourceHandle(HINSTANCE hInstResource)
 {
-    ResourceChain& c = chain();
-    std::lock_guard<std::mutex> guard(c.lock);
-    c.current = hInstResource;
+    AfxGetModuleState()->m_hCurrentResourceHandle = hInstResource;
 }
 
 void AfxJoinResourceChain(HINSTANCE hModule)
