@@ -5,12 +5,17 @@
 
 #include "SelvatraClockResource.h"
 
+namespace {
+// Any object of this module: its address names the module.
+const char kModuleAnchor = 0;
+}
+
 HMODULE SelvatraModule()
 {
     HMODULE module = nullptr;
     GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
                            GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCSTR>(&SelvatraModule), &module);
+                       &kModuleAnchor, &module);
     return module;
 }
 
