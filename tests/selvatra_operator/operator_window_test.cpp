@@ -7,6 +7,7 @@
 #include <windows.h>
 #include <mmsystem.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,8 @@
 #include "CaptionWriter.h"
 #include "EngineMessages.h"
 #include "PrompterOperator.h"
+#include "fixtures/script_rtf_shapes.h"
+#include "standins/AutomationStandIn.h"
 #include "standins/SerialLineReader.h"
 #include "test_host.h"
 
@@ -419,5 +422,98 @@ TEST(SecondPrompter, FollowsScrollsAndJumpsUntilClosed)
         p->SendMessage(WM_PROMPTER_TICK);
     Key(p, 'N');
     EXPECT_EQ(second->m_nCurrentCy, secondCy);
+    CloseAndWait(host, p);
+}
+
+namespace {
+
+bool Logged(const AutomationStandIn& server, const std::string& call)
+{
+    std::vector<std::string> log = server.Log();
+    return std::find(log.begin(), log.end(), call) != log.end();
+}
+
+} // namespace
+
+TEST(OperatorSlideShow, InstructionsActAsTheyPassTheReadingLineAndSwapGoingBack)
+{
+    AutomationStandIn server;
+    ASSERT_TRUE(server.Loaded());
+    ASSERT_TRUE(server.Register());
+    server.Clear();
+
+    using namespace script_rtf_shapes;
+    std::string rtf = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}\n"
+                      "\\pard\\plain\\f0 Opening\\par\n";
+    rtf += kLoadParagraph;
+    rtf += "{\\*\\txfieldstart\\txfieldtype0 2}\\'abStart\\'bb{\\*\\txfieldend}\\par\n";
+    for (int i = 1; i <= 6; ++i)
+        rtf += "Before " + std::to_string(i) + "\\par\n";
+    rtf += kNextSlideParagraph;
+    for (int i = 1; i <= 25; ++i)
+        rtf += "After " + std::to_string(i) + "\\par\n";
+    rtf += "}";
+
+    TestHost host;
+    host.scripts[1] = rtf;
+    TestPrompter* p = host.NewPrompter(false);
+    p->m_bPowerPointOn = 1;
+    p->m_bShowPPInst = 1;
+    p->m_nDefaultScreen = 0;
+    p->m_nPPX = 10;
+    p->m_nPPY = 20;
+    p->m_nPPCx = 640;
+    p->m_nPPCy = 480;
+    p->m_nDefaultSpeed = ps_fast4;
+    host.CreateFullScreen(p, 800, 600);
+    p->OnPromptNow(1, 0);
+    p->StartStop(false);
+
+    // Forwards: load, start (placed as the host set it), next.
+    ASSERT_TRUE(TestHost::PumpUntil([&] { return Logged(server, "View.call 2019()"); }, 20000))
+        << "no next slide";
+    EXPECT_TRUE(Logged(server, "Presentations.call 2004(\"C:\\Shows\\Evening News.ppt\",0,-1,-1)"));
+    EXPECT_TRUE(Logged(server, "Settings.put 2006(10)"));
+    EXPECT_TRUE(Logged(server, "Settings.put 2009(480)"));
+    EXPECT_FALSE(Logged(server, "View.call 2020()"));
+
+    // Backwards over the next-slide paragraph: the previous slide.
+    server.Clear();
+    TestHost::PumpFor(1500);
+    p->SendMessage(WM_KEYDOWN, '9', 0);
+    p->SendMessage(WM_KEYDOWN, VK_DECIMAL, 0);
+    EXPECT_TRUE(TestHost::PumpUntil([&] { return Logged(server, "View.call 2020()"); }, 20000))
+        << "no previous slide going back";
+    EXPECT_FALSE(Logged(server, "View.call 2019()"));
+    p->SendMessage(WM_KEYUP, VK_DECIMAL, 0);
+
+    // Closing the prompter closes the presentation and quits the program.
+    server.Clear();
+    CloseAndWait(host, p);
+    std::vector<std::string> log = server.Log();
+    ASSERT_GE(log.size(), 3u);
+    EXPECT_EQ(log[log.size() - 3], "Presentation.call 2039()");
+    EXPECT_EQ(log.back(), "Application.call 2021()");
+    server.Unregister();
+}
+
+TEST(OperatorClock, TheStopWatchRunsWhileScrolling)
+{
+    TestHost host;
+    host.scripts[1] = NumberedLines(60);
+    TestPrompter* p = host.NewPrompter(false);
+    p->m_bStopWatch = 1;
+    p->m_nPointerPosition = 1;
+    host.CreateFullScreen(p, 800, 600);
+    p->OnPromptNow(1, 0);
+    StopTimer(p);
+    Key(p, '1');
+    CStopWatch* watch = OperatorStopWatchWnd(p);
+    ASSERT_TRUE(watch);
+    EXPECT_TRUE(watch->IsRunning());
+    ASSERT_TRUE(TestHost::PumpUntil([&] { return watch->Elapsed().GetTotalSeconds() >= 1; }, 3000));
+    EXPECT_EQ(watch->SlotText(), "0:01");
+    Key(p, '0');
+    EXPECT_FALSE(watch->IsRunning());
     CloseAndWait(host, p);
 }
