@@ -304,3 +304,23 @@ TEST(Codepage, ConversionsAgreeBothWays)
 }
 
 } // namespace
+
+namespace {
+
+TEST(Formats, FilesConvertToRtfWithoutAWindow)
+{
+    CTextControlCore c;
+    BuildSampleScript(c);
+    const std::string path = testing::TempDir() + "richtext_convert_test.mqd";
+    std::string error;
+    ASSERT_TRUE(WriteFileBytes(path.c_str(), WriteNative(c.Document()), error)) << error;
+    std::string rtf;
+    ASSERT_TRUE(ConvertFileToRtf(path.c_str(), TXFORMAT_NATIVE, rtf, error)) << error;
+    EXPECT_EQ(WriteRtf(c.Document()), rtf);
+    EXPECT_FALSE(ConvertFileToRtf(path.c_str(), TXFORMAT_RTF, rtf, error));   // not RTF inside
+    EXPECT_FALSE(ConvertFileToRtf((path + ".missing").c_str(), TXFORMAT_NATIVE, rtf, error));
+    EXPECT_NE(std::string::npos, error.find("cannot be opened"));
+    std::remove(path.c_str());
+}
+
+} // namespace

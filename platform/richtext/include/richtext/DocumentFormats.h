@@ -12,6 +12,13 @@ namespace richtext {
 bool LoadDocument(const std::string& bytes, int format, CRichDocument& doc, std::string& error);
 bool SaveDocument(const CRichDocument& doc, int format, std::string& bytes, std::string& error);
 
+// Files. ConvertFileToRtf loads a script file in the given format and gives its RTF, with
+// no window and no control: what a host's worker thread needs to hand a script to the
+// prompter.
+bool ReadFileBytes(const char* path, std::string& bytes, std::string& error);
+bool WriteFileBytes(const char* path, const std::string& bytes, std::string& error);
+bool ConvertFileToRtf(const char* path, int format, std::string& rtf, std::string& error);
+
 // The single formats.
 bool ReadPlainText(const std::string& bytes, CRichDocument& doc, std::string& error);
 std::string WritePlainText(const CRichDocument& doc);

@@ -1,6 +1,8 @@
 // Dispatch by format code.
 #include "richtext/DocumentFormats.h"
 
+#include <cstdio>
+
 namespace richtext {
 
 bool LoadDocument(const std::string& bytes, int format, CRichDocument& doc, std::string& error)
@@ -53,6 +55,52 @@ bool SaveDocument(const CRichDocument& doc, int format, std::string& bytes, std:
     }
     error = "unknown file format " + std::to_string(format);
     return false;
+}
+
+bool ReadFileBytes(const char* path, std::string& bytes, std::string& error)
+{
+    std::FILE* f = path ? std::fopen(path, "rb") : nullptr;
+    if (!f) {
+        error = std::string("the file ") + (path ? path : "") + " cannot be opened";
+        return false;
+    }
+    std::string data;
+    char buf[65536];
+    size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0)
+        data.append(buf, n);
+    bool failed = std::ferror(f) != 0;
+    std::fclose(f);
+    if (failed) {
+        error = std::string("the file ") + path + " cannot be read";
+        return false;
+    }
+    bytes.swap(data);
+    return true;
+}
+
+bool WriteFileBytes(const char* path, const std::string& bytes, std::string& error)
+{
+    std::FILE* f = path ? std::fopen(path, "wb") : nullptr;
+    if (!f) {
+        error = std::string("the file ") + (path ? path : "") + " cannot be written";
+        return false;
+    }
+    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    ok = std::fclose(f) == 0 && ok;
+    if (!ok)
+        error = std::string("the file ") + path + " could not be written in full";
+    return ok;
+}
+
+bool ConvertFileToRtf(const char* path, int format, std::string& rtf, std::string& error)
+{
+    std::string bytes;
+    CRichDocument doc;
+    if (!ReadFileBytes(path, bytes, error) || !LoadDocument(bytes, format, doc, error))
+        return false;
+    rtf = WriteRtf(doc);
+    return true;
 }
 
 } // namespace richtext

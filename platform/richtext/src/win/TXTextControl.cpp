@@ -2,7 +2,6 @@
 #include "richtext/TXTextControl.h"
 #include "richtext/DocumentFormats.h"
 
-#include <cstdio>
 
 CTXTextControl::CTXTextControl() = default;
 
@@ -144,29 +143,16 @@ BOOL CTXTextControl::LoadFromMemory(const void* bytes, size_t size, int format)
 
 BOOL CTXTextControl::LoadFile(LPCSTR path, int format, DWORD /*flags*/, int* result)
 {
-    std::FILE* f = path ? std::fopen(path, "rb") : nullptr;
-    if (!f) {
-        m_lastError.Format("The file %s cannot be opened.", path ? path : "");
+    std::string data, error;
+    if (!richtext::ReadFileBytes(path, data, error)) {
+        m_lastError = error.c_str();
         if (result)
             *result = 1;
         return FALSE;
     }
-    std::string data;
-    char buf[65536];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0)
-        data.append(buf, n);
-    bool readError = std::ferror(f) != 0;
-    std::fclose(f);
-    if (readError) {
-        m_lastError.Format("The file %s cannot be read.", path);
-        if (result)
-            *result = 2;
-        return FALSE;
-    }
     BOOL ok = LoadFromMemory(data.data(), data.size(), format);
     if (result)
-        *result = ok ? 0 : 3;
+        *result = ok ? 0 : 2;
     return ok;
 }
 
@@ -186,20 +172,10 @@ BOOL CTXTextControl::SaveToMemory(CByteArray& bytes, int format, DWORD /*flags*/
 BOOL CTXTextControl::SaveFile(LPCSTR path, int format)
 {
     std::string data, error;
-    if (!m_core.Save(format, data, error)) {
+    if (!m_core.Save(format, data, error) || !richtext::WriteFileBytes(path, data, error)) {
         m_lastError = error.c_str();
         return FALSE;
     }
-    std::FILE* f = path ? std::fopen(path, "wb") : nullptr;
-    if (!f) {
-        m_lastError.Format("The file %s cannot be written.", path ? path : "");
-        return FALSE;
-    }
-    bool ok = std::fwrite(data.data(), 1, data.size(), f) == data.size();
-    ok = std::fclose(f) == 0 && ok;
-    if (!ok)
-        m_lastError.Format("The file %s could not be written in full.", path);
-    else
-        SetModify(FALSE);
-    return ok;
+    SetModify(FALSE);
+    return TRUE;
 }
