@@ -232,11 +232,14 @@ void CCountDownClock::Tick()
         m_bFinished = true;
         HWND notify = m_hNotify;
         bool autoContinue = m_bAutoContinue;
+        m_listWnd.Destroy();
         Destroy();
         if (autoContinue && notify)
             PostMessageA(notify, WM_PROMPTER_AUTOCONTINUE, 0, 0);
         return;
     }
+    if (!m_upNext.empty() && m_upNext[0].m_time > m_remaining && !m_bAlternate && m_bListShown)
+        RedrawList();
     ++m_nTicks;
     long long s = m_remaining.GetTotalSeconds();
     int hours = (int)(s / 3600 % 24), minutes = (int)(s / 60 % 60), seconds = (int)(s % 60);
@@ -316,18 +319,23 @@ LRESULT CCountDownClock::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     {
     case WM_CLOCK_UP:
         if (m_bListShown && !m_upNext.empty())
+        {
             RecomputeTimes();
+            RedrawList();
+        }
         return 0;
     case WM_CLOCK_DOWN:
         if (m_bAlternate && !m_upNext.empty() && m_upNext[0].m_time > m_remaining)
             RecomputeTimes();
         m_bAlternate = !m_bAlternate;
+        RedrawList();
         return 0;
     case WM_CLOCK_LEFT:
         if (m_bListShown && !m_upNext.empty())
         {
             m_upNext.erase(m_upNext.begin());
             RecomputeTimes();
+            RedrawList();
         }
         return 0;
     case WM_CLOCK_RIGHT:
@@ -336,6 +344,169 @@ LRESULT CCountDownClock::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     return CClockWnd::OnMessage(message, wParam, lParam);
+}
+
+void CCountDownClock::ShowList(bool show)
+{
+    m_bListShown = show;
+    if (!show)
+    {
+        m_listWnd.Destroy();
+        return;
+    }
+    if (!m_hWnd || m_listWnd.GetSafeHwnd())
+        return;
+    // Three lines under the clock, as wide as the clock's parent allows.
+    RECT rc;
+    GetWindowRect(m_hWnd, &rc);
+    HWND parent = GetParent(m_hWnd);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rc), 2);
+    RECT client;
+    GetClientRect(parent, &client);
+    int height = rc.bottom - rc.top;
+    RECT list = {rc.left, rc.bottom, rc.left + 3 * (rc.right - rc.left), rc.bottom + height};
+    if (m_bMirror)
+        list = {rc.right - 3 * (rc.right - rc.left), rc.bottom, rc.right, rc.bottom + height};
+    m_listWnd.Create(parent, list, m_bMirror, false);
+    RedrawList();
+}
+
+void CCountDownClock::RedrawList()
+{
+    if (m_listWnd.GetSafeHwnd())
+        m_listWnd.SetLines(m_upNext.empty() ? std::vector<std::string>() : ListLines());
+}
+
+// ---- up-next list window ---------------------------------------------------------------
+
+namespace {
+const char kListClass[] = "_QEL_PROMPTER_UPNEXT";
+}
+
+CCloseCaptionWnd::~CCloseCaptionWnd()
+{
+    Destroy();
+}
+
+bool CCloseCaptionWnd::Create(HWND parent, const RECT& rect, bool mirror, bool reverse)
+{
+    static bool registered = false;
+    if (!registered)
+    {
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = &CCloseCaptionWnd::WndProc;
+        wc.hInstance = SelvatraModule();
+        wc.hbrBackground = GetSysColorBrush(COLOR_WINDOW);
+        wc.lpszClassName = kListClass;
+        registered = RegisterClassA(&wc) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    }
+    m_bMirror = mirror;
+    m_bReverse = reverse;
+    m_hWnd = CreateWindowExA(0, kListClass, "", WS_CHILD | WS_VISIBLE, rect.left, rect.top,
+                             rect.right - rect.left, rect.bottom - rect.top, parent, nullptr,
+                             SelvatraModule(), nullptr);
+    if (!m_hWnd)
+        return false;
+    SetWindowLongPtrA(m_hWnd, GWLP_USERDATA, (LONG_PTR)this);
+    m_size = {rect.right - rect.left, rect.bottom - rect.top};
+    m_nLineHeight = m_size.cy / 3 > 0 ? m_size.cy / 3 : 1;
+    HDC dc = GetDC(m_hWnd);
+    m_hMemDC = CreateCompatibleDC(dc);
+    m_hBitmap = CreateCompatibleBitmap(dc, m_size.cx, m_size.cy);
+    ReleaseDC(m_hWnd, dc);
+    m_hOldBitmap = SelectObject(m_hMemDC, m_hBitmap);
+    m_hFont = CreateFontA(-m_nLineHeight, 0, 0, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0,
+                          "Arial");
+    RECT all = {0, 0, m_size.cx, m_size.cy};
+    FillRect(m_hMemDC, &all, (HBRUSH)GetStockObject(m_bReverse ? WHITE_BRUSH : BLACK_BRUSH));
+    return true;
+}
+
+void CCloseCaptionWnd::Destroy()
+{
+    if (m_hWnd)
+    {
+        SetWindowLongPtrA(m_hWnd, GWLP_USERDATA, 0);
+        DestroyWindow(m_hWnd);
+        m_hWnd = nullptr;
+    }
+    if (m_hMemDC)
+    {
+        SelectObject(m_hMemDC, m_hOldBitmap);
+        DeleteDC(m_hMemDC);
+        m_hMemDC = nullptr;
+    }
+    if (m_hBitmap)
+        DeleteObject(m_hBitmap);
+    if (m_hFont)
+        DeleteObject(m_hFont);
+    m_hBitmap = nullptr;
+    m_hFont = nullptr;
+}
+
+void CCloseCaptionWnd::SetLines(const std::vector<std::string>& lines)
+{
+    m_lines.assign(lines.begin(), lines.begin() + (lines.size() < 3 ? lines.size() : 3));
+    if (!m_hWnd)
+        return;
+    for (int n = 0; n < 3; ++n)
+        DrawLine(n, n < (int)m_lines.size() ? m_lines[n] : std::string());
+    InvalidateRect(m_hWnd, nullptr, FALSE);
+    UpdateWindow(m_hWnd);
+}
+
+void CCloseCaptionWnd::DrawLine(int n, const std::string& text)
+{
+    // The line's band is cleared, then the text drawn opaque; mirrored, it is drawn into a
+    // scratch bitmap and copied flipped left to right.
+    RECT band = {0, n * m_nLineHeight, m_size.cx, (n + 1) * m_nLineHeight};
+    FillRect(m_hMemDC, &band, (HBRUSH)GetStockObject(m_bReverse ? WHITE_BRUSH : BLACK_BRUSH));
+    const COLORREF fore = m_bReverse ? RGB(0, 0, 0) : RGB(255, 255, 255);
+    const COLORREF back = m_bReverse ? RGB(255, 255, 255) : RGB(0, 0, 0);
+    if (!m_bMirror)
+    {
+        HGDIOBJ old = SelectObject(m_hMemDC, m_hFont);
+        SetTextColor(m_hMemDC, fore);
+        SetBkColor(m_hMemDC, back);
+        SetBkMode(m_hMemDC, OPAQUE);
+        TextOutA(m_hMemDC, 0, band.top, text.c_str(), (int)text.size());
+        SelectObject(m_hMemDC, old);
+        return;
+    }
+    HDC scratch = CreateCompatibleDC(m_hMemDC);
+    HBITMAP bitmap = CreateCompatibleBitmap(m_hMemDC, m_size.cx, m_nLineHeight);
+    HGDIOBJ oldBitmap = SelectObject(scratch, bitmap);
+    RECT all = {0, 0, m_size.cx, m_nLineHeight};
+    FillRect(scratch, &all, (HBRUSH)GetStockObject(m_bReverse ? WHITE_BRUSH : BLACK_BRUSH));
+    HGDIOBJ oldFont = SelectObject(scratch, m_hFont);
+    SetTextColor(scratch, fore);
+    SetBkColor(scratch, back);
+    SetBkMode(scratch, OPAQUE);
+    TextOutA(scratch, 0, 0, text.c_str(), (int)text.size());
+    StretchBlt(m_hMemDC, m_size.cx - 1, band.top, -m_size.cx, m_nLineHeight, scratch, 0, 0,
+               m_size.cx, m_nLineHeight, SRCCOPY);
+    SelectObject(scratch, oldFont);
+    SelectObject(scratch, oldBitmap);
+    DeleteObject(bitmap);
+    DeleteDC(scratch);
+}
+
+LRESULT CALLBACK CCloseCaptionWnd::WndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    CCloseCaptionWnd* self = reinterpret_cast<CCloseCaptionWnd*>(GetWindowLongPtrA(hWnd, GWLP_USERDATA));
+    if (self && message == WM_PAINT)
+    {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hWnd, &ps);
+        RECT rc;
+        GetClientRect(hWnd, &rc);
+        SetStretchBltMode(dc, COLORONCOLOR);
+        StretchBlt(dc, 0, 0, rc.right, rc.bottom, self->m_hMemDC, 0, 0, self->m_size.cx,
+                   self->m_size.cy, SRCCOPY);
+        EndPaint(hWnd, &ps);
+        return 0;
+    }
+    return DefWindowProcA(hWnd, message, wParam, lParam);
 }
 
 // ---- stopwatch ------------------------------------------------------------------------

@@ -65,6 +65,35 @@ private:
     static void CALLBACK TimerProc(UINT, UINT, DWORD_PTR, DWORD_PTR, DWORD_PTR);
 };
 
+// The countdown clock's list of what comes next: up to three lines of text drawn into a
+// memory bitmap (mirrored when the display is) and stretched over the window.
+class SELVATRA_API CCloseCaptionWnd
+{
+public:
+    CCloseCaptionWnd() = default;
+    ~CCloseCaptionWnd();
+    bool Create(HWND parent, const RECT& rect, bool mirror, bool reverse);
+    void Destroy();
+    HWND GetSafeHwnd() const { return m_hWnd; }
+    // Replaces the lines (an empty list clears the window).
+    void SetLines(const std::vector<std::string>& lines);
+    const std::vector<std::string>& Lines() const { return m_lines; }
+
+private:
+    void DrawLine(int n, const std::string& text);
+    static LRESULT CALLBACK WndProc(HWND, UINT, WPARAM, LPARAM);
+    HWND m_hWnd = nullptr;
+    HDC m_hMemDC = nullptr;
+    HBITMAP m_hBitmap = nullptr;
+    HGDIOBJ m_hOldBitmap = nullptr;
+    HFONT m_hFont = nullptr;
+    int m_nLineHeight = 0;
+    SIZE m_size = {0, 0};
+    bool m_bMirror = false;
+    bool m_bReverse = false;
+    std::vector<std::string> m_lines;
+};
+
 // One entry of the countdown clock's list of what comes next.
 struct SELVATRA_API CUpNextEntry
 {
@@ -89,12 +118,15 @@ public:
     CTimeSpan Remaining() const { return m_remaining; }
     bool Finished() const { return m_bFinished; }
 
-    // The up-next list.
+    // The up-next list, shown in a window under the clock.
     std::vector<CUpNextEntry> m_upNext;
     bool m_bListShown = false;
     bool m_bAlternate = false;
     void RecomputeTimes();
     std::vector<std::string> ListLines() const;
+    void ShowList(bool show);
+    void RedrawList();
+    CCloseCaptionWnd m_listWnd;
 
     void Tick() override;
 

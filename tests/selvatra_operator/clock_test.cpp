@@ -171,6 +171,36 @@ TEST(CountDownClock, ModesLayTheTimeOutInTheirSlots)
     }
 }
 
+TEST(CountDownClock, UpNextListFollowsTheClockKeys)
+{
+    HostWindow host;
+    CCountDownClock clock;
+    ASSERT_TRUE(clock.Start(host.m_hWnd, kRect, 1001, false, CTimeSpan(30), false, nullptr));
+    clock.m_upNext = {{CTimeSpan(0), "Weather", false},
+                      {CTimeSpan(0), "Sport", false},
+                      {CTimeSpan(90), "News", true}};
+    clock.ShowList(true);
+    HWND hWnd = clock.GetSafeHwnd();
+    typedef std::vector<std::string> Lines;
+
+    // Up: the times are spread from the remaining time to the next fixed entry.
+    SendMessageA(hWnd, WM_CLOCK_UP, 0, 0);
+    EXPECT_EQ(clock.m_listWnd.Lines(), Lines({"0:28 [Weather]", "0:59 [Sport]", "1:30 [News]"}));
+    // Down: the alternate mark on the first line, and off again.
+    SendMessageA(hWnd, WM_CLOCK_DOWN, 0, 0);
+    EXPECT_EQ(clock.m_listWnd.Lines()[0], "P0:28 [Weather]");
+    SendMessageA(hWnd, WM_CLOCK_DOWN, 0, 0);
+    EXPECT_EQ(clock.m_listWnd.Lines()[0], "0:28 [Weather]");
+    // Left: the first entry goes.
+    SendMessageA(hWnd, WM_CLOCK_LEFT, 0, 0);
+    EXPECT_EQ(clock.m_listWnd.Lines(), Lines({"0:28 [Sport]", "1:30 [News]"}));
+    // The other keys do nothing.
+    for (UINT m : {WM_CLOCK_RIGHT, WM_CLOCK_C, WM_CLOCK_Z})
+        SendMessageA(hWnd, m, 0, 0);
+    EXPECT_EQ(clock.m_listWnd.Lines(), Lines({"0:28 [Sport]", "1:30 [News]"}));
+    EXPECT_EQ(clock.SlotText(), " 0:29");
+}
+
 class TickThreadClock : public CCountDownClock
 {
 public:
