@@ -10,6 +10,12 @@
 
 namespace {
 
+struct CountingNotify : CTXNotifyHandler {
+    int text = 0, selection = 0;
+    void OnTextChanged(CTXTextControl*) override { ++text; }
+    void OnSelectionChanged(CTXTextControl*) override { ++selection; }
+};
+
 class TextControlWindow : public ::testing::Test {
 protected:
     void SetUp() override
@@ -17,7 +23,7 @@ protected:
         ASSERT_TRUE(m_parent.CreateEx(0, nullptr, "richtext host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
                                       420, 300, nullptr, nullptr));
         CRect rc(0, 0, 400, 200);
-        ASSERT_TRUE(m_ctl.Create(&m_parent, 0xBEEF, rc));
+        ASSERT_TRUE(m_ctl.Create(&m_parent, 0xBEEF, rc, &m_notify));
         m_ctl.SetFocus();
     }
     void TearDown() override
@@ -34,6 +40,7 @@ protected:
     std::string Text() const { return m_ctl.Core().Document().Text(); }
 
     CWnd m_parent;
+    CountingNotify m_notify;
     CTXTextControl m_ctl;
 };
 
@@ -68,6 +75,11 @@ TEST_F(TextControlWindow, TableMessagesArriveThroughTheWindow)
 TEST_F(TextControlWindow, TypingKeysAndUndoKeepFieldsWhole)
 {
     Type("Intro");
+    EXPECT_EQ(5, m_notify.text);   // the user's typing is reported, key by key
+    Msg(WM_KEYDOWN, VK_LEFT);
+    EXPECT_EQ(5, m_notify.text);
+    EXPECT_EQ(6, m_notify.selection);
+    Msg(WM_KEYDOWN, VK_END);
     DWORD id = static_cast<DWORD>(Msg(TXM_FIELDINSERT, TXFIELD_INSTRUCTION, reinterpret_cast<LPARAM>("[Start]")));
     m_ctl.FieldSetDataHelper(id, 2);
     Type("x");
