@@ -7,4 +7,5 @@ set(SELVATRA_CORE_SOURCES
   RtfToken.cpp
   PromptTextReader.cpp
   RtfRunReader.cpp
+  RtfControlWords.cpp
 )
