@@ -43,7 +43,11 @@ void AppendHtml(std::string& out, const std::string& text, bool attribute)
 
 std::string SpanStyle(const CRichCharFormat& f)
 {
-    std::string s = "font-family:'" + f.face + "';font-size:" + std::to_string(f.halfPoints / 2) +
+    std::string face;
+    for (char c : f.face)
+        if (c != '\'' && c != ';' && c != '"')
+            face += c;   // the quoting of the style leaves no room for these
+    std::string s = "font-family:'" + face + "';font-size:" + std::to_string(f.halfPoints / 2) +
                     (f.halfPoints % 2 ? ".5" : "") + "pt;color:" + ColorText(f.color);
     if (f.hasBack)
         s += ";background-color:" + ColorText(f.back);
