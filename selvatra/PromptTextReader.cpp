@@ -217,6 +217,9 @@ unsigned long CPromptTextReader::CheckFieldLength(wchar_t*& buffer, unsigned lon
         return capacity;
     unsigned long missing = needed + 100 > capacity ? needed + 100 - capacity : 0;
     unsigned long grow = missing > 1024 ? missing + 1024 : 1024;
+    // At least half again, so one long run is not copied over and over as it grows.
+    if (buffer != nullptr && grow < capacity / 2)
+        grow = capacity / 2;
     unsigned long newCapacity = (buffer != nullptr ? capacity : 0) + grow;
     wchar_t* grown = new wchar_t[newCapacity];
     unsigned long kept = 0;

@@ -111,7 +111,8 @@ public:
 
     // Makes room for needed characters in a run buffer: grows it (zeroing the new part)
     // when fewer than 100 free places would remain, by 1024 characters or, when more are
-    // missing, by what is missing plus 1024. Returns the capacity.
+    // missing, by what is missing plus 1024; a large buffer grows by at least half its
+    // size. Returns the capacity.
     static unsigned long CheckFieldLength(wchar_t*& buffer, unsigned long needed, unsigned long& capacity);
 
     PromptReaderSettings m_settings;

@@ -99,6 +99,10 @@ TEST(RtfBadInput, RunBuffersGrowAsTheTextNeeds)
     EXPECT_EQ(2048u, CPromptTextReader::CheckFieldLength(buffer, 925, capacity));
     EXPECT_EQ(0, buffer[2047]);
     EXPECT_EQ(2048u + 5000 - 2048 + 100 + 1024, CPromptTextReader::CheckFieldLength(buffer, 5000, capacity));
+    // Large buffers grow by half, so a long run is copied a logarithmic number of times.
+    CPromptTextReader::CheckFieldLength(buffer, 100000, capacity);
+    unsigned long large = capacity;
+    EXPECT_EQ(large + large / 2, CPromptTextReader::CheckFieldLength(buffer, large - 50, capacity));
     delete[] buffer;
 
     std::string long_text = "{\\rtf1 " + Repeat("abcdefghij\\tab ", 20000) + "\\par}";
