@@ -335,6 +335,33 @@ TEST(HandleMap, SubclassingAWindowMadeElsewhere)
     ::DestroyWindow(hWnd);
 }
 
+TEST(HandleMap, AClassMayNameTheFrameworksProcedureItself)
+{
+    WNDCLASSA wndcls = {};
+    wndcls.style = CS_OWNDC | CS_BYTEALIGNCLIENT;
+    wndcls.lpfnWndProc = AfxWndProc;
+    wndcls.hInstance = AfxGetInstanceHandle();
+    wndcls.lpszClassName = "FwTestOwnProcedure";
+    ASSERT_TRUE(AfxRegisterClass(&wndcls));
+
+    CProbeWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, "FwTestOwnProcedure", "", WS_POPUP, 0, 0, 30, 30, nullptr, nullptr));
+    EXPECT_EQ(wnd.m_nCreates, 1);
+    EXPECT_EQ(wnd.m_pfnSuper, nullptr); // nothing to chain to but the default procedure
+    EXPECT_EQ(wnd.SendMessage(WM_TEST_PING, 4, 5), 20);
+    wnd.SetWindowText("title");
+    EXPECT_EQ(wnd.GetWindowTextLength(), 5);
+    wnd.DestroyWindow();
+
+    // A window of that class made without an object gets the default handling.
+    HWND hBare = ::CreateWindowExA(0, "FwTestOwnProcedure", "bare", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                   AfxGetInstanceHandle(), nullptr);
+    ASSERT_NE(hBare, nullptr);
+    EXPECT_EQ(::SendMessageA(hBare, WM_TEST_PING, 4, 5), 0);
+    ::DestroyWindow(hBare);
+    ::UnregisterClassA("FwTestOwnProcedure", AfxGetInstanceHandle());
+}
+
 TEST(HandleMap, DestroyingTheObjectDestroysItsWindow)
 {
     HWND hWnd;

@@ -48,6 +48,16 @@ TEST(MessageBoxes, TheApplicationNamesAndMayAnswerItsBoxes)
     EXPECT_EQ(boxes.Count(), 2u);
 }
 
+TEST(MessageBoxes, ExceptionReportsGoThroughTheSeam)
+{
+    CMessageBoxRecorder boxes(IDOK);
+    CMemoryException e;
+    EXPECT_EQ(e.ReportError(MB_ICONEXCLAMATION), IDOK);
+    ASSERT_EQ(boxes.Count(), 1u);
+    EXPECT_EQ(boxes.Text(0), "Out of memory.");
+    EXPECT_NE(boxes.Request(0).nType & MB_ICONEXCLAMATION, 0u);
+}
+
 TEST(MessageBoxes, AnUnattendedRunIsAnsweredFromTheEnvironment)
 {
     // No answerer installed: the environment's answer is used and nothing is shown.

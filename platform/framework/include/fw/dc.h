@@ -235,3 +235,7 @@ public:
 protected:
     HWND m_hWnd;
 };
+
+// A printer DC from the DEVNAMES and DEVMODE blocks a print dialog returns (null when
+// there are no names or the device cannot be opened).
+FW_API HDC AFXAPI AfxCreateDC(HGLOBAL hDevNames, HGLOBAL hDevMode);

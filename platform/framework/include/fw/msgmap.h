@@ -69,6 +69,7 @@ enum AfxSig {
     AfxSig_vMEASUREr, // void (LPMEASUREITEMSTRUCT)    reflected WM_MEASUREITEM
     AfxSig_vwwr,      // void (UINT, UINT)             reflected scroll
     AfxSig_vs,        // void (LPCSTR)
+    AfxSig_vM,        // void (CMenu*)
 
     // Command handlers (through OnCmdMsg).
     AfxSigCmd_v,      // void ()
@@ -97,6 +98,7 @@ enum AfxSig {
 #define ON_WM_SIZE() FW_WM_ENTRY(WM_SIZE, AfxSig_vwii, void (CWnd::*)(UINT, int, int), OnSize)
 #define ON_WM_MOVE() FW_WM_ENTRY(WM_MOVE, AfxSig_vii, void (CWnd::*)(int, int), OnMove)
 #define ON_WM_SIZING() FW_WM_ENTRY(WM_SIZING, AfxSig_vwSIZING, void (CWnd::*)(UINT, LPRECT), OnSizing)
+#define ON_WM_MOVING() FW_WM_ENTRY(WM_MOVING, AfxSig_vwSIZING, void (CWnd::*)(UINT, LPRECT), OnMoving)
 #define ON_WM_TIMER() FW_WM_ENTRY(WM_TIMER, AfxSig_vt, void (CWnd::*)(UINT_PTR), OnTimer)
 #define ON_WM_KEYDOWN() FW_WM_ENTRY(WM_KEYDOWN, AfxSig_vwww, void (CWnd::*)(UINT, UINT, UINT), OnKeyDown)
 #define ON_WM_KEYUP() FW_WM_ENTRY(WM_KEYUP, AfxSig_vwww, void (CWnd::*)(UINT, UINT, UINT), OnKeyUp)
@@ -104,6 +106,7 @@ enum AfxSig {
 #define ON_WM_DEADCHAR() FW_WM_ENTRY(WM_DEADCHAR, AfxSig_vwww, void (CWnd::*)(UINT, UINT, UINT), OnDeadChar)
 #define ON_WM_SYSKEYDOWN() FW_WM_ENTRY(WM_SYSKEYDOWN, AfxSig_vwww, void (CWnd::*)(UINT, UINT, UINT), OnSysKeyDown)
 #define ON_WM_SYSKEYUP() FW_WM_ENTRY(WM_SYSKEYUP, AfxSig_vwww, void (CWnd::*)(UINT, UINT, UINT), OnSysKeyUp)
+#define ON_WM_SYSDEADCHAR() FW_WM_ENTRY(WM_SYSDEADCHAR, AfxSig_vwww, void (CWnd::*)(UINT, UINT, UINT), OnSysDeadChar)
 #define ON_WM_SYSCHAR() FW_WM_ENTRY(WM_SYSCHAR, AfxSig_vwww, void (CWnd::*)(UINT, UINT, UINT), OnSysChar)
 #define ON_WM_LBUTTONDOWN() FW_WM_ENTRY(WM_LBUTTONDOWN, AfxSig_vwp, void (CWnd::*)(UINT, CPoint), OnLButtonDown)
 #define ON_WM_LBUTTONUP() FW_WM_ENTRY(WM_LBUTTONUP, AfxSig_vwp, void (CWnd::*)(UINT, CPoint), OnLButtonUp)
@@ -144,9 +147,11 @@ enum AfxSig {
 #define ON_WM_MEASUREITEM() FW_WM_ENTRY(WM_MEASUREITEM, AfxSig_vMEASURE, void (CWnd::*)(int, LPMEASUREITEMSTRUCT), OnMeasureItem)
 #define ON_WM_NCCALCSIZE() FW_WM_ENTRY(WM_NCCALCSIZE, AfxSig_vCALC, void (CWnd::*)(BOOL, NCCALCSIZE_PARAMS*), OnNcCalcSize)
 #define ON_WM_INITMENUPOPUP() FW_WM_ENTRY(WM_INITMENUPOPUP, AfxSig_vMwb, void (CWnd::*)(CMenu*, UINT, BOOL), OnInitMenuPopup)
+#define ON_WM_INITMENU() FW_WM_ENTRY(WM_INITMENU, AfxSig_vM, void (CWnd::*)(CMenu*), OnInitMenu)
 #define ON_WM_MENUSELECT() FW_WM_ENTRY(WM_MENUSELECT, AfxSig_vwwh, void (CWnd::*)(UINT, UINT, HMENU), OnMenuSelect)
 #define ON_WM_ENABLE() FW_WM_ENTRY(WM_ENABLE, AfxSig_vb, void (CWnd::*)(BOOL), OnEnable)
 #define ON_WM_SETTINGCHANGE() FW_WM_ENTRY(WM_SETTINGCHANGE, AfxSig_vws, void (CWnd::*)(UINT, LPCSTR), OnSettingChange)
+#define ON_WM_WININICHANGE() FW_WM_ENTRY(WM_WININICHANGE, AfxSig_vs, void (CWnd::*)(LPCSTR), OnWinIniChange)
 #define ON_WM_ACTIVATEAPP() FW_WM_ENTRY(WM_ACTIVATEAPP, AfxSig_vbd, void (CWnd::*)(BOOL, DWORD), OnActivateApp)
 #define ON_WM_NCACTIVATE() FW_WM_ENTRY(WM_NCACTIVATE, AfxSig_bb, BOOL (CWnd::*)(BOOL), OnNcActivate)
 #define ON_WM_DROPFILES() FW_WM_ENTRY(WM_DROPFILES, AfxSig_vDROP, void (CWnd::*)(HDROP), OnDropFiles)

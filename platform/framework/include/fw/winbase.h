@@ -7,6 +7,7 @@
 #include "fw/string.h"
 
 #include <commctrl.h>
+#include <commdlg.h>
 #include <shellapi.h>
 
 // `this` hidden from the optimiser, so that GetSafeHwnd and its kin may test it for null

@@ -248,6 +248,7 @@ public:
     void OnSize(UINT nType, int cx, int cy);
     void OnSizing(UINT nSide, LPRECT lpRect);
     void OnMove(int x, int y);
+    void OnMoving(UINT nSide, LPRECT lpRect);
     void OnTimer(UINT_PTR nIDEvent);
     void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
@@ -256,6 +257,7 @@ public:
     void OnSysKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     void OnSysKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
     void OnSysChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    void OnSysDeadChar(UINT nChar, UINT nRepCnt, UINT nFlags);
     void OnLButtonDown(UINT nFlags, CPoint point);
     void OnLButtonUp(UINT nFlags, CPoint point);
     void OnLButtonDblClk(UINT nFlags, CPoint point);
@@ -295,9 +297,11 @@ public:
     void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct);
     void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
     void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
+    void OnInitMenu(CMenu* pMenu);
     void OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu);
     void OnEnable(BOOL bEnable);
     void OnSettingChange(UINT uFlags, LPCSTR lpszSection);
+    void OnWinIniChange(LPCSTR lpszSection);
     void OnActivateApp(BOOL bActive, DWORD dwThreadID);
     BOOL OnNcActivate(BOOL bActive);
     void OnDropFiles(HDROP hDropInfo);

@@ -518,3 +518,19 @@ CWindowDC::~CWindowDC()
 {
     ::ReleaseDC(m_hWnd, Detach());
 }
+
+HDC AFXAPI AfxCreateDC(HGLOBAL hDevNames, HGLOBAL hDevMode)
+{
+    if (hDevNames == nullptr)
+        return nullptr;
+    LPDEVNAMES lpDevNames = (LPDEVNAMES)::GlobalLock(hDevNames);
+    if (lpDevNames == nullptr)
+        return nullptr;
+    LPDEVMODEA lpDevMode = hDevMode != nullptr ? (LPDEVMODEA)::GlobalLock(hDevMode) : nullptr;
+    HDC hDC = ::CreateDCA((LPCSTR)lpDevNames + lpDevNames->wDriverOffset, (LPCSTR)lpDevNames + lpDevNames->wDeviceOffset,
+                          (LPCSTR)lpDevNames + lpDevNames->wOutputOffset, lpDevMode);
+    if (lpDevMode != nullptr)
+        ::GlobalUnlock(hDevMode);
+    ::GlobalUnlock(hDevNames);
+    return hDC;
+}

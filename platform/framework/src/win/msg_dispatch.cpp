@@ -51,6 +51,8 @@ union MessageMapFunctions {
     void (CWnd::*pfn_vDRAWr)(LPDRAWITEMSTRUCT);
     void (CWnd::*pfn_vMEASUREr)(LPMEASUREITEMSTRUCT);
     void (CWnd::*pfn_vwwr)(UINT, UINT);
+    void (CWnd::*pfn_vs)(LPCSTR);
+    void (CWnd::*pfn_vM)(CMenu*);
     // commands
     void (CCmdTarget::*pfnCmd_v)();
     BOOL (CCmdTarget::*pfnCmd_b)();
@@ -351,6 +353,12 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         break;
     case AfxSig_vwwr:
         (this->*mmf.pfn_vwwr)(LOWORD(wParam), (UINT)(short)HIWORD(wParam));
+        break;
+    case AfxSig_vs:
+        (this->*mmf.pfn_vs)((LPCSTR)lParam);
+        break;
+    case AfxSig_vM:
+        (this->*mmf.pfn_vM)(CMenu::FromHandle((HMENU)wParam));
         break;
     default:
         return FALSE;

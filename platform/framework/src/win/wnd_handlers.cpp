@@ -13,6 +13,7 @@ BOOL CWnd::OnEraseBkgnd(CDC*) { return (BOOL)Default(); }
 void CWnd::OnSize(UINT, int, int) { Default(); }
 void CWnd::OnSizing(UINT, LPRECT) { Default(); }
 void CWnd::OnMove(int, int) { Default(); }
+void CWnd::OnMoving(UINT, LPRECT) { Default(); }
 void CWnd::OnTimer(UINT_PTR) { Default(); }
 void CWnd::OnKeyDown(UINT, UINT, UINT) { Default(); }
 void CWnd::OnKeyUp(UINT, UINT, UINT) { Default(); }
@@ -21,6 +22,7 @@ void CWnd::OnDeadChar(UINT, UINT, UINT) { Default(); }
 void CWnd::OnSysKeyDown(UINT, UINT, UINT) { Default(); }
 void CWnd::OnSysKeyUp(UINT, UINT, UINT) { Default(); }
 void CWnd::OnSysChar(UINT, UINT, UINT) { Default(); }
+void CWnd::OnSysDeadChar(UINT, UINT, UINT) { Default(); }
 void CWnd::OnLButtonDown(UINT, CPoint) { Default(); }
 void CWnd::OnLButtonUp(UINT, CPoint) { Default(); }
 void CWnd::OnLButtonDblClk(UINT, CPoint) { Default(); }
@@ -55,9 +57,11 @@ void CWnd::OnSysCommand(UINT, LPARAM) { Default(); }
 void CWnd::OnContextMenu(CWnd*, CPoint) { Default(); }
 void CWnd::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS*) { Default(); }
 void CWnd::OnInitMenuPopup(CMenu*, UINT, BOOL) { Default(); }
+void CWnd::OnInitMenu(CMenu*) { Default(); }
 void CWnd::OnMenuSelect(UINT, UINT, HMENU) { Default(); }
 void CWnd::OnEnable(BOOL) { Default(); }
 void CWnd::OnSettingChange(UINT, LPCSTR) { Default(); }
+void CWnd::OnWinIniChange(LPCSTR) { Default(); }
 void CWnd::OnActivateApp(BOOL, DWORD) { Default(); }
 BOOL CWnd::OnNcActivate(BOOL) { return (BOOL)Default(); }
 void CWnd::OnDropFiles(HDROP) { Default(); }

@@ -5,10 +5,10 @@ namespace fw {
 
 namespace {
 
-// The message's result when its handler failed; FALSE when nothing need be reported.
-LRESULT SafeResult(const MSG* pMsg, BOOL* pbReport, const char** ppszText)
+// The message's result when its handler failed, and the report's text when the
+// exception has none of its own.
+LRESULT SafeResult(const MSG* pMsg, const char** ppszText)
 {
-    *pbReport = TRUE;
     *ppszText = "Internal application error.";
     switch (pMsg->message) {
     case WM_CREATE:
@@ -30,9 +30,8 @@ LRESULT SafeResult(const MSG* pMsg, BOOL* pbReport, const char** ppszText)
 
 LRESULT ReportWndProcException(CException* e, const MSG* pMsg)
 {
-    BOOL bReport;
     const char* pszText;
-    LRESULT lResult = SafeResult(pMsg, &bReport, &pszText);
+    LRESULT lResult = SafeResult(pMsg, &pszText);
     if (e->IsKindOf(RUNTIME_CLASS(CUserException)))
         return lResult;
     char szMessage[512];
@@ -53,9 +52,8 @@ LRESULT ProcessWndProcException(CException* e, const MSG* pMsg)
 
 LRESULT ProcessForeignWndProcException(const char* what, const MSG* pMsg)
 {
-    BOOL bReport;
     const char* pszText;
-    LRESULT lResult = SafeResult(pMsg, &bReport, &pszText);
+    LRESULT lResult = SafeResult(pMsg, &pszText);
     CString text(pszText);
     if (what != nullptr && *what != '\0') {
         text += "\n";

@@ -3,6 +3,7 @@
 #include "../platform.h"
 #include "fw/exceptions.h"
 #include "fw/file.h"
+#include "fw/msgbox.h"
 #include "fw/resource_chain.h"
 #include "fw/string.h"
 
@@ -13,7 +14,8 @@ namespace fw::platform {
 
 int ShowErrorMessage(LPCSTR lpszText, UINT nType)
 {
-    return MessageBoxA(GetActiveWindow(), lpszText, nullptr, nType | MB_TASKMODAL);
+    // Through the framework's message-box seam, which tests answer.
+    return AfxMessageBox(lpszText, nType | MB_TASKMODAL);
 }
 
 bool OpenFile(LPCSTR lpszFileName, UINT nOpenFlags, UINT_PTR* phFile, LONG* pOsError)
