@@ -4,7 +4,7 @@
 #include "fw/fwdefs.h"
 
 FW_API void AFXAPI AfxAssertFailedLine(LPCSTR lpszFileName, int nLine);
-FW_API void AFX_CDECL AfxTrace(LPCSTR lpszFormat, ...);
+FW_API void AFX_CDECL AfxTrace(LPCSTR lpszFormat, ...) FW_PRINTF_FORMAT(1, 2);
 // Address checks kept for callers written against them; they only reject null.
 FW_API BOOL AFXAPI AfxIsValidAddress(const void* lp, UINT_PTR nBytes, BOOL bReadWrite = TRUE);
 FW_API BOOL AFXAPI AfxIsValidString(LPCSTR lpsz, int nLength = -1);

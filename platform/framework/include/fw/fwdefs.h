@@ -109,3 +109,15 @@ typedef struct tagSIZE { LONG cx, cy; } SIZE, *LPSIZE;
 #ifndef PASCAL
 #  define PASCAL
 #endif
+
+// printf-style checking of format strings. It also flags a CString passed to "..."
+// without a cast to LPCSTR, which mingw's g++ would pass by hidden reference.
+#if defined(__GNUC__)
+#  if defined(__MINGW32__)
+#    define FW_PRINTF_FORMAT(fmt, first) __attribute__((format(gnu_printf, fmt, first)))
+#  else
+#    define FW_PRINTF_FORMAT(fmt, first) __attribute__((format(printf, fmt, first)))
+#  endif
+#else
+#  define FW_PRINTF_FORMAT(fmt, first)
+#endif

@@ -86,7 +86,7 @@ public:
     int ReverseFind(char ch) const;
     int FindOneOf(LPCSTR lpszCharSet) const;
 
-    void AFX_CDECL Format(LPCSTR lpszFormat, ...);
+    void AFX_CDECL Format(LPCSTR lpszFormat, ...) FW_PRINTF_FORMAT(2, 3);
     void AFX_CDECL Format(UINT nFormatID, ...);
     void FormatV(LPCSTR lpszFormat, va_list argList);
 
