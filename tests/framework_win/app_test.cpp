@@ -14,7 +14,16 @@ class CMainProbeWnd : public CWnd {
 public:
     int m_nFilteredSeen = 0;
     int m_nCounted = 0;
+    int m_nPreTranslated = 0;
+    int m_nIdleUpdates = 0;
     CWnd* m_pMainSeen = nullptr;
+
+    BOOL PreTranslateMessage(MSG* pMsg) override
+    {
+        if (pMsg->message == WM_TEST_COUNTED)
+            ++m_nPreTranslated; // seen on the way, still dispatched
+        return CWnd::PreTranslateMessage(pMsg);
+    }
 
 protected:
     LRESULT OnFiltered(WPARAM, LPARAM)
@@ -26,6 +35,11 @@ protected:
     {
         ++m_nCounted;
         m_pMainSeen = AfxGetMainWnd();
+        return 0;
+    }
+    LRESULT OnIdleUpdate(WPARAM, LPARAM)
+    {
+        ++m_nIdleUpdates;
         return 0;
     }
     LRESULT OnCloseMain(WPARAM, LPARAM)
@@ -40,6 +54,7 @@ BEGIN_MESSAGE_MAP(CMainProbeWnd, CWnd)
     ON_MESSAGE(WM_TEST_FILTERED, &CMainProbeWnd::OnFiltered)
     ON_MESSAGE(WM_TEST_COUNTED, &CMainProbeWnd::OnCounted)
     ON_MESSAGE(WM_TEST_CLOSE_MAIN, &CMainProbeWnd::OnCloseMain)
+    ON_MESSAGE(WM_IDLEUPDATECMDUI, &CMainProbeWnd::OnIdleUpdate)
 END_MESSAGE_MAP()
 
 class CProbeApp : public CWinApp {
@@ -53,7 +68,7 @@ public:
 
     BOOL InitInstance() override
     {
-        if (!m_wndMain.CreateEx(0, nullptr, "main", WS_OVERLAPPEDWINDOW, 0, 0, 100, 80, nullptr, nullptr))
+        if (!m_wndMain.CreateEx(0, nullptr, "main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 100, 80, nullptr, nullptr))
             return FALSE;
         m_pMainWnd = &m_wndMain;
         m_wndMain.PostMessage(WM_TEST_FILTERED);
@@ -96,8 +111,10 @@ TEST(Application, TheMainLineRunsThePumpUntilTheMainWindowCloses)
     EXPECT_EQ(app.m_nFiltered, 1);
     EXPECT_EQ(app.m_wndMain.m_nFilteredSeen, 0);
     EXPECT_EQ(app.m_wndMain.m_nCounted, 1);
+    EXPECT_EQ(app.m_wndMain.m_nPreTranslated, 1);
     EXPECT_EQ(app.m_wndMain.m_pMainSeen, &app.m_wndMain);
     EXPECT_GT(app.m_nIdleCalls, 0);
+    EXPECT_GT(app.m_wndMain.m_nIdleUpdates, 0); // the idle user-interface update
     EXPECT_EQ(app.m_pMainWnd, nullptr); // forgotten when it was destroyed
     EXPECT_EQ(app.m_wndMain.m_hWnd, nullptr);
 }

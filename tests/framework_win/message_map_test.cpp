@@ -226,6 +226,20 @@ TEST_F(MessageMapTest, CommandUserInterfaceFollowsTheHandlers)
     EXPECT_FALSE(buttons[1].IsWindowEnabled()); // no handler at all
     EXPECT_TRUE(buttons[2].IsWindowEnabled());  // a command handler and no update handler
 
+    // The same, for every child at once; a check box nobody handles keeps working.
+    for (CWnd& button : buttons)
+        button.EnableWindow(TRUE);
+    CWnd checkBox;
+    ASSERT_TRUE(checkBox.Create("BUTTON", "c", WS_CHILD | BS_AUTOCHECKBOX, CRect(0, 30, 50, 50), &m_wnd, ID_TEST_NOHANDLER + 1));
+    buttons[0].SetDlgCtrlID(ID_TEST_LOCKED);
+    buttons[1].SetDlgCtrlID(ID_TEST_NOHANDLER);
+    buttons[2].SetDlgCtrlID(ID_TEST_SAVE);
+    m_wnd.UpdateDialogControls(&m_wnd, TRUE);
+    EXPECT_FALSE(buttons[0].IsWindowEnabled());
+    EXPECT_FALSE(buttons[1].IsWindowEnabled());
+    EXPECT_TRUE(buttons[2].IsWindowEnabled());
+    EXPECT_TRUE(checkBox.IsWindowEnabled());
+
     CTestCmdUI probe;
     probe.m_nID = ID_TEST_LOCKED;
     EXPECT_TRUE(m_wnd.OnCmdMsg(ID_TEST_LOCKED, CN_UPDATE_COMMAND_UI, &probe, nullptr));

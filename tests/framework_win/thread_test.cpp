@@ -130,6 +130,35 @@ TEST(Locks, ACriticalSectionKeepsWorkersApart)
         delete pThread;
 }
 
+struct MainWindowShared {
+    CEvent done;
+    HWND hSeen = nullptr;
+};
+
+UINT AFX_CDECL MainWindowWorker(LPVOID pParam)
+{
+    MainWindowShared* pShared = static_cast<MainWindowShared*>(pParam);
+    pShared->hSeen = AfxGetMainWnd()->GetSafeHwnd();
+    pShared->done.SetEvent();
+    return 0;
+}
+
+TEST(Threads, AWorkerSeesTheApplicationsMainWindow)
+{
+    CWinApp app("Worker Probe");
+    CWnd main;
+    ASSERT_TRUE(main.CreateEx(0, nullptr, "main", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    app.m_pMainWnd = &main;
+    EXPECT_EQ(AfxGetMainWnd(), &main);
+
+    MainWindowShared shared;
+    ASSERT_NE(AfxBeginThread(MainWindowWorker, &shared), nullptr);
+    ASSERT_TRUE(shared.done.Lock(10000));
+    EXPECT_EQ(shared.hSeen, main.m_hWnd);
+    app.m_pMainWnd = nullptr;
+    main.DestroyWindow();
+}
+
 // A user-interface thread: its pump dispatches thread messages through its map.
 const UINT WM_THREAD_ECHO = WM_APP + 40;
 

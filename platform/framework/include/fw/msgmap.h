@@ -267,6 +267,9 @@ enum AfxSig {
 #define ON_CONTROL_REFLECT_EX(wNotifyCode, memberFxn) \
     {WM_COMMAND + WM_REFLECT_BASE, (WORD)(wNotifyCode), 0, 0, AfxSigCmd_b, \
      (AFX_PMSG)(static_cast<BOOL (CCmdTarget::*)()>(memberFxn))},
+#define ON_UPDATE_COMMAND_UI_REFLECT(memberFxn) \
+    {WM_COMMAND + WM_REFLECT_BASE, (WORD)-1, 0, 0, AfxSigCmdUI, \
+     (AFX_PMSG)(static_cast<void (CCmdTarget::*)(CCmdUI*)>(memberFxn))},
 #define ON_NOTIFY_REFLECT(wNotifyCode, memberFxn) \
     {WM_NOTIFY + WM_REFLECT_BASE, (WORD)(int)(wNotifyCode), 0, 0, AfxSigNotify_v, \
      (AFX_PMSG)(static_cast<void (CCmdTarget::*)(NMHDR*, LRESULT*)>(memberFxn))},

@@ -116,6 +116,10 @@ public:
     void SetOwner(CWnd* pOwnerWnd);
     CWnd* GetTopLevelParent() const;
     CWnd* GetTopLevelOwner() const;
+    CWnd* GetParentOwner() const;
+    // The window a message box or dialog of pParent should be owned by: the top-level
+    // owner of pParent, else of the main window; its last active popup when asked.
+    static CWnd* PASCAL GetSafeOwner(CWnd* pParent = nullptr, HWND* pWndTop = nullptr);
     CWnd* GetWindow(UINT nCmd) const;
     CWnd* GetNextWindow(UINT nFlag = GW_HWNDNEXT) const;
     CWnd* GetTopWindow() const;
@@ -235,6 +239,17 @@ public:
     int MessageBox(LPCSTR lpszText, LPCSTR lpszCaption = nullptr, UINT nType = MB_OK);
 
     void DragAcceptFiles(BOOL bAccept = TRUE);
+    BOOL OpenClipboard();
+    static CWnd* PASCAL GetClipboardOwner();
+    static CWnd* PASCAL GetOpenClipboardWindow();
+    void ShowOwnedPopups(BOOL bShow = TRUE);
+    BOOL SetWindowContextHelpId(DWORD dwContextHelpId);
+    DWORD GetWindowContextHelpId() const;
+
+    // Enables, checks or retitles each child control by the update handlers of pTarget
+    // (and the control's own reflected handler); buttons nobody handles are disabled
+    // when bDisableIfNoHndler.
+    void UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
 
     // Default handlers: each passes the current message to the default procedure.
     int OnCreate(LPCREATESTRUCT lpCreateStruct);

@@ -1,6 +1,7 @@
 // The one seam every framework message box passes through.
 #include "fw/win.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <mutex>
 
@@ -58,8 +59,12 @@ int AFXAPI AfxShowMessageBox(HWND hWndOwner, LPCSTR lpszText, LPCSTR lpszCaption
         return answerer(request);
     }
     int nAnswer = EnvironmentAnswer();
-    if (nAnswer != 0)
+    if (nAnswer != 0) {
+        // Leave a trace of the box in the run's output.
+        fprintf(stderr, "[message box answered %d] %s: %s\n", nAnswer, lpszCaption, lpszText);
+        fflush(stderr);
         return nAnswer;
+    }
     return ::MessageBoxA(hWndOwner, lpszText, lpszCaption, nType);
 }
 

@@ -146,6 +146,35 @@ CWnd* CWnd::GetTopLevelOwner() const
     return FromHandle(hWndOwner);
 }
 
+CWnd* CWnd::GetParentOwner() const
+{
+    if (m_hWnd == nullptr)
+        return nullptr;
+    HWND hWndParent = m_hWnd;
+    HWND hWndT;
+    while ((::GetWindowLongA(hWndParent, GWL_STYLE) & WS_CHILD) && (hWndT = ::GetParent(hWndParent)) != nullptr)
+        hWndParent = hWndT;
+    return FromHandle(hWndParent);
+}
+
+CWnd* PASCAL CWnd::GetSafeOwner(CWnd* pParent, HWND* pWndTop)
+{
+    HWND hWnd = pParent->GetSafeHwnd();
+    if (hWnd == nullptr) {
+        CWnd* pMainWnd = AfxGetMainWnd();
+        hWnd = pMainWnd->GetSafeHwnd();
+    }
+    // The top-level window above it, enabled or not.
+    while (hWnd != nullptr && (::GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD))
+        hWnd = ::GetParent(hWnd);
+    HWND hWndTop = hWnd;
+    if (pWndTop != nullptr)
+        *pWndTop = hWndTop;
+    if (hWnd != nullptr && pParent == nullptr)
+        hWnd = ::GetLastActivePopup(hWnd);
+    return FromHandle(hWnd);
+}
+
 CWnd* CWnd::GetWindow(UINT nCmd) const { return FromHandle(::GetWindow(m_hWnd, nCmd)); }
 CWnd* CWnd::GetNextWindow(UINT nFlag) const { return FromHandle(::GetWindow(m_hWnd, nFlag)); }
 CWnd* CWnd::GetTopWindow() const { return FromHandle(::GetTopWindow(m_hWnd)); }
@@ -482,6 +511,49 @@ void CWnd::ShowCaret() { ::ShowCaret(m_hWnd); }
 int CWnd::MessageBox(LPCSTR lpszText, LPCSTR lpszCaption, UINT nType)
 {
     return AfxShowMessageBox(m_hWnd, lpszText, lpszCaption, nType, 0);
+}
+
+BOOL CWnd::OpenClipboard() { return ::OpenClipboard(m_hWnd); }
+CWnd* PASCAL CWnd::GetClipboardOwner() { return FromHandle(::GetClipboardOwner()); }
+CWnd* PASCAL CWnd::GetOpenClipboardWindow() { return FromHandle(::GetOpenClipboardWindow()); }
+void CWnd::ShowOwnedPopups(BOOL bShow) { ::ShowOwnedPopups(m_hWnd, bShow); }
+BOOL CWnd::SetWindowContextHelpId(DWORD dwContextHelpId) { return ::SetWindowContextHelpId(m_hWnd, dwContextHelpId); }
+DWORD CWnd::GetWindowContextHelpId() const { return ::GetWindowContextHelpId(m_hWnd); }
+
+void CWnd::UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
+{
+    CCmdUI state;
+    CWnd wndTemp; // a bare wrapper, never entered in the handle map
+    for (HWND hWndChild = ::GetTopWindow(m_hWnd); hWndChild != nullptr;
+         hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT)) {
+        wndTemp.m_hWnd = hWndChild;
+        state.m_nID = (UINT)::GetDlgCtrlID(hWndChild);
+        state.m_pOther = &wndTemp;
+
+        // The control's own reflected handler first, then the parent's map.
+        CWnd* pWnd = FromHandlePermanent(hWndChild);
+        if (pWnd != nullptr &&
+            pWnd->CWnd::OnCmdMsg(0, MAKELONG(0xffff, WM_COMMAND + WM_REFLECT_BASE), &state, nullptr))
+            continue;
+        if (CWnd::OnCmdMsg(state.m_nID, CN_UPDATE_COMMAND_UI, &state, nullptr))
+            continue;
+
+        // Only push buttons are disabled for want of a handler; check boxes, radio
+        // buttons that work by themselves and other controls are left alone.
+        BOOL bDisableTemp = bDisableIfNoHndler;
+        if (bDisableTemp) {
+            if ((wndTemp.SendMessage(WM_GETDLGCODE) & DLGC_BUTTON) == 0) {
+                bDisableTemp = FALSE;
+            } else {
+                UINT nStyle = (UINT)(wndTemp.GetStyle() & 0x0F);
+                if (nStyle == (UINT)BS_AUTOCHECKBOX || nStyle == (UINT)BS_AUTO3STATE || nStyle == (UINT)BS_GROUPBOX ||
+                    nStyle == (UINT)BS_AUTORADIOBUTTON)
+                    bDisableTemp = FALSE;
+            }
+        }
+        state.DoUpdate(pTarget, bDisableTemp);
+    }
+    wndTemp.m_hWnd = nullptr;
 }
 
 void CWnd::DragAcceptFiles(BOOL bAccept) { ModifyStyleEx(bAccept ? 0 : WS_EX_ACCEPTFILES, bAccept ? WS_EX_ACCEPTFILES : 0); }
