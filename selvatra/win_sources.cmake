@@ -1,6 +1,16 @@
 # Windows-only engine sources (prompter window, threads, timers, captions, slide shows).
 set(SELVATRA_WIN_SOURCES
   SelvatraModule.cpp
+  SpeedTable.cpp
+  PromptState.cpp
+  PromptLayout.cpp
+  PromptBaseWnd.cpp
+  PromptThreads.cpp
+  PromptScripts.cpp
+  PromptBitmaps.cpp
+  PromptScroll.cpp
+  PromptMarkers.cpp
+  MarquillCmdWnd.cpp
 )
 
 # Operator controls, captions, clocks and slide shows.
@@ -14,4 +24,7 @@ list(APPEND SELVATRA_WIN_SOURCES
   ClockGlyphs.cpp
   ClockWindows.cpp
   SelvatraClocks.rc
+  PrompterOperator.cpp
+  OperatorInput.cpp
+  SecondPrompter.cpp
 )

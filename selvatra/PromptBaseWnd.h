@@ -1,0 +1,321 @@
+// The prompter window engine: the host contract (settings and callbacks), the record and
+// script paragraph lists, line layout, the off-screen bitmaps, the worker threads, painting,
+// scrolling and the paragraph events at the reading line.
+#pragma once
+#include <string>
+
+#include "fw/win.h"
+#include "PromptDefs.h"
+#include "PromptLayout.h"
+#include "PromptLists.h"
+#include "CloseCaption.h"
+#include "SelvatraApi.h"
+
+
+class SELVATRA_API CPromptBaseWnd : public CWnd
+{
+    DECLARE_DYNCREATE(CPromptBaseWnd)
+
+public:
+    CPromptBaseWnd();
+    virtual ~CPromptBaseWnd();
+
+    // ---- virtual operations, in slot order --------------------------------------------
+    virtual bool GetReversed();
+    virtual void SetReversed(bool reversed);
+    virtual void SetCurrentCyPos(int cy);
+    virtual void StartStop(bool stop);
+    virtual LRESULT CloseAutoContinue(WPARAM, LPARAM);
+    virtual void OnPromptNow(int record, int paragraph);
+    virtual void OnPromptShow(int row);
+    virtual tagScriptInfo* CheckScriptParagraph(int cy, int step, bool reversed,
+                                                DDTagOffBmpInfo* bitmap);
+    virtual void StartClock(CTimeSpan length, bool showLtHy);
+    virtual BOOL Create();
+    virtual void CheckBreak(POSITION paragraph);
+    virtual void CheckInstruction(POSITION paragraph, bool reversed);
+    virtual void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    virtual void OnLButtonDown(UINT nFlags, CPoint point);
+    virtual void OnMouseMove(UINT nFlags, CPoint point);
+    virtual void OnRButtonDown(UINT nFlags, CPoint point);
+    virtual void OnRButtonUp(UINT nFlags, CPoint point);
+    virtual void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
+    virtual int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    virtual void OnPaint();
+    virtual void OnClose();
+
+    // The framework's seven-argument creation, recording the parent as the owner.
+    virtual BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
+                        const RECT& rect, CWnd* pParentWnd, UINT nID,
+                        CCreateContext* pContext = nullptr) override;
+
+    // The window itself, of the given type, over rect (type 3: right and bottom are the size).
+    int Create(CWnd* parent, CRect rect, WINTYPE type);
+
+    // Calls the virtual OnClose directly (used for the second prompter).
+    void CloseWindow();
+
+    void FinishedCountDown();
+    // The caption replacement map (PrompterOperator.cpp); call before Create.
+    void SetCCMap(std::list<std::pair<char, char>>* pairs);
+    void SWClockStart();
+    void SWClockStop();
+    void UpdatePromptScript(long recordId);
+    void UpdatePromptRundown(bool);
+
+    // ---- public settings: written by the host between construction and Create ------------
+    LOGFONT m_logFont;
+    COLORREF m_crText;
+    COLORREF m_crBack;
+    COLORREF m_crPointer;
+    int m_nPointerPosition;      // 0 none, 1 top line, 2 second line, 3 quarter, 4 half way
+    int m_nMarkerType;           // 1 full, 2 narrow, 3 small, 4 arrow
+    int m_nBorder;
+    int m_bMouseMotion;
+    int m_bMonoBitmap;
+    int m_bReverseImage;
+    int m_bMirrorImage;
+    int m_bCenterText;
+    int m_nLineSpacing;          // tenths; 10 is single spacing
+    int m_nDefaultSpeed;         // speed-table entry used at start
+    int m_bStopWatch;
+    int m_nStopWatchPosition;
+    int m_bStopWatchContinuous;
+    int m_bForegroundScreenActive;
+    int m_nFGScreenSize;
+    int m_bFGRightJustified;
+    int m_bAutoContinue;
+    int m_bDoBreaks;
+    int m_bCaptionUpper;
+    int m_bShowPRMPTCAP;
+    int m_bPromptBlankPar;
+    int m_bPromptRightJust;
+    int m_bPromptROTL;
+    BYTE m_bPromptContinuous;
+    int m_nAutoStartMode;        // 0 off, 1 auto-start, 2 auto-start with only Esc active
+    BYTE m_bCloseAtStop;
+    BYTE m_bBookmarks;
+    int m_bKeepAllLines;
+    int m_bTrackParagraph;
+    BYTE m_bDropPassedScripts;
+    int m_bScriptHeaders;
+    int m_bShowPPInst;
+    int m_bShowBullets;
+    int m_nDefaultScreen;
+    int m_nPPX, m_nPPY, m_nPPCx, m_nPPCy;
+    int m_bPowerPointOn;
+    int m_bCaptionOn;
+    // Caption line and encoder settings.
+    int m_nCCPacing;
+    int m_nCCWPMPacing;
+    int m_nCCLineLength;
+    CString m_strCCBOL, m_strCCEOL, m_strCCReset, m_strCCInit;
+    CString m_strCCPort, m_strCCBaud, m_strCCData, m_strCCStop, m_strCCParity, m_strCCFlow;
+    CCharReplaceMap m_ccMap;
+
+    // ---- host callbacks ------------------------------------------------------------------
+    PFN_NEXTRECORD m_pfnNextRecord;
+    PFN_RESETRECORDS m_pfnResetRecords;
+    PFN_PROMPTDONE m_pfnPromptDone;
+    PFN_GETRECORD m_pfnGetRecord;
+    PFN_GETSCRIPTTEXT m_pfnGetScriptText;
+
+    // ---- window and run state ------------------------------------------------------------
+    HWND m_hWndParent;           // target of WM_PROMPTER_CLOSED
+    void* m_pCallbackOwner;      // first argument of every callback
+    int m_nWinType;
+    int m_nScreens;
+    CRect m_rcSecond;
+    HWND m_hWndFirst;            // the window whose DC is the reference DC
+    int m_nTopParagraph;         // host paragraph number at the reading line
+    UINT m_nScrollTimer;
+    UINT m_nClockTimer;
+
+    // Scrolling state.
+    int m_nStep;
+    int m_nCurrentCy;
+    BYTE m_bReversed;
+    BYTE m_bAtTop;
+    BYTE m_bAtBottom;
+    BYTE m_bRunning;
+
+    // ---- layout metrics (set up at creation) --------------------------------------------
+    int m_nLayoutWidth, m_nLayoutHeight;   // the screen the text is laid out for
+    int m_nLineHeight;
+    int m_nUsableWidth;
+    int m_nPointerMargin;
+    int m_nAveCharWidth;
+    int m_nCharsPerLine;
+    int m_nLinesPerScreen;
+    int m_nReadingOffset;
+    int m_nLookAhead;
+    int m_nUpperLimit, m_nLowerLimit;
+    PromptLayoutSettings m_layout;
+
+    // ---- records and paragraphs ----------------------------------------------------------
+    CTypedPtrList<CObList, prmptRecord*>* m_pRecordList;
+    CTypedPtrList<CObList, CPromptParagraph*> m_lstParagraphs;
+    POSITION m_posPrompter;                 // paragraph at the reading position
+    CTypedPtrList<CObList, prmptCBitmap*> m_lstBitmaps;  // rendered paragraphs near the display
+
+    // ---- off-screen bitmaps --------------------------------------------------------------
+    DDTagOffBmpInfo* m_pOffBmp[2];
+    int m_nCurrentBmp;
+    int m_nRebuildDir;           // rebuild requested for the current bitmap: 0, 1 forwards, -1 back
+    HBITMAP m_hMirrorBitmap;
+
+    DDTagOffBmpInfo* CurrentOffBmp() const { return m_pOffBmp[m_nCurrentBmp]; }
+    DDTagOffBmpInfo* OtherOffBmp() const { return m_pOffBmp[1 - m_nCurrentBmp]; }
+
+    // ---- threads and events --------------------------------------------------------------
+    HANDLE m_evRebuild, m_evUpdateBitmaps, m_evUpdateScripts, m_evCaption;
+    HANDLE m_evOffScreenReady, m_evBitmapsReady, m_evScriptsUpdated, m_evPaint;
+    HANDLE m_hRebuildDone, m_hBitmapsDone, m_hScriptsDone, m_hCaptionDone;
+    HANDLE m_hRebuildThread, m_hBitmapThread, m_hScriptThread, m_hCaptionThread;
+    BYTE m_bStopThreads;
+    int m_nSavedPriority;
+
+    // ---- operations used by the command window and the tests ------------------------------
+    void SetupThreadsAndEvents();
+    void CloseThreads();
+    void UpdatePromptScripts(UINT flags, long recordId);
+
+    int BuildPrmptRecordList(int row, CTypedPtrList<CObList, prmptRecord*>* list);
+    long SetupInitialScript(int record, int paragraph = 0);
+    long SetupInitialScripts(int row);
+    int SendPromptScript(bool forward);
+    bool GetShowScript(void* owner, long id, qelstring& text);
+    void InitializePrompterParagraphPosition(int paragraph);
+    void UpdateParagraphList();
+    void DoUpdatePromptScripts(UINT flags, long recordId);
+    prmptRecord* FindPrmptRecord(long id);
+    POSITION GetPromptRecordPosition(int number);
+    void SetPromptingRecord(long id);
+
+    POSITION FindTopOfScript(POSITION pos);
+    POSITION FindBottomOfScript(POSITION pos);
+    POSITION FindNextBkMk(POSITION pos);
+    POSITION FindPrevBkMk(POSITION pos);
+    void PromptParagraph(POSITION pos);
+    // Navigation searches on this window's own paragraph list (also run on the second screen).
+    void NavigateTopOfScript();
+    void NavigateBottomOfScript();
+    void NavigatePrevScript();
+    void NavigateNextScript();
+    int NavigateNextBkMk();
+    int NavigatePrevBkMk();
+    void NavigateToNumber(int number);
+
+    POSITION BuildPrompterBitMapList();
+    void BuildOffStageBitmap(POSITION pos);
+    void RebuildOffScreenBitMap(bool reversed);
+    void UpdateBitMaps();
+
+    void ScrollNow(int step, bool reversed, int& cy, bool& atTop, bool& atBottom);
+    void SetupScroll(int step, bool reversed, int& cy, bool& atTop, bool& atBottom);
+
+    // Waits until the rebuild, bitmap and script threads are idle (serving sent messages).
+    void WaitForWorkersIdle();
+    // Waits for an event on the user-interface thread while serving messages sent to it.
+    static void WaitServingSentMessages(HANDLE h);
+    // The same for the off-screen bitmap, counting the waits that had to block.
+    void WaitForOffScreen();
+
+    // The paragraph a script-information entry refers to (null for blank lines).
+    CPromptParagraph* ParagraphAt(POSITION pos) const;
+
+    // The record that is being prompted (null when none).
+    prmptRecord* GetPromptingRecord();
+
+    static void HideCursor();
+    static void ShowCursorAgain();
+
+protected:
+    // Hooks the caption, clock, slide-show and second-screen components fill in.
+    virtual void QueueCaption(CPromptParagraph* paragraph);
+    virtual void QueueInstruction(int code, const qelstring& text);
+    virtual void KillClocks();
+    virtual void SetupCloseCaptioning();
+    virtual void CloseCloseCaptioning();
+
+public:
+    // The caption thread's work, run each time m_evCaption is signalled.
+    virtual void OnCaptionWork();
+
+protected:
+    // The close sequence up to (not including) the destruction of the window and the
+    // closing message, and that last step.
+    void ShutDown(bool callDone);
+    void FinishClose();
+
+    // Creation steps.
+    BOOL SetupCreate();
+    void SetupMemoryDC();
+    void SetupFont();
+    void SetupOffscreenBitmaps();
+    void SetupPhysicalBitmapInformation();
+    void DeleteOffscreenBitmaps();
+    void DeleteParagraphs();
+    void DeleteRecords();
+
+    // Script loading.
+    int PromptScript(prmptRecord* record, bool forward, int flags);
+    int PromptBreak(prmptRecord* record, bool forward, int flags);
+    int PromptEndOfShow(prmptRecord* record, bool forward);
+    int AddScript(prmptScript* script, bool forward);
+    int InsertScript(prmptScript* script, POSITION position, bool forward);
+    int LayoutParagraph(CPromptParagraph* paragraph, HDC hdc);
+    // The script's text as formatted runs (RTF or plain), with the prompter's settings.
+    prmptFormatedPtrList* BuildRuns(const std::string& text, int flags, CTimeSpan length);
+
+    // Bitmaps.
+    void RenderParagraph(CPromptParagraph* paragraph, HDC hdc);
+    void ReleaseParagraphBitmap(CPromptParagraph* paragraph);
+    void DeleteBitmapEntries();
+    PromptLineRef NextLine(PromptLineRef ref);
+    PromptLineRef PrevLine(PromptLineRef ref);
+    void ComposeLine(DDTagOffBmpInfo* info, HDC hdcDest, HDC hdcWork, PromptLineRef ref, int row,
+                     bool atTop);
+    void BuildOSBitmap(DDTagOffBmpInfo* info, POSITION pos);
+    void RenderWindow(PromptLineRef top, PromptLineRef bottom, int above, int below);
+    void CopyLine(HDC hdcDest, int row, HBITMAP line, HDC hdcWork);
+    void PatBltScreenBitMap(HDC hdc, int top, int height, int width);
+    void OnFullWindowPaint();
+    void OnFramePaint();
+    void DrawPointer(HDC hdc, const RECT& client);
+
+    // Markers.
+    bool CheckTopOfPrompter(int cy, tagScriptInfo* info, int step, bool reversed);
+    void CheckStartStop(int cy, tagScriptInfo* info, int step, bool reversed);
+    bool DoTopOfPrompterCaptioning(tagScriptInfo* info);
+    bool DoTopOfPrompterInstruction(tagScriptInfo* info, bool reversed);
+    void DoTopOfPrompterScript(tagScriptInfo* info, bool reversed);
+    bool DoTopOfPrompterBreak(tagScriptInfo* info, bool reversed);
+
+    BOOL OnEraseBkgnd(CDC* pDC);
+    void OnSize(UINT nType, int cx, int cy);
+    DECLARE_MESSAGE_MAP()
+
+public:
+    // Internals shared with the worker threads.
+    HDC m_hRefDC;
+    HDC m_hMemDC;
+    HFONT m_hFont;
+    HFONT m_hOldFont;
+    CRect m_rcClient;
+    CRITICAL_SECTION m_csLists;     // guards the paragraph and record lists between threads
+    UINT m_nUpdateFlags;
+    long m_lUpdateRecordId;
+    POSITION m_posNextForward;      // next record to load forwards
+    POSITION m_posNextBackward;     // next record to load backwards
+    int m_nLastCost;
+    int m_nCostCountdown;
+    POSITION m_posLastAnnounced;
+    POSITION m_posLastCaptioned;
+    int m_nCreateWidth, m_nCreateHeight;
+    bool m_bClosed;
+    PromptLineRef m_renderTop, m_renderBottom;   // lines of the last composition (bitmap thread)
+    HBITMAP m_hPointerBitmap;                    // the pointer, recoloured (user-interface thread)
+    int m_nPointerBitmapType;
+    LONG m_nRebuildWaits;                        // ticks that had to wait for a rebuild
+};

@@ -1,0 +1,100 @@
+// The prompter window's bookkeeping on top of the engine data model: the scripts and
+// paragraphs of the paragraph list, the script information of the off-screen bitmaps and
+// the off-screen bitmap descriptors.
+#pragma once
+#include <windows.h>
+
+#include "PromptModel.h"
+#include "SelvatraApi.h"
+
+// A bitmap in the display's format (safe from any thread).
+SELVATRA_API HBITMAP NewDisplayBitmap(int width, int height);
+
+// One script to be laid out: a copy of its record, its text and its flags.
+class SELVATRA_API prmptScript : public prmptRecord
+{
+public:
+    prmptScript() = default;
+    explicit prmptScript(const prmptRecord& record) : prmptRecord(record) {}
+    std::string m_strText8;   // the script's text (RTF or plain)
+    int m_nFlags = 0;         // kind and marker flags
+};
+
+// One paragraph of the script paragraph list: its runs and record (the base), its number
+// (100 times its paragraph in the host's script), flags, instruction and laid-out lines.
+class SELVATRA_API CPromptParagraph : public prmptParagraph
+{
+public:
+    CPromptParagraph() = default;
+    explicit CPromptParagraph(const prmptRecord& record) : prmptParagraph(record) {}
+    ~CPromptParagraph() override = default;
+
+    int m_nNumber = 0;
+    int m_nFlags = 0;
+    int m_nInstrCode = 0;
+    qelstring m_strInstruction;
+    prmptCBitmap m_layout;        // laid-out lines; each line's bitmap exists while rendered
+    int m_nLines = 0;
+    bool m_bRendered = false;
+};
+
+// A line of the virtual sequence of lines: a paragraph's line, or a blank line below the
+// last paragraph (blank > 0) or above the first (blank < 0).
+struct PromptLineRef
+{
+    POSITION pos = nullptr;
+    int line = 0;
+    int blank = 0;
+};
+
+// One paragraph (or stretch of blank lines) present in an off-screen bitmap.
+class SELVATRA_API tagScriptInfo : public CObject
+{
+public:
+    POSITION m_posParagraph = nullptr;   // null for blank lines
+    int m_nNumber = 0;
+    long m_lRecordId = 0;
+    int m_nFlags = 0;
+    int m_nTop = 0;
+    int m_nBottom = 0;
+};
+
+class SELVATRA_API bTagOffBmpInfo : public CObject
+{
+public:
+    HBITMAP m_hBitmap = nullptr;
+    int m_nWidth = 0;
+    int m_nHeight = 0;
+    int m_nBand = 0;
+    int m_nLineStep = 0;
+};
+
+// One off-screen bitmap holding the lines from m_top (row 0) to m_bottom (the last line).
+class SELVATRA_API DDTagOffBmpInfo : public bTagOffBmpInfo
+{
+public:
+    ~DDTagOffBmpInfo() override { ClearScriptInfo(); }
+    void ClearScriptInfo()
+    {
+        while (!m_lstScript.IsEmpty())
+            delete m_lstScript.RemoveHead();
+    }
+
+    PromptLineRef m_top;
+    PromptLineRef m_bottom;
+    bool m_bValid = false;
+    CTypedPtrList<CObList, tagScriptInfo*> m_lstScript;
+};
+
+// The bitmap of one rendered line (a tagFormatedLine's m_pBitmap).
+class SELVATRA_API CLineBitmap : public CObject
+{
+public:
+    explicit CLineBitmap(HBITMAP bitmap) : m_hBitmap(bitmap) {}
+    ~CLineBitmap() override
+    {
+        if (m_hBitmap)
+            DeleteObject(m_hBitmap);
+    }
+    HBITMAP m_hBitmap;
+};
