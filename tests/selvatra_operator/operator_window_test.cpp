@@ -517,3 +517,48 @@ TEST(OperatorClock, TheStopWatchRunsWhileScrolling)
     EXPECT_FALSE(watch->IsRunning());
     CloseAndWait(host, p);
 }
+
+TEST(SecondPrompter, BookmarksAreMirroredByParagraphNumberAndOnlyTheFirstTurnsWhiteOnBlack)
+{
+    std::string rtf = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}\n"
+                      "\\pard\\plain\\f0 ";
+    for (int i = 1; i <= 15; ++i)
+    {
+        if (i == 5 || i == 11)
+            rtf += script_rtf_shapes::kBookmarkIntro;
+        rtf += "Line " + std::to_string(i) + "\\par\n";
+    }
+    rtf += "}";
+    TestHost host;
+    host.scripts[1] = rtf;
+    TestPrompter* p = host.NewPrompter(false);
+    p->m_bBookmarks = 1;
+    p->m_crText = RGB(10, 20, 30);
+    p->m_crBack = RGB(200, 210, 220);
+    p->Create(host.Parent(), CRect(0, 0, 800, 600), WINTYPE_FULLSCREEN, 2,
+              CRect(800, 0, 1600, 600));
+    CPromptBaseWnd* second = p->m_pSecond;
+    ASSERT_TRUE(second);
+    EXPECT_EQ(p->m_crText, RGB(255, 255, 255));
+    EXPECT_EQ(p->m_crBack, RGB(0, 0, 0));
+    EXPECT_EQ(second->m_crText, RGB(10, 20, 30));
+    EXPECT_EQ(second->m_crBack, RGB(200, 210, 220));
+    p->OnPromptNow(1, 0);
+    StopTimer(p);
+
+    struct Step
+    {
+        UINT key;
+        int number;
+    } steps[] = {{VK_F8, 500}, {VK_F8, 1100}, {VK_F7, 500}};
+    for (const Step& s : steps)
+    {
+        Key(p, s.key);
+        CPromptParagraph* a = p->ParagraphAt(p->m_posPrompter);
+        CPromptParagraph* b = second->ParagraphAt(second->m_posPrompter);
+        ASSERT_TRUE(a && b);
+        EXPECT_EQ(a->m_nNumber, s.number) << "key " << s.key;
+        EXPECT_EQ(b->m_nNumber, s.number) << "key " << s.key;
+    }
+    CloseAndWait(host, p);
+}
