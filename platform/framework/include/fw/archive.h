@@ -79,6 +79,12 @@ public:
     CArchive& operator<<(int i) { return *this << (LONG)i; }
     CArchive& operator<<(unsigned int u) { return *this << (DWORD)u; }
 #endif
+#if !defined(_WIN32)
+    // long (and size_t) are 64 bits here but 32 or 64 on Windows: the stored width would
+    // differ between builds, so such values must be cast to LONG, DWORD or LONGLONG.
+    CArchive& operator<<(long) = delete;
+    CArchive& operator<<(unsigned long) = delete;
+#endif
     CArchive& operator<<(const CObject* pOb) { WriteObject(pOb); return *this; }
 
     CArchive& operator>>(BYTE& by);
@@ -94,6 +100,10 @@ public:
 #if defined(_WIN32)
     CArchive& operator>>(int& i) { return *this >> (LONG&)i; }
     CArchive& operator>>(unsigned int& u) { return *this >> (DWORD&)u; }
+#endif
+#if !defined(_WIN32)
+    CArchive& operator>>(long&) = delete;
+    CArchive& operator>>(unsigned long&) = delete;
 #endif
     CArchive& operator>>(CObject*& pOb) { pOb = ReadObject(nullptr); return *this; }
     CArchive& operator>>(const CObject*& pOb) { pOb = ReadObject(nullptr); return *this; }

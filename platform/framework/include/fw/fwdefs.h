@@ -24,8 +24,8 @@ typedef uint32_t DWORD;
 typedef int32_t LONG;
 typedef uint32_t UINT;
 typedef uint32_t COLORREF;
-typedef uint64_t ULONGLONG;
-typedef int64_t LONGLONG;
+typedef unsigned long long ULONGLONG;   // as on Windows: not the same type as long
+typedef long long LONGLONG;
 typedef uintptr_t UINT_PTR;
 typedef intptr_t INT_PTR;
 typedef intptr_t LONG_PTR;
