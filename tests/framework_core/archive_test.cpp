@@ -358,3 +358,47 @@ TEST(ArchiveModes, WrongDirectionAndClosing)
     CArchive ar(&file, CArchive::load);
     EXPECT_EQ(LoadFailureCause({}, [&](CArchive&) { ar << (WORD)1; }), CArchiveException::readOnly);
 }
+
+namespace twinA {
+class CTwinShape : public CObject {
+    DECLARE_SERIAL(CTwinShape)
+public:
+    void Serialize(CArchive&) override {}
+};
+IMPLEMENT_SERIAL(CTwinShape, CObject, 1)
+CRuntimeClass* ShapeClass() { return RUNTIME_CLASS(CTwinShape); }
+} // namespace twinA
+
+namespace twinB {
+// The same class name from "another module": its own base, its own factory.
+class CTwinBase : public CObject {
+    DECLARE_DYNAMIC(CTwinBase)
+};
+IMPLEMENT_DYNAMIC(CTwinBase, CObject)
+class CTwinShape : public CTwinBase {
+    DECLARE_SERIAL(CTwinShape)
+public:
+    void Serialize(CArchive&) override {}
+};
+IMPLEMENT_SERIAL(CTwinShape, CTwinBase, 1)
+CRuntimeClass* BaseClass() { return RUNTIME_CLASS(CTwinBase); }
+CRuntimeClass* ShapeClass() { return RUNTIME_CLASS(CTwinShape); }
+} // namespace twinB
+
+TEST(ArchiveClasses, OneNameInTwoModulesLoadsAsTheRequestedKind)
+{
+    twinA::CTwinShape first, second;
+    Bytes bytes = StoreBytes([&](CArchive& ar) { ar << &first << &second; });   // a class record, then a class tag
+    LoadBytes(bytes, [](CArchive& ar) {
+        std::unique_ptr<CObject> a(ar.ReadObject(twinA::ShapeClass()));
+        std::unique_ptr<CObject> b(ar.ReadObject(twinB::BaseClass()));
+        EXPECT_TRUE(a->IsKindOf(twinA::ShapeClass()));
+        EXPECT_TRUE(b->IsKindOf(twinB::ShapeClass()));
+    });
+    LoadBytes(bytes, [](CArchive& ar) {
+        std::unique_ptr<CObject> b(ar.ReadObject(twinB::ShapeClass()));
+        EXPECT_TRUE(b->IsKindOf(twinB::ShapeClass()));
+        std::unique_ptr<CObject> a(ar.ReadObject(twinA::ShapeClass()));
+        EXPECT_TRUE(a->IsKindOf(twinA::ShapeClass()));
+    });
+}
