@@ -562,3 +562,43 @@ TEST(SecondPrompter, BookmarksAreMirroredByParagraphNumberAndOnlyTheFirstTurnsWh
     }
     CloseAndWait(host, p);
 }
+
+TEST(OperatorKeys, ClockKeysReachTheCountdownWhileItIsShown)
+{
+    TestHost host;
+    TestPrompter* p = StartScript(host);
+    StopTimer(p);
+    p->StartClock(CTimeSpan(120), false);
+    CCountDownClock* clock = OperatorCountDown(p);
+    ASSERT_TRUE(clock);
+    clock->m_upNext.assign(6, CUpNextEntry{CTimeSpan(0), "Item", false});
+    clock->ShowList(true);
+    struct Step
+    {
+        UINT key;
+        size_t entries;   // list entries afterwards (left and A drop one)
+        bool alternate;   // down and S toggle the alternate mark
+    } steps[] = {
+        {VK_LEFT, 5, false}, {'A', 4, false},  {VK_DOWN, 4, true},       {'S', 4, false},
+        {VK_UP, 4, false},   {'W', 4, false},  {VK_RIGHT, 4, false},     {'D', 4, false},
+        {'C', 4, false},     {VK_OEM_PERIOD, 4, false}, {'Z', 4, false}, {VK_OEM_COMMA, 4, false},
+    };
+    for (const Step& s : steps)
+    {
+        Key(p, s.key);
+        TestHost::PumpFor(20);
+        ASSERT_TRUE(OperatorCountDown(p)) << "clock keys leave the clock up, key " << s.key;
+        EXPECT_EQ(clock->m_upNext.size(), s.entries) << "key " << s.key;
+        EXPECT_EQ(clock->m_bAlternate, s.alternate) << "key " << s.key;
+    }
+    // F7 and F8 without bookmarks do nothing, not even close the clock.
+    Key(p, VK_F8);
+    Key(p, VK_F7);
+    EXPECT_TRUE(OperatorCountDown(p));
+    // A navigation key closes it and stops the display.
+    Key(p, '5');
+    EXPECT_FALSE(OperatorCountDown(p));
+    Key(p, 'N');
+    EXPECT_FALSE(p->m_bRunning);
+    CloseAndWait(host, p);
+}
