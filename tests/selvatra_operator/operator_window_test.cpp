@@ -318,11 +318,11 @@ TEST(OperatorCaptions, APortThatCannotBeOpenedLeavesThePrompterRunning)
     host.scripts[1] = NumberedLines(40);
     TestPrompter* p = host.NewPrompter(false);
     p->m_bCaptionOn = 1;
-    p->m_strCCPort = "8";
+    p->m_strCCPort = "99";
     host.CreateFullScreen(p, 800, 600);
     p->OnPromptNow(1, 0);
     ASSERT_EQ(g_messages.size(), 1u);
-    EXPECT_NE(g_messages[0].find("COM8"), std::string::npos);
+    EXPECT_NE(g_messages[0].find("COM99"), std::string::npos);
     EXPECT_FALSE(p->m_bCaptionOn);
     Key(p, '9');
     TestHost::PumpFor(300);
