@@ -200,7 +200,11 @@ TEST_F(SlideShow, TheThreadCarriesOutQueuedCommandsAndQuitsOnStop)
     CPowerPointThread::Queue(PPCommand(PP_LOAD, kPath));
     CPowerPointThread::Queue(PPCommand(PP_START, ""));
     CPowerPointThread::Queue(PPCommand(PP_NEXT, ""));
-    for (int i = 0; i < 200 && s_server.Log().size() < 40; ++i)
+    auto logged = [](const char* call) {
+        Calls log = s_server.Log();
+        return std::find(log.begin(), log.end(), call) != log.end();
+    };
+    for (int i = 0; i < 500 && !logged("View.call 2019()"); ++i)
         Sleep(10);
     CPowerPointThread::Stop();
     EXPECT_FALSE(CPowerPointThread::IsRunning());
