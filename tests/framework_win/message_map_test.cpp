@@ -3,6 +3,9 @@
 // controls, and lets controls handle their own reflected notifications.
 #include <gtest/gtest.h>
 
+#include <cstdarg>
+#include <cstdio>
+
 #include "fw_test_support.h"
 
 namespace {
@@ -281,6 +284,87 @@ TEST_F(MessageMapTest, ColourMessagesReachTheControlThatAsksForThem)
     LRESULT brush = m_wnd.SendMessage(WM_CTLCOLORSTATIC, (WPARAM)dc.m_hDC, (LPARAM)coloured.m_hWnd);
     EXPECT_EQ((HBRUSH)brush, (HBRUSH)coloured.m_brush.GetSafeHandle());
     EXPECT_EQ(dc.GetTextColor(), RGB(1, 2, 3));
+}
+
+// Records the arguments each handler receives.
+class CArgumentsWnd : public CWnd {
+public:
+    std::vector<std::string> m_seen;
+
+protected:
+    void Note(const char* format, ...)
+    {
+        char text[160];
+        va_list args;
+        va_start(args, format);
+        vsnprintf(text, sizeof text, format, args);
+        va_end(args);
+        m_seen.push_back(text);
+    }
+    void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) { Note("keydown %u %u %u", nChar, nRepCnt, nFlags); }
+    void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags) { Note("char %u %u %u", nChar, nRepCnt, nFlags); }
+    void OnLButtonDown(UINT nFlags, CPoint point) { Note("lbutton %u %d %d", nFlags, (int)point.x, (int)point.y); }
+    BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
+    {
+        Note("wheel %u %d %d %d", nFlags, zDelta, (int)pt.x, (int)pt.y);
+        return TRUE;
+    }
+    void OnTimer(UINT_PTR nIDEvent) { Note("timer %u", (unsigned)nIDEvent); }
+    void OnMove(int x, int y) { Note("move %d %d", x, y); }
+    void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
+    {
+        Note("vscroll %u %u %s", nSBCode, nPos, pScrollBar ? "bar" : "own");
+    }
+    void OnSetFocus(CWnd* pOldWnd) { Note("setfocus %s", pOldWnd ? "from" : "none"); }
+    BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
+    {
+        Note("setcursor %s %u %u", pWnd == this ? "self" : "other", nHitTest, message);
+        return TRUE;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CArgumentsWnd, CWnd)
+    ON_WM_KEYDOWN()
+    ON_WM_CHAR()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_MOUSEWHEEL()
+    ON_WM_TIMER()
+    ON_WM_MOVE()
+    ON_WM_VSCROLL()
+    ON_WM_SETFOCUS()
+    ON_WM_SETCURSOR()
+END_MESSAGE_MAP()
+
+TEST(MessageArguments, HandlersReceiveTheUnpackedArguments)
+{
+    CArgumentsWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, nullptr, "args", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr));
+    wnd.m_seen.clear();
+
+    struct Case {
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {WM_KEYDOWN, VK_F7, MAKELPARAM(3, 0x4041), "keydown 118 3 16449"},
+        {WM_CHAR, 'a', MAKELPARAM(1, 0x1E), "char 97 1 30"},
+        {WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, MAKELPARAM(-5, 12), "lbutton 5 -5 12"},
+        {WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, (WORD)-240), MAKELPARAM(300, -2), "wheel 8 -240 300 -2"},
+        {WM_TIMER, 1002, 0, "timer 1002"},
+        {WM_MOVE, 0, MAKELPARAM(-20, 40), "move -20 40"},
+        {WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 77), 0, "vscroll 5 77 own"},
+        {WM_SETFOCUS, 0, 0, "setfocus none"},
+        {WM_SETCURSOR, 0, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE), "setcursor other 1 512"},
+    };
+    for (const Case& c : cases)
+        wnd.SendMessage(c.message, c.wParam, c.lParam);
+    ASSERT_EQ(wnd.m_seen.size(), _countof(cases));
+    for (size_t i = 0; i < _countof(cases); ++i)
+        EXPECT_EQ(wnd.m_seen[i], cases[i].expected);
+    wnd.DestroyWindow();
 }
 
 // --- the handle map -------------------------------------------------------------

@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <exception>
 
 IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
 
@@ -215,6 +216,14 @@ int AFXAPI AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdL
             lstrcpyA(szMessage, "Internal application error.");
         AfxMessageBox(szMessage, MB_ICONSTOP);
         e->Delete();
+        nReturnCode = -1;
+    } catch (const std::exception& e) {
+        CString text("Internal application error.\n");
+        text += e.what();
+        AfxMessageBox(text, MB_ICONSTOP);
+        nReturnCode = -1;
+    } catch (...) {
+        AfxMessageBox("Internal application error.", MB_ICONSTOP);
         nReturnCode = -1;
     }
 InitFailure:
