@@ -153,6 +153,9 @@ LRESULT CMarquillCmdWnd::OnMMTimer(WPARAM, LPARAM)
     if (::PeekMessage(&msg, m_hWnd, WM_PROMPTER_TICK, WM_PROMPTER_TICK, PM_NOREMOVE)) {
         while (::PeekMessage(&msg, m_hWnd, WM_PROMPTER_TICK, WM_PROMPTER_TICK, PM_REMOVE)) {
         }
+        // Surplus ticks are dropped, but the next one may come: left unarmed, a quiet
+        // window would never be ticked again.
+        InterlockedExchange(&PromptState().tickArmed, 1);
         return 0;
     }
     if (m_bRunning) {

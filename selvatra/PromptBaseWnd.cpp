@@ -123,6 +123,8 @@ CPromptBaseWnd::CPromptBaseWnd()
     m_pOffBmp[0] = m_pOffBmp[1] = nullptr;
     m_nCurrentBmp = 0;
     m_nRebuildDir = 0;
+    m_nRebuildLines = 1;
+    m_nBuiltLines = 0;
     m_hMirrorBitmap = nullptr;
 
     m_evRebuild = m_evUpdateBitmaps = m_evUpdateScripts = m_evCaption = nullptr;
@@ -412,9 +414,24 @@ void CPromptBaseWnd::SetupOffscreenBitmaps()
         info->m_nBand = band;
         info->m_nHeight = band + lh;
         info->m_nLineStep = lh;
-        info->m_hBitmap = m_bMonoBitmap
-                              ? CreateBitmap(info->m_nWidth, info->m_nHeight, 1, 1, nullptr)
-                              : NewDisplayBitmap(info->m_nWidth, info->m_nHeight);
+        if (m_bMonoBitmap) {
+            info->m_hBitmap = CreateBitmap(info->m_nWidth, info->m_nHeight, 1, 1, nullptr);
+        } else {
+            // A DIB section: the rebuild shifts its rows directly, never selecting the bitmap
+            // that painting shows.
+            BITMAPINFO bi;
+            memset(&bi, 0, sizeof(bi));
+            bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+            bi.bmiHeader.biWidth = info->m_nWidth;
+            bi.bmiHeader.biHeight = -info->m_nHeight;
+            bi.bmiHeader.biPlanes = 1;
+            bi.bmiHeader.biBitCount = 32;
+            bi.bmiHeader.biCompression = BI_RGB;
+            void* bits = nullptr;
+            info->m_hBitmap = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+            info->m_pBits = static_cast<BYTE*>(bits);
+            info->m_nStride = info->m_nWidth * 4;
+        }
         info->ClearScriptInfo();
         info->m_bValid = false;
         // Start from the background so that nothing undefined is ever shown.

@@ -162,6 +162,8 @@ public:
     DDTagOffBmpInfo* m_pOffBmp[2];
     int m_nCurrentBmp;
     int m_nRebuildDir;           // rebuild requested for the current bitmap: 0, 1 forwards, -1 back
+    int m_nRebuildLines;         // lines the requested rebuild shifts by
+    int m_nBuiltLines;           // lines the other bitmap was shifted by
     HBITMAP m_hMirrorBitmap;
 
     DDTagOffBmpInfo* CurrentOffBmp() const { return m_pOffBmp[m_nCurrentBmp]; }
@@ -213,6 +215,8 @@ public:
 
     void ScrollNow(int step, bool reversed, int& cy, bool& atTop, bool& atBottom);
     void SetupScroll(int step, bool reversed, int& cy, bool& atTop, bool& atBottom);
+    // Asks the rebuild thread for the other bitmap shifted by lines in direction dir.
+    void RequestRebuild(int dir, int lines);
 
     // Waits until the rebuild, bitmap and script threads are idle (serving sent messages).
     void WaitForWorkersIdle();

@@ -367,24 +367,45 @@ void CPromptBaseWnd::BuildOffStageBitmap(POSITION pos)
 
 void CPromptBaseWnd::RebuildOffScreenBitMap(bool reversed)
 {
-    WaitForSingleObject(m_evPaint, INFINITE);
     DDTagOffBmpInfo* cur = CurrentOffBmp();
+    // Colour bitmaps are DIB sections whose rows are copied directly, so painting from the
+    // current bitmap goes on meanwhile; monochrome ones are blitted and painting waits.
+    const bool rowsCopy = cur->m_pBits && OtherOffBmp()->m_pBits;
+    if (!rowsCopy)
+        WaitForSingleObject(m_evPaint, INFINITE);
     DDTagOffBmpInfo* other = OtherOffBmp();
     const int lh = m_nLineHeight, height = cur->m_nHeight, width = cur->m_nWidth;
+    const int rows = height / lh;
+    // Normally one line; as many as one step crosses when the step is longer than a line.
+    int lines = m_nRebuildLines > 0 ? m_nRebuildLines : 1;
+    if (lines > rows)
+        lines = rows;
+    const int shiftRows = lines * lh;
     {
         EnterCriticalSection(&m_csLists);
         WorkDC src(nullptr), dest(nullptr), work(nullptr);
-        Selected selSrc(src.get(), cur->m_hBitmap);
+        HGDIOBJ oldSrc = rowsCopy ? nullptr : SelectObject(src.get(), cur->m_hBitmap);
         Selected selDest(dest.get(), other->m_hBitmap);
+        auto shiftBand = [&](int fromRow, int toRow, int count) {
+            if (count <= 0)
+                return;
+            if (rowsCopy) {
+                GdiFlush();
+                memmove(other->m_pBits + size_t(toRow) * other->m_nStride,
+                        cur->m_pBits + size_t(fromRow) * cur->m_nStride,
+                        size_t(count) * cur->m_nStride);
+            } else {
+                BitBlt(dest.get(), 0, toRow, width, count, src.get(), 0, fromRow, SRCCOPY);
+            }
+        };
 
-        // The other bitmap takes the current one's script information, shifted by a line.
+        // The other bitmap takes the current one's script information, shifted.
         other->ClearScriptInfo();
-        const int shift = reversed ? lh : -lh;
+        const int shift = reversed ? shiftRows : -shiftRows;
+        const int lowest = reversed ? shiftRows : 0;                  // rows the copied band covers
+        const int highest = reversed ? height - 1 : height - shiftRows - 1;
         for (POSITION pos = cur->m_lstScript.GetHeadPosition(); pos;) {
             tagScriptInfo* from = cur->m_lstScript.GetNext(pos);
-            // Rows that the copied band covers: all but the line composed anew.
-            const int lowest = reversed ? lh : 0;
-            const int highest = reversed ? height - 1 : height - lh - 1;
             int top = from->m_nTop + shift, bottom = from->m_nBottom + shift;
             if (top < lowest)
                 top = lowest;
@@ -397,23 +418,44 @@ void CPromptBaseWnd::RebuildOffScreenBitMap(bool reversed)
             copy->m_nBottom = bottom;
             other->m_lstScript.AddTail(copy);
         }
+        other->m_top = cur->m_top;
+        other->m_bottom = cur->m_bottom;
         if (reversed) {
-            BitBlt(dest.get(), 0, lh, width, height - lh, src.get(), 0, 0, SRCCOPY);
-            other->m_top = PrevLine(cur->m_top);
-            other->m_bottom = PrevLine(cur->m_bottom);
-            ComposeLine(other, dest.get(), work.get(), other->m_top, 0, true);
+            shiftBand(0, shiftRows, height - shiftRows);
+            for (int i = 0; i < lines; ++i) {
+                other->m_top = PrevLine(other->m_top);
+                other->m_bottom = PrevLine(other->m_bottom);
+            }
+            // New lines from the bottom of the gap upwards, so each goes on top of the list.
+            PromptLineRef ref = other->m_top;
+            for (int i = 1; i < lines; ++i)
+                ref = NextLine(ref);
+            for (int i = lines - 1; i >= 0; --i) {
+                ComposeLine(other, dest.get(), work.get(), ref, i * lh, true);
+                ref = PrevLine(ref);
+            }
         } else {
-            BitBlt(dest.get(), 0, 0, width, height - lh, src.get(), 0, lh, SRCCOPY);
-            other->m_top = NextLine(cur->m_top);
-            other->m_bottom = NextLine(cur->m_bottom);
-            ComposeLine(other, dest.get(), work.get(), other->m_bottom, height - lh, false);
+            shiftBand(shiftRows, 0, height - shiftRows);
+            PromptLineRef ref = other->m_bottom;
+            for (int i = 0; i < lines; ++i) {
+                ref = NextLine(ref);
+                ComposeLine(other, dest.get(), work.get(), ref, height - shiftRows + i * lh, false);
+            }
+            for (int i = 0; i < lines; ++i) {
+                other->m_top = NextLine(other->m_top);
+                other->m_bottom = NextLine(other->m_bottom);
+            }
         }
         other->m_bValid = true;
+        m_nBuiltLines = lines;
+        if (oldSrc)
+            SelectObject(src.get(), oldSrc);
         m_renderTop = other->m_top;
         m_renderBottom = other->m_bottom;
         LeaveCriticalSection(&m_csLists);
     }
-    SetEvent(m_evPaint);
+    if (!rowsCopy)
+        SetEvent(m_evPaint);
     ResetEvent(m_evBitmapsReady);
     SetEvent(m_evUpdateBitmaps);
     SetEvent(m_evOffScreenReady);

@@ -63,6 +63,8 @@ class SELVATRA_API bTagOffBmpInfo : public CObject
 {
 public:
     HBITMAP m_hBitmap = nullptr;
+    BYTE* m_pBits = nullptr;     // rows of a 32-bit top-down DIB section (null for monochrome)
+    int m_nStride = 0;
     int m_nWidth = 0;
     int m_nHeight = 0;
     int m_nBand = 0;

@@ -25,15 +25,6 @@ void CPromptBaseWnd::SetupScroll(int step, bool reversed, int& cy, bool& atTop, 
             CheckStartStop(cy, marker, step, reversed);
     }
 
-    const int dir = reversed ? -1 : 1;
-    const bool trigger = reversed ? cy <= m_nUpperLimit + lh / 4 : cy >= m_nLowerLimit - lh / 4;
-    if (trigger && m_nRebuildDir != dir) {
-        WaitServingSentMessages(m_evOffScreenReady);
-        m_nRebuildDir = dir;
-        ResetEvent(m_evOffScreenReady);
-        SetEvent(m_evRebuild);
-    }
-
     if (!reversed && marker) {
         const int lastLine = marker->m_nBottom - lh + 1;
         if (cy >= lastLine - 1 && cy - step < lastLine + lh) {
@@ -44,6 +35,15 @@ void CPromptBaseWnd::SetupScroll(int step, bool reversed, int& cy, bool& atTop, 
         }
     }
     WaitForOffScreen();
+}
+
+void CPromptBaseWnd::RequestRebuild(int dir, int lines)
+{
+    WaitServingSentMessages(m_evOffScreenReady); // one rebuild at a time
+    m_nRebuildDir = dir;
+    m_nRebuildLines = lines;
+    ResetEvent(m_evOffScreenReady);
+    SetEvent(m_evRebuild);
 }
 
 void CPromptBaseWnd::WaitForOffScreen()
@@ -61,22 +61,34 @@ void CPromptBaseWnd::ScrollNow(int step, bool reversed, int& cy, bool& atTop, bo
         return;
     SetupScroll(step, reversed, cy, atTop, atBottom);
 
-    // Leaving the current bitmap: the other one, rebuilt a line further on, takes over; a step
-    // longer than a line swaps as often as it takes to come back into range.
+    // Leaving the current bitmap: the other one, rebuilt as many lines further on as the
+    // position has gone past, takes over.
     const int lh = m_nLineHeight;
-    for (int guard = 0; guard < 10000 && (cy >= m_nLowerLimit || cy < m_nUpperLimit); ++guard) {
+    for (int guard = 0; guard < 100 && (cy >= m_nLowerLimit || cy < m_nUpperLimit); ++guard) {
         const int dir = cy >= m_nLowerLimit ? 1 : -1;
-        if (m_nRebuildDir != dir) {
-            WaitServingSentMessages(m_evOffScreenReady);
-            m_nRebuildDir = dir;
-            ResetEvent(m_evOffScreenReady);
-            SetEvent(m_evRebuild);
-        }
+        const int lines = dir > 0 ? (cy - m_nLowerLimit) / lh + 1 : (m_nUpperLimit - cy + lh - 1) / lh;
+        if (m_nRebuildDir != dir || m_nRebuildLines != lines)
+            RequestRebuild(dir, lines);
         WaitForOffScreen();
+        const int built = m_nBuiltLines > 0 ? m_nBuiltLines : 1;
         m_nCurrentBmp = 1 - m_nCurrentBmp;
         m_nRebuildDir = 0;
-        cy += dir > 0 ? -lh : lh;
+        cy -= dir * built * lh;
     }
+
+    // The next rebuild is asked for a step ahead (or a quarter line before the limit), so
+    // that it is normally ready when the position gets there.
+    const int next = reversed ? cy - step : cy + step;
+    const int dir = reversed ? -1 : 1;
+    int lines = 0;
+    if (!reversed && next >= m_nLowerLimit)
+        lines = (next - m_nLowerLimit) / lh + 1;
+    else if (reversed && next < m_nUpperLimit)
+        lines = (m_nUpperLimit - next + lh - 1) / lh;
+    else if (reversed ? cy <= m_nUpperLimit + lh / 4 : cy >= m_nLowerLimit - lh / 4)
+        lines = 1;
+    if (lines > 0 && (m_nRebuildDir != dir || m_nRebuildLines != lines))
+        RequestRebuild(dir, lines);
 
     RECT client;
     ::GetClientRect(m_hWnd, &client);
@@ -97,8 +109,8 @@ void CPromptBaseWnd::ScrollNow(int step, bool reversed, int& cy, bool& atTop, bo
         area.left += margin;
     if (distance == 0)
         return;
-    ::ScrollWindowEx(m_hWnd, 0, reversed ? distance : -distance, &area, &area, nullptr, nullptr,
-                     SW_INVALIDATE);
+    // Every pixel of the area changes: it is repainted whole from the off-screen bitmap
+    // (scrolling the window's pixels first would only double the copying).
     ::InvalidateRect(m_hWnd, &area, TRUE);
     ::UpdateWindow(m_hWnd);
 }

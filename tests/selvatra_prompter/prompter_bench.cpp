@@ -53,7 +53,8 @@ void KillTimer(CMarquillCmdWnd* p)
 void TickCost(CMarquillCmdWnd* p, int entry)
 {
     KillTimer(p);
-    p->GoToTopOfScript();
+    p->StartStop(true);
+    p->PromptParagraph(p->m_lstParagraphs.GetHeadPosition());
     p->ChangeSpeed(p->m_speedKeys[entry].first);
     KillTimer(p);
     LARGE_INTEGER f, a, b;
@@ -117,7 +118,8 @@ int main()
 
     // Ticks delivered against ticks due, 10 s at each entry under the multimedia timer.
     for (int entry = 0; entry < SPEED_ENTRIES; ++entry) {
-        p->GoToTopOfScript();
+        p->StartStop(true);
+        p->PromptParagraph(p->m_lstParagraphs.GetHeadPosition());
         const SpeedPair speed = p->m_speedKeys[entry];
         CMarquillCmdWnd::m_sDelay = -1; // makes ChangeSpeed start the entry's timer
         p->ChangeSpeed(speed);
