@@ -76,6 +76,38 @@ TEST(Drawing, AttributeQueriesReadTheAttributeDcAndSettingsGoToBoth)
     ::DeleteDC(hAttrib);
 }
 
+TEST(Drawing, ADragRectangleIsDrawnAndErasedAgain)
+{
+    CClientDC screen(nullptr);
+    CDC dc;
+    ASSERT_TRUE(dc.CreateCompatibleDC(&screen));
+    CBitmap bitmap;
+    ASSERT_TRUE(bitmap.CreateCompatibleBitmap(&screen, 40, 40));
+    CBitmap* pOld = dc.SelectObject(&bitmap);
+    dc.FillSolidRect(0, 0, 40, 40, RGB(255, 255, 255));
+
+    auto changedPixels = [&dc](int left, int top, int right, int bottom) {
+        int n = 0;
+        for (int y = top; y < bottom; ++y)
+            for (int x = left; x < right; ++x)
+                n += dc.GetPixel(x, y) != RGB(255, 255, 255);
+        return n;
+    };
+    CRect rect(5, 5, 35, 35);
+    dc.DrawDragRect(rect, CSize(3, 3), nullptr, CSize(0, 0));
+    EXPECT_GT(changedPixels(5, 5, 35, 8), 0);    // the frame's top band
+    EXPECT_EQ(changedPixels(8, 8, 32, 32), 0);   // nothing inside it
+    EXPECT_EQ(changedPixels(0, 0, 40, 5), 0);    // nothing outside it
+
+    CRect moved(10, 10, 38, 38);
+    dc.DrawDragRect(moved, CSize(3, 3), rect, CSize(3, 3));
+    EXPECT_EQ(changedPixels(5, 5, 10, 10), 0);   // the old frame's corner is gone
+    EXPECT_GT(changedPixels(10, 10, 38, 13), 0); // the new one is there
+    dc.DrawDragRect(moved, CSize(0, 0), moved, CSize(3, 3)); // erase (a zero-size frame)
+    EXPECT_EQ(changedPixels(0, 0, 40, 40), 0);
+    dc.SelectObject(pOld);
+}
+
 TEST(Drawing, FontsKeepTheirDescription)
 {
     LOGFONTA lf = {};

@@ -93,6 +93,8 @@ public:
     virtual CSize SetWindowExt(int cx, int cy);
     CSize SetWindowExt(SIZE size) { return SetWindowExt(size.cx, size.cy); }
     CSize GetWindowExt() const;
+    virtual CSize ScaleViewportExt(int xNum, int xDenom, int yNum, int yDenom);
+    virtual CSize ScaleWindowExt(int xNum, int xDenom, int yNum, int yDenom);
     void DPtoLP(LPPOINT lpPoints, int nCount = 1) const;
     void DPtoLP(LPRECT lpRect) const;
     void DPtoLP(LPSIZE lpSize) const;
@@ -142,6 +144,20 @@ public:
     BOOL DrawFrameControl(LPRECT lpRect, UINT nType, UINT nState);
     BOOL DrawIcon(int x, int y, HICON hIcon);
     BOOL DrawIcon(POINT point, HICON hIcon);
+    BOOL Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
+    BOOL PolyBezier(const POINT* lpPoints, int nCount);
+    BOOL BeginPath();
+    BOOL EndPath();
+    BOOL StrokePath();
+    BOOL FillPath();
+    BOOL StrokeAndFillPath();
+    // An 8x8 grey checker brush shared by the process (never delete it).
+    static CBrush* PASCAL GetHalftoneBrush();
+    // Draws the outline of a rectangle being dragged, erasing the last one (XOR drawing).
+    void DrawDragRect(LPCRECT lpRect, SIZE size, LPCRECT lpRectLast, SIZE sizeLast, CBrush* pBrush = nullptr,
+                      CBrush* pBrushLast = nullptr);
+    UINT SetBoundsRect(LPCRECT lpRectBounds, UINT flags);
+    UINT GetBoundsRect(LPRECT lpRectBounds, UINT flags);
     BOOL FillRgn(CRgn* pRgn, CBrush* pBrush);
     BOOL FrameRgn(CRgn* pRgn, CBrush* pBrush, int nWidth, int nHeight);
     BOOL InvertRgn(CRgn* pRgn);

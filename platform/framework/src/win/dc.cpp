@@ -235,6 +235,26 @@ CPoint CDC::OffsetWindowOrg(int nWidth, int nHeight) { FW_POINT_BOTH(OffsetWindo
 CSize CDC::SetViewportExt(int cx, int cy) { FW_SIZE_BOTH(SetViewportExtEx, cx, cy) }
 CSize CDC::SetWindowExt(int cx, int cy) { FW_SIZE_BOTH(SetWindowExtEx, cx, cy) }
 
+CSize CDC::ScaleViewportExt(int xNum, int xDenom, int yNum, int yDenom)
+{
+    SIZE size = {0, 0};
+    if (m_hDC != m_hAttribDC)
+        ::ScaleViewportExtEx(m_hDC, xNum, xDenom, yNum, yDenom, &size);
+    if (m_hAttribDC != nullptr)
+        ::ScaleViewportExtEx(m_hAttribDC, xNum, xDenom, yNum, yDenom, &size);
+    return size;
+}
+
+CSize CDC::ScaleWindowExt(int xNum, int xDenom, int yNum, int yDenom)
+{
+    SIZE size = {0, 0};
+    if (m_hDC != m_hAttribDC)
+        ::ScaleWindowExtEx(m_hDC, xNum, xDenom, yNum, yDenom, &size);
+    if (m_hAttribDC != nullptr)
+        ::ScaleWindowExtEx(m_hAttribDC, xNum, xDenom, yNum, yDenom, &size);
+    return size;
+}
+
 CPoint CDC::GetViewportOrg() const { POINT p; ::GetViewportOrgEx(m_hAttribDC, &p); return p; }
 CSize CDC::GetViewportExt() const { SIZE s; ::GetViewportExtEx(m_hAttribDC, &s); return s; }
 CPoint CDC::GetWindowOrg() const { POINT p; ::GetWindowOrgEx(m_hAttribDC, &p); return p; }
@@ -367,6 +387,81 @@ BOOL CDC::DrawEdge(LPRECT lpRect, UINT nEdge, UINT nFlags) { return ::DrawEdge(m
 BOOL CDC::DrawFrameControl(LPRECT lpRect, UINT nType, UINT nState) { return ::DrawFrameControl(m_hDC, lpRect, nType, nState); }
 BOOL CDC::DrawIcon(int x, int y, HICON hIcon) { return ::DrawIcon(m_hDC, x, y, hIcon); }
 BOOL CDC::DrawIcon(POINT point, HICON hIcon) { return ::DrawIcon(m_hDC, point.x, point.y, hIcon); }
+BOOL CDC::Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) { return ::Chord(m_hDC, x1, y1, x2, y2, x3, y3, x4, y4); }
+BOOL CDC::PolyBezier(const POINT* lpPoints, int nCount) { return ::PolyBezier(m_hDC, lpPoints, (DWORD)nCount); }
+BOOL CDC::BeginPath() { return ::BeginPath(m_hDC); }
+BOOL CDC::EndPath() { return ::EndPath(m_hDC); }
+BOOL CDC::StrokePath() { return ::StrokePath(m_hDC); }
+BOOL CDC::FillPath() { return ::FillPath(m_hDC); }
+BOOL CDC::StrokeAndFillPath() { return ::StrokeAndFillPath(m_hDC); }
+UINT CDC::SetBoundsRect(LPCRECT lpRectBounds, UINT flags) { return ::SetBoundsRect(m_hDC, lpRectBounds, flags); }
+UINT CDC::GetBoundsRect(LPRECT lpRectBounds, UINT flags) { return ::GetBoundsRect(m_hDC, lpRectBounds, flags); }
+
+CBrush* PASCAL CDC::GetHalftoneBrush()
+{
+    static CBrush* pBrush = [] {
+        WORD grayPattern[8];
+        for (int i = 0; i < 8; i++)
+            grayPattern[i] = (WORD)(0x5555 << (i & 1));
+        HBITMAP hBitmap = ::CreateBitmap(8, 8, 1, 1, grayPattern);
+        CBrush* p = new CBrush;
+        if (hBitmap != nullptr) {
+            p->Attach(::CreatePatternBrush(hBitmap));
+            ::DeleteObject(hBitmap);
+        }
+        return p;
+    }();
+    return pBrush;
+}
+
+void CDC::DrawDragRect(LPCRECT lpRect, SIZE size, LPCRECT lpRectLast, SIZE sizeLast, CBrush* pBrush,
+                       CBrush* pBrushLast)
+{
+    // The frame of lpRect, size thick, as a region; likewise the last one.
+    CRgn rgnNew, rgnOutside, rgnInside;
+    RECT rect = *lpRect;
+    rgnOutside.CreateRectRgnIndirect(&rect);
+    ::InflateRect(&rect, -size.cx, -size.cy);
+    ::IntersectRect(&rect, &rect, lpRect);
+    rgnInside.CreateRectRgnIndirect(&rect);
+    rgnNew.CreateRectRgn(0, 0, 0, 0);
+    rgnNew.CombineRgn(&rgnOutside, &rgnInside, RGN_XOR);
+
+    if (pBrush == nullptr)
+        pBrush = GetHalftoneBrush();
+    if (pBrushLast == nullptr)
+        pBrushLast = pBrush;
+
+    CRgn rgnLast, rgnUpdate;
+    if (lpRectLast != nullptr) {
+        rect = *lpRectLast;
+        rgnLast.CreateRectRgn(0, 0, 0, 0);
+        rgnOutside.SetRectRgn(&rect);
+        ::InflateRect(&rect, -sizeLast.cx, -sizeLast.cy);
+        ::IntersectRect(&rect, &rect, lpRectLast);
+        rgnInside.SetRectRgn(&rect);
+        rgnLast.CombineRgn(&rgnOutside, &rgnInside, RGN_XOR);
+        // Only the difference when the brushes are the same: less flicker.
+        if (pBrush->m_hObject == pBrushLast->m_hObject) {
+            rgnUpdate.CreateRectRgn(0, 0, 0, 0);
+            rgnUpdate.CombineRgn(&rgnLast, &rgnNew, RGN_XOR);
+        }
+    }
+    if (pBrush->m_hObject != pBrushLast->m_hObject && lpRectLast != nullptr) {
+        SelectClipRgn(&rgnLast);
+        GetClipBox(&rect);
+        CBrush* pBrushOld = SelectObject(pBrushLast);
+        PatBlt(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, PATINVERT);
+        SelectObject(pBrushOld);
+    }
+    SelectClipRgn(rgnUpdate.m_hObject != nullptr ? &rgnUpdate : &rgnNew);
+    GetClipBox(&rect);
+    CBrush* pBrushOld = SelectObject(pBrush);
+    PatBlt(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, PATINVERT);
+    SelectObject(pBrushOld);
+    SelectClipRgn(nullptr);
+}
+
 BOOL CDC::FillRgn(CRgn* pRgn, CBrush* pBrush) { return ::FillRgn(m_hDC, (HRGN)pRgn->GetSafeHandle(), (HBRUSH)pBrush->GetSafeHandle()); }
 BOOL CDC::FrameRgn(CRgn* pRgn, CBrush* pBrush, int nWidth, int nHeight)
 {
