@@ -108,4 +108,18 @@ TEST(WndProcExceptions, AFailingCreateFailsTheCreation)
     EXPECT_EQ(wnd.m_hWnd, nullptr);
 }
 
+class CRefusingWnd : public CWnd {
+protected:
+    void PreSubclassWindow() override { AfxThrowResourceException(); }
+};
+
+TEST(WndProcExceptions, AFailingPreSubclassStopsTheCreation)
+{
+    CMessageBoxRecorder boxes;
+    CRefusingWnd wnd;
+    EXPECT_FALSE(wnd.CreateEx(0, nullptr, "refused", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr));
+    EXPECT_EQ(wnd.m_hWnd, nullptr);
+    EXPECT_EQ(boxes.Count(), 1u);
+}
+
 } // namespace

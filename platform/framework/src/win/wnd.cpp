@@ -135,7 +135,17 @@ LRESULT CALLBACK CbtFilterHook(int code, WPARAM wParam, LPARAM lParam)
     CWnd* pWndInit = state.pWndInit;
     state.pWndInit = nullptr;
     pWndInit->Attach(hWnd);
-    pWndInit->PreSubclassWindow();
+    try {
+        pWndInit->PreSubclassWindow();
+    } catch (CException* e) {
+        // Not through the system's hook chain: the window is not made at all.
+        MSG msg = {hWnd, WM_CREATE, 0, 0, 0, {0, 0}};
+        fw::ProcessWndProcException(e, &msg);
+        e->Delete();
+        pWndInit->Detach();
+        state.pWndInit = pWndInit; // so CreateEx cleans up as for a window never made
+        return 1;
+    }
     WNDPROC* pOldWndProc = pWndInit->GetSuperWndProcAddr();
     WNDPROC oldWndProc = (WNDPROC)::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, (LONG_PTR)AfxWndProc);
     if (oldWndProc != AfxWndProc)
