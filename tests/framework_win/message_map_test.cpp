@@ -395,7 +395,14 @@ TEST(HandleMap, PermanentAndTemporaryObjects)
     EXPECT_EQ(CWnd::FromHandlePermanent(hForeign), nullptr);
     CWnd::DeleteTempMap(); // frees the wrapper, never the window
     EXPECT_TRUE(::IsWindow(hForeign));
-    ::DestroyWindow(hForeign);
+
+    // Destroyed through its wrapper: the stale wrapper is never handed out again.
+    pTemp = CWnd::FromHandle(hForeign);
+    EXPECT_TRUE(pTemp->DestroyWindow());
+    EXPECT_EQ(pTemp->m_hWnd, nullptr);
+    CWnd* pAgain = CWnd::FromHandle(hForeign);
+    EXPECT_EQ(pAgain->m_hWnd, hForeign);
+    CWnd::DeleteTempMap();
 
     CWnd* pNull = nullptr;
     EXPECT_EQ(pNull->GetSafeHwnd(), nullptr);

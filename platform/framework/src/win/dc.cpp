@@ -64,8 +64,8 @@ BOOL CDC::Attach(HDC hDC)
 HDC CDC::Detach()
 {
     HDC hDC = m_hDC;
-    if (hDC != nullptr && fw::DcMap().LookupPermanent(hDC) == this)
-        fw::DcMap().RemoveHandle(hDC);
+    if (hDC != nullptr)
+        fw::DcMap().Detach(hDC, this);
     ReleaseAttribDC();
     ReleaseOutputDC();
     return hDC;

@@ -61,8 +61,8 @@ BOOL CGdiObject::Attach(HGDIOBJ hObject)
 HGDIOBJ CGdiObject::Detach()
 {
     HGDIOBJ hObject = m_hObject;
-    if (hObject != nullptr && fw::GdiMap().LookupPermanent(hObject) == this)
-        fw::GdiMap().RemoveHandle(hObject);
+    if (hObject != nullptr)
+        fw::GdiMap().Detach(hObject, this);
     m_hObject = nullptr;
     return hObject;
 }

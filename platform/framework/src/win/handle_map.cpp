@@ -49,28 +49,47 @@ void HandleMap::SetPermanent(HANDLE h, void* p)
     m_permanent[h] = p;
 }
 
-void HandleMap::RemoveHandle(HANDLE h)
+void HandleMap::Detach(HANDLE h, void* p)
 {
     std::lock_guard<std::mutex> guard(m_lock);
-    m_permanent.erase(h);
-    auto threadMap = m_temporary.find(GetCurrentThreadId());
-    if (threadMap != m_temporary.end())
-        threadMap->second.erase(h);
+    auto perm = m_permanent.find(h);
+    if (perm != m_permanent.end() && perm->second == p) {
+        m_permanent.erase(perm);
+        return;
+    }
+    DWORD thread = GetCurrentThreadId();
+    auto threadMap = m_temporary.find(thread);
+    if (threadMap != m_temporary.end()) {
+        auto temp = threadMap->second.find(h);
+        if (temp != threadMap->second.end() && temp->second == p) {
+            threadMap->second.erase(temp);
+            m_orphans[thread].push_back(p);
+        }
+    }
 }
 
 void HandleMap::DeleteTemp()
 {
     Map doomed;
+    std::vector<void*> orphans;
     {
         std::lock_guard<std::mutex> guard(m_lock);
-        auto threadMap = m_temporary.find(GetCurrentThreadId());
-        if (threadMap == m_temporary.end())
-            return;
-        doomed.swap(threadMap->second);
-        m_temporary.erase(threadMap);
+        DWORD thread = GetCurrentThreadId();
+        auto threadMap = m_temporary.find(thread);
+        if (threadMap != m_temporary.end()) {
+            doomed.swap(threadMap->second);
+            m_temporary.erase(threadMap);
+        }
+        auto threadOrphans = m_orphans.find(thread);
+        if (threadOrphans != m_orphans.end()) {
+            orphans.swap(threadOrphans->second);
+            m_orphans.erase(threadOrphans);
+        }
     }
     for (auto& entry : doomed)
         m_deleteTemp(entry.second);
+    for (void* p : orphans)
+        m_deleteTemp(p);
 }
 
 void DeleteAllTempMaps()

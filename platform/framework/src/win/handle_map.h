@@ -7,6 +7,7 @@
 
 #include <mutex>
 #include <unordered_map>
+#include <vector>
 
 namespace fw {
 
@@ -22,8 +23,9 @@ public:
     void* LookupPermanent(HANDLE h);
     void* LookupTemporary(HANDLE h);
     void SetPermanent(HANDLE h, void* p);
-    // Forgets h in the permanent map and in this thread's temporaries.
-    void RemoveHandle(HANDLE h);
+    // Object p lets go of h: its entry goes (a temporary one is freed at idle time), so
+    // a later window or object with a reused handle value never finds it.
+    void Detach(HANDLE h, void* p);
     // Frees this thread's temporary objects.
     void DeleteTemp();
 
@@ -32,6 +34,7 @@ private:
     std::mutex m_lock;
     Map m_permanent;
     std::unordered_map<DWORD, Map> m_temporary;
+    std::unordered_map<DWORD, std::vector<void*>> m_orphans; // detached temporaries
     NewTempFn m_newTemp;
     DeleteTempFn m_deleteTemp;
 };

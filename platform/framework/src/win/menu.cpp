@@ -46,8 +46,8 @@ BOOL CMenu::Attach(HMENU hMenu)
 HMENU CMenu::Detach()
 {
     HMENU hMenu = m_hMenu;
-    if (hMenu != nullptr && fw::MenuMap().LookupPermanent(hMenu) == this)
-        fw::MenuMap().RemoveHandle(hMenu);
+    if (hMenu != nullptr)
+        fw::MenuMap().Detach(hMenu, this);
     m_hMenu = nullptr;
     return hMenu;
 }

@@ -74,10 +74,8 @@ BOOL CWnd::Attach(HWND hWndNew)
 HWND CWnd::Detach()
 {
     HWND hWnd = m_hWnd;
-    if (hWnd) {
-        if (fw::WindowMap().LookupPermanent(hWnd) == this)
-            fw::WindowMap().RemoveHandle(hWnd);
-    }
+    if (hWnd)
+        fw::WindowMap().Detach(hWnd, this);
     m_hWnd = nullptr;
     return hWnd;
 }
