@@ -285,6 +285,8 @@ void CCloseCaption::Close()
     if (!IsOpen())
         return;
     Write(m_strReset);
+    // The reset must reach the encoder: a port closed with bytes still queued may drop them.
+    FlushFileBuffers(m_hPort);
     CloseHandle(m_hPort);
     m_hPort = INVALID_HANDLE_VALUE;
 }

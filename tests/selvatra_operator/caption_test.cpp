@@ -155,6 +155,8 @@ TEST_F(CaptionLine, ReplacementCharactersOnTheLine)
     ASSERT_TRUE(m_caption.Setup());
     m_caption.Send("Caf\xE9 & Cr\xE8me \x93hot\x94", 0, 0);
     m_caption.Close();
+    std::string first = "Caf\\ + Creme \"hot\"\r";
+    ASSERT_EQ(m_reader.WaitFor(first.size()), first);
 
     CCloseCaption plain;   // no map: high characters are not sent at all
     plain.SetPort(SerialLineReader::Port());
@@ -164,7 +166,7 @@ TEST_F(CaptionLine, ReplacementCharactersOnTheLine)
     plain.Send("Caf\xE9 & co", 0, 0);
     plain.Close();
 
-    std::string expected = "Caf\\ + Creme \"hot\"\rCaf & co\r";
+    std::string expected = first + "Caf & co\r";
     EXPECT_EQ(m_reader.WaitFor(expected.size()), expected);
 }
 
