@@ -10,6 +10,14 @@ class CCmdUI;
 class CWnd;
 class CMenu;
 
+// Marks message handlers in class declarations (afx_msg void OnPaint();).
+#ifndef afx_msg
+#define afx_msg
+#endif
+#ifndef AFX_MSG_CALL
+#define AFX_MSG_CALL
+#endif
+
 typedef void (CCmdTarget::*AFX_PMSG)(void);
 typedef void (CWnd::*AFX_PMSGW)(void);
 

@@ -9,6 +9,7 @@
 #include <commctrl.h>
 #include <commdlg.h>
 #include <shellapi.h>
+#include <tchar.h>
 
 // `this` hidden from the optimiser, so that GetSafeHwnd and its kin may test it for null
 // (callers of this framework call them through null pointers by design).
