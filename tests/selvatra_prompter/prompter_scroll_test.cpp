@@ -398,3 +398,45 @@ TEST(PrompterDisplay, ThePointerSitsInItsMarginOnTheReadingLine)
         CloseAndWait(host, p);
     }
 }
+
+TEST(PrompterScrolling, ClosingAtTheStopMarkerClosesTheWindowAfterThePause)
+{
+    TestHost host;
+    host.scripts[1] = NumberedLines(3);
+    TestPrompter* p = host.NewPrompter(false);
+    p->m_bCloseAtStop = 1;
+    p->m_nDefaultSpeed = ps_max;
+    host.CreateFullScreen(p);
+    p->OnPromptNow(1, 0);
+    p->StartStop(false);
+    const DWORD start = GetTickCount();
+    ASSERT_TRUE(TestHost::PumpUntil([&] { return host.closedMessages == 1; }, 15000));
+    EXPECT_GE(GetTickCount() - start, 2400u);
+    EXPECT_EQ(host.doneCalls, 1);
+}
+
+TEST(PrompterDisplay, AWindowShowsTheLayoutScaledToItsClientArea)
+{
+    TestHost host;
+    host.scripts[1] = NumberedLines(40);
+    TestPrompter* p = host.NewPrompter(false);
+    host.CreateWindowed(p, RECT{50, 50, 1010, 590}, RECT{0, 0, 1920, 1080});
+    p->OnPromptNow(1, 0);
+    TestHost::PumpFor(200);
+    Pixels px = CaptureWindow(p->GetSafeHwnd());
+    ASSERT_GT(px.width, 0);
+    // The client area shows the whole layout screen: a screen's worth of lines, each about
+    // half its height (unscaled, only half of them would fit).
+    int bands = 0;
+    bool inInk = false;
+    for (int y = 0; y < px.height; ++y) {
+        const bool ink = px.CountNot(0xFFFFFF, 0, y, px.width, y + 1) > 0;
+        if (ink && !inInk)
+            ++bands;
+        inInk = ink;
+    }
+    const int linesPerScreen = p->m_nLayoutHeight / p->m_nLineHeight;
+    EXPECT_GE(bands, linesPerScreen - 2);
+    EXPECT_LE(bands, linesPerScreen + 2);
+    CloseAndWait(host, p);
+}
