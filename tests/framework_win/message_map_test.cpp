@@ -404,6 +404,12 @@ TEST(HandleMap, PermanentAndTemporaryObjects)
     EXPECT_EQ(pAgain->m_hWnd, hForeign);
     CWnd::DeleteTempMap();
 
+    // The insert-after constants of SetWindowPos are usable from a program.
+    EXPECT_TRUE(wnd.SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE));
+    EXPECT_NE(wnd.GetExStyle() & WS_EX_TOPMOST, 0u);
+    EXPECT_TRUE(wnd.SetWindowPos(&CWnd::wndNoTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE));
+    EXPECT_EQ(wnd.GetExStyle() & WS_EX_TOPMOST, 0u);
+
     CWnd* pNull = nullptr;
     EXPECT_EQ(pNull->GetSafeHwnd(), nullptr);
     EXPECT_EQ(CWnd::FromHandle(nullptr), nullptr);
