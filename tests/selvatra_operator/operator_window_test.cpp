@@ -602,3 +602,30 @@ TEST(OperatorKeys, ClockKeysReachTheCountdownWhileItIsShown)
     EXPECT_FALSE(p->m_bRunning);
     CloseAndWait(host, p);
 }
+
+TEST(OperatorCaptions, ClosingDoesNotWaitForALongPacedQueue)
+{
+    SerialLineReader reader;
+    ASSERT_TRUE(reader.Available()) << "no serial line (ccport.sh)";
+    TestHost host;
+    host.scripts[1] = NumberedLines(12, "A rather long caption line");
+    TestPrompter* p = host.NewPrompter(false);
+    p->m_bCaptionOn = 1;
+    p->m_strCCPort = SerialLineReader::Port();
+    p->m_strCCInit = "";
+    p->m_strCCReset = "<reset>";
+    p->m_nCCPacing = 150;   // about four seconds a paragraph
+    p->m_nDefaultSpeed = ps_fast4;
+    host.CreateFullScreen(p, 800, 600);
+    p->OnPromptNow(1, 0);
+    p->StartStop(false);
+    ASSERT_TRUE(TestHost::PumpUntil([&] { return reader.Size() >= 3; }, 10000));
+    TestHost::PumpFor(500);   // several paragraphs queued behind the first
+    const DWORD start = GetTickCount();
+    CloseAndWait(host, p);
+    EXPECT_LT(GetTickCount() - start, 2000u);
+    std::string bytes = reader.WaitQuiet(300);
+    ASSERT_GE(bytes.size(), 7u);
+    EXPECT_EQ(bytes.substr(bytes.size() - 7), "<reset>");
+    EXPECT_LT(bytes.size(), 60u);
+}
