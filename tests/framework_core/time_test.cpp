@@ -121,6 +121,8 @@ TEST(OleDateTimeArithmetic, DateValuesAcrossTheEpoch)
     EXPECT_EQ(COleDateTime(1899, 12, 30, 0, 0, 0).m_dt, 0.0);
     EXPECT_EQ(COleDateTime(1900, 1, 1, 0, 0, 0).m_dt, 2.0);
     EXPECT_EQ(COleDateTime(100, 1, 1, 0, 0, 0).m_dt, -657434.0);
+    EXPECT_EQ(COleDateTime(100, 1, 1, 23, 59, 59).GetSecond(), 59);   // the first day's times are in range
+    EXPECT_EQ(COleDateTime(100, 1, 1, 1, 0, 0).Format(), "1/1/100 1:00:00 AM");
     EXPECT_EQ(COleDateTime(9999, 12, 31, 0, 0, 0).m_dt, 2958465.0);
     // Before 30 December 1899 the time of day counts away from zero.
     COleDateTime early(1899, 12, 29, 6, 0, 0);

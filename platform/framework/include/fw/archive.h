@@ -114,7 +114,6 @@ public:
     CString m_strFileName;
 
 protected:
-    void FillBuffer(UINT nBytesNeeded);
     void ReadExact(void* lpBuf, UINT nBytes);
     [[noreturn]] void ThrowArchive(int cause) const;
 

@@ -103,11 +103,6 @@ void CArchive::ReadExact(void* lpBuf, UINT nBytes)
         ThrowArchive(CArchiveException::endOfFile);
 }
 
-void CArchive::FillBuffer(UINT nBytesNeeded)
-{
-    EnsureAvailable(nBytesNeeded);
-}
-
 void CArchive::EnsureAvailable(ULONGLONG nBytes)
 {
     if (!IsLoading())

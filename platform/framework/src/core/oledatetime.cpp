@@ -15,7 +15,7 @@
 
 namespace {
 
-const double kMinDate = -657434.0;                // 1 January 100
+const double kMinDate = -657434.99998842592;      // 1 January 100, 23:59:59
 const double kMaxDate = 2958465.99998842592;       // 31 December 9999, 23:59:59
 const double kHalfSecond = 1.0 / 172800.0;
 const int64_t kEpochDays = -25569;                 // 30 December 1899 from 1 January 1970
