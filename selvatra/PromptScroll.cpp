@@ -121,7 +121,9 @@ void CPromptBaseWnd::PromptParagraph(POSITION pos)
     if (!pos)
         pos = m_lstParagraphs.GetHeadPosition();
     m_posPrompter = pos;
-    m_bAtTop = pos == m_lstParagraphs.GetHeadPosition();
+    // At the top only when nothing of the show lies above (earlier scripts may still load).
+    m_bAtTop = pos == m_lstParagraphs.GetHeadPosition() &&
+               (!m_posNextBackward || (ParagraphAt(pos)->m_nFlags & PT_START_MARKER));
     m_bAtBottom = FALSE;
     PromptState().lastExamined = nullptr;
     BuildPrompterBitMapList();
