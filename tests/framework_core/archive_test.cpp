@@ -344,6 +344,29 @@ TEST(ArchiveBadInput, StatedLengthsBeyondTheStreamFailAtOnce)
               CArchiveException::endOfFile);
 }
 
+TEST(ArchiveBadInput, NestingIsBounded)
+{
+    // Groups nested inside one another, each holding the next: a class record, then
+    // for each level its sides and a class tag for the child.
+    auto nested = [](int nLevels) {
+        Bytes bytes = ClassRecord(1, "CTestGroup");
+        for (int i = 0; i < nLevels; ++i) {
+            bytes.insert(bytes.end(), {0x00, 0x00, 0x00, 0x00});
+            if (i + 1 < nLevels)
+                bytes.insert(bytes.end(), {0x01, 0x80});
+        }
+        bytes.insert(bytes.end(), {0x00, 0x00});   // the innermost child is null
+        return bytes;
+    };
+    auto read = [](CArchive& ar) {
+        CTestGroup* p = nullptr;
+        ar >> p;
+        delete p;
+    };
+    EXPECT_EQ(LoadFailureCause(nested(100), read), -1);
+    EXPECT_EQ(LoadFailureCause(nested(100000), read), CArchiveException::generic);
+}
+
 TEST(ArchiveModes, WrongDirectionAndClosing)
 {
     CMemFile file;

@@ -125,6 +125,7 @@ protected:
     BYTE* m_lpBufCur;
     BYTE* m_lpBufMax;
     UINT m_nObjectSchema = (UINT)-1;
+    UINT m_nLoadDepth = 0;   // objects being loaded inside one another
 
     // Loading: index -> class or object (index 0 is null). Storing: pointer -> index.
     struct LoadEntry {

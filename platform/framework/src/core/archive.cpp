@@ -24,6 +24,10 @@ const BYTE bLongStringTag = 0xFF;
 const WORD wLongStringTag = 0xFFFF;
 const WORD wLongCountTag = 0xFFFF;
 
+// Objects loaded inside one another beyond this depth mean a corrupt stream (stored
+// formats nest a few levels); refusing them keeps a crafted file from exhausting the stack.
+const UINT nMaxLoadDepth = 256;
+
 // Strings are read in pieces of this size, so a stated length never allocates more
 // than the stream has actually delivered (plus one piece).
 const UINT nStringChunk = 64 * 1024;
@@ -553,6 +557,8 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
         return pOb;
     }
 
+    if (m_nLoadDepth >= nMaxLoadDepth)
+        ThrowArchive(CArchiveException::generic);
     CObject* pOb = pClassRef->CreateObject();
     if (pOb == nullptr)
         ThrowArchive(CArchiveException::badClass);
@@ -566,15 +572,18 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
 
     UINT nSchemaSave = m_nObjectSchema;
     m_nObjectSchema = nSchema;
+    ++m_nLoadDepth;
     try {
         pOb->Serialize(*this);
     } catch (...) {
         // The half-read object would otherwise be lost: nobody holds it yet.
+        --m_nLoadDepth;
         m_nObjectSchema = nSchemaSave;
         m_loadArray[nIndex].pObject = nullptr;
         delete pOb;
         throw;
     }
+    --m_nLoadDepth;
     m_nObjectSchema = nSchemaSave;
     return pOb;
 }
