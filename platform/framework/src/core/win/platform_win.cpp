@@ -28,10 +28,10 @@ bool OpenFile(LPCSTR lpszFileName, UINT nOpenFlags, UINT_PTR* phFile, LONG* pOsE
     }
     DWORD dwShareMode = 0;
     switch (nOpenFlags & 0x70) {
-    case CFile::shareExclusive: dwShareMode = 0; break;
     case CFile::shareDenyWrite: dwShareMode = FILE_SHARE_READ; break;
     case CFile::shareDenyRead: dwShareMode = FILE_SHARE_WRITE; break;
-    default: dwShareMode = FILE_SHARE_READ | FILE_SHARE_WRITE; break;   // compat, deny none
+    case CFile::shareDenyNone: dwShareMode = FILE_SHARE_READ | FILE_SHARE_WRITE; break;
+    default: dwShareMode = 0; break;   // exclusive; compatibility mode is exclusive too
     }
     SECURITY_ATTRIBUTES sa = {sizeof(sa), nullptr, (nOpenFlags & CFile::modeNoInherit) == 0};
     DWORD dwCreateFlag = OPEN_EXISTING;
