@@ -217,6 +217,13 @@ void CPromptBaseWnd::FinishedCountDown()
 void CPromptBaseWnd::SWClockStart() { OperatorStopWatch(this, true); }
 void CPromptBaseWnd::SWClockStop() { OperatorStopWatch(this, false); }
 
+void CPromptBaseWnd::SetFrameInfo(CRect& frame)
+{
+    const int screen = m_nLayoutHeight > 0 ? m_nLayoutHeight : GetSystemMetrics(SM_CYSCREEN);
+    if (screen > 0 && frame.Height() > 0)
+        m_logFont.lfHeight = MulDiv(m_logFont.lfHeight, frame.Height(), screen);
+}
+
 void CPromptBaseWnd::CloseWindow()
 {
     OnClose();

@@ -62,6 +62,8 @@ public:
     void SWClockStop();
     void UpdatePromptScript(long recordId);
     void UpdatePromptRundown(bool);
+    // Scales the font height by the ratio of a frame's height to the screen height.
+    void SetFrameInfo(CRect& frame);
 
     // ---- public settings: written by the host between construction and Create ------------
     LOGFONT m_logFont;
