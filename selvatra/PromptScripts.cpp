@@ -565,10 +565,12 @@ void CPromptBaseWnd::UpdatePromptScript(long recordId)
     DeleteBitmapEntries();
     EnterCriticalSection(&m_csLists);
     POSITION after = nullptr;
+    int markers = 0; // the script keeps its start or stop marker
     for (POSITION pos = m_lstParagraphs.GetHeadPosition(); pos;) {
         POSITION here = pos;
         CPromptParagraph* p = m_lstParagraphs.GetNext(pos);
-        if (p->m_lRecordId == recordId) {
+        if (p->m_lRecordId == recordId && (p->m_nFlags & PT_SCRIPT)) {
+            markers |= p->m_nFlags & (PT_START_MARKER | PT_STOP_MARKER);
             after = pos;
             m_lstParagraphs.RemoveAt(here);
             delete p;
@@ -580,7 +582,7 @@ void CPromptBaseWnd::UpdatePromptScript(long recordId)
     if (!text.empty()) {
         prmptScript script(*record);
         script.m_strText8 = text;
-        script.m_nFlags = PT_SCRIPT;
+        script.m_nFlags = PT_SCRIPT | markers;
         InsertScript(&script, after, after == nullptr);
     }
     m_posPrompter = nullptr;

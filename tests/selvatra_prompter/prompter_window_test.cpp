@@ -317,3 +317,41 @@ TEST(PrompterHost, ASlowTextCallbackWidensTheLookAheadUntilFetchesAreFastAgain)
     p->SendMessage(WM_CLOSE);
     TestHost::PumpUntil([&] { return !host.prompter; }, 5000);
 }
+
+TEST(PrompterHost, ScriptsAndTheShowCanBeReadAgainWhilePrompting)
+{
+    TestHost host;
+    host.show = {{41, 0, "A", 0}, {42, 0, "B", 0}, {43, 2, "", 0}};
+    host.scripts[41] = NumberedLines(3, "Old");
+    host.scripts[42] = NumberedLines(3, "Second");
+    TestPrompter* p = host.NewPrompter(true);
+    host.CreateFullScreen(p);
+    p->OnPromptShow(1);
+    auto texts = [&](long id) {
+        std::wstring all;
+        for (POSITION pos = p->m_lstParagraphs.GetHeadPosition(); pos;) {
+            CPromptParagraph* para = p->m_lstParagraphs.GetNext(pos);
+            if (para->m_lRecordId != id)
+                continue;
+            for (POSITION r = para->m_lstText.GetHeadPosition(); r;)
+                all += para->m_lstText.GetNext(r)->GetText();
+            all += L"|";
+        }
+        return all;
+    };
+    EXPECT_EQ(texts(41), L"Old 1|Old 2|Old 3|");
+
+    host.scripts[41] = NumberedLines(2, "New");
+    p->UpdatePromptScript(41);
+    EXPECT_EQ(texts(41), L"New 1|New 2|");
+    EXPECT_TRUE(p->m_lstParagraphs.GetHead()->m_nFlags & PT_START_MARKER) << "still the first script";
+    EXPECT_EQ(texts(42), L"Second 1|Second 2|Second 3|");
+
+    // The show itself changes: a row goes, the rest is read again.
+    host.show = {{42, 0, "B", 0}, {43, 2, "", 0}};
+    p->UpdatePromptRundown(true);
+    EXPECT_EQ(texts(41), L"");
+    EXPECT_EQ(texts(42), L"Second 1|Second 2|Second 3|");
+    p->SendMessage(WM_CLOSE);
+    TestHost::PumpUntil([&] { return !host.prompter; }, 5000);
+}
