@@ -1,7 +1,7 @@
 // Message boxes of the engine's worker threads, with a hook for test programs.
 #include "EngineMessages.h"
 
-#include <windows.h>
+#include "framework.h"
 
 #include <atomic>
 
@@ -17,7 +17,8 @@ void ShowEngineMessage(const char* text)
         return;
     }
     // No owner: the box may come from a worker thread that has no windows of its own.
-    MessageBoxA(nullptr, text, "Prompter", MB_OK | MB_ICONEXCLAMATION | MB_TASKMODAL);
+    // Through the framework's seam, so an unattended run is never held by a modal box.
+    AfxShowMessageBox(nullptr, text, "Prompter", MB_OK | MB_ICONEXCLAMATION | MB_TASKMODAL);
 }
 
 void ShowEngineMessage(const std::string& text)
