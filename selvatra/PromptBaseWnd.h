@@ -292,6 +292,7 @@ protected:
 
     // Markers.
     bool CheckTopOfPrompter(int cy, tagScriptInfo* info, int step, bool reversed);
+    void ExamineAtReadingLine(int cy, tagScriptInfo* info, int step, bool reversed);
     void CheckStartStop(int cy, tagScriptInfo* info, int step, bool reversed);
     bool DoTopOfPrompterCaptioning(tagScriptInfo* info);
     bool DoTopOfPrompterInstruction(tagScriptInfo* info, bool reversed);

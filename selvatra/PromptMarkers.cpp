@@ -3,21 +3,42 @@
 #include "PromptBaseWnd.h"
 #include "PromptState.h"
 
+#include <algorithm>
+#include <vector>
+
 tagScriptInfo* CPromptBaseWnd::CheckScriptParagraph(int cy, int step, bool reversed,
                                                     DDTagOffBmpInfo* bitmap)
 {
     if (!bitmap)
         return nullptr;
+    // At a step longer than a short paragraph the reading line can pass a whole paragraph
+    // between two ticks: each one it left or crossed since the last tick is examined, in
+    // reading order, before the one it is on, so no caption, instruction or break is lost
+    // (the one it left was normally examined already and is passed over as done).
+    const int from = reversed ? cy + step : cy - step;
     tagScriptInfo* info = nullptr;
+    std::vector<tagScriptInfo*> crossed;
     for (POSITION pos = bitmap->m_lstScript.GetHeadPosition(); pos;) {
         tagScriptInfo* s = bitmap->m_lstScript.GetNext(pos);
-        if (s->m_nTop <= cy && cy <= s->m_nBottom) {
+        if (s->m_nTop <= cy && cy <= s->m_nBottom)
             info = s;
-            break;
-        }
+        else if (reversed ? (s->m_nTop > cy && s->m_nTop <= from)
+                          : (s->m_nBottom < cy && s->m_nBottom >= from))
+            crossed.push_back(s);
     }
-    if (!info || !info->m_posParagraph)
-        return info; // blank lines carry nothing to act on
+    if (reversed)
+        std::reverse(crossed.begin(), crossed.end());
+    for (tagScriptInfo* s : crossed)
+        ExamineAtReadingLine(cy, s, step, reversed);
+    if (info)
+        ExamineAtReadingLine(cy, info, step, reversed);
+    return info;
+}
+
+void CPromptBaseWnd::ExamineAtReadingLine(int cy, tagScriptInfo* info, int step, bool reversed)
+{
+    if (!info->m_posParagraph)
+        return; // blank lines carry nothing to act on
     // The paragraph's own flags are the current ones (a copied entry may lag behind).
     if (CPromptParagraph* p = ParagraphAt(info->m_posParagraph))
         info->m_nFlags = p->m_nFlags;
@@ -29,10 +50,9 @@ tagScriptInfo* CPromptBaseWnd::CheckScriptParagraph(int cy, int step, bool rever
     }
     bool& done = reversed ? state.doneBackwards : state.doneForwards;
     if (done)
-        return info;
+        return;
     if (CheckTopOfPrompter(cy, info, step, reversed))
         done = true;
-    return info;
 }
 
 static void ClearFlag(CPromptBaseWnd* wnd, tagScriptInfo* info, int flag)
