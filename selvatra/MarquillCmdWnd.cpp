@@ -13,17 +13,9 @@ int CMarquillCmdWnd::m_lastDelay = 0;
 
 IMPLEMENT_DYNCREATE(CMarquillCmdWnd, CPromptBaseWnd)
 
+// The base map's entries reach this class's overrides through the virtual handlers, so only
+// the messages the base does not handle are listed here.
 BEGIN_MESSAGE_MAP(CMarquillCmdWnd, CPromptBaseWnd)
-    ON_WM_CLOSE()
-    ON_WM_CREATE()
-    ON_WM_ERASEBKGND()
-    ON_WM_KEYDOWN()
-    ON_WM_LBUTTONDOWN()
-    ON_WM_MOUSEMOVE()
-    ON_WM_PAINT()
-    ON_WM_RBUTTONDOWN()
-    ON_WM_RBUTTONUP()
-    ON_WM_KEYUP()
     ON_WM_NCMOUSEMOVE()
     ON_MESSAGE(WM_PROMPTER_TICK, &CMarquillCmdWnd::OnMMTimer)
     ON_MESSAGE(WM_PROMPTER_MOUSE, &CMarquillCmdWnd::OnMMMouse)
