@@ -72,6 +72,8 @@ private:
         long anchor, caret;
     };
     void PushUndo(bool typing);
+    // Undo and redo: restores the newest state of `from`, keeping the current one on `to`.
+    bool StepHistory(std::deque<Snapshot>& from, std::deque<Snapshot>& to);
     void Changed();
     void UpdateTypingFormat();
     long Clamp(long pos) const;

@@ -163,31 +163,22 @@ void CTextControlCore::DeleteForward()
 
 bool CTextControlCore::Undo()
 {
-    std::lock_guard<std::recursive_mutex> g(m_lock);
-    if (m_undo.empty())
-        return false;
-    m_redo.push_back(Snapshot{m_doc, m_anchor, m_caret});
-    Snapshot s = std::move(m_undo.back());
-    m_undo.pop_back();
-    m_doc = std::move(s.doc);
-    m_anchor = Clamp(s.anchor);
-    m_caret = Clamp(s.caret);
-    ++m_docRevision;
-    m_lastWasTyping = false;
-    m_modified = true;
-    UpdateTypingFormat();
-    Changed();
-    return true;
+    return StepHistory(m_undo, m_redo);
 }
 
 bool CTextControlCore::Redo()
 {
+    return StepHistory(m_redo, m_undo);
+}
+
+bool CTextControlCore::StepHistory(std::deque<Snapshot>& from, std::deque<Snapshot>& to)
+{
     std::lock_guard<std::recursive_mutex> g(m_lock);
-    if (m_redo.empty())
+    if (from.empty())
         return false;
-    m_undo.push_back(Snapshot{m_doc, m_anchor, m_caret});
-    Snapshot s = std::move(m_redo.back());
-    m_redo.pop_back();
+    to.push_back(Snapshot{m_doc, m_anchor, m_caret});
+    Snapshot s = std::move(from.back());
+    from.pop_back();
     m_doc = std::move(s.doc);
     m_anchor = Clamp(s.anchor);
     m_caret = Clamp(s.caret);
