@@ -48,6 +48,8 @@ public:
     const CRichCharFormat& FormatAt(size_t pos) const;   // pos < Length()
     uint16_t FormatIndexAt(size_t pos) const { return m_fmtIndex[pos]; }
     const CRichCharFormat& FormatByIndex(uint16_t i) const { return m_formats[i]; }
+    // End of the run of characters sharing pos's format, at most hi (pos < hi <= Length()).
+    size_t FormatRunEnd(size_t pos, size_t hi) const;
     uint16_t InternFormat(const CRichCharFormat& f);
     const std::vector<CRichField>& Fields() const { return m_fields; }   // ordered by start
     DWORD NextFieldId() const { return m_nextId; }

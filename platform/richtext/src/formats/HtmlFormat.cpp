@@ -65,12 +65,9 @@ void WriteRange(std::string& out, const CRichDocument& doc, size_t lo, size_t hi
 {
     size_t i = lo;
     while (i < hi) {
-        size_t j = i;
-        uint16_t fi = doc.FormatIndexAt(i);
-        while (j < hi && doc.FormatIndexAt(j) == fi)
-            ++j;
+        const size_t j = doc.FormatRunEnd(i, hi);
         std::string style;
-        AppendHtml(style, SpanStyle(doc.FormatByIndex(fi)), true);
+        AppendHtml(style, SpanStyle(doc.FormatAt(i)), true);
         out += "<span style=\"" + style + "\">";
         AppendHtml(out, doc.Text().substr(i, j - i), false);
         out += "</span>";

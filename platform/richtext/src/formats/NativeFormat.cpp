@@ -119,9 +119,7 @@ std::string WriteNative(const CRichDocument& source)
     Writer runs;
     uint32_t runCount = 0;
     for (size_t i = 0; i < doc.Length();) {
-        size_t j = i;
-        while (j < doc.Length() && doc.FormatIndexAt(j) == doc.FormatIndexAt(i))
-            ++j;
+        const size_t j = doc.FormatRunEnd(i, doc.Length());
         runs.U32(static_cast<uint32_t>(j - i));
         runs.U16(doc.FormatIndexAt(i));
         ++runCount;

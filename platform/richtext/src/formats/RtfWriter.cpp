@@ -136,11 +136,8 @@ private:
         const std::string& text = m_doc.Text();
         size_t i = lo;
         while (i < hi) {
-            size_t j = i;
-            uint16_t fi = m_doc.FormatIndexAt(i);
-            while (j < hi && m_doc.FormatIndexAt(j) == fi)
-                ++j;
-            m_out += "{" + FormatWords(m_doc.FormatByIndex(fi)) + " ";
+            const size_t j = m_doc.FormatRunEnd(i, hi);
+            m_out += "{" + FormatWords(m_doc.FormatAt(i)) + " ";
             AppendEscaped(m_out, text.substr(i, j - i));
             m_out += "}";
             i = j;
@@ -184,11 +181,8 @@ private:
         // The field's text stays at the document's level: format words inline, no groups.
         size_t i = f.start + lead;
         while (i < f.end()) {
-            size_t j = i;
-            uint16_t fi = m_doc.FormatIndexAt(i);
-            while (j < f.end() && m_doc.FormatIndexAt(j) == fi)
-                ++j;
-            m_out += InlineWords(m_doc.FormatByIndex(fi));
+            const size_t j = m_doc.FormatRunEnd(i, f.end());
+            m_out += InlineWords(m_doc.FormatAt(i));
             AppendEscaped(m_out, text.substr(i, j - i));
             i = j;
         }

@@ -55,6 +55,15 @@ const CRichCharFormat& CRichDocument::FormatAt(size_t pos) const
     return m_formats[m_fmtIndex[pos]];
 }
 
+size_t CRichDocument::FormatRunEnd(size_t pos, size_t hi) const
+{
+    const uint16_t fi = m_fmtIndex[pos];
+    size_t end = pos + 1;
+    while (end < hi && m_fmtIndex[end] == fi)
+        ++end;
+    return end;
+}
+
 uint16_t CRichDocument::InternFormat(const CRichCharFormat& f)
 {
     for (size_t i = m_formats.size(); i-- > 0;)

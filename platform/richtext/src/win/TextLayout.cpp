@@ -87,11 +87,8 @@ void CTXLayout::Build(HDC dc, const CRichDocument& doc, int width, CTXFontCache&
         // Advance of every character of the paragraph (tabs are placed below).
         advance.assign(pe - ps, 0);
         for (size_t i = ps; i < pe;) {
-            size_t j = i;
-            uint16_t fi = doc.FormatIndexAt(i);
-            while (j < pe && doc.FormatIndexAt(j) == fi)
-                ++j;
-            const CTXFontCache::Entry& e = FontOf(fi);
+            const size_t j = doc.FormatRunEnd(i, pe);
+            const CTXFontCache::Entry& e = FontOf(doc.FormatIndexAt(i));
             for (size_t k = i; k < j; ++k)
                 advance[k - ps] = e.widths[static_cast<unsigned char>(text[k])];
             i = j;
