@@ -30,6 +30,21 @@ std::string AnsiToUtf8(const char* text)
     return out;
 }
 
+// The farthest paragraph from pos, going forward or back, that belongs to pos's script.
+POSITION LastOfScript(CTypedPtrList<CObList, CPromptParagraph*>& list, POSITION pos, bool forward)
+{
+    const LONG serial = list.GetAt(pos)->m_lListValue;
+    POSITION last = pos;
+    for (POSITION p = pos; p;) {
+        POSITION here = p;
+        CPromptParagraph* par = forward ? list.GetNext(p) : list.GetPrev(p);
+        if (par->m_lListValue != serial)
+            break;
+        last = here;
+    }
+    return last;
+}
+
 bool IsBlank(const CString& s)
 {
     for (int i = 0; i < s.GetLength(); ++i)
@@ -418,32 +433,12 @@ CPromptParagraph* CPromptBaseWnd::ParagraphAt(POSITION pos) const
 
 POSITION CPromptBaseWnd::FindTopOfScript(POSITION pos)
 {
-    if (!pos)
-        return m_lstParagraphs.GetHeadPosition();
-    const LONG serial = m_lstParagraphs.GetAt(pos)->m_lListValue;
-    POSITION top = pos;
-    for (POSITION p = pos; p;) {
-        POSITION here = p;
-        if (m_lstParagraphs.GetPrev(p)->m_lListValue != serial)
-            break;
-        top = here;
-    }
-    return top;
+    return pos ? LastOfScript(m_lstParagraphs, pos, false) : m_lstParagraphs.GetHeadPosition();
 }
 
 POSITION CPromptBaseWnd::FindBottomOfScript(POSITION pos)
 {
-    if (!pos)
-        return m_lstParagraphs.GetTailPosition();
-    const LONG serial = m_lstParagraphs.GetAt(pos)->m_lListValue;
-    POSITION bottom = pos;
-    for (POSITION p = pos; p;) {
-        POSITION here = p;
-        if (m_lstParagraphs.GetNext(p)->m_lListValue != serial)
-            break;
-        bottom = here;
-    }
-    return bottom;
+    return pos ? LastOfScript(m_lstParagraphs, pos, true) : m_lstParagraphs.GetTailPosition();
 }
 
 POSITION CPromptBaseWnd::FindNextBkMk(POSITION pos)
