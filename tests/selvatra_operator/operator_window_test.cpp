@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
-#include <mmsystem.h>
 
 #include <algorithm>
 #include <string>
@@ -25,30 +24,15 @@ namespace {
 std::vector<std::string> g_messages;
 void CollectMessage(const char* text) { g_messages.push_back(text); }
 
-void CloseAndWait(TestHost& host, CPromptBaseWnd* p)
-{
-    p->SendMessage(WM_CLOSE);
-    TestHost::PumpUntil([&] { return !host.prompter; }, 5000);
-}
-
-// Keeps the scroll timer from moving the display while a test drives it.
-void StopTimer(CMarquillCmdWnd* p)
-{
-    if (p->m_nScrollTimer)
-    {
-        timeKillEvent(p->m_nScrollTimer);
-        p->m_nScrollTimer = 0;
-    }
-    MSG msg;
-    while (PeekMessage(&msg, p->GetSafeHwnd(), WM_PROMPTER_TICK, WM_PROMPTER_TICK, PM_REMOVE))
-    {
-    }
-}
-
-TestPrompter* StartScript(TestHost& host, int lines = 40)
+// A prompter on one script of numbered lines, 800x600, prompting from the top; setUp sets
+// its options before it is created.
+TestPrompter* StartScript(TestHost& host, int lines = 40,
+                          const std::function<void(TestPrompter*)>& setUp = nullptr)
 {
     host.scripts[1] = NumberedLines(lines);
     TestPrompter* p = host.NewPrompter(false);
+    if (setUp)
+        setUp(p);
     host.CreateFullScreen(p, 800, 600);
     p->OnPromptNow(1, 0);
     return p;
@@ -132,11 +116,8 @@ TEST(OperatorKeys, AltDeleteLatchesReverseWhileRunning)
 TEST(OperatorKeys, SpeedProgrammingStoresStepAndPeriodIntoADigit)
 {
     TestHost host;
-    host.scripts[1] = NumberedLines(40);
-    TestPrompter* p = host.NewPrompter(false);
-    p->m_bSpeedProgramming = TRUE;
-    host.CreateFullScreen(p, 800, 600);
-    p->OnPromptNow(1, 0);
+    TestPrompter* p =
+        StartScript(host, 40, [](TestPrompter* q) { q->m_bSpeedProgramming = TRUE; });
     StopTimer(p);
 
     // Step keys, then Alt+A and a digit: digit 2 takes the current step and period.
@@ -182,11 +163,7 @@ TEST(OperatorKeys, SpeedProgrammingStoresStepAndPeriodIntoADigit)
 TEST(OperatorKeys, StrictestAutoStartLeavesOnlyEscape)
 {
     TestHost host;
-    host.scripts[1] = NumberedLines(40);
-    TestPrompter* p = host.NewPrompter(false);
-    p->m_nAutoStartMode = 2;
-    host.CreateFullScreen(p, 800, 600);
-    p->OnPromptNow(1, 0);
+    TestPrompter* p = StartScript(host, 40, [](TestPrompter* q) { q->m_nAutoStartMode = 2; });
     StopTimer(p);
     p->StartStop(false);
     const int step = p->m_nStep;
@@ -208,11 +185,7 @@ TEST(OperatorKeys, StrictestAutoStartLeavesOnlyEscape)
 TEST(OperatorMouse, ButtonsWheelAndMotion)
 {
     TestHost host;
-    host.scripts[1] = NumberedLines(40);
-    TestPrompter* p = host.NewPrompter(false);
-    p->m_bMouseMotion = 1;
-    host.CreateFullScreen(p, 800, 600);
-    p->OnPromptNow(1, 0);
+    TestPrompter* p = StartScript(host, 40, [](TestPrompter* q) { q->m_bMouseMotion = 1; });
     StopTimer(p);
 
     p->SendMessage(WM_LBUTTONDOWN, 0, MAKELPARAM(10, 10));
@@ -315,12 +288,10 @@ TEST(OperatorCaptions, APortThatCannotBeOpenedLeavesThePrompterRunning)
     g_messages.clear();
     PFN_ENGINEMESSAGE previous = SetEngineMessageHook(CollectMessage);
     TestHost host;
-    host.scripts[1] = NumberedLines(40);
-    TestPrompter* p = host.NewPrompter(false);
-    p->m_bCaptionOn = 1;
-    p->m_strCCPort = "99";
-    host.CreateFullScreen(p, 800, 600);
-    p->OnPromptNow(1, 0);
+    TestPrompter* p = StartScript(host, 40, [](TestPrompter* q) {
+        q->m_bCaptionOn = 1;
+        q->m_strCCPort = "99";
+    });
     ASSERT_EQ(g_messages.size(), 1u);
     EXPECT_NE(g_messages[0].find("COM99"), std::string::npos);
     EXPECT_FALSE(p->m_bCaptionOn);
@@ -504,12 +475,10 @@ TEST(OperatorSlideShow, InstructionsActAsTheyPassTheReadingLineAndSwapGoingBack)
 TEST(OperatorClock, TheStopWatchRunsWhileScrolling)
 {
     TestHost host;
-    host.scripts[1] = NumberedLines(60);
-    TestPrompter* p = host.NewPrompter(false);
-    p->m_bStopWatch = 1;
-    p->m_nPointerPosition = 1;
-    host.CreateFullScreen(p, 800, 600);
-    p->OnPromptNow(1, 0);
+    TestPrompter* p = StartScript(host, 60, [](TestPrompter* q) {
+        q->m_bStopWatch = 1;
+        q->m_nPointerPosition = 1;
+    });
     StopTimer(p);
     Key(p, '1');
     CStopWatch* watch = OperatorStopWatchWnd(p);

@@ -4,8 +4,6 @@
 
 #include "test_host.h"
 
-#include <mmsystem.h>
-
 #include <map>
 
 namespace {
@@ -30,24 +28,6 @@ tagScriptInfo* FlaggedInfo(CPromptBaseWnd* p, int flag)
             return info;
     }
     return nullptr;
-}
-
-void CloseAndWait(TestHost& host, CPromptBaseWnd* p)
-{
-    p->SendMessage(WM_CLOSE);
-    TestHost::PumpUntil([&] { return !host.prompter; }, 5000);
-}
-
-// Stops the multimedia timer so that a test can deliver ticks itself.
-void StopTimer(CMarquillCmdWnd* p)
-{
-    if (p->m_nScrollTimer) {
-        timeKillEvent(p->m_nScrollTimer);
-        p->m_nScrollTimer = 0;
-    }
-    MSG msg;
-    while (PeekMessage(&msg, p->GetSafeHwnd(), WM_PROMPTER_TICK, WM_PROMPTER_TICK, PM_REMOVE)) {
-    }
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "test_host.h"
 
+#include <mmsystem.h>
+
 #include <cstdio>
 
 std::atomic<int> TrackedRecord::s_alive{0};
@@ -241,4 +243,21 @@ std::string NumberedLines(int n, const char* word)
         s += buf;
     }
     return s;
+}
+
+void CloseAndWait(TestHost& host, CPromptBaseWnd* p)
+{
+    p->SendMessage(WM_CLOSE);
+    TestHost::PumpUntil([&] { return !host.prompter; }, 5000);
+}
+
+void StopTimer(CMarquillCmdWnd* p)
+{
+    if (p->m_nScrollTimer) {
+        timeKillEvent(p->m_nScrollTimer);
+        p->m_nScrollTimer = 0;
+    }
+    MSG msg;
+    while (PeekMessage(&msg, p->GetSafeHwnd(), WM_PROMPTER_TICK, WM_PROMPTER_TICK, PM_REMOVE)) {
+    }
 }

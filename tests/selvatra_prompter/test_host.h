@@ -116,3 +116,8 @@ inline DWORD Rgb(COLORREF c)
 
 // A plain-text script of n one-word paragraphs "Line 1" ... "Line n".
 std::string NumberedLines(int n, const char* word = "Line");
+
+// Closes the prompter and runs the message loop until the host has deleted it.
+void CloseAndWait(TestHost& host, CPromptBaseWnd* p);
+// Stops the multimedia timer and drops queued ticks, so that a test drives the scrolling itself.
+void StopTimer(CMarquillCmdWnd* p);
