@@ -26,6 +26,14 @@ uint32_t Le(const std::string& b, size_t at, int n)
     return v;
 }
 
+// A document read back has the text and, character by character, the formats written.
+void ExpectSameTextAndFormats(const CRichDocument& a, const CRichDocument& b)
+{
+    EXPECT_EQ(a.Text(), b.Text());
+    for (size_t i = 0; i < a.Length(); ++i)
+        ASSERT_TRUE(a.FormatAt(i) == b.FormatAt(i)) << "format at " << i;
+}
+
 // The script-format detection's test for the control's own format.
 bool PassesOwnFormatDetection(const std::string& b)
 {
@@ -84,9 +92,7 @@ TEST(Formats, RtfRoundTripKeepsTextFormattingFieldsAndTargets)
     ASSERT_TRUE(back.Load(rtf, TXFORMAT_RTF, error)) << error;
     // RTF keeps everything our own format does; only ids are renumbered in document order.
     const CRichDocument &a = c.Document(), &b = back.Document();
-    EXPECT_EQ(a.Text(), b.Text());
-    for (size_t i = 0; i < a.Length(); ++i)
-        ASSERT_TRUE(a.FormatAt(i) == b.FormatAt(i)) << "format at " << i;
+    ASSERT_NO_FATAL_FAILURE(ExpectSameTextAndFormats(a, b));
     ASSERT_EQ(a.Fields().size(), b.Fields().size());
     for (size_t i = 0; i < a.Fields().size(); ++i) {
         const CRichField &fa = a.Fields()[i], &fb = b.Fields()[i];
@@ -185,9 +191,7 @@ TEST(Formats, HtmlRoundTripKeepsFormattingFieldsAndTargets)
     std::string error;
     ASSERT_TRUE(back.Load(html, TXFORMAT_HTML, error)) << error;
     const CRichDocument &a = c.Document(), &b = back.Document();
-    EXPECT_EQ(a.Text(), b.Text());
-    for (size_t i = 0; i < a.Length(); ++i)
-        ASSERT_TRUE(a.FormatAt(i) == b.FormatAt(i)) << "format at " << i;
+    ASSERT_NO_FATAL_FAILURE(ExpectSameTextAndFormats(a, b));
     ASSERT_EQ(a.Fields().size(), b.Fields().size());
     for (size_t i = 0; i < a.Fields().size(); ++i) {
         EXPECT_EQ(a.Fields()[i].start, b.Fields()[i].start);
