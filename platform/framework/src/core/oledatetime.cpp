@@ -580,28 +580,5 @@ COleDateTimeSpan COleDateTimeSpan::operator-(const COleDateTimeSpan& dateSpan) c
 
 CString COleDateTimeSpan::Format(LPCSTR pFormat) const
 {
-    CString out;
-    if (pFormat == nullptr)
-        return out;
-    char text[32];
-    for (LPCSTR p = pFormat; *p; ++p) {
-        if (*p != '%') {
-            out += *p;
-            continue;
-        }
-        ++p;
-        switch (*p) {
-        case '\0': return out;
-        case '%': out += '%'; break;
-        case 'D': std::snprintf(text, sizeof text, "%ld", GetDays()); out += text; break;
-        case 'H': std::snprintf(text, sizeof text, "%02ld", GetHours()); out += text; break;
-        case 'M': std::snprintf(text, sizeof text, "%02ld", GetMinutes()); out += text; break;
-        case 'S': std::snprintf(text, sizeof text, "%02ld", GetSeconds()); out += text; break;
-        default:
-            out += '%';
-            out += *p;
-            break;
-        }
-    }
-    return out;
+    return fw::timefmt::FormatSpan(pFormat, GetDays(), GetHours(), GetMinutes(), GetSeconds());
 }

@@ -4,34 +4,9 @@
 #include "platform.h"
 #include "time_format.h"
 
-#include <cstdio>
-
 CString CTimeSpan::Format(LPCSTR pFormat) const
 {
-    CString out;
-    if (pFormat == nullptr)
-        return out;
-    char text[32];
-    for (LPCSTR p = pFormat; *p; ++p) {
-        if (*p != '%') {
-            out += *p;
-            continue;
-        }
-        ++p;
-        switch (*p) {
-        case '\0': return out;
-        case '%': out += '%'; break;
-        case 'D': std::snprintf(text, sizeof text, "%lld", (long long)GetDays()); out += text; break;
-        case 'H': std::snprintf(text, sizeof text, "%02d", (int)GetHours()); out += text; break;
-        case 'M': std::snprintf(text, sizeof text, "%02d", (int)GetMinutes()); out += text; break;
-        case 'S': std::snprintf(text, sizeof text, "%02d", (int)GetSeconds()); out += text; break;
-        default:
-            out += '%';
-            out += *p;
-            break;
-        }
-    }
-    return out;
+    return fw::timefmt::FormatSpan(pFormat, GetDays(), GetHours(), GetMinutes(), GetSeconds());
 }
 
 CArchive& AFXAPI operator<<(CArchive& ar, CTimeSpan timeSpan)

@@ -127,4 +127,32 @@ CString FormatTm(const struct tm& t, LPCSTR lpszFormat)
     return out;
 }
 
+CString FormatSpan(LPCSTR lpszFormat, long long nDays, long long nHours, long long nMinutes, long long nSeconds)
+{
+    CString out;
+    if (lpszFormat == nullptr)
+        return out;
+    char text[32];
+    for (LPCSTR p = lpszFormat; *p; ++p) {
+        if (*p != '%') {
+            out += *p;
+            continue;
+        }
+        ++p;
+        switch (*p) {
+        case '\0': return out;
+        case '%': out += '%'; break;
+        case 'D': std::snprintf(text, sizeof text, "%lld", nDays); out += text; break;
+        case 'H': std::snprintf(text, sizeof text, "%02lld", nHours); out += text; break;
+        case 'M': std::snprintf(text, sizeof text, "%02lld", nMinutes); out += text; break;
+        case 'S': std::snprintf(text, sizeof text, "%02lld", nSeconds); out += text; break;
+        default:
+            out += '%';
+            out += *p;
+            break;
+        }
+    }
+    return out;
+}
+
 } // namespace fw::timefmt

@@ -21,6 +21,9 @@ void CompleteTm(struct tm* ptm);
 // dropping leading zeros (and selecting the long forms of %c and %x).
 CString FormatTm(const struct tm& t, LPCSTR lpszFormat);
 
+// The time-span codes: %D days, %H %M %S two-digit hours, minutes and seconds, %%.
+CString FormatSpan(LPCSTR lpszFormat, long long nDays, long long nHours, long long nMinutes, long long nSeconds);
+
 extern const char* const kDayNames[7];
 extern const char* const kMonthNames[12];
 
