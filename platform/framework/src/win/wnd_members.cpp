@@ -124,16 +124,8 @@ CWnd* CWnd::SetParent(CWnd* pWndNewParent) { return FromHandle(::SetParent(m_hWn
 CWnd* CWnd::GetOwner() const { return FromHandle(::GetWindow(m_hWnd, GW_OWNER)); }
 void CWnd::SetOwner(CWnd* pOwnerWnd) { ::SetWindowLongPtrA(m_hWnd, GWLP_HWNDPARENT, (LONG_PTR)pOwnerWnd->GetSafeHwnd()); }
 
-CWnd* CWnd::GetTopLevelParent() const
-{
-    if (m_hWnd == nullptr)
-        return nullptr;
-    HWND hWndParent = m_hWnd;
-    HWND hWndT;
-    while ((::GetWindowLongA(hWndParent, GWL_STYLE) & WS_CHILD) && (hWndT = ::GetParent(hWndParent)) != nullptr)
-        hWndParent = hWndT;
-    return FromHandle(hWndParent);
-}
+// Both walk up through child windows to the first one that is not a child.
+CWnd* CWnd::GetTopLevelParent() const { return GetParentOwner(); }
 
 CWnd* CWnd::GetTopLevelOwner() const
 {
