@@ -127,10 +127,13 @@ BOOL CWinThread::CreateThread(DWORD dwCreateFlags, UINT nStackSize, LPSECURITY_A
     return TRUE;
 }
 
-CWinThread* AFXAPI AfxBeginThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam, int nPriority, UINT nStackSize,
-                                  DWORD dwCreateFlags, LPSECURITY_ATTRIBUTES lpSecurityAttrs)
+namespace {
+
+// Starts pThread suspended so its priority is set before it runs, then lets it go
+// unless the caller asked for it suspended. A thread that cannot start is deleted.
+CWinThread* startThread(CWinThread* pThread, int nPriority, UINT nStackSize, DWORD dwCreateFlags,
+                        LPSECURITY_ATTRIBUTES lpSecurityAttrs)
 {
-    CWinThread* pThread = new CWinThread(pfnThreadProc, pParam);
     if (!pThread->CreateThread(dwCreateFlags | CREATE_SUSPENDED, nStackSize, lpSecurityAttrs)) {
         pThread->Delete();
         return nullptr;
@@ -141,6 +144,14 @@ CWinThread* AFXAPI AfxBeginThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam, i
     return pThread;
 }
 
+} // namespace
+
+CWinThread* AFXAPI AfxBeginThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam, int nPriority, UINT nStackSize,
+                                  DWORD dwCreateFlags, LPSECURITY_ATTRIBUTES lpSecurityAttrs)
+{
+    return startThread(new CWinThread(pfnThreadProc, pParam), nPriority, nStackSize, dwCreateFlags, lpSecurityAttrs);
+}
+
 CWinThread* AFXAPI AfxBeginThread(CRuntimeClass* pThreadClass, int nPriority, UINT nStackSize, DWORD dwCreateFlags,
                                   LPSECURITY_ATTRIBUTES lpSecurityAttrs)
 {
@@ -149,14 +160,7 @@ CWinThread* AFXAPI AfxBeginThread(CRuntimeClass* pThreadClass, int nPriority, UI
     CWinThread* pThread = static_cast<CWinThread*>(pThreadClass->CreateObject());
     if (pThread == nullptr)
         return nullptr;
-    if (!pThread->CreateThread(dwCreateFlags | CREATE_SUSPENDED, nStackSize, lpSecurityAttrs)) {
-        pThread->Delete();
-        return nullptr;
-    }
-    pThread->SetThreadPriority(nPriority);
-    if ((dwCreateFlags & CREATE_SUSPENDED) == 0)
-        pThread->ResumeThread();
-    return pThread;
+    return startThread(pThread, nPriority, nStackSize, dwCreateFlags, lpSecurityAttrs);
 }
 
 void AFXAPI AfxEndThread(UINT nExitCode, BOOL bDelete)
