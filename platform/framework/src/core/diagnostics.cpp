@@ -17,6 +17,15 @@ void writeDebugText(const char* text)
 #endif
 }
 
+// One value written through its printf conversion.
+template <class T>
+CDumpContext& dumpValue(CDumpContext& dc, const char* format, T value)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, format, value);
+    return dc << (LPCSTR)text;
+}
+
 } // namespace
 
 void AFXAPI AfxAssertFailedLine(LPCSTR lpszFileName, int nLine)
@@ -54,47 +63,12 @@ CDumpContext& CDumpContext::operator<<(LPCSTR lpsz)
     return *this;
 }
 
-CDumpContext& CDumpContext::operator<<(const void* lp)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%p", lp);
-    return *this << (LPCSTR)text;
-}
-
-CDumpContext& CDumpContext::operator<<(int n)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%d", n);
-    return *this << (LPCSTR)text;
-}
-
-CDumpContext& CDumpContext::operator<<(unsigned int n)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%u", n);
-    return *this << (LPCSTR)text;
-}
-
-CDumpContext& CDumpContext::operator<<(long n)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%ld", n);
-    return *this << (LPCSTR)text;
-}
-
-CDumpContext& CDumpContext::operator<<(unsigned long n)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%lu", n);
-    return *this << (LPCSTR)text;
-}
-
-CDumpContext& CDumpContext::operator<<(double d)
-{
-    char text[64];
-    std::snprintf(text, sizeof text, "%g", d);
-    return *this << (LPCSTR)text;
-}
+CDumpContext& CDumpContext::operator<<(const void* lp) { return dumpValue(*this, "%p", lp); }
+CDumpContext& CDumpContext::operator<<(int n) { return dumpValue(*this, "%d", n); }
+CDumpContext& CDumpContext::operator<<(unsigned int n) { return dumpValue(*this, "%u", n); }
+CDumpContext& CDumpContext::operator<<(long n) { return dumpValue(*this, "%ld", n); }
+CDumpContext& CDumpContext::operator<<(unsigned long n) { return dumpValue(*this, "%lu", n); }
+CDumpContext& CDumpContext::operator<<(double d) { return dumpValue(*this, "%g", d); }
 
 CDumpContext& CDumpContext::operator<<(const CObject* pOb)
 {
