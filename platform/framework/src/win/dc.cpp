@@ -10,21 +10,11 @@ IMPLEMENT_DYNAMIC(CWindowDC, CDC)
 
 namespace fw {
 
-HandleMap& DcMap()
-{
-    static HandleMap* map = new HandleMap(
-        [](HANDLE h) -> void* {
-            CDC* p = new CDC;
-            p->m_hDC = p->m_hAttribDC = (HDC)h;
-            return p;
-        },
-        [](void* p) {
-            CDC* dc = static_cast<CDC*>(p);
-            dc->m_hDC = dc->m_hAttribDC = nullptr; // a temporary never owns its DC
-            delete dc;
-        });
-    return *map;
-}
+namespace {
+void bindHandle(CDC& obj, HANDLE h) { obj.m_hDC = obj.m_hAttribDC = (HDC)h; }
+} // namespace
+
+HandleMap& DcMap() { return WrapperMap<CDC, bindHandle>(); }
 
 } // namespace fw
 

@@ -12,21 +12,11 @@ IMPLEMENT_DYNAMIC(CRgn, CGdiObject)
 
 namespace fw {
 
-HandleMap& GdiMap()
-{
-    static HandleMap* map = new HandleMap(
-        [](HANDLE h) -> void* {
-            CGdiObject* p = new CGdiObject;
-            p->m_hObject = (HGDIOBJ)h;
-            return p;
-        },
-        [](void* p) {
-            CGdiObject* obj = static_cast<CGdiObject*>(p);
-            obj->m_hObject = nullptr; // a temporary never owns its handle
-            delete obj;
-        });
-    return *map;
-}
+namespace {
+void bindHandle(CGdiObject& obj, HANDLE h) { obj.m_hObject = (HGDIOBJ)h; }
+} // namespace
+
+HandleMap& GdiMap() { return WrapperMap<CGdiObject, bindHandle>(); }
 
 } // namespace fw
 

@@ -39,6 +39,26 @@ private:
     DeleteTempFn m_deleteTemp;
 };
 
+// The map for wrapper class T: its temporaries are default-made T objects that
+// Bind(obj, h) gives the handle. Before one is deleted it is bound to nullptr, so a
+// temporary never owns, and never destroys, the handle it wrapped.
+template <class T, void (*Bind)(T&, HANDLE)>
+HandleMap& WrapperMap()
+{
+    static HandleMap* map = new HandleMap(
+        [](HANDLE h) -> void* {
+            T* p = new T;
+            Bind(*p, h);
+            return p;
+        },
+        [](void* p) {
+            T* obj = static_cast<T*>(p);
+            Bind(*obj, nullptr);
+            delete obj;
+        });
+    return *map;
+}
+
 HandleMap& WindowMap();
 HandleMap& DcMap();
 HandleMap& GdiMap();

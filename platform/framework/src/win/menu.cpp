@@ -6,21 +6,11 @@ IMPLEMENT_DYNCREATE(CMenu, CObject)
 
 namespace fw {
 
-HandleMap& MenuMap()
-{
-    static HandleMap* map = new HandleMap(
-        [](HANDLE h) -> void* {
-            CMenu* p = new CMenu;
-            p->m_hMenu = (HMENU)h;
-            return p;
-        },
-        [](void* p) {
-            CMenu* menu = static_cast<CMenu*>(p);
-            menu->m_hMenu = nullptr;
-            delete menu;
-        });
-    return *map;
-}
+namespace {
+void bindHandle(CMenu& obj, HANDLE h) { obj.m_hMenu = (HMENU)h; }
+} // namespace
+
+HandleMap& MenuMap() { return WrapperMap<CMenu, bindHandle>(); }
 
 } // namespace fw
 

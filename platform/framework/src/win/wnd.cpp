@@ -9,21 +9,11 @@ IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
 
 namespace fw {
 
-HandleMap& WindowMap()
-{
-    static HandleMap* map = new HandleMap(
-        [](HANDLE h) -> void* {
-            CWnd* p = new CWnd;
-            p->m_hWnd = (HWND)h;
-            return p;
-        },
-        [](void* p) {
-            CWnd* wnd = static_cast<CWnd*>(p);
-            wnd->m_hWnd = nullptr;
-            delete wnd;
-        });
-    return *map;
-}
+namespace {
+void bindHandle(CWnd& obj, HANDLE h) { obj.m_hWnd = (HWND)h; }
+} // namespace
+
+HandleMap& WindowMap() { return WrapperMap<CWnd, bindHandle>(); }
 
 } // namespace fw
 
