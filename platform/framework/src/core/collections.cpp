@@ -4,7 +4,6 @@
 #include "fw/collections.h"
 #include "fw/archive.h"
 
-#include <cstring>
 
 IMPLEMENT_SERIAL(CObList, CObject, 0)
 IMPLEMENT_DYNAMIC(CPtrList, CObject)
@@ -43,80 +42,73 @@ INT_PTR readCheckedCount(CArchive& ar, UINT nMinBytesEach)
     return (INT_PTR)nCount;
 }
 
-// Numbers are stored little-endian, element by element.
-template <class ARRAY, class T>
-void serializeNumbers(ARRAY& array, CArchive& ar)
+// The list, array and map forms: the count, then each element (a map's key before its
+// value) in the archive's own form for its type.
+template <class LIST, class T>
+void serializeList(LIST& list, CArchive& ar, UINT nMinBytesEach)
+{
+    if (ar.IsStoring()) {
+        ar.WriteCount((DWORD_PTR)list.GetCount());
+        for (POSITION pos = list.GetHeadPosition(); pos != nullptr;)
+            ar << list.GetNext(pos);
+    } else {
+        for (INT_PTR nCount = readCheckedCount(ar, nMinBytesEach); nCount > 0; --nCount) {
+            T value;
+            ar >> value;
+            list.AddTail(value);
+        }
+    }
+}
+
+template <class ARRAY>
+void serializeArray(ARRAY& array, CArchive& ar, UINT nMinBytesEach)
 {
     if (ar.IsStoring()) {
         ar.WriteCount((DWORD_PTR)array.GetSize());
         for (INT_PTR i = 0; i < array.GetSize(); ++i)
-            ar << (T)array.GetData()[i];
+            ar << array.GetData()[i];
     } else {
-        INT_PTR nCount = readCheckedCount(ar, sizeof(T));
+        INT_PTR nCount = readCheckedCount(ar, nMinBytesEach);
         array.SetSize(nCount);
-        for (INT_PTR i = 0; i < nCount; ++i) {
-            T value;
-            ar >> value;
-            array.GetData()[i] = value;
+        for (INT_PTR i = 0; i < nCount; ++i)
+            ar >> array.GetData()[i];
+    }
+}
+
+template <class MAP, class KEY, class VALUE>
+void serializeMap(MAP& map, CArchive& ar, UINT nMinBytesEach)
+{
+    if (ar.IsStoring()) {
+        ar.WriteCount((DWORD_PTR)map.GetCount());
+        for (POSITION pos = map.GetStartPosition(); pos != nullptr;) {
+            KEY key;
+            VALUE value;
+            map.GetNextAssoc(pos, key, value);
+            ar << key << value;
+        }
+    } else {
+        for (INT_PTR nCount = readCheckedCount(ar, nMinBytesEach); nCount > 0; --nCount) {
+            KEY key;
+            VALUE value;
+            ar >> key >> value;
+            map.SetAt(key, value);
         }
     }
 }
 
 } // namespace
 
-void CObList::Serialize(CArchive& ar)
-{
-    if (ar.IsStoring()) {
-        ar.WriteCount((DWORD_PTR)GetCount());
-        for (CNode* pNode = m_pNodeHead; pNode != nullptr; pNode = pNode->pNext)
-            ar << pNode->data;
-    } else {
-        for (INT_PTR nCount = readCheckedCount(ar, 2); nCount > 0; --nCount) {
-            CObject* pOb = ar.ReadObject(nullptr);
-            AddTail(pOb);
-        }
-    }
-}
+// Minimum stored sizes: an object reference is at least a 2-byte tag, a string at least
+// its 1-byte length.
+void CObList::Serialize(CArchive& ar) { serializeList<CObList, CObject*>(*this, ar, 2); }
+void CStringList::Serialize(CArchive& ar) { serializeList<CStringList, CString>(*this, ar, 1); }
 
-void CStringList::Serialize(CArchive& ar)
-{
-    if (ar.IsStoring()) {
-        ar.WriteCount((DWORD_PTR)GetCount());
-        for (CNode* pNode = m_pNodeHead; pNode != nullptr; pNode = pNode->pNext)
-            ar << pNode->data;
-    } else {
-        for (INT_PTR nCount = readCheckedCount(ar, 1); nCount > 0; --nCount) {
-            CString s;
-            ar >> s;
-            AddTail(s);
-        }
-    }
-}
+void CObArray::Serialize(CArchive& ar) { serializeArray(*this, ar, 2); }
+void CDWordArray::Serialize(CArchive& ar) { serializeArray(*this, ar, sizeof(DWORD)); }
+void CWordArray::Serialize(CArchive& ar) { serializeArray(*this, ar, sizeof(WORD)); }
+void CStringArray::Serialize(CArchive& ar) { serializeArray(*this, ar, 1); }
 
-void CObArray::Serialize(CArchive& ar)
-{
-    if (ar.IsStoring()) {
-        ar.WriteCount((DWORD_PTR)GetSize());
-        for (INT_PTR i = 0; i < GetSize(); ++i)
-            ar << m_pData[i];
-    } else {
-        INT_PTR nCount = readCheckedCount(ar, 2);
-        SetSize(nCount);
-        for (INT_PTR i = 0; i < nCount; ++i)
-            m_pData[i] = ar.ReadObject(nullptr);
-    }
-}
-
-void CDWordArray::Serialize(CArchive& ar)
-{
-    serializeNumbers<CDWordArray, DWORD>(*this, ar);
-}
-
-void CWordArray::Serialize(CArchive& ar)
-{
-    serializeNumbers<CWordArray, WORD>(*this, ar);
-}
-
+// Bytes go to and from the archive as one block.
 void CByteArray::Serialize(CArchive& ar)
 {
     if (ar.IsStoring()) {
@@ -131,74 +123,6 @@ void CByteArray::Serialize(CArchive& ar)
     }
 }
 
-void CStringArray::Serialize(CArchive& ar)
-{
-    if (ar.IsStoring()) {
-        ar.WriteCount((DWORD_PTR)GetSize());
-        for (INT_PTR i = 0; i < GetSize(); ++i)
-            ar << m_pData[i];
-    } else {
-        INT_PTR nCount = readCheckedCount(ar, 1);
-        SetSize(nCount);
-        for (INT_PTR i = 0; i < nCount; ++i)
-            ar >> m_pData[i];
-    }
-}
-
-void CMapStringToOb::Serialize(CArchive& ar)
-{
-    if (ar.IsStoring()) {
-        ar.WriteCount((DWORD_PTR)GetCount());
-        for (POSITION pos = GetStartPosition(); pos != nullptr;) {
-            CString key;
-            CObject* pValue;
-            GetNextAssoc(pos, key, pValue);
-            ar << key << pValue;
-        }
-    } else {
-        for (INT_PTR nCount = readCheckedCount(ar, 3); nCount > 0; --nCount) {
-            CString key;
-            ar >> key;
-            CObject* pValue = ar.ReadObject(nullptr);
-            SetAt(key, pValue);
-        }
-    }
-}
-
-void CMapStringToString::Serialize(CArchive& ar)
-{
-    if (ar.IsStoring()) {
-        ar.WriteCount((DWORD_PTR)GetCount());
-        for (POSITION pos = GetStartPosition(); pos != nullptr;) {
-            CString key, value;
-            GetNextAssoc(pos, key, value);
-            ar << key << value;
-        }
-    } else {
-        for (INT_PTR nCount = readCheckedCount(ar, 2); nCount > 0; --nCount) {
-            CString key, value;
-            ar >> key >> value;
-            SetAt(key, value);
-        }
-    }
-}
-
-void CMapWordToOb::Serialize(CArchive& ar)
-{
-    if (ar.IsStoring()) {
-        ar.WriteCount((DWORD_PTR)GetCount());
-        for (POSITION pos = GetStartPosition(); pos != nullptr;) {
-            WORD key;
-            CObject* pValue;
-            GetNextAssoc(pos, key, pValue);
-            ar << key << pValue;
-        }
-    } else {
-        for (INT_PTR nCount = readCheckedCount(ar, 4); nCount > 0; --nCount) {
-            WORD key;
-            ar >> key;
-            CObject* pValue = ar.ReadObject(nullptr);
-            SetAt(key, pValue);
-        }
-    }
-}
+void CMapStringToOb::Serialize(CArchive& ar) { serializeMap<CMapStringToOb, CString, CObject*>(*this, ar, 3); }
+void CMapStringToString::Serialize(CArchive& ar) { serializeMap<CMapStringToString, CString, CString>(*this, ar, 2); }
+void CMapWordToOb::Serialize(CArchive& ar) { serializeMap<CMapWordToOb, WORD, CObject*>(*this, ar, 4); }
