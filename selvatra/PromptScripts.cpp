@@ -30,19 +30,40 @@ std::string AnsiToUtf8(const char* text)
     return out;
 }
 
+using ParagraphList = CTypedPtrList<CObList, CPromptParagraph*>;
+
+// The paragraph at p, moving p one step forward or back.
+CPromptParagraph* Step(ParagraphList& list, POSITION& p, bool forward)
+{
+    return forward ? list.GetNext(p) : list.GetPrev(p);
+}
+
 // The farthest paragraph from pos, going forward or back, that belongs to pos's script.
-POSITION LastOfScript(CTypedPtrList<CObList, CPromptParagraph*>& list, POSITION pos, bool forward)
+POSITION LastOfScript(ParagraphList& list, POSITION pos, bool forward)
 {
     const LONG serial = list.GetAt(pos)->m_lListValue;
     POSITION last = pos;
     for (POSITION p = pos; p;) {
         POSITION here = p;
-        CPromptParagraph* par = forward ? list.GetNext(p) : list.GetPrev(p);
-        if (par->m_lListValue != serial)
+        if (Step(list, p, forward)->m_lListValue != serial)
             break;
         last = here;
     }
     return last;
+}
+
+// The nearest bookmarked paragraph past pos, going forward or back; null when there is none.
+POSITION NearestBookmark(ParagraphList& list, POSITION pos, bool forward)
+{
+    POSITION p = pos;
+    if (p)
+        Step(list, p, forward);
+    while (p) {
+        POSITION here = p;
+        if (Step(list, p, forward)->m_nFlags & PT_BOOKMARK)
+            return here;
+    }
+    return nullptr;
 }
 
 bool IsBlank(const CString& s)
@@ -443,28 +464,14 @@ POSITION CPromptBaseWnd::FindBottomOfScript(POSITION pos)
 
 POSITION CPromptBaseWnd::FindNextBkMk(POSITION pos)
 {
-    POSITION p = pos;
-    if (p)
-        m_lstParagraphs.GetNext(p);
-    while (p) {
-        POSITION here = p;
-        if (m_lstParagraphs.GetNext(p)->m_nFlags & PT_BOOKMARK)
-            return here;
-    }
-    return m_lstParagraphs.GetTailPosition();
+    POSITION found = NearestBookmark(m_lstParagraphs, pos, true);
+    return found ? found : m_lstParagraphs.GetTailPosition();
 }
 
 POSITION CPromptBaseWnd::FindPrevBkMk(POSITION pos)
 {
-    POSITION p = pos;
-    if (p)
-        m_lstParagraphs.GetPrev(p);
-    while (p) {
-        POSITION here = p;
-        if (m_lstParagraphs.GetPrev(p)->m_nFlags & PT_BOOKMARK)
-            return here;
-    }
-    return m_lstParagraphs.GetHeadPosition();
+    POSITION found = NearestBookmark(m_lstParagraphs, pos, false);
+    return found ? found : m_lstParagraphs.GetHeadPosition();
 }
 
 // ---- keeping the list ahead of the display --------------------------------------------
