@@ -341,9 +341,7 @@ TEST(OperatorCaptions, ParagraphsGoOutAsTheyReachTheReadingLineAndResetAtClose)
 TEST(SecondPrompter, FollowsScrollsAndJumpsUntilClosed)
 {
     TestHost host;
-    host.show = {{1, 0, "A", 0}, {2, 0, "B", 0}, {3, 0, "C", 0}, {4, 2, "", 0}};
-    for (long id = 1; id <= 3; ++id)
-        host.scripts[id] = NumberedLines(15);
+    host.SetThreeScriptShow(15);
     TestPrompter* p = host.NewPrompter(true);
     p->m_bMirrorImage = 1;
     p->Create(host.Parent(), CRect(0, 0, 800, 600), WINTYPE_FULLSCREEN, 1,

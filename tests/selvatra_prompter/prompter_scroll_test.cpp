@@ -274,9 +274,7 @@ TEST(PrompterScrolling, ABreakWithALengthStopsTheDisplayAndStartsTheClock)
 TEST(PrompterNavigation, MovesBetweenScriptsAndWithinOne)
 {
     TestHost host;
-    host.show = {{1, 0, "A", 0}, {2, 0, "B", 0}, {3, 0, "C", 0}, {4, 2, "", 0}};
-    for (long id = 1; id <= 3; ++id)
-        host.scripts[id] = NumberedLines(15);
+    host.SetThreeScriptShow(15);
     TestPrompter* p = host.NewPrompter(true);
     host.CreateFullScreen(p);
     p->OnPromptShow(1);

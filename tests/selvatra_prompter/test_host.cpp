@@ -234,6 +234,13 @@ Pixels CaptureBitmap(HBITMAP bmp)
     return p;
 }
 
+void TestHost::SetThreeScriptShow(int lines)
+{
+    show = {{1, 0, "A", 0}, {2, 0, "B", 0}, {3, 0, "C", 0}, {4, 2, "", 0}};
+    for (long id = 1; id <= 3; ++id)
+        scripts[id] = NumberedLines(lines);
+}
+
 std::string NumberedLines(int n, const char* word)
 {
     std::string s;

@@ -57,6 +57,8 @@ public:
     // Scripts by record id; a show's rows in order.
     std::map<long, std::string> scripts;
     std::vector<ShowRow> show;
+    // A show of three scripts, A, B and C, of lines numbered lines each, then its end.
+    void SetThreeScriptShow(int lines);
 
     // Creates a prompter with the test defaults (font, colours) and the host's callbacks.
     TestPrompter* NewPrompter(bool showHost);
