@@ -22,23 +22,36 @@ void CWinApp::SetRegistryKey(UINT nIDRegistryKey)
     SetRegistryKey(strKey);
 }
 
+namespace {
+
+// Opens the named key below hParent for reading and writing, creating it if need be;
+// null when that fails (or when hParent is null).
+HKEY createKey(HKEY hParent, LPCSTR lpszName)
+{
+    if (hParent == nullptr)
+        return nullptr;
+    HKEY hKey = nullptr;
+    DWORD dw;
+    if (::RegCreateKeyExA(hParent, lpszName, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE | KEY_READ, nullptr,
+                          &hKey, &dw) != ERROR_SUCCESS)
+        return nullptr;
+    return hKey;
+}
+
+} // namespace
+
 HKEY CWinApp::GetAppRegistryKey()
 {
     if (m_pszRegistryKey == nullptr || m_pszProfileName == nullptr)
         return nullptr;
-    HKEY hAppKey = nullptr, hSoftKey = nullptr, hCompanyKey = nullptr;
-    DWORD dw;
+    HKEY hAppKey = nullptr, hSoftKey = nullptr;
     if (::RegOpenKeyExA(HKEY_CURRENT_USER, "Software", 0, KEY_WRITE | KEY_READ, &hSoftKey) == ERROR_SUCCESS) {
-        if (::RegCreateKeyExA(hSoftKey, m_pszRegistryKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE | KEY_READ,
-                              nullptr, &hCompanyKey, &dw) == ERROR_SUCCESS) {
-            ::RegCreateKeyExA(hCompanyKey, m_pszProfileName, 0, nullptr, REG_OPTION_NON_VOLATILE,
-                              KEY_WRITE | KEY_READ, nullptr, &hAppKey, &dw);
-        }
-    }
-    if (hSoftKey != nullptr)
+        HKEY hCompanyKey = createKey(hSoftKey, m_pszRegistryKey);
+        hAppKey = createKey(hCompanyKey, m_pszProfileName);
+        if (hCompanyKey != nullptr)
+            ::RegCloseKey(hCompanyKey);
         ::RegCloseKey(hSoftKey);
-    if (hCompanyKey != nullptr)
-        ::RegCloseKey(hCompanyKey);
+    }
     return hAppKey;
 }
 
@@ -47,10 +60,7 @@ HKEY CWinApp::GetSectionKey(LPCSTR lpszSection)
     HKEY hAppKey = GetAppRegistryKey();
     if (hAppKey == nullptr)
         return nullptr;
-    HKEY hSectionKey = nullptr;
-    DWORD dw;
-    ::RegCreateKeyExA(hAppKey, lpszSection, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE | KEY_READ, nullptr,
-                      &hSectionKey, &dw);
+    HKEY hSectionKey = createKey(hAppKey, lpszSection);
     ::RegCloseKey(hAppKey);
     return hSectionKey;
 }
