@@ -64,13 +64,4 @@ BOOL CScrollBar::GetScrollInfo(LPSCROLLINFO lpScrollInfo, UINT nMask)
     lpScrollInfo->fMask = nMask;
     return ::GetScrollInfo(m_hWnd, SB_CTL, lpScrollInfo);
 }
-int CScrollBar::GetScrollLimit()
-{
-    SCROLLINFO info;
-    if (!GetScrollInfo(&info, SIF_RANGE | SIF_PAGE))
-        return 0;
-    int nLimit = info.nMax;
-    if (info.nPage > 1)
-        nLimit -= (int)info.nPage - 1;
-    return nLimit < info.nMin ? info.nMin : nLimit;
-}
+int CScrollBar::GetScrollLimit() { return CWnd::GetScrollLimit(SB_CTL); }

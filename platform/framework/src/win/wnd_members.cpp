@@ -454,11 +454,10 @@ BOOL CWnd::SetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, BOOL bRedraw)
     return TRUE;
 }
 
+// The highest position a scroll box can reach with a full page showing. GetScrollInfo
+// already asks the scroll-bar control, when there is one.
 int CWnd::GetScrollLimit(int nBar)
 {
-    CScrollBar* pScrollBar = GetScrollBarCtrl(nBar);
-    if (pScrollBar)
-        return pScrollBar->GetScrollLimit();
     SCROLLINFO info;
     if (!GetScrollInfo(nBar, &info, SIF_RANGE | SIF_PAGE))
         return 0;
