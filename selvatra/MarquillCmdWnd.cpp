@@ -6,6 +6,7 @@
 #include <mmsystem.h>
 #include <cstdio>
 
+#include "PowerPointCtl.h"
 #include "PromptState.h"
 
 int CMarquillCmdWnd::m_sDelay = 12;
@@ -279,14 +280,20 @@ void CMarquillCmdWnd::ParkCursor()
     ::SetCursorPos(m_ptCentre.x, m_ptCentre.y);
 }
 
+// With slide shows on, the presentation's window is placed before the first instruction.
+void CMarquillCmdWnd::QueueSlideShowPlacement()
+{
+    if (!m_bPowerPointOn)
+        return;
+    qelstring text;
+    if (m_nDefaultScreen == 0)
+        text.Format("1::%d::%d::%d::%d", m_nPPX, m_nPPY, m_nPPCx, m_nPPCy);
+    QueueInstruction(PP_PLACEMENT, text);
+}
+
 void CMarquillCmdWnd::OnPromptNow(int record, int paragraph)
 {
-    if (m_bPowerPointOn) {
-        qelstring text;
-        if (m_nDefaultScreen == 0)
-            text.Format("1::%d::%d::%d::%d", m_nPPX, m_nPPY, m_nPPCx, m_nPPCy);
-        QueueInstruction(0x1000, text);
-    }
+    QueueSlideShowPlacement();
     SetupInitialScript(record);
     if (paragraph == 0) {
         m_bAtTop = TRUE;
@@ -317,12 +324,7 @@ void CMarquillCmdWnd::OnPromptNow(int record, int paragraph)
 
 void CMarquillCmdWnd::OnPromptShow(int row)
 {
-    if (m_bPowerPointOn) {
-        qelstring text;
-        if (m_nDefaultScreen == 0)
-            text.Format("1::%d::%d::%d::%d", m_nPPX, m_nPPY, m_nPPCx, m_nPPCy);
-        QueueInstruction(0x1000, text);
-    }
+    QueueSlideShowPlacement();
     const int start = BuildPrmptRecordList(row, m_pRecordList);
     SetupInitialScripts(start);
     if (m_posPrompter == m_lstParagraphs.GetHeadPosition())

@@ -97,4 +97,5 @@ private:
     void RestartTimer(int period);
     void KillScrollTimer();
     void ParkCursor();
+    void QueueSlideShowPlacement();
 };
