@@ -34,13 +34,14 @@ bool partsFromDate(DATE dt, DateParts& parts)
     long nSecsInDay = (long)((dblAbs - std::floor(dblAbs)) * 86400.0);
     if (nSecsInDay >= 86400)
         nSecsInDay = 86399;
-    fw::timefmt::CivilFromDays(nDays + kEpochDays, &parts.year, &parts.month, &parts.day);
+    int64_t days1970 = nDays + kEpochDays;
+    fw::timefmt::CivilFromDays(days1970, &parts.year, &parts.month, &parts.day);
     if (parts.year > 9999)
         return false;
     parts.hour = (int)(nSecsInDay / 3600);
     parts.minute = (int)(nSecsInDay / 60 % 60);
     parts.second = (int)(nSecsInDay % 60);
-    int64_t days1970 = nDays + kEpochDays;
+    // 1 January 1970 was a Thursday.
     parts.dayOfWeek = (int)(((days1970 % 7) + 11) % 7) + 1;   // 1 = Sunday
     parts.dayOfYear = (int)(days1970 - fw::timefmt::DaysFromCivil(parts.year, 1, 1)) + 1;
     return true;

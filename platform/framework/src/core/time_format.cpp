@@ -44,15 +44,6 @@ int DaysInMonth(int nYear, int nMonth)
     return days[nMonth - 1] + (nMonth == 2 && leap ? 1 : 0);
 }
 
-void CompleteTm(struct tm* ptm)
-{
-    int year = ptm->tm_year + 1900;
-    int64_t days = DaysFromCivil(year, (unsigned)ptm->tm_mon + 1, (unsigned)ptm->tm_mday);
-    // 1 January 1970 was a Thursday.
-    ptm->tm_wday = (int)(((days % 7) + 11) % 7);
-    ptm->tm_yday = (int)(days - DaysFromCivil(year, 1, 1));
-}
-
 namespace {
 
 void appendNumber(CString& out, int value, int width, bool dropZeros)

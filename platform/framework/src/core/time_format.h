@@ -14,9 +14,6 @@ int64_t DaysFromCivil(int64_t y, unsigned m, unsigned d);
 void CivilFromDays(int64_t z, int* pYear, int* pMonth, int* pDay);
 int DaysInMonth(int nYear, int nMonth);
 
-// Fills tm_wday and tm_yday from the date fields of *ptm.
-void CompleteTm(struct tm* ptm);
-
 // %a %A %b %B %c %d %H %I %j %m %M %p %S %U %w %W %x %X %y %Y %%, with the '#' flag
 // dropping leading zeros (and selecting the long forms of %c and %x).
 CString FormatTm(const struct tm& t, LPCSTR lpszFormat);
