@@ -106,19 +106,24 @@ void BaseScriptList::UpdatePosition()
         GetRow(pos)->Position = position++;
 }
 
-void BaseScriptList::DeleteSelectedScript(long recNo)
+CFileInfo* BaseScriptList::TakeRow(long CFileInfo::*field, long value)
 {
     for (POSITION pos = GetHeadPosition(); pos != NULL;)
     {
         POSITION at = pos;
         CFileInfo* row = GetRow(pos);
-        if (row->RecNo == recNo)
+        if (row->*field == value)
         {
             RemoveAt(at);
-            delete row;
-            break;
+            return row;
         }
     }
+    return NULL;
+}
+
+void BaseScriptList::DeleteSelectedScript(long recNo)
+{
+    delete TakeRow(&CFileInfo::RecNo, recNo);
     UpdatePosition();
     SendGridMessage(RUNDOWN_GRID_REBUILD, 0);
 }
@@ -130,18 +135,8 @@ void BaseScriptList::MoveRows(CDWordArray* positions, long target)
     {
         for (INT_PTR i = 0; i < positions->GetSize(); i++)
         {
-            const long wanted = (long)positions->GetAt(i);
-            for (POSITION pos = GetHeadPosition(); pos != NULL;)
-            {
-                POSITION at = pos;
-                CFileInfo* row = GetRow(pos);
-                if (row->Position == wanted)
-                {
-                    RemoveAt(at);
-                    taken.AddTail(row);
-                    break;
-                }
-            }
+            if (CFileInfo* row = TakeRow(&CFileInfo::Position, (long)positions->GetAt(i)))
+                taken.AddTail(row);
         }
     }
 
