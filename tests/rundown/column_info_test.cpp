@@ -20,6 +20,27 @@ void PutEmptyRow(Bytes& out)
     PutLong(out, 0);
 }
 
+// What a column format built from the column information holds.
+struct ExpectedColumn
+{
+    long id;
+    const char* name;
+    short width;
+    short length;
+    short align;
+    int edit;
+};
+
+void ExpectColumn(const CFmtGridCol* col, const ExpectedColumn& e)
+{
+    EXPECT_EQ(col->GetID(), e.id);
+    EXPECT_STREQ((LPCSTR)col->GetDisplayName(), e.name);
+    EXPECT_EQ(col->GetWidth(), e.width) << e.name;
+    EXPECT_EQ(col->GetDataLength(), e.length) << e.name;
+    EXPECT_EQ(col->GetAlignment(), e.align) << e.name;
+    EXPECT_EQ(col->IsEditable(), e.edit) << e.name;
+}
+
 Bytes HeaderBytes(int32_t rowCount)
 {
     Bytes bytes;
@@ -133,7 +154,7 @@ TEST(ColumnFormats, DefaultShowHasNumberTalentAndSlug)
     EXPECT_EQ(grid.GetSelForeColor(), 0x000000u);
     EXPECT_EQ(grid.GetSelBackColor(), 0x00FFFFu);
 
-    const struct { long id; const char* name; short width; short length; short align; int edit; } expected[] = {
+    const ExpectedColumn expected[] = {
         {1316, "#", 30, 10, 1, 1},
         {1317, "Talent", 75, 50, 0, 1},
         {1280, "Slug", 155, 255, 0, 1},
@@ -143,12 +164,7 @@ TEST(ColumnFormats, DefaultShowHasNumberTalentAndSlug)
     for (const auto& e : expected)
     {
         const CFmtGridCol* col = (const CFmtGridCol*)grid.GetColumns().GetNext(pos);
-        EXPECT_EQ(col->GetID(), e.id);
-        EXPECT_STREQ((LPCSTR)col->GetDisplayName(), e.name);
-        EXPECT_EQ(col->GetWidth(), e.width);
-        EXPECT_EQ(col->GetDataLength(), e.length);
-        EXPECT_EQ(col->GetAlignment(), e.align);
-        EXPECT_EQ(col->IsEditable(), e.edit);
+        ExpectColumn(col, e);
         EXPECT_EQ(col->GetDataType(), 135);
         EXPECT_EQ(col->GetBackColor(), 0x000000u);
         EXPECT_EQ(col->GetForeColor(), 0xFFFFFFu);
@@ -165,7 +181,7 @@ TEST(ColumnFormats, EveryColumnShownInTheFixedOrder)
     info.Misc1Title = "Camera";
     info.Misc2Title = "Graphics";
     info.WidthMisc2 = 0x10064;  // only the low 16 bits are a width
-    const struct { long id; const char* name; short width; short length; short align; int edit; } expected[] = {
+    const ExpectedColumn expected[] = {
         {1316, "#", 30, 10, 1, 1},       {1317, "Talent", 75, 50, 0, 1},
         {1536, "Camera", 75, 255, 0, 1}, {1537, "Graphics", 100, 255, 0, 1},
         {1280, "Slug", 155, 255, 0, 1},  {1282, "ERT", 55, 20, 1, 0},
@@ -177,13 +193,7 @@ TEST(ColumnFormats, EveryColumnShownInTheFixedOrder)
     POSITION pos = grid.GetColumns().GetHeadPosition();
     for (const auto& e : expected)
     {
-        const CFmtGridCol* col = (const CFmtGridCol*)grid.GetColumns().GetNext(pos);
-        EXPECT_EQ(col->GetID(), e.id);
-        EXPECT_STREQ((LPCSTR)col->GetDisplayName(), e.name);
-        EXPECT_EQ(col->GetWidth(), e.width) << e.name;
-        EXPECT_EQ(col->GetDataLength(), e.length) << e.name;
-        EXPECT_EQ(col->GetAlignment(), e.align) << e.name;
-        EXPECT_EQ(col->IsEditable(), e.edit) << e.name;
+        ExpectColumn((const CFmtGridCol*)grid.GetColumns().GetNext(pos), e);
     }
 
     info.ShowPageNo = info.ShowTalent = info.ShowSlug = 0;
