@@ -80,11 +80,17 @@ TEST(OperatorKeys, CommandTable)
         else
             Key(p, s.key);
         if (s.running >= 0)
+        {
             EXPECT_EQ(p->m_bRunning != 0, s.running != 0) << s.what;
+        }
         if (s.step)
+        {
             EXPECT_EQ(p->m_nStep, s.step) << s.what;
+        }
         if (s.reversed >= 0)
+        {
             EXPECT_EQ(p->m_bReversed != 0, s.reversed != 0) << s.what;
+        }
     }
     // The speed keys select their entries' periods as well.
     Key(p, '2');

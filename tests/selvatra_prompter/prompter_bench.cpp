@@ -105,7 +105,7 @@ int main()
     for (POSITION pos = p->m_lstParagraphs.GetHeadPosition(); pos;)
         lines += p->m_lstParagraphs.GetNext(pos)->m_nLines;
     printf("OnPromptShow of a %d-script show (%d paragraphs, %d lines) to the first frame: %.1f ms\n",
-           scripts, p->m_lstParagraphs.GetCount(), lines,
+           scripts, int(p->m_lstParagraphs.GetCount()), lines,
            double(b.QuadPart - a.QuadPart) * 1000.0 / double(f.QuadPart));
     PROCESS_MEMORY_COUNTERS pmc;
     pmc.cb = sizeof(pmc);

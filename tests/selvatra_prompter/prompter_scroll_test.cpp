@@ -186,8 +186,9 @@ TEST(PrompterScrolling, StopsWithTheStopMarkersLastLineAtTheReadingLine)
         const DWORD white = 0xFFFFFF;
         EXPECT_GT(px.CountNot(white, left, ro, right, ro + lh), 50) << "the end line";
         EXPECT_EQ(px.CountNot(white, left, ro + lh, right, px.height), 0) << "blank below";
-        if (ro > 0)
+        if (ro > 0) {
             EXPECT_GT(px.CountNot(white, left, 0, right, ro), 50) << "the last lines above";
+        }
         CloseAndWait(host, p);
     }
 }
