@@ -4,13 +4,13 @@
 #include "fw/fwdefs.h"
 
 #if defined(_WIN32) && !defined(BROVANEX_STATIC)
-#  ifdef BROVANEX_BUILDING
-#    define BROVANEX_API __declspec(dllexport)
-#  else
-#    define BROVANEX_API __declspec(dllimport)
-#  endif
-#elif defined(_WIN32)
-#  define BROVANEX_API
+#ifdef BROVANEX_BUILDING
+#define BROVANEX_API __declspec(dllexport)
 #else
-#  define BROVANEX_API __attribute__((visibility("default")))
+#define BROVANEX_API __declspec(dllimport)
+#endif
+#elif defined(_WIN32)
+#define BROVANEX_API
+#else
+#define BROVANEX_API __attribute__((visibility("default")))
 #endif

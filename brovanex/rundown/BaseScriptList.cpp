@@ -1,41 +1,28 @@
 #include "BaseScriptList.h"
 #include "RundownTime.h"
 
-BaseScriptList::BaseScriptList()
-    : CObList(10), m_hMsgWnd(NULL)
-{
-}
+BaseScriptList::BaseScriptList() : CObList(10), m_hMsgWnd(NULL) { }
 
-BaseScriptList::~BaseScriptList()
-{
-}
+BaseScriptList::~BaseScriptList() { }
 
-void BaseScriptList::SetMessageHWnd(RundownWindow window)
-{
-    m_hMsgWnd = window;
-}
+void BaseScriptList::SetMessageHWnd(RundownWindow window) { m_hMsgWnd = window; }
 
 void BaseScriptList::SendGridMessage(long wParam, long lParam)
 {
     SendRundownGridMessage(m_hMsgWnd, wParam, lParam);
 }
 
-long BaseScriptList::GetTime(const CString& text) const
-{
-    return CRundownTime::Seconds(text);
-}
+long BaseScriptList::GetTime(const CString& text) const { return CRundownTime::Seconds(text); }
 
 void BaseScriptList::CalcCummTime()
 {
     long long sum = 0;
     bool afterEndOfShow = false;
-    for (POSITION pos = GetHeadPosition(); pos != NULL;)
-    {
+    for (POSITION pos = GetHeadPosition(); pos != NULL;) {
         CFileInfo* row = GetRow(pos);
         if (row->RowType == ROW_END_OF_SHOW)
             afterEndOfShow = true;
-        if (afterEndOfShow)
-        {
+        if (afterEndOfShow) {
             row->Cume.Empty();
             continue;
         }
@@ -50,13 +37,11 @@ void BaseScriptList::IntReNum()
 {
     long counter = 1;
     bool afterEndOfShow = false;
-    for (POSITION pos = GetHeadPosition(); pos != NULL;)
-    {
+    for (POSITION pos = GetHeadPosition(); pos != NULL;) {
         CFileInfo* row = GetRow(pos);
         if (row->RowType == ROW_END_OF_SHOW)
             afterEndOfShow = true;
-        else if (row->RowType == ROW_SCRIPT)
-        {
+        else if (row->RowType == ROW_SCRIPT) {
             if (afterEndOfShow)
                 row->PageNo.Empty();
             else
@@ -71,11 +56,9 @@ void BaseScriptList::SegReNum()
     unsigned char letter = 'A';
     long counter = 1;
     bool afterEndOfShow = false;
-    for (POSITION pos = GetHeadPosition(); pos != NULL;)
-    {
+    for (POSITION pos = GetHeadPosition(); pos != NULL;) {
         CFileInfo* row = GetRow(pos);
-        switch (row->RowType)
-        {
+        switch (row->RowType) {
         case ROW_BREAK:
             // The next character code, so the letter after "Z" is "[". Code 0 would end
             // the text, so the letters go round to 1 instead.
@@ -92,7 +75,7 @@ void BaseScriptList::SegReNum()
             else
                 row->PageNo.Format("%c-%ld", (char)letter, counter++);
             break;
-        default:  // segment rows neither number nor change the letter
+        default: // segment rows neither number nor change the letter
             break;
         }
     }
@@ -108,12 +91,10 @@ void BaseScriptList::UpdatePosition()
 
 CFileInfo* BaseScriptList::TakeRow(long CFileInfo::*field, long value)
 {
-    for (POSITION pos = GetHeadPosition(); pos != NULL;)
-    {
+    for (POSITION pos = GetHeadPosition(); pos != NULL;) {
         POSITION at = pos;
         CFileInfo* row = GetRow(pos);
-        if (row->*field == value)
-        {
+        if (row->*field == value) {
             RemoveAt(at);
             return row;
         }
@@ -131,27 +112,22 @@ void BaseScriptList::DeleteSelectedScript(long recNo)
 void BaseScriptList::MoveRows(CDWordArray* positions, long target)
 {
     CObList taken(10);
-    if (positions != NULL)
-    {
-        for (INT_PTR i = 0; i < positions->GetSize(); i++)
-        {
+    if (positions != NULL) {
+        for (INT_PTR i = 0; i < positions->GetSize(); i++) {
             if (CFileInfo* row = TakeRow(&CFileInfo::Position, (long)positions->GetAt(i)))
                 taken.AddTail(row);
         }
     }
 
     POSITION before = NULL;
-    for (POSITION pos = GetHeadPosition(); pos != NULL;)
-    {
+    for (POSITION pos = GetHeadPosition(); pos != NULL;) {
         POSITION at = pos;
-        if (GetRow(pos)->Position > target)
-        {
+        if (GetRow(pos)->Position > target) {
             before = at;
             break;
         }
     }
-    for (POSITION pos = taken.GetHeadPosition(); pos != NULL;)
-    {
+    for (POSITION pos = taken.GetHeadPosition(); pos != NULL;) {
         CObject* row = taken.GetNext(pos);
         if (before != NULL)
             InsertBefore(before, row);

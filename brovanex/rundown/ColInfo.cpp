@@ -3,8 +3,7 @@
 
 IMPLEMENT_DYNAMIC(CColInfo, CObject)
 
-namespace
-{
+namespace {
 // The header counts the row records that follow it. A count below 0, or more rows than
 // the rest of the archive could hold even at their smallest, is foreign data: refuse it
 // now rather than when the rows run out.
@@ -14,30 +13,36 @@ void CheckRowCount(CArchive& ar, long rowCount)
         AfxThrowArchiveException(CArchiveException::badIndex, ar.m_strFileName);
     ar.EnsureAvailable((ULONGLONG)rowCount * (ULONGLONG)CFileInfo::MinRecordBytes);
 }
-}
+} // namespace
 
 // The stored order of the longs.
-long CColInfo::* const CColInfo::s_Longs[CColInfo::LongCount] = {
-    &CColInfo::UseSegmentNumbering, &CColInfo::UseScriptSeparator,
-    &CColInfo::ShowPageNo, &CColInfo::ShowTalent, &CColInfo::ShowMisc1, &CColInfo::ShowMisc2,
-    &CColInfo::ShowSlug, &CColInfo::ShowERT, &CColInfo::ShowSOT, &CColInfo::ShowTTL,
+long CColInfo::*const CColInfo::s_Longs[CColInfo::LongCount] = {
+    &CColInfo::UseSegmentNumbering,
+    &CColInfo::UseScriptSeparator,
+    &CColInfo::ShowPageNo,
+    &CColInfo::ShowTalent,
+    &CColInfo::ShowMisc1,
+    &CColInfo::ShowMisc2,
+    &CColInfo::ShowSlug,
+    &CColInfo::ShowERT,
+    &CColInfo::ShowSOT,
+    &CColInfo::ShowTTL,
     &CColInfo::ShowCume,
-    &CColInfo::WidthPageNo, &CColInfo::WidthTalent, &CColInfo::WidthMisc1, &CColInfo::WidthMisc2,
-    &CColInfo::WidthSlug, &CColInfo::WidthERT, &CColInfo::WidthSOT, &CColInfo::WidthTTL,
+    &CColInfo::WidthPageNo,
+    &CColInfo::WidthTalent,
+    &CColInfo::WidthMisc1,
+    &CColInfo::WidthMisc2,
+    &CColInfo::WidthSlug,
+    &CColInfo::WidthERT,
+    &CColInfo::WidthSOT,
+    &CColInfo::WidthTTL,
     &CColInfo::WidthCume,
     &CColInfo::RowCount,
 };
 
-CColInfo::CColInfo()
-{
-    SetDefaults();
-}
+CColInfo::CColInfo() { SetDefaults(); }
 
-CColInfo::CColInfo(const CColInfo& other)
-    : CObject()
-{
-    *this = other;
-}
+CColInfo::CColInfo(const CColInfo& other) : CObject() { *this = other; }
 
 CColInfo& CColInfo::operator=(const CColInfo& other)
 {
@@ -48,9 +53,7 @@ CColInfo& CColInfo::operator=(const CColInfo& other)
     return *this;
 }
 
-CColInfo::~CColInfo()
-{
-}
+CColInfo::~CColInfo() { }
 
 void CColInfo::SetDefaults()
 {
@@ -81,8 +84,7 @@ void CColInfo::SetDefaults()
 
 void CColInfo::Serialize(CArchive& ar)
 {
-    if (ar.IsStoring())
-    {
+    if (ar.IsStoring()) {
         for (int i = 0; i < LongCount; i++)
             ar << (LONG)(this->*s_Longs[i]);
         ar << Misc1Title << Misc2Title;
@@ -91,8 +93,7 @@ void CColInfo::Serialize(CArchive& ar)
 
     // Read into a copy so that a record that fails leaves this one as it was.
     CColInfo loaded;
-    for (int i = 0; i < LongCount; i++)
-    {
+    for (int i = 0; i < LongCount; i++) {
         LONG value = 0;
         ar >> value;
         loaded.*s_Longs[i] = value;

@@ -41,12 +41,12 @@ public:
     long WidthSOT;
     long WidthTTL;
     long WidthCume;
-    long RowCount;  // rows of the show: the number of row records after this header
+    long RowCount; // rows of the show: the number of row records after this header
     CString Misc1Title;
     CString Misc2Title;
 
     static const int LongCount = 21;
 
 private:
-    static long CColInfo::* const s_Longs[LongCount];
+    static long CColInfo::*const s_Longs[LongCount];
 };

@@ -5,13 +5,7 @@
 #include "BrovanexApi.h"
 #include "fw/core.h"
 
-enum RundownRowType
-{
-    ROW_SCRIPT = 0,
-    ROW_BREAK = 1,
-    ROW_END_OF_SHOW = 2,
-    ROW_SEGMENT = 3
-};
+enum RundownRowType { ROW_SCRIPT = 0, ROW_BREAK = 1, ROW_END_OF_SHOW = 2, ROW_SEGMENT = 3 };
 
 // A row that was just added and has not been given its place in the list yet.
 const long ROW_POSITION_UNPLACED = 65000;
@@ -31,20 +25,20 @@ public:
     // Hands this row the next record number of the run.
     void SetRecNo();
 
-    CString PageNo;      // "#": script or segment number; empty after the end of show
+    CString PageNo; // "#": script or segment number; empty after the end of show
     CString Talent;
     CString Misc1;
     CString Misc2;
-    CString Slug;        // "{Break}" / "{EndOfShow}" for those rows
-    CString ERT;         // "HH:MM:SS"
+    CString Slug; // "{Break}" / "{EndOfShow}" for those rows
+    CString ERT; // "HH:MM:SS"
     CString SOT;
-    CString TTL;         // total time; the break length on a break row
-    CString ScriptPath;  // empty for breaks and the end of show
-    long Position;       // 1-based place in the list, ROW_POSITION_UNPLACED when just added
+    CString TTL; // total time; the break length on a break row
+    CString ScriptPath; // empty for breaks and the end of show
+    long Position; // 1-based place in the list, ROW_POSITION_UNPLACED when just added
     long BreakSeconds;
-    int RowType;         // RundownRowType
-    CString Cume;        // cumulative time; computed, never stored
-    long RecNo;          // unique within one run; never stored
+    int RowType; // RundownRowType
+    CString Cume; // cumulative time; computed, never stored
+    long RecNo; // unique within one run; never stored
 
     // Record numbers handed out so far in this run; never reused.
     static long g_RecNo;

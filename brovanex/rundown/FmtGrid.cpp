@@ -2,23 +2,21 @@
 
 IMPLEMENT_SERIAL(CFmtGrid, CObject, 1)
 
-namespace
-{
+namespace {
 // Rundown columns are white text on black; only ERT, TTL and Cume are computed.
-void AddRundownColumn(CFmtGrid& grid, long id, const CString& heading, long width,
-                      short dataLength, short alignment, int cellEdit)
+void AddRundownColumn(CFmtGrid& grid, long id, const CString& heading, long width, short dataLength,
+                      short alignment, int cellEdit)
 {
     // Column formats keep widths as 16-bit values.
-    grid.AddColumn(CFmtGridCol(id, "", heading, 135, dataLength, (short)(WORD)width, alignment,
-                               "", "", cellEdit, 0x000000, 0xFFFFFF, 0));
+    grid.AddColumn(CFmtGridCol(id, "", heading, 135, dataLength, (short)(WORD)width, alignment, "",
+                               "", cellEdit, 0x000000, 0xFFFFFF, 0));
 }
-}
+} // namespace
 
 CFmtGrid::CFmtGrid()
     : m_HorzLines(1), m_VertLines(1), m_LineColor(0), m_Height(16.0f), m_LockedColCount(0),
       m_BackColor(0xFFFFFF), m_SelForeColor(0xFFFFFF), m_SelBackColor(0xC00000), m_Columns(10)
-{
-}
+{ }
 
 CFmtGrid::CFmtGrid(CColInfo& info)
     : m_HorzLines(1), m_VertLines(1), m_LineColor(0), m_Height(13.0f), m_LockedColCount(0),
@@ -47,26 +45,18 @@ CFmtGrid::CFmtGrid(CColInfo& info)
         AddRundownColumn(*this, COLID_CUME, "Cume", info.WidthCume, 20, right, 0);
 }
 
-CFmtGrid::CFmtGrid(const CFmtGrid& other)
-    : CObject(), m_Columns(10)
-{
-    CopyFrom(other);
-}
+CFmtGrid::CFmtGrid(const CFmtGrid& other) : CObject(), m_Columns(10) { CopyFrom(other); }
 
 CFmtGrid& CFmtGrid::operator=(const CFmtGrid& other)
 {
-    if (this != &other)
-    {
+    if (this != &other) {
         RemoveAllColumns();
         CopyFrom(other);
     }
     return *this;
 }
 
-CFmtGrid::~CFmtGrid()
-{
-    RemoveAllColumns();
-}
+CFmtGrid::~CFmtGrid() { RemoveAllColumns(); }
 
 void CFmtGrid::CopyFrom(const CFmtGrid& other)
 {
@@ -82,14 +72,9 @@ void CFmtGrid::CopyFrom(const CFmtGrid& other)
         AddColumn(*(const CFmtGridCol*)other.m_Columns.GetNext(pos));
 }
 
-void CFmtGrid::Serialize(CArchive&)
-{
-}
+void CFmtGrid::Serialize(CArchive&) { }
 
-void CFmtGrid::AddColumn(const CFmtGridCol& column)
-{
-    m_Columns.AddTail(new CFmtGridCol(column));
-}
+void CFmtGrid::AddColumn(const CFmtGridCol& column) { m_Columns.AddTail(new CFmtGridCol(column)); }
 
 void CFmtGrid::RemoveAllColumns()
 {

@@ -7,8 +7,7 @@
 #include "fw/core.h"
 
 // Column identifiers of the rundown grid.
-enum RundownColumnId
-{
+enum RundownColumnId {
     COLID_SLUG = 1280,
     COLID_ERT = 1282,
     COLID_SOT = 1283,
@@ -18,7 +17,7 @@ enum RundownColumnId
     COLID_TALENT = 1317,
     COLID_MISC1 = 1536,
     COLID_MISC2 = 1537,
-    COLID_RECNO = 1792  // the hidden record-number column, not a column format
+    COLID_RECNO = 1792 // the hidden record-number column, not a column format
 };
 
 class BROVANEX_API CFmtGrid : public CObject
@@ -66,7 +65,7 @@ private:
     int m_HorzLines;
     int m_VertLines;
     COLORREF m_LineColor;
-    float m_Height;  // of the heading row
+    float m_Height; // of the heading row
     unsigned m_LockedColCount;
     COLORREF m_BackColor;
     COLORREF m_SelForeColor;

@@ -5,14 +5,9 @@ IMPLEMENT_SERIAL(CFmtGridCol, CObject, 1)
 CFmtGridCol::CFmtGridCol()
     : m_ID(0), m_DataType(145), m_DataLength(5), m_Width(0), m_Alignment(AlignLeft),
       m_Format("none"), m_CellEdit(0), m_BackColor(0xFFFFFF), m_ForeColor(0), m_CellLocked(0)
-{
-}
+{ }
 
-CFmtGridCol::CFmtGridCol(const CFmtGridCol& other)
-    : CObject()
-{
-    *this = other;
-}
+CFmtGridCol::CFmtGridCol(const CFmtGridCol& other) : CObject() { *this = other; }
 
 CFmtGridCol::CFmtGridCol(long id, const CString& description, const CString& displayName,
                          short dataType, short dataLength, short width, short alignment,
@@ -22,8 +17,7 @@ CFmtGridCol::CFmtGridCol(long id, const CString& description, const CString& dis
       m_DataLength(dataLength), m_Width(width), m_Alignment(alignment), m_Format(format),
       m_DefValue(defValue), m_CellEdit(cellEdit), m_BackColor(backColor), m_ForeColor(foreColor),
       m_CellLocked(cellLocked)
-{
-}
+{ }
 
 CFmtGridCol& CFmtGridCol::operator=(const CFmtGridCol& other)
 {
@@ -43,14 +37,11 @@ CFmtGridCol& CFmtGridCol::operator=(const CFmtGridCol& other)
     return *this;
 }
 
-CFmtGridCol::~CFmtGridCol()
-{
-}
+CFmtGridCol::~CFmtGridCol() { }
 
 void CFmtGridCol::Serialize(CArchive& ar)
 {
-    if (ar.IsStoring())
-    {
+    if (ar.IsStoring()) {
         ar << (LONG)m_ID << m_Description << m_DisplayName << (WORD)m_DataType << m_Format
            << m_DefValue << (WORD)m_DataLength << (WORD)m_Width << (WORD)m_Alignment
            << (LONG)m_CellEdit << (DWORD)m_BackColor << (DWORD)m_ForeColor << (LONG)m_CellLocked;
@@ -59,8 +50,8 @@ void CFmtGridCol::Serialize(CArchive& ar)
     LONG id = 0, cellEdit = 0, cellLocked = 0;
     WORD dataType = 0, dataLength = 0, width = 0, alignment = 0;
     DWORD backColor = 0, foreColor = 0;
-    ar >> id >> m_Description >> m_DisplayName >> dataType >> m_Format >> m_DefValue >> dataLength
-       >> width >> alignment >> cellEdit >> backColor >> foreColor >> cellLocked;
+    ar >> id >> m_Description >> m_DisplayName >> dataType >> m_Format >> m_DefValue >>
+        dataLength >> width >> alignment >> cellEdit >> backColor >> foreColor >> cellLocked;
     m_ID = id;
     m_DataType = (short)dataType;
     m_DataLength = (short)dataLength;

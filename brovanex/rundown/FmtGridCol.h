@@ -57,7 +57,7 @@ private:
     CString m_Description;
     CString m_DisplayName;
     short m_DataType;
-    short m_DataLength;  // longest text a cell takes
+    short m_DataLength; // longest text a cell takes
     short m_Width;
     short m_Alignment;
     CString m_Format;

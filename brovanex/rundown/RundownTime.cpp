@@ -3,7 +3,8 @@
 long CRundownTime::TimeOfDaySeconds(const CString& text, DWORD flags)
 {
     COleDateTime time;
-    if (!time.ParseDateTime(text, flags, LANG_USER_DEFAULT) || time.GetStatus() != COleDateTime::valid)
+    if (!time.ParseDateTime(text, flags, LANG_USER_DEFAULT) ||
+        time.GetStatus() != COleDateTime::valid)
         return 0;
     return time.GetHour() * 3600L + time.GetMinute() * 60L + time.GetSecond();
 }

@@ -8,7 +8,7 @@
 namespace {
 // The encoder's code page.
 const UINT kEncoderCodePage = 1252;
-}
+} // namespace
 
 std::string CaptionEncoderText(const std::wstring& text, bool upper)
 {
@@ -19,21 +19,18 @@ std::string CaptionEncoderText(const std::wstring& text, bool upper)
     if (first == std::wstring::npos)
         return std::string();
     wide.erase(0, first);
-    int length = WideCharToMultiByte(kEncoderCodePage, 0, wide.data(), (int)wide.size(), nullptr,
-                                     0, "?", nullptr);
+    int length = WideCharToMultiByte(kEncoderCodePage, 0, wide.data(), (int)wide.size(), nullptr, 0,
+                                     "?", nullptr);
     std::string bytes(length > 0 ? (size_t)length : 0, '\0');
     if (length > 0)
-        WideCharToMultiByte(kEncoderCodePage, 0, wide.data(), (int)wide.size(), &bytes[0],
-                            length, "?", nullptr);
+        WideCharToMultiByte(kEncoderCodePage, 0, wide.data(), (int)wide.size(), &bytes[0], length,
+                            "?", nullptr);
     return bytes;
 }
 
 CCaptionWriter::CCaptionWriter() = default;
 
-CCaptionWriter::~CCaptionWriter()
-{
-    Stop();
-}
+CCaptionWriter::~CCaptionWriter() { Stop(); }
 
 bool CCaptionWriter::Start(CCloseCaption* caption)
 {
@@ -42,13 +39,12 @@ bool CCaptionWriter::Start(CCloseCaption* caption)
     m_pCaption = caption;
     {
         std::lock_guard<std::mutex> guard(m_lock);
-        m_queue.clear();   // every run starts afresh
+        m_queue.clear(); // every run starts afresh
     }
     InterlockedExchange(&m_bStop, 0);
     m_evCaption = CreateEvent(nullptr, FALSE, FALSE, nullptr);
     m_hThread = CreateThread(nullptr, 0, ThreadProc, this, 0, nullptr);
-    if (!m_hThread)
-    {
+    if (!m_hThread) {
         CloseHandle(m_evCaption);
         m_evCaption = nullptr;
         return false;
@@ -111,8 +107,7 @@ void CCaptionWriter::Run()
     HRESULT ole = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     if (FAILED(ole))
         ShowEngineMessage("Ole Init Failed");
-    for (;;)
-    {
+    for (;;) {
         WaitForSingleObject(m_evCaption, INFINITE);
         if (m_bStop)
             break;

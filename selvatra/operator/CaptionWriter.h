@@ -17,7 +17,8 @@ class SELVATRA_API CCPair
 public:
     CCPair() = default;
     CCPair(std::string text, int pacing, int wpmPacing)
-        : m_strText(std::move(text)), m_nPacing(pacing), m_nWPMPacing(wpmPacing) {}
+        : m_strText(std::move(text)), m_nPacing(pacing), m_nWPMPacing(wpmPacing)
+    { }
     virtual ~CCPair() = default;
 
     std::string m_strText;

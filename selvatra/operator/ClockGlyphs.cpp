@@ -8,7 +8,7 @@
 namespace {
 // Any object of this module: its address names the module.
 const char kModuleAnchor = 0;
-}
+} // namespace
 
 HMODULE SelvatraModule()
 {
@@ -58,8 +58,7 @@ void CDibHolder::Recolor(COLORREF c)
             entry = i;
     if (entry < 0)
         return;
-    for (BYTE& b : m_bits)
-    {
+    for (BYTE& b : m_bits) {
         BYTE hi = b >> 4, lo = b & 0x0F;
         if (hi)
             hi = (BYTE)entry;
@@ -78,12 +77,9 @@ HBITMAP CDibHolder::CreateBitmap() const
     return bitmap;
 }
 
-CClockGlyphs::CClockGlyphs(int count) : m_nCount(count) {}
+CClockGlyphs::CClockGlyphs(int count) : m_nCount(count) { }
 
-CClockGlyphs::~CClockGlyphs()
-{
-    Free();
-}
+CClockGlyphs::~CClockGlyphs() { Free(); }
 
 void CClockGlyphs::Free()
 {
@@ -99,12 +95,10 @@ bool CClockGlyphs::Build(COLORREF c, COLORREF back)
         return false;
     Free();
     HMODULE module = SelvatraModule();
-    for (int i = 0; i < m_nCount; ++i)
-    {
+    for (int i = 0; i < m_nCount; ++i) {
         CDibHolder dib;
         HBITMAP bitmap = nullptr;
-        if (dib.Load(module, IDB_CLOCK_GLYPH_FIRST + i))
-        {
+        if (dib.Load(module, IDB_CLOCK_GLYPH_FIRST + i)) {
             dib.SetColors(c, back);
             dib.Recolor(c);
             bitmap = dib.CreateBitmap();

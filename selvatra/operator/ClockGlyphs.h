@@ -8,8 +8,7 @@
 #include "SelvatraApi.h"
 
 // Glyph numbers.
-enum : int
-{
+enum : int {
     GLYPH_COLON = 10,
     GLYPH_BLANK = 11,
     GLYPH_LIGHT1 = 14,
@@ -50,7 +49,10 @@ public:
     // Rebuilds the bitmaps in colour c on background back; returns false without a change
     // when they already have that colour.
     bool Build(COLORREF c, COLORREF back);
-    HBITMAP Glyph(int n) const { return n >= 0 && n < (int)m_bitmaps.size() ? m_bitmaps[n] : nullptr; }
+    HBITMAP Glyph(int n) const
+    {
+        return n >= 0 && n < (int)m_bitmaps.size() ? m_bitmaps[n] : nullptr;
+    }
     SIZE GlyphSize() const { return m_size; }
     int Rebuilds() const { return m_nRebuilds; }
 

@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 namespace {
-const size_t kTrimmedMinimum = 4;   // "M:SS"
+const size_t kTrimmedMinimum = 4; // "M:SS"
 }
 
 std::string FormatTime(CTimeSpan span, bool trim)
@@ -34,8 +34,7 @@ CTimeSpan ParseTime(const std::string& text)
     long long fields[3] = {0, 0, 0};
     int count = 0;
     size_t pos = start;
-    while (count < 3)
-    {
+    while (count < 3) {
         fields[count++] = atoi(text.c_str() + pos);
         size_t colon = text.find(':', pos);
         if (colon == std::string::npos)

@@ -24,7 +24,7 @@ bool RegisterClockClass()
         return true;
     WNDCLASSA wc = {};
     wc.style = CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = DefWindowProcA;   // replaced per window by CClockWnd::WndProc
+    wc.lpfnWndProc = DefWindowProcA; // replaced per window by CClockWnd::WndProc
     wc.hInstance = SelvatraModule();
     wc.lpszClassName = kClockClass;
     registered = RegisterClassA(&wc) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
@@ -37,12 +37,9 @@ int Digit(long long value) { return (int)(value % 10); }
 
 // ---- common window --------------------------------------------------------------------
 
-CClockWnd::CClockWnd(int glyphCount, COLORREF color) : m_color(color), m_glyphs(glyphCount) {}
+CClockWnd::CClockWnd(int glyphCount, COLORREF color) : m_color(color), m_glyphs(glyphCount) { }
 
-CClockWnd::~CClockWnd()
-{
-    Destroy();
-}
+CClockWnd::~CClockWnd() { Destroy(); }
 
 bool CClockWnd::Create(HWND parent, const RECT& rect, int id, bool mirror)
 {
@@ -63,8 +60,7 @@ bool CClockWnd::Create(HWND parent, const RECT& rect, int id, bool mirror)
 void CClockWnd::Destroy()
 {
     StopTicks();
-    if (m_hWnd)
-    {
+    if (m_hWnd) {
         HWND hWnd = m_hWnd;
         m_hWnd = nullptr;
         SetWindowLongPtrA(hWnd, GWLP_USERDATA, 0);
@@ -75,11 +71,9 @@ void CClockWnd::Destroy()
 COLORREF CClockWnd::SetColor(COLORREF c)
 {
     COLORREF previous = m_color;
-    if (c != m_color)
-    {
+    if (c != m_color) {
         m_color = c;
-        if (m_hWnd)
-        {
+        if (m_hWnd) {
             m_glyphs.Build(m_color, m_back);
             InvalidateRect(m_hWnd, nullptr, TRUE);
         }
@@ -120,8 +114,7 @@ void CClockWnd::StopTicks()
 void CClockWnd::ShowSlots(const std::vector<int>& glyphs)
 {
     m_slots = glyphs;
-    if (m_hWnd)
-    {
+    if (m_hWnd) {
         InvalidateRect(m_hWnd, nullptr, FALSE);
         UpdateWindow(m_hWnd);
     }
@@ -137,13 +130,11 @@ void CClockWnd::Paint()
     FillRect(dc, &client, back);
     DeleteObject(back);
     int count = (int)m_slots.size();
-    if (count > 0)
-    {
+    if (count > 0) {
         int width = client.right / count;
         SIZE size = m_glyphs.GlyphSize();
         HDC mem = CreateCompatibleDC(dc);
-        for (int n = 0; n < count; ++n)
-        {
+        for (int n = 0; n < count; ++n) {
             HBITMAP glyph = m_glyphs.Glyph(m_slots[n]);
             if (!glyph)
                 continue;
@@ -164,8 +155,7 @@ void CClockWnd::Paint()
 
 LRESULT CClockWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (message)
-    {
+    switch (message) {
     case WM_PAINT:
         Paint();
         return 0;
@@ -181,8 +171,7 @@ LRESULT CClockWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 LRESULT CALLBACK CClockWnd::WndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     CClockWnd* self = reinterpret_cast<CClockWnd*>(GetWindowLongPtrA(hWnd, GWLP_USERDATA));
-    if (!self || self->m_hWnd != hWnd)
-    {
+    if (!self || self->m_hWnd != hWnd) {
         // A tick still queued for a display that has gone is dropped.
         return message == WM_CLOCK_TICK ? 0 : DefWindowProcA(hWnd, message, wParam, lParam);
     }
@@ -191,7 +180,7 @@ LRESULT CALLBACK CClockWnd::WndProc(HWND hWnd, UINT message, WPARAM wParam, LPAR
 
 // ---- countdown clock ------------------------------------------------------------------
 
-CCountDownClock::CCountDownClock() : CClockWnd(12, kClockColor) {}
+CCountDownClock::CCountDownClock() : CClockWnd(12, kClockColor) { }
 
 bool CCountDownClock::Start(HWND parent, const RECT& rect, int id, bool mirror, CTimeSpan length,
                             bool autoContinue, HWND notify)
@@ -203,7 +192,7 @@ bool CCountDownClock::Start(HWND parent, const RECT& rect, int id, bool mirror, 
     m_bFinished = false;
     m_nTicks = 0;
     SetTime(length);
-    Tick();   // show the time at once, then once a second
+    Tick(); // show the time at once, then once a second
     if (IsShown())
         StartTicks();
     return true;
@@ -226,8 +215,7 @@ void CCountDownClock::Tick()
 {
     if (!m_hWnd)
         return;
-    if (m_remaining < CTimeSpan(0))
-    {
+    if (m_remaining < CTimeSpan(0)) {
         MessageBeep(MB_OK);
         m_bFinished = true;
         HWND notify = m_hNotify;
@@ -245,12 +233,17 @@ void CCountDownClock::Tick()
     int hours = (int)(s / 3600 % 24), minutes = (int)(s / 60 % 60), seconds = (int)(s % 60);
     const int B = GLYPH_BLANK, C = GLYPH_COLON;
     std::vector<int> g;
-    switch (m_nMode)
-    {
+    switch (m_nMode) {
     case 0:
     case 3:
-        g = {hours / 10 ? hours / 10 : B, Digit(hours), C, minutes / 10, Digit(minutes), C,
-             seconds / 10, Digit(seconds)};
+        g = {hours / 10 ? hours / 10 : B,
+             Digit(hours),
+             C,
+             minutes / 10,
+             Digit(minutes),
+             C,
+             seconds / 10,
+             Digit(seconds)};
         break;
     case 1:
         g = {minutes / 10 ? minutes / 10 : B, Digit(minutes), C, seconds / 10, Digit(seconds)};
@@ -263,14 +256,12 @@ void CCountDownClock::Tick()
         break;
     }
     // The colon in slot 2 blinks; overtime flashes the whole display instead.
-    if (m_bOvertime)
-    {
+    if (m_bOvertime) {
         MessageBeep(MB_OK);
         if (m_nTicks % 2 == 1)
             for (int& x : g)
                 x = B;
-    }
-    else if (m_nTicks % 2 == 0)
+    } else if (m_nTicks % 2 == 0)
         g[2] = B;
     ShowSlots(g);
     m_remaining -= CTimeSpan(1);
@@ -284,14 +275,13 @@ void CCountDownClock::RecomputeTimes()
     // share the gap in equal whole seconds (at least one each).
     m_upNext[0].m_time = m_remaining;
     size_t from = 0;
-    for (size_t i = 1; i <= m_upNext.size(); ++i)
-    {
+    for (size_t i = 1; i <= m_upNext.size(); ++i) {
         if (i < m_upNext.size() && !m_upNext[i].m_bFixed)
             continue;
         size_t run = i - from - 1;
         long long gap = i < m_upNext.size()
-                            ? (m_upNext[i].m_time - m_upNext[from].m_time).GetTotalSeconds()
-                            : (long long)run;
+            ? (m_upNext[i].m_time - m_upNext[from].m_time).GetTotalSeconds()
+            : (long long)run;
         long long part = run ? gap / (long long)(run + 1) : 0;
         if (part < 1)
             part = 1;
@@ -304,8 +294,7 @@ void CCountDownClock::RecomputeTimes()
 std::vector<std::string> CCountDownClock::ListLines() const
 {
     std::vector<std::string> lines;
-    for (size_t i = 0; i < m_upNext.size() && i < 3; ++i)
-    {
+    for (size_t i = 0; i < m_upNext.size() && i < 3; ++i) {
         std::string line = (i == 0 && m_bAlternate) ? "P" : "";
         line += FormatTime(m_upNext[i].m_time, true) + " [" + m_upNext[i].m_strName + "]";
         lines.push_back(line);
@@ -315,11 +304,9 @@ std::vector<std::string> CCountDownClock::ListLines() const
 
 LRESULT CCountDownClock::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (message)
-    {
+    switch (message) {
     case WM_CLOCK_UP:
-        if (m_bListShown && !m_upNext.empty())
-        {
+        if (m_bListShown && !m_upNext.empty()) {
             RecomputeTimes();
             RedrawList();
         }
@@ -331,8 +318,7 @@ LRESULT CCountDownClock::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         RedrawList();
         return 0;
     case WM_CLOCK_LEFT:
-        if (m_bListShown && !m_upNext.empty())
-        {
+        if (m_bListShown && !m_upNext.empty()) {
             m_upNext.erase(m_upNext.begin());
             RecomputeTimes();
             RedrawList();
@@ -349,8 +335,7 @@ LRESULT CCountDownClock::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 void CCountDownClock::ShowList(bool show)
 {
     m_bListShown = show;
-    if (!show)
-    {
+    if (!show) {
         m_listWnd.Destroy();
         return;
     }
@@ -383,16 +368,12 @@ namespace {
 const char kListClass[] = "_QEL_PROMPTER_UPNEXT";
 }
 
-CCloseCaptionWnd::~CCloseCaptionWnd()
-{
-    Destroy();
-}
+CCloseCaptionWnd::~CCloseCaptionWnd() { Destroy(); }
 
 bool CCloseCaptionWnd::Create(HWND parent, const RECT& rect, bool mirror, bool reverse)
 {
     static bool registered = false;
-    if (!registered)
-    {
+    if (!registered) {
         WNDCLASSA wc = {};
         wc.lpfnWndProc = &CCloseCaptionWnd::WndProc;
         wc.hInstance = SelvatraModule();
@@ -415,8 +396,8 @@ bool CCloseCaptionWnd::Create(HWND parent, const RECT& rect, bool mirror, bool r
     m_hBitmap = CreateCompatibleBitmap(dc, m_size.cx, m_size.cy);
     ReleaseDC(m_hWnd, dc);
     m_hOldBitmap = SelectObject(m_hMemDC, m_hBitmap);
-    m_hFont = CreateFontA(-m_nLineHeight, 0, 0, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0,
-                          "Arial");
+    m_hFont =
+        CreateFontA(-m_nLineHeight, 0, 0, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Arial");
     RECT all = {0, 0, m_size.cx, m_size.cy};
     FillRect(m_hMemDC, &all, (HBRUSH)GetStockObject(m_bReverse ? WHITE_BRUSH : BLACK_BRUSH));
     return true;
@@ -424,14 +405,12 @@ bool CCloseCaptionWnd::Create(HWND parent, const RECT& rect, bool mirror, bool r
 
 void CCloseCaptionWnd::Destroy()
 {
-    if (m_hWnd)
-    {
+    if (m_hWnd) {
         SetWindowLongPtrA(m_hWnd, GWLP_USERDATA, 0);
         DestroyWindow(m_hWnd);
         m_hWnd = nullptr;
     }
-    if (m_hMemDC)
-    {
+    if (m_hMemDC) {
         SelectObject(m_hMemDC, m_hOldBitmap);
         DeleteDC(m_hMemDC);
         m_hMemDC = nullptr;
@@ -463,8 +442,7 @@ void CCloseCaptionWnd::DrawLine(int n, const std::string& text)
     FillRect(m_hMemDC, &band, (HBRUSH)GetStockObject(m_bReverse ? WHITE_BRUSH : BLACK_BRUSH));
     const COLORREF fore = m_bReverse ? RGB(0, 0, 0) : RGB(255, 255, 255);
     const COLORREF back = m_bReverse ? RGB(255, 255, 255) : RGB(0, 0, 0);
-    if (!m_bMirror)
-    {
+    if (!m_bMirror) {
         HGDIOBJ old = SelectObject(m_hMemDC, m_hFont);
         SetTextColor(m_hMemDC, fore);
         SetBkColor(m_hMemDC, back);
@@ -493,9 +471,9 @@ void CCloseCaptionWnd::DrawLine(int n, const std::string& text)
 
 LRESULT CALLBACK CCloseCaptionWnd::WndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    CCloseCaptionWnd* self = reinterpret_cast<CCloseCaptionWnd*>(GetWindowLongPtrA(hWnd, GWLP_USERDATA));
-    if (self && message == WM_PAINT)
-    {
+    CCloseCaptionWnd* self =
+        reinterpret_cast<CCloseCaptionWnd*>(GetWindowLongPtrA(hWnd, GWLP_USERDATA));
+    if (self && message == WM_PAINT) {
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(hWnd, &ps);
         RECT rc;
@@ -511,17 +489,11 @@ LRESULT CALLBACK CCloseCaptionWnd::WndProc(HWND hWnd, UINT message, WPARAM wPara
 
 // ---- stopwatch ------------------------------------------------------------------------
 
-CStopWatch::CStopWatch() : CClockWnd(12, kClockColor) {}
+CStopWatch::CStopWatch() : CClockWnd(12, kClockColor) { }
 
-void CStopWatch::Start()
-{
-    StartTicks();
-}
+void CStopWatch::Start() { StartTicks(); }
 
-void CStopWatch::Stop()
-{
-    StopTicks();
-}
+void CStopWatch::Stop() { StopTicks(); }
 
 void CStopWatch::SetColors(COLORREF fore, COLORREF back)
 {
@@ -543,7 +515,7 @@ void CStopWatch::Tick()
 
 // ---- break display ---------------------------------------------------------------------
 
-CLtHYDisplay::CLtHYDisplay() : CClockWnd(18, kLightColor) {}
+CLtHYDisplay::CLtHYDisplay() : CClockWnd(18, kLightColor) { }
 
 void CLtHYDisplay::SetBreak(const std::string& text, CTimeSpan length)
 {
@@ -555,7 +527,7 @@ void CLtHYDisplay::SetBreak(const std::string& text, CTimeSpan length)
     if (s < 0)
         s = -s;
     int digits = s >= 36000 ? 6 : s >= 3600 ? 5 : s >= 600 ? 4 : 3;
-    m_nSlots = 3 + digits + (s >= 3600 ? 2 : 1);   // label, blank, digits and colons
+    m_nSlots = 3 + digits + (s >= 3600 ? 2 : 1); // label, blank, digits and colons
 }
 
 void CLtHYDisplay::Tick()
@@ -566,15 +538,13 @@ void CLtHYDisplay::Tick()
     int hours = (int)(s / 3600 % 24), minutes = (int)(s / 60 % 60), seconds = (int)(s % 60);
     // Right-aligned, built from the right.
     std::vector<int> r = {Digit(seconds), seconds / 10, GLYPH_COLON, Digit(minutes)};
-    if (hours)
-    {
+    if (hours) {
         r.push_back(minutes / 10);
         r.push_back(GLYPH_COLON);
         r.push_back(Digit(hours));
         if (hours / 10)
             r.push_back(hours / 10);
-    }
-    else if (minutes / 10)
+    } else if (minutes / 10)
         r.push_back(minutes / 10);
     r.push_back(GLYPH_BLANK);
     r.push_back(m_bHeavy ? GLYPH_HEAVY2 : GLYPH_LIGHT2);
@@ -582,8 +552,7 @@ void CLtHYDisplay::Tick()
     while ((int)r.size() < m_nSlots)
         r.push_back(GLYPH_BLANK);
     ShowSlots(std::vector<int>(r.rbegin(), r.rend()));
-    if (m_remaining < CTimeSpan(0))
-    {
+    if (m_remaining < CTimeSpan(0)) {
         Destroy();
         return;
     }

@@ -99,7 +99,7 @@ struct SELVATRA_API CUpNextEntry
 {
     CTimeSpan m_time;
     std::string m_strName;
-    bool m_bFixed = false;   // a fixed time; the entries between fixed ones share the gap
+    bool m_bFixed = false; // a fixed time; the entries between fixed ones share the gap
 };
 
 class SELVATRA_API CCountDownClock : public CClockWnd
@@ -168,7 +168,11 @@ public:
     void SetBreak(const std::string& text, CTimeSpan length);
     bool Heavy() const { return m_bHeavy; }
     int SlotCount() const { return m_nSlots; }
-    bool StartTicking() { StartTicks(); return m_nTimer != 0; }
+    bool StartTicking()
+    {
+        StartTicks();
+        return m_nTimer != 0;
+    }
     void Tick() override;
 
 private:

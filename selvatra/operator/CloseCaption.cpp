@@ -12,14 +12,22 @@ namespace {
 // Replacements of the bytes 0x80 to 0xFE of the encoder's code page: the nearest ASCII text,
 // or, for the nine characters the caption character set carries, the position it uses.
 const char* const kHighChars[0xFF - 0x80] = {
-    /* 80 */ "E", "?", "'", "f", "\"", "...", "t", "tt", "^", "?", "S", "<", "CE", "?", "Z", "?",
-    /* 90 */ "?", "'", "'", "\"", "\"", ".", "-", "--", "~", "TM", "s", ">", "oe", "?", "z", "Y",
-    /* A0 */ " ", "!", "c", "L", "?", "Y", "|", "?", "\"", "C", "a", "<<", "-", "-", "R", "-",
-    /* B0 */ "o", "?", "2", "3", "'", "u", "?", ".", ",", "1", "o", ">>", "1/4", "1/2", "3/4", "?",
-    /* C0 */ "A", "A", "A", "A", "A", "A", "AE", "C", "E", "E", "E", "E", "I", "I", "I", "I",
-    /* D0 */ "D", "}", "O", "O", "O", "O", "O", "x", "O", "U", "U", "U", "U", "Y", "?", "B",
-    /* E0 */ "a", "*", "a", "a", "a", "a", "ae", "{", "e", "\\", "e", "e", "i", "^", "i", "i",
-    /* F0 */ "o", "~", "o", "_", "o", "o", "o", "|", "o", "u", "`", "u", "u", "y", "b"};
+    /* 80 */ "E", "?",  "'", "f",  "\"",  "...", "t",   "tt",
+    "^",          "?",  "S", "<",  "CE",  "?",   "Z",   "?",
+    /* 90 */ "?", "'",  "'", "\"", "\"",  ".",   "-",   "--",
+    "~",          "TM", "s", ">",  "oe",  "?",   "z",   "Y",
+    /* A0 */ " ", "!",  "c", "L",  "?",   "Y",   "|",   "?",
+    "\"",         "C",  "a", "<<", "-",   "-",   "R",   "-",
+    /* B0 */ "o", "?",  "2", "3",  "'",   "u",   "?",   ".",
+    ",",          "1",  "o", ">>", "1/4", "1/2", "3/4", "?",
+    /* C0 */ "A", "A",  "A", "A",  "A",   "A",   "AE",  "C",
+    "E",          "E",  "E", "E",  "I",   "I",   "I",   "I",
+    /* D0 */ "D", "}",  "O", "O",  "O",   "O",   "O",   "x",
+    "O",          "U",  "U", "U",  "U",   "Y",   "?",   "B",
+    /* E0 */ "a", "*",  "a", "a",  "a",   "a",   "ae",  "{",
+    "e",          "\\", "e", "e",  "i",   "^",   "i",   "i",
+    /* F0 */ "o", "~",  "o", "_",  "o",   "o",   "o",   "|",
+    "o",          "u",  "`", "u",  "u",   "y",   "b"};
 
 // The encoder defaults: reset and initialisation strings.
 const char kDefaultReset[] = {0x03, 0x01, 0x33, 0x20, 0x33, 0x0D, 0x14, 0x2C, 0x03, 0x01, 0x37};
@@ -50,21 +58,11 @@ const char* CaptionHighCharReplacement(unsigned char c)
 }
 
 CCloseCaption::CCloseCaption()
-    : m_nLineLength(28),
-      m_strEOL("\r"),
-      m_strReset(kDefaultReset, sizeof kDefaultReset),
-      m_strInit(kDefaultInit, sizeof kDefaultInit),
-      m_hPort(INVALID_HANDLE_VALUE),
-      m_strData("8"),
-      m_strStop("1"),
-      m_strParity("None"),
-      m_strPort("2"),
-      m_strFlow("NONE"),
-      m_strBaud("1200"),
-      m_nBusy(0),
-      m_hAbort(CreateEvent(nullptr, TRUE, FALSE, nullptr))
-{
-}
+    : m_nLineLength(28), m_strEOL("\r"), m_strReset(kDefaultReset, sizeof kDefaultReset),
+      m_strInit(kDefaultInit, sizeof kDefaultInit), m_hPort(INVALID_HANDLE_VALUE), m_strData("8"),
+      m_strStop("1"), m_strParity("None"), m_strPort("2"), m_strFlow("NONE"), m_strBaud("1200"),
+      m_nBusy(0), m_hAbort(CreateEvent(nullptr, TRUE, FALSE, nullptr))
+{ }
 
 CCloseCaption::~CCloseCaption()
 {
@@ -78,8 +76,7 @@ bool CCloseCaption::Setup()
 {
     ResetEvent(m_hAbort);
     m_strReplace.clear();
-    if (m_map.m_bActive)
-    {
+    if (m_map.m_bActive) {
         for (int c = 0x80; c <= 0xFE; ++c)
             m_strReplace += (char)c;
         for (const auto& entry : m_map.m_map)
@@ -97,10 +94,9 @@ bool CCloseCaption::Open()
         return true;
     // The device namespace form also reaches ports numbered 10 and up.
     std::string device = "\\\\.\\COM" + m_strPort;
-    m_hPort = CreateFileA(device.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                          OPEN_EXISTING, 0, nullptr);
-    if (m_hPort == INVALID_HANDLE_VALUE)
-    {
+    m_hPort = CreateFileA(device.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                          0, nullptr);
+    if (m_hPort == INVALID_HANDLE_VALUE) {
         // Not fatal: the studio keeps its prompter (and any unsaved script) running without
         // captions, and the operator learns why.
         char text[256];
@@ -145,20 +141,15 @@ bool CCloseCaption::Open()
     dcb.fInX = FALSE;
     dcb.fDtrControl = DTR_CONTROL_DISABLE;
     dcb.fRtsControl = RTS_CONTROL_DISABLE;
-    if (_stricmp(m_strFlow.c_str(), "XON") == 0)
-    {
+    if (_stricmp(m_strFlow.c_str(), "XON") == 0) {
         dcb.fOutX = TRUE;
         dcb.fInX = TRUE;
         dcb.XonChar = 17;
         dcb.XoffChar = 19;
-    }
-    else if (_stricmp(m_strFlow.c_str(), "DTR") == 0)
-    {
+    } else if (_stricmp(m_strFlow.c_str(), "DTR") == 0) {
         dcb.fOutxDsrFlow = TRUE;
         dcb.fDtrControl = DTR_CONTROL_HANDSHAKE;
-    }
-    else if (_stricmp(m_strFlow.c_str(), "RTS") == 0)
-    {
+    } else if (_stricmp(m_strFlow.c_str(), "RTS") == 0) {
         dcb.fOutxCtsFlow = TRUE;
         dcb.fRtsControl = RTS_CONTROL_TOGGLE;
     }
@@ -185,26 +176,19 @@ bool CCloseCaption::Pause(DWORD ms)
     return WaitForSingleObject(m_hAbort, ms) != WAIT_OBJECT_0;
 }
 
-void CCloseCaption::Abort()
-{
-    SetEvent(m_hAbort);
-}
+void CCloseCaption::Abort() { SetEvent(m_hAbort); }
 
 void CCloseCaption::Replace(std::string& text) const
 {
     if (!m_map.m_bActive || m_strReplace.empty())
         return;
     size_t pos = text.find_first_of(m_strReplace);
-    while (pos != std::string::npos)
-    {
+    while (pos != std::string::npos) {
         unsigned char c = (unsigned char)text[pos];
         std::string with;
-        if (c >= 0x80 && c <= 0xFE)
-        {
+        if (c >= 0x80 && c <= 0xFE) {
             with = CaptionHighCharReplacement(c);
-        }
-        else
-        {
+        } else {
             auto it = m_map.m_map.find((char)c);
             char to = it != m_map.m_map.end() ? it->second : (char)c;
             if (to != '\0')
@@ -219,8 +203,7 @@ unsigned CCloseCaption::NextLine(const std::string& text, unsigned start, std::s
 {
     const size_t length = (size_t)m_nLineLength;
     std::string rest = text.substr(start < text.size() ? start : text.size());
-    if (length > rest.size())
-    {
+    if (length > rest.size()) {
         line = rest;
         return (unsigned)text.size();
     }
@@ -238,8 +221,7 @@ unsigned CCloseCaption::NextLine(const std::string& text, unsigned start, std::s
 void CCloseCaption::SplitLines(std::string text, std::list<std::string>& lines) const
 {
     unsigned start = 0;
-    while (start < text.size())
-    {
+    while (start < text.size()) {
         std::string line;
         start = NextLine(text, start, line);
         if (line.empty())
@@ -255,12 +237,10 @@ void CCloseCaption::Send(std::string text, int pacing, int wpmPacing)
     std::list<std::string> lines;
     SplitLines(text, lines);
     bool aborted = false;
-    for (const std::string& line : lines)
-    {
+    for (const std::string& line : lines) {
         if (!m_strBOL.empty() && !line.empty())
             Write(m_strBOL);
-        for (size_t i = 0; i < line.size() && !aborted; ++i)
-        {
+        for (size_t i = 0; i < line.size() && !aborted; ++i) {
             unsigned char c = (unsigned char)line[i];
             if (c == ' ' && (i == 0 || line[i - 1] == ' '))
                 continue;

@@ -42,15 +42,14 @@ void CDispatchDriver::Invoke(DISPID id, WORD flags, VARIANT* args, UINT count, V
         reversed[i] = args[count - 1 - i];
     DISPPARAMS params = {count ? reversed.data() : nullptr, nullptr, count, 0};
     DISPID named = DISPID_PROPERTYPUT;
-    if (flags & DISPATCH_PROPERTYPUT)
-    {
+    if (flags & DISPATCH_PROPERTYPUT) {
         params.rgdispidNamedArgs = &named;
         params.cNamedArgs = 1;
     }
     EXCEPINFO info = {};
     UINT bad = 0;
-    HRESULT hr = m_pDispatch->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result,
-                                     &info, &bad);
+    HRESULT hr =
+        m_pDispatch->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result, &info, &bad);
     if (info.bstrSource)
         SysFreeString(info.bstrSource);
     if (info.bstrDescription)
@@ -80,15 +79,12 @@ std::string CDispatchDriver::GetString(DISPID id)
     VariantInit(&result);
     Invoke(id, DISPATCH_PROPERTYGET, nullptr, 0, &result);
     std::string text;
-    if (SUCCEEDED(VariantChangeType(&result, &result, 0, VT_BSTR)) && result.bstrVal)
-    {
-        int length = WideCharToMultiByte(CP_ACP, 0, result.bstrVal, -1, nullptr, 0, nullptr,
-                                         nullptr);
-        if (length > 1)
-        {
+    if (SUCCEEDED(VariantChangeType(&result, &result, 0, VT_BSTR)) && result.bstrVal) {
+        int length =
+            WideCharToMultiByte(CP_ACP, 0, result.bstrVal, -1, nullptr, 0, nullptr, nullptr);
+        if (length > 1) {
             text.resize((size_t)length - 1);
-            WideCharToMultiByte(CP_ACP, 0, result.bstrVal, -1, &text[0], length, nullptr,
-                                nullptr);
+            WideCharToMultiByte(CP_ACP, 0, result.bstrVal, -1, &text[0], length, nullptr, nullptr);
         }
     }
     VariantClear(&result);
@@ -100,12 +96,11 @@ IDispatch* CDispatchDriver::GetObject(DISPID id)
     VARIANT result;
     VariantInit(&result);
     Invoke(id, DISPATCH_PROPERTYGET, nullptr, 0, &result);
-    if (result.vt != VT_DISPATCH || !result.pdispVal)
-    {
+    if (result.vt != VT_DISPATCH || !result.pdispVal) {
         VariantClear(&result);
         throw CAutomationError(DISP_E_TYPEMISMATCH);
     }
-    return result.pdispVal;   // the reference passes to the caller
+    return result.pdispVal; // the reference passes to the caller
 }
 
 IDispatch* CDispatchDriver::GetItem(long index)
@@ -117,8 +112,7 @@ IDispatch* CDispatchDriver::GetItem(long index)
     VARIANT result;
     VariantInit(&result);
     Invoke(DISPID_VALUE, DISPATCH_PROPERTYGET | DISPATCH_METHOD, &arg, 1, &result);
-    if (result.vt != VT_DISPATCH || !result.pdispVal)
-    {
+    if (result.vt != VT_DISPATCH || !result.pdispVal) {
         VariantClear(&result);
         throw CAutomationError(DISP_E_TYPEMISMATCH);
     }
@@ -176,18 +170,14 @@ IDispatch* CDispatchDriver::CallOpen(DISPID id, const std::string& path, long a,
     args[3].lVal = c;
     VARIANT result;
     VariantInit(&result);
-    try
-    {
+    try {
         Invoke(id, DISPATCH_METHOD, args, 4, &result);
-    }
-    catch (...)
-    {
+    } catch (...) {
         VariantClear(&args[0]);
         throw;
     }
     VariantClear(&args[0]);
-    if (result.vt != VT_DISPATCH || !result.pdispVal)
-    {
+    if (result.vt != VT_DISPATCH || !result.pdispVal) {
         VariantClear(&result);
         throw CAutomationError(DISP_E_TYPEMISMATCH);
     }

@@ -12,7 +12,7 @@
 class SELVATRA_API CAutomationError
 {
 public:
-    explicit CAutomationError(HRESULT hr) : m_hr(hr) {}
+    explicit CAutomationError(HRESULT hr) : m_hr(hr) { }
     HRESULT m_hr;
 };
 

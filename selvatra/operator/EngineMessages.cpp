@@ -6,13 +6,12 @@
 #include <atomic>
 
 namespace {
-std::atomic<PFN_ENGINEMESSAGE> g_messageHook{nullptr};
+std::atomic<PFN_ENGINEMESSAGE> g_messageHook {nullptr};
 }
 
 void ShowEngineMessage(const char* text)
 {
-    if (PFN_ENGINEMESSAGE hook = g_messageHook.load())
-    {
+    if (PFN_ENGINEMESSAGE hook = g_messageHook.load()) {
         hook(text);
         return;
     }
@@ -21,10 +20,7 @@ void ShowEngineMessage(const char* text)
     AfxShowMessageBox(nullptr, text, "Prompter", MB_OK | MB_ICONEXCLAMATION | MB_TASKMODAL);
 }
 
-void ShowEngineMessage(const std::string& text)
-{
-    ShowEngineMessage(text.c_str());
-}
+void ShowEngineMessage(const std::string& text) { ShowEngineMessage(text.c_str()); }
 
 PFN_ENGINEMESSAGE SetEngineMessageHook(PFN_ENGINEMESSAGE hook)
 {

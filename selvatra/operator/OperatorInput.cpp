@@ -15,8 +15,7 @@ bool CMarquillCmdWnd::SpeedProgrammingKey(UINT nChar)
 {
     if (!m_bSpeedProgramming)
         return false;
-    if (nChar == VK_CONTROL)
-    {
+    if (nChar == VK_CONTROL) {
         // Ctrl twice arms the store; a digit then stores the current speed.
         if (m_bCtrlPending)
             m_bStoreArmed = TRUE;
@@ -31,15 +30,33 @@ bool CMarquillCmdWnd::SpeedProgrammingKey(UINT nChar)
 bool CMarquillCmdWnd::ClockKey(UINT nChar)
 {
     UINT message = 0;
-    switch (nChar)
-    {
-    case VK_UP: case 'W': message = WM_CLOCK_UP; break;
-    case VK_DOWN: case 'S': message = WM_CLOCK_DOWN; break;
-    case VK_LEFT: case 'A': message = WM_CLOCK_LEFT; break;
-    case VK_RIGHT: case 'D': message = WM_CLOCK_RIGHT; break;
-    case 'C': case VK_OEM_PERIOD: message = WM_CLOCK_C; break;
-    case 'Z': case VK_OEM_COMMA: message = WM_CLOCK_Z; break;
-    default: return false;
+    switch (nChar) {
+    case VK_UP:
+    case 'W':
+        message = WM_CLOCK_UP;
+        break;
+    case VK_DOWN:
+    case 'S':
+        message = WM_CLOCK_DOWN;
+        break;
+    case VK_LEFT:
+    case 'A':
+        message = WM_CLOCK_LEFT;
+        break;
+    case VK_RIGHT:
+    case 'D':
+        message = WM_CLOCK_RIGHT;
+        break;
+    case 'C':
+    case VK_OEM_PERIOD:
+        message = WM_CLOCK_C;
+        break;
+    case 'Z':
+    case VK_OEM_COMMA:
+        message = WM_CLOCK_Z;
+        break;
+    default:
+        return false;
     }
     // Only a countdown that is shown gets them.
     if (CCountDownClock* clock = OperatorCountDown(this))
@@ -51,42 +68,31 @@ int CMarquillCmdWnd::SysKeyDown(UINT nChar, LPARAM keyData)
 {
     if (m_nAutoStartMode == 2 || !(keyData & kAltHeld))
         return 0;
-    if (nChar == VK_DELETE || nChar == VK_DECIMAL)
-    {
-        if (m_bRunning)
-        {
+    if (nChar == VK_DELETE || nChar == VK_DECIMAL) {
+        if (m_bRunning) {
             // Alt+Del latches the direction until pressed again (or the start marker).
             m_bReversed = !m_bReversed;
             KillClocks();
-        }
-        else
-        {
+        } else {
             m_bReversed = FALSE;
         }
     }
     return 0;
 }
 
-int CMarquillCmdWnd::SysKeyUp(UINT, LPARAM)
-{
-    return 0;
-}
+int CMarquillCmdWnd::SysKeyUp(UINT, LPARAM) { return 0; }
 
 int CMarquillCmdWnd::SysChar(UINT nChar, LPARAM)
 {
-    if (nChar == 'A' || nChar == 'a')
-    {
-        if (m_bSpeedProgramming)
-        {
+    if (nChar == 'A' || nChar == 'a') {
+        if (m_bSpeedProgramming) {
             m_bStoreArmed = TRUE;
             m_bCtrlPending = TRUE;
         }
         return 1;
     }
-    if (nChar == 'S' || nChar == 's')
-    {
-        if (m_bSpeedProgramming)
-        {
+    if (nChar == 'S' || nChar == 's') {
+        if (m_bSpeedProgramming) {
             m_bPeriodArmed = TRUE;
             m_bCtrlPending = TRUE;
         }
@@ -99,8 +105,7 @@ void CMarquillCmdWnd::MouseMotion(CPoint point)
 {
     if (m_nAutoStartMode == 2)
         return;
-    if (!m_bRunning || m_bRecentring)
-    {
+    if (!m_bRunning || m_bRecentring) {
         // The echo of our own cursor warp, or nothing to steer.
         m_bRecentring = FALSE;
         return;
@@ -109,10 +114,8 @@ void CMarquillCmdWnd::MouseMotion(CPoint point)
     ::GetClientRect(m_hWnd, &client);
     const int h = client.bottom / 2, w = client.right / 2;
     const bool forwards = !m_bReversed;
-    if (point.y < h - kMotionDeadZone)
-    {
-        if (m_nMouseMotionArmed)
-        {
+    if (point.y < h - kMotionDeadZone) {
+        if (m_nMouseMotionArmed) {
             if (forwards && m_nStep < kMaxStep)
                 ++m_nStep;
             else if (!forwards && m_nStep >= 2)
@@ -120,11 +123,8 @@ void CMarquillCmdWnd::MouseMotion(CPoint point)
         }
         ParkCursor();
         m_bRecentring = TRUE;
-    }
-    else if (point.y > h + kMotionDeadZone)
-    {
-        if (m_nMouseMotionArmed)
-        {
+    } else if (point.y > h + kMotionDeadZone) {
+        if (m_nMouseMotionArmed) {
             if (forwards && m_nStep >= 2)
                 --m_nStep;
             else if (!forwards && m_nStep < kMaxStep)
@@ -132,9 +132,7 @@ void CMarquillCmdWnd::MouseMotion(CPoint point)
         }
         ParkCursor();
         m_bRecentring = TRUE;
-    }
-    else if (point.x < w - kMotionDeadZone || point.x > w + kMotionDeadZone)
-    {
+    } else if (point.x < w - kMotionDeadZone || point.x > w + kMotionDeadZone) {
         ParkCursor();
     }
 }
@@ -157,8 +155,7 @@ void CMarquillCmdWnd::StartClock(CTimeSpan length, bool showLtHy)
 
 bool CMarquillCmdWnd::OperatorMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (message)
-    {
+    switch (message) {
     case WM_MOUSEWHEEL:
         MouseWheel(wParam);
         return false;

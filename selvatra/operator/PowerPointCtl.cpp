@@ -11,8 +11,7 @@
 namespace {
 
 // Dispatch ids of the presentation program's automation interface.
-enum : DISPID
-{
+enum : DISPID {
     APP_PRESENTATIONS = 2001,
     APP_COMMANDBARS = 2007,
     APP_WINDOWSTATE = 2029,
@@ -71,20 +70,16 @@ CPowerPointCtl::CPowerPointCtl() = default;
 
 CPowerPointCtl::~CPowerPointCtl()
 {
-    try
-    {
+    try {
         Close(true);
-    }
-    catch (const CAutomationError&)
-    {
+    } catch (const CAutomationError&) {
     }
 }
 
 void CPowerPointCtl::Apply(const PPCommand& command)
 {
     const int flags = command.m_nFlags;
-    try
-    {
+    try {
         if (flags & PP_CLOSE)
             Close(false);
         if (flags & PP_PLACEMENT)
@@ -97,9 +92,7 @@ void CPowerPointCtl::Apply(const PPCommand& command)
             Next();
         if (flags & PP_PREVIOUS)
             Previous();
-    }
-    catch (const CAutomationError&)
-    {
+    } catch (const CAutomationError&) {
         // The command ends here; the next one is taken.
     }
 }
@@ -108,8 +101,7 @@ bool CPowerPointCtl::Connect()
 {
     if (m_nState == StateUnavailable)
         return false;
-    if (!m_app.CreateDispatch(L"Powerpoint.Application"))
-    {
+    if (!m_app.CreateDispatch(L"Powerpoint.Application")) {
         ShowEngineMessage("Registry Entry missing. Unable to  create Powerpoint object.\n"
                           " Application Shutting Down");
         m_nState = StateUnavailable;
@@ -121,18 +113,15 @@ bool CPowerPointCtl::Connect()
     // while we drive the show, and on again when we quit.
     m_commandBars.Attach(m_app.GetObject(APP_COMMANDBARS));
     long bars = m_commandBars.GetLong(BARS_COUNT);
-    for (long i = 1; i <= bars && !m_goControl.IsValid(); ++i)
-    {
+    for (long i = 1; i <= bars && !m_goControl.IsValid(); ++i) {
         m_commandBar.Attach(m_commandBars.GetItem(i));
         if (m_commandBar.GetString(BAR_NAME) != "Slide Show")
             continue;
         m_controls.Attach(m_commandBar.GetObject(BAR_CONTROLS));
         long controls = m_controls.GetLong(CONTROLS_COUNT);
-        for (long j = 1; j <= controls; ++j)
-        {
+        for (long j = 1; j <= controls; ++j) {
             m_control.Attach(m_controls.GetItem(j));
-            if (m_control.GetString(CONTROL_CAPTION) == "&Go")
-            {
+            if (m_control.GetString(CONTROL_CAPTION) == "&Go") {
                 m_control.PutBool(CONTROL_ENABLED, false);
                 m_control.Get()->AddRef();
                 m_goControl.Attach(m_control.Get());
@@ -175,8 +164,7 @@ void CPowerPointCtl::StartShow()
 {
     m_presentationShow.Call(SHOWOBJECT_PREPARE);
     m_settings.Attach(m_presentation.GetObject(PRES_SETTINGS));
-    if (m_bPlace)
-    {
+    if (m_bPlace) {
         m_settings.PutFloat(SETTINGS_LEFT, (float)m_nPlaceLeft);
         m_settings.PutFloat(SETTINGS_TOP, (float)m_nPlaceTop);
         m_settings.PutFloat(SETTINGS_WIDTH, (float)m_nPlaceWidth);
@@ -201,12 +189,9 @@ void CPowerPointCtl::Start()
         return;
     if (m_nState == StateConnected && !m_strFile.empty())
         OpenPresentation(m_strFile);
-    if (m_nState == StateOpen)
-    {
+    if (m_nState == StateOpen) {
         StartShow();
-    }
-    else if (m_nState == StateRunning)
-    {
+    } else if (m_nState == StateRunning) {
         m_view.Call(VIEW_FIRST);
         m_nShowState = (int)m_view.GetLong(VIEW_STATE);
     }
@@ -214,15 +199,11 @@ void CPowerPointCtl::Start()
 
 void CPowerPointCtl::Next()
 {
-    if (m_nState == StateRunning)
-    {
+    if (m_nState == StateRunning) {
         m_view.Call(m_nShowState != kShowEnded ? VIEW_NEXT : VIEW_FIRST);
         ReadShowState();
-    }
-    else if (m_nState == StateOpen && !m_strFile.empty())
-    {
-        if (OpenPresentation(m_strFile))
-        {
+    } else if (m_nState == StateOpen && !m_strFile.empty()) {
+        if (OpenPresentation(m_strFile)) {
             StartShow();
             m_view.Call(VIEW_FIRST);
         }
@@ -231,15 +212,11 @@ void CPowerPointCtl::Next()
 
 void CPowerPointCtl::Previous()
 {
-    if (m_nState == StateRunning)
-    {
+    if (m_nState == StateRunning) {
         m_view.Call(m_nShowState != kShowEnded ? VIEW_PREVIOUS : VIEW_LAST);
         ReadShowState();
-    }
-    else if (m_nState == StateOpen && !m_strFile.empty())
-    {
-        if (OpenPresentation(m_strFile))
-        {
+    } else if (m_nState == StateOpen && !m_strFile.empty()) {
+        if (OpenPresentation(m_strFile)) {
             StartShow();
             m_view.Call(VIEW_LAST);
         }
@@ -260,31 +237,23 @@ void CPowerPointCtl::Close(bool quit)
     if (!m_app.IsValid())
         return;
     HRESULT closed = S_OK;
-    if (m_nState >= StateOpen)
-    {
+    if (m_nState >= StateOpen) {
         m_nState = StateConnected;
-        try
-        {
+        try {
             m_presentation.Call(PRES_CLOSE);
-        }
-        catch (const CAutomationError& error)
-        {
+        } catch (const CAutomationError& error) {
             closed = error.m_hr;
         }
         ReleasePresentation();
     }
     if (FAILED(closed) && !quit)
         throw CAutomationError(closed);
-    if (quit && (SUCCEEDED(closed) || closed == E_FAIL))
-    {
-        try
-        {
+    if (quit && (SUCCEEDED(closed) || closed == E_FAIL)) {
+        try {
             if (m_goControl.IsValid())
                 m_goControl.PutBool(CONTROL_ENABLED, true);
             m_app.Call(APP_QUIT);
-        }
-        catch (const CAutomationError&)
-        {
+        } catch (const CAutomationError&) {
         }
         m_goControl.Release();
         m_control.Release();
@@ -301,10 +270,8 @@ bool CPowerPointCtl::SetPlacement(const std::string& text)
     // "on::left::top::width::height"; a malformed text leaves the placement as it was.
     int values[5];
     const char* p = text.c_str();
-    for (int i = 0; i < 5; ++i)
-    {
-        if (i > 0)
-        {
+    for (int i = 0; i < 5; ++i) {
+        if (i > 0) {
             if (p[0] != ':' || p[1] != ':')
                 return false;
             p += 2;
@@ -359,15 +326,13 @@ DWORD WINAPI PowerPointThreadProc(LPVOID)
         ShowEngineMessage("OLE INIT FAILED");
     {
         CPowerPointCtl control;
-        for (;;)
-        {
+        for (;;) {
             WaitForSingleObject(w.work, INFINITE);
             if (w.stop)
                 break;
             PPCommand command;
             bool any = false;
-            while (!w.stop && PopCommand(command))
-            {
+            while (!w.stop && PopCommand(command)) {
                 control.Apply(command);
                 any = true;
             }
@@ -390,14 +355,13 @@ bool CPowerPointThread::Start(HWND foreground)
         return true;
     {
         std::lock_guard<std::mutex> guard(w.lock);
-        w.queue.clear();   // every run starts afresh
+        w.queue.clear(); // every run starts afresh
     }
     w.foreground = foreground;
     InterlockedExchange(&w.stop, 0);
     w.work = CreateEvent(nullptr, FALSE, FALSE, nullptr);
     w.thread = CreateThread(nullptr, 0, PowerPointThreadProc, nullptr, 0, nullptr);
-    if (!w.thread)
-    {
+    if (!w.thread) {
         CloseHandle(w.work);
         w.work = nullptr;
         return false;
@@ -434,10 +398,7 @@ void CPowerPointThread::Stop()
     w.queue.clear();
 }
 
-bool CPowerPointThread::IsRunning()
-{
-    return Worker().thread != nullptr;
-}
+bool CPowerPointThread::IsRunning() { return Worker().thread != nullptr; }
 
 size_t CPowerPointThread::Pending()
 {

@@ -12,8 +12,7 @@
 #include "SelvatraApi.h"
 
 // Command flags, applied in this order when one record carries several.
-enum : int
-{
+enum : int {
     PP_CLOSE = 8,
     PP_PLACEMENT = 0x1000,
     PP_LOAD = 1,
@@ -26,7 +25,7 @@ class SELVATRA_API PPCommand
 {
 public:
     PPCommand() = default;
-    PPCommand(int flags, std::string text) : m_nFlags(flags), m_strText(std::move(text)) {}
+    PPCommand(int flags, std::string text) : m_nFlags(flags), m_strText(std::move(text)) { }
     virtual ~PPCommand() = default;
     int m_nFlags = 0;
     std::string m_strText;
@@ -38,8 +37,7 @@ SELVATRA_API std::string FormatPlacement(bool on, int left, int top, int width, 
 class SELVATRA_API CPowerPointCtl
 {
 public:
-    enum State
-    {
+    enum State {
         StateUnavailable = -1,
         StateNotConnected = 0,
         StateConnected = 1,
@@ -48,13 +46,13 @@ public:
     };
 
     CPowerPointCtl();
-    ~CPowerPointCtl();   // closes the presentation and quits the program when connected
+    ~CPowerPointCtl(); // closes the presentation and quits the program when connected
 
     // Applies one record's flags in order; automation errors end the command.
     void Apply(const PPCommand& command);
 
     bool Connect();
-    bool Open(const std::string& quotedPath);   // flag 1: the path in quotes
+    bool Open(const std::string& quotedPath); // flag 1: the path in quotes
     bool OpenPresentation(const std::string& path);
     void StartShow();
     void Start();

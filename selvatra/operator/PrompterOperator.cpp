@@ -39,10 +39,7 @@ OperatorParts* Parts(const CPromptBaseWnd* wnd)
     return it == g_parts.end() ? nullptr : it->second.get();
 }
 
-std::string Text(const CString& s)
-{
-    return std::string((LPCSTR)s, (size_t)s.GetLength());
-}
+std::string Text(const CString& s) { return std::string((LPCSTR)s, (size_t)s.GetLength()); }
 
 // The clock's size: the font's character scaled from the layout screen to the window.
 SIZE ClockCharSize(CPromptBaseWnd* wnd)
@@ -77,8 +74,7 @@ void OperatorAttach(CPromptBaseWnd* wnd)
         std::lock_guard<std::mutex> guard(g_partsLock);
         g_parts[wnd].reset(parts);
     }
-    if (wnd->m_bCaptionOn)
-    {
+    if (wnd->m_bCaptionOn) {
         CCloseCaption& c = parts->caption;
         c.SetPort(Text(wnd->m_strCCPort));
         c.SetBaud(Text(wnd->m_strCCBaud));
@@ -130,8 +126,7 @@ std::string CaptionText(const CPromptParagraph* paragraph, bool upper)
     std::wstring wide;
     if (!paragraph)
         return std::string();
-    for (POSITION pos = paragraph->m_lstText.GetHeadPosition(); pos;)
-    {
+    for (POSITION pos = paragraph->m_lstText.GetHeadPosition(); pos;) {
         const prmptFormatedText* run = paragraph->m_lstText.GetNext(pos);
         if (run && run->m_pText)
             wide += run->m_pText;
@@ -170,16 +165,14 @@ void OperatorStartClock(CPromptBaseWnd* wnd, CTimeSpan length, bool showLtHy)
     if (mirror)
         OffsetRect(&rect, client.right - rect.right, 0);
     parts->countDown.reset(new CCountDownClock);
-    parts->countDown->Start(wnd->m_hWnd, rect, mirror ? kMirroredClockId : kClockId, mirror,
-                            length, wnd->m_bAutoContinue != 0, wnd->m_hWnd);
-    if (showLtHy)
-    {
+    parts->countDown->Start(wnd->m_hWnd, rect, mirror ? kMirroredClockId : kClockId, mirror, length,
+                            wnd->m_bAutoContinue != 0, wnd->m_hWnd);
+    if (showLtHy) {
         parts->ltHy.reset(new CLtHYDisplay);
         RECT lt = {0, 0, 10 * ch.cx, ch.cy};
         if (!mirror)
             OffsetRect(&lt, client.right - lt.right, 0);
-        if (parts->ltHy->Create(wnd->m_hWnd, lt, kMirroredClockId, mirror))
-        {
+        if (parts->ltHy->Create(wnd->m_hWnd, lt, kMirroredClockId, mirror)) {
             parts->ltHy->SetBreak("Lt " + FormatTime(length, false), length);
             parts->ltHy->StartTicking();
         }
@@ -200,14 +193,12 @@ void OperatorStopWatch(CPromptBaseWnd* wnd, bool start)
     OperatorParts* parts = Parts(wnd);
     if (!parts || !wnd->m_hWnd)
         return;
-    if (!start)
-    {
+    if (!start) {
         if (parts->stopWatch)
             parts->stopWatch->Stop();
         return;
     }
-    if (!parts->stopWatch)
-    {
+    if (!parts->stopWatch) {
         // In the pointer margin: at the top, or at the bottom with position 1.
         RECT client;
         ::GetClientRect(wnd->m_hWnd, &client);
@@ -229,7 +220,7 @@ CCountDownClock* OperatorCountDown(CPromptBaseWnd* wnd)
 {
     OperatorParts* parts = Parts(wnd);
     return parts && parts->countDown && parts->countDown->IsShown() ? parts->countDown.get()
-                                                                     : nullptr;
+                                                                    : nullptr;
 }
 
 CLtHYDisplay* OperatorLtHY(CPromptBaseWnd* wnd)

@@ -74,13 +74,10 @@ void CFullPromptCmdWnd::InitSecondPrompter(const CMarquillCmdWnd* first)
 void CFullPromptCmdWnd::OnPromptNow(int record, int paragraph)
 {
     SetupInitialScript(record);
-    if (paragraph == 0)
-    {
+    if (paragraph == 0) {
         m_bAtTop = TRUE;
         m_posPrompter = m_lstParagraphs.GetHeadPosition();
-    }
-    else
-    {
+    } else {
         InitializePrompterParagraphPosition(paragraph);
     }
     BuildPrompterBitMapList();
@@ -106,11 +103,9 @@ tagScriptInfo* CFullPromptCmdWnd::CheckScriptParagraph(int cy, int, bool, DDTagO
     // No checks: markers, breaks, captions and instructions act in the first window.
     if (!bitmap)
         return nullptr;
-    for (POSITION pos = bitmap->m_lstScript.GetHeadPosition(); pos;)
-    {
+    for (POSITION pos = bitmap->m_lstScript.GetHeadPosition(); pos;) {
         tagScriptInfo* info = bitmap->m_lstScript.GetNext(pos);
-        if (info->m_nTop <= cy && cy <= info->m_nBottom)
-        {
+        if (info->m_nTop <= cy && cy <= info->m_nBottom) {
             // Kept current, so mirrored jumps by paragraph number start from here.
             if (info->m_posParagraph)
                 m_posPrompter = info->m_posParagraph;
@@ -135,8 +130,7 @@ CPromptBaseWnd* NewSecondPrompter(CMarquillCmdWnd* first, CWnd* parent, CRect re
     CFullPromptCmdWnd* second = new CFullPromptCmdWnd;
     second->InitSecondPrompter(first);
     second->m_rcScreen = rect;
-    if (!second->CPromptBaseWnd::Create(parent, rect, WINTYPE_SECOND))
-    {
+    if (!second->CPromptBaseWnd::Create(parent, rect, WINTYPE_SECOND)) {
         delete second;
         return nullptr;
     }

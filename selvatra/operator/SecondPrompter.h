@@ -12,7 +12,7 @@ class SELVATRA_API CFullPromptBaseWnd : public CPromptBaseWnd
     DECLARE_DYNCREATE(CFullPromptBaseWnd)
 
 public:
-    explicit CFullPromptBaseWnd(int value = 0) : m_nValue(value) {}
+    explicit CFullPromptBaseWnd(int value = 0) : m_nValue(value) { }
     int m_nValue;
 };
 
@@ -30,9 +30,9 @@ public:
     void OnPromptShow(int row) override;
     tagScriptInfo* CheckScriptParagraph(int cy, int step, bool reversed,
                                         DDTagOffBmpInfo* bitmap) override;
-    void OnKeyDown(UINT, UINT, UINT) override {}
-    void OnLButtonDown(UINT, CPoint) override {}
-    void OnMouseMove(UINT, CPoint) override {}
+    void OnKeyDown(UINT, UINT, UINT) override { }
+    void OnLButtonDown(UINT, CPoint) override { }
+    void OnMouseMove(UINT, CPoint) override { }
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     CRect m_rcScreen;

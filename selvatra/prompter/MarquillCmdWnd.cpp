@@ -61,14 +61,11 @@ CMarquillCmdWnd::~CMarquillCmdWnd()
     m_pSecond = nullptr;
 }
 
-int CMarquillCmdWnd::GetNextSpeed(bool up, int step)
-{
-    return ::GetNextSpeed(up, step);
-}
+int CMarquillCmdWnd::GetNextSpeed(bool up, int step) { return ::GetNextSpeed(up, step); }
 
 CPromptBaseWnd* CMarquillCmdWnd::CreateSecondPrompter(CWnd* parent, CRect rect2)
 {
-    return NewSecondPrompter(this, parent, rect2);   // SecondPrompter.cpp
+    return NewSecondPrompter(this, parent, rect2); // SecondPrompter.cpp
 }
 
 // ---- creation -------------------------------------------------------------------------
@@ -189,7 +186,7 @@ void CMarquillCmdWnd::ScrollNow()
     m_bAtBottom = atBottom;
 }
 
-void CMarquillCmdWnd::OnTimer(UINT, LPARAM) {}
+void CMarquillCmdWnd::OnTimer(UINT, LPARAM) { }
 
 LRESULT CMarquillCmdWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -275,10 +272,7 @@ LRESULT CMarquillCmdWnd::CloseAutoContinue(WPARAM, LPARAM)
 
 // ---- start operations ---------------------------------------------------------------------
 
-void CMarquillCmdWnd::ParkCursor()
-{
-    ::SetCursorPos(m_ptCentre.x, m_ptCentre.y);
-}
+void CMarquillCmdWnd::ParkCursor() { ::SetCursorPos(m_ptCentre.x, m_ptCentre.y); }
 
 // With slide shows on, the presentation's window is placed before the first instruction.
 void CMarquillCmdWnd::QueueSlideShowPlacement()
@@ -515,10 +509,7 @@ void CMarquillCmdWnd::OnMouseMove(UINT nFlags, CPoint point)
     CWnd::OnMouseMove(nFlags, point);
 }
 
-void CMarquillCmdWnd::OnNcMouseMove(UINT, CPoint)
-{
-    ParkCursor();
-}
+void CMarquillCmdWnd::OnNcMouseMove(UINT, CPoint) { ParkCursor(); }
 
 LRESULT CMarquillCmdWnd::OnMMMouse(WPARAM, LPARAM)
 {

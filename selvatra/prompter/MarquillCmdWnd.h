@@ -68,10 +68,10 @@ public:
     // Settings of this class.
     BYTE m_bSpeedProgramming;
     SpeedTable m_speedKeys;
-    int m_speedDigit[9];          // speed-table entry of digit keys 1 to 9
+    int m_speedDigit[9]; // speed-table entry of digit keys 1 to 9
 
-    CPromptBaseWnd* m_pSecond;    // the second prompter, or null
-    CPoint m_ptCentre;            // cursor parking point (screen coordinates)
+    CPromptBaseWnd* m_pSecond; // the second prompter, or null
+    CPoint m_ptCentre; // cursor parking point (screen coordinates)
 
     // Speed-programming key state: Ctrl pending, store armed, period programming armed.
     BYTE m_bCtrlPending, m_bStoreArmed, m_bPeriodArmed;
@@ -82,8 +82,8 @@ public:
     // Ticks that moved the display (read by the benchmark).
     LONG m_nTicksMoved;
 
-    static int m_sDelay;          // the period that speed changes use
-    static int m_lastDelay;       // the period the timer was last restarted with by a step change
+    static int m_sDelay; // the period that speed changes use
+    static int m_lastDelay; // the period the timer was last restarted with by a step change
 
 protected:
     // Hooks of the second screen: create it over rect2 with this window's settings.

@@ -179,25 +179,40 @@ CPromptBaseWnd::~CPromptBaseWnd()
 bool CPromptBaseWnd::GetReversed() { return m_bReversed != 0; }
 void CPromptBaseWnd::SetReversed(bool reversed) { m_bReversed = reversed; }
 void CPromptBaseWnd::SetCurrentCyPos(int cy) { m_nCurrentCy = cy; }
-void CPromptBaseWnd::StartStop(bool) {}
+void CPromptBaseWnd::StartStop(bool) { }
 LRESULT CPromptBaseWnd::CloseAutoContinue(WPARAM, LPARAM) { return 1; }
-void CPromptBaseWnd::OnPromptNow(int, int) {}
-void CPromptBaseWnd::OnPromptShow(int) {}
-void CPromptBaseWnd::StartClock(CTimeSpan, bool) {}
-void CPromptBaseWnd::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) { CWnd::OnKeyDown(nChar, nRepCnt, nFlags); }
-void CPromptBaseWnd::OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags) { CWnd::OnKeyUp(nChar, nRepCnt, nFlags); }
-void CPromptBaseWnd::OnLButtonDown(UINT nFlags, CPoint point) { CWnd::OnLButtonDown(nFlags, point); }
+void CPromptBaseWnd::OnPromptNow(int, int) { }
+void CPromptBaseWnd::OnPromptShow(int) { }
+void CPromptBaseWnd::StartClock(CTimeSpan, bool) { }
+void CPromptBaseWnd::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
+}
+void CPromptBaseWnd::OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    CWnd::OnKeyUp(nChar, nRepCnt, nFlags);
+}
+void CPromptBaseWnd::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    CWnd::OnLButtonDown(nFlags, point);
+}
 void CPromptBaseWnd::OnMouseMove(UINT nFlags, CPoint point) { CWnd::OnMouseMove(nFlags, point); }
-void CPromptBaseWnd::OnRButtonDown(UINT nFlags, CPoint point) { CWnd::OnRButtonDown(nFlags, point); }
+void CPromptBaseWnd::OnRButtonDown(UINT nFlags, CPoint point)
+{
+    CWnd::OnRButtonDown(nFlags, point);
+}
 void CPromptBaseWnd::OnRButtonUp(UINT nFlags, CPoint point) { CWnd::OnRButtonUp(nFlags, point); }
 BOOL CPromptBaseWnd::OnEraseBkgnd(CDC*) { return TRUE; }
 void CPromptBaseWnd::OnSize(UINT nType, int cx, int cy) { CWnd::OnSize(nType, cx, cy); }
 
 void CPromptBaseWnd::QueueCaption(CPromptParagraph* p) { OperatorQueueCaption(this, p); }
-void CPromptBaseWnd::QueueInstruction(int code, const qelstring& text) { OperatorQueueInstruction(this, code, text); }
+void CPromptBaseWnd::QueueInstruction(int code, const qelstring& text)
+{
+    OperatorQueueInstruction(this, code, text);
+}
 void CPromptBaseWnd::SetupCloseCaptioning() { OperatorAttach(this); }
 void CPromptBaseWnd::CloseCloseCaptioning() { OperatorDetach(this); }
-void CPromptBaseWnd::OnCaptionWork() {}
+void CPromptBaseWnd::OnCaptionWork() { }
 
 void CPromptBaseWnd::KillClocks()
 {
@@ -224,10 +239,7 @@ void CPromptBaseWnd::SetFrameInfo(CRect& frame)
         m_logFont.lfHeight = MulDiv(m_logFont.lfHeight, frame.Height(), screen);
 }
 
-void CPromptBaseWnd::CloseWindow()
-{
-    OnClose();
-}
+void CPromptBaseWnd::CloseWindow() { OnClose(); }
 
 void CPromptBaseWnd::HideCursor()
 {
@@ -398,10 +410,18 @@ void CPromptBaseWnd::SetupFont()
     if (m_nLinesPerScreen < 1)
         m_nLinesPerScreen = 1;
     switch (m_nPointerPosition) {
-    case 2: m_nReadingOffset = m_nLineHeight; break;
-    case 3: m_nReadingOffset = (m_nLinesPerScreen / 4) * m_nLineHeight; break;
-    case 4: m_nReadingOffset = (m_nLinesPerScreen / 2) * m_nLineHeight; break;
-    default: m_nReadingOffset = 0; break;
+    case 2:
+        m_nReadingOffset = m_nLineHeight;
+        break;
+    case 3:
+        m_nReadingOffset = (m_nLinesPerScreen / 4) * m_nLineHeight;
+        break;
+    case 4:
+        m_nReadingOffset = (m_nLinesPerScreen / 2) * m_nLineHeight;
+        break;
+    default:
+        m_nReadingOffset = 0;
+        break;
     }
     m_nLookAhead = m_bKeepAllLines ? 0x7FFFF : m_nLinesPerScreen;
     m_nLastCost = 0;

@@ -11,7 +11,6 @@
 #include "CloseCaption.h"
 #include "SelvatraApi.h"
 
-
 class SELVATRA_API CPromptBaseWnd : public CWnd
 {
     DECLARE_DYNCREATE(CPromptBaseWnd)
@@ -70,16 +69,16 @@ public:
     COLORREF m_crText;
     COLORREF m_crBack;
     COLORREF m_crPointer;
-    int m_nPointerPosition;      // 0 none, 1 top line, 2 second line, 3 quarter, 4 half way
-    int m_nMarkerType;           // 1 full, 2 narrow, 3 small, 4 arrow
+    int m_nPointerPosition; // 0 none, 1 top line, 2 second line, 3 quarter, 4 half way
+    int m_nMarkerType; // 1 full, 2 narrow, 3 small, 4 arrow
     int m_nBorder;
     int m_bMouseMotion;
     int m_bMonoBitmap;
     int m_bReverseImage;
     int m_bMirrorImage;
     int m_bCenterText;
-    int m_nLineSpacing;          // tenths; 10 is single spacing
-    int m_nDefaultSpeed;         // speed-table entry used at start
+    int m_nLineSpacing; // tenths; 10 is single spacing
+    int m_nDefaultSpeed; // speed-table entry used at start
     int m_bStopWatch;
     int m_nStopWatchPosition;
     int m_bStopWatchContinuous;
@@ -94,7 +93,7 @@ public:
     int m_bPromptRightJust;
     int m_bPromptROTL;
     BYTE m_bPromptContinuous;
-    int m_nAutoStartMode;        // 0 off, 1 auto-start, 2 auto-start with only Esc active
+    int m_nAutoStartMode; // 0 off, 1 auto-start, 2 auto-start with only Esc active
     BYTE m_bCloseAtStop;
     BYTE m_bBookmarks;
     int m_bKeepAllLines;
@@ -123,13 +122,13 @@ public:
     PFN_GETSCRIPTTEXT m_pfnGetScriptText;
 
     // ---- window and run state ------------------------------------------------------------
-    HWND m_hWndParent;           // target of WM_PROMPTER_CLOSED
-    void* m_pCallbackOwner;      // first argument of every callback
+    HWND m_hWndParent; // target of WM_PROMPTER_CLOSED
+    void* m_pCallbackOwner; // first argument of every callback
     int m_nWinType;
     int m_nScreens;
     CRect m_rcSecond;
-    HWND m_hWndFirst;            // the window whose DC is the reference DC
-    int m_nTopParagraph;         // host paragraph number at the reading line
+    HWND m_hWndFirst; // the window whose DC is the reference DC
+    int m_nTopParagraph; // host paragraph number at the reading line
     UINT m_nScrollTimer;
     UINT m_nClockTimer;
 
@@ -142,7 +141,7 @@ public:
     BYTE m_bRunning;
 
     // ---- layout metrics (set up at creation) --------------------------------------------
-    int m_nLayoutWidth, m_nLayoutHeight;   // the screen the text is laid out for
+    int m_nLayoutWidth, m_nLayoutHeight; // the screen the text is laid out for
     int m_nLineHeight;
     int m_nUsableWidth;
     int m_nPointerMargin;
@@ -157,15 +156,15 @@ public:
     // ---- records and paragraphs ----------------------------------------------------------
     CTypedPtrList<CObList, prmptRecord*>* m_pRecordList;
     CTypedPtrList<CObList, CPromptParagraph*> m_lstParagraphs;
-    POSITION m_posPrompter;                 // paragraph at the reading position
-    CTypedPtrList<CObList, prmptCBitmap*> m_lstBitmaps;  // rendered paragraphs near the display
+    POSITION m_posPrompter; // paragraph at the reading position
+    CTypedPtrList<CObList, prmptCBitmap*> m_lstBitmaps; // rendered paragraphs near the display
 
     // ---- off-screen bitmaps --------------------------------------------------------------
     DDTagOffBmpInfo* m_pOffBmp[2];
     int m_nCurrentBmp;
-    int m_nRebuildDir;           // rebuild requested for the current bitmap: 0, 1 forwards, -1 back
-    int m_nRebuildLines;         // lines the requested rebuild shifts by
-    int m_nBuiltLines;           // lines the other bitmap was shifted by
+    int m_nRebuildDir; // rebuild requested for the current bitmap: 0, 1 forwards, -1 back
+    int m_nRebuildLines; // lines the requested rebuild shifts by
+    int m_nBuiltLines; // lines the other bitmap was shifted by
     HBITMAP m_hMirrorBitmap;
 
     DDTagOffBmpInfo* CurrentOffBmp() const { return m_pOffBmp[m_nCurrentBmp]; }
@@ -310,19 +309,19 @@ public:
     HFONT m_hFont;
     HFONT m_hOldFont;
     CRect m_rcClient;
-    CRITICAL_SECTION m_csLists;     // guards the paragraph and record lists between threads
+    CRITICAL_SECTION m_csLists; // guards the paragraph and record lists between threads
     UINT m_nUpdateFlags;
     long m_lUpdateRecordId;
-    POSITION m_posNextForward;      // next record to load forwards
-    POSITION m_posNextBackward;     // next record to load backwards
+    POSITION m_posNextForward; // next record to load forwards
+    POSITION m_posNextBackward; // next record to load backwards
     int m_nLastCost;
     int m_nCostCountdown;
     POSITION m_posLastAnnounced;
     POSITION m_posLastCaptioned;
     int m_nCreateWidth, m_nCreateHeight;
     bool m_bClosed;
-    PromptLineRef m_renderTop, m_renderBottom;   // lines of the last composition (bitmap thread)
-    HBITMAP m_hPointerBitmap;                    // the pointer, recoloured (user-interface thread)
+    PromptLineRef m_renderTop, m_renderBottom; // lines of the last composition (bitmap thread)
+    HBITMAP m_hPointerBitmap; // the pointer, recoloured (user-interface thread)
     int m_nPointerBitmapType;
-    LONG m_nRebuildWaits;                        // ticks that had to wait for a rebuild
+    LONG m_nRebuildWaits; // ticks that had to wait for a rebuild
 };

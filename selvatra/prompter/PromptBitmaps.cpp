@@ -14,7 +14,7 @@ namespace {
 class WorkDC
 {
 public:
-    explicit WorkDC(HDC ref) : m_hdc(CreateCompatibleDC(ref)) {}
+    explicit WorkDC(HDC ref) : m_hdc(CreateCompatibleDC(ref)) { }
     ~WorkDC()
     {
         if (m_hdc)
@@ -29,7 +29,7 @@ private:
 class Selected
 {
 public:
-    Selected(HDC dc, HGDIOBJ obj) : m_dc(dc), m_old(SelectObject(dc, obj)) {}
+    Selected(HDC dc, HGDIOBJ obj) : m_dc(dc), m_old(SelectObject(dc, obj)) { }
     ~Selected() { SelectObject(m_dc, m_old); }
 
 private:
@@ -71,8 +71,8 @@ void CPromptBaseWnd::RenderParagraph(CPromptParagraph* paragraph, HDC hdc)
     PromptLayoutSettings settings = m_layout;
     for (POSITION pos = paragraph->m_layout.m_lstLines.GetHeadPosition(); pos;) {
         tagFormatedLine* line = paragraph->m_layout.m_lstLines.GetNext(pos);
-        HBITMAP bmp = m_bMonoBitmap ? CreateBitmap(width, lh, 1, 1, nullptr)
-                                    : NewDisplayBitmap(width, lh);
+        HBITMAP bmp =
+            m_bMonoBitmap ? CreateBitmap(width, lh, 1, 1, nullptr) : NewDisplayBitmap(width, lh);
         if (!bmp)
             continue;
         {
@@ -272,8 +272,8 @@ void CPromptBaseWnd::CopyLine(HDC hdcDest, int row, HBITMAP line, HDC hdcWork)
 
 // Composes one line at row and records it in the bitmap's script information (at the top of
 // the list when composing upwards).
-void CPromptBaseWnd::ComposeLine(DDTagOffBmpInfo* info, HDC hdcDest, HDC hdcWork,
-                                 PromptLineRef ref, int row, bool atTop)
+void CPromptBaseWnd::ComposeLine(DDTagOffBmpInfo* info, HDC hdcDest, HDC hdcWork, PromptLineRef ref,
+                                 int row, bool atTop)
 {
     const int lh = m_nLineHeight;
     CPromptParagraph* p = (ref.pos && ref.blank == 0) ? m_lstParagraphs.GetAt(ref.pos) : nullptr;
@@ -291,8 +291,8 @@ void CPromptBaseWnd::ComposeLine(DDTagOffBmpInfo* info, HDC hdcDest, HDC hdcWork
 
     POSITION key = p ? ref.pos : nullptr;
     tagScriptInfo* edge = info->m_lstScript.IsEmpty()
-                              ? nullptr
-                              : (atTop ? info->m_lstScript.GetHead() : info->m_lstScript.GetTail());
+        ? nullptr
+        : (atTop ? info->m_lstScript.GetHead() : info->m_lstScript.GetTail());
     if (edge && edge->m_posParagraph == key) {
         if (atTop)
             edge->m_nTop = row;
@@ -312,7 +312,8 @@ void CPromptBaseWnd::ComposeLine(DDTagOffBmpInfo* info, HDC hdcDest, HDC hdcWork
         // Blank lines: numbered after the paragraph above them, or before the one below.
         CPromptParagraph* neighbour = ref.pos ? m_lstParagraphs.GetAt(ref.pos) : nullptr;
         if (neighbour) {
-            entry->m_nNumber = ref.blank > 0 ? neighbour->m_nNumber + 100 : neighbour->m_nNumber - 1;
+            entry->m_nNumber =
+                ref.blank > 0 ? neighbour->m_nNumber + 100 : neighbour->m_nNumber - 1;
             entry->m_lRecordId = neighbour->m_lRecordId;
         }
     }
@@ -402,7 +403,7 @@ void CPromptBaseWnd::RebuildOffScreenBitMap(bool reversed)
         // The other bitmap takes the current one's script information, shifted.
         other->ClearScriptInfo();
         const int shift = reversed ? shiftRows : -shiftRows;
-        const int lowest = reversed ? shiftRows : 0;                  // rows the copied band covers
+        const int lowest = reversed ? shiftRows : 0; // rows the copied band covers
         const int highest = reversed ? height - 1 : height - shiftRows - 1;
         for (POSITION pos = cur->m_lstScript.GetHeadPosition(); pos;) {
             tagScriptInfo* from = cur->m_lstScript.GetNext(pos);
@@ -516,8 +517,8 @@ void CPromptBaseWnd::OnFramePaint()
     DDTagOffBmpInfo* cur = CurrentOffBmp();
     const int textW = cw - margin;
     if (cur && cur->m_bValid && textW > 0 && ch > 0) {
-        SetStretchBltMode(dc, m_bMonoBitmap ? (m_bMirrorImage ? BLACKONWHITE : WHITEONBLACK)
-                                            : COLORONCOLOR);
+        SetStretchBltMode(
+            dc, m_bMonoBitmap ? (m_bMirrorImage ? BLACKONWHITE : WHITEONBLACK) : COLORONCOLOR);
         HGDIOBJ old = SelectObject(m_hMemDC, cur->m_hBitmap);
         int srcTop = m_nCurrentCy - m_nReadingOffset;
         int srcH = m_nLayoutHeight;
@@ -557,17 +558,17 @@ void CPromptBaseWnd::DrawPointer(HDC hdc, const RECT& client)
     }
 
     const int id = m_nMarkerType == 2 ? IDB_POINTER_NARROW
-                   : m_nMarkerType == 3 ? IDB_POINTER_SMALL
-                   : m_nMarkerType == 4 ? IDB_POINTER_ARROW
-                                        : IDB_POINTER_FULL;
+        : m_nMarkerType == 3          ? IDB_POINTER_SMALL
+        : m_nMarkerType == 4          ? IDB_POINTER_ARROW
+                                      : IDB_POINTER_FULL;
     if (!m_hPointerBitmap || m_nPointerBitmapType != id) {
         if (m_hPointerBitmap)
             DeleteObject(m_hPointerBitmap);
         m_hPointerBitmap = nullptr;
         m_nPointerBitmapType = id;
         HINSTANCE inst = AfxFindResourceHandle(MAKEINTRESOURCE(id), RT_BITMAP);
-        HBITMAP loaded = (HBITMAP)LoadImage(inst, MAKEINTRESOURCE(id), IMAGE_BITMAP, 0, 0,
-                                            LR_CREATEDIBSECTION);
+        HBITMAP loaded =
+            (HBITMAP)LoadImage(inst, MAKEINTRESOURCE(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
         if (loaded) {
             // Black becomes the background and yellow the pointer colour.
             BITMAP bm;
@@ -584,7 +585,8 @@ void CPromptBaseWnd::DrawPointer(HDC hdc, const RECT& client)
             HDC screen = ::GetDC(nullptr);
             GetDIBits(screen, loaded, 0, bm.bmHeight, px.data(), &bi, DIB_RGB_COLORS);
             auto toDib = [](COLORREF c) {
-                return DWORD(GetBValue(c)) | (DWORD(GetGValue(c)) << 8) | (DWORD(GetRValue(c)) << 16);
+                return DWORD(GetBValue(c)) | (DWORD(GetGValue(c)) << 8) |
+                    (DWORD(GetRValue(c)) << 16);
             };
             const DWORD back = toDib(m_crBack), pointer = toDib(m_crPointer);
             for (DWORD& p : px) {

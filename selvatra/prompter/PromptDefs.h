@@ -6,19 +6,18 @@ class prmptRecord;
 class qelstring;
 
 // How a prompter window is shown.
-enum WINTYPE
-{
-    WINTYPE_WINDOW = 1,       // a captioned, sizable window
-    WINTYPE_SECOND = 2,       // the second prompter, created by the first one
-    WINTYPE_FULLSCREEN = 3    // a topmost pop-up covering a monitor
+enum WINTYPE {
+    WINTYPE_WINDOW = 1, // a captioned, sizable window
+    WINTYPE_SECOND = 2, // the second prompter, created by the first one
+    WINTYPE_FULLSCREEN = 3 // a topmost pop-up covering a monitor
 };
 
 // Posted to the parent window as the very last act of closing (wParam 0, lParam 0).
-#define WM_PROMPTER_CLOSED   0x5FE
+#define WM_PROMPTER_CLOSED 0x5FE
 // Scroll tick, posted by the multimedia timer's callback to the first prompter window.
-#define WM_PROMPTER_TICK     0x464
+#define WM_PROMPTER_TICK 0x464
 // Parks the cursor at the window centre.
-#define WM_PROMPTER_MOUSE    0x465
+#define WM_PROMPTER_MOUSE 0x465
 // Countdown ended with auto-continue: close the clocks and scroll on.
 #define WM_PROMPTER_AUTOCONTINUE 0x606
 

@@ -15,9 +15,9 @@ class SELVATRA_API prmptScript : public prmptRecord
 {
 public:
     prmptScript() = default;
-    explicit prmptScript(const prmptRecord& record) : prmptRecord(record) {}
-    std::string m_strText8;   // the script's text (RTF or plain)
-    int m_nFlags = 0;         // kind and marker flags
+    explicit prmptScript(const prmptRecord& record) : prmptRecord(record) { }
+    std::string m_strText8; // the script's text (RTF or plain)
+    int m_nFlags = 0; // kind and marker flags
 };
 
 // One paragraph of the script paragraph list: its runs and record (the base), its number
@@ -26,14 +26,14 @@ class SELVATRA_API CPromptParagraph : public prmptParagraph
 {
 public:
     CPromptParagraph() = default;
-    explicit CPromptParagraph(const prmptRecord& record) : prmptParagraph(record) {}
+    explicit CPromptParagraph(const prmptRecord& record) : prmptParagraph(record) { }
     ~CPromptParagraph() override = default;
 
     int m_nNumber = 0;
     int m_nFlags = 0;
     int m_nInstrCode = 0;
     qelstring m_strInstruction;
-    prmptCBitmap m_layout;        // laid-out lines; each line's bitmap exists while rendered
+    prmptCBitmap m_layout; // laid-out lines; each line's bitmap exists while rendered
     int m_nLines = 0;
     bool m_bRendered = false;
 };
@@ -51,7 +51,7 @@ struct PromptLineRef
 class SELVATRA_API tagScriptInfo : public CObject
 {
 public:
-    POSITION m_posParagraph = nullptr;   // null for blank lines
+    POSITION m_posParagraph = nullptr; // null for blank lines
     int m_nNumber = 0;
     long m_lRecordId = 0;
     int m_nFlags = 0;
@@ -63,7 +63,7 @@ class SELVATRA_API bTagOffBmpInfo : public CObject
 {
 public:
     HBITMAP m_hBitmap = nullptr;
-    BYTE* m_pBits = nullptr;     // rows of a 32-bit top-down DIB section (null for monochrome)
+    BYTE* m_pBits = nullptr; // rows of a 32-bit top-down DIB section (null for monochrome)
     int m_nStride = 0;
     int m_nWidth = 0;
     int m_nHeight = 0;
@@ -92,7 +92,7 @@ public:
 class SELVATRA_API CLineBitmap : public CObject
 {
 public:
-    explicit CLineBitmap(HBITMAP bitmap) : m_hBitmap(bitmap) {}
+    explicit CLineBitmap(HBITMAP bitmap) : m_hBitmap(bitmap) { }
     ~CLineBitmap() override
     {
         if (m_hBitmap)

@@ -86,7 +86,8 @@ static void PauseServingSentMessages(DWORD ms)
         const DWORD elapsed = GetTickCount() - start;
         if (elapsed >= ms)
             return;
-        if (MsgWaitForMultipleObjects(0, nullptr, FALSE, ms - elapsed, QS_SENDMESSAGE) == WAIT_OBJECT_0) {
+        if (MsgWaitForMultipleObjects(0, nullptr, FALSE, ms - elapsed, QS_SENDMESSAGE) ==
+            WAIT_OBJECT_0) {
             MSG msg;
             PeekMessage(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
         }

@@ -624,7 +624,8 @@ void CPromptBaseWnd::UpdatePromptRundown(bool)
 
 // ---- reading a script -------------------------------------------------------------------
 
-prmptFormatedPtrList* CPromptBaseWnd::BuildRuns(const std::string& text, int flags, CTimeSpan length)
+prmptFormatedPtrList* CPromptBaseWnd::BuildRuns(const std::string& text, int flags,
+                                                CTimeSpan length)
 {
     PromptReaderSettings settings;
     settings.m_crText = m_crText;

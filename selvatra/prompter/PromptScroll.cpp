@@ -66,7 +66,8 @@ void CPromptBaseWnd::ScrollNow(int step, bool reversed, int& cy, bool& atTop, bo
     const int lh = m_nLineHeight;
     for (int guard = 0; guard < 100 && (cy >= m_nLowerLimit || cy < m_nUpperLimit); ++guard) {
         const int dir = cy >= m_nLowerLimit ? 1 : -1;
-        const int lines = dir > 0 ? (cy - m_nLowerLimit) / lh + 1 : (m_nUpperLimit - cy + lh - 1) / lh;
+        const int lines =
+            dir > 0 ? (cy - m_nLowerLimit) / lh + 1 : (m_nUpperLimit - cy + lh - 1) / lh;
         if (m_nRebuildDir != dir || m_nRebuildLines != lines)
             RequestRebuild(dir, lines);
         WaitForOffScreen();
@@ -123,7 +124,7 @@ void CPromptBaseWnd::PromptParagraph(POSITION pos)
     m_posPrompter = pos;
     // At the top only when nothing of the show lies above (earlier scripts may still load).
     m_bAtTop = pos == m_lstParagraphs.GetHeadPosition() &&
-               (!m_posNextBackward || (ParagraphAt(pos)->m_nFlags & PT_START_MARKER));
+        (!m_posNextBackward || (ParagraphAt(pos)->m_nFlags & PT_START_MARKER));
     m_bAtBottom = FALSE;
     PromptState().lastExamined = nullptr;
     BuildPrompterBitMapList();
@@ -194,7 +195,8 @@ int CPromptBaseWnd::NavigatePrevBkMk()
         if (here->m_nFlags & PT_BOOKMARK) {
             for (POSITION s = CurrentOffBmp()->m_lstScript.GetHeadPosition(); s;) {
                 tagScriptInfo* info = CurrentOffBmp()->m_lstScript.GetNext(s);
-                if (info->m_posParagraph == m_posPrompter && m_nCurrentCy - info->m_nTop >= m_nLineHeight)
+                if (info->m_posParagraph == m_posPrompter &&
+                    m_nCurrentCy - info->m_nTop >= m_nLineHeight)
                     pos = m_posPrompter;
             }
         }

@@ -46,14 +46,14 @@ unsigned __stdcall WorkerMain(void* arg)
     CPromptBaseWnd* wnd = start.wnd;
 
     const HRESULT ole = CoInitialize(nullptr);
-    HANDLE work = start.kind == kRebuild    ? wnd->m_evRebuild
-                  : start.kind == kBitmaps  ? wnd->m_evUpdateBitmaps
-                  : start.kind == kScripts  ? wnd->m_evUpdateScripts
-                                            : wnd->m_evCaption;
-    HANDLE done = start.kind == kRebuild    ? wnd->m_hRebuildDone
-                  : start.kind == kBitmaps  ? wnd->m_hBitmapsDone
-                  : start.kind == kScripts  ? wnd->m_hScriptsDone
-                                            : wnd->m_hCaptionDone;
+    HANDLE work = start.kind == kRebuild ? wnd->m_evRebuild
+        : start.kind == kBitmaps         ? wnd->m_evUpdateBitmaps
+        : start.kind == kScripts         ? wnd->m_evUpdateScripts
+                                         : wnd->m_evCaption;
+    HANDLE done = start.kind == kRebuild ? wnd->m_hRebuildDone
+        : start.kind == kBitmaps         ? wnd->m_hBitmapsDone
+        : start.kind == kScripts         ? wnd->m_hScriptsDone
+                                         : wnd->m_hCaptionDone;
     for (;;) {
         WaitForSingleObject(work, INFINITE);
         if (wnd->m_bStopThreads)
@@ -68,7 +68,7 @@ unsigned __stdcall WorkerMain(void* arg)
 
 HANDLE StartWorker(CPromptBaseWnd* wnd, WorkerKind kind)
 {
-    WorkerStart* start = new WorkerStart{wnd, kind};
+    WorkerStart* start = new WorkerStart {wnd, kind};
     uintptr_t h = _beginthreadex(nullptr, 0, WorkerMain, start, 0, nullptr);
     if (!h) {
         delete start;
@@ -156,10 +156,10 @@ void CPromptBaseWnd::CloseThreads()
         CloseHandleAndClear(*w.thread);
     }
 
-    HANDLE* events[] = {&m_evRebuild,       &m_evUpdateBitmaps, &m_evUpdateScripts,
-                        &m_evCaption,       &m_evOffScreenReady, &m_evBitmapsReady,
-                        &m_evScriptsUpdated, &m_evPaint,         &m_hRebuildDone,
-                        &m_hBitmapsDone,    &m_hScriptsDone,     &m_hCaptionDone};
+    HANDLE* events[] = {&m_evRebuild,        &m_evUpdateBitmaps,  &m_evUpdateScripts,
+                        &m_evCaption,        &m_evOffScreenReady, &m_evBitmapsReady,
+                        &m_evScriptsUpdated, &m_evPaint,          &m_hRebuildDone,
+                        &m_hBitmapsDone,     &m_hScriptsDone,     &m_hCaptionDone};
     for (HANDLE* e : events)
         CloseHandleAndClear(*e);
 

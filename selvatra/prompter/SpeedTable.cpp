@@ -1,7 +1,7 @@
 #include "SpeedTable.h"
 
 static const SpeedPair kBuiltIn[SPEED_ENTRIES] = {
-    {1, 18}, {1, 12}, {2, 18}, {2, 12}, {3, 18}, {3, 12},
+    {1, 18}, {1, 12}, {2, 18}, {2, 12},  {3, 18}, {3, 12},
     {4, 18}, {4, 12}, {5, 18}, {50, 12}, {1, 18},
 };
 
@@ -24,10 +24,7 @@ void NormalizeSpeedTable(SpeedTable& table)
     }
 }
 
-int ClampSpeedEntry(int entry)
-{
-    return (entry >= 0 && entry < SPEED_ENTRIES) ? entry : ps_normal;
-}
+int ClampSpeedEntry(int entry) { return (entry >= 0 && entry < SPEED_ENTRIES) ? entry : ps_normal; }
 
 int GetNextSpeed(bool up, int step)
 {

@@ -6,17 +6,22 @@
 
 #include "SelvatraApi.h"
 
-typedef std::pair<int, int> SpeedPair;        // (step, period)
+typedef std::pair<int, int> SpeedPair; // (step, period)
 typedef std::vector<SpeedPair> SpeedTable;
 
-enum SpeedEntry
-{
-    ps_slow1 = 0, ps_slow2, ps_slow3, ps_slow4,
+enum SpeedEntry {
+    ps_slow1 = 0,
+    ps_slow2,
+    ps_slow3,
+    ps_slow4,
     ps_normal,
-    ps_fast1, ps_fast2, ps_fast3, ps_fast4,
+    ps_fast1,
+    ps_fast2,
+    ps_fast3,
+    ps_fast4,
     ps_max,
     ps_min,
-    SPEED_ENTRIES            // 11
+    SPEED_ENTRIES // 11
 };
 
 // The built-in table, with its eleven trailing (0, 0) pairs.

@@ -280,7 +280,8 @@ private:
         HFONT created = nullptr;
         HFONT old = SelectRunFont(m_s, m_hdc, piece, &created);
         SetRunText(piece, t.data(), int(t.size()));
-        piece->m_nWidth = t.empty() ? 0 : MeasureText(m_hdc, t.data(), int(t.size()), RunType(piece)).cx;
+        piece->m_nWidth =
+            t.empty() ? 0 : MeasureText(m_hdc, t.data(), int(t.size()), RunType(piece)).cx;
         SelectObject(m_hdc, old);
         if (created)
             DeleteObject(created);

@@ -13,12 +13,12 @@ class prmptFormatedPtrList;
 // What the prompter hands the line breaker and the line renderer.
 struct SELVATRA_API PromptLayoutSettings
 {
-    HDC hdcRef = nullptr;       // reference for the memory DCs (null: the display)
-    BOOL bCenterText = FALSE;   // centre lines, trimming the blanks at their ends
-    BOOL bRightJust = FALSE;    // right-justify (paragraphs run right to left)
+    HDC hdcRef = nullptr; // reference for the memory DCs (null: the display)
+    BOOL bCenterText = FALSE; // centre lines, trimming the blanks at their ends
+    BOOL bRightJust = FALSE; // right-justify (paragraphs run right to left)
     int nLineHeight = 1;
-    int nTextWidth = 0;         // the usable width of the off-screen bitmaps
-    LOGFONTA lfBase = {};       // the prompter font
+    int nTextWidth = 0; // the usable width of the off-screen bitmaps
+    LOGFONTA lfBase = {}; // the prompter font
     COLORREF crBack = RGB(255, 255, 255);
 };
 

@@ -12,17 +12,16 @@
 
 // Paragraph flag bits (a run carries the flags of its paragraph). Paragraph numbers of the
 // prompter's paragraph list are ordinals times 100.
-enum PromptType : int
-{
+enum PromptType : int {
     PT_NONE = 0,
-    PT_BREAK = 0x1,            // paragraph of a break banner (first paragraph of the text only)
-    PT_SCRIPT = 0x2,           // paragraph of a script
-    PT_INSTRUCTION = 0x4,      // slide-show instruction: the paragraph ends a text-control field
-    PT_BOOKMARK = 0x400,       // a bookmark ends in this paragraph
+    PT_BREAK = 0x1, // paragraph of a break banner (first paragraph of the text only)
+    PT_SCRIPT = 0x2, // paragraph of a script
+    PT_INSTRUCTION = 0x4, // slide-show instruction: the paragraph ends a text-control field
+    PT_BOOKMARK = 0x400, // a bookmark ends in this paragraph
     PT_NOT_ANNOUNCED = 0x1000, // record not yet announced (set and cleared while scrolling)
-    PT_CAPTION_DUE = 0x2000,   // caption still to be sent (set and cleared while scrolling)
-    PT_START_MARKER = 0x4000,  // first script of the run
-    PT_STOP_MARKER = 0x8000    // end-of-show stop marker
+    PT_CAPTION_DUE = 0x2000, // caption still to be sent (set and cleared while scrolling)
+    PT_START_MARKER = 0x4000, // first script of the run
+    PT_STOP_MARKER = 0x8000 // end-of-show stop marker
 };
 inline PromptType operator|(PromptType a, PromptType b) { return PromptType(int(a) | int(b)); }
 inline PromptType operator&(PromptType a, PromptType b) { return PromptType(int(a) & int(b)); }
@@ -31,16 +30,14 @@ inline PromptType& operator|=(PromptType& a, PromptType b) { return a = a | b; }
 inline PromptType& operator&=(PromptType& a, PromptType b) { return a = a & b; }
 
 // How a run's text is measured, drawn and captioned.
-enum eStringType : int
-{
-    ST_UNICODE = -1,   // RTF \u characters: UTF-16 calls, captioned as UTF-8
-    ST_PLAIN = 0,      // plain text: measured as UTF-16, drawn and captioned like code-page text
-    ST_CODEPAGE = 1    // RTF bytes and \'hh: the ANSI code page
+enum eStringType : int {
+    ST_UNICODE = -1, // RTF \u characters: UTF-16 calls, captioned as UTF-8
+    ST_PLAIN = 0, // plain text: measured as UTF-16, drawn and captioned like code-page text
+    ST_CODEPAGE = 1 // RTF bytes and \'hh: the ANSI code page
 };
 
 // Style bits of a run.
-enum eFormatTypes : int
-{
+enum eFormatTypes : int {
     FT_NONE = 0,
     FT_BOLD = 1,
     FT_ITALIC = 2,
@@ -49,12 +46,7 @@ enum eFormatTypes : int
 };
 
 // Record types a host hands over (any other value is loaded as a script).
-enum
-{
-    RT_SCRIPT = 0,
-    RT_BREAK = 1,
-    RT_END_OF_SHOW = 2
-};
+enum { RT_SCRIPT = 0, RT_BREAK = 1, RT_END_OF_SHOW = 2 };
 
 class prmptFormatedText;
 
@@ -72,21 +64,21 @@ public:
     prmptRecord& operator=(const prmptRecord&) = delete;
     virtual ~prmptRecord();
 
-    CTimeSpan m_tsLength;     // break length, or the row's total time; -1 by default
+    CTimeSpan m_tsLength; // break length, or the row's total time; -1 by default
     std::string m_strNote;
-    CTime m_tmTime;           // host time stamp (a lone script: 1 Jan 1980 00:00:00)
-    LONG m_lRecordId;         // the engine finds records by it
-    LONG m_lRecordNo;         // running record number
-    CString m_strName;        // slug
-    CString m_strText;        // page number
+    CTime m_tmTime; // host time stamp (a lone script: 1 Jan 1980 00:00:00)
+    LONG m_lRecordId; // the engine finds records by it
+    LONG m_lRecordNo; // running record number
+    CString m_strName; // slug
+    CString m_strText; // page number
     LONG m_lReserved;
-    short m_nType;            // RT_SCRIPT, RT_BREAK, RT_END_OF_SHOW
-    qelstring m_strScript;    // left empty by the host; the engine asks for the text
+    short m_nType; // RT_SCRIPT, RT_BREAK, RT_END_OF_SHOW
+    qelstring m_strScript; // left empty by the host; the engine asks for the text
 
     // State bytes of the engine's record list; never copied.
-    BYTE m_bPrompting;        // the record being prompted
-    BYTE m_bInParagraphList;  // its script is in the paragraph list
-    BYTE m_bRundownMark;      // kept while the rundown is re-read
+    BYTE m_bPrompting; // the record being prompted
+    BYTE m_bInParagraphList; // its script is in the paragraph list
+    BYTE m_bRundownMark; // kept while the rundown is re-read
 
     CTimeSpan GetLength() const { return m_tsLength; }
     void SetLength(CTimeSpan length) { m_tsLength = length; }
@@ -116,7 +108,7 @@ public:
 class SELVATRA_API prmptFormatedPtrList : public CTypedPtrList<CObList, prmptFormatedText*>
 {
 public:
-    prmptFormatedPtrList() : CTypedPtrList<CObList, prmptFormatedText*>(10) {}
+    prmptFormatedPtrList() : CTypedPtrList<CObList, prmptFormatedText*>(10) { }
     // Deletes every run and empties the list (for the owners).
     void DeleteAll();
 };
@@ -132,8 +124,8 @@ public:
     explicit prmptParagraph(const prmptRecord& record);
     virtual ~prmptParagraph();
 
-    BYTE m_bListFlag;       // used by the paragraph list
-    LONG m_lListValue;      // used by the paragraph list
+    BYTE m_bListFlag; // used by the paragraph list
+    LONG m_lListValue; // used by the paragraph list
     prmptFormatedPtrList m_lstText;
 };
 
@@ -148,27 +140,27 @@ public:
     // Every field, in this order; the text is copied (null gives no text).
     prmptFormatedText(const wchar_t* text, eStringType stringType, int charSet, int style,
                       COLORREF color, int paragraph, int order, PromptType promptType,
-                      CTimeSpan length, int field, const std::string& instruction,
-                      BYTE rtlChar, BYTE rtlPara);
-    prmptFormatedText(const prmptFormatedText& src);   // deep copy of the text
+                      CTimeSpan length, int field, const std::string& instruction, BYTE rtlChar,
+                      BYTE rtlPara);
+    prmptFormatedText(const prmptFormatedText& src); // deep copy of the text
     prmptFormatedText& operator=(const prmptFormatedText& src);
     virtual ~prmptFormatedText();
 
-    BYTE m_bRtlChar;             // the run's characters run right to left
-    BYTE m_bRtlPara;             // the paragraph runs right to left
-    wchar_t* m_pText;            // owned, zero-terminated UTF-16; null until set
-    int m_nCharSet;              // font character set; -1 when the source gave none
+    BYTE m_bRtlChar; // the run's characters run right to left
+    BYTE m_bRtlPara; // the paragraph runs right to left
+    wchar_t* m_pText; // owned, zero-terminated UTF-16; null until set
+    int m_nCharSet; // font character set; -1 when the source gave none
     eStringType m_eStringType;
-    int m_nWidth;                // measured width in pixels (set by line breaking)
+    int m_nWidth; // measured width in pixels (set by line breaking)
     std::string m_strFont;
-    int m_nStyle;                // eFormatTypes bits
+    int m_nStyle; // eFormatTypes bits
     COLORREF m_crColor;
-    int m_nParagraph;            // paragraph number within the script
-    int m_nOrder;                // ordering key
-    PromptType m_ePromptType;    // flags of the paragraph
-    int m_nField;                // instruction code of a text-control field; 0 otherwise
-    qelstring m_strInstruction;  // text of a text-control field (slide-show instruction)
-    CTimeSpan m_tsLength;        // copied from the record
+    int m_nParagraph; // paragraph number within the script
+    int m_nOrder; // ordering key
+    PromptType m_ePromptType; // flags of the paragraph
+    int m_nField; // instruction code of a text-control field; 0 otherwise
+    qelstring m_strInstruction; // text of a text-control field (slide-show instruction)
+    CTimeSpan m_tsLength; // copied from the record
 
     const wchar_t* GetText() const { return m_pText; }
     // Length of the text in UTF-16 units (0 when there is none).
@@ -221,10 +213,10 @@ public:
     tagFormatedLine& operator=(const tagFormatedLine&) = delete;
 
     prmptFormatedPtrList m_lstText;
-    CObject* m_pBitmap;     // null until drawing gives the line one
+    CObject* m_pBitmap; // null until drawing gives the line one
     int m_nTop;
     int m_nReserved;
-    int m_nWidth;           // the sum of the pieces' widths
+    int m_nWidth; // the sum of the pieces' widths
 };
 
 // ---------------------------------------------------------------------------------------
@@ -242,9 +234,9 @@ public:
     // Deletes every line and sets the height back to 0.
     void DeleteLines();
 
-    BYTE m_bStopMarker;       // the paragraph carries PT_STOP_MARKER
-    BYTE m_bStartMarker;      // the paragraph carries PT_START_MARKER
-    POSITION m_posParagraph;  // its paragraph in the prompter's paragraph list
-    int m_nHeight;            // sum of the lines' heights in pixels
+    BYTE m_bStopMarker; // the paragraph carries PT_STOP_MARKER
+    BYTE m_bStartMarker; // the paragraph carries PT_START_MARKER
+    POSITION m_posParagraph; // its paragraph in the prompter's paragraph list
+    int m_nHeight; // sum of the lines' heights in pixels
     CTypedPtrList<CObList, tagFormatedLine*> m_lstLines;
 };

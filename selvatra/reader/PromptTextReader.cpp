@@ -31,7 +31,7 @@ int ClampToInt(long long value)
     return value > INT_MAX ? INT_MAX : value < INT_MIN ? INT_MIN : static_cast<int>(value);
 }
 
-}   // namespace
+} // namespace
 
 // ---------------------------------------------------------------------------------------
 bool FontPtrMap::SetAt(int font, int family, int charSet)
@@ -64,10 +64,7 @@ CPromptTextReader::CPromptTextReader(const PromptReaderSettings& settings)
     InitKeywordHashes();
 }
 
-CPromptTextReader::~CPromptTextReader()
-{
-    delete m_pFontMap;
-}
+CPromptTextReader::~CPromptTextReader() { delete m_pFontMap; }
 
 prmptFormatedPtrList* CPromptTextReader::BuildList(const std::string& text, unsigned long color,
                                                    int paragraphStep, PromptType flags,
@@ -130,7 +127,7 @@ FontPtrMap* CPromptTextReader::BuildFontMap(const std::string& text)
             if (tok.m_nMajor == RTF_BEGIN_GROUP) {
                 ++depth;
             } else if (depth == 1) {
-                store();   // a table written without a group per font
+                store(); // a table written without a group per font
                 break;
             } else {
                 --depth;
@@ -196,7 +193,9 @@ COLORREF CPromptTextReader::GetRTFColor(const ClrRefList* list, int index) const
     if (list == nullptr || list->IsEmpty())
         return m_crTextColor;
     long long entry = m_settings.m_bColorIndexFromZero ? index : static_cast<long long>(index) - 1;
-    POSITION pos = (entry >= 0 && entry < list->GetCount()) ? list->FindIndex(static_cast<INT_PTR>(entry)) : nullptr;
+    POSITION pos = (entry >= 0 && entry < list->GetCount())
+        ? list->FindIndex(static_cast<INT_PTR>(entry))
+        : nullptr;
     if (pos == nullptr)
         pos = list->GetHeadPosition();
     return list->GetAt(pos)->GetColor();
@@ -253,9 +252,9 @@ void CPromptTextReader::SkipGroup(const char*& pos, const char* end, long& depth
 }
 
 // ---------------------------------------------------------------------------------------
-prmptFormatedPtrList* CPromptTextReader::BuildPlainList(const std::string& text, unsigned long color,
-                                                        int paragraphStep, PromptType flags,
-                                                        CTimeSpan length)
+prmptFormatedPtrList* CPromptTextReader::BuildPlainList(const std::string& text,
+                                                        unsigned long color, int paragraphStep,
+                                                        PromptType flags, CTimeSpan length)
 {
     std::unique_ptr<prmptFormatedPtrList> list(new prmptFormatedPtrList);
     const BYTE rtlPara = m_settings.m_bPromptRightJust ? 1 : 0;
@@ -274,7 +273,7 @@ prmptFormatedPtrList* CPromptTextReader::BuildPlainList(const std::string& text,
                 break;
             piece.clear();
             for (; i < n && text[i] != '\r' && text[i] != '\n'; ++i)
-                if (text[i] != '\0')   // a zero byte (the host's terminator) is no text
+                if (text[i] != '\0') // a zero byte (the host's terminator) is no text
                     piece += text[i];
             if (piece.empty())
                 continue;
@@ -291,7 +290,7 @@ prmptFormatedPtrList* CPromptTextReader::BuildPlainList(const std::string& text,
                 wide.data(), ST_PLAIN, -1, FT_NONE, static_cast<COLORREF>(color),
                 ClampToInt(pieceNo * paragraphStep), ClampToInt((pieceNo - 1) * 100), runFlags,
                 length, 0, std::string(), rtlChar, rtlPara));
-            runFlags &= ~PT_BREAK;   // only the first paragraph of a text is the banner
+            runFlags &= ~PT_BREAK; // only the first paragraph of a text is the banner
         }
     } catch (...) {
         list->DeleteAll();

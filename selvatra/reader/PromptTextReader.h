@@ -20,15 +20,15 @@ class CRtfToken;
 // The prompter settings that steer the reader (the prompter's members of the same names).
 struct SELVATRA_API PromptReaderSettings
 {
-    COLORREF m_crText = 0;              // text colour
-    COLORREF m_crBack = 0xFFFFFF;       // background: a run in this colour takes the text colour
-    int m_bMonoBitmap = 0;              // black and white: every run takes the text colour
-    int m_bShowPRMPTCAP = 0;            // prompter text in capitals
-    int m_bPromptBlankPar = 0;          // empty paragraphs are kept as blank runs
-    int m_bPromptRightJust = 0;         // every paragraph runs right to left
-    int m_bPromptROTL = 0;              // every run's characters run right to left
-    int m_bShowPPInst = 0;              // slide-show instruction text is shown
-    int m_bShowBullets = 0;             // list numbers and bullets are shown
+    COLORREF m_crText = 0; // text colour
+    COLORREF m_crBack = 0xFFFFFF; // background: a run in this colour takes the text colour
+    int m_bMonoBitmap = 0; // black and white: every run takes the text colour
+    int m_bShowPRMPTCAP = 0; // prompter text in capitals
+    int m_bPromptBlankPar = 0; // empty paragraphs are kept as blank runs
+    int m_bPromptRightJust = 0; // every paragraph runs right to left
+    int m_bPromptROTL = 0; // every run's characters run right to left
+    int m_bShowPPInst = 0; // slide-show instruction text is shown
+    int m_bShowBullets = 0; // list numbers and bullets are shown
     // Colour-table flag: when clear, the first colour-table entry that gives all three
     // components stands for the text colour (the script's default colour follows the
     // prompter's); when set it keeps its own colour.
@@ -61,11 +61,14 @@ private:
 class SELVATRA_API ClrRefOb : public CObject
 {
 public:
-    ClrRefOb(int red = -1, int green = -1, int blue = -1) : m_nRed(red), m_nGreen(green), m_nBlue(blue) {}
+    ClrRefOb(int red = -1, int green = -1, int blue = -1)
+        : m_nRed(red), m_nGreen(green), m_nBlue(blue)
+    { }
     // Each component taken as its low byte (so an entry without components is white).
     COLORREF GetColor() const
     {
-        return static_cast<COLORREF>((m_nRed & 0xFF) | ((m_nGreen & 0xFF) << 8) | ((m_nBlue & 0xFF) << 16));
+        return static_cast<COLORREF>((m_nRed & 0xFF) | ((m_nGreen & 0xFF) << 8) |
+                                     ((m_nBlue & 0xFF) << 16));
     }
     int m_nRed, m_nGreen, m_nBlue;
 };
@@ -113,10 +116,11 @@ public:
     // when fewer than 100 free places would remain, by 1024 characters or, when more are
     // missing, by what is missing plus 1024; a large buffer grows by at least half its
     // size. Returns the capacity.
-    static unsigned long CheckFieldLength(wchar_t*& buffer, unsigned long needed, unsigned long& capacity);
+    static unsigned long CheckFieldLength(wchar_t*& buffer, unsigned long needed,
+                                          unsigned long& capacity);
 
     PromptReaderSettings m_settings;
-    FontPtrMap* m_pFontMap;   // the font map of the script being read, null otherwise
+    FontPtrMap* m_pFontMap; // the font map of the script being read, null otherwise
 
     // The state of one RTF reading pass (private to the run reader).
     struct ReadState;
@@ -126,5 +130,5 @@ private:
     void CheckrtfText(ReadState& st);
     int CheckrtfControl(ReadState& st, const CRtfToken& tok);
 
-    COLORREF m_crTextColor;   // the text colour of the script being read
+    COLORREF m_crTextColor; // the text colour of the script being read
 };

@@ -14,7 +14,7 @@ void CPromptTextReader::CheckrtfText(ReadState& st)
     }
     if (tok.m_nMajor == RTF_HEX_CHAR || tok.m_nMajor == RTF_PLAIN_CHAR) {
         if (tok.m_nMinor == RTFK_BKMKSTART)
-            return;   // a bookmark's name
+            return; // a bookmark's name
         if (tok.m_nMinor == RTFK_BKMKEND) {
             st.marks |= PT_BOOKMARK;
             return;
@@ -59,28 +59,65 @@ int CPromptTextReader::CheckrtfControl(ReadState& st, const CRtfToken& tok)
 
     case RTFC_DESTINATION:
         switch (tok.m_nMinor) {
-        case RTFK_PICT: case RTFK_NEXTGRAPHIC: case RTFK_FOOTNOTE: case RTFK_HEADER:
-        case RTFK_HEADERL: case RTFK_HEADERR: case RTFK_HEADERF: case RTFK_FOOTER:
-        case RTFK_FOOTERL: case RTFK_FOOTERR: case RTFK_FOOTERF: case RTFK_FTNSEP:
-        case RTFK_FTNSEPC: case RTFK_INFO: case RTFK_STYLESHEET: case RTFK_FONTTBL:
-        case RTFK_COLORTBL: case RTFK_FLDINST: case RTFK_BKMKSTART: case RTFK_TXFIELDTEXT:
-        case RTFK_TXFIELDDATADEF: case RTFK_SHP: case RTFK_LISTTABLE:
-        case RTFK_LISTOVERRIDETABLE: case RTFK_PNSECLVL: case RTFK_XMLOPEN: case RTFK_XMLCLOSE:
-        case RTFK_XMLNSTBL: case RTFK_RSIDTBL: case RTFK_WGRFFMTFILTER: case RTFK_AFTNSEP:
-        case RTFK_AFTNSEPC: case RTFK_LATENTSTYLES:
+        case RTFK_PICT:
+        case RTFK_NEXTGRAPHIC:
+        case RTFK_FOOTNOTE:
+        case RTFK_HEADER:
+        case RTFK_HEADERL:
+        case RTFK_HEADERR:
+        case RTFK_HEADERF:
+        case RTFK_FOOTER:
+        case RTFK_FOOTERL:
+        case RTFK_FOOTERR:
+        case RTFK_FOOTERF:
+        case RTFK_FTNSEP:
+        case RTFK_FTNSEPC:
+        case RTFK_INFO:
+        case RTFK_STYLESHEET:
+        case RTFK_FONTTBL:
+        case RTFK_COLORTBL:
+        case RTFK_FLDINST:
+        case RTFK_BKMKSTART:
+        case RTFK_TXFIELDTEXT:
+        case RTFK_TXFIELDDATADEF:
+        case RTFK_SHP:
+        case RTFK_LISTTABLE:
+        case RTFK_LISTOVERRIDETABLE:
+        case RTFK_PNSECLVL:
+        case RTFK_XMLOPEN:
+        case RTFK_XMLCLOSE:
+        case RTFK_XMLNSTBL:
+        case RTFK_RSIDTBL:
+        case RTFK_WGRFFMTFILTER:
+        case RTFK_AFTNSEP:
+        case RTFK_AFTNSEPC:
+        case RTFK_LATENTSTYLES:
         // Comments and index and contents entries are never shown either.
-        case RTFK_ANNOTATION: case RTFK_ATNID: case RTFK_XE: case RTFK_TC:
+        case RTFK_ANNOTATION:
+        case RTFK_ATNID:
+        case RTFK_XE:
+        case RTFK_TC:
             return CTL_SKIP_GROUP;
-        case RTFK_FIELD: return CTL_FIELD;
-        case RTFK_FLDRSLT: return CTL_FIELD_RESULT;
-        case RTFK_BKMKEND: return CTL_BOOKMARK_END;
-        case RTFK_TXFIELDDEF: return CTL_TXFIELDDEF;
-        case RTFK_TXFIELDSTART: return CTL_TXFIELDSTART;
-        case RTFK_TXFIELDEND: return CTL_TXFIELDEND;
-        case RTFK_PNTEXT: return CTL_PNTEXT;
-        case RTFK_LISTTEXT: return CTL_LISTTEXT;
-        case RTFK_GENERATOR: return CTL_GENERATOR;
-        default: return CTL_NONE;
+        case RTFK_FIELD:
+            return CTL_FIELD;
+        case RTFK_FLDRSLT:
+            return CTL_FIELD_RESULT;
+        case RTFK_BKMKEND:
+            return CTL_BOOKMARK_END;
+        case RTFK_TXFIELDDEF:
+            return CTL_TXFIELDDEF;
+        case RTFK_TXFIELDSTART:
+            return CTL_TXFIELDSTART;
+        case RTFK_TXFIELDEND:
+            return CTL_TXFIELDEND;
+        case RTFK_PNTEXT:
+            return CTL_PNTEXT;
+        case RTFK_LISTTEXT:
+            return CTL_LISTTEXT;
+        case RTFK_GENERATOR:
+            return CTL_GENERATOR;
+        default:
+            return CTL_NONE;
         }
 
     case RTFC_DOC_ATTR:
@@ -88,10 +125,16 @@ int CPromptTextReader::CheckrtfControl(ReadState& st, const CRtfToken& tok)
 
     case RTFC_SPECIAL_CHAR:
         switch (tok.m_nMinor) {
-        case RTFK_NBSP: case RTFK_CELL: case RTFK_EMSPACE: case RTFK_ENSPACE: case RTFK_QMSPACE:
+        case RTFK_NBSP:
+        case RTFK_CELL:
+        case RTFK_EMSPACE:
+        case RTFK_ENSPACE:
+        case RTFK_QMSPACE:
             neutral(L" ", 1);
             return CTL_NONE;
-        case RTFK_OPTHYPHEN: case RTFK_ENDASH: case RTFK_EMDASH:
+        case RTFK_OPTHYPHEN:
+        case RTFK_ENDASH:
+        case RTFK_EMDASH:
             neutral(L"-", 1);
             return CTL_NONE;
         case RTFK_NBHYPHEN:
@@ -100,21 +143,32 @@ int CPromptTextReader::CheckrtfControl(ReadState& st, const CRtfToken& tok)
         case RTFK_TAB:
             neutral(L"   ", 3);
             return CTL_NONE;
-        case RTFK_PAR: case RTFK_LINE: case RTFK_PAGE:
+        case RTFK_PAR:
+        case RTFK_LINE:
+        case RTFK_PAGE:
             return CTL_PARAGRAPH;
         case RTFK_STAR:
             return CTL_SKIP_NEXT;
         // The typographic quotes are characters of their own.
-        case RTFK_LQUOTE: unicode(0x2018); return CTL_NONE;
-        case RTFK_RQUOTE: unicode(0x2019); return CTL_NONE;
-        case RTFK_LDBLQUOTE: unicode(0x201C); return CTL_NONE;
-        case RTFK_RDBLQUOTE: unicode(0x201D); return CTL_NONE;
+        case RTFK_LQUOTE:
+            unicode(0x2018);
+            return CTL_NONE;
+        case RTFK_RQUOTE:
+            unicode(0x2019);
+            return CTL_NONE;
+        case RTFK_LDBLQUOTE:
+            unicode(0x201C);
+            return CTL_NONE;
+        case RTFK_RDBLQUOTE:
+            unicode(0x201D);
+            return CTL_NONE;
         default:
             return CTL_NONE;
         }
 
     case RTFC_PARA_ATTR:
-        if (tok.m_nMinor == RTFK_PARD || tok.m_nMinor == RTFK_LTRPAR || tok.m_nMinor == RTFK_RTLPAR) {
+        if (tok.m_nMinor == RTFK_PARD || tok.m_nMinor == RTFK_LTRPAR ||
+            tok.m_nMinor == RTFK_RTLPAR) {
             BYTE dir = tok.m_nMinor == RTFK_RTLPAR ? 1 : 0;
             st.rtlChar = m_settings.m_bPromptROTL ? 1 : dir;
             st.rtlPara = m_settings.m_bPromptRightJust ? 1 : dir;
@@ -164,12 +218,13 @@ int CPromptTextReader::CheckrtfControl(ReadState& st, const CRtfToken& tok)
             if (index == 0 && st.dialect == DIALECT_MSFTEDIT) {
                 color = st.textColor;
             } else if (st.colorTable.empty()) {
-                color = st.textColor;   // no colour table: the text colour
+                color = st.textColor; // no colour table: the text colour
             } else {
-                long long entry = m_settings.m_bColorIndexFromZero ? index : static_cast<long long>(index) - 1;
+                long long entry =
+                    m_settings.m_bColorIndexFromZero ? index : static_cast<long long>(index) - 1;
                 color = (entry >= 0 && entry < static_cast<long long>(st.colorTable.size()))
-                            ? st.colorTable[static_cast<size_t>(entry)]
-                            : st.colorTable.front();
+                    ? st.colorTable[static_cast<size_t>(entry)]
+                    : st.colorTable.front();
             }
             if (color == m_settings.m_crBack || m_settings.m_bMonoBitmap)
                 color = st.textColor;
@@ -183,7 +238,8 @@ int CPromptTextReader::CheckrtfControl(ReadState& st, const CRtfToken& tok)
     }
 
     case RTFC_FIELD_ATTR:
-        return (tok.m_nMinor == RTFK_TXFIELDTYPE && tok.m_nParam == 0) ? CTL_TXFIELDTYPE0 : CTL_NONE;
+        return (tok.m_nMinor == RTFK_TXFIELDTYPE && tok.m_nParam == 0) ? CTL_TXFIELDTYPE0
+                                                                       : CTL_NONE;
 
     default:
         return CTL_NONE;

@@ -6,8 +6,8 @@ struct RtfKeyword
 {
     int nClass;
     int nId;
-    const char* pszName;   // without the backslash
-    int nHash;             // sum of the name's characters taken as signed bytes
+    const char* pszName; // without the backslash
+    int nHash; // sum of the name's characters taken as signed bytes
 };
 
 // Zero-terminated: the last entry has a null name.

@@ -12,18 +12,16 @@
 namespace rtf_read {
 
 // Why a run was completed.
-enum Completion
-{
+enum Completion {
     DONE_NONE,
-    DONE_GROUP_AT_TOP,   // a group opened at the document's level
-    DONE_PARAGRAPH,      // \par, \line, \page
+    DONE_GROUP_AT_TOP, // a group opened at the document's level
+    DONE_PARAGRAPH, // \par, \line, \page
     DONE_OTHER,
     DONE_END
 };
 
 // Results of CheckrtfControl that the run reader acts on.
-enum
-{
+enum {
     CTL_NONE = 0,
     CTL_TXFIELDDEF = 1,
     CTL_FIELD = 2,
@@ -42,31 +40,22 @@ enum
 };
 
 // Field states.
-enum
-{
+enum {
     FIELD_NONE = 0,
-    FIELD_INSTRUCTION = 1,   // inside \field, before its result
-    FIELD_RESULT = 2,        // inside \fldrslt
-    FIELD_TEXT_CONTROL = 3,  // inside a text-control field (slide-show instruction)
-    FIELD_TEXT_ENDED = 4     // after \txfieldend, until its run is made
+    FIELD_INSTRUCTION = 1, // inside \field, before its result
+    FIELD_RESULT = 2, // inside \fldrslt
+    FIELD_TEXT_CONTROL = 3, // inside a text-control field (slide-show instruction)
+    FIELD_TEXT_ENDED = 4 // after \txfieldend, until its run is made
 };
 
 // Writer dialects, from the \generator group.
-enum
-{
-    DIALECT_UNKNOWN = -1,
-    DIALECT_MSFTEDIT = 1,
-    DIALECT_WORD = 2
-};
+enum { DIALECT_UNKNOWN = -1, DIALECT_MSFTEDIT = 1, DIALECT_WORD = 2 };
 
 const unsigned long kInitialRunCapacity = 512;
 
 typedef std::vector<std::pair<long, int>> DepthStack;
 
-inline int Top(const DepthStack& stack)
-{
-    return stack.back().second;
-}
+inline int Top(const DepthStack& stack) { return stack.back().second; }
 
 // Changes the entry of this depth, pushing one when the top belongs to an outer group.
 inline void SetTop(DepthStack& stack, long depth, int value)
@@ -90,7 +79,7 @@ inline int AddClamped(int value, int step)
     return sum > INT_MAX ? INT_MAX : sum < INT_MIN ? INT_MIN : static_cast<int>(sum);
 }
 
-}   // namespace rtf_read
+} // namespace rtf_read
 
 // Everything one reading pass keeps between runs.
 struct CPromptTextReader::ReadState
@@ -101,10 +90,10 @@ struct CPromptTextReader::ReadState
     bool atEnd = false;
 
     long depth = 0;
-    long fieldDepth = -1;     // depth at which the current field lives; -1 when none
+    long fieldDepth = -1; // depth at which the current field lives; -1 when none
     int fieldState = rtf_read::FIELD_NONE;
-    int ucSkip = 0;           // characters still to skip after a \u
-    int ucValue = 0;          // \uc
+    int ucSkip = 0; // characters still to skip after a \u
+    int ucValue = 0; // \uc
     BYTE rtlChar = 0;
     BYTE rtlPara = 0;
     bool skipPending = false; // \* seen: skip the group if the next word is unknown
@@ -117,17 +106,17 @@ struct CPromptTextReader::ReadState
     wchar_t* buffer = nullptr;
     unsigned long length = 0;
     unsigned long capacity = 0;
-    bool typed = false;                 // the run holds typed (not neutral) characters
+    bool typed = false; // the run holds typed (not neutral) characters
     eStringType type = ST_CODEPAGE;
-    std::vector<wchar_t> carry;         // characters of the other type that start the next run
+    std::vector<wchar_t> carry; // characters of the other type that start the next run
     eStringType carryType = ST_CODEPAGE;
-    bool split = false;                 // the run must end now (its next character is in carry)
+    bool split = false; // the run must end now (its next character is in carry)
 
     // Marks of the current paragraph: they last until the paragraph ends.
     PromptType marks = PT_NONE;
     int fieldCode = 0;
     qelstring fieldText;
-    bool instructionPending = false;    // an instruction field ended and has no run yet
+    bool instructionPending = false; // an instruction field ended and has no run yet
     bool paragraphHasRun = false;
 
     PromptType baseFlags = PT_NONE;
@@ -142,7 +131,7 @@ struct CPromptTextReader::ReadState
     bool TextHidden(int showInstructions) const
     {
         return fieldState == rtf_read::FIELD_INSTRUCTION ||
-               (fieldState == rtf_read::FIELD_TEXT_CONTROL && !showInstructions);
+            (fieldState == rtf_read::FIELD_TEXT_CONTROL && !showInstructions);
     }
 };
 
@@ -174,4 +163,4 @@ inline void AppendTyped(CPromptTextReader::ReadState& st, wchar_t ch, eStringTyp
     AppendUnits(st, &ch, 1);
 }
 
-}   // namespace rtf_read
+} // namespace rtf_read

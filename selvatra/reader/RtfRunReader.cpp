@@ -45,7 +45,7 @@ void AdvanceParagraph(CPromptTextReader::ReadState& st)
     st.paragraph = AddClamped(st.paragraph, st.step);
     if (st.paragraphHasRun) {
         st.marks = PT_NONE;
-        st.baseFlags &= ~PT_BREAK;   // only the first paragraph of a text is the banner
+        st.baseFlags &= ~PT_BREAK; // only the first paragraph of a text is the banner
     } else {
         // A paragraph that made no run hands its bookmark to the next one that does.
         st.marks &= PT_BOOKMARK;
@@ -150,8 +150,7 @@ void ReadFieldCode(CPromptTextReader::ReadState& st)
     st.fieldDepth = wordDepth > 0 ? wordDepth - 1 : -1;
 }
 
-
-}   // namespace
+} // namespace
 
 // ---------------------------------------------------------------------------------------
 prmptFormatedPtrList* CPromptTextReader::BuildFormatList(const std::string& text,
@@ -177,7 +176,8 @@ prmptFormatedPtrList* CPromptTextReader::BuildFormatList(const std::string& text
 
     int defaultCharSet = 0;
     int family = 0, charSet = 0;
-    if (m_pFontMap && m_pFontMap->Lookup(m_pFontMap->m_nDefaultFont, family, charSet) && charSet >= 0)
+    if (m_pFontMap && m_pFontMap->Lookup(m_pFontMap->m_nDefaultFont, family, charSet) &&
+        charSet >= 0)
         defaultCharSet = charSet;
     st.styles.emplace_back(0, FT_NONE);
     st.colors.emplace_back(0, static_cast<int>(st.textColor));
@@ -218,7 +218,7 @@ prmptFormatedText* CPromptTextReader::BuildParagraph(ReadState& st)
     }
 
     Completion done = DONE_NONE;
-    bool deferred = false;   // a formatting word that applies after this run is made
+    bool deferred = false; // a formatting word that applies after this run is made
     CRtfToken deferredTok;
 
     while (done == DONE_NONE) {
@@ -255,12 +255,13 @@ prmptFormatedText* CPromptTextReader::BuildParagraph(ReadState& st)
                     st.depth = 0;
                 if (Top(st.charSets) == 2 || Top(st.charSets) == -1)
                     st.charSets.back().second = 0;
-                bool leavingField = st.fieldState == FIELD_TEXT_ENDED || st.fieldState == FIELD_RESULT;
+                bool leavingField =
+                    st.fieldState == FIELD_TEXT_ENDED || st.fieldState == FIELD_RESULT;
                 if (st.depth == 0 || leavingField)
                     done = DONE_OTHER;
                 DepthFell(st);
                 if (done == DONE_NONE)
-                    PopAll(st);   // otherwise the run takes the closing group's format first
+                    PopAll(st); // otherwise the run takes the closing group's format first
             }
             break;
 
@@ -350,7 +351,7 @@ prmptFormatedText* CPromptTextReader::BuildParagraph(ReadState& st)
             break;
         }
 
-        default:   // a word that is not in the table
+        default: // a word that is not in the table
             break;
         }
         if (st.split && done == DONE_NONE)
@@ -361,16 +362,16 @@ prmptFormatedText* CPromptTextReader::BuildParagraph(ReadState& st)
     // kept) and for an instruction field whose text is hidden, so its code is not lost.
     prmptFormatedText* run = nullptr;
     bool make = st.length > 0 || st.instructionPending ||
-                (done == DONE_PARAGRAPH && m_settings.m_bPromptBlankPar);
+        (done == DONE_PARAGRAPH && m_settings.m_bPromptBlankPar);
     if (make) {
         if (m_settings.m_bShowPRMPTCAP)
             for (unsigned long i = 0; i < st.length; ++i)
                 st.buffer[i] = WideToUpper(st.buffer[i]);
         st.buffer[st.length] = 0;
-        run = new prmptFormatedText(
-            st.buffer, st.typed ? st.type : ST_CODEPAGE, Top(st.charSets), Top(st.styles),
-            static_cast<COLORREF>(Top(st.colors)), st.paragraph, st.order, st.baseFlags | st.marks,
-            st.runLength, st.fieldCode, st.fieldText, st.rtlChar, st.rtlPara);
+        run = new prmptFormatedText(st.buffer, st.typed ? st.type : ST_CODEPAGE, Top(st.charSets),
+                                    Top(st.styles), static_cast<COLORREF>(Top(st.colors)),
+                                    st.paragraph, st.order, st.baseFlags | st.marks, st.runLength,
+                                    st.fieldCode, st.fieldText, st.rtlChar, st.rtlPara);
         st.instructionPending = false;
         st.paragraphHasRun = true;
         if (st.fieldState == FIELD_TEXT_ENDED)
@@ -389,4 +390,3 @@ prmptFormatedText* CPromptTextReader::BuildParagraph(ReadState& st)
     PopAll(st);
     return run;
 }
-

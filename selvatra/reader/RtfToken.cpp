@@ -9,17 +9,11 @@
 
 namespace {
 
-std::atomic<FILE*> g_warningStream{stderr};
+std::atomic<FILE*> g_warningStream {stderr};
 
-bool IsLetter(int c)
-{
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
+bool IsLetter(int c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
-bool IsDigit(int c)
-{
-    return c >= '0' && c <= '9';
-}
+bool IsDigit(int c) { return c >= '0' && c <= '9'; }
 
 int KeywordHash(const char* name)
 {
@@ -38,16 +32,14 @@ bool AtControlByte(const char* pos, const char* end)
 // arithmetic on them stays defined.
 const long long kMaxParam = INT_MAX;
 
-}   // namespace
+} // namespace
 
-CRtfToken::CRtfToken() : m_nClass(RTF_UNKNOWN), m_nMajor(0), m_nMinor(-1), m_nParam(RTF_NO_PARAM) {}
+CRtfToken::CRtfToken()
+    : m_nClass(RTF_UNKNOWN), m_nMajor(0), m_nMinor(-1), m_nParam(RTF_NO_PARAM) { }
 
 RTFParser::~RTFParser() = default;
 
-void SetRtfWarningStream(FILE* stream)
-{
-    g_warningStream.store(stream);
-}
+void SetRtfWarningStream(FILE* stream) { g_warningStream.store(stream); }
 
 namespace {
 
@@ -61,7 +53,7 @@ struct KeywordIndex
         for (RtfKeyword* kw = g_rtfKeywords; kw->pszName != nullptr; ++kw) {
             kw->nHash = KeywordHash(kw->pszName);
             if (kw->nHash < 0)
-                continue;   // names are ASCII: never happens
+                continue; // names are ASCII: never happens
             if (static_cast<size_t>(kw->nHash) >= byHash.size())
                 byHash.resize(static_cast<size_t>(kw->nHash) + 1);
             byHash[static_cast<size_t>(kw->nHash)].push_back(kw);
@@ -76,12 +68,9 @@ const KeywordIndex& Index()
     return index;
 }
 
-}   // namespace
+} // namespace
 
-void InitKeywordHashes()
-{
-    Index();
-}
+void InitKeywordHashes() { Index(); }
 
 int HexValue(char c)
 {
@@ -263,6 +252,6 @@ const char* ReadToken(const char* pos, const char* end, CRtfToken& tok)
         tok.m_nParam = static_cast<int>(negative ? -value : value);
     }
     if (c != ' ')
-        pos = before;   // the delimiter is read again as the next token
+        pos = before; // the delimiter is read again as the next token
     return pos;
 }

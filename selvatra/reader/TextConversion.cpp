@@ -28,10 +28,9 @@ struct AnsiTable
 // Windows-1252 bytes 0x80 to 0x9F; the five bytes it leaves unassigned map to the C1
 // controls of the same value, as the system conversion does.
 const unsigned short kCp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 struct AnsiTable
 {
@@ -52,12 +51,9 @@ const AnsiTable& Table()
     return table;
 }
 
-}   // namespace
+} // namespace
 
-wchar_t AnsiByteToWide(unsigned char byte)
-{
-    return Table().wide[byte];
-}
+wchar_t AnsiByteToWide(unsigned char byte) { return Table().wide[byte]; }
 
 void AppendWideAsAnsi(wchar_t ch, std::string& out)
 {
@@ -131,8 +127,10 @@ void AppendUtf8AsWide(const char* text, size_t length, std::vector<wchar_t>& out
             ++i;
             continue;
         }
-        int extra = (b >= 0xC2 && b <= 0xDF) ? 1 : (b >= 0xE0 && b <= 0xEF) ? 2
-                  : (b >= 0xF0 && b <= 0xF4) ? 3 : -1;
+        int extra = (b >= 0xC2 && b <= 0xDF) ? 1
+            : (b >= 0xE0 && b <= 0xEF)       ? 2
+            : (b >= 0xF0 && b <= 0xF4)       ? 3
+                                             : -1;
         unsigned long cp = (extra == 1) ? (b & 0x1F) : (extra == 2) ? (b & 0x0F) : (b & 0x07);
         bool valid = extra > 0 && i + static_cast<size_t>(extra) < length;
         if (valid) {
@@ -146,8 +144,9 @@ void AppendUtf8AsWide(const char* text, size_t length, std::vector<wchar_t>& out
             }
         }
         // Overlong forms, surrogates and values past U+10FFFF are not UTF-8.
-        if (valid && ((extra == 2 && (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF))) ||
-                      (extra == 3 && (cp < 0x10000 || cp > 0x10FFFF))))
+        if (valid &&
+            ((extra == 2 && (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF))) ||
+             (extra == 3 && (cp < 0x10000 || cp > 0x10FFFF))))
             valid = false;
         if (!valid) {
             out.push_back(AnsiByteToWide(b));

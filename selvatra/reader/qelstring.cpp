@@ -4,10 +4,7 @@
 #include <cstdio>
 #include <vector>
 
-qelstring::~qelstring()
-{
-    clear();
-}
+qelstring::~qelstring() { clear(); }
 
 void qelstring::Format(const char* format, ...)
 {

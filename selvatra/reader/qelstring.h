@@ -11,8 +11,8 @@ class SELVATRA_API qelstring : public std::string
 public:
     using std::string::string;
     qelstring() = default;
-    qelstring(const std::string& s) : std::string(s) {}
-    qelstring(std::string&& s) : std::string(std::move(s)) {}
+    qelstring(const std::string& s) : std::string(s) { }
+    qelstring(std::string&& s) : std::string(std::move(s)) { }
     qelstring(const qelstring&) = default;
     qelstring(qelstring&&) = default;
     qelstring& operator=(const qelstring&) = default;

@@ -9,7 +9,7 @@
 
 typedef std::vector<uint8_t> Bytes;
 
-template <class Record>
+template<class Record>
 Bytes StoreRecord(Record& record)
 {
     CMemFile file;
@@ -25,7 +25,7 @@ Bytes StoreRecord(Record& record)
     return bytes;
 }
 
-template <class Record>
+template<class Record>
 void LoadRecord(Record& record, const Bytes& bytes)
 {
     CMemFile file(const_cast<BYTE*>(bytes.data()), (UINT)bytes.size());
@@ -35,15 +35,12 @@ void LoadRecord(Record& record, const Bytes& bytes)
 }
 
 // The cause of the archive exception that loading raises, or -1 when it loads.
-template <class Record>
+template<class Record>
 int LoadFailure(Record& record, const Bytes& bytes)
 {
-    try
-    {
+    try {
         LoadRecord(record, bytes);
-    }
-    catch (CArchiveException* e)
-    {
+    } catch (CArchiveException* e) {
         const int cause = e->m_cause;
         e->Delete();
         return cause;

@@ -22,7 +22,7 @@ inline int CountedRow::Alive = 0;
 class TestShow
 {
 public:
-    TestShow() {}
+    TestShow() { }
     explicit TestShow(const std::string& kinds, const std::vector<std::string>& ttls = {})
     {
         for (size_t i = 0; i < kinds.size(); i++)
@@ -40,10 +40,12 @@ public:
     CFileInfo* Add(char kind, const std::string& ttl = std::string())
     {
         CountedRow* row = new CountedRow;
-        row->RowType = kind == 'B' ? ROW_BREAK : kind == 'E' ? ROW_END_OF_SHOW
-                     : kind == 'G' ? ROW_SEGMENT : ROW_SCRIPT;
+        row->RowType = kind == 'B' ? ROW_BREAK
+            : kind == 'E'          ? ROW_END_OF_SHOW
+            : kind == 'G'          ? ROW_SEGMENT
+                                   : ROW_SCRIPT;
         row->TTL = ttl.c_str();
-        row->PageNo = "keep";  // so that rows which are not numbered show it
+        row->PageNo = "keep"; // so that rows which are not numbered show it
         row->Slug.Format("%c%d", kind, (int)list.GetCount() + 1);
         row->SetRecNo();
         list.AddTail(row);
@@ -58,7 +60,7 @@ public:
         return rows;
     }
 
-    template <class Field>
+    template<class Field>
     std::vector<std::string> Column(Field field)
     {
         std::vector<std::string> values;

@@ -6,9 +6,8 @@
 #include "rundown/ColInfo.h"
 #include "rundown/FmtGrid.h"
 
-namespace
-{
-const int32_t DefaultLongs[21] = {0, 1, 1, 1, 0, 0, 1, 0, 0, 0, 0,
+namespace {
+const int32_t DefaultLongs[21] = {0,  1,  1,  1,  0,   0,  1,  0,  0,  0, 0,
                                   30, 75, 75, 75, 155, 55, 55, 55, 55, 0};
 
 // A row record of nine empty strings: the smallest a row can be.
@@ -51,7 +50,7 @@ Bytes HeaderBytes(int32_t rowCount)
     PutShortString(bytes, "Misc2");
     return bytes;
 }
-}
+} // namespace
 
 TEST(ColumnInfo, DefaultRecordBytes)
 {
@@ -68,13 +67,26 @@ TEST(ColumnInfo, DefaultRecordBytes)
 TEST(ColumnInfo, RoundTripOfEveryMember)
 {
     CColInfo stored;
-    long CColInfo::*longs[] = {
-        &CColInfo::UseSegmentNumbering, &CColInfo::UseScriptSeparator, &CColInfo::ShowPageNo,
-        &CColInfo::ShowTalent, &CColInfo::ShowMisc1, &CColInfo::ShowMisc2, &CColInfo::ShowSlug,
-        &CColInfo::ShowERT, &CColInfo::ShowSOT, &CColInfo::ShowTTL, &CColInfo::ShowCume,
-        &CColInfo::WidthPageNo, &CColInfo::WidthTalent, &CColInfo::WidthMisc1, &CColInfo::WidthMisc2,
-        &CColInfo::WidthSlug, &CColInfo::WidthERT, &CColInfo::WidthSOT, &CColInfo::WidthTTL,
-        &CColInfo::WidthCume};
+    long CColInfo::*longs[] = {&CColInfo::UseSegmentNumbering,
+                               &CColInfo::UseScriptSeparator,
+                               &CColInfo::ShowPageNo,
+                               &CColInfo::ShowTalent,
+                               &CColInfo::ShowMisc1,
+                               &CColInfo::ShowMisc2,
+                               &CColInfo::ShowSlug,
+                               &CColInfo::ShowERT,
+                               &CColInfo::ShowSOT,
+                               &CColInfo::ShowTTL,
+                               &CColInfo::ShowCume,
+                               &CColInfo::WidthPageNo,
+                               &CColInfo::WidthTalent,
+                               &CColInfo::WidthMisc1,
+                               &CColInfo::WidthMisc2,
+                               &CColInfo::WidthSlug,
+                               &CColInfo::WidthERT,
+                               &CColInfo::WidthSOT,
+                               &CColInfo::WidthTTL,
+                               &CColInfo::WidthCume};
     for (size_t i = 0; i < sizeof(longs) / sizeof(longs[0]); i++)
         stored.*longs[i] = 1000 + (long)i;
     stored.RowCount = 0;
@@ -82,7 +94,7 @@ TEST(ColumnInfo, RoundTripOfEveryMember)
     stored.Misc2Title = CString('t', 400);
 
     const Bytes bytes = StoreRecord(stored);
-    EXPECT_EQ(bytes[0], 0xE8);  // the first long is UseSegmentNumbering
+    EXPECT_EQ(bytes[0], 0xE8); // the first long is UseSegmentNumbering
     EXPECT_EQ(bytes[76], 0xFB); // the twentieth is WidthCume (1019)
     CColInfo loaded;
     loaded.RowCount = 9;
@@ -98,32 +110,29 @@ TEST(ColumnInfo, RowCountMustFitInTheRestOfTheArchive)
 {
     // The header is followed by the row records it counts; a count that the remaining
     // bytes cannot hold is refused before anything is read for it.
-    const struct { int32_t rowCount; int rowsPresent; bool loads; } cases[] = {
-        {0, 0, true},
-        {1, 1, true},
-        {3, 3, true},
-        {3, 2, false},
-        {-1, 0, false},
-        {0x7FFFFFFF, 1, false},
-    };
-    for (const auto& c : cases)
+    const struct
     {
+        int32_t rowCount;
+        int rowsPresent;
+        bool loads;
+    } cases[] = {
+        {0, 0, true},  {1, 1, true},   {3, 3, true},
+        {3, 2, false}, {-1, 0, false}, {0x7FFFFFFF, 1, false},
+    };
+    for (const auto& c : cases) {
         Bytes bytes = HeaderBytes(c.rowCount);
         for (int i = 0; i < c.rowsPresent; i++)
             PutEmptyRow(bytes);
         CColInfo loaded;
         loaded.WidthSlug = 7;
         const int failure = LoadFailure(loaded, bytes);
-        if (c.loads)
-        {
+        if (c.loads) {
             EXPECT_EQ(failure, -1) << c.rowCount;
             EXPECT_EQ(loaded.RowCount, c.rowCount);
             EXPECT_EQ(loaded.WidthSlug, 155);
-        }
-        else
-        {
+        } else {
             EXPECT_NE(failure, -1) << c.rowCount;
-            EXPECT_EQ(loaded.WidthSlug, 7);  // a refused header changes nothing
+            EXPECT_EQ(loaded.WidthSlug, 7); // a refused header changes nothing
         }
     }
 }
@@ -131,12 +140,12 @@ TEST(ColumnInfo, RowCountMustFitInTheRestOfTheArchive)
 TEST(ColumnInfo, TruncatedHeaderFailsAndChangesNothing)
 {
     const Bytes bytes = HeaderBytes(0);
-    for (size_t size = 0; size < bytes.size(); size++)
-    {
+    for (size_t size = 0; size < bytes.size(); size++) {
         CColInfo loaded;
         loaded.ShowCume = 5;
         EXPECT_EQ(LoadFailure(loaded, Bytes(bytes.begin(), bytes.begin() + size)),
-                  CArchiveException::endOfFile) << size;
+                  CArchiveException::endOfFile)
+            << size;
         EXPECT_EQ(loaded.ShowCume, 5);
     }
 }
@@ -161,8 +170,7 @@ TEST(ColumnFormats, DefaultShowHasNumberTalentAndSlug)
     };
     ASSERT_EQ(grid.GetColumnCount(), 3);
     POSITION pos = grid.GetColumns().GetHeadPosition();
-    for (const auto& e : expected)
-    {
+    for (const auto& e : expected) {
         const CFmtGridCol* col = (const CFmtGridCol*)grid.GetColumns().GetNext(pos);
         ExpectColumn(col, e);
         EXPECT_EQ(col->GetDataType(), 135);
@@ -177,10 +185,11 @@ TEST(ColumnFormats, DefaultShowHasNumberTalentAndSlug)
 TEST(ColumnFormats, EveryColumnShownInTheFixedOrder)
 {
     CColInfo info;
-    info.ShowMisc1 = info.ShowMisc2 = info.ShowERT = info.ShowSOT = info.ShowTTL = info.ShowCume = 1;
+    info.ShowMisc1 = info.ShowMisc2 = info.ShowERT = info.ShowSOT = info.ShowTTL = info.ShowCume =
+        1;
     info.Misc1Title = "Camera";
     info.Misc2Title = "Graphics";
-    info.WidthMisc2 = 0x10064;  // only the low 16 bits are a width
+    info.WidthMisc2 = 0x10064; // only the low 16 bits are a width
     const ExpectedColumn expected[] = {
         {1316, "#", 30, 10, 1, 1},       {1317, "Talent", 75, 50, 0, 1},
         {1536, "Camera", 75, 255, 0, 1}, {1537, "Graphics", 100, 255, 0, 1},
@@ -191,13 +200,13 @@ TEST(ColumnFormats, EveryColumnShownInTheFixedOrder)
     CFmtGrid grid(info);
     ASSERT_EQ(grid.GetColumnCount(), 9);
     POSITION pos = grid.GetColumns().GetHeadPosition();
-    for (const auto& e : expected)
-    {
+    for (const auto& e : expected) {
         ExpectColumn((const CFmtGridCol*)grid.GetColumns().GetNext(pos), e);
     }
 
     info.ShowPageNo = info.ShowTalent = info.ShowSlug = 0;
-    info.ShowMisc1 = info.ShowMisc2 = info.ShowERT = info.ShowSOT = info.ShowTTL = info.ShowCume = 0;
+    info.ShowMisc1 = info.ShowMisc2 = info.ShowERT = info.ShowSOT = info.ShowTTL = info.ShowCume =
+        0;
     EXPECT_EQ(CFmtGrid(info).GetColumnCount(), 0);
 }
 
@@ -224,10 +233,10 @@ TEST(ColumnFormats, DefaultsAndDeepCopies)
     plain = original;
     ((CFmtGridCol*)original.GetColumns().GetHead())->SetDisplayName("changed");
     original.RemoveAllColumns();
-    for (CFmtGrid* grid : {&copy, &plain})
-    {
+    for (CFmtGrid* grid : {&copy, &plain}) {
         ASSERT_EQ(grid->GetColumnCount(), 3);
-        EXPECT_STREQ((LPCSTR)((const CFmtGridCol*)grid->GetColumns().GetHead())->GetDisplayName(), "#");
+        EXPECT_STREQ((LPCSTR)((const CFmtGridCol*)grid->GetColumns().GetHead())->GetDisplayName(),
+                     "#");
         EXPECT_EQ(grid->GetHeight(), 13.0f);
     }
 }

@@ -7,14 +7,12 @@
 
 #include "ShowBuilder.h"
 
-namespace
-{
+namespace {
 std::vector<std::pair<WPARAM, LPARAM>> g_received;
 
 LRESULT CALLBACK RecordingProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    if (msg == RUNDOWN_GRID_MESSAGE)
-    {
+    if (msg == RUNDOWN_GRID_MESSAGE) {
         g_received.emplace_back(wParam, lParam);
         return 1;
     }
@@ -43,7 +41,7 @@ protected:
     }
     HWND window = NULL;
 };
-}
+} // namespace
 
 TEST_F(GridNotify, EachChangeAsksTheGridToRebuildOnce)
 {
@@ -51,21 +49,28 @@ TEST_F(GridNotify, EachChangeAsksTheGridToRebuildOnce)
     show.list.SetMessageHWnd(window);
     const std::pair<WPARAM, LPARAM> rebuild(1, 0);
 
-    const struct { const char* name; void (*change)(TestShow&); size_t messages; } cases[] = {
+    const struct
+    {
+        const char* name;
+        void (*change)(TestShow&);
+        size_t messages;
+    } cases[] = {
         {"CalcCummTime", [](TestShow& s) { s.list.CalcCummTime(); }, 1},
         {"IntReNum", [](TestShow& s) { s.list.IntReNum(); }, 1},
         {"SegReNum", [](TestShow& s) { s.list.SegReNum(); }, 1},
         {"UpdatePosition", [](TestShow& s) { s.list.UpdatePosition(); }, 0},
-        {"DeleteSelectedScript", [](TestShow& s) { s.list.DeleteSelectedScript(s.Rows()[0]->RecNo); }, 1},
-        {"MoveRows", [](TestShow& s) {
+        {"DeleteSelectedScript",
+         [](TestShow& s) { s.list.DeleteSelectedScript(s.Rows()[0]->RecNo); }, 1},
+        {"MoveRows",
+         [](TestShow& s) {
              CDWordArray positions;
              positions.Add(1);
              s.list.MoveRows(&positions, 3);
-         }, 1},
+         },
+         1},
         {"AddEOS", [](TestShow& s) { s.list.AddEOS(); }, 0},
     };
-    for (const auto& c : cases)
-    {
+    for (const auto& c : cases) {
         g_received.clear();
         c.change(show);
         ASSERT_EQ(g_received.size(), c.messages) << c.name;

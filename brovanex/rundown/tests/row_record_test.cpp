@@ -4,8 +4,7 @@
 #include "RecordBytes.h"
 #include "rundown/FileInfo.h"
 
-namespace
-{
+namespace {
 void FillScriptRow(CFileInfo& row)
 {
     row.PageNo = "1";
@@ -21,19 +20,20 @@ void FillScriptRow(CFileInfo& row)
     row.Cume = "00:09:00";
     row.RecNo = 42;
 }
-}
+} // namespace
 
 TEST(RowRecord, ExactBytesOfAScriptAndABreak)
 {
     CFileInfo script;
     FillScriptRow(script);
     Bytes expected;
-    for (const char* text : {"1", "Ann", "", "", "News", "00:01:00", "00:00:30", "00:01:30", "c:\\s.mqd"})
+    for (const char* text :
+         {"1", "Ann", "", "", "News", "00:01:00", "00:00:30", "00:01:30", "c:\\s.mqd"})
         PutShortString(expected, text);
     PutLong(expected, 3);
     PutLong(expected, 0);
     PutLong(expected, 0);
-    EXPECT_EQ(StoreRecord(script), expected);  // no cumulative time, no record number
+    EXPECT_EQ(StoreRecord(script), expected); // no cumulative time, no record number
 
     CFileInfo pause;
     pause.Slug = "{Break}";
@@ -41,9 +41,9 @@ TEST(RowRecord, ExactBytesOfAScriptAndABreak)
     pause.Position = 2;
     pause.BreakSeconds = 90;
     pause.RowType = ROW_BREAK;
-    const Bytes breakBytes = {0, 0, 0, 0, 7, '{', 'B', 'r', 'e', 'a', 'k', '}', 0, 0,
-                              8, '0', '0', ':', '0', '1', ':', '3', '0', 0,
-                              2, 0, 0, 0, 90, 0, 0, 0, 1, 0, 0, 0};
+    const Bytes breakBytes = {0, 0, 0, 0,   7,   '{', 'B', 'r', 'e', 'a', 'k', '}',
+                              0, 0, 8, '0', '0', ':', '0', '1', ':', '3', '0', 0,
+                              2, 0, 0, 0,   90,  0,   0,   0,   1,   0,   0,   0};
     EXPECT_EQ(StoreRecord(pause), breakBytes);
 }
 
@@ -53,10 +53,10 @@ TEST(RowRecord, LongSlugTakesTheWordLengthForm)
     row.Slug = CString('x', 300);
     const Bytes bytes = StoreRecord(row);
     ASSERT_EQ(bytes.size(), 4u + 3u + 300u + 4u + 12u);
-    EXPECT_EQ(Bytes(bytes.begin() + 4, bytes.begin() + 7), (Bytes{0xFF, 0x2C, 0x01}));
+    EXPECT_EQ(Bytes(bytes.begin() + 4, bytes.begin() + 7), (Bytes {0xFF, 0x2C, 0x01}));
     EXPECT_EQ(bytes[7], 'x');
     EXPECT_EQ(bytes[306], 'x');
-    EXPECT_EQ(bytes[307], 0);  // ERT follows, empty
+    EXPECT_EQ(bytes[307], 0); // ERT follows, empty
 }
 
 TEST(RowRecord, RoundTrip)
@@ -83,12 +83,15 @@ TEST(RowRecord, RoundTrip)
 
 TEST(RowRecord, TypeOutsideOneToThreeReadsAsAScript)
 {
-    const struct { int stored; int loaded; } cases[] = {
-        {0, ROW_SCRIPT}, {1, ROW_BREAK}, {2, ROW_END_OF_SHOW}, {3, ROW_SEGMENT},
-        {4, ROW_SCRIPT}, {7, ROW_SCRIPT}, {-1, ROW_SCRIPT}, {0x7FFFFFFF, ROW_SCRIPT},
-    };
-    for (const auto& c : cases)
+    const struct
     {
+        int stored;
+        int loaded;
+    } cases[] = {
+        {0, ROW_SCRIPT}, {1, ROW_BREAK},  {2, ROW_END_OF_SHOW}, {3, ROW_SEGMENT},
+        {4, ROW_SCRIPT}, {7, ROW_SCRIPT}, {-1, ROW_SCRIPT},     {0x7FFFFFFF, ROW_SCRIPT},
+    };
+    for (const auto& c : cases) {
         CFileInfo stored;
         stored.RowType = c.stored;
         CFileInfo loaded;
@@ -103,24 +106,23 @@ TEST(RowRecord, TruncatedRecordFailsWithTheArchiveException)
     CFileInfo stored;
     FillScriptRow(stored);
     const Bytes bytes = StoreRecord(stored);
-    for (size_t size = 0; size < bytes.size(); size++)
-    {
+    for (size_t size = 0; size < bytes.size(); size++) {
         CFileInfo loaded;
         EXPECT_EQ(LoadFailure(loaded, Bytes(bytes.begin(), bytes.begin() + size)),
-                  CArchiveException::endOfFile) << size;
+                  CArchiveException::endOfFile)
+            << size;
     }
 }
 
 TEST(RowRecord, StringLengthBeyondTheBytesLeftFailsAtOnce)
 {
     const Bytes cases[] = {
-        {0x05, 'a', 'b'},                                   // byte length
-        {0xFF, 0x00, 0xF0, 'a'},                            // word length
-        {0xFF, 0xFF, 0xFF, 0xF0, 0xFF, 0xFF, 0xFF, 'a'},    // 4 GB stated in 8 bytes
+        {0x05, 'a', 'b'}, // byte length
+        {0xFF, 0x00, 0xF0, 'a'}, // word length
+        {0xFF, 0xFF, 0xFF, 0xF0, 0xFF, 0xFF, 0xFF, 'a'}, // 4 GB stated in 8 bytes
         {0x00, 0x00, 0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0x80},
     };
-    for (const Bytes& bytes : cases)
-    {
+    for (const Bytes& bytes : cases) {
         CFileInfo loaded;
         EXPECT_EQ(LoadFailure(loaded, bytes), CArchiveException::endOfFile);
     }

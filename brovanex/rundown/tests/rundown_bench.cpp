@@ -8,8 +8,7 @@
 #include "rundown/ColInfo.h"
 #include "rundown/FileInfo.h"
 
-namespace
-{
+namespace {
 const int RowCount = 5000;
 
 void FreeRows(BaseScriptList& list)
@@ -21,18 +20,14 @@ void FreeRows(BaseScriptList& list)
 // Scripts with a break after every tenth, and the end of show last.
 void BuildShow(BaseScriptList& list, CColInfo& header)
 {
-    for (int i = 0; i < RowCount - 1; i++)
-    {
+    for (int i = 0; i < RowCount - 1; i++) {
         CFileInfo* row = new CFileInfo;
-        if (i % 11 == 10)
-        {
+        if (i % 11 == 10) {
             row->RowType = ROW_BREAK;
             row->Slug = "{Break}";
             row->BreakSeconds = 120;
             row->TTL = "00:02:00";
-        }
-        else
-        {
+        } else {
             row->RowType = ROW_SCRIPT;
             row->Talent = "Presenter";
             row->Slug.Format("Story number %d", i);
@@ -58,10 +53,11 @@ double MicrosecondsPerRun(int runs, const std::function<void()>& work)
     const auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < runs; i++)
         work();
-    const std::chrono::duration<double, std::micro> spent = std::chrono::steady_clock::now() - start;
+    const std::chrono::duration<double, std::micro> spent =
+        std::chrono::steady_clock::now() - start;
     return spent.count() / runs;
 }
-}
+} // namespace
 
 int main()
 {
@@ -73,7 +69,8 @@ int main()
     std::printf("rows: %d\n", RowCount);
     std::printf("IntReNum:     %10.1f us\n", MicrosecondsPerRun(runs, [&] { list.IntReNum(); }));
     std::printf("SegReNum:     %10.1f us\n", MicrosecondsPerRun(runs, [&] { list.SegReNum(); }));
-    std::printf("CalcCummTime: %10.1f us\n", MicrosecondsPerRun(runs, [&] { list.CalcCummTime(); }));
+    std::printf("CalcCummTime: %10.1f us\n",
+                MicrosecondsPerRun(runs, [&] { list.CalcCummTime(); }));
 
     CMemFile stored;
     const double writeUs = MicrosecondsPerRun(runs, [&] {
@@ -93,8 +90,7 @@ int main()
         CColInfo loadedHeader;
         loadedHeader.Serialize(ar);
         BaseScriptList loaded;
-        for (long i = 0; i < loadedHeader.RowCount; i++)
-        {
+        for (long i = 0; i < loadedHeader.RowCount; i++) {
             CFileInfo* row = new CFileInfo;
             row->Serialize(ar);
             row->SetRecNo();

@@ -13,12 +13,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     CMemFile file(const_cast<BYTE*>(data), (UINT)size);
     CArchive ar(&file, CArchive::load);
     BaseScriptList rows;
-    try
-    {
+    try {
         CColInfo header;
         header.Serialize(ar);
-        for (long i = 0; i < header.RowCount; i++)
-        {
+        for (long i = 0; i < header.RowCount; i++) {
             CFileInfo* row = new CFileInfo;
             rows.AddTail(row);
             row->Serialize(ar);
@@ -31,9 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             rows.SegReNum();
         else
             rows.IntReNum();
-    }
-    catch (CArchiveException* e)
-    {
+    } catch (CArchiveException* e) {
         e->Delete();
     }
     while (!rows.IsEmpty())

@@ -6,7 +6,11 @@
 
 TEST(RundownTime, SecondsOfATimeText)
 {
-    const struct { const char* text; long seconds; } cases[] = {
+    const struct
+    {
+        const char* text;
+        long seconds;
+    } cases[] = {
         {"", 0},
         {" ", 0},
         {"00:00:00", 0},
@@ -25,14 +29,19 @@ TEST(RundownTime, SecondsOfATimeText)
 
 TEST(RundownTime, TotalTimeIsSotPlusErtWithinADay)
 {
-    const struct { const char* ert; const char* sot; const char* ttl; } cases[] = {
+    const struct
+    {
+        const char* ert;
+        const char* sot;
+        const char* ttl;
+    } cases[] = {
         {"00:01:00", "00:00:30", "00:01:30"},
         {"00:00:00", "00:00:00", "00:00:00"},
         {"00:00:59", "00:00:01", "00:01:00"},
         {"01:59:30", "00:00:45", "02:00:15"},
-        {"23:00:00", "02:00:00", "01:00:00"},  // wraps at 24 hours
+        {"23:00:00", "02:00:00", "01:00:00"}, // wraps at 24 hours
         {"12:00:00", "12:00:00", "00:00:00"},
-        {"", "00:02:00", "00:02:00"},         // an unreadable side counts as zero
+        {"", "00:02:00", "00:02:00"}, // an unreadable side counts as zero
         {"00:03:00", "nonsense", "00:03:00"},
         {"bad", "bad", "00:00:00"},
     };
@@ -43,13 +52,13 @@ TEST(RundownTime, TotalTimeIsSotPlusErtWithinADay)
 
 TEST(RundownTime, BreakLengthKeepsHoursBeyondADay)
 {
-    const struct { long seconds; const char* text; } cases[] = {
-        {0, "00:00:00"},
-        {90, "00:01:30"},
-        {3723, "01:02:03"},
-        {86400, "24:00:00"},
-        {360000, "100:00:00"},
-        {-30, "00:00:00"},
+    const struct
+    {
+        long seconds;
+        const char* text;
+    } cases[] = {
+        {0, "00:00:00"},     {90, "00:01:30"},      {3723, "01:02:03"},
+        {86400, "24:00:00"}, {360000, "100:00:00"}, {-30, "00:00:00"},
     };
     for (const auto& c : cases)
         EXPECT_STREQ((LPCSTR)CRundownTime::BreakLength(c.seconds), c.text) << c.seconds;
@@ -57,13 +66,13 @@ TEST(RundownTime, BreakLengthKeepsHoursBeyondADay)
 
 TEST(RundownTime, DayTimeShowsHoursWithinADay)
 {
-    const struct { long long seconds; const char* text; } cases[] = {
-        {0, "00:00:00"},
-        {210, "00:03:30"},
-        {86399, "23:59:59"},
-        {86400, "00:00:00"},
-        {90061, "01:01:01"},
-        {5000LL * 86399, "22:36:40"},
+    const struct
+    {
+        long long seconds;
+        const char* text;
+    } cases[] = {
+        {0, "00:00:00"},     {210, "00:03:30"},   {86399, "23:59:59"},
+        {86400, "00:00:00"}, {90061, "01:01:01"}, {5000LL * 86399, "22:36:40"},
     };
     for (const auto& c : cases)
         EXPECT_STREQ((LPCSTR)CRundownTime::DayTime(c.seconds), c.text) << c.seconds;

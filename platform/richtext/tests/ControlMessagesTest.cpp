@@ -11,7 +11,10 @@ TEST(ControlMessages, SelectionTextAndLines)
 {
     CTextControlCore c;
     Type(c, "first line\nsecond\n\nlast");
-    struct SelCase { long a, b, expectAnchor, expectCaret; };
+    struct SelCase
+    {
+        long a, b, expectAnchor, expectCaret;
+    };
     const SelCase sels[] = {
         {2, 5, 2, 5}, {5, 2, 5, 2}, {0, -1, 0, 23}, {-4, 99, 0, 23}, {23, 23, 23, 23}};
     for (const SelCase& s : sels) {
@@ -26,15 +29,22 @@ TEST(ControlMessages, SelectionTextAndLines)
     EXPECT_EQ(23, Send(c, TXM_GETTEXT, 0, buf));
     EXPECT_STREQ("first line\nsecond\n\nlast", buf);
     char small[6];
-    EXPECT_EQ(5, Send(c, TXM_GETTEXT, sizeof small, small));   // cut to the buffer given
+    EXPECT_EQ(5, Send(c, TXM_GETTEXT, sizeof small, small)); // cut to the buffer given
     EXPECT_STREQ("first", small);
 
     EXPECT_EQ(3, Send(c, TXM_GETLASTLINE));
-    struct LineCase { long line; LRESULT start; };
+    struct LineCase
+    {
+        long line;
+        LRESULT start;
+    };
     const LineCase lines[] = {{0, 0}, {1, 11}, {2, 18}, {3, 19}, {4, -1}};
     for (const LineCase& l : lines)
         EXPECT_EQ(l.start, Send(c, TXM_LINEINDEX, l.line)) << l.line;
-    struct CaretCase { long caret, line, col; };
+    struct CaretCase
+    {
+        long caret, line, col;
+    };
     const CaretCase carets[] = {{0, 0, 0}, {10, 0, 10}, {11, 1, 0}, {18, 2, 0}, {21, 3, 2}};
     for (const CaretCase& k : carets) {
         Select(c, k.caret, k.caret);
@@ -58,7 +68,7 @@ TEST(ControlMessages, ReplaceSelAndClear)
     Select(c, 7, 13);
     EXPECT_EQ(0, Send(c, WM_CLEAR));
     EXPECT_EQ("goodbye", c.Document().Text());
-    Type(c, "\r\nnext");   // CR LF becomes one line feed
+    Type(c, "\r\nnext"); // CR LF becomes one line feed
     EXPECT_EQ("goodbye\nnext", c.Document().Text());
 }
 
@@ -83,7 +93,11 @@ TEST(ControlMessages, FieldsInsertFindWalkReadChangeDelete)
     EXPECT_EQ(0, Send(c, TXM_FIELDGETPOS, 999, &none));
 
     // Field at the caret: strictly inside the field's text only.
-    struct AtCase { long caret; DWORD field; };
+    struct AtCase
+    {
+        long caret;
+        DWORD field;
+    };
     const AtCase at[] = {{0, 0}, {1, f2}, {3, f2}, {4, 0}, {8, 0}, {9, f1}, {14, f1}, {15, 0}};
     for (const AtCase& k : at) {
         Select(c, k.caret, k.caret);
@@ -167,8 +181,13 @@ TEST(ControlMessages, SelectionColoursAndStyles)
     EXPECT_EQ(1, Send(c, TXM_SETSELCOLOR, TXCOLOR_BACK, &back));
     EXPECT_EQ(0, Send(c, TXM_SETSELCOLOR, 5, &back));
 
-    struct ColourCase { long a, b; LONG text, background; };
-    const ColourCase colours[] = {{0, 3, 255, 0xFFFFFF}, {4, 9, 0, 0x00FF00}, {10, 15, 0, 0xFFFFFF}};
+    struct ColourCase
+    {
+        long a, b;
+        LONG text, background;
+    };
+    const ColourCase colours[] = {
+        {0, 3, 255, 0xFFFFFF}, {4, 9, 0, 0x00FF00}, {10, 15, 0, 0xFFFFFF}};
     for (const ColourCase& k : colours) {
         Select(c, k.a, k.b);
         TXPAIR got;
@@ -177,7 +196,11 @@ TEST(ControlMessages, SelectionColoursAndStyles)
         EXPECT_EQ(k.background, got.second) << k.a;
     }
 
-    struct StyleCase { UINT id; bool CRichCharFormat::*flag; };
+    struct StyleCase
+    {
+        UINT id;
+        bool CRichCharFormat::*flag;
+    };
     const StyleCase styles[] = {{TXSTYLE_BOLD, &CRichCharFormat::bold},
                                 {TXSTYLE_ITALIC, &CRichCharFormat::italic},
                                 {TXSTYLE_UNDERLINE, &CRichCharFormat::underline}};
@@ -238,7 +261,7 @@ TEST(ControlMessages, CallersSequencesForBookmarksInstructionsAndSplits)
     Type(c, "Top story\nWeather");
     Select(c, 10, 10);
     DWORD mark = InsertTarget(c, "Weather");
-    EXPECT_FALSE(HasInstructionFields(c));   // only targets
+    EXPECT_FALSE(HasInstructionFields(c)); // only targets
 
     // The bookmarks list: walk with lParam 256, names of targets.
     std::vector<std::string> names;
@@ -249,7 +272,7 @@ TEST(ControlMessages, CallersSequencesForBookmarksInstructionsAndSplits)
         Send(c, TXM_FIELDGETTYPE, id, &t);
         names.push_back(t.nType == TXFIELDTYPE_TARGET ? name : "");
     }
-    EXPECT_EQ(std::vector<std::string>{"Weather"}, names);
+    EXPECT_EQ(std::vector<std::string> {"Weather"}, names);
 
     // An instruction in the middle of a line splits it and stands alone.
     Select(c, 3, 3);

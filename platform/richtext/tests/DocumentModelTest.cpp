@@ -25,13 +25,14 @@ TEST(RichDocument, FieldIdsFollowInsertionOrderAndAreNeverReused)
     std::vector<DWORD> walk;
     for (DWORD id = d.NextField(0); id; id = d.NextField(id))
         walk.push_back(id);
-    EXPECT_EQ((std::vector<DWORD>{4, 2, 1}), walk);
+    EXPECT_EQ((std::vector<DWORD> {4, 2, 1}), walk);
     EXPECT_TRUE(d.IsConsistent());
 }
 
 TEST(RichDocument, EditsCuttingIntoAFieldLeaveItWhole)
 {
-    struct Case {
+    struct Case
+    {
         const char* what;
         size_t lo, hi;
         const char* insert;
@@ -75,19 +76,19 @@ TEST(RichDocument, TargetsStayAtTheirPlaceWhileTextChangesAround)
     t.start = 3;
     ASSERT_TRUE(d.AddField(t));
     DWORD id = d.FindTarget("mark");
-    d.Replace(3, 3, "XY", Plain());   // typing at the target: the target stays before it
+    d.Replace(3, 3, "XY", Plain()); // typing at the target: the target stays before it
     EXPECT_EQ(3u, d.FindField(id)->start);
     d.Replace(0, 2, "", Plain());
     EXPECT_EQ(1u, d.FindField(id)->start);
-    d.Replace(0, 1, "", Plain());     // a deletion that ends at the target keeps it
+    d.Replace(0, 1, "", Plain()); // a deletion that ends at the target keeps it
     EXPECT_EQ(0u, d.FindField(id)->start);
-    d.Replace(0, 0, "Q", Plain());    // typing at the target keeps it first
+    d.Replace(0, 0, "Q", Plain()); // typing at the target keeps it first
     EXPECT_EQ(0u, d.FindField(id)->start);
 
     CRichDocument e;
     e.Append("abcdef", Plain());
     ASSERT_TRUE(e.AddField(t));
-    e.Replace(2, 4, "", Plain());     // a deletion over it removes it
+    e.Replace(2, 4, "", Plain()); // a deletion over it removes it
     EXPECT_TRUE(e.Fields().empty());
     EXPECT_TRUE(e.IsConsistent());
 }
@@ -175,11 +176,11 @@ TEST(TextControlCore, UndoAndRedoRestoreTextFieldsAndSelection)
     Send(c, TXM_SETSTYLE, TXSTYLE_BOLD, LPARAM(0));
     EXPECT_TRUE(c.Document().FormatAt(0).bold);
 
-    ASSERT_TRUE(c.Undo());   // bold
+    ASSERT_TRUE(c.Undo()); // bold
     EXPECT_FALSE(c.Document().FormatAt(0).bold);
-    ASSERT_TRUE(c.Undo());   // field
+    ASSERT_TRUE(c.Undo()); // field
     EXPECT_EQ("one two", c.Document().Text());
-    ASSERT_TRUE(c.Undo());   // "two" (typing groups by word)
+    ASSERT_TRUE(c.Undo()); // "two" (typing groups by word)
     EXPECT_EQ("one", c.Document().Text());
     ASSERT_TRUE(c.Redo());
     ASSERT_TRUE(c.Redo());

@@ -13,12 +13,13 @@
 
 namespace {
 
-const COLORREF kPrompterText = 0x00FFFF;   // the prompter's own text colour (yellow)
+const COLORREF kPrompterText = 0x00FFFF; // the prompter's own text colour (yellow)
 
-struct EngineRun {
+struct EngineRun
+{
     int paragraph;
     std::string text;
-    int flags;   // instruction and bookmark bits
+    int flags; // instruction and bookmark bits
     int field;
     std::string instruction;
     COLORREF color;
@@ -27,7 +28,7 @@ struct EngineRun {
     bool operator==(const EngineRun& o) const
     {
         return paragraph == o.paragraph && text == o.text && flags == o.flags && field == o.field &&
-               instruction == o.instruction && color == o.color && style == o.style;
+            instruction == o.instruction && color == o.color && style == o.style;
     }
 };
 
@@ -83,7 +84,7 @@ TEST(EngineRoundTrip, InstructionFieldAndBookmarkBecomeTheirParagraphs)
     ASSERT_NE(nullptr, inst) << rtf;
     EXPECT_EQ(script_rtf_shapes::kInstructionNext, inst->field);
     EXPECT_EQ(script_rtf_shapes::kNextSlideFieldText, inst->instruction);
-    EXPECT_EQ("", inst->text);   // instruction text is not shown by default
+    EXPECT_EQ("", inst->text); // instruction text is not shown by default
     const EngineRun* mark = FindRun(runs, PT_BOOKMARK);
     ASSERT_NE(nullptr, mark) << rtf;
     EXPECT_EQ("Tonight: the harbour fire.", mark->text);
@@ -108,14 +109,25 @@ TEST(EngineRoundTrip, InstructionFieldAndBookmarkBecomeTheirParagraphs)
     std::string all;
     for (const EngineRun& r : runs)
         all += r.text + "|";
-    EXPECT_NE(std::string::npos, all.find("Caf\xE9 owners {braces} \\ backslash   and a tab.")) << all;
+    EXPECT_NE(std::string::npos, all.find("Caf\xE9 owners {braces} \\ backslash   and a tab."))
+        << all;
 }
 
 TEST(EngineRoundTrip, EveryInstructionCodeReachesTheEngine)
 {
-    const struct { DWORD code; const char* text; } codes[] = {
-        {1, "\n\xAB" "C:\\Shows\\Evening News.ppt\xBB"}, {2, "\n\xABStart\xBB"},
-        {4, "\n\xABNext\xBB"}, {8, "\n\xAB" "Close\xBB"}, {16, "\n\xABPrevious\xBB"}};
+    const struct
+    {
+        DWORD code;
+        const char* text;
+    } codes[] = {{1,
+                  "\n\xAB"
+                  "C:\\Shows\\Evening News.ppt\xBB"},
+                 {2, "\n\xABStart\xBB"},
+                 {4, "\n\xABNext\xBB"},
+                 {8,
+                  "\n\xAB"
+                  "Close\xBB"},
+                 {16, "\n\xABPrevious\xBB"}};
     CTextControlCore c;
     Type(c, "Top");
     for (const auto& k : codes)
@@ -139,15 +151,17 @@ TEST(EngineRoundTrip, TheEnginesScriptShapeSurvivesOurReaderAndWriter)
     CRichDocument d;
     std::string error;
     ASSERT_TRUE(richtext::ReadRtf(kScript, d, error)) << error;
-    EXPECT_EQ("Good evening.\n\xABStart\xBB\nTonight's headlines.\n\xABNext\xBB\nBack to the studio.\n",
-              d.Text());
+    EXPECT_EQ(
+        "Good evening.\n\xABStart\xBB\nTonight's headlines.\n\xABNext\xBB\nBack to the studio.\n",
+        d.Text());
     std::vector<const CRichField*> inst;
     for (const CRichField& f : d.Fields())
         if (f.type != TXFIELDTYPE_TARGET)
             inst.push_back(&f);
     ASSERT_EQ(2u, inst.size());
     EXPECT_EQ(static_cast<DWORD>(kInstructionStart), inst[0]->data);
-    EXPECT_EQ(std::string("\n") + kScriptStartFieldText, d.Text().substr(inst[0]->start, inst[0]->length));
+    EXPECT_EQ(std::string("\n") + kScriptStartFieldText,
+              d.Text().substr(inst[0]->start, inst[0]->length));
     EXPECT_EQ(static_cast<DWORD>(kInstructionNext), inst[1]->data);
     EXPECT_EQ(TXFIELD_INSTRUCTION, inst[1]->kind);
     EXPECT_LT(inst[0]->id, inst[1]->id);

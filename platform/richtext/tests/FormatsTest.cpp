@@ -82,7 +82,7 @@ TEST(Formats, RtfRoundTripKeepsTextFormattingFieldsAndTargets)
     std::string rtf = Save(c, TXFORMAT_RTF);
     ASSERT_EQ(0u, rtf.find("{\\rtf"));
     for (unsigned char ch : rtf)
-        EXPECT_LT(ch, 0x80);   // bytes above 127 go out as \'hh
+        EXPECT_LT(ch, 0x80); // bytes above 127 go out as \'hh
     EXPECT_NE(std::string::npos, rtf.find("\\'e9"));
     EXPECT_NE(std::string::npos, rtf.find("{\\fonttbl"));
     EXPECT_NE(std::string::npos, rtf.find("{\\colortbl"));
@@ -118,10 +118,12 @@ TEST(Formats, RtfReaderTakesEverydayWordProcessorRtf)
         "{\\colortbl ;\\red255\\green0\\blue0;\\red0\\green77\\blue187;}\r\n"
         "{\\*\\generator Riched20 10.0.19041}{\\info{\\title Secret}{\\author Someone}}"
         "\\viewkind4\\uc1 \r\n\\pard\\sa200\\sl276\\slmult1\\f0\\fs22\\lang9 Plain "
-        "\\b bold\\b0  \\i italic\\i0  {\\cf1 red} \\ul under\\ulnone  \\strike gone\\strike0\\par\r\n"
+        "\\b bold\\b0  \\i italic\\i0  {\\cf1 red} \\ul under\\ulnone  \\strike "
+        "gone\\strike0\\par\r\n"
         "{\\f1\\fs32 Times 16} caf\\'e9 \\u8364? euro \\u1046? zhe\\tab tab\\line next\\par\r\n"
         "{\\field{\\*\\fldinst{HYPERLINK \"http://example.com\"}}{\\fldrslt{\\ul\\cf2 link}}}"
-        "{\\*\\bkmkstart here}{\\*\\bkmkend here} after{\\pict\\wmetafile8 0102030405}\\par\r\n}\r\n";
+        "{\\*\\bkmkstart here}{\\*\\bkmkend here} after{\\pict\\wmetafile8 "
+        "0102030405}\\par\r\n}\r\n";
     CRichDocument d;
     std::string error;
     ASSERT_TRUE(ReadRtf(rtf, d, error)) << error;
@@ -172,7 +174,9 @@ TEST(Formats, PlainAndUnicodeTextKeepTheTextOnly)
     CRichDocument d;
     ASSERT_TRUE(ReadUnicodeText(std::string("\xFE\xFF\x00h\x20\xAC", 6), d, error));
     EXPECT_EQ("h\x80", d.Text());
-    ASSERT_TRUE(ReadPlainText("\xEF\xBB\xBF" "caf\xC3\xA9", d, error));
+    ASSERT_TRUE(ReadPlainText("\xEF\xBB\xBF"
+                              "caf\xC3\xA9",
+                              d, error));
     EXPECT_EQ("caf\xE9", d.Text());
 }
 
@@ -213,8 +217,9 @@ TEST(Formats, HtmlReaderTakesEverydayHtml)
     CRichDocument d;
     std::string error;
     ASSERT_TRUE(ReadHtml(html, d, error)) << error;
-    EXPECT_EQ("Headline\nFirst paragraph with bold, italic and colour.\nSecond\nline & caf\xE9 \x80 big",
-              d.Text());
+    EXPECT_EQ(
+        "Headline\nFirst paragraph with bold, italic and colour.\nSecond\nline & caf\xE9 \x80 big",
+        d.Text());
     auto at = [&](const char* word) { return d.FormatAt(d.Text().find(word)); };
     EXPECT_TRUE(at("Headline").bold);
     EXPECT_EQ(48, at("Headline").halfPoints);
@@ -236,7 +241,7 @@ TEST(Formats, BadInputFailsClearlyAndKeepsTheCurrentDocument)
     std::string good = Save(source, TXFORMAT_NATIVE);
     std::string rtf = Save(source, TXFORMAT_RTF);
 
-    std::vector<std::pair<std::string, std::string>> bad;   // (what, bytes) for format 5
+    std::vector<std::pair<std::string, std::string>> bad; // (what, bytes) for format 5
     std::string flipped = good;
     flipped[good.size() / 2] ^= 0x20;
     bad.push_back({"one byte changed", flipped});
@@ -245,7 +250,7 @@ TEST(Formats, BadInputFailsClearlyAndKeepsTheCurrentDocument)
     std::string longer = good + "junk";
     bad.push_back({"trailing bytes", longer});
     std::string newer = good;
-    newer[0] = static_cast<char>(0x59), newer[1] = static_cast<char>(0x02);   // version 601
+    newer[0] = static_cast<char>(0x59), newer[1] = static_cast<char>(0x02); // version 601
     bad.push_back({"newer version", newer});
     bad.push_back({"binary junk", std::string("\x00\x01\x02\xFF\xFE\x7F junk \x00", 13)});
     bad.push_back({"empty", std::string()});
@@ -259,7 +264,12 @@ TEST(Formats, BadInputFailsClearlyAndKeepsTheCurrentDocument)
         EXPECT_FALSE(error.empty()) << b.first;
         EXPECT_TRUE(c.Document() == before) << b.first;
     }
-    struct Other { const char* what; std::string bytes; int format; };
+    struct Other
+    {
+        const char* what;
+        std::string bytes;
+        int format;
+    };
     const Other others[] = {
         {"truncated RTF", rtf.substr(0, rtf.size() / 2), TXFORMAT_RTF},
         {"RTF without its last brace", rtf.substr(0, rtf.rfind('}')), TXFORMAT_RTF},
@@ -268,7 +278,10 @@ TEST(Formats, BadInputFailsClearlyAndKeepsTheCurrentDocument)
         {"RTF with a \\bin past the end", "{\\rtf1 \\bin999 ab}", TXFORMAT_RTF},
         {"not RTF", "hello", TXFORMAT_RTF},
         {"binary as plain text", std::string("ab\0cd", 5), TXFORMAT_TEXT},
-        {"odd Unicode text", "\xFF\xFE" "a", TXFORMAT_UNICODE},
+        {"odd Unicode text",
+         "\xFF\xFE"
+         "a",
+         TXFORMAT_UNICODE},
         {"binary as HTML", std::string("<p>\0</p>", 8), TXFORMAT_HTML},
         {"binary Word document", std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8), TXFORMAT_WORD},
         {"unknown format", "x", 42},
@@ -291,8 +304,9 @@ TEST(Formats, DeepNestingAndHugeNumbersAreHandled)
     std::string nested = "{\\rtf1 " + std::string(500, '{') + "x" + std::string(500, '}') + "}";
     ASSERT_TRUE(ReadRtf(nested, d, error)) << error;
     EXPECT_EQ("x", d.Text());
-    ASSERT_TRUE(ReadRtf("{\\rtf1 \\fs99999999999999999999 a\\u-99999999999999 b\\cf4294967296 c}", d, error));
-    EXPECT_EQ("a?c", d.Text());   // the character after \u is its stand-in, skipped
+    ASSERT_TRUE(ReadRtf("{\\rtf1 \\fs99999999999999999999 a\\u-99999999999999 b\\cf4294967296 c}",
+                        d, error));
+    EXPECT_EQ("a?c", d.Text()); // the character after \u is its stand-in, skipped
     std::string html = std::string(5000, '<') + "b>" + "text";
     EXPECT_TRUE(ReadHtml(html, d, error));
 }
@@ -323,7 +337,7 @@ TEST(Formats, FilesConvertToRtfWithoutAWindow)
     std::string rtf;
     ASSERT_TRUE(ConvertFileToRtf(path.c_str(), TXFORMAT_NATIVE, rtf, error)) << error;
     EXPECT_EQ(WriteRtf(c.Document()), rtf);
-    EXPECT_FALSE(ConvertFileToRtf(path.c_str(), TXFORMAT_RTF, rtf, error));   // not RTF inside
+    EXPECT_FALSE(ConvertFileToRtf(path.c_str(), TXFORMAT_RTF, rtf, error)); // not RTF inside
     EXPECT_FALSE(ConvertFileToRtf((path + ".missing").c_str(), TXFORMAT_NATIVE, rtf, error));
     EXPECT_NE(std::string::npos, error.find("cannot be opened"));
     std::remove(path.c_str());

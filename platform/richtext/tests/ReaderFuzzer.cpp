@@ -8,15 +8,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     if (size == 0)
         return 0;
-    static const int formats[] = {TXFORMAT_TEXT, TXFORMAT_NATIVE, TXFORMAT_HTML,
-                                  TXFORMAT_RTF, TXFORMAT_UNICODE, TXFORMAT_WORD};
+    static const int formats[] = {TXFORMAT_TEXT, TXFORMAT_NATIVE,  TXFORMAT_HTML,
+                                  TXFORMAT_RTF,  TXFORMAT_UNICODE, TXFORMAT_WORD};
     int format = formats[data[0] % 6];
     std::string bytes(reinterpret_cast<const char*>(data + 1), size - 1);
     CRichDocument doc;
     std::string error;
     if (!richtext::LoadDocument(bytes, format, doc, error)) {
         if (error.empty())
-            std::abort();   // every failure says why
+            std::abort(); // every failure says why
         return 0;
     }
     if (!doc.IsConsistent())

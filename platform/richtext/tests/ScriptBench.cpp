@@ -10,9 +10,10 @@
 
 namespace {
 
-const char* const kWords[] = {"the", "council", "voted", "tonight", "to", "close", "harbour",
-                              "road", "after", "fire", "crews", "worked", "through", "weekend",
-                              "residents", "say", "they", "were", "never", "warned"};
+const char* const kWords[] = {"the",   "council", "voted",   "tonight", "to",
+                              "close", "harbour", "road",    "after",   "fire",
+                              "crews", "worked",  "through", "weekend", "residents",
+                              "say",   "they",    "were",    "never",   "warned"};
 
 CRichDocument BuildScript()
 {
@@ -51,7 +52,7 @@ CRichDocument BuildScript()
     return c.Document();
 }
 
-template <class F>
+template<class F>
 double Millis(F f, int repeat)
 {
     auto t0 = std::chrono::steady_clock::now();
@@ -67,8 +68,9 @@ int main()
 {
     CRichDocument script = BuildScript();
     std::string native = richtext::WriteNative(script), rtf = richtext::WriteRtf(script);
-    std::printf("60-minute script: %zu characters, %zu fields; own format %zu bytes, RTF %zu bytes\n",
-                script.Length(), script.Fields().size(), native.size(), rtf.size());
+    std::printf(
+        "60-minute script: %zu characters, %zu fields; own format %zu bytes, RTF %zu bytes\n",
+        script.Length(), script.Fields().size(), native.size(), rtf.size());
     const int n = 20;
     std::string error;
     CRichDocument loaded;
@@ -76,13 +78,15 @@ int main()
     double toRtf = Millis([&] { rtf = richtext::WriteRtf(loaded); }, n);
     double save = Millis([&] { native = richtext::WriteNative(loaded); }, n);
     double rtfIn = Millis([&] { richtext::ReadRtf(rtf, loaded, error); }, n);
-    double all = Millis([&] {
-        CTextControlCore c;
-        c.Load(native, TXFORMAT_NATIVE, error);
-        std::string out;
-        c.Save(TXFORMAT_RTF, out, error);
-        c.Save(TXFORMAT_NATIVE, out, error);
-    }, n);
+    double all = Millis(
+        [&] {
+            CTextControlCore c;
+            c.Load(native, TXFORMAT_NATIVE, error);
+            std::string out;
+            c.Save(TXFORMAT_RTF, out, error);
+            c.Save(TXFORMAT_NATIVE, out, error);
+        },
+        n);
     std::printf("load own format   %8.2f ms\n", load);
     std::printf("convert to RTF    %8.2f ms\n", toRtf);
     std::printf("save own format   %8.2f ms\n", save);

@@ -13,12 +13,11 @@ inline LRESULT Send(CTextControlCore& c, UINT msg, WPARAM w = 0, LPARAM l = 0)
     return handled ? r : -12345;
 }
 
-template <class T>
+template<class T>
 LRESULT Send(CTextControlCore& c, UINT msg, WPARAM w, T* p)
 {
     return Send(c, msg, w, reinterpret_cast<LPARAM>(p));
 }
-
 
 inline void Select(CTextControlCore& c, LONG a, LONG b)
 {
@@ -76,7 +75,8 @@ inline DWORD InsertTarget(CTextControlCore& c, const std::string& name)
 {
     DWORD id = static_cast<DWORD>(Send(c, TXM_FIELDINSERT, TXFIELD_TARGET, ""));
     std::string buf = name;
-    TXFIELDSETTYPE t = {TXFT_TYPEALL, TXFIELDTYPE_TARGET, &buf[0], static_cast<int>(name.size() + 1)};
+    TXFIELDSETTYPE t = {TXFT_TYPEALL, TXFIELDTYPE_TARGET, &buf[0],
+                        static_cast<int>(name.size() + 1)};
     Send(c, TXM_FIELDSETTYPE, id, &t);
     return id;
 }

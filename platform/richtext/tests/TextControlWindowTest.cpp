@@ -10,18 +10,20 @@
 
 namespace {
 
-struct CountingNotify : CTXNotifyHandler {
+struct CountingNotify : CTXNotifyHandler
+{
     int text = 0, selection = 0;
     void OnTextChanged(CTXTextControl*) override { ++text; }
     void OnSelectionChanged(CTXTextControl*) override { ++selection; }
 };
 
-class TextControlWindow : public ::testing::Test {
+class TextControlWindow : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_parent.CreateEx(0, nullptr, "richtext host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
-                                      420, 300, nullptr, nullptr));
+        ASSERT_TRUE(m_parent.CreateEx(0, nullptr, "richtext host", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                      0, 0, 420, 300, nullptr, nullptr));
         CRect rc(0, 0, 400, 200);
         ASSERT_TRUE(m_ctl.Create(&m_parent, 0xBEEF, rc, &m_notify));
         m_ctl.SetFocus();
@@ -31,7 +33,10 @@ protected:
         m_ctl.DestroyWindow();
         m_parent.DestroyWindow();
     }
-    LRESULT Msg(UINT m, WPARAM w = 0, LPARAM l = 0) { return ::SendMessageA(m_ctl.m_hWnd, m, w, l); }
+    LRESULT Msg(UINT m, WPARAM w = 0, LPARAM l = 0)
+    {
+        return ::SendMessageA(m_ctl.m_hWnd, m, w, l);
+    }
     void Type(const char* s)
     {
         for (; *s; ++s)
@@ -58,7 +63,8 @@ TEST_F(TextControlWindow, TableMessagesArriveThroughTheWindow)
     EXPECT_EQ(4, Msg(TXM_LINEINDEX, 1));
     Msg(WM_CLEAR);
     EXPECT_EQ("aef", Text());
-    DWORD id = static_cast<DWORD>(Msg(TXM_FIELDINSERT, TXFIELD_INSTRUCTION, reinterpret_cast<LPARAM>("\n\xABNext\xBB")));
+    DWORD id = static_cast<DWORD>(
+        Msg(TXM_FIELDINSERT, TXFIELD_INSTRUCTION, reinterpret_cast<LPARAM>("\n\xABNext\xBB")));
     ASSERT_NE(0u, id);
     EXPECT_TRUE(m_ctl.FieldSetDataHelper(id, 4));
     EXPECT_EQ(4u, m_ctl.FieldGetDataHelper(id));
@@ -69,18 +75,21 @@ TEST_F(TextControlWindow, TableMessagesArriveThroughTheWindow)
     EXPECT_EQ(static_cast<LRESULT>(id), Msg(TXM_FIELDNEXT, 0, 0));
     char text[16];
     EXPECT_EQ(10, m_ctl.GetWindowText(text, sizeof text));
-    EXPECT_STREQ("a\n\xABNext\xBB" "ef", text);
+    EXPECT_STREQ("a\n\xABNext\xBB"
+                 "ef",
+                 text);
 }
 
 TEST_F(TextControlWindow, TypingKeysAndUndoKeepFieldsWhole)
 {
     Type("Intro");
-    EXPECT_EQ(5, m_notify.text);   // the user's typing is reported, key by key
+    EXPECT_EQ(5, m_notify.text); // the user's typing is reported, key by key
     Msg(WM_KEYDOWN, VK_LEFT);
     EXPECT_EQ(5, m_notify.text);
     EXPECT_EQ(6, m_notify.selection);
     Msg(WM_KEYDOWN, VK_END);
-    DWORD id = static_cast<DWORD>(Msg(TXM_FIELDINSERT, TXFIELD_INSTRUCTION, reinterpret_cast<LPARAM>("[Start]")));
+    DWORD id = static_cast<DWORD>(
+        Msg(TXM_FIELDINSERT, TXFIELD_INSTRUCTION, reinterpret_cast<LPARAM>("[Start]")));
     m_ctl.FieldSetDataHelper(id, 2);
     Type("x");
     EXPECT_EQ("Intro[Start]x", Text());
@@ -119,7 +128,8 @@ TEST_F(TextControlWindow, TypingKeysAndUndoKeepFieldsWhole)
 TEST_F(TextControlWindow, ClipboardCarriesFieldsWithNewIds)
 {
     Type("one ");
-    DWORD id = static_cast<DWORD>(Msg(TXM_FIELDINSERT, TXFIELD_INSTRUCTION, reinterpret_cast<LPARAM>("[N]")));
+    DWORD id = static_cast<DWORD>(
+        Msg(TXM_FIELDINSERT, TXFIELD_INSTRUCTION, reinterpret_cast<LPARAM>("[N]")));
     m_ctl.FieldSetDataHelper(id, 4);
     Type(" two");
     m_ctl.SetSel(0, 7);
@@ -155,7 +165,7 @@ TEST_F(TextControlWindow, MouseScrollingAndPainting)
     ASSERT_TRUE(m_ctl.LoadFromMemory(many.data(), many.size(), TXFORMAT_TEXT));
     EXPECT_EQ(0, m_ctl.ScrollPos());
     m_ctl.SetSel(static_cast<long>(many.size()), static_cast<long>(many.size()));
-    EXPECT_GT(m_ctl.ScrollPos(), 0);   // the caret is kept in view
+    EXPECT_GT(m_ctl.ScrollPos(), 0); // the caret is kept in view
     SCROLLINFO si = {sizeof si, SIF_POS};
     ::GetScrollInfo(m_ctl.m_hWnd, SB_VERT, &si);
     EXPECT_EQ(m_ctl.ScrollPos(), si.nPos);
@@ -203,7 +213,8 @@ TEST_F(TextControlWindow, MouseScrollingAndPainting)
 TEST_F(TextControlWindow, FilesLoadAndSaveAndBadFilesLeaveTheDocument)
 {
     Type("Keep me");
-    DWORD id = static_cast<DWORD>(Msg(TXM_FIELDINSERT, TXFIELD_INSTRUCTION, reinterpret_cast<LPARAM>("[I]")));
+    DWORD id = static_cast<DWORD>(
+        Msg(TXM_FIELDINSERT, TXFIELD_INSTRUCTION, reinterpret_cast<LPARAM>("[I]")));
     m_ctl.FieldSetDataHelper(id, 16);
     char dir[MAX_PATH];
     ::GetTempPathA(MAX_PATH, dir);
@@ -248,7 +259,8 @@ TEST_F(TextControlWindow, AWorkerThreadSavesWhileTheUserTypes)
             CRichDocument d;
             if (!m_ctl.SaveToMemory(bytes, TXFORMAT_RTF) ||
                 !richtext::ReadRtf(std::string(reinterpret_cast<const char*>(bytes.GetData()),
-                                               static_cast<size_t>(bytes.GetSize())), d, error))
+                                               static_cast<size_t>(bytes.GetSize())),
+                                   d, error))
                 allRtf = false;
         }
     });

@@ -13,11 +13,14 @@ int main()
     for (int w = 0; w < 10800; ++w)
         script += std::string(words[w % 8]) + (w % 40 == 39 ? "\n" : " ");
     CWnd parent;
-    parent.CreateEx(0, nullptr, "bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 800, 600, nullptr, nullptr);
+    parent.CreateEx(0, nullptr, "bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 800, 600, nullptr,
+                    nullptr);
     CTXTextControl ctl;
     ctl.Create(&parent, 1, CRect(0, 0, 780, 560));
     auto now = [] { return std::chrono::steady_clock::now(); };
-    auto ms = [](auto a, auto b) { return std::chrono::duration<double, std::milli>(b - a).count(); };
+    auto ms = [](auto a, auto b) {
+        return std::chrono::duration<double, std::milli>(b - a).count();
+    };
 
     auto t0 = now();
     ctl.LoadFromMemory(script.data(), script.size(), TXFORMAT_TEXT);

@@ -4,7 +4,8 @@
 namespace {
 HINSTANCE g_module;
 
-class CSquare : public CProbeShape {
+class CSquare : public CProbeShape
+{
 public:
     using CProbeShape::CProbeShape;
     const char* Name() const override { return "square"; }
@@ -22,16 +23,14 @@ std::string CProbeShape::Describe() const
     return std::string(Name()) + ":" + std::to_string(Area());
 }
 
-CProbeError::CProbeError(int code, const std::string& what) : std::runtime_error(what), m_code(code) {}
+CProbeError::CProbeError(int code, const std::string& what) : std::runtime_error(what), m_code(code)
+{ }
 
 CProbeShape* ProbeMakeSquare(int side) { return new CSquare(side); }
 std::string* ProbeMakeString(const char* text) { return new std::string(text); }
 void ProbeDeleteString(std::string* s) { delete s; }
 
-void ProbeThrow(int code)
-{
-    throw CProbeError(code, "probe failure " + std::to_string(code));
-}
+void ProbeThrow(int code) { throw CProbeError(code, "probe failure " + std::to_string(code)); }
 
 HINSTANCE ProbeModule() { return g_module; }
 

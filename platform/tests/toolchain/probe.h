@@ -13,22 +13,23 @@
 #define PROBE_API __declspec(dllimport)
 #endif
 
-
-class PROBE_API CProbeShape {
+class PROBE_API CProbeShape
+{
 public:
     explicit CProbeShape(int side);
     virtual ~CProbeShape();
-    virtual int Area() const;             // library's own; a derived class may extend it
+    virtual int Area() const; // library's own; a derived class may extend it
     virtual const char* Name() const = 0; // always supplied by a derived class
-    std::string Describe() const;         // calls both virtuals from inside the library
+    std::string Describe() const; // calls both virtuals from inside the library
     int Side() const { return m_side; }
-    static int s_live;                    // shapes constructed and not yet destroyed
+    static int s_live; // shapes constructed and not yet destroyed
 
 private:
     int m_side;
 };
 
-class PROBE_API CProbeError : public std::runtime_error {
+class PROBE_API CProbeError : public std::runtime_error
+{
 public:
     CProbeError(int code, const std::string& what);
     int Code() const { return m_code; }

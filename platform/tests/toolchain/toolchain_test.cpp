@@ -10,9 +10,10 @@
 namespace {
 
 // A program-side class deriving from a library class.
-class CProgramRect : public CProbeShape {
+class CProgramRect : public CProbeShape
+{
 public:
-    CProgramRect(int side, int extra) : CProbeShape(side), m_extra(extra) {}
+    CProgramRect(int side, int extra) : CProbeShape(side), m_extra(extra) { }
     int Area() const override { return CProbeShape::Area() + m_extra; } // calls into the library
     const char* Name() const override { return "rect"; }
 
@@ -79,8 +80,9 @@ TEST(ResourceChain, StringAndDialogOfALibraryAreFoundFromTheProgram)
 TEST(ResourceChain, DialogTemplateFromTheLibraryCreatesItsDialog)
 {
     HINSTANCE owner = AfxFindResourceHandle(MAKEINTRESOURCEA(IDD_PROBE_DIALOG), (LPCSTR)RT_DIALOG);
-    HWND dlg = CreateDialogParamA(owner, MAKEINTRESOURCEA(IDD_PROBE_DIALOG), nullptr,
-                                  [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+    HWND dlg = CreateDialogParamA(
+        owner, MAKEINTRESOURCEA(IDD_PROBE_DIALOG), nullptr,
+        [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
     ASSERT_NE(dlg, nullptr) << "error " << GetLastError();
     char caption[64] = {};
     GetWindowTextA(dlg, caption, sizeof caption);
@@ -156,9 +158,9 @@ TEST(Display, WindowIsPaintedAndItsPixelsReadBack)
     RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 
     auto px = ReadClient(hWnd, 200, 100);
-    EXPECT_EQ(px[5 * 200 + 5], RGB(255, 0, 0));      // outer corner
-    EXPECT_EQ(px[50 * 200 + 100], RGB(0, 0, 255));   // centre
-    EXPECT_EQ(px[95 * 200 + 195], RGB(255, 0, 0));   // far corner
+    EXPECT_EQ(px[5 * 200 + 5], RGB(255, 0, 0)); // outer corner
+    EXPECT_EQ(px[50 * 200 + 100], RGB(0, 0, 255)); // centre
+    EXPECT_EQ(px[95 * 200 + 195], RGB(255, 0, 0)); // far corner
     DestroyWindow(hWnd);
     UnregisterClassA("MqToolchainPaint", wc.hInstance);
 }

@@ -73,9 +73,9 @@ TEST(CaptionReplacement, MapsHighCharactersAndTheHostMap)
 {
     CCloseCaption caption;
     CCharReplaceMap map;
-    map.Set({{'&', '+'}, {'&', '!'}, {'#', 'n'}});   // the first replacement of & wins
+    map.Set({{'&', '+'}, {'&', '!'}, {'#', 'n'}}); // the first replacement of & wins
     caption.SetMap(map);
-    caption.SetPort("99");   // not opened: only the replacement set is built
+    caption.SetPort("99"); // not opened: only the replacement set is built
     std::vector<std::string> ignored;
     PFN_ENGINEMESSAGE previous = SetEngineMessageHook([](const char*) {});
     caption.Setup();
@@ -86,14 +86,15 @@ TEST(CaptionReplacement, MapsHighCharactersAndTheHostMap)
         std::string in, out;
     } cases[] = {
         {"R&D #1", "R+D n1"},
-        {"caf\xE9", "caf\\"},                 // e acute: the caption set's position
-        {"\xD1" "and\xFA", "}and`"},
-        {"\x85 \xBD \x99", "... 1/2 TM"},   // several characters for one
+        {"caf\xE9", "caf\\"}, // e acute: the caption set's position
+        {"\xD1"
+         "and\xFA",
+         "}and`"},
+        {"\x85 \xBD \x99", "... 1/2 TM"}, // several characters for one
         {"\xC6\xE6\xDF", "AEaeB"},
         {"plain", "plain"},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         std::string text = c.in;
         caption.Replace(text);
         EXPECT_EQ(text, c.out);
@@ -102,7 +103,7 @@ TEST(CaptionReplacement, MapsHighCharactersAndTheHostMap)
     CCloseCaption inactive;
     std::string text = "caf\xE9 & co";
     inactive.Replace(text);
-    EXPECT_EQ(text, "caf\xE9 & co");   // nothing replaced without a map
+    EXPECT_EQ(text, "caf\xE9 & co"); // nothing replaced without a map
 }
 
 TEST(CaptionEncoderText, UsesTheEncoderCodePageNotUtf8)
@@ -110,8 +111,8 @@ TEST(CaptionEncoderText, UsesTheEncoderCodePageNotUtf8)
     // \u runs arrive as wide text: they go out as single code-page bytes.
     EXPECT_EQ(CaptionEncoderText(L"  caf\x00E9 \x00F1", false), "caf\xE9 \xF1");
     EXPECT_EQ(CaptionEncoderText(L"caf\x00E9", true), "CAF\xC9");
-    EXPECT_EQ(CaptionEncoderText(L"\x20AC 5", false), "\x80 5");      // euro sign
-    EXPECT_EQ(CaptionEncoderText(L"\x4E2D!", false), "?!");          // not in the code page
+    EXPECT_EQ(CaptionEncoderText(L"\x20AC 5", false), "\x80 5"); // euro sign
+    EXPECT_EQ(CaptionEncoderText(L"\x4E2D!", false), "?!"); // not in the code page
     EXPECT_EQ(CaptionEncoderText(L"    ", false), "");
 }
 
@@ -139,8 +140,14 @@ TEST_F(CaptionLine, SetupWrappedParagraphAndResetAtClose)
 
     m_caption.Send("The quick brown  fox jumps", 0, 0);
     m_caption.Close();
-    std::string expected = kInit + "\x14\x2D" "The quick\r\n" "\x14\x2D" "brown fox\r\n" +
-                           "\x14\x2D" "jumps\r\n" + kReset;
+    std::string expected = kInit +
+        "\x14\x2D"
+        "The quick\r\n"
+        "\x14\x2D"
+        "brown fox\r\n" +
+        "\x14\x2D"
+        "jumps\r\n" +
+        kReset;
     EXPECT_EQ(m_reader.WaitFor(expected.size()), expected);
     EXPECT_TRUE(g_messages.empty());
 }
@@ -158,7 +165,7 @@ TEST_F(CaptionLine, ReplacementCharactersOnTheLine)
     std::string first = "Caf\\ + Creme \"hot\"\r";
     ASSERT_EQ(m_reader.WaitFor(first.size()), first);
 
-    CCloseCaption plain;   // no map: high characters are not sent at all
+    CCloseCaption plain; // no map: high characters are not sent at all
     plain.SetPort(SerialLineReader::Port());
     plain.SetInit("");
     plain.SetReset("");
@@ -243,7 +250,7 @@ TEST_F(CaptionLine, WriterSendsQueuedCaptionsInOrder)
 TEST_F(CaptionMessages, PortThatCannotBeOpenedIsReportedAndCaptionsAreSkipped)
 {
     CCloseCaption caption;
-    caption.SetPort("99");   // no such port in the test prefix
+    caption.SetPort("99"); // no such port in the test prefix
     EXPECT_FALSE(caption.Setup());
     ASSERT_EQ(g_messages.size(), 1u);
     EXPECT_NE(g_messages[0].find("COM99"), std::string::npos);

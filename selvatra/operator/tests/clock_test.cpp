@@ -41,15 +41,13 @@ public:
 
 // Pumps messages until pred holds or timeoutMs passed; messages of id `watch` sent to the
 // host are counted.
-template <class Pred>
+template<class Pred>
 bool PumpUntil(Pred pred, DWORD timeoutMs)
 {
     DWORD start = GetTickCount();
-    while (!pred() && GetTickCount() - start < timeoutMs)
-    {
+    while (!pred() && GetTickCount() - start < timeoutMs) {
         MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        {
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }
@@ -104,8 +102,8 @@ TEST(ClockTime, FormatsAndParsesTimes)
         bool trim;
         const char* text;
     } cases[] = {
-        {5, false, "00:00:05"},  {5, true, "0:05"},         {754, true, "12:34"},
-        {3723, true, "1:02:03"}, {-90, false, "00:01:30"},  {86400 + 61, false, "00:01:01"},
+        {5, false, "00:00:05"},  {5, true, "0:05"},        {754, true, "12:34"},
+        {3723, true, "1:02:03"}, {-90, false, "00:01:30"}, {86400 + 61, false, "00:01:01"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(FormatTime(CTimeSpan(c.seconds), c.trim), c.text) << c.seconds;
@@ -125,14 +123,13 @@ TEST(CountDownClock, CountsDownThenClosesAndAsksToContinue)
     CCountDownClock clock;
     ASSERT_TRUE(clock.Start(host.m_hWnd, kRect, 1001, false, CTimeSpan(6), true, host.m_hWnd));
     std::vector<std::string> shown = {clock.SlotText()};
-    for (int i = 0; i < 5; ++i)
-    {
+    for (int i = 0; i < 5; ++i) {
         SendMessageA(clock.GetSafeHwnd(), WM_CLOCK_TICK, 0, 0);
         shown.push_back(clock.SlotText());
     }
     // The colon blinks: shown on odd ticks.
-    EXPECT_EQ(shown, std::vector<std::string>(
-                         {" 0:05", " 0 04", " 0:03", " 0 02", " 0:01", " 0 00"}));
+    EXPECT_EQ(shown,
+              std::vector<std::string>({" 0:05", " 0 04", " 0:03", " 0 02", " 0:01", " 0 00"}));
     EXPECT_TRUE(clock.IsShown());
     EXPECT_FALSE(TakeAutoContinue(host.m_hWnd));
 
@@ -159,14 +156,15 @@ TEST(CountDownClock, ModesLayTheTimeOutInTheirSlots)
         int mode;
         long long seconds;
         const char* text;
-    } cases[] = {{0, 3723 + 1, " 1:02:03"}, {1, 754 + 1, "12:34"}, {2, 754 + 1, "  :  :34"},
+    } cases[] = {{0, 3723 + 1, " 1:02:03"},
+                 {1, 754 + 1, "12:34"},
+                 {2, 754 + 1, "  :  :34"},
                  {7, 10, "  :  "}};
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         CCountDownClock clock;
         clock.SetMode(c.mode);
-        ASSERT_TRUE(clock.Start(host.m_hWnd, kRect, 1001, false, CTimeSpan(c.seconds), false,
-                                nullptr));
+        ASSERT_TRUE(
+            clock.Start(host.m_hWnd, kRect, 1001, false, CTimeSpan(c.seconds), false, nullptr));
         EXPECT_EQ(clock.SlotText(), c.text) << "mode " << c.mode;
     }
 }
@@ -219,8 +217,8 @@ TEST(CountDownClock, TimerTicksRunOnTheWindowsThread)
     DWORD start = GetTickCount();
     ASSERT_TRUE(clock.Start(host.m_hWnd, kRect, 1001, true, CTimeSpan(2), true, host.m_hWnd));
     bool continued = false;
-    ASSERT_TRUE(PumpUntil([&] { return continued = continued || TakeAutoContinue(host.m_hWnd); },
-                          10000));
+    ASSERT_TRUE(
+        PumpUntil([&] { return continued = continued || TakeAutoContinue(host.m_hWnd); }, 10000));
     DWORD took = GetTickCount() - start;
     EXPECT_GE(took, 1500u);
     EXPECT_LE(took, 8000u);
@@ -263,8 +261,7 @@ TEST(LtHYDisplay, LabelsLightAndHeavyBreaks)
                  {"Lt 0:00:45", false, "LT 0:45"},
                  {"Hvy1:02:03", true, "HY 1:02:03"},
                  {"x", false, "LT 0:00"}};
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         CLtHYDisplay display;
         ASSERT_TRUE(display.Create(host.m_hWnd, kRect, 1002, false));
         display.SetBreak(c.text, CTimeSpan(2));
@@ -274,7 +271,7 @@ TEST(LtHYDisplay, LabelsLightAndHeavyBreaks)
         EXPECT_EQ(display.SlotText(), c.shown);
         display.Tick();
         EXPECT_TRUE(display.IsShown());
-        display.Tick();   // the length has run out
+        display.Tick(); // the length has run out
         EXPECT_FALSE(display.IsShown()) << c.text;
     }
 }
@@ -290,7 +287,7 @@ TEST(ClockDrawing, ColourChangesRebuildOnlyWhenNewAndMirroringFlipsTheDigits)
     COLORREF first = plain.SetColor(RGB(255, 255, 255));
     EXPECT_EQ(plain.GlyphRebuilds(), rebuilds + 1);
     EXPECT_EQ(plain.SetColor(RGB(255, 255, 255)), RGB(255, 255, 255));
-    EXPECT_EQ(plain.GlyphRebuilds(), rebuilds + 1);   // same colour: nothing rebuilt
+    EXPECT_EQ(plain.GlyphRebuilds(), rebuilds + 1); // same colour: nothing rebuilt
     mirrored.SetColor(RGB(255, 255, 255));
     EXPECT_NE(first, RGB(255, 255, 255));
 
@@ -305,12 +302,11 @@ TEST(ClockDrawing, ColourChangesRebuildOnlyWhenNewAndMirroringFlipsTheDigits)
     ASSERT_EQ(h1, h2);
     int lit = 0, mismatched = 0;
     for (int y = 0; y < h1; ++y)
-        for (int x = 0; x < w1; ++x)
-        {
+        for (int x = 0; x < w1; ++x) {
             DWORD p = a[y * w1 + x] & 0xFFFFFF;
             lit += p == 0xFFFFFF;
             mismatched += p != (b[y * w1 + (w1 - 1 - x)] & 0xFFFFFF);
         }
-    EXPECT_GT(lit, w1 * h1 / 20);              // the digits are drawn in the colour
-    EXPECT_LT(mismatched, w1 * h1 / 50);       // and the mirrored one is their mirror image
+    EXPECT_GT(lit, w1 * h1 / 20); // the digits are drawn in the colour
+    EXPECT_LT(mismatched, w1 * h1 / 50); // and the mirrored one is their mirror image
 }

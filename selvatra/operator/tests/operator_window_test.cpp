@@ -54,10 +54,10 @@ TEST(OperatorKeys, CommandTable)
     {
         const char* what;
         UINT key;
-        bool up;          // a key release instead of a press
-        int running;      // expected afterwards (-1: not checked)
-        int step;         // expected step (0: not checked)
-        int reversed;     // expected direction (-1: not checked)
+        bool up; // a key release instead of a press
+        int running; // expected afterwards (-1: not checked)
+        int step; // expected step (0: not checked)
+        int reversed; // expected direction (-1: not checked)
     } steps[] = {
         {"0 starts", '0', false, 1, 0, -1},
         {"pad 0 stops", VK_NUMPAD0, false, 0, 0, -1},
@@ -73,22 +73,18 @@ TEST(OperatorKeys, CommandTable)
         {"unknown key", 'X', false, 1, 5, 0},
         {"pad 0 stops again", VK_NUMPAD0, false, 0, 0, 0},
     };
-    for (const Step& s : steps)
-    {
+    for (const Step& s : steps) {
         if (s.up)
             KeyUp(p, s.key);
         else
             Key(p, s.key);
-        if (s.running >= 0)
-        {
+        if (s.running >= 0) {
             EXPECT_EQ(p->m_bRunning != 0, s.running != 0) << s.what;
         }
-        if (s.step)
-        {
+        if (s.step) {
             EXPECT_EQ(p->m_nStep, s.step) << s.what;
         }
-        if (s.reversed >= 0)
-        {
+        if (s.reversed >= 0) {
             EXPECT_EQ(p->m_bReversed != 0, s.reversed != 0) << s.what;
         }
     }
@@ -107,12 +103,12 @@ TEST(OperatorKeys, AltDeleteLatchesReverseWhileRunning)
     TestHost host;
     TestPrompter* p = StartScript(host);
     StopTimer(p);
-    p->SendMessage(WM_SYSKEYDOWN, VK_DELETE, 1u << 29);   // stopped: stays forwards
+    p->SendMessage(WM_SYSKEYDOWN, VK_DELETE, 1u << 29); // stopped: stays forwards
     EXPECT_FALSE(p->m_bReversed);
     Key(p, '5');
     p->SendMessage(WM_SYSKEYDOWN, VK_DELETE, 1u << 29);
     EXPECT_TRUE(p->m_bReversed);
-    p->SendMessage(WM_SYSKEYDOWN, VK_DELETE, 0);            // without Alt: nothing
+    p->SendMessage(WM_SYSKEYDOWN, VK_DELETE, 0); // without Alt: nothing
     EXPECT_TRUE(p->m_bReversed);
     p->SendMessage(WM_SYSKEYDOWN, VK_DECIMAL, 1u << 29);
     EXPECT_FALSE(p->m_bReversed);
@@ -122,14 +118,13 @@ TEST(OperatorKeys, AltDeleteLatchesReverseWhileRunning)
 TEST(OperatorKeys, SpeedProgrammingStoresStepAndPeriodIntoADigit)
 {
     TestHost host;
-    TestPrompter* p =
-        StartScript(host, 40, [](TestPrompter* q) { q->m_bSpeedProgramming = TRUE; });
+    TestPrompter* p = StartScript(host, 40, [](TestPrompter* q) { q->m_bSpeedProgramming = TRUE; });
     StopTimer(p);
 
     // Step keys, then Alt+A and a digit: digit 2 takes the current step and period.
-    Key(p, '5');                       // (3, 18)
+    Key(p, '5'); // (3, 18)
     Key(p, VK_ADD);
-    Key(p, VK_ADD);                    // step 5
+    Key(p, VK_ADD); // step 5
     SysChar(p, 'a');
     Key(p, '2');
     EXPECT_EQ(p->m_speedKeys[ps_slow2], SpeedPair(5, 18));
@@ -137,9 +132,9 @@ TEST(OperatorKeys, SpeedProgrammingStoresStepAndPeriodIntoADigit)
 
     // Alt+S: + and - change the period instead; Ctrl twice then a digit stores.
     SysChar(p, 'S');
-    Key(p, VK_ADD);                    // period 17
-    Key(p, VK_ADD);                    // period 16
-    Key(p, VK_SUBTRACT);               // period 17
+    Key(p, VK_ADD); // period 17
+    Key(p, VK_ADD); // period 16
+    Key(p, VK_SUBTRACT); // period 17
     EXPECT_EQ(CMarquillCmdWnd::m_sDelay, 17);
     EXPECT_EQ(p->m_nStep, 5);
     Key(p, VK_CONTROL);
@@ -149,7 +144,7 @@ TEST(OperatorKeys, SpeedProgrammingStoresStepAndPeriodIntoADigit)
 
     // Unarmed, a digit only selects; a single Ctrl followed by another key arms nothing.
     Key(p, VK_CONTROL);
-    Key(p, VK_ADD);                    // step 6
+    Key(p, VK_ADD); // step 6
     Key(p, '1');
     EXPECT_EQ(p->m_speedKeys[ps_slow1], SpeedPair(1, 18));
     EXPECT_EQ(p->m_nStep, 1);
@@ -222,7 +217,7 @@ TEST(OperatorMouse, ButtonsWheelAndMotion)
     p->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(cx, cy + 31));
     EXPECT_EQ(p->m_nStep, 2);
     p->m_bRecentring = FALSE;
-    p->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(cx, cy + 30));   // within the dead zone
+    p->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(cx, cy + 30)); // within the dead zone
     EXPECT_EQ(p->m_nStep, 2);
     // Backwards the directions swap.
     p->m_bReversed = TRUE;
@@ -282,7 +277,7 @@ TEST(OperatorClock, AKeyClosesTheCountdownWithoutAutoContinue)
     p->StartClock(CTimeSpan(60), false);
     ASSERT_TRUE(OperatorCountDown(p));
     HWND clock = OperatorCountDown(p)->GetSafeHwnd();
-    Key(p, '0');   // start: the clock goes
+    Key(p, '0'); // start: the clock goes
     EXPECT_FALSE(OperatorCountDown(p));
     EXPECT_FALSE(IsWindow(clock));
     EXPECT_TRUE(p->m_bRunning);
@@ -317,7 +312,7 @@ TEST(OperatorCaptions, ParagraphsGoOutAsTheyReachTheReadingLineAndResetAtClose)
         SerialLineReader reader;
         ASSERT_TRUE(reader.Available()) << "no serial line (ccport.sh)";
         TestHost host;
-        host.scripts[1] = NumberedLines(6, "caf\xE9");   // a code-page character in every line
+        host.scripts[1] = NumberedLines(6, "caf\xE9"); // a code-page character in every line
         TestPrompter* p = host.NewPrompter(false);
         p->m_bCaptionOn = 1;
         p->m_bCaptionUpper = 1;
@@ -332,7 +327,8 @@ TEST(OperatorCaptions, ParagraphsGoOutAsTheyReachTheReadingLineAndResetAtClose)
         host.CreateFullScreen(p, 800, 600);
         p->OnPromptNow(1, 0);
         p->StartStop(false);
-        ASSERT_TRUE(TestHost::PumpUntil([&] { return p->m_bAtBottom != 0 || !p->m_bRunning; }, 20000));
+        ASSERT_TRUE(
+            TestHost::PumpUntil([&] { return p->m_bAtBottom != 0 || !p->m_bRunning; }, 20000));
         reader.WaitQuiet(400);
         CloseAndWait(host, p);
         std::string bytes = reader.WaitQuiet(300);
@@ -355,8 +351,8 @@ TEST(SecondPrompter, FollowsScrollsAndJumpsUntilClosed)
     CPromptBaseWnd* second = p->m_pSecond;
     ASSERT_TRUE(second);
     EXPECT_EQ(second->m_nWinType, WINTYPE_SECOND);
-    EXPECT_TRUE(second->m_bMirrorImage);   // mirrored as the host set it
-    EXPECT_FALSE(p->m_bMirrorImage);       // the operator's screen reads normally
+    EXPECT_TRUE(second->m_bMirrorImage); // mirrored as the host set it
+    EXPECT_FALSE(p->m_bMirrorImage); // the operator's screen reads normally
     p->OnPromptShow(1);
     StopTimer(p);
 
@@ -367,8 +363,7 @@ TEST(SecondPrompter, FollowsScrollsAndJumpsUntilClosed)
         EXPECT_EQ(a->m_lRecordId, b->m_lRecordId) << what;
         EXPECT_EQ(a->m_nNumber, b->m_nNumber) << what;
     };
-    for (UINT key : {UINT('N'), UINT('N'), UINT('E'), UINT('H'), UINT('P')})
-    {
+    for (UINT key : {UINT('N'), UINT('N'), UINT('E'), UINT('H'), UINT('P')}) {
         Key(p, key);
         same("after a jump");
     }
@@ -380,8 +375,8 @@ TEST(SecondPrompter, FollowsScrollsAndJumpsUntilClosed)
     EXPECT_EQ(second->m_nCurrentCy, p->m_nCurrentCy);
     same("after scrolling");
     tagScriptInfo* a = p->CheckScriptParagraph(p->m_nCurrentCy, 0, false, p->CurrentOffBmp());
-    tagScriptInfo* b = second->CheckScriptParagraph(second->m_nCurrentCy, 0, false,
-                                                    second->CurrentOffBmp());
+    tagScriptInfo* b =
+        second->CheckScriptParagraph(second->m_nCurrentCy, 0, false, second->CurrentOffBmp());
     ASSERT_TRUE(a && b);
     EXPECT_EQ(a->m_nNumber, b->m_nNumber);
     EXPECT_EQ(a->m_lRecordId, b->m_lRecordId);
@@ -422,8 +417,9 @@ TEST(OperatorSlideShow, InstructionsActAsTheyPassTheReadingLineAndSwapGoingBack)
     server.Clear();
 
     using namespace script_rtf_shapes;
-    std::string rtf = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}\n"
-                      "\\pard\\plain\\f0 Opening\\par\n";
+    std::string rtf =
+        "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}\n"
+        "\\pard\\plain\\f0 Opening\\par\n";
     rtf += kLoadParagraph;
     rtf += "{\\*\\txfieldstart\\txfieldtype0 2}\\'abStart\\'bb{\\*\\txfieldend}\\par\n";
     for (int i = 1; i <= 6; ++i)
@@ -497,10 +493,10 @@ TEST(OperatorClock, TheStopWatchRunsWhileScrolling)
 
 TEST(SecondPrompter, BookmarksAreMirroredByParagraphNumberAndOnlyTheFirstTurnsWhiteOnBlack)
 {
-    std::string rtf = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}\n"
-                      "\\pard\\plain\\f0 ";
-    for (int i = 1; i <= 15; ++i)
-    {
+    std::string rtf =
+        "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}\n"
+        "\\pard\\plain\\f0 ";
+    for (int i = 1; i <= 15; ++i) {
         if (i == 5 || i == 11)
             rtf += script_rtf_shapes::kBookmarkIntro;
         rtf += "Line " + std::to_string(i) + "\\par\n";
@@ -528,8 +524,7 @@ TEST(SecondPrompter, BookmarksAreMirroredByParagraphNumberAndOnlyTheFirstTurnsWh
         UINT key;
         int number;
     } steps[] = {{VK_F8, 500}, {VK_F8, 1100}, {VK_F7, 500}};
-    for (const Step& s : steps)
-    {
+    for (const Step& s : steps) {
         Key(p, s.key);
         CPromptParagraph* a = p->ParagraphAt(p->m_posPrompter);
         CPromptParagraph* b = second->ParagraphAt(second->m_posPrompter);
@@ -548,20 +543,20 @@ TEST(OperatorKeys, ClockKeysReachTheCountdownWhileItIsShown)
     p->StartClock(CTimeSpan(120), false);
     CCountDownClock* clock = OperatorCountDown(p);
     ASSERT_TRUE(clock);
-    clock->m_upNext.assign(6, CUpNextEntry{CTimeSpan(0), "Item", false});
+    clock->m_upNext.assign(6, CUpNextEntry {CTimeSpan(0), "Item", false});
     clock->ShowList(true);
     struct Step
     {
         UINT key;
-        size_t entries;   // list entries afterwards (left and A drop one)
-        bool alternate;   // down and S toggle the alternate mark
+        size_t entries; // list entries afterwards (left and A drop one)
+        bool alternate; // down and S toggle the alternate mark
     } steps[] = {
-        {VK_LEFT, 5, false}, {'A', 4, false},  {VK_DOWN, 4, true},       {'S', 4, false},
-        {VK_UP, 4, false},   {'W', 4, false},  {VK_RIGHT, 4, false},     {'D', 4, false},
-        {'C', 4, false},     {VK_OEM_PERIOD, 4, false}, {'Z', 4, false}, {VK_OEM_COMMA, 4, false},
+        {VK_LEFT, 5, false},       {'A', 4, false},   {VK_DOWN, 4, true},
+        {'S', 4, false},           {VK_UP, 4, false}, {'W', 4, false},
+        {VK_RIGHT, 4, false},      {'D', 4, false},   {'C', 4, false},
+        {VK_OEM_PERIOD, 4, false}, {'Z', 4, false},   {VK_OEM_COMMA, 4, false},
     };
-    for (const Step& s : steps)
-    {
+    for (const Step& s : steps) {
         Key(p, s.key);
         TestHost::PumpFor(20);
         ASSERT_TRUE(OperatorCountDown(p)) << "clock keys leave the clock up, key " << s.key;
@@ -591,13 +586,13 @@ TEST(OperatorCaptions, ClosingDoesNotWaitForALongPacedQueue)
     p->m_strCCPort = SerialLineReader::Port();
     p->m_strCCInit = "";
     p->m_strCCReset = "<reset>";
-    p->m_nCCPacing = 150;   // about four seconds a paragraph
+    p->m_nCCPacing = 150; // about four seconds a paragraph
     p->m_nDefaultSpeed = ps_fast4;
     host.CreateFullScreen(p, 800, 600);
     p->OnPromptNow(1, 0);
     p->StartStop(false);
     ASSERT_TRUE(TestHost::PumpUntil([&] { return reader.Size() >= 3; }, 10000));
-    TestHost::PumpFor(500);   // several paragraphs queued behind the first
+    TestHost::PumpFor(500); // several paragraphs queued behind the first
     const DWORD start = GetTickCount();
     CloseAndWait(host, p);
     EXPECT_LT(GetTickCount() - start, 2000u);

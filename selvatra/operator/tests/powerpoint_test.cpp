@@ -21,22 +21,14 @@ void CollectMessage(const char* text) { g_messages.push_back(text); }
 typedef std::vector<std::string> Calls;
 
 const Calls kConnect = {
-    "Application.create",
-    "Application.put 2030(1)",
-    "Application.put 2029(2)",
-    "Application.get 2007()",
-    "CommandBars.get 0x60030003()",
-    "CommandBars.get 0(1)",
-    "CommandBar.get 0x6004000E()",
-    "CommandBars.get 0(2)",
-    "CommandBar.get 0x6004000E()",
-    "CommandBar.get 0x60040003()",
-    "Controls.get 0x60030001()",
-    "Controls.get 0(1)",
-    "Control.get 0x60040003()",
-    "Controls.get 0(2)",
-    "Control.get 0x60040003()",
-    "Control.put 0x6004000A(false)",
+    "Application.create",           "Application.put 2030(1)",
+    "Application.put 2029(2)",      "Application.get 2007()",
+    "CommandBars.get 0x60030003()", "CommandBars.get 0(1)",
+    "CommandBar.get 0x6004000E()",  "CommandBars.get 0(2)",
+    "CommandBar.get 0x6004000E()",  "CommandBar.get 0x60040003()",
+    "Controls.get 0x60030001()",    "Controls.get 0(1)",
+    "Control.get 0x60040003()",     "Controls.get 0(2)",
+    "Control.get 0x60040003()",     "Control.put 0x6004000A(false)",
 };
 const Calls kOpen = {
     "Application.get 2001()",
@@ -45,8 +37,8 @@ const Calls kOpen = {
     "Presentation.get 2047()",
 };
 const Calls kStartShow = {
-    "ShowObject.call 2008()",   "Presentation.get 2047()", "Settings.get 2011()",
-    "Settings.get 2003()",      "View.put 2007(0)",        "View.get 2006()",
+    "ShowObject.call 2008()", "Presentation.get 2047()", "Settings.get 2011()",
+    "Settings.get 2003()",    "View.put 2007(0)",        "View.get 2006()",
     "View.get 2027()",
 };
 const char kPath[] = "\"C:\\shows\\news.ppt\"";
@@ -120,15 +112,16 @@ TEST_F(SlideShow, LoadStartNextPreviousCloseAndQuit)
 TEST_F(SlideShow, AfterTheShowEndedNextGoesToTheFirstAndPreviousToTheLast)
 {
     CPowerPointCtl control;
-    control.Apply(PPCommand(PP_LOAD | PP_START, kPath));   // one record: load, then start
+    control.Apply(PPCommand(PP_LOAD | PP_START, kPath)); // one record: load, then start
     ASSERT_EQ(control.m_nState, CPowerPointCtl::StateRunning);
     s_server.Clear();
     s_server.SetShowState(5);
     control.m_nShowState = 5;
     control.Apply(PPCommand(PP_NEXT, ""));
     control.Apply(PPCommand(PP_PREVIOUS, ""));
-    EXPECT_EQ(s_server.Log(), Calls({"View.call 2017()", "View.get 2006()", "View.get 2027()",
-                                     "View.call 2018()", "View.get 2006()", "View.get 2027()"}));
+    EXPECT_EQ(s_server.Log(),
+              Calls({"View.call 2017()", "View.get 2006()", "View.get 2027()", "View.call 2018()",
+                     "View.get 2006()", "View.get 2027()"}));
 }
 
 TEST_F(SlideShow, PlacementIsPutBeforeTheShowStarts)
@@ -139,16 +132,16 @@ TEST_F(SlideShow, PlacementIsPutBeforeTheShowStarts)
         bool applied;
         Calls puts;
     } cases[] = {
-        {FormatPlacement(true, 10, 20, 640, 480), true,
+        {FormatPlacement(true, 10, 20, 640, 480),
+         true,
          {"Settings.put 2006(10)", "Settings.put 2007(20)", "Settings.put 2008(640)",
           "Settings.put 2009(480)"}},
-        {"0::10::20::640::480", true, {}},   // first number 0: placement off
-        {"1::10::20", false, {}},            // malformed: the instruction is switched off
+        {"0::10::20::640::480", true, {}}, // first number 0: placement off
+        {"1::10::20", false, {}}, // malformed: the instruction is switched off
         {"", false, {}},
         {"1;;2;;3;;4;;5", false, {}},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         CPowerPointCtl control;
         EXPECT_EQ(control.SetPlacement(c.text), c.applied) << c.text;
         control.Apply(PPCommand(PP_LOAD, kPath));
@@ -161,17 +154,17 @@ TEST_F(SlideShow, PlacementIsPutBeforeTheShowStarts)
     CPowerPointCtl control;
     control.SetPlacement("0::1::2::3::4");
     EXPECT_EQ(control.m_bPlace, 0);
-    EXPECT_EQ(control.m_nPlaceLeft, 1);   // the numbers are still stored
+    EXPECT_EQ(control.m_nPlaceLeft, 1); // the numbers are still stored
     EXPECT_EQ(control.m_nPlaceHeight, 4);
 }
 
 TEST_F(SlideShow, LoadTextsTooShortDoNothing)
 {
     CPowerPointCtl control;
-    control.Apply(PPCommand(PP_LOAD, "x"));   // no room for the quotes: switched off
+    control.Apply(PPCommand(PP_LOAD, "x")); // no room for the quotes: switched off
     control.Apply(PPCommand(PP_LOAD, ""));
     EXPECT_EQ(control.m_nState, CPowerPointCtl::StateNotConnected);
-    control.Apply(PPCommand(PP_LOAD, "\"\""));   // an empty path is stored; starts do nothing
+    control.Apply(PPCommand(PP_LOAD, "\"\"")); // an empty path is stored; starts do nothing
     EXPECT_EQ(control.m_strFile, "");
     control.Apply(PPCommand(PP_START, ""));
     control.Apply(PPCommand(PP_NEXT, ""));
@@ -195,7 +188,7 @@ TEST_F(SlideShow, FailedOpenEndsTheCommandOnly)
 TEST_F(SlideShow, TheThreadCarriesOutQueuedCommandsAndQuitsOnStop)
 {
     ASSERT_TRUE(CPowerPointThread::Start(nullptr));
-    EXPECT_TRUE(CPowerPointThread::Start(nullptr));   // one thread per process
+    EXPECT_TRUE(CPowerPointThread::Start(nullptr)); // one thread per process
     CPowerPointThread::Queue(PPCommand(PP_PLACEMENT, FormatPlacement(true, 1, 2, 3, 4)));
     CPowerPointThread::Queue(PPCommand(PP_LOAD, kPath));
     CPowerPointThread::Queue(PPCommand(PP_START, ""));
@@ -215,8 +208,9 @@ TEST_F(SlideShow, TheThreadCarriesOutQueuedCommandsAndQuitsOnStop)
     EXPECT_NE(std::find(log.begin(), log.end(), "View.call 2019()"), log.end());
     // Stopping closes the presentation and quits the program.
     Calls tail(log.end() - 3, log.end());
-    EXPECT_EQ(tail, Calls({"Presentation.call 2039()", "Control.put 0x6004000A(true)",
-                           "Application.call 2021()"}));
+    EXPECT_EQ(tail,
+              Calls({"Presentation.call 2039()", "Control.put 0x6004000A(true)",
+                     "Application.call 2021()"}));
 }
 
 TEST(SlideShowUnavailable, NothingRegisteredIsReportedOnceAndCommandsDoNothing)
@@ -239,7 +233,8 @@ TEST(SlideShowUnavailable, NothingRegisteredIsReportedOnceAndCommandsDoNothing)
     SetEngineMessageHook(previous);
     CoUninitialize();
     ASSERT_EQ(g_messages.size(), 1u);
-    EXPECT_EQ(g_messages[0], "Registry Entry missing. Unable to  create Powerpoint object.\n"
-                             " Application Shutting Down");
+    EXPECT_EQ(g_messages[0],
+              "Registry Entry missing. Unable to  create Powerpoint object.\n"
+              " Application Shutting Down");
     EXPECT_TRUE(server.Log().empty());
 }

@@ -18,9 +18,10 @@ namespace {
 // About 216 words a script: 50 scripts read in an hour at 180 words a minute.
 std::string ScriptRtf(int script)
 {
-    static const char* words[] = {"tonight", "the", "council", "voted", "to", "close", "the",
-                                  "old", "bridge", "while", "engineers", "study", "repairs",
-                                  "that", "could", "take", "until", "spring", "officials", "said"};
+    static const char* words[] = {"tonight",   "the",   "council", "voted",     "to",
+                                  "close",     "the",   "old",     "bridge",    "while",
+                                  "engineers", "study", "repairs", "that",      "could",
+                                  "take",      "until", "spring",  "officials", "said"};
     std::string rtf = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}"
                       "{\\colortbl ;\\red0\\green0\\blue0;\\red200\\green0\\blue0;}\\f0\\fs24 ";
     int word = script;
@@ -104,9 +105,10 @@ int main()
     int lines = 0;
     for (POSITION pos = p->m_lstParagraphs.GetHeadPosition(); pos;)
         lines += p->m_lstParagraphs.GetNext(pos)->m_nLines;
-    printf("OnPromptShow of a %d-script show (%d paragraphs, %d lines) to the first frame: %.1f ms\n",
-           scripts, int(p->m_lstParagraphs.GetCount()), lines,
-           double(b.QuadPart - a.QuadPart) * 1000.0 / double(f.QuadPart));
+    printf(
+        "OnPromptShow of a %d-script show (%d paragraphs, %d lines) to the first frame: %.1f ms\n",
+        scripts, int(p->m_lstParagraphs.GetCount()), lines,
+        double(b.QuadPart - a.QuadPart) * 1000.0 / double(f.QuadPart));
     PROCESS_MEMORY_COUNTERS pmc;
     pmc.cb = sizeof(pmc);
     GetProcessMemoryInfo(GetCurrentProcess(), &pmc, sizeof(pmc));
@@ -126,7 +128,8 @@ int main()
             QueryPerformanceCounter(&b);
             ms.push_back(double(b.QuadPart - a.QuadPart) * 1000.0 / double(f.QuadPart));
         }
-        printf("repaint only: median %.3f ms, p99 %.3f ms\n", Percentile(ms, 0.5), Percentile(ms, 0.99));
+        printf("repaint only: median %.3f ms, p99 %.3f ms\n", Percentile(ms, 0.5),
+               Percentile(ms, 0.99));
     }
 
     // Ticks delivered against ticks due, 10 s at each entry under the multimedia timer.
@@ -141,7 +144,8 @@ int main()
         TestHost::PumpFor(10000);
         const LONG got = p->m_nTicksMoved - ticks;
         const double due = 10000.0 / speed.second;
-        printf("entry %2d (%2d px / %2d ms): %ld ticks of %.0f due (%.1f%%), %ld waits on a rebuild%s\n",
+        printf("entry %2d (%2d px / %2d ms): %ld ticks of %.0f due (%.1f%%), %ld waits on a "
+               "rebuild%s\n",
                entry, speed.first, speed.second, long(got), due, 100.0 * got / due,
                long(p->m_nRebuildWaits - waits), p->m_bAtBottom ? " (reached the end)" : "");
         p->StartStop(true);

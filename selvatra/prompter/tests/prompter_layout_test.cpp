@@ -31,8 +31,8 @@ protected:
 
     prmptFormatedText* Run(const std::wstring& text, eStringType type = ST_PLAIN)
     {
-        prmptFormatedText* r = new prmptFormatedText(text.c_str(), type, -1, 0, RGB(0, 0, 0), 100, 0,
-                                                     PT_SCRIPT, CTimeSpan(0), 0, "", 0, 0);
+        prmptFormatedText* r = new prmptFormatedText(text.c_str(), type, -1, 0, RGB(0, 0, 0), 100,
+                                                     0, PT_SCRIPT, CTimeSpan(0), 0, "", 0, 0);
         m_runs.push_back(r);
         return r;
     }
@@ -102,7 +102,8 @@ TEST_F(LayoutFixture, LinesBreakBetweenWordsAndDropTheBlankAtTheBreak)
     std::wstring joined;
     for (const std::wstring& line : lines) {
         EXPECT_NE(line.front(), L' ') << "no blank carried to the start of a line";
-        EXPECT_LE(Width(line), m_settings.nTextWidth - 6 + 2) << std::string(line.begin(), line.end());
+        EXPECT_LE(Width(line), m_settings.nTextWidth - 6 + 2)
+            << std::string(line.begin(), line.end());
         joined += (joined.empty() ? L"" : L" ") + line;
     }
     // Only blanks at the breaks went; every word is whole.
@@ -136,10 +137,10 @@ TEST_F(LayoutFixture, EveryLineTakesACharacterWhateverTheWidth)
         int width;
         std::wstring text;
     } cases[] = {
-        {1, L"abc def"},    // narrower than any glyph
-        {6, L"WWW"},        // no room left at all after the margins
-        {7, L"M M\tM"},     // one pixel of room
-        {-50, L"xy"},       // nonsense width
+        {1, L"abc def"}, // narrower than any glyph
+        {6, L"WWW"}, // no room left at all after the margins
+        {7, L"M M\tM"}, // one pixel of room
+        {-50, L"xy"}, // nonsense width
     };
     for (const Case& c : cases) {
         m_settings.nTextWidth = c.width;

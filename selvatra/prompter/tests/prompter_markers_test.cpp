@@ -53,7 +53,8 @@ TEST(PrompterMarkers, InstructionsGoOutAsTheyPassAndAreUndoneGoingBack)
     p->StartStop(false);
     p->SendMessage(WM_KEYDOWN, VK_DECIMAL, 0);
     ASSERT_TRUE(TestHost::PumpUntil([&] { return !p->m_bRunning; }, 20000));
-    EXPECT_EQ(p->codes, std::vector<int>({0x1000, 2, 4, 16, 2})) << "backwards: next becomes previous";
+    EXPECT_EQ(p->codes, std::vector<int>({0x1000, 2, 4, 16, 2}))
+        << "backwards: next becomes previous";
     p->SendMessage(WM_CLOSE);
     TestHost::PumpUntil([&] { return !host.prompter; }, 5000);
 }
@@ -64,7 +65,7 @@ TEST(PrompterMarkers, AHeldBackInstructionDoesNotOutliveItsRun)
     // Hidden instruction paragraphs are held back for the next text paragraph; this script
     // ends with one, and a looping run adds no end line that would take it.
     host.scripts[1] = std::string("{\\rtf1\\ansi\\ansicpg1252 Opening words.\\par\n") +
-                      script_rtf_shapes::kNextSlideParagraph + "}";
+        script_rtf_shapes::kNextSlideParagraph + "}";
     TestPrompter* p = host.NewPrompter(false);
     p->m_bPromptContinuous = 1;
     host.CreateFullScreen(p);

@@ -95,7 +95,7 @@ TEST(PrompterSpeeds, DigitKeysAndStepChanges)
     {
         bool up;
         int step, next;
-    } ladder[] = {{true, 1, 2}, {true, 4, 6}, {false, 6, 4}, {true, 9, 50}, {true, 50, 50},
+    } ladder[] = {{true, 1, 2},  {true, 4, 6}, {false, 6, 4}, {true, 9, 50}, {true, 50, 50},
                   {false, 1, 1}, {true, 5, 0}, {true, 20, 0}, {false, 0, 0}, {true, 51, 0}};
     for (const Ladder& l : ladder)
         EXPECT_EQ(CMarquillCmdWnd::GetNextSpeed(l.up, l.step), l.next) << l.step;
@@ -112,10 +112,10 @@ TEST(PrompterSpeeds, SettingsWithoutValuesGetDefaultsAndAreClamped)
         int lineSpacing;
         int step, period, spacingTenths;
     } cases[] = {
-        {42, 22, 10, 3, 18, 10},  // a default speed outside the table: the normal entry
-        {-3, 22, 0, 3, 18, 10},   // line spacing 0: single spacing
-        {9, 3, 15, 50, 12, 15},   // a short host table: the missing entries are the built-in ones
-        {1, 0, 10, 1, 12, 10},    // an empty host table
+        {42, 22, 10, 3, 18, 10}, // a default speed outside the table: the normal entry
+        {-3, 22, 0, 3, 18, 10}, // line spacing 0: single spacing
+        {9, 3, 15, 50, 12, 15}, // a short host table: the missing entries are the built-in ones
+        {1, 0, 10, 1, 12, 10}, // an empty host table
     };
     for (const Case& c : cases) {
         TestPrompter* p = host.NewPrompter(false);
@@ -287,9 +287,9 @@ TEST(PrompterNavigation, MovesBetweenScriptsAndWithinOne)
         int number;
     } steps[] = {
         // The end-of-show line is a script of its own (record 4), the last one.
-        {'N', 2, 100}, {'N', 3, 100}, {'E', 3, 1500}, {'H', 3, 100}, {VK_F12, 4, 100},
-        {'N', 4, 100}, {'P', 3, 100}, {'P', 2, 100}, {VK_F11, 1, 100}, {'P', 1, 100},
-        {VK_END, 1, 1500}, {VK_HOME, 1, 100},
+        {'N', 2, 100},    {'N', 3, 100}, {'E', 3, 1500},    {'H', 3, 100},
+        {VK_F12, 4, 100}, {'N', 4, 100}, {'P', 3, 100},     {'P', 2, 100},
+        {VK_F11, 1, 100}, {'P', 1, 100}, {VK_END, 1, 1500}, {VK_HOME, 1, 100},
     };
     for (const Step& s : steps) {
         p->SendMessage(WM_KEYDOWN, s.key, 0);
@@ -399,7 +399,7 @@ TEST(PrompterDisplay, AWindowShowsTheLayoutScaledToItsClientArea)
     TestHost host;
     host.scripts[1] = NumberedLines(40);
     TestPrompter* p = host.NewPrompter(false);
-    host.CreateWindowed(p, RECT{50, 50, 1010, 590}, RECT{0, 0, 1920, 1080});
+    host.CreateWindowed(p, RECT {50, 50, 1010, 590}, RECT {0, 0, 1920, 1080});
     p->OnPromptNow(1, 0);
     TestHost::PumpFor(200);
     Pixels px = CaptureWindow(p->GetSafeHwnd());

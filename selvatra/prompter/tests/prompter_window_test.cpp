@@ -80,7 +80,7 @@ TEST(PrompterWindow, WindowIsCaptionedAndSizableAndLaysOutForThePrompterScreen)
     };
     for (const Case& c : cases) {
         TestPrompter* p = host.NewPrompter(false);
-        host.CreateWindowed(p, RECT{100, 100, 740, 580}, c.layout);
+        host.CreateWindowed(p, RECT {100, 100, 740, 580}, c.layout);
         ASSERT_TRUE(p->GetSafeHwnd());
         HWND hwnd = p->GetSafeHwnd();
         EXPECT_EQ(ClassOf(hwnd), "_QEL_PROMPTER");
@@ -196,7 +196,8 @@ TEST(PrompterClose, AHostCallbackSendingToTheHostFromTheScriptThreadCannotDeadlo
     host.CreateFullScreen(p);
     p->OnPromptShow(1);
     p->StartStop(false);
-    ASSERT_TRUE(TestHost::PumpUntil([&] { return WaitForSingleObject(entered, 0) == WAIT_OBJECT_0; }, 30000))
+    ASSERT_TRUE(TestHost::PumpUntil(
+        [&] { return WaitForSingleObject(entered, 0) == WAIT_OBJECT_0; }, 30000))
         << "the script thread never asked for text";
 
     // Close now, from the user-interface thread, while the worker is inside the callback.
@@ -212,7 +213,8 @@ TEST(PrompterHost, MissingCallbacksNullRecordsAndEmptyShowsAreNoText)
 {
     TestHost host;
     enum Kind { NoRecordCallback, NullRecord, NoTextCallback, EmptyShow, ShowWithoutCallbacks };
-    for (Kind kind : {NoRecordCallback, NullRecord, NoTextCallback, EmptyShow, ShowWithoutCallbacks}) {
+    for (Kind kind :
+         {NoRecordCallback, NullRecord, NoTextCallback, EmptyShow, ShowWithoutCallbacks}) {
         SCOPED_TRACE(int(kind));
         host.show.clear();
         TestPrompter* p = host.NewPrompter(kind == EmptyShow);
@@ -344,7 +346,8 @@ TEST(PrompterHost, ScriptsAndTheShowCanBeReadAgainWhilePrompting)
     host.scripts[41] = NumberedLines(2, "New");
     p->UpdatePromptScript(41);
     EXPECT_EQ(texts(41), L"New 1|New 2|");
-    EXPECT_TRUE(p->m_lstParagraphs.GetHead()->m_nFlags & PT_START_MARKER) << "still the first script";
+    EXPECT_TRUE(p->m_lstParagraphs.GetHead()->m_nFlags & PT_START_MARKER)
+        << "still the first script";
     EXPECT_EQ(texts(42), L"Second 1|Second 2|Second 3|");
 
     // The show itself changes: a row goes, the rest is read again.

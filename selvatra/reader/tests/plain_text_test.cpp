@@ -30,12 +30,16 @@ TEST(PlainText, OneRunPerLineNumberedByTheStep)
 
 TEST(PlainText, DecodesUtf8AndTakesStrayBytesFromTheCodePage)
 {
-    const struct { const char* input; const char* text; } cases[] = {
+    const struct
+    {
+        const char* input;
+        const char* text;
+    } cases[] = {
         {"caf\xC3\xA9", "caf\xC3\xA9"},
         {"\xE2\x82\xAC 5", "\xE2\x82\xAC 5"},
-        {"\xF0\x9F\x8E\xA4 mic", "\xF0\x9F\x8E\xA4 mic"},   // a surrogate pair
-        {"caf\xE9", "caf\xC3\xA9"},                           // Windows-1252 e acute
-        {"\x80 and \xC3", "\xE2\x82\xAC and \xC3\x83"},       // a lone lead byte
+        {"\xF0\x9F\x8E\xA4 mic", "\xF0\x9F\x8E\xA4 mic"}, // a surrogate pair
+        {"caf\xE9", "caf\xC3\xA9"}, // Windows-1252 e acute
+        {"\x80 and \xC3", "\xE2\x82\xAC and \xC3\x83"}, // a lone lead byte
         {"trailing zero\0", "trailing zero"},
     };
     for (const auto& c : cases) {
@@ -76,4 +80,4 @@ TEST(PlainText, OnlyALeadingRtfHeaderMakesRtf)
     EXPECT_TRUE(ReadRuns("\r\n\n").empty());
 }
 
-}   // namespace
+} // namespace

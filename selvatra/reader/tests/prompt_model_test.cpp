@@ -78,7 +78,7 @@ TEST(PromptFormatedText, DefaultsFullConstructorAndTextOwnership)
     wchar_t source[] = L"abc";
     prmptFormatedText run(source, ST_UNICODE, 161, FT_BOLD | FT_ITALIC, 0x0000FF, 300, 200,
                           PT_SCRIPT | PT_INSTRUCTION, CTimeSpan(12), 4, "\xABNext\xBB", 1, 0);
-    source[0] = L'X';   // the run holds its own copy
+    source[0] = L'X'; // the run holds its own copy
     EXPECT_STREQ(L"abc", run.GetText());
     EXPECT_EQ(3, run.GetTextLength());
     EXPECT_EQ(ST_UNICODE, run.GetStringType());
@@ -101,8 +101,8 @@ TEST(PromptFormatedText, DefaultsFullConstructorAndTextOwnership)
     copy = run;
     EXPECT_STREQ(L"zz", copy.GetText());
 
-    wchar_t* owned = new wchar_t[4]{L'x', L'y', 0, 0};
-    copy.SetText(owned);   // taken over: ASan reports a leak or double free otherwise
+    wchar_t* owned = new wchar_t[4] {L'x', L'y', 0, 0};
+    copy.SetText(owned); // taken over: ASan reports a leak or double free otherwise
     EXPECT_EQ(owned, copy.GetText());
 }
 
@@ -150,4 +150,4 @@ TEST(QelString, FormatsWhateverTheLength)
     EXPECT_EQ("[" + big + "| 3.14|7       ]", s);
 }
 
-}   // namespace
+} // namespace

@@ -15,10 +15,13 @@ namespace {
 std::string MakeShowRtf(size_t targetBytes)
 {
     static const char* const kWords[] = {
-        "the", "council", "voted", "tonight", "to", "close", "harbour", "road", "for",
-        "repairs", "after", "residents", "caf\\'e9", "owners", "and", "commuters", "said",
-        "delays", "were", "\\ldblquote unacceptable\\rdblquote", "weather", "forecast",
-        "rain", "clearing", "by", "morning", "with", "highs", "near", "18", "degrees"};
+        "the",       "council",   "voted",    "tonight",  "to",
+        "close",     "harbour",   "road",     "for",      "repairs",
+        "after",     "residents", "caf\\'e9", "owners",   "and",
+        "commuters", "said",      "delays",   "were",     "\\ldblquote unacceptable\\rdblquote",
+        "weather",   "forecast",  "rain",     "clearing", "by",
+        "morning",   "with",      "highs",    "near",     "18",
+        "degrees"};
     const size_t nWords = sizeof(kWords) / sizeof(kWords[0]);
     std::string rtf =
         "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}"
@@ -32,7 +35,7 @@ std::string MakeShowRtf(size_t targetBytes)
         rtf += "\\pard\\plain\\f0\\fs48\\cf1 ";
         if (paragraph % 25 == 1)
             rtf += "{\\*\\bkmkstart Story" + std::to_string(paragraph) + "}{\\*\\bkmkend Story" +
-                   std::to_string(paragraph) + "}";
+                std::to_string(paragraph) + "}";
         if (paragraph % 40 == 0) {
             rtf += "\\cf2{\\*\\txfieldstart\\txfieldtype0 4}\\'abNext\\'bb{\\*\\txfieldend}\\par\n";
             continue;
@@ -42,11 +45,28 @@ std::string MakeShowRtf(size_t targetBytes)
             seed = seed * 1103515245u + 12345u;
             const char* word = kWords[(seed >> 8) % nWords];
             switch ((seed >> 20) % 16) {
-            case 0: rtf += "{\\b "; rtf += word; rtf += "}"; break;
-            case 1: rtf += "{\\i\\cf3 "; rtf += word; rtf += "}"; break;
-            case 2: rtf += "\\u8364?"; rtf += word; break;
-            case 3: rtf += "{\\ul "; rtf += word; rtf += "\\ulnone}"; break;
-            default: rtf += word; break;
+            case 0:
+                rtf += "{\\b ";
+                rtf += word;
+                rtf += "}";
+                break;
+            case 1:
+                rtf += "{\\i\\cf3 ";
+                rtf += word;
+                rtf += "}";
+                break;
+            case 2:
+                rtf += "\\u8364?";
+                rtf += word;
+                break;
+            case 3:
+                rtf += "{\\ul ";
+                rtf += word;
+                rtf += "\\ulnone}";
+                break;
+            default:
+                rtf += word;
+                break;
             }
             rtf += ' ';
         }
@@ -61,7 +81,7 @@ double Seconds(std::chrono::steady_clock::time_point since)
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
 }
 
-}   // namespace
+} // namespace
 
 int main()
 {

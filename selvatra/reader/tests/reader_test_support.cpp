@@ -14,7 +14,8 @@ std::string ToUtf8(const wchar_t* text)
     for (const wchar_t* p = text; *p; ++p) {
         unsigned long cp = static_cast<unsigned long>(*p) & 0xFFFF;
         if (cp >= 0xD800 && cp <= 0xDBFF && (p[1] & 0xFC00) == 0xDC00) {
-            cp = 0x10000 + ((cp - 0xD800) << 10) + ((static_cast<unsigned long>(p[1]) & 0xFFFF) - 0xDC00);
+            cp = 0x10000 + ((cp - 0xD800) << 10) +
+                ((static_cast<unsigned long>(p[1]) & 0xFFFF) - 0xDC00);
             ++p;
         }
         if (cp < 0x80) {
@@ -55,10 +56,7 @@ std::vector<RunView> ReadRuns(const std::string& text, const PromptReaderSetting
     return runs;
 }
 
-std::string Rtf(const std::string& body)
-{
-    return "{\\rtf1\\ansi " + body + "}";
-}
+std::string Rtf(const std::string& body) { return "{\\rtf1\\ansi " + body + "}"; }
 
 std::string Texts(const std::vector<RunView>& runs)
 {
@@ -68,12 +66,6 @@ std::string Texts(const std::vector<RunView>& runs)
     return out;
 }
 
-QuietWarnings::QuietWarnings()
-{
-    SetRtfWarningStream(nullptr);
-}
+QuietWarnings::QuietWarnings() { SetRtfWarningStream(nullptr); }
 
-QuietWarnings::~QuietWarnings()
-{
-    SetRtfWarningStream(stderr);
-}
+QuietWarnings::~QuietWarnings() { SetRtfWarningStream(stderr); }

@@ -10,8 +10,8 @@ const COLORREF kTextColor = 0x00112233;
 
 struct RunView
 {
-    std::string text;          // UTF-8
-    int type;                  // eStringType
+    std::string text; // UTF-8
+    int type; // eStringType
     int charSet;
     int style;
     COLORREF color;

@@ -21,7 +21,11 @@ std::string Repeat(const std::string& piece, size_t times)
 TEST(RtfBadInput, EndsOnEveryKindOfBrokenRtf)
 {
     QuietWarnings quiet;
-    const struct { std::string input; const char* texts; } cases[] = {
+    const struct
+    {
+        std::string input;
+        const char* texts;
+    } cases[] = {
         {"{\\rtf1 {{{{ open", " open"},
         {"{\\rtf1 }}}}} after", " after"},
         {"{\\rtf1 " + Repeat("{", 100000) + "deep" + Repeat("}", 100000) + "}", "deep"},
@@ -59,15 +63,15 @@ TEST(RtfBadInput, EnormousTablesAreCutOff)
     delete map;
     EXPECT_EQ("x", Texts(ReadRuns(fonts)));
 
-    std::string colors = "{\\rtf1{\\colortbl" + Repeat("\\red1\\green2\\blue3;", ClrRefList::kMaxColors + 1000) +
-                         "}\\cf40000 x}";
+    std::string colors = "{\\rtf1{\\colortbl" +
+        Repeat("\\red1\\green2\\blue3;", ClrRefList::kMaxColors + 1000) + "}\\cf40000 x}";
     ClrRefList* list = reader.BuildColorList(colors, 0);
     EXPECT_EQ(ClrRefList::kMaxColors, list->GetCount());
     CPromptTextReader::CleanUpcpList(list);
     delete list;
     auto runs = ReadRuns(colors);
     ASSERT_EQ(1u, runs.size());
-    EXPECT_EQ(kTextColor, runs[0].color);   // beyond the table: the first entry (the text colour)
+    EXPECT_EQ(kTextColor, runs[0].color); // beyond the table: the first entry (the text colour)
 }
 
 TEST(RtfBadInput, RandomBytesNeverBreakTheReader)
@@ -95,10 +99,11 @@ TEST(RtfBadInput, RunBuffersGrowAsTheTextNeeds)
     wchar_t* buffer = nullptr;
     unsigned long capacity = 0;
     EXPECT_EQ(1024u, CPromptTextReader::CheckFieldLength(buffer, 10, capacity));
-    EXPECT_EQ(1024u, CPromptTextReader::CheckFieldLength(buffer, 924, capacity));   // 100 left
+    EXPECT_EQ(1024u, CPromptTextReader::CheckFieldLength(buffer, 924, capacity)); // 100 left
     EXPECT_EQ(2048u, CPromptTextReader::CheckFieldLength(buffer, 925, capacity));
     EXPECT_EQ(0, buffer[2047]);
-    EXPECT_EQ(2048u + 5000 - 2048 + 100 + 1024, CPromptTextReader::CheckFieldLength(buffer, 5000, capacity));
+    EXPECT_EQ(2048u + 5000 - 2048 + 100 + 1024,
+              CPromptTextReader::CheckFieldLength(buffer, 5000, capacity));
     // Large buffers grow by half, so a long run is copied a logarithmic number of times.
     CPromptTextReader::CheckFieldLength(buffer, 100000, capacity);
     unsigned long large = capacity;
@@ -111,4 +116,4 @@ TEST(RtfBadInput, RunBuffersGrowAsTheTextNeeds)
     EXPECT_EQ(20000u * 13, runs[0].text.size());
 }
 
-}   // namespace
+} // namespace

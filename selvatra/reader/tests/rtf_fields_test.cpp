@@ -51,7 +51,10 @@ TEST(RtfFields, TheScriptShapeGivesInstructionAndBookmarkParagraphs)
         EXPECT_EQ(PT_SCRIPT | PT_INSTRUCTION, start.flags);
         EXPECT_EQ(srs::kInstructionStart, start.field);
         EXPECT_EQ(srs::kScriptStartFieldText, start.instruction);
-        EXPECT_EQ(show ? "\xC2\xAB" "Start\xC2\xBB" : "", start.text);
+        EXPECT_EQ(show ? "\xC2\xAB"
+                         "Start\xC2\xBB"
+                       : "",
+                  start.text);
 
         const ParagraphView& next = paragraphs[srs::kScriptNextParagraph];
         EXPECT_EQ(PT_SCRIPT | PT_INSTRUCTION, next.flags);
@@ -72,23 +75,32 @@ TEST(RtfFields, TheScriptShapeGivesInstructionAndBookmarkParagraphs)
 
 TEST(RtfFields, EachInstructionShapeGivesItsCodeAndText)
 {
-    const struct { const char* paragraph; int code; const char* text; } cases[] = {
+    const struct
+    {
+        const char* paragraph;
+        int code;
+        const char* text;
+    } cases[] = {
         {srs::kNextSlideParagraph, srs::kInstructionNext, srs::kNextSlideFieldText},
         {srs::kLoadParagraph, srs::kInstructionLoad, srs::kLoadFieldText},
         {srs::kPreviousSlideParagraph, srs::kInstructionPrevious, "\xABPrevious\xBB"},
         {"{\\*\\txfieldstart\\txfieldtype0 8}\\'abClose\\'bb{\\*\\txfieldend}\\par\n",
-         srs::kInstructionClose, "\xAB" "Close\xBB"},
+         srs::kInstructionClose,
+         "\xAB"
+         "Close\xBB"},
         {"{\\*\\txfieldstart\\txfieldtype0 10}\\par \\'abPrevious\\'bb{\\*\\txfieldend}\\par\n",
-         srs::kInstructionPrevious, "\xABPrevious\xBB"},   // a line break inside the field
+         srs::kInstructionPrevious, "\xABPrevious\xBB"}, // a line break inside the field
         {"{\\*\\txfieldstart\\txfieldtype0 2}\\uc1\\u171?Start\\u187?{\\*\\txfieldend}\\par\n",
-         srs::kInstructionStart, "\xAB" "Start\xBB"},
+         srs::kInstructionStart,
+         "\xAB"
+         "Start\xBB"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.paragraph);
         auto runs = ReadRuns(Rtf(std::string("Before\\par\n") + c.paragraph + "After\\par"));
         ASSERT_EQ(3u, runs.size());
         EXPECT_EQ("Before||After", Texts(runs));
-        EXPECT_LT(runs[0].paragraph, runs[1].paragraph);   // a paragraph of its own
+        EXPECT_LT(runs[0].paragraph, runs[1].paragraph); // a paragraph of its own
         EXPECT_LT(runs[1].paragraph, runs[2].paragraph);
         EXPECT_EQ(PT_SCRIPT | PT_INSTRUCTION, runs[1].flags);
         EXPECT_EQ(c.code, runs[1].field);
@@ -102,7 +114,8 @@ TEST(RtfFields, TheDepthStaysRightWhicheverBraceFollowsTheCode)
 {
     const char* fields[] = {
         "{\\*\\txfieldstart\\txfieldtype0 4}\\'abNext\\'bb{\\*\\txfieldend}\\par\n",
-        "{\\*\\txfieldstart\\txfieldtype0 4{\\*\\txfielddata 1}}\\'abNext\\'bb{\\*\\txfieldend}\\par\n",
+        "{\\*\\txfieldstart\\txfieldtype0 4{\\*\\txfielddata "
+        "1}}\\'abNext\\'bb{\\*\\txfieldend}\\par\n",
     };
     for (const char* field : fields) {
         SCOPED_TRACE(field);
@@ -114,7 +127,7 @@ TEST(RtfFields, TheDepthStaysRightWhicheverBraceFollowsTheCode)
         EXPECT_EQ(FT_NONE, runs[1].style);
         EXPECT_EQ(FT_BOLD, runs[2].style);
         EXPECT_EQ(FT_NONE, runs[3].style);
-        EXPECT_EQ(100, runs[2].order);   // B's group opened at the document's level
+        EXPECT_EQ(100, runs[2].order); // B's group opened at the document's level
         EXPECT_EQ(300, runs[4].paragraph);
         EXPECT_EQ(PT_SCRIPT, runs[4].flags);
     }
@@ -154,4 +167,4 @@ TEST(RtfFields, AFieldLeftOpenEndsWithItsGroup)
     EXPECT_EQ("", runs.back().instruction);
 }
 
-}   // namespace
+} // namespace

@@ -31,15 +31,19 @@ TEST(RtfRuns, ParagraphsAreNumberedByTheStepAndEmptyOnesVanish)
 
 TEST(RtfRuns, StyleBits)
 {
-    const struct { const char* body; int style; } cases[] = {
+    const struct
+    {
+        const char* body;
+        int style;
+    } cases[] = {
         {"\\b x", FT_BOLD},
         {"\\b\\b0 x", FT_NONE},
         {"\\i\\strike x", FT_ITALIC | FT_STRIKE},
         {"\\ul\\ulnone x", FT_NONE},
         {"\\ul x", FT_UNDERLINE},
         {"\\b\\i\\ul\\strike\\plain x", FT_NONE},
-        {"\\b{\\i x", FT_BOLD | FT_ITALIC},   // a group inherits the formatting around it
-        {"{\\b y}x", FT_NONE},                 // and its own ends with it
+        {"\\b{\\i x", FT_BOLD | FT_ITALIC}, // a group inherits the formatting around it
+        {"{\\b y}x", FT_NONE}, // and its own ends with it
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.body);
@@ -63,12 +67,14 @@ TEST(RtfRuns, GroupsAtTheDocumentLevelSplitRunsAndOrderThem)
     EXPECT_EQ(0, runs[2].order);
 }
 
-const char kTable[] = "{\\colortbl;\\red0\\green0\\blue0;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}";
+const char kTable[] =
+    "{\\colortbl;\\red0\\green0\\blue0;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}";
 
 TEST(RtfRuns, Colours)
 {
     const COLORREF red = 0x0000FF, blue = 0xFF0000, white = 0xFFFFFF;
-    const struct {
+    const struct
+    {
         const char* body;
         BYTE fromZero, keepFirst;
         int mono;
@@ -77,14 +83,14 @@ TEST(RtfRuns, Colours)
     } cases[] = {
         {"\\cf2 x", 1, 0, 0, 0xFFFFFF, red},
         {"\\cf3 x", 1, 0, 0, 0xFFFFFF, blue},
-        {"\\cf1 x", 1, 0, 0, 0xFFFFFF, kTextColor},   // the first full entry is the text colour
-        {"\\cf1 x", 1, 1, 0, 0xFFFFFF, 0x000000},     // unless the table keeps it
-        {"\\cf3 x", 0, 0, 0, 0xFFFFFF, red},          // counted from 1
-        {"\\cf0 x", 1, 0, 0, 0x000000, white},        // the automatic entry has no components
-        {"\\cf0 x", 1, 0, 0, 0xFFFFFF, kTextColor},   // ... and white on white is the text colour
-        {"\\cf99 x", 1, 0, 0, 0x000000, white},       // beyond the table: the first entry
-        {"\\cf2 x", 1, 0, 0, red, kTextColor},        // the background colour
-        {"\\cf2 x", 1, 0, 1, 0xFFFFFF, kTextColor},   // black and white
+        {"\\cf1 x", 1, 0, 0, 0xFFFFFF, kTextColor}, // the first full entry is the text colour
+        {"\\cf1 x", 1, 1, 0, 0xFFFFFF, 0x000000}, // unless the table keeps it
+        {"\\cf3 x", 0, 0, 0, 0xFFFFFF, red}, // counted from 1
+        {"\\cf0 x", 1, 0, 0, 0x000000, white}, // the automatic entry has no components
+        {"\\cf0 x", 1, 0, 0, 0xFFFFFF, kTextColor}, // ... and white on white is the text colour
+        {"\\cf99 x", 1, 0, 0, 0x000000, white}, // beyond the table: the first entry
+        {"\\cf2 x", 1, 0, 0, red, kTextColor}, // the background colour
+        {"\\cf2 x", 1, 0, 1, 0xFFFFFF, kTextColor}, // black and white
         {"\\cf2\\plain x", 1, 0, 0, 0xFFFFFF, kTextColor},
         {"\\cf2{\\cf3 y}x", 1, 0, 0, 0xFFFFFF, red},
     };
@@ -136,11 +142,15 @@ TEST(RtfRuns, CharacterSetsComeFromTheFontTable)
     const std::string fonts =
         "\\deff1{\\fonttbl{\\f0\\froman\\fcharset0 Times;}{\\f1\\fswiss\\fcharset161 Greek;}"
         "{\\f2\\fnil\\fcharset204{\\*\\panose 0}Cyr;}}";
-    const struct { const char* body; int charSet; } cases[] = {
-        {"x", 161},          // the default font's
+    const struct
+    {
+        const char* body;
+        int charSet;
+    } cases[] = {
+        {"x", 161}, // the default font's
         {"\\f0 x", 0},
         {"\\f2 x", 204},
-        {"\\f9 x", 0},       // not in the table
+        {"\\f9 x", 0}, // not in the table
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.body);
@@ -155,7 +165,7 @@ TEST(RtfRuns, CharacterSetsComeFromTheFontTable)
     EXPECT_EQ(1, map->m_nDefaultFont);
     EXPECT_EQ(3, map->GetCount());
     ASSERT_TRUE(map->Lookup(1, family, charSet));
-    EXPECT_EQ(2, family);   // \fswiss
+    EXPECT_EQ(2, family); // \fswiss
     EXPECT_EQ(161, charSet);
     delete map;
 
@@ -169,12 +179,17 @@ TEST(RtfRuns, CharacterSetsComeFromTheFontTable)
 
 TEST(RtfRuns, UnicodeCharacters)
 {
-    const struct { const char* body; const char* texts; const char* types; } cases[] = {
+    const struct
+    {
+        const char* body;
+        const char* texts;
+        const char* types;
+    } cases[] = {
         {"\\uc1\\u8364?", "\xE2\x82\xAC", "U"},
-        {"\\u8364?", "\xE2\x82\xAC|?", "UC"},                 // no \uc: the fallback stays
+        {"\\u8364?", "\xE2\x82\xAC|?", "UC"}, // no \uc: the fallback stays
         {"\\uc1 a\\u8364?b", "a|\xE2\x82\xAC|b", "CUC"},
         {"\\uc2\\u8364\\'80\\'80 end", "\xE2\x82\xAC| end", "UC"},
-        {"\\uc1\\u-3913?", "\xEF\x82\xB7", "U"},               // negative: the unit plus 65536
+        {"\\uc1\\u-3913?", "\xEF\x82\xB7", "U"}, // negative: the unit plus 65536
         {"caf\\'e9", "caf\xC3\xA9", "C"},
         {"\\'80", "\xE2\x82\xAC", "C"},
     };
@@ -194,16 +209,23 @@ TEST(RtfRuns, SpecialCharactersAndTypographicQuotes)
     auto runs = ReadRuns(Rtf("a\\tab b\\~c\\emdash d\\endash e\\_f\\-g\\emspace h\\par"));
     EXPECT_EQ("a   b c-d-e_f-g h", Texts(runs));
 
-    runs = ReadRuns(Rtf("\\ldblquote Hi,\\rdblquote  he said. \\lquote Don\\rquote t.\\rquote\\par"));
+    runs =
+        ReadRuns(Rtf("\\ldblquote Hi,\\rdblquote  he said. \\lquote Don\\rquote t.\\rquote\\par"));
     std::string all;
     for (const RunView& run : runs)
         all += run.text;
-    EXPECT_EQ("\xE2\x80\x9CHi,\xE2\x80\x9D he said. \xE2\x80\x98" "Don\xE2\x80\x99t.\xE2\x80\x99", all);
+    EXPECT_EQ("\xE2\x80\x9CHi,\xE2\x80\x9D he said. \xE2\x80\x98"
+              "Don\xE2\x80\x99t.\xE2\x80\x99",
+              all);
 }
 
 TEST(RtfRuns, DestinationsThatAreNotShownAreSkipped)
 {
-    const struct { const char* body; const char* text; } cases[] = {
+    const struct
+    {
+        const char* body;
+        const char* text;
+    } cases[] = {
         {"{\\*\\unknownthing {nested} text}x", "x"},
         {"{\\info{\\title T}{\\author A}}x", "x"},
         {"{\\stylesheet{\\s0 Normal;}}x", "x"},
@@ -231,7 +253,8 @@ TEST(RtfRuns, DestinationsThatAreNotShownAreSkipped)
 TEST(RtfRuns, WordPadFormattingInsideTheDocumentGroupSplitsRuns)
 {
     // A writer that formats without groups: the words end the run before they apply.
-    auto runs = ReadRuns(Rtf("{\\*\\generator Msftedit 5.41.21.2510;}Hello \\b bold\\b0  world\\par"));
+    auto runs =
+        ReadRuns(Rtf("{\\*\\generator Msftedit 5.41.21.2510;}Hello \\b bold\\b0  world\\par"));
     ASSERT_EQ(3u, runs.size());
     EXPECT_EQ("Hello |bold| world", Texts(runs));
     EXPECT_EQ(FT_NONE, runs[0].style);
@@ -276,7 +299,7 @@ TEST(RtfRuns, CapitalsWhenTheSettingAsksForThem)
     EXPECT_EQ("CAF\xC3\x89 \xE2\x82\xAC", Texts(ReadRuns(Rtf("caf\\'e9 \\'80\\par"), caps)));
 }
 
-}   // namespace
+} // namespace
 
 namespace {
 
@@ -293,4 +316,4 @@ TEST(RtfRuns, LineBreaksAfterWordsEndTheWords)
     EXPECT_EQ(FT_BOLD, runs[2].style);
 }
 
-}   // namespace
+} // namespace

@@ -16,7 +16,7 @@ struct TokenCase
     const char* input;
     int cls, major, minor, param;
     const char* text;
-    const char* rest;   // what the next token reads from
+    const char* rest; // what the next token reads from
 };
 
 const TokenCase kTokens[] = {
@@ -42,12 +42,13 @@ const TokenCase kTokens[] = {
     {"\\'ex", RTF_UNKNOWN, 0, -1, RTF_NO_PARAM, "\\'e", "x"},
     {"\\{", RTF_TEXT, RTF_ESCAPED_CHAR, -1, '{', "\\{", ""},
     {"\\\\", RTF_TEXT, RTF_ESCAPED_CHAR, -1, '\\', "\\\\", ""},
-    {"\\\n}", RTF_TEXT, RTF_ESCAPED_CHAR, -1, '}', "\\}", ""},   // the line break is skipped
+    {"\\\n}", RTF_TEXT, RTF_ESCAPED_CHAR, -1, '}', "\\}", ""}, // the line break is skipped
     {"\\~", RTF_CONTROL, RTFC_SPECIAL_CHAR, RTFK_NBSP, RTF_NO_PARAM, "\\~", ""},
     {"\\*\\x", RTF_CONTROL, RTFC_SPECIAL_CHAR, RTFK_STAR, RTF_NO_PARAM, "\\*", "\\x"},
     {"\\zzunknown12 x", RTF_UNKNOWN, 0, 0, 12, "\\zzunknown12", "x"},
     {"\\", RTF_UNKNOWN, 0, -1, RTF_NO_PARAM, "\\", ""},
-    {"\\txfieldtype0 4}", RTF_CONTROL, RTFC_FIELD_ATTR, RTFK_TXFIELDTYPE, 0, "\\txfieldtype0", "4}"},
+    {"\\txfieldtype0 4}", RTF_CONTROL, RTFC_FIELD_ATTR, RTFK_TXFIELDTYPE, 0, "\\txfieldtype0",
+     "4}"},
     {"\\picwGoal10", RTF_CONTROL, RTFC_PICT_ATTR, 297, 10, "\\picwGoal10", ""},
 };
 
@@ -115,7 +116,8 @@ TEST(RtfToken, HighBitBytesBecomeQuestionMarksWithAWarning)
     char buffer[128] = {};
     size_t n = std::fread(buffer, 1, sizeof(buffer) - 1, log);
     std::fclose(log);
-    EXPECT_EQ("Character found with high bit set\n (0xe9) -> changed to '?'\n", std::string(buffer, n));
+    EXPECT_EQ("Character found with high bit set\n (0xe9) -> changed to '?'\n",
+              std::string(buffer, n));
 }
 
 TEST(RtfToken, EveryKeywordOfTheTableIsFound)
@@ -123,7 +125,7 @@ TEST(RtfToken, EveryKeywordOfTheTableIsFound)
     EXPECT_EQ(344, g_nRtfKeywords);
     for (const RtfKeyword* kw = g_rtfKeywords; kw->pszName; ++kw) {
         if (kw->pszName[0] == '\n' || kw->pszName[0] == '\r')
-            continue;   // line breaks never reach the tokens
+            continue; // line breaks never reach the tokens
         std::string input = std::string("\\") + kw->pszName + " ";
         CRtfToken tok;
         ReadToken(input.data(), input.data() + input.size(), tok);
@@ -136,10 +138,13 @@ TEST(RtfToken, EveryKeywordOfTheTableIsFound)
 
 TEST(RtfToken, HexValues)
 {
-    const struct { char c; int value; } cases[] = {
-        {'0', 0}, {'9', 9}, {'a', 10}, {'F', 15}, {'g', -1}, {' ', -1}, {'\0', -1}};
+    const struct
+    {
+        char c;
+        int value;
+    } cases[] = {{'0', 0}, {'9', 9}, {'a', 10}, {'F', 15}, {'g', -1}, {' ', -1}, {'\0', -1}};
     for (const auto& c : cases)
         EXPECT_EQ(c.value, HexValue(c.c)) << c.c;
 }
 
-}   // namespace
+} // namespace

@@ -4,14 +4,14 @@
 
 #include <cstdio>
 
-std::atomic<int> TrackedRecord::s_alive{0};
+std::atomic<int> TrackedRecord::s_alive {0};
 TestHost* TestHost::s_current = nullptr;
 
 // The host's parent window: counts 0x5FE and deletes the prompter on it, as Marquill does.
 class TestHost::HostWnd : public CWnd
 {
 public:
-    explicit HostWnd(TestHost* host) : m_host(host) {}
+    explicit HostWnd(TestHost* host) : m_host(host) { }
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
@@ -157,10 +157,7 @@ void TestHost::PromptDone(void*, int paragraph)
     s_current->doneParagraph = paragraph;
 }
 
-prmptRecord* TestHost::GetRecord(void*, int)
-{
-    return MakeRecord(1, 1, 0, "Script", 0);
-}
+prmptRecord* TestHost::GetRecord(void*, int) { return MakeRecord(1, 1, 0, "Script", 0); }
 
 bool TestHost::GetScriptText(void*, long id, qelstring& text)
 {

@@ -39,9 +39,9 @@ public:
 struct ShowRow
 {
     long id;
-    short type;          // 0 script, 1 break, 2 end of show
+    short type; // 0 script, 1 break, 2 end of show
     std::string slug;
-    long lengthSeconds;  // break length
+    long lengthSeconds; // break length
 };
 
 class TestHost
@@ -74,10 +74,10 @@ public:
     int doneParagraph = -1;
     int closedMessages = 0;
     bool doneBeforeClosed = false;
-    bool deleteOnClosed = true;         // delete the prompter on 0x5FE, as the hosts do
-    TestPrompter* prompter = nullptr;   // cleared when deleted on 0x5FE
-    std::atomic<int> textCallsOffThread{0};
-    std::atomic<int> sentMessagesServed{0};
+    bool deleteOnClosed = true; // delete the prompter on 0x5FE, as the hosts do
+    TestPrompter* prompter = nullptr; // cleared when deleted on 0x5FE
+    std::atomic<int> textCallsOffThread {0};
+    std::atomic<int> sentMessagesServed {0};
     // Called from the text callback (any thread) before it returns.
     std::function<void(long id)> onText;
 

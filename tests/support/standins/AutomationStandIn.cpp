@@ -13,7 +13,8 @@
 namespace {
 
 // {6F1E3A52-4C1B-4E8A-9D3B-2B7E5C0A9D11}
-const CLSID CLSID_StandIn = {0x6f1e3a52, 0x4c1b, 0x4e8a, {0x9d, 0x3b, 0x2b, 0x7e, 0x5c, 0x0a, 0x9d, 0x11}};
+const CLSID CLSID_StandIn = {
+    0x6f1e3a52, 0x4c1b, 0x4e8a, {0x9d, 0x3b, 0x2b, 0x7e, 0x5c, 0x0a, 0x9d, 0x11}};
 const char kClsid[] = "{6F1E3A52-4C1B-4E8A-9D3B-2B7E5C0A9D11}";
 const char kProgId[] = "Powerpoint.Application";
 
@@ -35,38 +36,60 @@ void Log(const std::string& line)
 std::string ArgText(const VARIANT& v)
 {
     char text[64];
-    switch (v.vt)
-    {
-    case VT_I4: snprintf(text, sizeof text, "%ld", (long)v.lVal); return text;
-    case VT_I2: snprintf(text, sizeof text, "%d", v.iVal); return text;
-    case VT_R4: snprintf(text, sizeof text, "%g", v.fltVal); return text;
-    case VT_R8: snprintf(text, sizeof text, "%g", v.dblVal); return text;
-    case VT_BOOL: return v.boolVal ? "true" : "false";
-    case VT_BSTR:
-    {
+    switch (v.vt) {
+    case VT_I4:
+        snprintf(text, sizeof text, "%ld", (long)v.lVal);
+        return text;
+    case VT_I2:
+        snprintf(text, sizeof text, "%d", v.iVal);
+        return text;
+    case VT_R4:
+        snprintf(text, sizeof text, "%g", v.fltVal);
+        return text;
+    case VT_R8:
+        snprintf(text, sizeof text, "%g", v.dblVal);
+        return text;
+    case VT_BOOL:
+        return v.boolVal ? "true" : "false";
+    case VT_BSTR: {
         std::string s = "\"";
         for (const wchar_t* p = v.bstrVal; p && *p; ++p)
             s += (char)*p;
         return s + "\"";
     }
-    default: snprintf(text, sizeof text, "vt%d", v.vt); return text;
+    default:
+        snprintf(text, sizeof text, "vt%d", v.vt);
+        return text;
     }
 }
 
-enum Kind { App, Bars, Bar, Controls, Control, Presentations, Presentation, ShowObject, Settings, View };
-const char* const kNames[] = {"Application", "CommandBars", "CommandBar", "Controls", "Control",
+enum Kind {
+    App,
+    Bars,
+    Bar,
+    Controls,
+    Control,
+    Presentations,
+    Presentation,
+    ShowObject,
+    Settings,
+    View
+};
+const char* const kNames[] = {"Application",   "CommandBars",  "CommandBar", "Controls", "Control",
                               "Presentations", "Presentation", "ShowObject", "Settings", "View"};
 
 class Object : public IDispatch
 {
 public:
-    Object(Kind kind, int index = 0) : m_kind(kind), m_index(index) { InterlockedIncrement(&g_objects); }
+    Object(Kind kind, int index = 0) : m_kind(kind), m_index(index)
+    {
+        InterlockedIncrement(&g_objects);
+    }
     virtual ~Object() { InterlockedDecrement(&g_objects); }
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override
     {
-        if (iid == IID_IUnknown || iid == IID_IDispatch)
-        {
+        if (iid == IID_IUnknown || iid == IID_IDispatch) {
             *out = static_cast<IDispatch*>(this);
             AddRef();
             return S_OK;
@@ -82,7 +105,11 @@ public:
             delete this;
         return (ULONG)refs;
     }
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override { *count = 0; return S_OK; }
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override
+    {
+        *count = 0;
+        return S_OK;
+    }
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override
     {
@@ -91,13 +118,12 @@ public:
     HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params,
                                      VARIANT* result, EXCEPINFO*, UINT*) override
     {
-        const char* kind = (flags & DISPATCH_PROPERTYPUT) ? "put"
-                           : (flags & DISPATCH_METHOD) && !(flags & DISPATCH_PROPERTYGET) ? "call"
-                                                                                           : "get";
+        const char* kind = (flags & DISPATCH_PROPERTYPUT)                  ? "put"
+            : (flags & DISPATCH_METHOD) && !(flags & DISPATCH_PROPERTYGET) ? "call"
+                                                                           : "get";
         std::string line = std::string(kNames[m_kind]) + "." + kind + " " + IdText(id) + "(";
         // Arguments arrive last first.
-        for (UINT i = params ? params->cArgs : 0; i > 0; --i)
-        {
+        for (UINT i = params ? params->cArgs : 0; i > 0; --i) {
             line += ArgText(params->rgvarg[i - 1]);
             if (i > 1)
                 line += ",";
@@ -152,66 +178,96 @@ private:
     {
         static const wchar_t* const kBars[] = {L"Standard", L"Slide Show", L"Menu Bar"};
         static const wchar_t* const kControls[] = {L"&Rehearse", L"&Go"};
-        switch (m_kind)
-        {
+        switch (m_kind) {
         case App:
-            if (id == 2001) return Obj(result, new Object(Presentations));
-            if (id == 2007) return Obj(result, new Object(Bars));
-            if (id == 2029 || id == 2030 || id == 2021) return S_OK;
+            if (id == 2001)
+                return Obj(result, new Object(Presentations));
+            if (id == 2007)
+                return Obj(result, new Object(Bars));
+            if (id == 2029 || id == 2030 || id == 2021)
+                return S_OK;
             break;
         case Bars:
-            if (id == 0x60030003) return Long(result, 3);
-            if (id == DISPID_VALUE)
-            {
+            if (id == 0x60030003)
+                return Long(result, 3);
+            if (id == DISPID_VALUE) {
                 long i = IndexArg(params);
-                return i >= 1 && i <= 3 ? Obj(result, new Object(Bar, (int)i - 1)) : DISP_E_BADINDEX;
+                return i >= 1 && i <= 3 ? Obj(result, new Object(Bar, (int)i - 1))
+                                        : DISP_E_BADINDEX;
             }
             break;
         case Bar:
-            if (id == 0x6004000E) return Str(result, kBars[m_index]);
-            if (id == 0x60040003) return Obj(result, new Object(Controls));
+            if (id == 0x6004000E)
+                return Str(result, kBars[m_index]);
+            if (id == 0x60040003)
+                return Obj(result, new Object(Controls));
             break;
         case Controls:
-            if (id == 0x60030001) return Long(result, 2);
-            if (id == DISPID_VALUE)
-            {
+            if (id == 0x60030001)
+                return Long(result, 2);
+            if (id == DISPID_VALUE) {
                 long i = IndexArg(params);
-                return i >= 1 && i <= 2 ? Obj(result, new Object(Control, (int)i - 1)) : DISP_E_BADINDEX;
+                return i >= 1 && i <= 2 ? Obj(result, new Object(Control, (int)i - 1))
+                                        : DISP_E_BADINDEX;
             }
             break;
         case Control:
-            if (id == 0x60040003) return Str(result, kControls[m_index]);
-            if (id == 0x6004000A) return S_OK;
+            if (id == 0x60040003)
+                return Str(result, kControls[m_index]);
+            if (id == 0x6004000A)
+                return S_OK;
             break;
         case Presentations:
             if (id == 2004)
                 return g_failOpen ? E_FAIL : Obj(result, new Object(Presentation));
             break;
         case Presentation:
-            if (id == 2015) return Obj(result, new Object(ShowObject));
-            if (id == 2047) return Obj(result, new Object(Settings));
-            if (id == 2039) return S_OK;
+            if (id == 2015)
+                return Obj(result, new Object(ShowObject));
+            if (id == 2047)
+                return Obj(result, new Object(Settings));
+            if (id == 2039)
+                return S_OK;
             break;
         case ShowObject:
-            if (id == 2008) return S_OK;
+            if (id == 2008)
+                return S_OK;
             break;
         case Settings:
-            if (id >= 2006 && id <= 2009) return S_OK;
-            if (id == 2011) return Long(result, 1);
-            if (id == 2003)
-            {
+            if (id >= 2006 && id <= 2009)
+                return S_OK;
+            if (id == 2011)
+                return Long(result, 1);
+            if (id == 2003) {
                 g_position = 1;
                 return Obj(result, new Object(View));
             }
             break;
         case View:
-            if (id == 2007) return S_OK;
-            if (id == 2006) return Long(result, g_showState);
-            if (id == 2027) return Long(result, g_position);
-            if (id == 2017) { g_position = 1; return S_OK; }
-            if (id == 2018) { g_position = kSlides; return S_OK; }
-            if (id == 2019) { if (++g_position > kSlides) g_showState = 5; return S_OK; }
-            if (id == 2020) { if (g_position > 1) --g_position; return S_OK; }
+            if (id == 2007)
+                return S_OK;
+            if (id == 2006)
+                return Long(result, g_showState);
+            if (id == 2027)
+                return Long(result, g_position);
+            if (id == 2017) {
+                g_position = 1;
+                return S_OK;
+            }
+            if (id == 2018) {
+                g_position = kSlides;
+                return S_OK;
+            }
+            if (id == 2019) {
+                if (++g_position > kSlides)
+                    g_showState = 5;
+                return S_OK;
+            }
+            if (id == 2020) {
+                if (g_position > 1)
+                    --g_position;
+                return S_OK;
+            }
             break;
         }
         (void)kind;
@@ -228,8 +284,7 @@ class Factory : public IClassFactory
 public:
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override
     {
-        if (iid == IID_IUnknown || iid == IID_IClassFactory)
-        {
+        if (iid == IID_IUnknown || iid == IID_IClassFactory) {
             *out = static_cast<IClassFactory*>(this);
             return S_OK;
         }
@@ -258,7 +313,8 @@ bool SetKey(const std::string& key, const char* name, const std::string& value)
     if (RegCreateKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &h,
                         nullptr) != ERROR_SUCCESS)
         return false;
-    LONG rc = RegSetValueExA(h, name, 0, REG_SZ, (const BYTE*)value.c_str(), (DWORD)value.size() + 1);
+    LONG rc =
+        RegSetValueExA(h, name, 0, REG_SZ, (const BYTE*)value.c_str(), (DWORD)value.size() + 1);
     RegCloseKey(h);
     return rc == ERROR_SUCCESS;
 }
@@ -274,7 +330,8 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
     return TRUE;
 }
 
-__declspec(dllexport) HRESULT STDAPICALLTYPE DllGetClassObject(REFCLSID clsid, REFIID iid, void** out)
+__declspec(dllexport) HRESULT STDAPICALLTYPE
+    DllGetClassObject(REFCLSID clsid, REFIID iid, void** out)
 {
     if (clsid != CLSID_StandIn)
         return CLASS_E_CLASSNOTAVAILABLE;
@@ -292,11 +349,11 @@ __declspec(dllexport) HRESULT STDAPICALLTYPE DllRegisterServer()
     GetModuleFileNameA(g_module, path, MAX_PATH);
     std::string clsidKey = std::string("CLSID\\") + kClsid;
     bool ok = SetKey(kProgId, nullptr, "Presentation stand-in") &&
-              SetKey(std::string(kProgId) + "\\CLSID", nullptr, kClsid) &&
-              SetKey(clsidKey, nullptr, "Presentation stand-in") &&
-              SetKey(clsidKey + "\\ProgID", nullptr, kProgId) &&
-              SetKey(clsidKey + "\\InprocServer32", nullptr, path) &&
-              SetKey(clsidKey + "\\InprocServer32", "ThreadingModel", "Both");
+        SetKey(std::string(kProgId) + "\\CLSID", nullptr, kClsid) &&
+        SetKey(clsidKey, nullptr, "Presentation stand-in") &&
+        SetKey(clsidKey + "\\ProgID", nullptr, kProgId) &&
+        SetKey(clsidKey + "\\InprocServer32", nullptr, path) &&
+        SetKey(clsidKey + "\\InprocServer32", "ThreadingModel", "Both");
     return ok ? S_OK : E_FAIL;
 }
 
@@ -305,8 +362,7 @@ __declspec(dllexport) HRESULT STDAPICALLTYPE DllUnregisterServer()
     RegDeleteTreeA(HKEY_CLASSES_ROOT, kProgId);
     RegDeleteTreeA(HKEY_CLASSES_ROOT, (std::string("CLSID\\") + kClsid).c_str());
     RegDeleteTreeA(HKEY_CURRENT_USER, (std::string("Software\\Classes\\") + kProgId).c_str());
-    RegDeleteTreeA(HKEY_CURRENT_USER,
-                   (std::string("Software\\Classes\\CLSID\\") + kClsid).c_str());
+    RegDeleteTreeA(HKEY_CURRENT_USER, (std::string("Software\\Classes\\CLSID\\") + kClsid).c_str());
     return S_OK;
 }
 
@@ -314,8 +370,7 @@ __declspec(dllexport) HRESULT STDAPICALLTYPE DllUnregisterServer()
 __declspec(dllexport) int StandInGetLog(char* buffer, int size)
 {
     std::lock_guard<std::mutex> guard(g_lock);
-    if (buffer && size > 0)
-    {
+    if (buffer && size > 0) {
         int n = (int)g_log.size() < size ? (int)g_log.size() : size;
         memcpy(buffer, g_log.data(), (size_t)n);
         return n;

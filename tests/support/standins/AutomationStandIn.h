@@ -17,8 +17,7 @@ public:
         m_path = path;
         m_path = m_path.substr(0, m_path.find_last_of("\\/") + 1) + "AutomationStandIn.dll";
         m_module = LoadLibraryA(m_path.c_str());
-        if (m_module)
-        {
+        if (m_module) {
             m_log = (GetLogFn)GetProcAddress(m_module, "StandInGetLog");
             m_clear = (VoidFn)GetProcAddress(m_module, "StandInClearLog");
             m_setShowState = (IntFn)GetProcAddress(m_module, "StandInSetShowState");
@@ -44,8 +43,7 @@ public:
         std::string text((size_t)size, '\0');
         m_log(&text[0], size);
         size_t start = 0;
-        while (start < text.size())
-        {
+        while (start < text.size()) {
             size_t end = text.find('\n', start);
             if (end == std::string::npos)
                 end = text.size();
@@ -70,8 +68,8 @@ private:
         std::string command = "regsvr32.exe /s " + std::string(option) + "\"" + m_path + "\"";
         STARTUPINFOA si = {sizeof si};
         PROCESS_INFORMATION pi;
-        if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                            &si, &pi))
+        if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
+                            &pi))
             return false;
         WaitForSingleObject(pi.hProcess, 30000);
         DWORD code = 1;

@@ -47,16 +47,13 @@ public:
         DWORD start = GetTickCount();
         size_t last = Size();
         DWORD since = GetTickCount();
-        while (GetTickCount() - start < timeoutMs)
-        {
+        while (GetTickCount() - start < timeoutMs) {
             Sleep(10);
             size_t now = Size();
-            if (now != last)
-            {
+            if (now != last) {
                 last = now;
                 since = GetTickCount();
-            }
-            else if (GetTickCount() - since >= quietMs)
+            } else if (GetTickCount() - since >= quietMs)
                 break;
         }
         return Bytes();
@@ -94,11 +91,9 @@ private:
     }
     void Follow()
     {
-        while (!m_stop)
-        {
+        while (!m_stop) {
             long long size = FileSize();
-            if (size > m_offset)
-            {
+            if (size > m_offset) {
                 double at = NowMs();
                 std::string chunk = ReadRange(m_offset, size - m_offset);
                 m_offset += (long long)chunk.size();
@@ -129,7 +124,7 @@ private:
 
     std::string m_path;
     long long m_offset = 0;
-    LARGE_INTEGER m_freq{}, m_start{};
+    LARGE_INTEGER m_freq {}, m_start {};
     std::mutex m_lock;
     std::string m_bytes;
     std::vector<double> m_times;

@@ -4,21 +4,22 @@
 #pragma once
 #include "fw/thread.h"
 
-class FW_API CWinApp : public CWinThread {
+class FW_API CWinApp : public CWinThread
+{
     DECLARE_DYNAMIC(CWinApp)
 public:
     explicit CWinApp(LPCSTR lpszAppName = nullptr);
     ~CWinApp() override;
 
-    LPCSTR m_pszAppName;      // title: the constructor's name, else the exe's name
+    LPCSTR m_pszAppName; // title: the constructor's name, else the exe's name
     HINSTANCE m_hInstance;
     HINSTANCE m_hPrevInstance;
     LPSTR m_lpCmdLine;
     int m_nCmdShow;
-    LPCSTR m_pszExeName;      // the program file's name without folder and extension
+    LPCSTR m_pszExeName; // the program file's name without folder and extension
     LPCSTR m_pszHelpFilePath;
-    LPCSTR m_pszProfileName;  // the profile's name: AppName (registry) or <exe>.INI
-    LPCSTR m_pszRegistryKey;  // null: the profile is an .INI file
+    LPCSTR m_pszProfileName; // the profile's name: AppName (registry) or <exe>.INI
+    LPCSTR m_pszRegistryKey; // null: the profile is an .INI file
 
     virtual BOOL InitApplication();
     BOOL InitInstance() override;
@@ -41,7 +42,7 @@ public:
     // HKEY_CURRENT_USER\Software\<RegistryKey>\<ProfileName>\<Section>.
     void SetRegistryKey(LPCSTR lpszRegistryKey);
     void SetRegistryKey(UINT nIDRegistryKey);
-    HKEY GetAppRegistryKey();              // the caller closes it; null on failure
+    HKEY GetAppRegistryKey(); // the caller closes it; null on failure
     HKEY GetSectionKey(LPCSTR lpszSection); // created when absent; the caller closes it
     UINT GetProfileInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nDefault);
     BOOL WriteProfileInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nValue);
@@ -64,7 +65,9 @@ FW_API CWnd* AFXAPI AfxGetMainWnd();
 FW_API HINSTANCE AFXAPI AfxGetInstanceHandle();
 FW_API LPCSTR AFXAPI AfxGetAppName();
 
-FW_API BOOL AFXAPI AfxWinInit(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow);
+FW_API BOOL AFXAPI AfxWinInit(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine,
+                              int nCmdShow);
 FW_API void AFXAPI AfxWinTerm();
 // The program's main line: init, InitInstance, Run (or ExitInstance when init failed).
-FW_API int AFXAPI AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow);
+FW_API int AFXAPI AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine,
+                             int nCmdShow);

@@ -13,7 +13,8 @@
 class CFile;
 class CDocument;
 
-class FW_API CArchive {
+class FW_API CArchive
+{
 public:
     enum Mode { store = 0, load = 1, bNoFlushOnDelete = 2, bNoByteSwap = 4 };
 
@@ -85,7 +86,11 @@ public:
     CArchive& operator<<(long) = delete;
     CArchive& operator<<(unsigned long) = delete;
 #endif
-    CArchive& operator<<(const CObject* pOb) { WriteObject(pOb); return *this; }
+    CArchive& operator<<(const CObject* pOb)
+    {
+        WriteObject(pOb);
+        return *this;
+    }
 
     CArchive& operator>>(BYTE& by);
     CArchive& operator>>(WORD& w);
@@ -105,8 +110,16 @@ public:
     CArchive& operator>>(long&) = delete;
     CArchive& operator>>(unsigned long&) = delete;
 #endif
-    CArchive& operator>>(CObject*& pOb) { pOb = ReadObject(nullptr); return *this; }
-    CArchive& operator>>(const CObject*& pOb) { pOb = ReadObject(nullptr); return *this; }
+    CArchive& operator>>(CObject*& pOb)
+    {
+        pOb = ReadObject(nullptr);
+        return *this;
+    }
+    CArchive& operator>>(const CObject*& pOb)
+    {
+        pOb = ReadObject(nullptr);
+        return *this;
+    }
 
     // The document being loaded or stored, for objects that need it.
     CDocument* m_pDocument = nullptr;
@@ -125,10 +138,11 @@ protected:
     BYTE* m_lpBufCur;
     BYTE* m_lpBufMax;
     UINT m_nObjectSchema = (UINT)-1;
-    UINT m_nLoadDepth = 0;   // objects being loaded inside one another
+    UINT m_nLoadDepth = 0; // objects being loaded inside one another
 
     // Loading: index -> class or object (index 0 is null). Storing: pointer -> index.
-    struct LoadEntry {
+    struct LoadEntry
+    {
         CRuntimeClass* pClass;
         CObject* pObject;
         UINT nSchema;

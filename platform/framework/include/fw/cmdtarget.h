@@ -21,17 +21,19 @@ class CMenu;
 typedef void (CCmdTarget::*AFX_PMSG)(void);
 typedef void (CWnd::*AFX_PMSGW)(void);
 
-struct AFX_MSGMAP_ENTRY {
-    UINT nMessage;  // window message (WM_COMMAND, WM_NOTIFY, a reflected message ...)
-    UINT nCode;     // control code or WM_NOTIFY code
-    UINT nID;       // control id (0 for window messages)
-    UINT nLastID;   // last id of a range
-    UINT_PTR nSig;  // handler signature (AfxSig_*); for registered messages the UINT* of the id
-    AFX_PMSG pfn;   // handler
+struct AFX_MSGMAP_ENTRY
+{
+    UINT nMessage; // window message (WM_COMMAND, WM_NOTIFY, a reflected message ...)
+    UINT nCode; // control code or WM_NOTIFY code
+    UINT nID; // control id (0 for window messages)
+    UINT nLastID; // last id of a range
+    UINT_PTR nSig; // handler signature (AfxSig_*); for registered messages the UINT* of the id
+    AFX_PMSG pfn; // handler
 };
 
-struct AFX_MSGMAP {
-    const AFX_MSGMAP* (PASCAL* pfnGetBaseMap)();
+struct AFX_MSGMAP
+{
+    const AFX_MSGMAP*(PASCAL* pfnGetBaseMap)();
     const AFX_MSGMAP_ENTRY* lpEntries;
 };
 
@@ -40,42 +42,49 @@ struct AFX_MSGMAP {
 #define CN_UPDATE_COMMAND_UI ((UINT)(-1))
 
 // WM_NOTIFY handlers receive this through OnCmdMsg's pExtra.
-struct AFX_NOTIFY {
+struct AFX_NOTIFY
+{
     LRESULT* pResult;
     NMHDR* pNMHDR;
 };
 
 // Filled by OnCmdMsg instead of calling the handler, to ask whether one exists.
-struct AFX_CMDHANDLERINFO {
+struct AFX_CMDHANDLERINFO
+{
     CCmdTarget* pTarget;
     AFX_PMSG pmf;
 };
 
-#define DECLARE_MESSAGE_MAP() \
-protected: \
-    static const AFX_MSGMAP* PASCAL GetThisMessageMap(); \
-    const AFX_MSGMAP* GetMessageMap() const override; \
+#define DECLARE_MESSAGE_MAP()                                                                      \
+protected:                                                                                         \
+    static const AFX_MSGMAP* PASCAL GetThisMessageMap();                                           \
+    const AFX_MSGMAP* GetMessageMap() const override;                                              \
+                                                                                                   \
 public:
 
 // theClass's table; each entry names its handler through ThisClass (ON_WM_*) or takes a
 // member pointer written out in full (ON_COMMAND(ID_X, &CMyWnd::OnX)).
-#define BEGIN_MESSAGE_MAP(theClass, baseClass) \
-    const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); } \
-    const AFX_MSGMAP* PASCAL theClass::GetThisMessageMap() \
-    { \
-        typedef theClass ThisClass; \
-        typedef baseClass TheBaseClass; \
-        (void)sizeof(ThisClass); \
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                                     \
+    const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); }              \
+    const AFX_MSGMAP* PASCAL theClass::GetThisMessageMap()                                         \
+    {                                                                                              \
+        typedef theClass ThisClass;                                                                \
+        typedef baseClass TheBaseClass;                                                            \
+        (void)sizeof(ThisClass);                                                                   \
         static const AFX_MSGMAP_ENTRY _messageEntries[] = {
 
-#define END_MESSAGE_MAP() \
-            {0, 0, 0, 0, 0, (AFX_PMSG)nullptr} \
-        }; \
-        static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, &_messageEntries[0]}; \
-        return &messageMap; \
+#define END_MESSAGE_MAP()                                                                          \
+    {                                                                                              \
+        0, 0, 0, 0, 0, (AFX_PMSG) nullptr                                                          \
+    }                                                                                              \
+    }                                                                                              \
+    ;                                                                                              \
+    static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, &_messageEntries[0]};  \
+    return &messageMap;                                                                            \
     }
 
-class FW_API CCmdTarget : public CObject {
+class FW_API CCmdTarget : public CObject
+{
     DECLARE_DYNAMIC(CCmdTarget)
 public:
     CCmdTarget();
@@ -99,7 +108,8 @@ protected:
 
 // The user-interface state of one command: a menu item or a control. Update handlers
 // (ON_UPDATE_COMMAND_UI) receive one and enable, check or retitle the item.
-class FW_API CCmdUI {
+class FW_API CCmdUI
+{
 public:
     CCmdUI();
     virtual ~CCmdUI() = default;
@@ -115,10 +125,10 @@ public:
     BOOL DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
 
     UINT m_nID;
-    UINT m_nIndex;          // menu item index, or control index
-    CMenu* m_pMenu;         // the menu, when a menu item
-    CMenu* m_pSubMenu;      // the popup the item opens, if any
-    CWnd* m_pOther;         // the control, when not a menu item
+    UINT m_nIndex; // menu item index, or control index
+    CMenu* m_pMenu; // the menu, when a menu item
+    CMenu* m_pSubMenu; // the popup the item opens, if any
+    CWnd* m_pOther; // the control, when not a menu item
     BOOL m_bEnableChanged;
     BOOL m_bContinueRouting;
     UINT m_nIndexMax;
@@ -127,12 +137,17 @@ public:
 
 // Records what the handlers did, without touching any item: tells whether a command is
 // enabled before it is routed.
-class FW_API CTestCmdUI : public CCmdUI {
+class FW_API CTestCmdUI : public CCmdUI
+{
 public:
-    CTestCmdUI() : m_bEnabled(TRUE) {}
-    void Enable(BOOL bOn) override { m_bEnabled = bOn; m_bEnableChanged = TRUE; }
-    void SetCheck(int) override {}
-    void SetRadio(BOOL) override {}
-    void SetText(LPCSTR) override {}
+    CTestCmdUI() : m_bEnabled(TRUE) { }
+    void Enable(BOOL bOn) override
+    {
+        m_bEnabled = bOn;
+        m_bEnableChanged = TRUE;
+    }
+    void SetCheck(int) override { }
+    void SetRadio(BOOL) override { }
+    void SetText(LPCSTR) override { }
     BOOL m_bEnabled;
 };

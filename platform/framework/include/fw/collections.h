@@ -10,24 +10,27 @@
 #include <new>
 #include <utility>
 
-struct __POSITION {};
+struct __POSITION
+{ };
 typedef __POSITION* POSITION;
 #define BEFORE_START_POSITION ((POSITION)-1L)
 
 // ---------------------------------------------------------------------------------------
 // CList: doubly linked list. POSITION is the node; GetNext/GetPrev return the element at
 // the position and move the position on (to null past the end).
-template <class TYPE, class ARG_TYPE>
-class CList : public CObject {
+template<class TYPE, class ARG_TYPE>
+class CList : public CObject
+{
 protected:
-    struct CNode {
+    struct CNode
+    {
         CNode* pNext;
         CNode* pPrev;
         TYPE data;
     };
 
 public:
-    explicit CList(int nBlockSize = 10) : m_nBlockSize(nBlockSize) {}
+    explicit CList(int nBlockSize = 10) : m_nBlockSize(nBlockSize) { }
     ~CList() override { RemoveAll(); }
     CList(const CList&) = delete;
     CList& operator=(const CList&) = delete;
@@ -154,21 +157,33 @@ protected:
     static CNode* Checked(CNode* pNode)
     {
         if (pNode == nullptr)
-            AfxThrowNotSupportedException();   // an empty list or a finished iteration
+            AfxThrowNotSupportedException(); // an empty list or a finished iteration
         return pNode;
     }
     POSITION InsertNode(CNode* pPrev, CNode* pNext, ARG_TYPE newElement)
     {
-        CNode* pNewNode = new CNode{pNext, pPrev, newElement};
-        if (pPrev) pPrev->pNext = pNewNode; else m_pNodeHead = pNewNode;
-        if (pNext) pNext->pPrev = pNewNode; else m_pNodeTail = pNewNode;
+        CNode* pNewNode = new CNode {pNext, pPrev, newElement};
+        if (pPrev)
+            pPrev->pNext = pNewNode;
+        else
+            m_pNodeHead = pNewNode;
+        if (pNext)
+            pNext->pPrev = pNewNode;
+        else
+            m_pNodeTail = pNewNode;
         ++m_nCount;
         return (POSITION)pNewNode;
     }
     void Unlink(CNode* pOldNode)
     {
-        if (pOldNode->pPrev) pOldNode->pPrev->pNext = pOldNode->pNext; else m_pNodeHead = pOldNode->pNext;
-        if (pOldNode->pNext) pOldNode->pNext->pPrev = pOldNode->pPrev; else m_pNodeTail = pOldNode->pPrev;
+        if (pOldNode->pPrev)
+            pOldNode->pPrev->pNext = pOldNode->pNext;
+        else
+            m_pNodeHead = pOldNode->pNext;
+        if (pOldNode->pNext)
+            pOldNode->pNext->pPrev = pOldNode->pPrev;
+        else
+            m_pNodeTail = pOldNode->pPrev;
         delete pOldNode;
         --m_nCount;
     }
@@ -182,8 +197,9 @@ protected:
 // ---------------------------------------------------------------------------------------
 // CArray: growable array. Indexes are checked: an index outside the array throws
 // CNotSupportedException rather than touching memory that is not there.
-template <class TYPE, class ARG_TYPE>
-class CArray : public CObject {
+template<class TYPE, class ARG_TYPE>
+class CArray : public CObject
+{
 public:
     CArray() = default;
     ~CArray() override { delete[] m_pData; }
@@ -216,7 +232,7 @@ public:
         for (INT_PTR i = m_nSize; i < nNewSize; ++i)
             m_pData[i] = TYPE();
         for (INT_PTR i = nNewSize; i < m_nSize; ++i)
-            m_pData[i] = TYPE();   // releases what a dropped element held (strings)
+            m_pData[i] = TYPE(); // releases what a dropped element held (strings)
         m_nSize = nNewSize;
     }
     void FreeExtra()
@@ -238,7 +254,7 @@ public:
         if (nIndex < 0)
             AfxThrowNotSupportedException();
         if (nIndex >= m_nSize) {
-            TYPE copy = newElement;   // the argument may live in this array
+            TYPE copy = newElement; // the argument may live in this array
             SetSize(nIndex + 1);
             m_pData[nIndex] = std::move(copy);
         } else {
@@ -293,7 +309,7 @@ public:
         if (pNewArray == nullptr || pNewArray->GetSize() == 0)
             return;
         CArray copy;
-        copy.Copy(*pNewArray);   // the source may be this array
+        copy.Copy(*pNewArray); // the source may be this array
         InsertAt(nStartIndex, copy.GetAt(0), copy.GetSize());
         for (INT_PTR i = 0; i < copy.GetSize(); ++i)
             SetAt(nStartIndex + i, copy.GetAt(i));
@@ -340,10 +356,12 @@ inline UINT AfxHashKey(WORD key) { return ((UINT)key) >> 4; }
 inline UINT AfxHashKey(DWORD key) { return ((UINT)key) >> 4; }
 inline UINT AfxHashKey(int key) { return ((UINT)key) >> 4; }
 
-template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
-class CMap : public CObject {
+template<class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
+class CMap : public CObject
+{
 protected:
-    struct CAssoc {
+    struct CAssoc
+    {
         CAssoc* pNext;
         UINT nHashValue;
         KEY key;
@@ -356,7 +374,7 @@ public:
     typedef VALUE BASE_VALUE;
     typedef ARG_VALUE BASE_ARG_VALUE;
 
-    explicit CMap(int nBlockSize = 10) : m_nBlockSize(nBlockSize) {}
+    explicit CMap(int nBlockSize = 10) : m_nBlockSize(nBlockSize) { }
     ~CMap() override { RemoveAll(); }
     CMap(const CMap&) = delete;
     CMap& operator=(const CMap&) = delete;
@@ -382,7 +400,7 @@ public:
         if (pAssoc == nullptr) {
             if (m_pHashTable == nullptr)
                 InitHashTable(m_nHashTableSize);
-            pAssoc = new CAssoc{m_pHashTable[nHash], nHash, KEY(key), VALUE()};
+            pAssoc = new CAssoc {m_pHashTable[nHash], nHash, KEY(key), VALUE()};
             m_pHashTable[nHash] = pAssoc;
             ++m_nCount;
         }
@@ -436,7 +454,8 @@ public:
                 AfxThrowNotSupportedException();
         }
         CAssoc* pAssocNext = pAssocRet->pNext;
-        for (UINT nBucket = pAssocRet->nHashValue + 1; pAssocNext == nullptr && nBucket < m_nHashTableSize; ++nBucket)
+        for (UINT nBucket = pAssocRet->nHashValue + 1;
+             pAssocNext == nullptr && nBucket < m_nHashTableSize; ++nBucket)
             pAssocNext = m_pHashTable[nBucket];
         rNextPosition = (POSITION)pAssocNext;
         rKey = pAssocRet->key;
@@ -477,116 +496,134 @@ protected:
 // ---------------------------------------------------------------------------------------
 // The named collections.
 
-class FW_API CObList : public CList<CObject*, CObject*> {
+class FW_API CObList : public CList<CObject*, CObject*>
+{
     DECLARE_SERIAL(CObList)
 public:
-    explicit CObList(int nBlockSize = 10) : CList(nBlockSize) {}
+    explicit CObList(int nBlockSize = 10) : CList(nBlockSize) { }
     void Serialize(CArchive& ar) override;
 };
 
-class FW_API CPtrList : public CList<void*, void*> {
+class FW_API CPtrList : public CList<void*, void*>
+{
     DECLARE_DYNAMIC(CPtrList)
 public:
-    explicit CPtrList(int nBlockSize = 10) : CList(nBlockSize) {}
+    explicit CPtrList(int nBlockSize = 10) : CList(nBlockSize) { }
 };
 
-class FW_API CStringList : public CList<CString, LPCSTR> {
+class FW_API CStringList : public CList<CString, LPCSTR>
+{
     DECLARE_SERIAL(CStringList)
 public:
-    explicit CStringList(int nBlockSize = 10) : CList(nBlockSize) {}
+    explicit CStringList(int nBlockSize = 10) : CList(nBlockSize) { }
     void Serialize(CArchive& ar) override;
 };
 
-class FW_API CObArray : public CArray<CObject*, CObject*> {
+class FW_API CObArray : public CArray<CObject*, CObject*>
+{
     DECLARE_SERIAL(CObArray)
 public:
     void Serialize(CArchive& ar) override;
 };
 
-class FW_API CPtrArray : public CArray<void*, void*> {
+class FW_API CPtrArray : public CArray<void*, void*>
+{
     DECLARE_DYNAMIC(CPtrArray)
 };
 
-class FW_API CDWordArray : public CArray<DWORD, DWORD> {
+class FW_API CDWordArray : public CArray<DWORD, DWORD>
+{
     DECLARE_SERIAL(CDWordArray)
 public:
     void Serialize(CArchive& ar) override;
 };
 
-class FW_API CWordArray : public CArray<WORD, WORD> {
+class FW_API CWordArray : public CArray<WORD, WORD>
+{
     DECLARE_SERIAL(CWordArray)
 public:
     void Serialize(CArchive& ar) override;
 };
 
-class FW_API CByteArray : public CArray<BYTE, BYTE> {
+class FW_API CByteArray : public CArray<BYTE, BYTE>
+{
     DECLARE_SERIAL(CByteArray)
 public:
     void Serialize(CArchive& ar) override;
 };
 
-class FW_API CUIntArray : public CArray<UINT, UINT> {
+class FW_API CUIntArray : public CArray<UINT, UINT>
+{
     DECLARE_DYNAMIC(CUIntArray)
 };
 
-class FW_API CStringArray : public CArray<CString, LPCSTR> {
+class FW_API CStringArray : public CArray<CString, LPCSTR>
+{
     DECLARE_SERIAL(CStringArray)
 public:
     void Serialize(CArchive& ar) override;
 };
 
-class FW_API CMapStringToPtr : public CMap<CString, LPCSTR, void*, void*> {
+class FW_API CMapStringToPtr : public CMap<CString, LPCSTR, void*, void*>
+{
     DECLARE_DYNAMIC(CMapStringToPtr)
 public:
-    explicit CMapStringToPtr(int nBlockSize = 10) : CMap(nBlockSize) {}
+    explicit CMapStringToPtr(int nBlockSize = 10) : CMap(nBlockSize) { }
 };
 
-class FW_API CMapStringToOb : public CMap<CString, LPCSTR, CObject*, CObject*> {
+class FW_API CMapStringToOb : public CMap<CString, LPCSTR, CObject*, CObject*>
+{
     DECLARE_SERIAL(CMapStringToOb)
 public:
-    explicit CMapStringToOb(int nBlockSize = 10) : CMap(nBlockSize) {}
+    explicit CMapStringToOb(int nBlockSize = 10) : CMap(nBlockSize) { }
     void Serialize(CArchive& ar) override;
 };
 
-class FW_API CMapStringToString : public CMap<CString, LPCSTR, CString, LPCSTR> {
+class FW_API CMapStringToString : public CMap<CString, LPCSTR, CString, LPCSTR>
+{
     DECLARE_SERIAL(CMapStringToString)
 public:
-    explicit CMapStringToString(int nBlockSize = 10) : CMap(nBlockSize) {}
+    explicit CMapStringToString(int nBlockSize = 10) : CMap(nBlockSize) { }
     void Serialize(CArchive& ar) override;
 };
 
-class FW_API CMapPtrToPtr : public CMap<void*, void*, void*, void*> {
+class FW_API CMapPtrToPtr : public CMap<void*, void*, void*, void*>
+{
     DECLARE_DYNAMIC(CMapPtrToPtr)
 public:
-    explicit CMapPtrToPtr(int nBlockSize = 10) : CMap(nBlockSize) {}
+    explicit CMapPtrToPtr(int nBlockSize = 10) : CMap(nBlockSize) { }
 };
 
-class FW_API CMapPtrToWord : public CMap<void*, void*, WORD, WORD> {
+class FW_API CMapPtrToWord : public CMap<void*, void*, WORD, WORD>
+{
     DECLARE_DYNAMIC(CMapPtrToWord)
 public:
-    explicit CMapPtrToWord(int nBlockSize = 10) : CMap(nBlockSize) {}
+    explicit CMapPtrToWord(int nBlockSize = 10) : CMap(nBlockSize) { }
 };
 
-class FW_API CMapWordToPtr : public CMap<WORD, WORD, void*, void*> {
+class FW_API CMapWordToPtr : public CMap<WORD, WORD, void*, void*>
+{
     DECLARE_DYNAMIC(CMapWordToPtr)
 public:
-    explicit CMapWordToPtr(int nBlockSize = 10) : CMap(nBlockSize) {}
+    explicit CMapWordToPtr(int nBlockSize = 10) : CMap(nBlockSize) { }
 };
 
-class FW_API CMapWordToOb : public CMap<WORD, WORD, CObject*, CObject*> {
+class FW_API CMapWordToOb : public CMap<WORD, WORD, CObject*, CObject*>
+{
     DECLARE_SERIAL(CMapWordToOb)
 public:
-    explicit CMapWordToOb(int nBlockSize = 10) : CMap(nBlockSize) {}
+    explicit CMapWordToOb(int nBlockSize = 10) : CMap(nBlockSize) { }
     void Serialize(CArchive& ar) override;
 };
 
 // ---------------------------------------------------------------------------------------
 // Typed pointer wrappers over the pointer and object collections.
 
-template <class BASE_CLASS, class TYPE>
-class CTypedPtrList : public BASE_CLASS {
+template<class BASE_CLASS, class TYPE>
+class CTypedPtrList : public BASE_CLASS
+{
 public:
-    explicit CTypedPtrList(int nBlockSize = 10) : BASE_CLASS(nBlockSize) {}
+    explicit CTypedPtrList(int nBlockSize = 10) : BASE_CLASS(nBlockSize) { }
 
     TYPE& GetHead() { return (TYPE&)BASE_CLASS::GetHead(); }
     TYPE GetHead() const { return (TYPE)BASE_CLASS::GetHead(); }
@@ -605,13 +642,23 @@ public:
     POSITION AddTail(TYPE newElement) { return BASE_CLASS::AddTail(newElement); }
     void AddHead(CTypedPtrList* pNewList) { BASE_CLASS::AddHead(pNewList); }
     void AddTail(CTypedPtrList* pNewList) { BASE_CLASS::AddTail(pNewList); }
-    POSITION InsertBefore(POSITION position, TYPE newElement) { return BASE_CLASS::InsertBefore(position, newElement); }
-    POSITION InsertAfter(POSITION position, TYPE newElement) { return BASE_CLASS::InsertAfter(position, newElement); }
-    POSITION Find(TYPE searchValue, POSITION startAfter = nullptr) const { return BASE_CLASS::Find(searchValue, startAfter); }
+    POSITION InsertBefore(POSITION position, TYPE newElement)
+    {
+        return BASE_CLASS::InsertBefore(position, newElement);
+    }
+    POSITION InsertAfter(POSITION position, TYPE newElement)
+    {
+        return BASE_CLASS::InsertAfter(position, newElement);
+    }
+    POSITION Find(TYPE searchValue, POSITION startAfter = nullptr) const
+    {
+        return BASE_CLASS::Find(searchValue, startAfter);
+    }
 };
 
-template <class BASE_CLASS, class TYPE>
-class CTypedPtrArray : public BASE_CLASS {
+template<class BASE_CLASS, class TYPE>
+class CTypedPtrArray : public BASE_CLASS
+{
 public:
     TYPE GetAt(INT_PTR nIndex) const { return (TYPE)BASE_CLASS::GetAt(nIndex); }
     TYPE& ElementAt(INT_PTR nIndex) { return (TYPE&)BASE_CLASS::ElementAt(nIndex); }
@@ -620,18 +667,25 @@ public:
     INT_PTR Add(TYPE newElement) { return BASE_CLASS::Add(newElement); }
     INT_PTR Append(const CTypedPtrArray& src) { return BASE_CLASS::Append(src); }
     void Copy(const CTypedPtrArray& src) { BASE_CLASS::Copy(src); }
-    void InsertAt(INT_PTR nIndex, TYPE newElement, INT_PTR nCount = 1) { BASE_CLASS::InsertAt(nIndex, newElement, nCount); }
-    void InsertAt(INT_PTR nStartIndex, CTypedPtrArray* pNewArray) { BASE_CLASS::InsertAt(nStartIndex, pNewArray); }
+    void InsertAt(INT_PTR nIndex, TYPE newElement, INT_PTR nCount = 1)
+    {
+        BASE_CLASS::InsertAt(nIndex, newElement, nCount);
+    }
+    void InsertAt(INT_PTR nStartIndex, CTypedPtrArray* pNewArray)
+    {
+        BASE_CLASS::InsertAt(nStartIndex, pNewArray);
+    }
     TYPE operator[](INT_PTR nIndex) const { return (TYPE)BASE_CLASS::operator[](nIndex); }
     TYPE& operator[](INT_PTR nIndex) { return (TYPE&)BASE_CLASS::operator[](nIndex); }
     TYPE* GetData() { return (TYPE*)BASE_CLASS::GetData(); }
     const TYPE* GetData() const { return (const TYPE*)BASE_CLASS::GetData(); }
 };
 
-template <class BASE_CLASS, class KEY, class VALUE>
-class CTypedPtrMap : public BASE_CLASS {
+template<class BASE_CLASS, class KEY, class VALUE>
+class CTypedPtrMap : public BASE_CLASS
+{
 public:
-    explicit CTypedPtrMap(int nBlockSize = 10) : BASE_CLASS(nBlockSize) {}
+    explicit CTypedPtrMap(int nBlockSize = 10) : BASE_CLASS(nBlockSize) { }
 
     BOOL Lookup(typename BASE_CLASS::BASE_ARG_KEY key, VALUE& rValue) const
     {
@@ -641,7 +695,10 @@ public:
         rValue = (VALUE)value;
         return TRUE;
     }
-    VALUE& operator[](typename BASE_CLASS::BASE_ARG_KEY key) { return (VALUE&)BASE_CLASS::operator[](key); }
+    VALUE& operator[](typename BASE_CLASS::BASE_ARG_KEY key)
+    {
+        return (VALUE&)BASE_CLASS::operator[](key);
+    }
     void SetAt(KEY key, VALUE newValue) { BASE_CLASS::SetAt(key, newValue); }
     BOOL RemoveKey(KEY key) { return BASE_CLASS::RemoveKey(key); }
     void GetNextAssoc(POSITION& rPosition, KEY& rKey, VALUE& rValue) const

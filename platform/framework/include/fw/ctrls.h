@@ -3,13 +3,15 @@
 #pragma once
 #include "fw/wnd.h"
 
-class FW_API CStatic : public CWnd {
+class FW_API CStatic : public CWnd
+{
     DECLARE_DYNAMIC(CStatic)
 public:
     CStatic() = default;
     ~CStatic() override;
 
-    BOOL Create(LPCSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID = 0xffff);
+    BOOL Create(LPCSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                UINT nID = 0xffff);
 
     HICON SetIcon(HICON hIcon);
     HICON GetIcon() const;
@@ -27,7 +29,8 @@ protected:
     BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 };
 
-class FW_API CScrollBar : public CWnd {
+class FW_API CScrollBar : public CWnd
+{
     DECLARE_DYNAMIC(CScrollBar)
 public:
     CScrollBar() = default;

@@ -6,7 +6,8 @@
 
 class CWnd;
 
-class FW_API CDC : public CObject {
+class FW_API CDC : public CObject
+{
     DECLARE_DYNCREATE(CDC)
 public:
     CDC();
@@ -17,7 +18,11 @@ public:
     BOOL m_bPrinting;
 
     operator HDC() const { return m_hDC; }
-    HDC GetSafeHdc() const { const CDC* p = FW_OPAQUE_THIS(); return p ? p->m_hDC : nullptr; }
+    HDC GetSafeHdc() const
+    {
+        const CDC* p = FW_OPAQUE_THIS();
+        return p ? p->m_hDC : nullptr;
+    }
     CWnd* GetWindow() const;
 
     static CDC* PASCAL FromHandle(HDC hDC);
@@ -30,8 +35,10 @@ public:
     virtual void ReleaseOutputDC();
     BOOL IsPrinting() const { return m_bPrinting; }
 
-    BOOL CreateDC(LPCSTR lpszDriverName, LPCSTR lpszDeviceName, LPCSTR lpszOutput, const void* lpInitData);
-    BOOL CreateIC(LPCSTR lpszDriverName, LPCSTR lpszDeviceName, LPCSTR lpszOutput, const void* lpInitData);
+    BOOL CreateDC(LPCSTR lpszDriverName, LPCSTR lpszDeviceName, LPCSTR lpszOutput,
+                  const void* lpInitData);
+    BOOL CreateIC(LPCSTR lpszDriverName, LPCSTR lpszDeviceName, LPCSTR lpszOutput,
+                  const void* lpInitData);
     BOOL CreateCompatibleDC(CDC* pDC);
     BOOL DeleteDC();
     virtual int SaveDC();
@@ -154,8 +161,8 @@ public:
     // An 8x8 grey checker brush shared by the process (never delete it).
     static CBrush* PASCAL GetHalftoneBrush();
     // Draws the outline of a rectangle being dragged, erasing the last one (XOR drawing).
-    void DrawDragRect(LPCRECT lpRect, SIZE size, LPCRECT lpRectLast, SIZE sizeLast, CBrush* pBrush = nullptr,
-                      CBrush* pBrushLast = nullptr);
+    void DrawDragRect(LPCRECT lpRect, SIZE size, LPCRECT lpRectLast, SIZE sizeLast,
+                      CBrush* pBrush = nullptr, CBrush* pBrushLast = nullptr);
     UINT SetBoundsRect(LPCRECT lpRectBounds, UINT flags);
     UINT GetBoundsRect(LPRECT lpRectBounds, UINT flags);
     BOOL FillRgn(CRgn* pRgn, CBrush* pBrush);
@@ -165,9 +172,10 @@ public:
 
     // Bitmaps.
     BOOL PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop);
-    BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop);
-    BOOL StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, int nSrcWidth,
-                    int nSrcHeight, DWORD dwRop);
+    BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc,
+                DWORD dwRop);
+    BOOL StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc,
+                    int nSrcWidth, int nSrcHeight, DWORD dwRop);
     COLORREF GetPixel(int x, int y) const;
     COLORREF GetPixel(POINT point) const;
     COLORREF SetPixel(int x, int y, COLORREF crColor);
@@ -179,9 +187,10 @@ public:
     // Text.
     virtual BOOL TextOut(int x, int y, LPCSTR lpszString, int nCount);
     BOOL TextOut(int x, int y, const CString& str);
-    virtual BOOL ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCSTR lpszString, UINT nCount,
-                            LPINT lpDxWidths);
-    BOOL ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, const CString& str, LPINT lpDxWidths);
+    virtual BOOL ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCSTR lpszString,
+                            UINT nCount, LPINT lpDxWidths);
+    BOOL ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, const CString& str,
+                    LPINT lpDxWidths);
     virtual CSize TabbedTextOut(int x, int y, LPCSTR lpszString, int nCount, int nTabPositions,
                                 LPINT lpnTabStopPositions, int nTabOrigin);
     virtual int DrawText(LPCSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat);
@@ -190,7 +199,8 @@ public:
     CSize GetTextExtent(const CString& str) const;
     CSize GetOutputTextExtent(LPCSTR lpszString, int nCount) const;
     CSize GetOutputTextExtent(const CString& str) const;
-    CSize GetTabbedTextExtent(LPCSTR lpszString, int nCount, int nTabPositions, LPINT lpnTabStopPositions) const;
+    CSize GetTabbedTextExtent(LPCSTR lpszString, int nCount, int nTabPositions,
+                              LPINT lpnTabStopPositions) const;
     BOOL GetTextMetrics(LPTEXTMETRIC lpMetrics) const;
     BOOL GetOutputTextMetrics(LPTEXTMETRIC lpMetrics) const;
     int GetTextFace(int nCount, LPSTR lpszFacename) const;
@@ -198,10 +208,11 @@ public:
     BOOL GetCharWidth(UINT nFirstChar, UINT nLastChar, LPINT lpBuffer) const;
     BOOL GetOutputCharWidth(UINT nFirstChar, UINT nLastChar, LPINT lpBuffer) const;
     BOOL GetCharABCWidths(UINT nFirstChar, UINT nLastChar, LPABC lpabc) const;
-    virtual BOOL GrayString(CBrush* pBrush, BOOL(CALLBACK* lpfnOutput)(HDC, LPARAM, int), LPARAM lpData,
-                            int nCount, int x, int y, int nWidth, int nHeight);
+    virtual BOOL GrayString(CBrush* pBrush, BOOL(CALLBACK* lpfnOutput)(HDC, LPARAM, int),
+                            LPARAM lpData, int nCount, int x, int y, int nWidth, int nHeight);
 
-    BOOL ScrollDC(int dx, int dy, LPCRECT lpRectScroll, LPCRECT lpRectClip, CRgn* pRgnUpdate, LPRECT lpRectUpdate);
+    BOOL ScrollDC(int dx, int dy, LPCRECT lpRectScroll, LPCRECT lpRectClip, CRgn* pRgnUpdate,
+                  LPRECT lpRectUpdate);
 
     // Printing.
     int StartDoc(LPDOCINFO lpDocInfo);
@@ -219,7 +230,8 @@ private:
 };
 
 // The DC of a WM_PAINT: BeginPaint in the constructor, EndPaint in the destructor.
-class FW_API CPaintDC : public CDC {
+class FW_API CPaintDC : public CDC
+{
     DECLARE_DYNAMIC(CPaintDC)
 public:
     explicit CPaintDC(CWnd* pWnd);
@@ -231,7 +243,8 @@ protected:
 };
 
 // A window's client-area DC, released in the destructor.
-class FW_API CClientDC : public CDC {
+class FW_API CClientDC : public CDC
+{
     DECLARE_DYNAMIC(CClientDC)
 public:
     explicit CClientDC(CWnd* pWnd);
@@ -242,7 +255,8 @@ protected:
 };
 
 // A window's whole-window DC (frame included), released in the destructor.
-class FW_API CWindowDC : public CDC {
+class FW_API CWindowDC : public CDC
+{
     DECLARE_DYNAMIC(CWindowDC)
 public:
     explicit CWindowDC(CWnd* pWnd);

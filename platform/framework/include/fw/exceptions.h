@@ -5,7 +5,8 @@
 #include "fw/object.h"
 #include "fw/string.h"
 
-class FW_API CException : public CObject {
+class FW_API CException : public CObject
+{
     DECLARE_DYNAMIC(CException)
 public:
     CException();
@@ -23,22 +24,25 @@ protected:
     BOOL m_bAutoDelete;
 };
 
-class FW_API CMemoryException : public CException {
+class FW_API CMemoryException : public CException
+{
     DECLARE_DYNAMIC(CMemoryException)
 public:
     CMemoryException() = default;
-    explicit CMemoryException(BOOL bAutoDelete) : CException(bAutoDelete) {}
+    explicit CMemoryException(BOOL bAutoDelete) : CException(bAutoDelete) { }
     BOOL GetErrorMessage(LPSTR lpszError, UINT nMaxError, PUINT pnHelpContext = nullptr) override;
 };
 
-class FW_API CNotSupportedException : public CException {
+class FW_API CNotSupportedException : public CException
+{
     DECLARE_DYNAMIC(CNotSupportedException)
 public:
     CNotSupportedException() = default;
     BOOL GetErrorMessage(LPSTR lpszError, UINT nMaxError, PUINT pnHelpContext = nullptr) override;
 };
 
-class FW_API CResourceException : public CException {
+class FW_API CResourceException : public CException
+{
     DECLARE_DYNAMIC(CResourceException)
 public:
     CResourceException() = default;
@@ -46,33 +50,28 @@ public:
 };
 
 // Thrown after the user has been told (or chose to stop): catchers stay silent.
-class FW_API CUserException : public CException {
+class FW_API CUserException : public CException
+{
     DECLARE_DYNAMIC(CUserException)
 public:
     CUserException() = default;
 };
 
-class FW_API CArchiveException : public CException {
+class FW_API CArchiveException : public CException
+{
     DECLARE_DYNAMIC(CArchiveException)
 public:
-    enum {
-        none,
-        generic,
-        readOnly,
-        endOfFile,
-        writeOnly,
-        badIndex,
-        badClass,
-        badSchema
-    };
-    explicit CArchiveException(int cause = CArchiveException::none, LPCSTR lpszArchiveName = nullptr);
+    enum { none, generic, readOnly, endOfFile, writeOnly, badIndex, badClass, badSchema };
+    explicit CArchiveException(int cause = CArchiveException::none,
+                               LPCSTR lpszArchiveName = nullptr);
     BOOL GetErrorMessage(LPSTR lpszError, UINT nMaxError, PUINT pnHelpContext = nullptr) override;
 
     int m_cause;
     CString m_strFileName;
 };
 
-class FW_API CFileException : public CException {
+class FW_API CFileException : public CException
+{
     DECLARE_DYNAMIC(CFileException)
 public:
     enum {
@@ -107,10 +106,11 @@ public:
     CString m_strFileName;
 };
 
-class FW_API COleException : public CException {
+class FW_API COleException : public CException
+{
     DECLARE_DYNAMIC(COleException)
 public:
-    explicit COleException(SCODE sc = 0) : m_sc(sc) {}
+    explicit COleException(SCODE sc = 0) : m_sc(sc) { }
     BOOL GetErrorMessage(LPSTR lpszError, UINT nMaxError, PUINT pnHelpContext = nullptr) override;
     static SCODE PASCAL Process(const CException* pAnyException);
 
@@ -121,30 +121,61 @@ public:
 [[noreturn]] FW_API void AFXAPI AfxThrowNotSupportedException();
 [[noreturn]] FW_API void AFXAPI AfxThrowResourceException();
 [[noreturn]] FW_API void AFXAPI AfxThrowUserException();
-[[noreturn]] FW_API void AFXAPI AfxThrowArchiveException(int cause, LPCSTR lpszArchiveName = nullptr);
+[[noreturn]] FW_API void AFXAPI AfxThrowArchiveException(int cause,
+                                                         LPCSTR lpszArchiveName = nullptr);
 [[noreturn]] FW_API void AFXAPI AfxThrowFileException(int cause, LONG lOsError = -1,
                                                       LPCSTR lpszFileName = nullptr);
 [[noreturn]] FW_API void AFXAPI AfxThrowOleException(SCODE sc);
 
 // Deletes a caught exception when its CATCH block ends, unless it was rethrown.
-class FW_API CFwCatchGuard {
+class FW_API CFwCatchGuard
+{
 public:
-    explicit CFwCatchGuard(CException* e) : m_pException(e) {}
-    ~CFwCatchGuard() { if (m_pException) m_pException->Delete(); }
+    explicit CFwCatchGuard(CException* e) : m_pException(e) { }
+    ~CFwCatchGuard()
+    {
+        if (m_pException)
+            m_pException->Delete();
+    }
     void Release() { m_pException = nullptr; }
     CFwCatchGuard(const CFwCatchGuard&) = delete;
     CFwCatchGuard& operator=(const CFwCatchGuard&) = delete;
+
 private:
     CException* m_pException;
 };
 
 #define TRY try {
-#define CATCH(class_name, e) } catch (class_name* e) { CFwCatchGuard _fwCatchGuard(e); (void)e;
-#define AND_CATCH(class_name, e) } catch (class_name* e) { CFwCatchGuard _fwCatchGuard(e); (void)e;
+#define CATCH(class_name, e)                                                                       \
+    }                                                                                              \
+    catch (class_name * e)                                                                         \
+    {                                                                                              \
+        CFwCatchGuard _fwCatchGuard(e);                                                            \
+        (void)e;
+#define AND_CATCH(class_name, e)                                                                   \
+    }                                                                                              \
+    catch (class_name * e)                                                                         \
+    {                                                                                              \
+        CFwCatchGuard _fwCatchGuard(e);                                                            \
+        (void)e;
 #define END_CATCH }
-#define CATCH_ALL(e) } catch (CException* e) { CFwCatchGuard _fwCatchGuard(e); (void)e;
-#define AND_CATCH_ALL(e) } catch (CException* e) { CFwCatchGuard _fwCatchGuard(e); (void)e;
+#define CATCH_ALL(e)                                                                               \
+    }                                                                                              \
+    catch (CException * e)                                                                         \
+    {                                                                                              \
+        CFwCatchGuard _fwCatchGuard(e);                                                            \
+        (void)e;
+#define AND_CATCH_ALL(e)                                                                           \
+    }                                                                                              \
+    catch (CException * e)                                                                         \
+    {                                                                                              \
+        CFwCatchGuard _fwCatchGuard(e);                                                            \
+        (void)e;
 #define END_CATCH_ALL }
 #define END_TRY }
 #define THROW(e) throw e
-#define THROW_LAST() do { _fwCatchGuard.Release(); throw; } while (0)
+#define THROW_LAST()                                                                               \
+    do {                                                                                           \
+        _fwCatchGuard.Release();                                                                   \
+        throw;                                                                                     \
+    } while (0)

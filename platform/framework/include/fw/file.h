@@ -5,7 +5,8 @@
 #include "fw/string.h"
 #include "fw/exceptions.h"
 
-class FW_API CFile : public CObject {
+class FW_API CFile : public CObject
+{
     DECLARE_DYNAMIC(CFile)
 public:
     enum OpenFlags {
@@ -63,7 +64,8 @@ protected:
     CString m_strFileName;
 };
 
-class FW_API CMemFile : public CFile {
+class FW_API CMemFile : public CFile
+{
     DECLARE_DYNAMIC(CMemFile)
 public:
     explicit CMemFile(UINT nGrowBytes = 1024);
@@ -82,7 +84,7 @@ public:
     ULONGLONG GetLength() const override { return m_nFileSize; }
     UINT Read(void* lpBuf, UINT nCount) override;
     void Write(const void* lpBuf, UINT nCount) override;
-    void Flush() override {}
+    void Flush() override { }
     void Close() override;
     void Abort() override;
 
@@ -103,7 +105,8 @@ protected:
 #if defined(_WIN32)
 // A memory file whose block is a global memory handle, so the block can be given to
 // the clipboard (Detach) or read straight from it (SetHandle) without a copy.
-class FW_API CSharedFile : public CMemFile {
+class FW_API CSharedFile : public CMemFile
+{
     DECLARE_DYNAMIC(CSharedFile)
 public:
     explicit CSharedFile(UINT nAllocFlags = GMEM_DDESHARE | GMEM_MOVEABLE, UINT nGrowBytes = 4096);

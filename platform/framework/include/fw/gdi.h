@@ -6,7 +6,8 @@
 
 class CDC;
 
-class FW_API CGdiObject : public CObject {
+class FW_API CGdiObject : public CObject
+{
     DECLARE_DYNCREATE(CGdiObject)
 public:
     CGdiObject();
@@ -15,7 +16,11 @@ public:
     HGDIOBJ m_hObject;
 
     operator HGDIOBJ() const { return m_hObject; }
-    HGDIOBJ GetSafeHandle() const { const CGdiObject* p = FW_OPAQUE_THIS(); return p ? p->m_hObject : nullptr; }
+    HGDIOBJ GetSafeHandle() const
+    {
+        const CGdiObject* p = FW_OPAQUE_THIS();
+        return p ? p->m_hObject : nullptr;
+    }
 
     static CGdiObject* PASCAL FromHandle(HGDIOBJ hObject);
     static void PASCAL DeleteTempMap();
@@ -35,7 +40,8 @@ private:
     CGdiObject& operator=(const CGdiObject&) = delete;
 };
 
-class FW_API CPen : public CGdiObject {
+class FW_API CPen : public CGdiObject
+{
     DECLARE_DYNAMIC(CPen)
 public:
     CPen() = default;
@@ -53,14 +59,18 @@ public:
 
 class CBitmap;
 
-class FW_API CBrush : public CGdiObject {
+class FW_API CBrush : public CGdiObject
+{
     DECLARE_DYNAMIC(CBrush)
 public:
     CBrush() = default;
     explicit CBrush(COLORREF crColor);
     CBrush(int nIndex, COLORREF crColor);
     explicit CBrush(CBitmap* pBitmap);
-    static CBrush* PASCAL FromHandle(HBRUSH hBrush) { return (CBrush*)CGdiObject::FromHandle(hBrush); }
+    static CBrush* PASCAL FromHandle(HBRUSH hBrush)
+    {
+        return (CBrush*)CGdiObject::FromHandle(hBrush);
+    }
     operator HBRUSH() const { return (HBRUSH)m_hObject; }
     BOOL CreateSolidBrush(COLORREF crColor);
     BOOL CreateHatchBrush(int nIndex, COLORREF crColor);
@@ -71,33 +81,40 @@ public:
     int GetLogBrush(LOGBRUSH* pLogBrush) const;
 };
 
-class FW_API CFont : public CGdiObject {
+class FW_API CFont : public CGdiObject
+{
     DECLARE_DYNAMIC(CFont)
 public:
     CFont() = default;
     static CFont* PASCAL FromHandle(HFONT hFont) { return (CFont*)CGdiObject::FromHandle(hFont); }
     operator HFONT() const { return (HFONT)m_hObject; }
     BOOL CreateFontIndirect(const LOGFONT* lpLogFont);
-    BOOL CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight, BYTE bItalic,
-                    BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet, BYTE nOutPrecision, BYTE nClipPrecision,
-                    BYTE nQuality, BYTE nPitchAndFamily, LPCSTR lpszFacename);
+    BOOL CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight,
+                    BYTE bItalic, BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet,
+                    BYTE nOutPrecision, BYTE nClipPrecision, BYTE nQuality, BYTE nPitchAndFamily,
+                    LPCSTR lpszFacename);
     // Sizes in tenths of a point, converted for pDC (the screen when null).
     BOOL CreatePointFont(int nPointSize, LPCSTR lpszFaceName, CDC* pDC = nullptr);
     BOOL CreatePointFontIndirect(const LOGFONT* lpLogFont, CDC* pDC = nullptr);
     int GetLogFont(LOGFONT* pLogFont) const;
 };
 
-class FW_API CBitmap : public CGdiObject {
+class FW_API CBitmap : public CGdiObject
+{
     DECLARE_DYNAMIC(CBitmap)
 public:
     CBitmap() = default;
-    static CBitmap* PASCAL FromHandle(HBITMAP hBitmap) { return (CBitmap*)CGdiObject::FromHandle(hBitmap); }
+    static CBitmap* PASCAL FromHandle(HBITMAP hBitmap)
+    {
+        return (CBitmap*)CGdiObject::FromHandle(hBitmap);
+    }
     operator HBITMAP() const { return (HBITMAP)m_hObject; }
     // Loads from the first module along the resource chain that holds the bitmap.
     BOOL LoadBitmap(LPCSTR lpszResourceName);
     BOOL LoadBitmap(UINT nIDResource);
     BOOL LoadOEMBitmap(UINT nIDBitmap);
-    BOOL LoadMappedBitmap(UINT nIDBitmap, UINT nFlags = 0, LPCOLORMAP lpColorMap = nullptr, int nMapSize = 0);
+    BOOL LoadMappedBitmap(UINT nIDBitmap, UINT nFlags = 0, LPCOLORMAP lpColorMap = nullptr,
+                          int nMapSize = 0);
     BOOL CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount, const void* lpBits);
     BOOL CreateBitmapIndirect(LPBITMAP lpBitmap);
     BOOL CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight);
@@ -109,21 +126,27 @@ public:
     CSize GetBitmapDimension() const;
 };
 
-class FW_API CPalette : public CGdiObject {
+class FW_API CPalette : public CGdiObject
+{
     DECLARE_DYNAMIC(CPalette)
 public:
     CPalette() = default;
-    static CPalette* PASCAL FromHandle(HPALETTE hPalette) { return (CPalette*)CGdiObject::FromHandle(hPalette); }
+    static CPalette* PASCAL FromHandle(HPALETTE hPalette)
+    {
+        return (CPalette*)CGdiObject::FromHandle(hPalette);
+    }
     operator HPALETTE() const { return (HPALETTE)m_hObject; }
     BOOL CreatePalette(LPLOGPALETTE lpLogPalette);
     BOOL CreateHalftonePalette(CDC* pDC);
     int GetEntryCount() const;
-    UINT GetPaletteEntries(UINT nStartIndex, UINT nNumEntries, LPPALETTEENTRY lpPaletteColors) const;
+    UINT GetPaletteEntries(UINT nStartIndex, UINT nNumEntries,
+                           LPPALETTEENTRY lpPaletteColors) const;
     UINT SetPaletteEntries(UINT nStartIndex, UINT nNumEntries, LPPALETTEENTRY lpPaletteColors);
     UINT GetNearestPaletteIndex(COLORREF crColor) const;
 };
 
-class FW_API CRgn : public CGdiObject {
+class FW_API CRgn : public CGdiObject
+{
     DECLARE_DYNAMIC(CRgn)
 public:
     CRgn() = default;

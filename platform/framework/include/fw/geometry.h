@@ -6,18 +6,43 @@
 class CPoint;
 class CRect;
 
-class FW_API CSize : public tagSIZE {
+class FW_API CSize : public tagSIZE
+{
 public:
     CSize() { cx = cy = 0; }
-    CSize(int initCX, int initCY) { cx = initCX; cy = initCY; }
-    CSize(SIZE initSize) { cx = initSize.cx; cy = initSize.cy; }
-    CSize(POINT initPt) { cx = initPt.x; cy = initPt.y; }
-    explicit CSize(DWORD dwSize) { cx = (short)LOWORD(dwSize); cy = (short)HIWORD(dwSize); }
+    CSize(int initCX, int initCY)
+    {
+        cx = initCX;
+        cy = initCY;
+    }
+    CSize(SIZE initSize)
+    {
+        cx = initSize.cx;
+        cy = initSize.cy;
+    }
+    CSize(POINT initPt)
+    {
+        cx = initPt.x;
+        cy = initPt.y;
+    }
+    explicit CSize(DWORD dwSize)
+    {
+        cx = (short)LOWORD(dwSize);
+        cy = (short)HIWORD(dwSize);
+    }
 
     BOOL operator==(SIZE size) const { return cx == size.cx && cy == size.cy; }
     BOOL operator!=(SIZE size) const { return !(*this == size); }
-    void operator+=(SIZE size) { cx += size.cx; cy += size.cy; }
-    void operator-=(SIZE size) { cx -= size.cx; cy -= size.cy; }
+    void operator+=(SIZE size)
+    {
+        cx += size.cx;
+        cy += size.cy;
+    }
+    void operator-=(SIZE size)
+    {
+        cx -= size.cx;
+        cy -= size.cy;
+    }
     CSize operator+(SIZE size) const { return CSize(cx + size.cx, cy + size.cy); }
     CSize operator-(SIZE size) const { return CSize(cx - size.cx, cy - size.cy); }
     CSize operator-() const { return CSize(-cx, -cy); }
@@ -27,24 +52,69 @@ public:
     CRect operator-(const RECT* lpRect) const;
 };
 
-class FW_API CPoint : public tagPOINT {
+class FW_API CPoint : public tagPOINT
+{
 public:
     CPoint() { x = y = 0; }
-    CPoint(int initX, int initY) { x = initX; y = initY; }
-    CPoint(POINT initPt) { x = initPt.x; y = initPt.y; }
-    CPoint(SIZE initSize) { x = initSize.cx; y = initSize.cy; }
-    explicit CPoint(DWORD dwPoint) { x = (short)LOWORD(dwPoint); y = (short)HIWORD(dwPoint); }
+    CPoint(int initX, int initY)
+    {
+        x = initX;
+        y = initY;
+    }
+    CPoint(POINT initPt)
+    {
+        x = initPt.x;
+        y = initPt.y;
+    }
+    CPoint(SIZE initSize)
+    {
+        x = initSize.cx;
+        y = initSize.cy;
+    }
+    explicit CPoint(DWORD dwPoint)
+    {
+        x = (short)LOWORD(dwPoint);
+        y = (short)HIWORD(dwPoint);
+    }
 
-    void Offset(int xOffset, int yOffset) { x += xOffset; y += yOffset; }
-    void Offset(POINT point) { x += point.x; y += point.y; }
-    void Offset(SIZE size) { x += size.cx; y += size.cy; }
+    void Offset(int xOffset, int yOffset)
+    {
+        x += xOffset;
+        y += yOffset;
+    }
+    void Offset(POINT point)
+    {
+        x += point.x;
+        y += point.y;
+    }
+    void Offset(SIZE size)
+    {
+        x += size.cx;
+        y += size.cy;
+    }
 
     BOOL operator==(POINT point) const { return x == point.x && y == point.y; }
     BOOL operator!=(POINT point) const { return !(*this == point); }
-    void operator+=(SIZE size) { x += size.cx; y += size.cy; }
-    void operator-=(SIZE size) { x -= size.cx; y -= size.cy; }
-    void operator+=(POINT point) { x += point.x; y += point.y; }
-    void operator-=(POINT point) { x -= point.x; y -= point.y; }
+    void operator+=(SIZE size)
+    {
+        x += size.cx;
+        y += size.cy;
+    }
+    void operator-=(SIZE size)
+    {
+        x -= size.cx;
+        y -= size.cy;
+    }
+    void operator+=(POINT point)
+    {
+        x += point.x;
+        y += point.y;
+    }
+    void operator-=(POINT point)
+    {
+        x -= point.x;
+        y -= point.y;
+    }
     CPoint operator+(SIZE size) const { return CPoint(x + size.cx, y + size.cy); }
     CPoint operator-(SIZE size) const { return CPoint(x - size.cx, y - size.cy); }
     CPoint operator-() const { return CPoint(-x, -y); }
@@ -54,14 +124,33 @@ public:
     CRect operator-(const RECT* lpRect) const;
 };
 
-class FW_API CRect : public tagRECT {
+class FW_API CRect : public tagRECT
+{
 public:
     CRect() { left = top = right = bottom = 0; }
-    CRect(int l, int t, int r, int b) { left = l; top = t; right = r; bottom = b; }
+    CRect(int l, int t, int r, int b)
+    {
+        left = l;
+        top = t;
+        right = r;
+        bottom = b;
+    }
     CRect(const RECT& srcRect) { CopyRect(&srcRect); }
     CRect(LPCRECT lpSrcRect) { CopyRect(lpSrcRect); }
-    CRect(POINT point, SIZE size) { left = point.x; top = point.y; right = left + size.cx; bottom = top + size.cy; }
-    CRect(POINT topLeft, POINT bottomRight) { left = topLeft.x; top = topLeft.y; right = bottomRight.x; bottom = bottomRight.y; }
+    CRect(POINT point, SIZE size)
+    {
+        left = point.x;
+        top = point.y;
+        right = left + size.cx;
+        bottom = top + size.cy;
+    }
+    CRect(POINT topLeft, POINT bottomRight)
+    {
+        left = topLeft.x;
+        top = topLeft.y;
+        right = bottomRight.x;
+        bottom = bottomRight.y;
+    }
 
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }
@@ -79,24 +168,82 @@ public:
     BOOL IsRectEmpty() const { return left >= right || top >= bottom; }
     BOOL IsRectNull() const { return left == 0 && right == 0 && top == 0 && bottom == 0; }
     // Inside means left <= x < right and top <= y < bottom.
-    BOOL PtInRect(POINT point) const { return point.x >= left && point.x < right && point.y >= top && point.y < bottom; }
+    BOOL PtInRect(POINT point) const
+    {
+        return point.x >= left && point.x < right && point.y >= top && point.y < bottom;
+    }
 
-    void SetRect(int x1, int y1, int x2, int y2) { left = x1; top = y1; right = x2; bottom = y2; }
-    void SetRect(POINT topLeft, POINT bottomRight) { SetRect(topLeft.x, topLeft.y, bottomRight.x, bottomRight.y); }
+    void SetRect(int x1, int y1, int x2, int y2)
+    {
+        left = x1;
+        top = y1;
+        right = x2;
+        bottom = y2;
+    }
+    void SetRect(POINT topLeft, POINT bottomRight)
+    {
+        SetRect(topLeft.x, topLeft.y, bottomRight.x, bottomRight.y);
+    }
     void SetRectEmpty() { left = top = right = bottom = 0; }
-    void CopyRect(LPCRECT lpSrcRect) { left = lpSrcRect->left; top = lpSrcRect->top; right = lpSrcRect->right; bottom = lpSrcRect->bottom; }
-    BOOL EqualRect(LPCRECT lpRect) const { return left == lpRect->left && top == lpRect->top && right == lpRect->right && bottom == lpRect->bottom; }
+    void CopyRect(LPCRECT lpSrcRect)
+    {
+        left = lpSrcRect->left;
+        top = lpSrcRect->top;
+        right = lpSrcRect->right;
+        bottom = lpSrcRect->bottom;
+    }
+    BOOL EqualRect(LPCRECT lpRect) const
+    {
+        return left == lpRect->left && top == lpRect->top && right == lpRect->right &&
+            bottom == lpRect->bottom;
+    }
 
-    void InflateRect(int x, int y) { left -= x; top -= y; right += x; bottom += y; }
+    void InflateRect(int x, int y)
+    {
+        left -= x;
+        top -= y;
+        right += x;
+        bottom += y;
+    }
     void InflateRect(SIZE size) { InflateRect(size.cx, size.cy); }
-    void InflateRect(LPCRECT lpRect) { left -= lpRect->left; top -= lpRect->top; right += lpRect->right; bottom += lpRect->bottom; }
-    void InflateRect(int l, int t, int r, int b) { left -= l; top -= t; right += r; bottom += b; }
+    void InflateRect(LPCRECT lpRect)
+    {
+        left -= lpRect->left;
+        top -= lpRect->top;
+        right += lpRect->right;
+        bottom += lpRect->bottom;
+    }
+    void InflateRect(int l, int t, int r, int b)
+    {
+        left -= l;
+        top -= t;
+        right += r;
+        bottom += b;
+    }
     void DeflateRect(int x, int y) { InflateRect(-x, -y); }
     void DeflateRect(SIZE size) { InflateRect(-size.cx, -size.cy); }
-    void DeflateRect(LPCRECT lpRect) { left += lpRect->left; top += lpRect->top; right -= lpRect->right; bottom -= lpRect->bottom; }
-    void DeflateRect(int l, int t, int r, int b) { left += l; top += t; right -= r; bottom -= b; }
+    void DeflateRect(LPCRECT lpRect)
+    {
+        left += lpRect->left;
+        top += lpRect->top;
+        right -= lpRect->right;
+        bottom -= lpRect->bottom;
+    }
+    void DeflateRect(int l, int t, int r, int b)
+    {
+        left += l;
+        top += t;
+        right -= r;
+        bottom -= b;
+    }
 
-    void OffsetRect(int x, int y) { left += x; top += y; right += x; bottom += y; }
+    void OffsetRect(int x, int y)
+    {
+        left += x;
+        top += y;
+        right += x;
+        bottom += y;
+    }
     void OffsetRect(SIZE size) { OffsetRect(size.cx, size.cy); }
     void OffsetRect(POINT point) { OffsetRect(point.x, point.y); }
     void NormalizeRect();
@@ -118,14 +265,54 @@ public:
     void operator&=(const RECT& rect) { IntersectRect(this, &rect); }
     void operator|=(const RECT& rect) { UnionRect(this, &rect); }
 
-    CRect operator+(POINT pt) const { CRect r(*this); r.OffsetRect(pt.x, pt.y); return r; }
-    CRect operator-(POINT pt) const { CRect r(*this); r.OffsetRect(-pt.x, -pt.y); return r; }
-    CRect operator+(SIZE size) const { CRect r(*this); r.OffsetRect(size.cx, size.cy); return r; }
-    CRect operator-(SIZE size) const { CRect r(*this); r.OffsetRect(-size.cx, -size.cy); return r; }
-    CRect operator+(LPCRECT lpRect) const { CRect r(*this); r.InflateRect(lpRect); return r; }
-    CRect operator-(LPCRECT lpRect) const { CRect r(*this); r.DeflateRect(lpRect); return r; }
-    CRect operator&(const RECT& rect2) const { CRect r; r.IntersectRect(this, &rect2); return r; }
-    CRect operator|(const RECT& rect2) const { CRect r; r.UnionRect(this, &rect2); return r; }
+    CRect operator+(POINT pt) const
+    {
+        CRect r(*this);
+        r.OffsetRect(pt.x, pt.y);
+        return r;
+    }
+    CRect operator-(POINT pt) const
+    {
+        CRect r(*this);
+        r.OffsetRect(-pt.x, -pt.y);
+        return r;
+    }
+    CRect operator+(SIZE size) const
+    {
+        CRect r(*this);
+        r.OffsetRect(size.cx, size.cy);
+        return r;
+    }
+    CRect operator-(SIZE size) const
+    {
+        CRect r(*this);
+        r.OffsetRect(-size.cx, -size.cy);
+        return r;
+    }
+    CRect operator+(LPCRECT lpRect) const
+    {
+        CRect r(*this);
+        r.InflateRect(lpRect);
+        return r;
+    }
+    CRect operator-(LPCRECT lpRect) const
+    {
+        CRect r(*this);
+        r.DeflateRect(lpRect);
+        return r;
+    }
+    CRect operator&(const RECT& rect2) const
+    {
+        CRect r;
+        r.IntersectRect(this, &rect2);
+        return r;
+    }
+    CRect operator|(const RECT& rect2) const
+    {
+        CRect r;
+        r.UnionRect(this, &rect2);
+        return r;
+    }
 };
 
 inline CPoint CSize::operator+(POINT point) const { return CPoint(cx + point.x, cy + point.y); }

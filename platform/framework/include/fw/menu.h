@@ -5,7 +5,8 @@
 class CWnd;
 class CBitmap;
 
-class FW_API CMenu : public CObject {
+class FW_API CMenu : public CObject
+{
     DECLARE_DYNCREATE(CMenu)
 public:
     CMenu();
@@ -14,7 +15,11 @@ public:
     HMENU m_hMenu;
 
     operator HMENU() const { return m_hMenu; }
-    HMENU GetSafeHmenu() const { const CMenu* p = FW_OPAQUE_THIS(); return p ? p->m_hMenu : nullptr; }
+    HMENU GetSafeHmenu() const
+    {
+        const CMenu* p = FW_OPAQUE_THIS();
+        return p ? p->m_hMenu : nullptr;
+    }
     BOOL operator==(const CMenu& menu) const { return menu.m_hMenu == m_hMenu; }
     BOOL operator!=(const CMenu& menu) const { return menu.m_hMenu != m_hMenu; }
 
@@ -31,8 +36,10 @@ public:
     BOOL DestroyMenu();
 
     BOOL AppendMenu(UINT nFlags, UINT_PTR nIDNewItem = 0, LPCSTR lpszNewItem = nullptr);
-    BOOL InsertMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem = 0, LPCSTR lpszNewItem = nullptr);
-    BOOL ModifyMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem = 0, LPCSTR lpszNewItem = nullptr);
+    BOOL InsertMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem = 0,
+                    LPCSTR lpszNewItem = nullptr);
+    BOOL ModifyMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem = 0,
+                    LPCSTR lpszNewItem = nullptr);
     BOOL DeleteMenu(UINT nPosition, UINT nFlags);
     BOOL RemoveMenu(UINT nPosition, UINT nFlags);
     UINT CheckMenuItem(UINT nIDCheckItem, UINT nCheck);

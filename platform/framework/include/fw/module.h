@@ -19,7 +19,8 @@
 
 class CWinApp;
 
-struct AFX_EXTENSION_MODULE {
+struct AFX_EXTENSION_MODULE
+{
     BOOL bInitialized;
     HMODULE hModule;
     HMODULE hResource;
@@ -28,7 +29,8 @@ struct AFX_EXTENSION_MODULE {
 };
 
 // One library on the resource chain. Deleted by AfxTermExtensionModule.
-class FW_API CDynLinkLibrary : public CCmdTarget {
+class FW_API CDynLinkLibrary : public CCmdTarget
+{
     DECLARE_DYNAMIC(CDynLinkLibrary)
 public:
     explicit CDynLinkLibrary(AFX_EXTENSION_MODULE& state, BOOL bSystem = FALSE);
@@ -41,10 +43,11 @@ public:
 };
 
 // The process-wide state the framework keeps for the program and its libraries.
-struct FW_API AFX_MODULE_STATE {
+struct FW_API AFX_MODULE_STATE
+{
     CWinApp* m_pCurrentWinApp;
-    HINSTANCE m_hCurrentInstanceHandle;   // the program's module
-    HINSTANCE m_hCurrentResourceHandle;   // where resources are looked for first
+    HINSTANCE m_hCurrentInstanceHandle; // the program's module
+    HINSTANCE m_hCurrentResourceHandle; // where resources are looked for first
     LPCSTR m_lpszCurrentAppName;
     BOOL m_bDLL;
     BOOL m_bSystem;
@@ -55,8 +58,9 @@ FW_API AFX_MODULE_STATE* AFXAPI AfxGetStaticModuleState();
 
 // Every library shares the program's module state, so switching it is a no-op kept for
 // code written against the classic pattern.
-struct AFX_MAINTAIN_STATE {
-    explicit AFX_MAINTAIN_STATE(AFX_MODULE_STATE*) {}
+struct AFX_MAINTAIN_STATE
+{
+    explicit AFX_MAINTAIN_STATE(AFX_MODULE_STATE*) { }
 };
 #define AFX_MANAGE_STATE(p) AFX_MAINTAIN_STATE _fwManageState(p)
 

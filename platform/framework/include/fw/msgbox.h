@@ -9,12 +9,13 @@
 
 #include <functional>
 
-struct AFX_MESSAGEBOX_REQUEST {
+struct AFX_MESSAGEBOX_REQUEST
+{
     HWND hWndOwner;
     CString strText;
     CString strCaption;
-    UINT nType;     // MB_* flags
-    UINT nIDHelp;   // help context (or the prompt's string id)
+    UINT nType; // MB_* flags
+    UINT nIDHelp; // help context (or the prompt's string id)
 };
 
 typedef std::function<int(const AFX_MESSAGEBOX_REQUEST&)> AFX_MESSAGEBOX_ANSWERER;

@@ -12,11 +12,12 @@ class CDumpContext;
 // object asks the archive for the stored number through GetObjectSchema.
 #define VERSIONABLE_SCHEMA (0x80000000)
 
-struct FW_API CRuntimeClass {
+struct FW_API CRuntimeClass
+{
     LPCSTR m_lpszClassName;
     int m_nObjectSize;
-    UINT m_wSchema;                       // 0xFFFF: not serializable
-    CObject* (PASCAL* m_pfnCreateObject)(); // null: not dynamically creatable
+    UINT m_wSchema; // 0xFFFF: not serializable
+    CObject*(PASCAL* m_pfnCreateObject)(); // null: not dynamically creatable
     CRuntimeClass* m_pBaseClass;
 
     CObject* CreateObject();
@@ -35,16 +36,19 @@ struct FW_API CRuntimeClass {
 };
 
 // Registers a class for look-up by name while its module is loaded.
-struct FW_API AFX_CLASSINIT {
+struct FW_API AFX_CLASSINIT
+{
     explicit AFX_CLASSINIT(CRuntimeClass* pNewClass);
     ~AFX_CLASSINIT();
     AFX_CLASSINIT(const AFX_CLASSINIT&) = delete;
     AFX_CLASSINIT& operator=(const AFX_CLASSINIT&) = delete;
+
 private:
     CRuntimeClass* m_pClass;
 };
 
-class FW_API CObject {
+class FW_API CObject
+{
 public:
     virtual CRuntimeClass* GetRuntimeClass() const;
     virtual ~CObject();
@@ -71,7 +75,8 @@ FW_API void AFXAPI AfxAssertValidObject(const CObject* pOb, LPCSTR lpszFileName,
 FW_API CObject* AFXAPI AfxReadObjectFromArchive(CArchive& ar, const CRuntimeClass* pClass);
 
 // Minimal dump context: text goes to the debugger output (stderr natively).
-class FW_API CDumpContext {
+class FW_API CDumpContext
+{
 public:
     CDumpContext& operator<<(LPCSTR lpsz);
     CDumpContext& operator<<(const void* lp);
@@ -84,6 +89,7 @@ public:
     CDumpContext& operator<<(const CObject& ob);
     int GetDepth() const { return m_nDepth; }
     void SetDepth(int nNewDepth) { m_nDepth = nNewDepth; }
+
 private:
     int m_nDepth = 0;
 };
@@ -94,46 +100,47 @@ FW_API extern CDumpContext afxDump;
 // The declaration inside DECLARE_DYNAMIC carries no 'override' (classes written
 // without it stay warning-free); clang's consistency warning is silenced for it alone.
 #if defined(__clang__)
-#  define FW_OVERRIDE_UNMARKED_BEGIN \
-    _Pragma("clang diagnostic push") _Pragma("clang diagnostic ignored \"-Winconsistent-missing-override\"")
-#  define FW_OVERRIDE_UNMARKED_END _Pragma("clang diagnostic pop")
+#define FW_OVERRIDE_UNMARKED_BEGIN                                                                 \
+    _Pragma("clang diagnostic push")                                                               \
+        _Pragma("clang diagnostic ignored \"-Winconsistent-missing-override\"")
+#define FW_OVERRIDE_UNMARKED_END _Pragma("clang diagnostic pop")
 #else
-#  define FW_OVERRIDE_UNMARKED_BEGIN
-#  define FW_OVERRIDE_UNMARKED_END
+#define FW_OVERRIDE_UNMARKED_BEGIN
+#define FW_OVERRIDE_UNMARKED_END
 #endif
 
-#define DECLARE_DYNAMIC(class_name) \
-public: \
-    static CRuntimeClass class##class_name; \
-    FW_OVERRIDE_UNMARKED_BEGIN \
-    virtual CRuntimeClass* GetRuntimeClass() const; \
+#define DECLARE_DYNAMIC(class_name)                                                                \
+public:                                                                                            \
+    static CRuntimeClass class##class_name;                                                        \
+    FW_OVERRIDE_UNMARKED_BEGIN                                                                     \
+    virtual CRuntimeClass* GetRuntimeClass() const;                                                \
     FW_OVERRIDE_UNMARKED_END
 
-#define DECLARE_DYNCREATE(class_name) \
-    DECLARE_DYNAMIC(class_name) \
+#define DECLARE_DYNCREATE(class_name)                                                              \
+    DECLARE_DYNAMIC(class_name)                                                                    \
     static CObject* PASCAL CreateObject();
 
-#define DECLARE_SERIAL(class_name) \
-    DECLARE_DYNCREATE(class_name) \
-    [[maybe_unused]] friend CArchive& operator>>(CArchive& ar, class_name*& pOb) \
-    { \
+#define DECLARE_SERIAL(class_name)                                                                 \
+    DECLARE_DYNCREATE(class_name)                                                                  \
+    [[maybe_unused]] friend CArchive& operator>>(CArchive& ar, class_name*& pOb)                   \
+    {                                                                                              \
         pOb = static_cast<class_name*>(::AfxReadObjectFromArchive(ar, RUNTIME_CLASS(class_name))); \
-        return ar; \
+        return ar;                                                                                 \
     }
 
-#define IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, pfnNew) \
-    CRuntimeClass class_name::class##class_name = { \
-        #class_name, sizeof(class class_name), wSchema, pfnNew, RUNTIME_CLASS(base_class_name)}; \
-    CRuntimeClass* class_name::GetRuntimeClass() const { return RUNTIME_CLASS(class_name); } \
+#define IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, pfnNew)                       \
+    CRuntimeClass class_name::class##class_name = {#class_name, sizeof(class class_name), wSchema, \
+                                                   pfnNew, RUNTIME_CLASS(base_class_name)};        \
+    CRuntimeClass* class_name::GetRuntimeClass() const { return RUNTIME_CLASS(class_name); }       \
     static const AFX_CLASSINIT _fw_init_##class_name(RUNTIME_CLASS(class_name));
 
-#define IMPLEMENT_DYNAMIC(class_name, base_class_name) \
+#define IMPLEMENT_DYNAMIC(class_name, base_class_name)                                             \
     IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, 0xFFFF, nullptr)
 
-#define IMPLEMENT_DYNCREATE(class_name, base_class_name) \
-    CObject* PASCAL class_name::CreateObject() { return new class_name; } \
+#define IMPLEMENT_DYNCREATE(class_name, base_class_name)                                           \
+    CObject* PASCAL class_name::CreateObject() { return new class_name; }                          \
     IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, 0xFFFF, class_name::CreateObject)
 
-#define IMPLEMENT_SERIAL(class_name, base_class_name, wSchema) \
-    CObject* PASCAL class_name::CreateObject() { return new class_name; } \
+#define IMPLEMENT_SERIAL(class_name, base_class_name, wSchema)                                     \
+    CObject* PASCAL class_name::CreateObject() { return new class_name; }                          \
     IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, class_name::CreateObject)

@@ -9,7 +9,8 @@
 
 class CArchive;
 
-class FW_API CString {
+class FW_API CString
+{
 public:
     CString();
     CString(const CString& stringSrc);
@@ -47,9 +48,9 @@ public:
     friend FW_API CString AFXAPI operator+(const CString& string, LPCSTR lpsz);
     friend FW_API CString AFXAPI operator+(LPCSTR lpsz, const CString& string);
 
-    int Compare(LPCSTR lpsz) const;        // strcmp
-    int CompareNoCase(LPCSTR lpsz) const;  // case-insensitive (ASCII letters)
-    int Collate(LPCSTR lpsz) const;        // locale order (strcoll)
+    int Compare(LPCSTR lpsz) const; // strcmp
+    int CompareNoCase(LPCSTR lpsz) const; // case-insensitive (ASCII letters)
+    int Collate(LPCSTR lpsz) const; // locale order (strcoll)
     int CollateNoCase(LPCSTR lpsz) const;
 
     CString Mid(int nFirst, int nCount) const;
@@ -107,7 +108,11 @@ public:
     friend FW_API CArchive& AFXAPI operator>>(CArchive& ar, CString& string);
 
 private:
-    struct Header { int nDataLength; int nAllocLength; };
+    struct Header
+    {
+        int nDataLength;
+        int nAllocLength;
+    };
     Header* GetData() const;
     void AllocBuffer(int nLen);
     void Release();

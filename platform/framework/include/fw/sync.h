@@ -3,7 +3,8 @@
 #pragma once
 #include "fw/winbase.h"
 
-class FW_API CSyncObject : public CObject {
+class FW_API CSyncObject : public CObject
+{
     DECLARE_DYNAMIC(CSyncObject)
 public:
     explicit CSyncObject(LPCSTR pstrName);
@@ -24,30 +25,41 @@ private:
 
 // An event: auto-reset (one waiter released, then clear) unless bManualReset.
 // Throws CResourceException when the system cannot make it.
-class FW_API CEvent : public CSyncObject {
+class FW_API CEvent : public CSyncObject
+{
     DECLARE_DYNAMIC(CEvent)
 public:
-    explicit CEvent(BOOL bInitiallyOwn = FALSE, BOOL bManualReset = FALSE, LPCSTR lpszName = nullptr,
-                    LPSECURITY_ATTRIBUTES lpsaAttribute = nullptr);
+    explicit CEvent(BOOL bInitiallyOwn = FALSE, BOOL bManualReset = FALSE,
+                    LPCSTR lpszName = nullptr, LPSECURITY_ATTRIBUTES lpsaAttribute = nullptr);
     BOOL SetEvent();
     BOOL PulseEvent();
     BOOL ResetEvent();
     BOOL Unlock() override;
 };
 
-class FW_API CCriticalSection : public CSyncObject {
+class FW_API CCriticalSection : public CSyncObject
+{
     DECLARE_DYNAMIC(CCriticalSection)
 public:
     CCriticalSection();
     ~CCriticalSection() override;
     operator CRITICAL_SECTION*() { return &m_sect; }
-    BOOL Lock() { ::EnterCriticalSection(&m_sect); return TRUE; }
+    BOOL Lock()
+    {
+        ::EnterCriticalSection(&m_sect);
+        return TRUE;
+    }
     BOOL Lock(DWORD dwTimeout) override;
-    BOOL Unlock() override { ::LeaveCriticalSection(&m_sect); return TRUE; }
+    BOOL Unlock() override
+    {
+        ::LeaveCriticalSection(&m_sect);
+        return TRUE;
+    }
     CRITICAL_SECTION m_sect;
 };
 
-class FW_API CMutex : public CSyncObject {
+class FW_API CMutex : public CSyncObject
+{
     DECLARE_DYNAMIC(CMutex)
 public:
     explicit CMutex(BOOL bInitiallyOwn = FALSE, LPCSTR lpszName = nullptr,
@@ -55,7 +67,8 @@ public:
     BOOL Unlock() override;
 };
 
-class FW_API CSemaphore : public CSyncObject {
+class FW_API CSemaphore : public CSyncObject
+{
     DECLARE_DYNAMIC(CSemaphore)
 public:
     explicit CSemaphore(LONG lInitialCount = 1, LONG lMaxCount = 1, LPCSTR pstrName = nullptr,
@@ -65,7 +78,8 @@ public:
 };
 
 // Holds one object for its lifetime (unlocks in the destructor).
-class FW_API CSingleLock {
+class FW_API CSingleLock
+{
 public:
     explicit CSingleLock(CSyncObject* pObject, BOOL bInitialLock = FALSE);
     ~CSingleLock() { Unlock(); }
@@ -81,7 +95,8 @@ protected:
 };
 
 // Waits on several objects (up to MAXIMUM_WAIT_OBJECTS) at once.
-class FW_API CMultiLock {
+class FW_API CMultiLock
+{
 public:
     CMultiLock(CSyncObject* ppObjects[], DWORD dwCount, BOOL bInitialLock = FALSE);
     ~CMultiLock();

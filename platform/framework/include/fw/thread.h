@@ -11,7 +11,8 @@ typedef UINT(AFX_CDECL* AFX_THREADPROC)(LPVOID);
 // Ends the calling framework thread at once (its stack is not unwound).
 [[noreturn]] FW_API void AFXAPI AfxEndThread(UINT nExitCode, BOOL bDelete = TRUE);
 
-class FW_API CWinThread : public CCmdTarget {
+class FW_API CWinThread : public CCmdTarget
+{
     DECLARE_DYNAMIC(CWinThread)
 public:
     CWinThread();
@@ -21,12 +22,16 @@ public:
     BOOL CreateThread(DWORD dwCreateFlags = 0, UINT nStackSize = 0,
                       LPSECURITY_ATTRIBUTES lpSecurityAttrs = nullptr);
 
-    CWnd* m_pMainWnd;       // the thread's main window; its destruction ends the pump
+    CWnd* m_pMainWnd; // the thread's main window; its destruction ends the pump
     CWnd* m_pActiveWnd;
-    BOOL m_bAutoDelete;     // delete this object when the thread ends
+    BOOL m_bAutoDelete; // delete this object when the thread ends
     HANDLE m_hThread;
     DWORD m_nThreadID;
-    operator HANDLE() const { const CWinThread* p = FW_OPAQUE_THIS(); return p ? p->m_hThread : nullptr; }
+    operator HANDLE() const
+    {
+        const CWinThread* p = FW_OPAQUE_THIS();
+        return p ? p->m_hThread : nullptr;
+    }
 
     int GetThreadPriority();
     BOOL SetThreadPriority(int nPriority);
@@ -69,10 +74,12 @@ private:
 // The returned object deletes itself when the thread ends, unless m_bAutoDelete is
 // cleared before that. Null when the thread cannot be created.
 FW_API CWinThread* AFXAPI AfxBeginThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam,
-                                         int nPriority = THREAD_PRIORITY_NORMAL, UINT nStackSize = 0,
-                                         DWORD dwCreateFlags = 0, LPSECURITY_ATTRIBUTES lpSecurityAttrs = nullptr);
+                                         int nPriority = THREAD_PRIORITY_NORMAL,
+                                         UINT nStackSize = 0, DWORD dwCreateFlags = 0,
+                                         LPSECURITY_ATTRIBUTES lpSecurityAttrs = nullptr);
 // Starts a user-interface thread of a class derived from CWinThread (dynamically creatable).
-FW_API CWinThread* AFXAPI AfxBeginThread(CRuntimeClass* pThreadClass, int nPriority = THREAD_PRIORITY_NORMAL,
+FW_API CWinThread* AFXAPI AfxBeginThread(CRuntimeClass* pThreadClass,
+                                         int nPriority = THREAD_PRIORITY_NORMAL,
                                          UINT nStackSize = 0, DWORD dwCreateFlags = 0,
                                          LPSECURITY_ATTRIBUTES lpSecurityAttrs = nullptr);
 // The CWinThread of the calling thread (the application on the main thread), or null.

@@ -7,17 +7,19 @@
 #include "fw/string.h"
 #include <ctime>
 #if defined(_WIN32)
-#  include <oleauto.h>
+#include <oleauto.h>
 #endif
 
 class CArchive;
 
-class FW_API CTimeSpan {
+class FW_API CTimeSpan
+{
 public:
-    CTimeSpan() : m_timeSpan(0) {}
-    CTimeSpan(LONGLONG time) : m_timeSpan(time) {}
+    CTimeSpan() : m_timeSpan(0) { }
+    CTimeSpan(LONGLONG time) : m_timeSpan(time) { }
     CTimeSpan(LONG lDays, int nHours, int nMins, int nSecs)
-        : m_timeSpan(nSecs + 60 * (nMins + 60 * (nHours + (LONGLONG)24 * lDays))) {}
+        : m_timeSpan(nSecs + 60 * (nMins + 60 * (nHours + (LONGLONG)24 * lDays)))
+    { }
 
     // Days; hours, minutes and seconds within the day/hour/minute (negative for a
     // negative span); totals.
@@ -30,10 +32,24 @@ public:
     LONG GetSeconds() const { return (LONG)(GetTotalSeconds() - GetTotalMinutes() * 60); }
     LONGLONG GetTimeSpan() const { return m_timeSpan; }
 
-    CTimeSpan operator-(CTimeSpan timeSpan) const { return CTimeSpan(m_timeSpan - timeSpan.m_timeSpan); }
-    CTimeSpan operator+(CTimeSpan timeSpan) const { return CTimeSpan(m_timeSpan + timeSpan.m_timeSpan); }
-    const CTimeSpan& operator+=(CTimeSpan timeSpan) { m_timeSpan += timeSpan.m_timeSpan; return *this; }
-    const CTimeSpan& operator-=(CTimeSpan timeSpan) { m_timeSpan -= timeSpan.m_timeSpan; return *this; }
+    CTimeSpan operator-(CTimeSpan timeSpan) const
+    {
+        return CTimeSpan(m_timeSpan - timeSpan.m_timeSpan);
+    }
+    CTimeSpan operator+(CTimeSpan timeSpan) const
+    {
+        return CTimeSpan(m_timeSpan + timeSpan.m_timeSpan);
+    }
+    const CTimeSpan& operator+=(CTimeSpan timeSpan)
+    {
+        m_timeSpan += timeSpan.m_timeSpan;
+        return *this;
+    }
+    const CTimeSpan& operator-=(CTimeSpan timeSpan)
+    {
+        m_timeSpan -= timeSpan.m_timeSpan;
+        return *this;
+    }
     bool operator==(CTimeSpan timeSpan) const { return m_timeSpan == timeSpan.m_timeSpan; }
     bool operator!=(CTimeSpan timeSpan) const { return m_timeSpan != timeSpan.m_timeSpan; }
     bool operator<(CTimeSpan timeSpan) const { return m_timeSpan < timeSpan.m_timeSpan; }
@@ -52,12 +68,13 @@ private:
     LONGLONG m_timeSpan;
 };
 
-class FW_API CTime {
+class FW_API CTime
+{
 public:
     static CTime PASCAL GetCurrentTime();
 
-    CTime() : m_time(0) {}
-    CTime(LONGLONG time) : m_time(time) {}
+    CTime() : m_time(0) { }
+    CTime(LONGLONG time) : m_time(time) { }
     // A local time; nDST < 0 lets the C library decide daylight saving.
     CTime(int nYear, int nMonth, int nDay, int nHour, int nMin, int nSec, int nDST = -1);
 #if defined(_WIN32)
@@ -76,13 +93,21 @@ public:
     int GetHour() const;
     int GetMinute() const;
     int GetSecond() const;
-    int GetDayOfWeek() const;   // 1 = Sunday
+    int GetDayOfWeek() const; // 1 = Sunday
 
     CTimeSpan operator-(CTime time) const { return CTimeSpan(m_time - time.m_time); }
     CTime operator-(CTimeSpan timeSpan) const { return CTime(m_time - timeSpan.GetTimeSpan()); }
     CTime operator+(CTimeSpan timeSpan) const { return CTime(m_time + timeSpan.GetTimeSpan()); }
-    const CTime& operator+=(CTimeSpan timeSpan) { m_time += timeSpan.GetTimeSpan(); return *this; }
-    const CTime& operator-=(CTimeSpan timeSpan) { m_time -= timeSpan.GetTimeSpan(); return *this; }
+    const CTime& operator+=(CTimeSpan timeSpan)
+    {
+        m_time += timeSpan.GetTimeSpan();
+        return *this;
+    }
+    const CTime& operator-=(CTimeSpan timeSpan)
+    {
+        m_time -= timeSpan.GetTimeSpan();
+        return *this;
+    }
     bool operator==(CTime time) const { return m_time == time.m_time; }
     bool operator!=(CTime time) const { return m_time != time.m_time; }
     bool operator<(CTime time) const { return m_time < time.m_time; }
@@ -104,14 +129,15 @@ private:
 
 class COleDateTimeSpan;
 
-class FW_API COleDateTime {
+class FW_API COleDateTime
+{
 public:
     enum DateTimeStatus { valid = 0, invalid = 1, null = 2 };
 
     static COleDateTime PASCAL GetCurrentTime();
 
-    COleDateTime() : m_dt(0), m_status(valid) {}
-    COleDateTime(DATE dtSrc) : m_dt(dtSrc), m_status(valid) {}
+    COleDateTime() : m_dt(0), m_status(valid) { }
+    COleDateTime(DATE dtSrc) : m_dt(dtSrc), m_status(valid) { }
     COleDateTime(int nYear, int nMonth, int nDay, int nHour, int nMin, int nSec);
     COleDateTime(const CTime& timeSrc);
 #if defined(_WIN32)
@@ -129,15 +155,26 @@ public:
     int GetHour() const;
     int GetMinute() const;
     int GetSecond() const;
-    int GetDayOfWeek() const;   // 1 = Sunday
-    int GetDayOfYear() const;   // 1 = 1 January
+    int GetDayOfWeek() const; // 1 = Sunday
+    int GetDayOfYear() const; // 1 = 1 January
 
     // Return 0 on success; an out-of-range field leaves the value invalid.
     int SetDateTime(int nYear, int nMonth, int nDay, int nHour, int nMin, int nSec);
-    int SetDate(int nYear, int nMonth, int nDay) { return SetDateTime(nYear, nMonth, nDay, 0, 0, 0); }
-    int SetTime(int nHour, int nMin, int nSec) { return SetDateTime(1899, 12, 30, nHour, nMin, nSec); }
+    int SetDate(int nYear, int nMonth, int nDay)
+    {
+        return SetDateTime(nYear, nMonth, nDay, 0, 0, 0);
+    }
+    int SetTime(int nHour, int nMin, int nSec)
+    {
+        return SetDateTime(1899, 12, 30, nHour, nMin, nSec);
+    }
 
-    const COleDateTime& operator=(DATE dtSrc) { m_dt = dtSrc; m_status = valid; return *this; }
+    const COleDateTime& operator=(DATE dtSrc)
+    {
+        m_dt = dtSrc;
+        m_status = valid;
+        return *this;
+    }
     const COleDateTime& operator=(const CTime& timeSrc);
 
     bool operator==(const COleDateTime& date) const;
@@ -176,13 +213,17 @@ public:
     DateTimeStatus m_status;
 };
 
-class FW_API COleDateTimeSpan {
+class FW_API COleDateTimeSpan
+{
 public:
     enum DateTimeSpanStatus { valid = 0, invalid = 1, null = 2 };
 
-    COleDateTimeSpan() : m_span(0), m_status(valid) {}
-    COleDateTimeSpan(double dblSpanSrc) : m_span(dblSpanSrc), m_status(valid) {}
-    COleDateTimeSpan(long lDays, int nHours, int nMins, int nSecs) { SetDateTimeSpan(lDays, nHours, nMins, nSecs); }
+    COleDateTimeSpan() : m_span(0), m_status(valid) { }
+    COleDateTimeSpan(double dblSpanSrc) : m_span(dblSpanSrc), m_status(valid) { }
+    COleDateTimeSpan(long lDays, int nHours, int nMins, int nSecs)
+    {
+        SetDateTimeSpan(lDays, nHours, nMins, nSecs);
+    }
 
     DateTimeSpanStatus GetStatus() const { return m_status; }
     void SetStatus(DateTimeSpanStatus status) { m_status = status; }
@@ -200,7 +241,10 @@ public:
 
     void SetDateTimeSpan(long lDays, int nHours, int nMins, int nSecs);
 
-    bool operator==(const COleDateTimeSpan& dateSpan) const { return m_span == dateSpan.m_span && m_status == dateSpan.m_status; }
+    bool operator==(const COleDateTimeSpan& dateSpan) const
+    {
+        return m_span == dateSpan.m_span && m_status == dateSpan.m_status;
+    }
     bool operator!=(const COleDateTimeSpan& dateSpan) const { return !(*this == dateSpan); }
     bool operator<(const COleDateTimeSpan& dateSpan) const { return m_span < dateSpan.m_span; }
     bool operator>(const COleDateTimeSpan& dateSpan) const { return m_span > dateSpan.m_span; }
@@ -209,8 +253,16 @@ public:
 
     COleDateTimeSpan operator+(const COleDateTimeSpan& dateSpan) const;
     COleDateTimeSpan operator-(const COleDateTimeSpan& dateSpan) const;
-    const COleDateTimeSpan& operator+=(const COleDateTimeSpan dateSpan) { *this = *this + dateSpan; return *this; }
-    const COleDateTimeSpan& operator-=(const COleDateTimeSpan dateSpan) { *this = *this - dateSpan; return *this; }
+    const COleDateTimeSpan& operator+=(const COleDateTimeSpan dateSpan)
+    {
+        *this = *this + dateSpan;
+        return *this;
+    }
+    const COleDateTimeSpan& operator-=(const COleDateTimeSpan dateSpan)
+    {
+        *this = *this - dateSpan;
+        return *this;
+    }
     COleDateTimeSpan operator-() const { return COleDateTimeSpan(-m_span); }
 
     // %D days, %H hours, %M minutes, %S seconds (two digits), %% a percent sign.

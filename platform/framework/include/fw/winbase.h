@@ -13,4 +13,8 @@
 
 // `this` hidden from the optimiser, so that GetSafeHwnd and its kin may test it for null
 // (callers of this framework call them through null pointers by design).
-#define FW_OPAQUE_THIS() ([](auto p) { __asm__("" : "+r"(p)); return p; }(this))
+#define FW_OPAQUE_THIS()                                                                           \
+    ([](auto p) {                                                                                  \
+        __asm__("" : "+r"(p));                                                                     \
+        return p;                                                                                  \
+    }(this))

@@ -3,7 +3,8 @@
 #pragma once
 #include "fw/app.h"
 
-extern "C" int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow)
+extern "C" int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine,
+                              int nCmdShow)
 {
     return AfxWinMain(hInstance, hPrevInstance, lpCmdLine, nCmdShow);
 }

@@ -19,7 +19,8 @@ class CScrollBar;
 class CBitmap;
 struct CCreateContext;
 
-class FW_API CWnd : public CCmdTarget {
+class FW_API CWnd : public CCmdTarget
+{
     DECLARE_DYNCREATE(CWnd)
 public:
     CWnd();
@@ -29,7 +30,11 @@ public:
 
     // Safe on a null pointer, as callers of this framework expect.
     operator HWND() const { return GetSafeHwnd(); }
-    HWND GetSafeHwnd() const { const CWnd* p = FW_OPAQUE_THIS(); return p ? p->m_hWnd : nullptr; }
+    HWND GetSafeHwnd() const
+    {
+        const CWnd* p = FW_OPAQUE_THIS();
+        return p ? p->m_hWnd : nullptr;
+    }
     BOOL operator==(const CWnd& wnd) const { return wnd.m_hWnd == m_hWnd; }
     BOOL operator!=(const CWnd& wnd) const { return wnd.m_hWnd != m_hWnd; }
 
@@ -50,13 +55,15 @@ public:
     HWND UnsubclassWindow();
 
     // Creation and destruction.
-    virtual BOOL Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-                        CWnd* pParentWnd, UINT nID, CCreateContext* pContext = nullptr);
-    virtual BOOL CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle,
-                          int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu,
+    virtual BOOL Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle,
+                        const RECT& rect, CWnd* pParentWnd, UINT nID,
+                        CCreateContext* pContext = nullptr);
+    virtual BOOL CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName,
+                          DWORD dwStyle, int x, int y, int nWidth, int nHeight, HWND hWndParent,
+                          HMENU nIDorHMenu, LPVOID lpParam = nullptr);
+    virtual BOOL CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName,
+                          DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID,
                           LPVOID lpParam = nullptr);
-    virtual BOOL CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle,
-                          const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam = nullptr);
     virtual BOOL DestroyWindow();
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
     virtual void PreSubclassWindow();
@@ -84,8 +91,8 @@ public:
     BOOL SendNotifyMessage(UINT message, WPARAM wParam, LPARAM lParam) const;
     void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0,
                                   BOOL bDeep = TRUE, BOOL bOnlyPerm = FALSE);
-    static void PASCAL SendMessageToDescendants(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                                BOOL bDeep, BOOL bOnlyPerm);
+    static void PASCAL SendMessageToDescendants(HWND hWnd, UINT message, WPARAM wParam,
+                                                LPARAM lParam, BOOL bDeep, BOOL bOnlyPerm);
 
     // Styles, ids and text.
     DWORD GetStyle() const;
@@ -204,7 +211,8 @@ public:
     int ReleaseDC(CDC* pDC);
     CDC* BeginPaint(LPPAINTSTRUCT lpPaint);
     void EndPaint(LPPAINTSTRUCT lpPaint);
-    void ScrollWindow(int xAmount, int yAmount, LPCRECT lpRect = nullptr, LPCRECT lpClipRect = nullptr);
+    void ScrollWindow(int xAmount, int yAmount, LPCRECT lpRect = nullptr,
+                      LPCRECT lpClipRect = nullptr);
     int ScrollWindowEx(int dx, int dy, LPCRECT lpRectScroll, LPCRECT lpRectClip, CRgn* prgnUpdate,
                        LPRECT lpRectUpdate, UINT flags);
 
@@ -330,7 +338,8 @@ public:
 protected:
     DECLARE_MESSAGE_MAP()
 
-    friend LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
+    friend LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam,
+                                         LPARAM lParam);
 
 private:
     CWnd(HWND hWndSpecial); // the wndTop ... constants
@@ -342,7 +351,8 @@ private:
 FW_API LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
 FW_API WNDPROC AFXAPI AfxGetAfxWndProc();
 // Calls pWnd->WindowProc with the current-message state set, catching every exception.
-FW_API LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam = 0, LPARAM lParam = 0);
+FW_API LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam = 0,
+                                     LPARAM lParam = 0);
 // Hooks the next window this thread creates to pWnd (CreateEx uses it); Unhook returns
 // FALSE when the window was never created.
 FW_API void AFXAPI AfxHookWindowCreate(CWnd* pWnd);

@@ -44,7 +44,7 @@ CArchive::CArchive(CFile* pFile, UINT nMode, int nBufSize, void* lpBuf)
     m_lpBufCur = m_lpBufStart;
     m_lpBufMax = IsLoading() ? m_lpBufStart : m_lpBufStart + m_nBufSize;
     m_strFileName = pFile->GetFilePath();
-    m_loadArray.push_back(LoadEntry{nullptr, nullptr, 0});   // index 0: the null object
+    m_loadArray.push_back(LoadEntry {nullptr, nullptr, 0}); // index 0: the null object
 }
 
 CArchive::~CArchive()
@@ -61,10 +61,7 @@ CArchive::~CArchive()
         delete[] m_lpBufStart;
 }
 
-void CArchive::ThrowArchive(int cause) const
-{
-    AfxThrowArchiveException(cause, m_strFileName);
-}
+void CArchive::ThrowArchive(int cause) const { AfxThrowArchiveException(cause, m_strFileName); }
 
 UINT CArchive::Read(void* lpBuf, UINT nMax)
 {
@@ -120,7 +117,7 @@ void CArchive::EnsureAvailable(ULONGLONG nBytes)
         nPosition = m_pFile->GetPosition();
     } catch (CException* e) {
         e->Delete();
-        return;   // a stream that cannot tell: the reads themselves will stop at its end
+        return; // a stream that cannot tell: the reads themselves will stop at its end
     }
     ULONGLONG nInFile = nLength > nPosition ? nLength - nPosition : 0;
     if (nBytes > nBuffered + nInFile)
@@ -174,10 +171,7 @@ void CArchive::Close()
     m_pFile = nullptr;
 }
 
-void CArchive::Abort()
-{
-    m_pFile = nullptr;
-}
+void CArchive::Abort() { m_pFile = nullptr; }
 
 BOOL CArchive::ReadString(CString& rString)
 {
@@ -224,7 +218,7 @@ void CArchive::WriteString(LPCSTR lpsz)
 
 namespace {
 
-template <class T>
+template<class T>
 void putLittleEndian(CArchive& ar, T value)
 {
     BYTE bytes[sizeof(T)];
@@ -233,7 +227,7 @@ void putLittleEndian(CArchive& ar, T value)
     ar.Write(bytes, sizeof bytes);
 }
 
-template <class T>
+template<class T>
 T fromLittleEndian(const BYTE* bytes)
 {
     ULONGLONG value = 0;
@@ -244,12 +238,36 @@ T fromLittleEndian(const BYTE* bytes)
 
 } // namespace
 
-CArchive& CArchive::operator<<(BYTE by) { Write(&by, 1); return *this; }
-CArchive& CArchive::operator<<(WORD w) { putLittleEndian(*this, w); return *this; }
-CArchive& CArchive::operator<<(LONG l) { putLittleEndian(*this, (DWORD)l); return *this; }
-CArchive& CArchive::operator<<(DWORD dw) { putLittleEndian(*this, dw); return *this; }
-CArchive& CArchive::operator<<(LONGLONG n) { putLittleEndian(*this, (ULONGLONG)n); return *this; }
-CArchive& CArchive::operator<<(ULONGLONG n) { putLittleEndian(*this, n); return *this; }
+CArchive& CArchive::operator<<(BYTE by)
+{
+    Write(&by, 1);
+    return *this;
+}
+CArchive& CArchive::operator<<(WORD w)
+{
+    putLittleEndian(*this, w);
+    return *this;
+}
+CArchive& CArchive::operator<<(LONG l)
+{
+    putLittleEndian(*this, (DWORD)l);
+    return *this;
+}
+CArchive& CArchive::operator<<(DWORD dw)
+{
+    putLittleEndian(*this, dw);
+    return *this;
+}
+CArchive& CArchive::operator<<(LONGLONG n)
+{
+    putLittleEndian(*this, (ULONGLONG)n);
+    return *this;
+}
+CArchive& CArchive::operator<<(ULONGLONG n)
+{
+    putLittleEndian(*this, n);
+    return *this;
+}
 
 CArchive& CArchive::operator<<(float f)
 {
@@ -267,7 +285,11 @@ CArchive& CArchive::operator<<(double d)
     return *this << bits;
 }
 
-CArchive& CArchive::operator>>(BYTE& by) { ReadExact(&by, 1); return *this; }
+CArchive& CArchive::operator>>(BYTE& by)
+{
+    ReadExact(&by, 1);
+    return *this;
+}
 
 CArchive& CArchive::operator>>(WORD& w)
 {
@@ -398,15 +420,24 @@ CArchive& AFXAPI operator>>(CArchive& ar, CString& string)
     return ar;
 }
 
-CArchive& AFXAPI operator<<(CArchive& ar, SIZE size) { return ar << (LONG)size.cx << (LONG)size.cy; }
-CArchive& AFXAPI operator<<(CArchive& ar, POINT point) { return ar << (LONG)point.x << (LONG)point.y; }
+CArchive& AFXAPI operator<<(CArchive& ar, SIZE size)
+{
+    return ar << (LONG)size.cx << (LONG)size.cy;
+}
+CArchive& AFXAPI operator<<(CArchive& ar, POINT point)
+{
+    return ar << (LONG)point.x << (LONG)point.y;
+}
 CArchive& AFXAPI operator<<(CArchive& ar, const RECT& rect)
 {
     return ar << (LONG)rect.left << (LONG)rect.top << (LONG)rect.right << (LONG)rect.bottom;
 }
 CArchive& AFXAPI operator>>(CArchive& ar, SIZE& size) { return ar >> size.cx >> size.cy; }
 CArchive& AFXAPI operator>>(CArchive& ar, POINT& point) { return ar >> point.x >> point.y; }
-CArchive& AFXAPI operator>>(CArchive& ar, RECT& rect) { return ar >> rect.left >> rect.top >> rect.right >> rect.bottom; }
+CArchive& AFXAPI operator>>(CArchive& ar, RECT& rect)
+{
+    return ar >> rect.left >> rect.top >> rect.right >> rect.bottom;
+}
 
 // ---------------------------------------------------------------------------------------
 // Objects and classes.
@@ -416,7 +447,7 @@ void CArchive::WriteClass(const CRuntimeClass* pClassRef)
     if (IsLoading())
         ThrowArchive(CArchiveException::readOnly);
     if (pClassRef == nullptr || pClassRef->m_wSchema == 0xFFFF)
-        ThrowArchive(CArchiveException::badClass);   // the class is not serializable
+        ThrowArchive(CArchiveException::badClass); // the class is not serializable
     auto it = m_storeMap.find(pClassRef);
     if (it != m_storeMap.end()) {
         DWORD nClassIndex = it->second;
@@ -465,12 +496,13 @@ void CArchive::MapObject(const CObject* pOb)
         if (pOb != nullptr && m_storeMap.find(pOb) == m_storeMap.end())
             m_storeMap[pOb] = m_nMapCount++;
     } else {
-        m_loadArray.push_back(LoadEntry{nullptr, const_cast<CObject*>(pOb), 0});
+        m_loadArray.push_back(LoadEntry {nullptr, const_cast<CObject*>(pOb), 0});
         m_nMapCount++;
     }
 }
 
-CRuntimeClass* CArchive::ReadClass(const CRuntimeClass* pClassRefRequested, UINT* pSchema, DWORD* pObTag)
+CRuntimeClass* CArchive::ReadClass(const CRuntimeClass* pClassRefRequested, UINT* pSchema,
+                                   DWORD* pObTag)
 {
     if (!IsLoading())
         ThrowArchive(CArchiveException::writeOnly);
@@ -496,21 +528,24 @@ CRuntimeClass* CArchive::ReadClass(const CRuntimeClass* pClassRefRequested, UINT
         pClassRef = CRuntimeClass::Load(*this, &nSchema, pClassRefRequested);
         if (pClassRef == nullptr || pClassRef->m_wSchema == 0xFFFF)
             ThrowArchive(CArchiveException::badClass);
-        if ((pClassRef->m_wSchema & ~VERSIONABLE_SCHEMA) != nSchema && !(pClassRef->m_wSchema & VERSIONABLE_SCHEMA))
+        if ((pClassRef->m_wSchema & ~VERSIONABLE_SCHEMA) != nSchema &&
+            !(pClassRef->m_wSchema & VERSIONABLE_SCHEMA))
             ThrowArchive(CArchiveException::badSchema);
         if (m_nMapCount >= nMaxMapCount)
             ThrowArchive(CArchiveException::badIndex);
-        m_loadArray.push_back(LoadEntry{pClassRef, nullptr, nSchema});
+        m_loadArray.push_back(LoadEntry {pClassRef, nullptr, nSchema});
         m_nMapCount++;
     } else {
         DWORD nClassIndex = obTag & ~dwBigClassTag;
-        if (nClassIndex == 0 || nClassIndex >= m_loadArray.size() || m_loadArray[nClassIndex].pClass == nullptr)
+        if (nClassIndex == 0 || nClassIndex >= m_loadArray.size() ||
+            m_loadArray[nClassIndex].pClass == nullptr)
             ThrowArchive(CArchiveException::badIndex);
         pClassRef = m_loadArray[nClassIndex].pClass;
         nSchema = m_loadArray[nClassIndex].nSchema;
         // Two modules may hold a class of this name; this request may want the other.
         if (pClassRefRequested != nullptr && !pClassRef->IsDerivedFrom(pClassRefRequested)) {
-            CRuntimeClass* pOther = CRuntimeClass::FromName(pClassRef->m_lpszClassName, pClassRefRequested);
+            CRuntimeClass* pOther =
+                CRuntimeClass::FromName(pClassRef->m_lpszClassName, pClassRefRequested);
             if (pOther != nullptr && pOther->IsDerivedFrom(pClassRefRequested))
                 pClassRef = pOther;
         }
@@ -567,7 +602,7 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
         ThrowArchive(CArchiveException::badIndex);
     }
     size_t nIndex = m_loadArray.size();
-    m_loadArray.push_back(LoadEntry{nullptr, pOb, 0});
+    m_loadArray.push_back(LoadEntry {nullptr, pOb, 0});
     m_nMapCount++;
 
     UINT nSchemaSave = m_nObjectSchema;

@@ -4,7 +4,6 @@
 #include "fw/collections.h"
 #include "fw/archive.h"
 
-
 IMPLEMENT_SERIAL(CObList, CObject, 0)
 IMPLEMENT_DYNAMIC(CPtrList, CObject)
 IMPLEMENT_SERIAL(CStringList, CObject, 0)
@@ -44,7 +43,7 @@ INT_PTR readCheckedCount(CArchive& ar, UINT nMinBytesEach)
 
 // The list, array and map forms: the count, then each element (a map's key before its
 // value) in the archive's own form for its type.
-template <class LIST, class T>
+template<class LIST, class T>
 void serializeList(LIST& list, CArchive& ar, UINT nMinBytesEach)
 {
     if (ar.IsStoring()) {
@@ -60,7 +59,7 @@ void serializeList(LIST& list, CArchive& ar, UINT nMinBytesEach)
     }
 }
 
-template <class ARRAY>
+template<class ARRAY>
 void serializeArray(ARRAY& array, CArchive& ar, UINT nMinBytesEach)
 {
     if (ar.IsStoring()) {
@@ -75,7 +74,7 @@ void serializeArray(ARRAY& array, CArchive& ar, UINT nMinBytesEach)
     }
 }
 
-template <class MAP, class KEY, class VALUE>
+template<class MAP, class KEY, class VALUE>
 void serializeMap(MAP& map, CArchive& ar, UINT nMinBytesEach)
 {
     if (ar.IsStoring()) {
@@ -123,6 +122,15 @@ void CByteArray::Serialize(CArchive& ar)
     }
 }
 
-void CMapStringToOb::Serialize(CArchive& ar) { serializeMap<CMapStringToOb, CString, CObject*>(*this, ar, 3); }
-void CMapStringToString::Serialize(CArchive& ar) { serializeMap<CMapStringToString, CString, CString>(*this, ar, 2); }
-void CMapWordToOb::Serialize(CArchive& ar) { serializeMap<CMapWordToOb, WORD, CObject*>(*this, ar, 4); }
+void CMapStringToOb::Serialize(CArchive& ar)
+{
+    serializeMap<CMapStringToOb, CString, CObject*>(*this, ar, 3);
+}
+void CMapStringToString::Serialize(CArchive& ar)
+{
+    serializeMap<CMapStringToString, CString, CString>(*this, ar, 2);
+}
+void CMapWordToOb::Serialize(CArchive& ar)
+{
+    serializeMap<CMapWordToOb, WORD, CObject*>(*this, ar, 4);
+}

@@ -18,7 +18,7 @@ void writeDebugText(const char* text)
 }
 
 // One value written through its printf conversion.
-template <class T>
+template<class T>
 CDumpContext& dumpValue(CDumpContext& dc, const char* format, T value)
 {
     char text[64];
@@ -50,10 +50,7 @@ BOOL AFXAPI AfxIsValidAddress(const void* lp, UINT_PTR nBytes, BOOL)
     return lp != nullptr || nBytes == 0;
 }
 
-BOOL AFXAPI AfxIsValidString(LPCSTR lpsz, int)
-{
-    return lpsz != nullptr;
-}
+BOOL AFXAPI AfxIsValidString(LPCSTR lpsz, int) { return lpsz != nullptr; }
 
 CDumpContext afxDump;
 
@@ -78,7 +75,4 @@ CDumpContext& CDumpContext::operator<<(const CObject* pOb)
     return *this;
 }
 
-CDumpContext& CDumpContext::operator<<(const CObject& ob)
-{
-    return *this << &ob;
-}
+CDumpContext& CDumpContext::operator<<(const CObject& ob) { return *this << &ob; }

@@ -27,18 +27,20 @@ BOOL copyMessage(LPCSTR text, LPSTR lpszError, UINT nMaxError, PUINT pnHelpConte
     return TRUE;
 }
 
-BOOL formatMessage(LPSTR lpszError, UINT nMaxError, PUINT pnHelpContext, LPCSTR format, LPCSTR fileName)
+BOOL formatMessage(LPSTR lpszError, UINT nMaxError, PUINT pnHelpContext, LPCSTR format,
+                   LPCSTR fileName)
 {
     char text[512];
-    std::snprintf(text, sizeof text, format, (fileName && *fileName) ? fileName : "an unnamed file");
+    std::snprintf(text, sizeof text, format,
+                  (fileName && *fileName) ? fileName : "an unnamed file");
     return copyMessage(text, lpszError, nMaxError, pnHelpContext);
 }
 
 } // namespace
 
-CException::CException() : m_bAutoDelete(TRUE) {}
+CException::CException() : m_bAutoDelete(TRUE) { }
 
-CException::CException(BOOL bAutoDelete) : m_bAutoDelete(bAutoDelete) {}
+CException::CException(BOOL bAutoDelete) : m_bAutoDelete(bAutoDelete) { }
 
 CException::~CException() = default;
 
@@ -76,7 +78,8 @@ BOOL CMemoryException::GetErrorMessage(LPSTR lpszError, UINT nMaxError, PUINT pn
 
 BOOL CNotSupportedException::GetErrorMessage(LPSTR lpszError, UINT nMaxError, PUINT pnHelpContext)
 {
-    return copyMessage("An unsupported operation was attempted.", lpszError, nMaxError, pnHelpContext);
+    return copyMessage("An unsupported operation was attempted.", lpszError, nMaxError,
+                       pnHelpContext);
 }
 
 BOOL CResourceException::GetErrorMessage(LPSTR lpszError, UINT nMaxError, PUINT pnHelpContext)
@@ -86,8 +89,7 @@ BOOL CResourceException::GetErrorMessage(LPSTR lpszError, UINT nMaxError, PUINT 
 
 CArchiveException::CArchiveException(int cause, LPCSTR lpszArchiveName)
     : m_cause(cause), m_strFileName(lpszArchiveName)
-{
-}
+{ }
 
 BOOL CArchiveException::GetErrorMessage(LPSTR lpszError, UINT nMaxError, PUINT pnHelpContext)
 {
@@ -107,8 +109,7 @@ BOOL CArchiveException::GetErrorMessage(LPSTR lpszError, UINT nMaxError, PUINT p
 
 CFileException::CFileException(int cause, LONG lOsError, LPCSTR lpszArchiveName)
     : m_cause(cause), m_lOsError(lOsError), m_strFileName(lpszArchiveName)
-{
-}
+{ }
 
 BOOL CFileException::GetErrorMessage(LPSTR lpszError, UINT nMaxError, PUINT pnHelpContext)
 {
@@ -141,15 +142,24 @@ int PASCAL CFileException::OsErrorToException(LONG lOsError)
 int PASCAL CFileException::ErrnoToException(int nErrno)
 {
     switch (nErrno) {
-    case 0: return none;
-    case 2 /* ENOENT */: return fileNotFound;
-    case 13 /* EACCES */: return accessDenied;
-    case 17 /* EEXIST */: return accessDenied;
-    case 24 /* EMFILE */: return tooManyOpenFiles;
-    case 9 /* EBADF */: return invalidFile;
-    case 28 /* ENOSPC */: return diskFull;
-    case 22 /* EINVAL */: return badSeek;
-    default: return generic;
+    case 0:
+        return none;
+    case 2 /* ENOENT */:
+        return fileNotFound;
+    case 13 /* EACCES */:
+        return accessDenied;
+    case 17 /* EEXIST */:
+        return accessDenied;
+    case 24 /* EMFILE */:
+        return tooManyOpenFiles;
+    case 9 /* EBADF */:
+        return invalidFile;
+    case 28 /* ENOSPC */:
+        return diskFull;
+    case 22 /* EINVAL */:
+        return badSeek;
+    default:
+        return generic;
     }
 }
 
@@ -194,20 +204,11 @@ void AFXAPI AfxThrowMemoryException()
     throw pException;
 }
 
-void AFXAPI AfxThrowNotSupportedException()
-{
-    throw new CNotSupportedException;
-}
+void AFXAPI AfxThrowNotSupportedException() { throw new CNotSupportedException; }
 
-void AFXAPI AfxThrowResourceException()
-{
-    throw new CResourceException;
-}
+void AFXAPI AfxThrowResourceException() { throw new CResourceException; }
 
-void AFXAPI AfxThrowUserException()
-{
-    throw new CUserException;
-}
+void AFXAPI AfxThrowUserException() { throw new CUserException; }
 
 void AFXAPI AfxThrowArchiveException(int cause, LPCSTR lpszArchiveName)
 {
@@ -219,7 +220,4 @@ void AFXAPI AfxThrowFileException(int cause, LONG lOsError, LPCSTR lpszFileName)
     throw new CFileException(cause, lOsError, lpszFileName);
 }
 
-void AFXAPI AfxThrowOleException(SCODE sc)
-{
-    throw new COleException(sc);
-}
+void AFXAPI AfxThrowOleException(SCODE sc) { throw new COleException(sc); }

@@ -8,7 +8,7 @@ IMPLEMENT_DYNAMIC(CFile, CObject)
 
 const UINT_PTR CFile::hFileNull = (UINT_PTR)-1;
 
-CFile::CFile() : m_hFile(hFileNull), m_bCloseOnDelete(FALSE) {}
+CFile::CFile() : m_hFile(hFileNull), m_bCloseOnDelete(FALSE) { }
 
 CFile::CFile(LPCSTR lpszFileName, UINT nOpenFlags) : CFile()
 {
@@ -30,9 +30,11 @@ BOOL CFile::Open(LPCSTR lpszFileName, UINT nOpenFlags, CFileException* pError)
     m_strFileName = lpszFileName;
     LONG lOsError = 0;
     UINT_PTR hFile = hFileNull;
-    if (lpszFileName == nullptr || !fw::platform::OpenFile(lpszFileName, nOpenFlags, &hFile, &lOsError)) {
+    if (lpszFileName == nullptr ||
+        !fw::platform::OpenFile(lpszFileName, nOpenFlags, &hFile, &lOsError)) {
         if (pError != nullptr) {
-            pError->m_cause = lpszFileName ? CFileException::OsErrorToException(lOsError) : CFileException::badPath;
+            pError->m_cause = lpszFileName ? CFileException::OsErrorToException(lOsError)
+                                           : CFileException::badPath;
             pError->m_lOsError = lOsError;
             pError->m_strFileName = lpszFileName;
         }
@@ -57,10 +59,7 @@ CString CFile::GetFileTitle() const
     return nDot > 0 ? name.Left(nDot) : name;
 }
 
-ULONGLONG CFile::GetPosition() const
-{
-    return const_cast<CFile*>(this)->Seek(0, current);
-}
+ULONGLONG CFile::GetPosition() const { return const_cast<CFile*>(this)->Seek(0, current); }
 
 ULONGLONG CFile::Seek(LONGLONG lOff, UINT nFrom)
 {

@@ -7,10 +7,9 @@
 IMPLEMENT_DYNAMIC(CMemFile, CFile)
 
 CMemFile::CMemFile(UINT nGrowBytes)
-    : m_nGrowBytes(nGrowBytes), m_nPosition(0), m_nBufferSize(0), m_nFileSize(0), m_lpBuffer(nullptr),
-      m_bAutoDelete(TRUE)
-{
-}
+    : m_nGrowBytes(nGrowBytes), m_nPosition(0), m_nBufferSize(0), m_nFileSize(0),
+      m_lpBuffer(nullptr), m_bAutoDelete(TRUE)
+{ }
 
 CMemFile::CMemFile(BYTE* lpBuffer, UINT nBufferSize, UINT nGrowBytes) : CMemFile(nGrowBytes)
 {
@@ -45,27 +44,21 @@ BYTE* CMemFile::Detach()
     return lpBuffer;
 }
 
-BYTE* CMemFile::Alloc(SIZE_T nBytes)
-{
-    return static_cast<BYTE*>(std::malloc(nBytes));
-}
+BYTE* CMemFile::Alloc(SIZE_T nBytes) { return static_cast<BYTE*>(std::malloc(nBytes)); }
 
 BYTE* CMemFile::Realloc(BYTE* lpMem, SIZE_T nBytes)
 {
     return static_cast<BYTE*>(std::realloc(lpMem, nBytes));
 }
 
-void CMemFile::Free(BYTE* lpMem)
-{
-    std::free(lpMem);
-}
+void CMemFile::Free(BYTE* lpMem) { std::free(lpMem); }
 
 void CMemFile::GrowFile(SIZE_T dwNewLen)
 {
     if (dwNewLen <= m_nBufferSize)
         return;
     if (m_nGrowBytes == 0)
-        AfxThrowMemoryException();   // a fixed buffer cannot grow
+        AfxThrowMemoryException(); // a fixed buffer cannot grow
     SIZE_T nNewBufferSize = m_nBufferSize;
     while (nNewBufferSize < dwNewLen) {
         SIZE_T nNext = nNewBufferSize + m_nGrowBytes;
@@ -73,7 +66,8 @@ void CMemFile::GrowFile(SIZE_T dwNewLen)
             AfxThrowMemoryException();
         nNewBufferSize = nNext;
     }
-    BYTE* lpNew = m_lpBuffer == nullptr ? Alloc(nNewBufferSize) : Realloc(m_lpBuffer, nNewBufferSize);
+    BYTE* lpNew =
+        m_lpBuffer == nullptr ? Alloc(nNewBufferSize) : Realloc(m_lpBuffer, nNewBufferSize);
     if (lpNew == nullptr)
         AfxThrowMemoryException();
     m_lpBuffer = lpNew;
@@ -84,10 +78,17 @@ ULONGLONG CMemFile::Seek(LONGLONG lOff, UINT nFrom)
 {
     LONGLONG lNewPos;
     switch (nFrom) {
-    case begin: lNewPos = lOff; break;
-    case current: lNewPos = (LONGLONG)m_nPosition + lOff; break;
-    case end: lNewPos = (LONGLONG)m_nFileSize + lOff; break;
-    default: AfxThrowFileException(CFileException::badSeek, -1, m_strFileName);
+    case begin:
+        lNewPos = lOff;
+        break;
+    case current:
+        lNewPos = (LONGLONG)m_nPosition + lOff;
+        break;
+    case end:
+        lNewPos = (LONGLONG)m_nFileSize + lOff;
+        break;
+    default:
+        AfxThrowFileException(CFileException::badSeek, -1, m_strFileName);
     }
     if (lNewPos < 0)
         AfxThrowFileException(CFileException::badSeek, -1, m_strFileName);
@@ -144,7 +145,4 @@ void CMemFile::Close()
     m_lpBuffer = nullptr;
 }
 
-void CMemFile::Abort()
-{
-    Close();
-}
+void CMemFile::Abort() { Close(); }

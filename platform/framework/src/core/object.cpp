@@ -12,15 +12,16 @@ namespace {
 
 // Classes of every loaded module, in registration order. A module's classes leave the
 // registry when it unloads, so no entry outlives its class object.
-struct ClassRegistry {
+struct ClassRegistry
+{
     std::mutex lock;
     std::vector<CRuntimeClass*> classes;
 };
 
 ClassRegistry& registry()
 {
-    static ClassRegistry* instance = new ClassRegistry;   // never destroyed: modules
-    return *instance;                                      // may unregister at exit
+    static ClassRegistry* instance = new ClassRegistry; // never destroyed: modules
+    return *instance; // may unregister at exit
 }
 
 } // namespace
@@ -56,7 +57,8 @@ BOOL CRuntimeClass::IsDerivedFrom(const CRuntimeClass* pBaseClass) const
     return FALSE;
 }
 
-CRuntimeClass* PASCAL CRuntimeClass::FromName(LPCSTR lpszClassName, const CRuntimeClass* pPreferredBase)
+CRuntimeClass* PASCAL CRuntimeClass::FromName(LPCSTR lpszClassName,
+                                              const CRuntimeClass* pPreferredBase)
 {
     if (lpszClassName == nullptr)
         return nullptr;
@@ -81,7 +83,8 @@ void CRuntimeClass::Store(CArchive& ar) const
     ar.Write(m_lpszClassName, nLen);
 }
 
-CRuntimeClass* PASCAL CRuntimeClass::Load(CArchive& ar, UINT* pwSchemaNum, const CRuntimeClass* pPreferredBase)
+CRuntimeClass* PASCAL CRuntimeClass::Load(CArchive& ar, UINT* pwSchemaNum,
+                                          const CRuntimeClass* pPreferredBase)
 {
     // Class names longer than this are not ours: the record is refused before reading.
     const WORD kMaxClassName = 64;
@@ -100,30 +103,20 @@ CRuntimeClass* PASCAL CRuntimeClass::Load(CArchive& ar, UINT* pwSchemaNum, const
 
 CRuntimeClass CObject::classCObject = {"CObject", sizeof(CObject), 0xFFFF, nullptr, nullptr};
 
-CRuntimeClass* CObject::GetRuntimeClass() const
-{
-    return RUNTIME_CLASS(CObject);
-}
+CRuntimeClass* CObject::GetRuntimeClass() const { return RUNTIME_CLASS(CObject); }
 
 CObject::~CObject() = default;
 
-BOOL CObject::IsSerializable() const
-{
-    return GetRuntimeClass()->m_wSchema != 0xFFFF;
-}
+BOOL CObject::IsSerializable() const { return GetRuntimeClass()->m_wSchema != 0xFFFF; }
 
 BOOL CObject::IsKindOf(const CRuntimeClass* pClass) const
 {
     return GetRuntimeClass()->IsDerivedFrom(pClass);
 }
 
-void CObject::Serialize(CArchive&)
-{
-}
+void CObject::Serialize(CArchive&) { }
 
-void CObject::AssertValid() const
-{
-}
+void CObject::AssertValid() const { }
 
 void CObject::Dump(CDumpContext& dc) const
 {

@@ -15,21 +15,22 @@
 
 namespace {
 
-const double kMinDate = -657434.99998842592;      // 1 January 100, 23:59:59
-const double kMaxDate = 2958465.99998842592;       // 31 December 9999, 23:59:59
+const double kMinDate = -657434.99998842592; // 1 January 100, 23:59:59
+const double kMaxDate = 2958465.99998842592; // 31 December 9999, 23:59:59
 const double kHalfSecond = 1.0 / 172800.0;
-const int64_t kEpochDays = -25569;                 // 30 December 1899 from 1 January 1970
+const int64_t kEpochDays = -25569; // 30 December 1899 from 1 January 1970
 
-struct DateParts {
+struct DateParts
+{
     int year, month, day, hour, minute, second, dayOfWeek, dayOfYear;
 };
 
 bool partsFromDate(DATE dt, DateParts& parts)
 {
-    if (!(dt >= kMinDate && dt <= kMaxDate))   // also rejects NaN
+    if (!(dt >= kMinDate && dt <= kMaxDate)) // also rejects NaN
         return false;
     double dblDate = dt + (dt > 0.0 ? kHalfSecond : -kHalfSecond);
-    int64_t nDays = (int64_t)dblDate;          // towards zero: the day number
+    int64_t nDays = (int64_t)dblDate; // towards zero: the day number
     double dblAbs = std::fabs(dblDate);
     long nSecsInDay = (long)((dblAbs - std::floor(dblAbs)) * 86400.0);
     if (nSecsInDay >= 86400)
@@ -42,7 +43,7 @@ bool partsFromDate(DATE dt, DateParts& parts)
     parts.minute = (int)(nSecsInDay / 60 % 60);
     parts.second = (int)(nSecsInDay % 60);
     // 1 January 1970 was a Thursday.
-    parts.dayOfWeek = (int)(((days1970 % 7) + 11) % 7) + 1;   // 1 = Sunday
+    parts.dayOfWeek = (int)(((days1970 % 7) + 11) % 7) + 1; // 1 = Sunday
     parts.dayOfYear = (int)(days1970 - fw::timefmt::DaysFromCivil(parts.year, 1, 1)) + 1;
     return true;
 }
@@ -50,10 +51,11 @@ bool partsFromDate(DATE dt, DateParts& parts)
 bool dateFromParts(int nYear, int nMonth, int nDay, int nHour, int nMin, int nSec, DATE& dt)
 {
     if (nYear < 100 || nYear > 9999 || nMonth < 1 || nMonth > 12 || nDay < 1 ||
-        nDay > fw::timefmt::DaysInMonth(nYear, nMonth) || nHour < 0 || nHour > 23 || nMin < 0 || nMin > 59 ||
-        nSec < 0 || nSec > 59)
+        nDay > fw::timefmt::DaysInMonth(nYear, nMonth) || nHour < 0 || nHour > 23 || nMin < 0 ||
+        nMin > 59 || nSec < 0 || nSec > 59)
         return false;
-    double nDate = (double)(fw::timefmt::DaysFromCivil(nYear, (unsigned)nMonth, (unsigned)nDay) - kEpochDays);
+    double nDate =
+        (double)(fw::timefmt::DaysFromCivil(nYear, (unsigned)nMonth, (unsigned)nDay) - kEpochDays);
     double dblTime = (nHour * 3600 + nMin * 60 + nSec) / 86400.0;
     dt = nDate >= 0 ? nDate + dblTime : nDate - dblTime;
     return true;
@@ -73,8 +75,8 @@ DATE dateFromLinear(double linear)
 {
     if (linear >= 0)
         return linear;
-    double days = std::floor(linear);   // the day, counted back from 30 December 1899
-    return days - (linear - days);      // and the time of day as a negative fraction
+    double days = std::floor(linear); // the day, counted back from 30 December 1899
+    return days - (linear - days); // and the time of day as a negative fraction
 }
 
 int currentYear()
@@ -87,9 +89,10 @@ int currentYear()
 // ----------------------------------------------------------------------------------------
 // The parser.
 
-struct Token {
+struct Token
+{
     enum Kind { Number, Word, Punct };
-    explicit Token(Kind k) : kind(k) {}
+    explicit Token(Kind k) : kind(k) { }
     Kind kind;
     int value = 0;
     int digits = 0;
@@ -107,7 +110,7 @@ bool tokenize(LPCSTR text, std::vector<Token>& tokens)
             Token t(Token::Number);
             while (std::isdigit((unsigned char)*p)) {
                 if (t.digits >= 6)
-                    return false;   // no date or time field is that long
+                    return false; // no date or time field is that long
                 t.value = t.value * 10 + (*p - '0');
                 ++t.digits;
                 ++p;
@@ -175,7 +178,8 @@ int expandYear(const Token& t)
     return t.value;
 }
 
-struct Parsed {
+struct Parsed
+{
     bool hasDate = false, hasTime = false;
     int year = 1899, month = 12, day = 30;
     int hour = 0, minute = 0, second = 0;
@@ -199,16 +203,17 @@ bool extractTime(std::vector<Token>& tokens, Parsed& out)
         }
         if (nFields == 3 && end + 1 < tokens.size() && tokens[end].kind == Token::Punct &&
             tokens[end].punct == '.' && tokens[end + 1].kind == Token::Number)
-            end += 2;   // fractions of a second are dropped
+            end += 2; // fractions of a second are dropped
         int ampm = 0;
-        if (end < tokens.size() && (isWord(tokens[end], "am", "a") || isWord(tokens[end], "pm", "p"))) {
+        if (end < tokens.size() &&
+            (isWord(tokens[end], "am", "a") || isWord(tokens[end], "pm", "p"))) {
             ampm = tokens[end].text[0] == 'a' ? 1 : 2;
             ++end;
         }
         if (nFields == 1 && ampm == 0)
-            continue;   // a lone number is part of a date
+            continue; // a lone number is part of a date
         if (out.hasTime)
-            return false;   // two times
+            return false; // two times
         if (tokens[i].digits > 2)
             return false;
         int hour = fields[0];
@@ -254,7 +259,7 @@ bool extractDate(const std::vector<Token>& tokens, Parsed& out)
         }
     }
     if (numbers.empty() && month == 0)
-        return true;   // no date: the time stands alone
+        return true; // no date: the time stands alone
     if (numbers.size() > 3 || (month != 0 && numbers.size() > 2))
         return false;
 
@@ -288,7 +293,7 @@ bool extractDate(const std::vector<Token>& tokens, Parsed& out)
             day = numbers[1].value;
             year = expandYear(numbers[2]);
             if (month > 12 && day <= 12)
-                std::swap(month, day);   // day first, as typed outside the US
+                std::swap(month, day); // day first, as typed outside the US
         }
     } else if (numbers.size() == 2) {
         if (yearLike(numbers[1])) {
@@ -307,7 +312,7 @@ bool extractDate(const std::vector<Token>& tokens, Parsed& out)
                 std::swap(month, day);
         }
     } else {
-        return false;   // one bare number is not a date
+        return false; // one bare number is not a date
     }
     if (year < 100 || year > 9999 || month < 1 || month > 12 || day < 1 ||
         day > fw::timefmt::DaysInMonth(year, month))
@@ -335,26 +340,20 @@ bool parseDateTime(LPCSTR text, Parsed& out)
 
 // ---------------------------------------------------------------------------------------
 
-COleDateTime PASCAL COleDateTime::GetCurrentTime()
-{
-    return COleDateTime(CTime::GetCurrentTime());
-}
+COleDateTime PASCAL COleDateTime::GetCurrentTime() { return COleDateTime(CTime::GetCurrentTime()); }
 
 COleDateTime::COleDateTime(int nYear, int nMonth, int nDay, int nHour, int nMin, int nSec)
 {
     SetDateTime(nYear, nMonth, nDay, nHour, nMin, nSec);
 }
 
-COleDateTime::COleDateTime(const CTime& timeSrc)
-{
-    *this = timeSrc;
-}
+COleDateTime::COleDateTime(const CTime& timeSrc) { *this = timeSrc; }
 
 #if defined(_WIN32)
 COleDateTime::COleDateTime(const SYSTEMTIME& systimeSrc)
 {
-    SetDateTime(systimeSrc.wYear, systimeSrc.wMonth, systimeSrc.wDay, systimeSrc.wHour, systimeSrc.wMinute,
-                systimeSrc.wSecond);
+    SetDateTime(systimeSrc.wYear, systimeSrc.wMonth, systimeSrc.wDay, systimeSrc.wHour,
+                systimeSrc.wMinute, systimeSrc.wSecond);
 }
 #endif
 
@@ -362,7 +361,8 @@ const COleDateTime& COleDateTime::operator=(const CTime& timeSrc)
 {
     struct tm atm;
     if (timeSrc.GetLocalTm(&atm))
-        SetDateTime(atm.tm_year + 1900, atm.tm_mon + 1, atm.tm_mday, atm.tm_hour, atm.tm_min, atm.tm_sec);
+        SetDateTime(atm.tm_year + 1900, atm.tm_mon + 1, atm.tm_mday, atm.tm_hour, atm.tm_min,
+                    atm.tm_sec);
     else {
         m_dt = 0;
         m_status = invalid;
@@ -381,13 +381,13 @@ int COleDateTime::SetDateTime(int nYear, int nMonth, int nDay, int nHour, int nM
     return 1;
 }
 
-#define OLE_DATE_FIELD(name, field) \
-    int COleDateTime::name() const \
-    { \
-        DateParts parts; \
-        if (m_status != valid || !partsFromDate(m_dt, parts)) \
-            return AFX_OLE_DATETIME_ERROR; \
-        return parts.field; \
+#define OLE_DATE_FIELD(name, field)                                                                \
+    int COleDateTime::name() const                                                                 \
+    {                                                                                              \
+        DateParts parts;                                                                           \
+        if (m_status != valid || !partsFromDate(m_dt, parts))                                      \
+            return AFX_OLE_DATETIME_ERROR;                                                         \
+        return parts.field;                                                                        \
     }
 OLE_DATE_FIELD(GetYear, year)
 OLE_DATE_FIELD(GetMonth, month)
@@ -484,12 +484,16 @@ CString COleDateTime::Format(DWORD dwFlags, LCID) const
     DateParts parts;
     if (m_status != valid || !partsFromDate(m_dt, parts))
         return CString("Invalid DateTime");
-    bool noDate = (dwFlags & VAR_TIMEVALUEONLY) || (parts.year == 1899 && parts.month == 12 && parts.day == 30);
-    bool noTime = !noDate && ((dwFlags & VAR_DATEVALUEONLY) || (parts.hour == 0 && parts.minute == 0 && parts.second == 0));
+    bool noDate = (dwFlags & VAR_TIMEVALUEONLY) ||
+        (parts.year == 1899 && parts.month == 12 && parts.day == 30);
+    bool noTime = !noDate &&
+        ((dwFlags & VAR_DATEVALUEONLY) ||
+         (parts.hour == 0 && parts.minute == 0 && parts.second == 0));
     char date[32], time[32];
     std::snprintf(date, sizeof date, "%d/%d/%d", parts.month, parts.day, parts.year);
     int hour12 = parts.hour % 12 == 0 ? 12 : parts.hour % 12;
-    std::snprintf(time, sizeof time, "%d:%02d:%02d %s", hour12, parts.minute, parts.second, parts.hour < 12 ? "AM" : "PM");
+    std::snprintf(time, sizeof time, "%d:%02d:%02d %s", hour12, parts.minute, parts.second,
+                  parts.hour < 12 ? "AM" : "PM");
     if (noDate)
         return CString(time);
     if (noTime)
@@ -534,8 +538,8 @@ CArchive& AFXAPI operator>>(CArchive& ar, COleDateTime& dateSrc)
     LONG status;
     ar >> status >> dateSrc.m_dt;
     dateSrc.m_status = (status >= COleDateTime::valid && status <= COleDateTime::null)
-                           ? (COleDateTime::DateTimeStatus)status
-                           : COleDateTime::invalid;
+        ? (COleDateTime::DateTimeStatus)status
+        : COleDateTime::invalid;
     return ar;
 }
 
@@ -544,10 +548,7 @@ CArchive& AFXAPI operator>>(CArchive& ar, COleDateTime& dateSrc)
 namespace {
 
 // The span in whole seconds, rounded to the nearest.
-long long spanSeconds(double span)
-{
-    return std::llround(span * 86400.0);
-}
+long long spanSeconds(double span) { return std::llround(span * 86400.0); }
 
 } // namespace
 

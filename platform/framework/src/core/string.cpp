@@ -13,17 +13,15 @@
 
 namespace {
 
-struct EmptyBlock {
+struct EmptyBlock
+{
     int nDataLength = 0;
     int nAllocLength = 0;
     char chNil = '\0';
 };
 EmptyBlock g_emptyBlock;
 
-LPSTR emptyData()
-{
-    return &g_emptyBlock.chNil;
-}
+LPSTR emptyData() { return &g_emptyBlock.chNil; }
 
 int safeStrLen(LPCSTR lpsz)
 {
@@ -35,19 +33,14 @@ int safeStrLen(LPCSTR lpsz)
     return (int)n;
 }
 
-int lowerAscii(int ch)
-{
-    return (ch >= 'A' && ch <= 'Z') ? ch + ('a' - 'A') : ch;
-}
+int lowerAscii(int ch) { return (ch >= 'A' && ch <= 'Z') ? ch + ('a' - 'A') : ch; }
 
 } // namespace
 
-static_assert(offsetof(EmptyBlock, chNil) == 2 * sizeof(int), "the empty block must match the string header");
+static_assert(offsetof(EmptyBlock, chNil) == 2 * sizeof(int),
+              "the empty block must match the string header");
 
-CString::Header* CString::GetData() const
-{
-    return reinterpret_cast<Header*>(m_pchData) - 1;
-}
+CString::Header* CString::GetData() const { return reinterpret_cast<Header*>(m_pchData) - 1; }
 
 void CString::AllocBuffer(int nLen)
 {
@@ -112,7 +105,8 @@ void CString::AssignCopy(int nSrcLen, LPCSTR lpszSrcData)
         return;
     }
     // The source may be part of this string.
-    if (m_pchData != emptyData() && lpszSrcData >= m_pchData && lpszSrcData <= m_pchData + GetData()->nAllocLength) {
+    if (m_pchData != emptyData() && lpszSrcData >= m_pchData &&
+        lpszSrcData <= m_pchData + GetData()->nAllocLength) {
         std::memmove(m_pchData, lpszSrcData, (size_t)nSrcLen);
         SetLengthUnchecked(nSrcLen);
         return;
@@ -132,7 +126,8 @@ void CString::ConcatInPlace(int nSrcLen, LPCSTR lpszSrcData)
     int nOldLen = GetLength();
     if (nSrcLen > INT_MAX - 64 - nOldLen)
         AfxThrowMemoryException();
-    if (m_pchData != emptyData() && lpszSrcData >= m_pchData && lpszSrcData <= m_pchData + nOldLen) {
+    if (m_pchData != emptyData() && lpszSrcData >= m_pchData &&
+        lpszSrcData <= m_pchData + nOldLen) {
         CString copy(lpszSrcData, nSrcLen);
         ConcatInPlace(nSrcLen, copy.m_pchData);
         return;
@@ -142,7 +137,7 @@ void CString::ConcatInPlace(int nSrcLen, LPCSTR lpszSrcData)
     SetLengthUnchecked(nOldLen + nSrcLen);
 }
 
-CString::CString() : m_pchData(emptyData()) {}
+CString::CString() : m_pchData(emptyData()) { }
 
 CString::CString(const CString& stringSrc) : m_pchData(emptyData())
 {
@@ -180,27 +175,15 @@ CString::CString(LPCSTR lpch, int nLength) : m_pchData(emptyData())
     }
 }
 
-CString::CString(const unsigned char* psz) : CString(reinterpret_cast<LPCSTR>(psz)) {}
+CString::CString(const unsigned char* psz) : CString(reinterpret_cast<LPCSTR>(psz)) { }
 
-CString::~CString()
-{
-    Release();
-}
+CString::~CString() { Release(); }
 
-int CString::GetLength() const
-{
-    return GetData()->nDataLength;
-}
+int CString::GetLength() const { return GetData()->nDataLength; }
 
-BOOL CString::IsEmpty() const
-{
-    return GetLength() == 0;
-}
+BOOL CString::IsEmpty() const { return GetLength() == 0; }
 
-void CString::Empty()
-{
-    Release();
-}
+void CString::Empty() { Release(); }
 
 char CString::GetAt(int nIndex) const
 {
@@ -209,10 +192,7 @@ char CString::GetAt(int nIndex) const
     return m_pchData[nIndex];
 }
 
-char CString::operator[](int nIndex) const
-{
-    return GetAt(nIndex);
-}
+char CString::operator[](int nIndex) const { return GetAt(nIndex); }
 
 void CString::SetAt(int nIndex, char ch)
 {
@@ -308,10 +288,7 @@ CString AFXAPI operator+(LPCSTR lpsz, const CString& string)
     return s;
 }
 
-int CString::Compare(LPCSTR lpsz) const
-{
-    return std::strcmp(m_pchData, lpsz ? lpsz : "");
-}
+int CString::Compare(LPCSTR lpsz) const { return std::strcmp(m_pchData, lpsz ? lpsz : ""); }
 
 int CString::CompareNoCase(LPCSTR lpsz) const
 {
@@ -326,10 +303,7 @@ int CString::CompareNoCase(LPCSTR lpsz) const
     }
 }
 
-int CString::Collate(LPCSTR lpsz) const
-{
-    return std::strcoll(m_pchData, lpsz ? lpsz : "");
-}
+int CString::Collate(LPCSTR lpsz) const { return std::strcoll(m_pchData, lpsz ? lpsz : ""); }
 
 int CString::CollateNoCase(LPCSTR lpsz) const
 {
@@ -353,15 +327,9 @@ CString CString::Mid(int nFirst, int nCount) const
     return CString(m_pchData + nFirst, nCount);
 }
 
-CString CString::Mid(int nFirst) const
-{
-    return Mid(nFirst, GetLength());
-}
+CString CString::Mid(int nFirst) const { return Mid(nFirst, GetLength()); }
 
-CString CString::Left(int nCount) const
-{
-    return Mid(0, nCount);
-}
+CString CString::Left(int nCount) const { return Mid(0, nCount); }
 
 CString CString::Right(int nCount) const
 {
@@ -395,10 +363,7 @@ void CString::MakeLower()
         m_pchData[i] = (char)std::tolower((unsigned char)m_pchData[i]);
 }
 
-void CString::MakeReverse()
-{
-    std::reverse(m_pchData, m_pchData + GetLength());
-}
+void CString::MakeReverse() { std::reverse(m_pchData, m_pchData + GetLength()); }
 
 void CString::TrimRight()
 {
@@ -538,16 +503,14 @@ int CString::Delete(int nIndex, int nCount)
     if (nCount > 0 && nIndex < nLen) {
         if (nCount > nLen - nIndex)
             nCount = nLen - nIndex;
-        std::memmove(m_pchData + nIndex, m_pchData + nIndex + nCount, (size_t)(nLen - nIndex - nCount) + 1);
+        std::memmove(m_pchData + nIndex, m_pchData + nIndex + nCount,
+                     (size_t)(nLen - nIndex - nCount) + 1);
         SetLengthUnchecked(nLen - nCount);
     }
     return GetLength();
 }
 
-int CString::Find(char ch) const
-{
-    return Find(ch, 0);
-}
+int CString::Find(char ch) const { return Find(ch, 0); }
 
 int CString::Find(char ch, int nStart) const
 {
@@ -560,10 +523,7 @@ int CString::Find(char ch, int nStart) const
     return -1;
 }
 
-int CString::Find(LPCSTR lpszSub) const
-{
-    return Find(lpszSub, 0);
-}
+int CString::Find(LPCSTR lpszSub) const { return Find(lpszSub, 0); }
 
 int CString::Find(LPCSTR lpszSub, int nStart) const
 {
@@ -631,17 +591,14 @@ void AFX_CDECL CString::Format(UINT nFormatID, ...)
     va_end(argList);
 }
 
-BOOL CString::LoadString(UINT nID)
-{
-    return AfxLoadResourceString(nID, *this);
-}
+BOOL CString::LoadString(UINT nID) { return AfxLoadResourceString(nID, *this); }
 
 LPSTR CString::GetBuffer(int nMinBufLength)
 {
     if (nMinBufLength < 0)
         AfxThrowNotSupportedException();
     if (nMinBufLength == 0 && m_pchData == emptyData())
-        nMinBufLength = 1;   // the caller always gets a writable block
+        nMinBufLength = 1; // the caller always gets a writable block
     EnsureCapacity(std::max(nMinBufLength, GetLength()));
     return m_pchData;
 }
@@ -675,14 +632,9 @@ void CString::FreeExtra()
     }
 }
 
-LPSTR CString::LockBuffer()
-{
-    return GetBuffer(0);
-}
+LPSTR CString::LockBuffer() { return GetBuffer(0); }
 
-void CString::UnlockBuffer()
-{
-}
+void CString::UnlockBuffer() { }
 
 bool AFXAPI operator==(const CString& s1, const CString& s2) { return s1.Compare(s2) == 0; }
 bool AFXAPI operator==(const CString& s1, LPCSTR s2) { return s1.Compare(s2) == 0; }

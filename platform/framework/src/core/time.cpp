@@ -22,10 +22,7 @@ CArchive& AFXAPI operator>>(CArchive& ar, CTimeSpan& rtimeSpan)
     return ar;
 }
 
-CTime PASCAL CTime::GetCurrentTime()
-{
-    return CTime((LONGLONG)::time(nullptr));
-}
+CTime PASCAL CTime::GetCurrentTime() { return CTime((LONGLONG)::time(nullptr)); }
 
 CTime::CTime(int nYear, int nMonth, int nDay, int nHour, int nMin, int nSec, int nDST)
 {
@@ -42,15 +39,16 @@ CTime::CTime(int nYear, int nMonth, int nDay, int nHour, int nMin, int nSec, int
 
 #if defined(_WIN32)
 CTime::CTime(const SYSTEMTIME& sysTime, int nDST)
-    : CTime(sysTime.wYear, sysTime.wMonth, sysTime.wDay, sysTime.wHour, sysTime.wMinute, sysTime.wSecond, nDST)
-{
-}
+    : CTime(sysTime.wYear, sysTime.wMonth, sysTime.wDay, sysTime.wHour, sysTime.wMinute,
+            sysTime.wSecond, nDST)
+{ }
 
 CTime::CTime(const FILETIME& fileTime, int nDST) : m_time(0)
 {
     FILETIME localTime;
     SYSTEMTIME sysTime;
-    if (::FileTimeToLocalFileTime(&fileTime, &localTime) && ::FileTimeToSystemTime(&localTime, &sysTime))
+    if (::FileTimeToLocalFileTime(&fileTime, &localTime) &&
+        ::FileTimeToSystemTime(&localTime, &sysTime))
         *this = CTime(sysTime, nDST);
 }
 #endif
@@ -100,14 +98,11 @@ CString CTime::FormatGmt(LPCSTR pFormat) const
     return fw::timefmt::FormatTm(atm, pFormat);
 }
 
-CArchive& AFXAPI operator<<(CArchive& ar, CTime time)
-{
-    return ar << (DWORD)time.m_time;
-}
+CArchive& AFXAPI operator<<(CArchive& ar, CTime time) { return ar << (DWORD)time.m_time; }
 
 CArchive& AFXAPI operator>>(CArchive& ar, CTime& rtime)
 {
-    LONG l;   // stored as 32 bits; earlier than 1970 is negative
+    LONG l; // stored as 32 bits; earlier than 1970 is negative
     ar >> l;
     rtime.m_time = l;
     return ar;

@@ -5,9 +5,11 @@
 
 namespace fw::timefmt {
 
-const char* const kDayNames[7] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
-const char* const kMonthNames[12] = {"January", "February", "March", "April", "May", "June",
-                                     "July", "August", "September", "October", "November", "December"};
+const char* const kDayNames[7] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                  "Thursday", "Friday", "Saturday"};
+const char* const kMonthNames[12] = {"January",   "February", "March",    "April",
+                                     "May",       "June",     "July",     "August",
+                                     "September", "October",  "November", "December"};
 
 int64_t DaysFromCivil(int64_t y, unsigned m, unsigned d)
 {
@@ -84,31 +86,72 @@ CString FormatTm(const struct tm& t, LPCSTR lpszFormat)
         if (*p == '\0')
             break;
         switch (*p) {
-        case 'a': out += CString(kDayNames[t.tm_wday % 7], 3); break;
-        case 'A': out += kDayNames[t.tm_wday % 7]; break;
-        case 'b': out += CString(kMonthNames[t.tm_mon % 12], 3); break;
-        case 'B': out += kMonthNames[t.tm_mon % 12]; break;
+        case 'a':
+            out += CString(kDayNames[t.tm_wday % 7], 3);
+            break;
+        case 'A':
+            out += kDayNames[t.tm_wday % 7];
+            break;
+        case 'b':
+            out += CString(kMonthNames[t.tm_mon % 12], 3);
+            break;
+        case 'B':
+            out += kMonthNames[t.tm_mon % 12];
+            break;
         case 'c':
             out += alt ? FormatTm(t, "%A, %B %#d, %Y, %H:%M:%S") : FormatTm(t, "%m/%d/%y %H:%M:%S");
             break;
-        case 'd': appendNumber(out, t.tm_mday, 2, alt); break;
-        case 'H': appendNumber(out, t.tm_hour, 2, alt); break;
-        case 'I': appendNumber(out, hour12, 2, alt); break;
-        case 'j': appendNumber(out, t.tm_yday + 1, 3, alt); break;
-        case 'm': appendNumber(out, t.tm_mon + 1, 2, alt); break;
-        case 'M': appendNumber(out, t.tm_min, 2, alt); break;
-        case 'p': out += t.tm_hour < 12 ? "AM" : "PM"; break;
-        case 'S': appendNumber(out, t.tm_sec, 2, alt); break;
-        case 'U': appendNumber(out, weekOfYear(t, 0), 2, alt); break;
-        case 'w': appendNumber(out, t.tm_wday, 1, alt); break;
-        case 'W': appendNumber(out, weekOfYear(t, 1), 2, alt); break;
-        case 'x': out += alt ? FormatTm(t, "%A, %B %#d, %Y") : FormatTm(t, "%m/%d/%y"); break;
-        case 'X': out += FormatTm(t, "%H:%M:%S"); break;
-        case 'y': appendNumber(out, (t.tm_year + 1900) % 100, 2, alt); break;
-        case 'Y': appendNumber(out, t.tm_year + 1900, 4, alt); break;
+        case 'd':
+            appendNumber(out, t.tm_mday, 2, alt);
+            break;
+        case 'H':
+            appendNumber(out, t.tm_hour, 2, alt);
+            break;
+        case 'I':
+            appendNumber(out, hour12, 2, alt);
+            break;
+        case 'j':
+            appendNumber(out, t.tm_yday + 1, 3, alt);
+            break;
+        case 'm':
+            appendNumber(out, t.tm_mon + 1, 2, alt);
+            break;
+        case 'M':
+            appendNumber(out, t.tm_min, 2, alt);
+            break;
+        case 'p':
+            out += t.tm_hour < 12 ? "AM" : "PM";
+            break;
+        case 'S':
+            appendNumber(out, t.tm_sec, 2, alt);
+            break;
+        case 'U':
+            appendNumber(out, weekOfYear(t, 0), 2, alt);
+            break;
+        case 'w':
+            appendNumber(out, t.tm_wday, 1, alt);
+            break;
+        case 'W':
+            appendNumber(out, weekOfYear(t, 1), 2, alt);
+            break;
+        case 'x':
+            out += alt ? FormatTm(t, "%A, %B %#d, %Y") : FormatTm(t, "%m/%d/%y");
+            break;
+        case 'X':
+            out += FormatTm(t, "%H:%M:%S");
+            break;
+        case 'y':
+            appendNumber(out, (t.tm_year + 1900) % 100, 2, alt);
+            break;
+        case 'Y':
+            appendNumber(out, t.tm_year + 1900, 4, alt);
+            break;
         case 'z':
-        case 'Z': break;   // no time-zone names
-        case '%': out += '%'; break;
+        case 'Z':
+            break; // no time-zone names
+        case '%':
+            out += '%';
+            break;
         default:
             out += '%';
             out += *p;
@@ -118,7 +161,8 @@ CString FormatTm(const struct tm& t, LPCSTR lpszFormat)
     return out;
 }
 
-CString FormatSpan(LPCSTR lpszFormat, long long nDays, long long nHours, long long nMinutes, long long nSeconds)
+CString FormatSpan(LPCSTR lpszFormat, long long nDays, long long nHours, long long nMinutes,
+                   long long nSeconds)
 {
     CString out;
     if (lpszFormat == nullptr)
@@ -131,12 +175,27 @@ CString FormatSpan(LPCSTR lpszFormat, long long nDays, long long nHours, long lo
         }
         ++p;
         switch (*p) {
-        case '\0': return out;
-        case '%': out += '%'; break;
-        case 'D': std::snprintf(text, sizeof text, "%lld", nDays); out += text; break;
-        case 'H': std::snprintf(text, sizeof text, "%02lld", nHours); out += text; break;
-        case 'M': std::snprintf(text, sizeof text, "%02lld", nMinutes); out += text; break;
-        case 'S': std::snprintf(text, sizeof text, "%02lld", nSeconds); out += text; break;
+        case '\0':
+            return out;
+        case '%':
+            out += '%';
+            break;
+        case 'D':
+            std::snprintf(text, sizeof text, "%lld", nDays);
+            out += text;
+            break;
+        case 'H':
+            std::snprintf(text, sizeof text, "%02lld", nHours);
+            out += text;
+            break;
+        case 'M':
+            std::snprintf(text, sizeof text, "%02lld", nMinutes);
+            out += text;
+            break;
+        case 'S':
+            std::snprintf(text, sizeof text, "%02lld", nSeconds);
+            out += text;
+            break;
         default:
             out += '%';
             out += *p;

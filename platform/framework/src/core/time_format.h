@@ -19,7 +19,8 @@ int DaysInMonth(int nYear, int nMonth);
 CString FormatTm(const struct tm& t, LPCSTR lpszFormat);
 
 // The time-span codes: %D days, %H %M %S two-digit hours, minutes and seconds, %%.
-CString FormatSpan(LPCSTR lpszFormat, long long nDays, long long nHours, long long nMinutes, long long nSeconds);
+CString FormatSpan(LPCSTR lpszFormat, long long nDays, long long nHours, long long nMinutes,
+                   long long nSeconds);
 
 extern const char* const kDayNames[7];
 extern const char* const kMonthNames[12];

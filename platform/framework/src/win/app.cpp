@@ -93,15 +93,9 @@ void CWinApp::SetCurrentHandles()
     }
 }
 
-BOOL CWinApp::InitApplication()
-{
-    return TRUE;
-}
+BOOL CWinApp::InitApplication() { return TRUE; }
 
-BOOL CWinApp::InitInstance()
-{
-    return TRUE;
-}
+BOOL CWinApp::InitInstance() { return TRUE; }
 
 int CWinApp::Run()
 {
@@ -112,15 +106,9 @@ int CWinApp::Run()
     return CWinThread::Run();
 }
 
-int CWinApp::ExitInstance()
-{
-    return (int)m_msgCur.wParam;
-}
+int CWinApp::ExitInstance() { return (int)m_msgCur.wParam; }
 
-BOOL CWinApp::OnIdle(LONG lCount)
-{
-    return CWinThread::OnIdle(lCount);
-}
+BOOL CWinApp::OnIdle(LONG lCount) { return CWinThread::OnIdle(lCount); }
 
 int CWinApp::DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT nIDPrompt)
 {
@@ -133,23 +121,37 @@ int CWinApp::DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT nIDPrompt)
 
 HCURSOR CWinApp::LoadCursor(LPCSTR lpszResourceName) const
 {
-    return ::LoadCursorA(AfxFindResourceHandle(lpszResourceName, (LPCSTR)RT_GROUP_CURSOR), lpszResourceName);
+    return ::LoadCursorA(AfxFindResourceHandle(lpszResourceName, (LPCSTR)RT_GROUP_CURSOR),
+                         lpszResourceName);
 }
-HCURSOR CWinApp::LoadCursor(UINT nIDResource) const { return LoadCursor(MAKEINTRESOURCEA(nIDResource)); }
-HCURSOR CWinApp::LoadStandardCursor(LPCSTR lpszCursorName) const { return ::LoadCursorA(nullptr, lpszCursorName); }
-HCURSOR CWinApp::LoadOEMCursor(UINT nIDCursor) const { return ::LoadCursorA(nullptr, MAKEINTRESOURCEA(nIDCursor)); }
+HCURSOR CWinApp::LoadCursor(UINT nIDResource) const
+{
+    return LoadCursor(MAKEINTRESOURCEA(nIDResource));
+}
+HCURSOR CWinApp::LoadStandardCursor(LPCSTR lpszCursorName) const
+{
+    return ::LoadCursorA(nullptr, lpszCursorName);
+}
+HCURSOR CWinApp::LoadOEMCursor(UINT nIDCursor) const
+{
+    return ::LoadCursorA(nullptr, MAKEINTRESOURCEA(nIDCursor));
+}
 HICON CWinApp::LoadIcon(LPCSTR lpszResourceName) const
 {
-    return ::LoadIconA(AfxFindResourceHandle(lpszResourceName, (LPCSTR)RT_GROUP_ICON), lpszResourceName);
+    return ::LoadIconA(AfxFindResourceHandle(lpszResourceName, (LPCSTR)RT_GROUP_ICON),
+                       lpszResourceName);
 }
 HICON CWinApp::LoadIcon(UINT nIDResource) const { return LoadIcon(MAKEINTRESOURCEA(nIDResource)); }
-HICON CWinApp::LoadStandardIcon(LPCSTR lpszIconName) const { return ::LoadIconA(nullptr, lpszIconName); }
-HICON CWinApp::LoadOEMIcon(UINT nIDIcon) const { return ::LoadIconA(nullptr, MAKEINTRESOURCEA(nIDIcon)); }
-
-CWinApp* AFXAPI AfxGetApp()
+HICON CWinApp::LoadStandardIcon(LPCSTR lpszIconName) const
 {
-    return AfxGetModuleState()->m_pCurrentWinApp;
+    return ::LoadIconA(nullptr, lpszIconName);
 }
+HICON CWinApp::LoadOEMIcon(UINT nIDIcon) const
+{
+    return ::LoadIconA(nullptr, MAKEINTRESOURCEA(nIDIcon));
+}
+
+CWinApp* AFXAPI AfxGetApp() { return AfxGetModuleState()->m_pCurrentWinApp; }
 
 CWnd* AFXAPI AfxGetMainWnd()
 {
@@ -165,10 +167,7 @@ HINSTANCE AFXAPI AfxGetInstanceHandle()
     return pModuleState->m_hCurrentInstanceHandle;
 }
 
-LPCSTR AFXAPI AfxGetAppName()
-{
-    return AfxGetModuleState()->m_lpszCurrentAppName;
-}
+LPCSTR AFXAPI AfxGetAppName() { return AfxGetModuleState()->m_lpszCurrentAppName; }
 
 BOOL AFXAPI AfxWinInit(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow)
 {
@@ -185,10 +184,7 @@ BOOL AFXAPI AfxWinInit(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmd
     return TRUE;
 }
 
-void AFXAPI AfxWinTerm()
-{
-    fw::DeleteAllTempMaps();
-}
+void AFXAPI AfxWinTerm() { fw::DeleteAllTempMaps(); }
 
 int AFXAPI AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow)
 {

@@ -6,7 +6,7 @@
 IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
 
 namespace {
-std::atomic<int> g_waitCursorCount{0};
+std::atomic<int> g_waitCursorCount {0};
 HCURSOR g_hcurWaitSaved = nullptr;
 } // namespace
 
@@ -33,17 +33,17 @@ void CCmdTarget::RestoreWaitCursor()
 }
 
 CCmdUI::CCmdUI()
-    : m_nID(0), m_nIndex(0), m_pMenu(nullptr), m_pSubMenu(nullptr), m_pOther(nullptr), m_bEnableChanged(FALSE),
-      m_bContinueRouting(FALSE), m_nIndexMax(0), m_pParentMenu(nullptr)
-{
-}
+    : m_nID(0), m_nIndex(0), m_pMenu(nullptr), m_pSubMenu(nullptr), m_pOther(nullptr),
+      m_bEnableChanged(FALSE), m_bContinueRouting(FALSE), m_nIndexMax(0), m_pParentMenu(nullptr)
+{ }
 
 void CCmdUI::Enable(BOOL bOn)
 {
     if (m_pMenu != nullptr) {
         if (m_pSubMenu != nullptr)
             return; // popups are not enabled or disabled here
-        m_pMenu->EnableMenuItem(m_nIndex, MF_BYPOSITION | (bOn ? MF_ENABLED : (MF_DISABLED | MF_GRAYED)));
+        m_pMenu->EnableMenuItem(m_nIndex,
+                                MF_BYPOSITION | (bOn ? MF_ENABLED : (MF_DISABLED | MF_GRAYED)));
     } else if (m_pOther != nullptr) {
         // Move the focus on before disabling the control that has it.
         if (!bOn && ::GetFocus() == m_pOther->m_hWnd) {
@@ -85,7 +85,8 @@ void CCmdUI::SetText(LPCSTR lpszText)
     if (m_pMenu != nullptr) {
         if (m_pSubMenu != nullptr)
             return;
-        UINT nState = m_pMenu->GetMenuState(m_nIndex, MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED | MF_CHECKED);
+        UINT nState =
+            m_pMenu->GetMenuState(m_nIndex, MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED | MF_CHECKED);
         m_pMenu->ModifyMenu(m_nIndex, MF_BYPOSITION | MF_STRING | nState, m_nID, lpszText);
     } else if (m_pOther != nullptr) {
         CString current;
@@ -95,10 +96,7 @@ void CCmdUI::SetText(LPCSTR lpszText)
     }
 }
 
-void CCmdUI::ContinueRouting()
-{
-    m_bContinueRouting = TRUE;
-}
+void CCmdUI::ContinueRouting() { m_bContinueRouting = TRUE; }
 
 BOOL CCmdUI::DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
 {

@@ -11,12 +11,15 @@
 
 namespace fw {
 
-class HandleMap {
+class HandleMap
+{
 public:
     typedef void* (*NewTempFn)(HANDLE h);
     typedef void (*DeleteTempFn)(void* p);
 
-    HandleMap(NewTempFn newTemp, DeleteTempFn deleteTemp) : m_newTemp(newTemp), m_deleteTemp(deleteTemp) {}
+    HandleMap(NewTempFn newTemp, DeleteTempFn deleteTemp)
+        : m_newTemp(newTemp), m_deleteTemp(deleteTemp)
+    { }
 
     // The permanent object, else this thread's temporary one (made on first use).
     void* FromHandle(HANDLE h);
@@ -42,7 +45,7 @@ private:
 // The map for wrapper class T: its temporaries are default-made T objects that
 // Bind(obj, h) gives the handle. Before one is deleted it is bound to nullptr, so a
 // temporary never owns, and never destroys, the handle it wrapped.
-template <class T, void (*Bind)(T&, HANDLE)>
+template<class T, void (*Bind)(T&, HANDLE)>
 HandleMap& WrapperMap()
 {
     static HandleMap* map = new HandleMap(

@@ -14,14 +14,14 @@ HandleMap& MenuMap() { return WrapperMap<CMenu, bindHandle>(); }
 
 } // namespace fw
 
-CMenu::CMenu() : m_hMenu(nullptr) {}
+CMenu::CMenu() : m_hMenu(nullptr) { }
 
-CMenu::~CMenu()
+CMenu::~CMenu() { DestroyMenu(); }
+
+CMenu* PASCAL CMenu::FromHandle(HMENU hMenu)
 {
-    DestroyMenu();
+    return static_cast<CMenu*>(fw::MenuMap().FromHandle(hMenu));
 }
-
-CMenu* PASCAL CMenu::FromHandle(HMENU hMenu) { return static_cast<CMenu*>(fw::MenuMap().FromHandle(hMenu)); }
 void PASCAL CMenu::DeleteTempMap() { fw::MenuMap().DeleteTemp(); }
 
 BOOL CMenu::Attach(HMENU hMenu)
@@ -60,7 +60,10 @@ BOOL CMenu::DestroyMenu()
     return ::DestroyMenu(Detach());
 }
 
-BOOL CMenu::AppendMenu(UINT nFlags, UINT_PTR nIDNewItem, LPCSTR lpszNewItem) { return ::AppendMenuA(m_hMenu, nFlags, nIDNewItem, lpszNewItem); }
+BOOL CMenu::AppendMenu(UINT nFlags, UINT_PTR nIDNewItem, LPCSTR lpszNewItem)
+{
+    return ::AppendMenuA(m_hMenu, nFlags, nIDNewItem, lpszNewItem);
+}
 BOOL CMenu::InsertMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem, LPCSTR lpszNewItem)
 {
     return ::InsertMenuA(m_hMenu, nPosition, nFlags, nIDNewItem, lpszNewItem);
@@ -69,18 +72,36 @@ BOOL CMenu::ModifyMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem, LPCSTR 
 {
     return ::ModifyMenuA(m_hMenu, nPosition, nFlags, nIDNewItem, lpszNewItem);
 }
-BOOL CMenu::DeleteMenu(UINT nPosition, UINT nFlags) { return ::DeleteMenu(m_hMenu, nPosition, nFlags); }
-BOOL CMenu::RemoveMenu(UINT nPosition, UINT nFlags) { return ::RemoveMenu(m_hMenu, nPosition, nFlags); }
-UINT CMenu::CheckMenuItem(UINT nIDCheckItem, UINT nCheck) { return ::CheckMenuItem(m_hMenu, nIDCheckItem, nCheck); }
+BOOL CMenu::DeleteMenu(UINT nPosition, UINT nFlags)
+{
+    return ::DeleteMenu(m_hMenu, nPosition, nFlags);
+}
+BOOL CMenu::RemoveMenu(UINT nPosition, UINT nFlags)
+{
+    return ::RemoveMenu(m_hMenu, nPosition, nFlags);
+}
+UINT CMenu::CheckMenuItem(UINT nIDCheckItem, UINT nCheck)
+{
+    return ::CheckMenuItem(m_hMenu, nIDCheckItem, nCheck);
+}
 BOOL CMenu::CheckMenuRadioItem(UINT nIDFirst, UINT nIDLast, UINT nIDItem, UINT nFlags)
 {
     return ::CheckMenuRadioItem(m_hMenu, nIDFirst, nIDLast, nIDItem, nFlags);
 }
-UINT CMenu::EnableMenuItem(UINT nIDEnableItem, UINT nEnable) { return ::EnableMenuItem(m_hMenu, nIDEnableItem, nEnable); }
-BOOL CMenu::SetDefaultItem(UINT uItem, BOOL fByPos) { return ::SetMenuDefaultItem(m_hMenu, uItem, fByPos); }
+UINT CMenu::EnableMenuItem(UINT nIDEnableItem, UINT nEnable)
+{
+    return ::EnableMenuItem(m_hMenu, nIDEnableItem, nEnable);
+}
+BOOL CMenu::SetDefaultItem(UINT uItem, BOOL fByPos)
+{
+    return ::SetMenuDefaultItem(m_hMenu, uItem, fByPos);
+}
 UINT CMenu::GetMenuItemCount() const { return (UINT)::GetMenuItemCount(m_hMenu); }
 UINT CMenu::GetMenuItemID(int nPos) const { return ::GetMenuItemID(m_hMenu, nPos); }
-UINT CMenu::GetMenuState(UINT nID, UINT nFlags) const { return ::GetMenuState(m_hMenu, nID, nFlags); }
+UINT CMenu::GetMenuState(UINT nID, UINT nFlags) const
+{
+    return ::GetMenuState(m_hMenu, nID, nFlags);
+}
 int CMenu::GetMenuString(UINT nIDItem, LPSTR lpString, int nMaxCount, UINT nFlags) const
 {
     return ::GetMenuStringA(m_hMenu, nIDItem, lpString, nMaxCount, nFlags);

@@ -10,7 +10,8 @@ IMPLEMENT_DYNAMIC(CDynLinkLibrary, CCmdTarget)
 
 namespace {
 
-struct LibraryList {
+struct LibraryList
+{
     std::mutex lock;
     std::vector<CDynLinkLibrary*> libraries;
 };
@@ -29,10 +30,7 @@ AFX_MODULE_STATE* AFXAPI AfxGetModuleState()
     return &state;
 }
 
-AFX_MODULE_STATE* AFXAPI AfxGetStaticModuleState()
-{
-    return AfxGetModuleState();
-}
+AFX_MODULE_STATE* AFXAPI AfxGetStaticModuleState() { return AfxGetModuleState(); }
 
 CDynLinkLibrary::CDynLinkLibrary(AFX_EXTENSION_MODULE& state, BOOL bSystem)
     : m_hModule(state.hModule), m_hResource(state.hResource), m_bSystem(bSystem)
@@ -63,7 +61,8 @@ CDynLinkLibrary::~CDynLinkLibrary()
     {
         LibraryList& list = Libraries();
         std::lock_guard<std::mutex> guard(list.lock);
-        list.libraries.erase(std::remove(list.libraries.begin(), list.libraries.end(), this), list.libraries.end());
+        list.libraries.erase(std::remove(list.libraries.begin(), list.libraries.end(), this),
+                             list.libraries.end());
         for (CDynLinkLibrary* pDLL : list.libraries)
             bOtherUser = bOtherUser || pDLL->m_hResource == m_hResource;
     }

@@ -7,7 +7,8 @@
 namespace {
 
 // One handler pointer seen as each signature the maps use.
-union MessageMapFunctions {
+union MessageMapFunctions
+{
     AFX_PMSG pfn;
     // window messages
     void (CWnd::*pfn_vv)();
@@ -66,10 +67,12 @@ union MessageMapFunctions {
 };
 
 // The first entry for a window message (nID 0, or a registered message).
-const AFX_MSGMAP_ENTRY* FindMessageEntry(const AFX_MSGMAP_ENTRY* lpEntry, UINT nMsg, UINT nCode, UINT nID)
+const AFX_MSGMAP_ENTRY* FindMessageEntry(const AFX_MSGMAP_ENTRY* lpEntry, UINT nMsg, UINT nCode,
+                                         UINT nID)
 {
     for (; lpEntry->nSig != AfxSig_end; ++lpEntry) {
-        if (lpEntry->nMessage == nMsg && lpEntry->nCode == nCode && nID >= lpEntry->nID && nID <= lpEntry->nLastID)
+        if (lpEntry->nMessage == nMsg && lpEntry->nCode == nCode && nID >= lpEntry->nID &&
+            nID <= lpEntry->nLastID)
             return lpEntry;
     }
     return nullptr;
@@ -84,8 +87,8 @@ const AFX_MSGMAP_ENTRY* FindRegisteredEntry(const AFX_MSGMAP_ENTRY* lpEntry, UIN
     return nullptr;
 }
 
-BOOL DispatchCmdMsg(CCmdTarget* pTarget, UINT nID, int nCode, AFX_PMSG pfn, void* pExtra, UINT_PTR nSig,
-                    AFX_CMDHANDLERINFO* pHandlerInfo)
+BOOL DispatchCmdMsg(CCmdTarget* pTarget, UINT nID, int nCode, AFX_PMSG pfn, void* pExtra,
+                    UINT_PTR nSig, AFX_CMDHANDLERINFO* pHandlerInfo)
 {
     if (pHandlerInfo != nullptr) {
         pHandlerInfo->pTarget = pTarget;
@@ -158,9 +161,11 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
 
     for (const AFX_MSGMAP* pMessageMap = GetMessageMap(); pMessageMap->pfnGetBaseMap != nullptr;
          pMessageMap = (*pMessageMap->pfnGetBaseMap)()) {
-        const AFX_MSGMAP_ENTRY* lpEntry = FindMessageEntry(pMessageMap->lpEntries, nMsg, (UINT)nCode, nID);
+        const AFX_MSGMAP_ENTRY* lpEntry =
+            FindMessageEntry(pMessageMap->lpEntries, nMsg, (UINT)nCode, nID);
         if (lpEntry != nullptr)
-            return DispatchCmdMsg(this, nID, nCode, lpEntry->pfn, pExtra, lpEntry->nSig, pHandlerInfo);
+            return DispatchCmdMsg(this, nID, nCode, lpEntry->pfn, pExtra, lpEntry->nSig,
+                                  pHandlerInfo);
     }
     return FALSE;
 }
@@ -258,18 +263,21 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         lResult = (this->*mmf.pfn_lp)(CPoint((short)LOWORD(lParam), (short)HIWORD(lParam)));
         break;
     case AfxSig_bWww:
-        lResult = (this->*mmf.pfn_bWww)(CWnd::FromHandle((HWND)wParam), LOWORD(lParam), HIWORD(lParam));
+        lResult =
+            (this->*mmf.pfn_bWww)(CWnd::FromHandle((HWND)wParam), LOWORD(lParam), HIWORD(lParam));
         break;
     case AfxSig_vW:
-        (this->*mmf.pfn_vW)(CWnd::FromHandle(message == WM_CAPTURECHANGED ? (HWND)lParam : (HWND)wParam));
+        (this->*mmf.pfn_vW)(
+            CWnd::FromHandle(message == WM_CAPTURECHANGED ? (HWND)lParam : (HWND)wParam));
         break;
     case AfxSig_vwwScroll:
-        (this->*mmf.pfn_vwwScroll)(LOWORD(wParam), (UINT)(short)HIWORD(wParam), (CScrollBar*)CWnd::FromHandle((HWND)lParam));
+        (this->*mmf.pfn_vwwScroll)(LOWORD(wParam), (UINT)(short)HIWORD(wParam),
+                                   (CScrollBar*)CWnd::FromHandle((HWND)lParam));
         break;
     case AfxSig_hDWw: {
         AFX_CTLCOLOR* pCtl = (AFX_CTLCOLOR*)lParam;
-        lResult = (LRESULT)(this->*mmf.pfn_hDWw)(CDC::FromHandle(pCtl->hDC), CWnd::FromHandle(pCtl->hWnd),
-                                                 pCtl->nCtlType);
+        lResult = (LRESULT)(this->*mmf.pfn_hDWw)(CDC::FromHandle(pCtl->hDC),
+                                                 CWnd::FromHandle(pCtl->hWnd), pCtl->nCtlType);
         break;
     }
     case AfxSig_uv:
@@ -279,7 +287,8 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         (this->*mmf.pfn_vwWb)(LOWORD(wParam), CWnd::FromHandle((HWND)lParam), HIWORD(wParam));
         break;
     case AfxSig_iWww:
-        lResult = (this->*mmf.pfn_iWww)(CWnd::FromHandle((HWND)wParam), LOWORD(lParam), HIWORD(lParam));
+        lResult =
+            (this->*mmf.pfn_iWww)(CWnd::FromHandle((HWND)wParam), LOWORD(lParam), HIWORD(lParam));
         break;
     case AfxSig_vbw:
         (this->*mmf.pfn_vbw)((BOOL)wParam, (UINT)lParam);
@@ -294,7 +303,8 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         (this->*mmf.pfn_vwl)((UINT)wParam, lParam);
         break;
     case AfxSig_vWp:
-        (this->*mmf.pfn_vWp)(CWnd::FromHandle((HWND)wParam), CPoint((short)LOWORD(lParam), (short)HIWORD(lParam)));
+        (this->*mmf.pfn_vWp)(CWnd::FromHandle((HWND)wParam),
+                             CPoint((short)LOWORD(lParam), (short)HIWORD(lParam)));
         break;
     case AfxSig_vDRAW:
         (this->*mmf.pfn_vDRAW)((int)wParam, (LPDRAWITEMSTRUCT)lParam);
@@ -308,7 +318,8 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         (this->*mmf.pfn_vCALC)((BOOL)wParam, (NCCALCSIZE_PARAMS*)lParam);
         break;
     case AfxSig_vMwb:
-        (this->*mmf.pfn_vMwb)(CMenu::FromHandle((HMENU)wParam), LOWORD(lParam), (BOOL)HIWORD(lParam));
+        (this->*mmf.pfn_vMwb)(CMenu::FromHandle((HMENU)wParam), LOWORD(lParam),
+                              (BOOL)HIWORD(lParam));
         break;
     case AfxSig_vb:
         (this->*mmf.pfn_vb)((BOOL)wParam);
@@ -458,7 +469,8 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
         AFX_NOTIFY notify;
         notify.pResult = pResult;
         notify.pNMHDR = pNMHDR;
-        return CWnd::OnCmdMsg(0, MAKELONG(pNMHDR->code, WM_REFLECT_BASE + WM_NOTIFY), &notify, nullptr);
+        return CWnd::OnCmdMsg(0, MAKELONG(pNMHDR->code, WM_REFLECT_BASE + WM_NOTIFY), &notify,
+                              nullptr);
     }
 
     default:
@@ -481,14 +493,12 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
 
 // --- message maps of the root classes -----------------------------------------
 
-const AFX_MSGMAP* CCmdTarget::GetMessageMap() const
-{
-    return GetThisMessageMap();
-}
+const AFX_MSGMAP* CCmdTarget::GetMessageMap() const { return GetThisMessageMap(); }
 
 const AFX_MSGMAP* PASCAL CCmdTarget::GetThisMessageMap()
 {
-    static const AFX_MSGMAP_ENTRY _messageEntries[] = {{0, 0, 0, 0, AfxSig_end, (AFX_PMSG)nullptr}};
+    static const AFX_MSGMAP_ENTRY _messageEntries[] = {
+        {0, 0, 0, 0, AfxSig_end, (AFX_PMSG) nullptr}};
     static const AFX_MSGMAP messageMap = {nullptr, &_messageEntries[0]};
     return &messageMap;
 }

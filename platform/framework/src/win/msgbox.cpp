@@ -35,7 +35,8 @@ AFX_MESSAGEBOX_ANSWERER AFXAPI AfxSetMessageBoxAnswerer(AFX_MESSAGEBOX_ANSWERER 
     return previous;
 }
 
-int AFXAPI AfxShowMessageBox(HWND hWndOwner, LPCSTR lpszText, LPCSTR lpszCaption, UINT nType, UINT nIDHelp)
+int AFXAPI AfxShowMessageBox(HWND hWndOwner, LPCSTR lpszText, LPCSTR lpszCaption, UINT nType,
+                             UINT nIDHelp)
 {
     if (lpszCaption == nullptr)
         lpszCaption = AfxGetAppName();

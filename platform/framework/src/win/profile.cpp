@@ -32,8 +32,8 @@ HKEY createKey(HKEY hParent, LPCSTR lpszName)
         return nullptr;
     HKEY hKey = nullptr;
     DWORD dw;
-    if (::RegCreateKeyExA(hParent, lpszName, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE | KEY_READ, nullptr,
-                          &hKey, &dw) != ERROR_SUCCESS)
+    if (::RegCreateKeyExA(hParent, lpszName, 0, nullptr, REG_OPTION_NON_VOLATILE,
+                          KEY_WRITE | KEY_READ, nullptr, &hKey, &dw) != ERROR_SUCCESS)
         return nullptr;
     return hKey;
 }
@@ -45,7 +45,8 @@ HKEY CWinApp::GetAppRegistryKey()
     if (m_pszRegistryKey == nullptr || m_pszProfileName == nullptr)
         return nullptr;
     HKEY hAppKey = nullptr, hSoftKey = nullptr;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, "Software", 0, KEY_WRITE | KEY_READ, &hSoftKey) == ERROR_SUCCESS) {
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, "Software", 0, KEY_WRITE | KEY_READ, &hSoftKey) ==
+        ERROR_SUCCESS) {
         HKEY hCompanyKey = createKey(hSoftKey, m_pszRegistryKey);
         hAppKey = createKey(hCompanyKey, m_pszProfileName);
         if (hCompanyKey != nullptr)
@@ -73,7 +74,8 @@ UINT CWinApp::GetProfileInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nDefault)
     if (hSecKey == nullptr)
         return nDefault;
     DWORD dwValue = 0, dwType = 0, dwCount = sizeof(DWORD);
-    LONG lResult = ::RegQueryValueExA(hSecKey, lpszEntry, nullptr, &dwType, (LPBYTE)&dwValue, &dwCount);
+    LONG lResult =
+        ::RegQueryValueExA(hSecKey, lpszEntry, nullptr, &dwType, (LPBYTE)&dwValue, &dwCount);
     ::RegCloseKey(hSecKey);
     if (lResult == ERROR_SUCCESS && dwType == REG_DWORD && dwCount == sizeof(DWORD))
         return (UINT)dwValue;
@@ -90,7 +92,8 @@ BOOL CWinApp::WriteProfileInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nValue)
     HKEY hSecKey = GetSectionKey(lpszSection);
     if (hSecKey == nullptr)
         return FALSE;
-    LONG lResult = ::RegSetValueExA(hSecKey, lpszEntry, 0, REG_DWORD, (LPBYTE)&nValue, sizeof(nValue));
+    LONG lResult =
+        ::RegSetValueExA(hSecKey, lpszEntry, 0, REG_DWORD, (LPBYTE)&nValue, sizeof(nValue));
     ::RegCloseKey(hSecKey);
     return lResult == ERROR_SUCCESS;
 }
@@ -103,8 +106,9 @@ CString CWinApp::GetProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR l
         // Grow the buffer until the value fits.
         std::vector<char> buffer(4096);
         for (;;) {
-            DWORD nLen = ::GetPrivateProfileStringA(lpszSection, lpszEntry, lpszDefault, buffer.data(),
-                                                    (DWORD)buffer.size(), m_pszProfileName);
+            DWORD nLen =
+                ::GetPrivateProfileStringA(lpszSection, lpszEntry, lpszDefault, buffer.data(),
+                                           (DWORD)buffer.size(), m_pszProfileName);
             if (nLen < buffer.size() - 1)
                 return CString(buffer.data(), (int)nLen);
             buffer.resize(buffer.size() * 2);
@@ -116,7 +120,8 @@ CString CWinApp::GetProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR l
         LONG lResult = ::RegQueryValueExA(hSecKey, lpszEntry, nullptr, &dwType, nullptr, &dwCount);
         if (lResult == ERROR_SUCCESS && (dwType == REG_SZ || dwType == REG_EXPAND_SZ)) {
             std::vector<char> buffer(dwCount + 1, '\0');
-            lResult = ::RegQueryValueExA(hSecKey, lpszEntry, nullptr, &dwType, (LPBYTE)buffer.data(), &dwCount);
+            lResult = ::RegQueryValueExA(hSecKey, lpszEntry, nullptr, &dwType,
+                                         (LPBYTE)buffer.data(), &dwCount);
             ::RegCloseKey(hSecKey);
             if (lResult == ERROR_SUCCESS)
                 return CString(buffer.data()); // stops at the terminator, stored or not
@@ -150,7 +155,8 @@ BOOL CWinApp::WriteProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR lp
         if (lResult == ERROR_FILE_NOT_FOUND)
             lResult = ERROR_SUCCESS;
     } else {
-        lResult = ::RegSetValueExA(hSecKey, lpszEntry, 0, REG_SZ, (const BYTE*)lpszValue, (DWORD)strlen(lpszValue) + 1);
+        lResult = ::RegSetValueExA(hSecKey, lpszEntry, 0, REG_SZ, (const BYTE*)lpszValue,
+                                   (DWORD)strlen(lpszValue) + 1);
     }
     ::RegCloseKey(hSecKey);
     return lResult == ERROR_SUCCESS;

@@ -8,7 +8,8 @@
 
 namespace {
 
-struct ResourceChain {
+struct ResourceChain
+{
     std::mutex lock;
     std::vector<HINSTANCE> libraries;
 };
@@ -61,7 +62,8 @@ void AfxLeaveResourceChain(HINSTANCE hModule)
 {
     ResourceChain& c = chain();
     std::lock_guard<std::mutex> guard(c.lock);
-    c.libraries.erase(std::remove(c.libraries.begin(), c.libraries.end(), hModule), c.libraries.end());
+    c.libraries.erase(std::remove(c.libraries.begin(), c.libraries.end(), hModule),
+                      c.libraries.end());
 }
 
 HINSTANCE AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType)

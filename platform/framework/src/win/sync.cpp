@@ -8,7 +8,7 @@ IMPLEMENT_DYNAMIC(CCriticalSection, CSyncObject)
 IMPLEMENT_DYNAMIC(CMutex, CSyncObject)
 IMPLEMENT_DYNAMIC(CSemaphore, CSyncObject)
 
-CSyncObject::CSyncObject(LPCSTR) : m_hObject(nullptr) {}
+CSyncObject::CSyncObject(LPCSTR) : m_hObject(nullptr) { }
 
 CSyncObject::~CSyncObject()
 {
@@ -24,12 +24,10 @@ BOOL CSyncObject::Lock(DWORD dwTimeout)
     return dwRet == WAIT_OBJECT_0 || dwRet == WAIT_ABANDONED;
 }
 
-BOOL CSyncObject::Unlock(LONG, LPLONG)
-{
-    return TRUE;
-}
+BOOL CSyncObject::Unlock(LONG, LPLONG) { return TRUE; }
 
-CEvent::CEvent(BOOL bInitiallyOwn, BOOL bManualReset, LPCSTR lpszName, LPSECURITY_ATTRIBUTES lpsaAttribute)
+CEvent::CEvent(BOOL bInitiallyOwn, BOOL bManualReset, LPCSTR lpszName,
+               LPSECURITY_ATTRIBUTES lpsaAttribute)
     : CSyncObject(lpszName)
 {
     m_hObject = ::CreateEventA(lpsaAttribute, bManualReset, bInitiallyOwn, lpszName);
@@ -47,10 +45,7 @@ CCriticalSection::CCriticalSection() : CSyncObject(nullptr)
     ::InitializeCriticalSection(&m_sect);
 }
 
-CCriticalSection::~CCriticalSection()
-{
-    ::DeleteCriticalSection(&m_sect);
-}
+CCriticalSection::~CCriticalSection() { ::DeleteCriticalSection(&m_sect); }
 
 BOOL CCriticalSection::Lock(DWORD dwTimeout)
 {
@@ -69,7 +64,8 @@ BOOL CCriticalSection::Lock(DWORD dwTimeout)
     }
 }
 
-CMutex::CMutex(BOOL bInitiallyOwn, LPCSTR lpszName, LPSECURITY_ATTRIBUTES lpsaAttribute) : CSyncObject(lpszName)
+CMutex::CMutex(BOOL bInitiallyOwn, LPCSTR lpszName, LPSECURITY_ATTRIBUTES lpsaAttribute)
+    : CSyncObject(lpszName)
 {
     m_hObject = ::CreateMutexA(lpsaAttribute, bInitiallyOwn, lpszName);
     if (m_hObject == nullptr)
@@ -78,7 +74,8 @@ CMutex::CMutex(BOOL bInitiallyOwn, LPCSTR lpszName, LPSECURITY_ATTRIBUTES lpsaAt
 
 BOOL CMutex::Unlock() { return ::ReleaseMutex(m_hObject); }
 
-CSemaphore::CSemaphore(LONG lInitialCount, LONG lMaxCount, LPCSTR pstrName, LPSECURITY_ATTRIBUTES lpsaAttributes)
+CSemaphore::CSemaphore(LONG lInitialCount, LONG lMaxCount, LPCSTR pstrName,
+                       LPSECURITY_ATTRIBUTES lpsaAttributes)
     : CSyncObject(pstrName)
 {
     m_hObject = ::CreateSemaphoreA(lpsaAttributes, lInitialCount, lMaxCount, pstrName);
@@ -87,7 +84,10 @@ CSemaphore::CSemaphore(LONG lInitialCount, LONG lMaxCount, LPCSTR pstrName, LPSE
 }
 
 BOOL CSemaphore::Unlock() { return Unlock(1, nullptr); }
-BOOL CSemaphore::Unlock(LONG lCount, LPLONG lpPrevCount) { return ::ReleaseSemaphore(m_hObject, lCount, lpPrevCount); }
+BOOL CSemaphore::Unlock(LONG lCount, LPLONG lpPrevCount)
+{
+    return ::ReleaseSemaphore(m_hObject, lCount, lpPrevCount);
+}
 
 // --- lock helpers -------------------------------------------------------------------------
 
@@ -120,7 +120,8 @@ BOOL CSingleLock::Unlock(LONG lCount, LPLONG lPrevCount)
 }
 
 CMultiLock::CMultiLock(CSyncObject* ppObjects[], DWORD dwCount, BOOL bInitialLock)
-    : m_ppObjectArray(ppObjects), m_pHandleArray(nullptr), m_bLockedArray(nullptr), m_dwCount(dwCount)
+    : m_ppObjectArray(ppObjects), m_pHandleArray(nullptr), m_bLockedArray(nullptr),
+      m_dwCount(dwCount)
 {
     if (dwCount > MAXIMUM_WAIT_OBJECTS)
         AfxThrowNotSupportedException();
@@ -152,8 +153,9 @@ DWORD CMultiLock::Lock(DWORD dwTimeOut, BOOL bWaitForAll, DWORD dwWakeMask)
 {
     DWORD iterations = m_dwCount;
     DWORD dwResult = dwWakeMask == 0
-                         ? ::WaitForMultipleObjects(m_dwCount, m_pHandleArray, bWaitForAll, dwTimeOut)
-                         : ::MsgWaitForMultipleObjects(m_dwCount, m_pHandleArray, bWaitForAll, dwTimeOut, dwWakeMask);
+        ? ::WaitForMultipleObjects(m_dwCount, m_pHandleArray, bWaitForAll, dwTimeOut)
+        : ::MsgWaitForMultipleObjects(m_dwCount, m_pHandleArray, bWaitForAll, dwTimeOut,
+                                      dwWakeMask);
     DWORD dwUpperBound = WAIT_OBJECT_0 + m_dwCount;
     if (dwResult >= WAIT_OBJECT_0 && dwResult < dwUpperBound) {
         if (bWaitForAll) {

@@ -24,10 +24,7 @@ CWinThread* AFXAPI AfxGetThread()
     return pThread;
 }
 
-void AFXAPI AfxPostQuitMessage(int nExitCode)
-{
-    ::PostQuitMessage(nExitCode);
-}
+void AFXAPI AfxPostQuitMessage(int nExitCode) { ::PostQuitMessage(nExitCode); }
 
 void CWinThread::CommonConstruct()
 {
@@ -44,10 +41,7 @@ void CWinThread::CommonConstruct()
     m_pInheritedMainWnd = nullptr;
 }
 
-CWinThread::CWinThread()
-{
-    CommonConstruct();
-}
+CWinThread::CWinThread() { CommonConstruct(); }
 
 CWinThread::CWinThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam)
 {
@@ -88,9 +82,11 @@ unsigned __stdcall CWinThread::ThreadEntry(void* pParam)
 
     // A worker sees the application's main window as its own (without owning it).
     CWinApp* pApp = AfxGetApp();
-    if (pApp != nullptr && pThread->m_pMainWnd == nullptr && pApp->m_pMainWnd->GetSafeHwnd() != nullptr) {
+    if (pApp != nullptr && pThread->m_pMainWnd == nullptr &&
+        pApp->m_pMainWnd->GetSafeHwnd() != nullptr) {
         pThread->m_pInheritedMainWnd = new CWnd;
-        pThread->m_pInheritedMainWnd->m_hWnd = pApp->m_pMainWnd->m_hWnd; // not entered in the handle map
+        pThread->m_pInheritedMainWnd->m_hWnd =
+            pApp->m_pMainWnd->m_hWnd; // not entered in the handle map
         pThread->m_pMainWnd = pThread->m_pInheritedMainWnd;
     }
 
@@ -114,7 +110,8 @@ unsigned __stdcall CWinThread::ThreadEntry(void* pParam)
     return nResult;
 }
 
-BOOL CWinThread::CreateThread(DWORD dwCreateFlags, UINT nStackSize, LPSECURITY_ATTRIBUTES lpSecurityAttrs)
+BOOL CWinThread::CreateThread(DWORD dwCreateFlags, UINT nStackSize,
+                              LPSECURITY_ATTRIBUTES lpSecurityAttrs)
 {
     unsigned nThreadID = 0;
     m_hThread = (HANDLE)_beginthreadex(lpSecurityAttrs, nStackSize, &CWinThread::ThreadEntry, this,
@@ -146,14 +143,16 @@ CWinThread* startThread(CWinThread* pThread, int nPriority, UINT nStackSize, DWO
 
 } // namespace
 
-CWinThread* AFXAPI AfxBeginThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam, int nPriority, UINT nStackSize,
-                                  DWORD dwCreateFlags, LPSECURITY_ATTRIBUTES lpSecurityAttrs)
+CWinThread* AFXAPI AfxBeginThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam, int nPriority,
+                                  UINT nStackSize, DWORD dwCreateFlags,
+                                  LPSECURITY_ATTRIBUTES lpSecurityAttrs)
 {
-    return startThread(new CWinThread(pfnThreadProc, pParam), nPriority, nStackSize, dwCreateFlags, lpSecurityAttrs);
+    return startThread(new CWinThread(pfnThreadProc, pParam), nPriority, nStackSize, dwCreateFlags,
+                       lpSecurityAttrs);
 }
 
-CWinThread* AFXAPI AfxBeginThread(CRuntimeClass* pThreadClass, int nPriority, UINT nStackSize, DWORD dwCreateFlags,
-                                  LPSECURITY_ATTRIBUTES lpSecurityAttrs)
+CWinThread* AFXAPI AfxBeginThread(CRuntimeClass* pThreadClass, int nPriority, UINT nStackSize,
+                                  DWORD dwCreateFlags, LPSECURITY_ATTRIBUTES lpSecurityAttrs)
 {
     if (pThreadClass == nullptr || !pThreadClass->IsDerivedFrom(RUNTIME_CLASS(CWinThread)))
         return nullptr;
@@ -172,7 +171,10 @@ void AFXAPI AfxEndThread(UINT nExitCode, BOOL bDelete)
 }
 
 int CWinThread::GetThreadPriority() { return ::GetThreadPriority(m_hThread); }
-BOOL CWinThread::SetThreadPriority(int nPriority) { return ::SetThreadPriority(m_hThread, nPriority); }
+BOOL CWinThread::SetThreadPriority(int nPriority)
+{
+    return ::SetThreadPriority(m_hThread, nPriority);
+}
 DWORD CWinThread::SuspendThread() { return ::SuspendThread(m_hThread); }
 DWORD CWinThread::ResumeThread() { return ::ResumeThread(m_hThread); }
 BOOL CWinThread::PostThreadMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -191,10 +193,7 @@ BOOL CWinThread::InitInstance()
     return FALSE; // a user-interface thread's class says what to do
 }
 
-int CWinThread::ExitInstance()
-{
-    return (int)m_msgCur.wParam;
-}
+int CWinThread::ExitInstance() { return (int)m_msgCur.wParam; }
 
 CWnd* CWinThread::GetMainWnd()
 {
@@ -236,16 +235,18 @@ BOOL CWinThread::OnIdle(LONG lCount)
 
 BOOL CWinThread::DispatchThreadMessageEx(MSG* pMsg)
 {
-    union {
+    union
+    {
         AFX_PMSG pfn;
         void (CWinThread::*pfn_vwl)(WPARAM, LPARAM);
     } mmf;
     for (const AFX_MSGMAP* pMessageMap = GetMessageMap(); pMessageMap->pfnGetBaseMap != nullptr;
          pMessageMap = (*pMessageMap->pfnGetBaseMap)()) {
-        for (const AFX_MSGMAP_ENTRY* lpEntry = pMessageMap->lpEntries; lpEntry->nSig != AfxSig_end; ++lpEntry) {
+        for (const AFX_MSGMAP_ENTRY* lpEntry = pMessageMap->lpEntries; lpEntry->nSig != AfxSig_end;
+             ++lpEntry) {
             BOOL bMatch = pMsg->message < 0xC000
-                              ? (lpEntry->nMessage == pMsg->message && lpEntry->nSig == AfxSig_vwlThread)
-                              : (lpEntry->nMessage == 0xC000 && *(const UINT*)lpEntry->nSig == pMsg->message);
+                ? (lpEntry->nMessage == pMsg->message && lpEntry->nSig == AfxSig_vwlThread)
+                : (lpEntry->nMessage == 0xC000 && *(const UINT*)lpEntry->nSig == pMsg->message);
             if (bMatch) {
                 mmf.pfn = lpEntry->pfn;
                 (this->*mmf.pfn_vwl)(pMsg->wParam, pMsg->lParam);

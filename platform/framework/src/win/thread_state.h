@@ -8,11 +8,12 @@ class CWinThread;
 
 namespace fw {
 
-struct ThreadState {
-    CWnd* pWndInit;            // the object the next created window is bound to
-    HHOOK hHookCbt;            // the creation hook, while installed
-    int nHookUsers;            // nested CreateEx calls using the hook
-    MSG lastSentMsg;           // the message WindowProc is handling (for Default)
+struct ThreadState
+{
+    CWnd* pWndInit; // the object the next created window is bound to
+    HHOOK hHookCbt; // the creation hook, while installed
+    int nHookUsers; // nested CreateEx calls using the hook
+    MSG lastSentMsg; // the message WindowProc is handling (for Default)
     CWinThread* pCurrentThread;
     int nTempMapLock;
 };

@@ -22,13 +22,14 @@ const CWnd CWnd::wndBottom(HWND_BOTTOM);
 const CWnd CWnd::wndTopMost(HWND_TOPMOST);
 const CWnd CWnd::wndNoTopMost(HWND_NOTOPMOST);
 
-CWnd::CWnd() : m_hWnd(nullptr), m_pfnSuper(nullptr) {}
+CWnd::CWnd() : m_hWnd(nullptr), m_pfnSuper(nullptr) { }
 
-CWnd::CWnd(HWND hWndSpecial) : m_hWnd(hWndSpecial), m_pfnSuper(nullptr) {}
+CWnd::CWnd(HWND hWndSpecial) : m_hWnd(hWndSpecial), m_pfnSuper(nullptr) { }
 
 CWnd::~CWnd()
 {
-    if (m_hWnd == HWND_TOP || m_hWnd == HWND_BOTTOM || m_hWnd == HWND_TOPMOST || m_hWnd == HWND_NOTOPMOST)
+    if (m_hWnd == HWND_TOP || m_hWnd == HWND_BOTTOM || m_hWnd == HWND_TOPMOST ||
+        m_hWnd == HWND_NOTOPMOST)
         return;
     if (m_hWnd && fw::WindowMap().LookupPermanent(m_hWnd) == this) {
         // Destroyed with its window still up: the derived class's OnDestroy and
@@ -47,10 +48,7 @@ CWnd* PASCAL CWnd::FromHandlePermanent(HWND hWnd)
     return hWnd ? static_cast<CWnd*>(fw::WindowMap().LookupPermanent(hWnd)) : nullptr;
 }
 
-void PASCAL CWnd::DeleteTempMap()
-{
-    fw::WindowMap().DeleteTemp();
-}
+void PASCAL CWnd::DeleteTempMap() { fw::WindowMap().DeleteTemp(); }
 
 BOOL CWnd::Attach(HWND hWndNew)
 {
@@ -70,10 +68,7 @@ HWND CWnd::Detach()
     return hWnd;
 }
 
-WNDPROC* CWnd::GetSuperWndProcAddr()
-{
-    return &m_pfnSuper;
-}
+WNDPROC* CWnd::GetSuperWndProcAddr() { return &m_pfnSuper; }
 
 BOOL CWnd::SubclassWindow(HWND hWnd)
 {
@@ -117,7 +112,8 @@ LRESULT CALLBACK CbtFilterHook(int code, WPARAM wParam, LPARAM lParam)
     HWND hWnd = (HWND)wParam;
     LPCREATESTRUCTA lpcs = ((LPCBT_CREATEWNDA)lParam)->lpcs;
     // Input-method windows made on the way are not ours.
-    if (lpcs && lpcs->lpszClass && !IS_INTRESOURCE(lpcs->lpszClass) && lstrcmpiA(lpcs->lpszClass, "IME") == 0)
+    if (lpcs && lpcs->lpszClass && !IS_INTRESOURCE(lpcs->lpszClass) &&
+        lstrcmpiA(lpcs->lpszClass, "IME") == 0)
         return ::CallNextHookEx(state.hHookCbt, code, wParam, lParam);
 
     CWnd* pWndInit = state.pWndInit;
@@ -147,7 +143,8 @@ void AFXAPI AfxHookWindowCreate(CWnd* pWnd)
 {
     fw::ThreadState& state = fw::CurrentThreadState();
     if (state.hHookCbt == nullptr) {
-        state.hHookCbt = ::SetWindowsHookExA(WH_CBT, CbtFilterHook, nullptr, ::GetCurrentThreadId());
+        state.hHookCbt =
+            ::SetWindowsHookExA(WH_CBT, CbtFilterHook, nullptr, ::GetCurrentThreadId());
         if (state.hHookCbt == nullptr)
             AfxThrowMemoryException();
     }
@@ -187,8 +184,9 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName
                     (HMENU)(UINT_PTR)nID, lpParam);
 }
 
-BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, int x,
-                    int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam)
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle,
+                    int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu,
+                    LPVOID lpParam)
 {
     if (m_hWnd)
         return FALSE; // already bound to a window
@@ -213,8 +211,9 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName
     }
 
     AfxHookWindowCreate(this);
-    HWND hWnd = ::CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx, cs.cy,
-                                  cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
+    HWND hWnd =
+        ::CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx,
+                          cs.cy, cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
     if (!AfxUnhookWindowCreate())
         PostNcDestroy(); // the window never reached us: clean up as if destroyed
     return hWnd != nullptr;
@@ -223,13 +222,14 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName
 BOOL CWnd::PreCreateWindow(CREATESTRUCT& cs)
 {
     if (cs.lpszClass == nullptr)
-        cs.lpszClass = AfxRegisterWndClass(CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, ::LoadCursor(nullptr, IDC_ARROW));
+        cs.lpszClass = AfxRegisterWndClass(CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW,
+                                           ::LoadCursor(nullptr, IDC_ARROW));
     return TRUE;
 }
 
-void CWnd::PreSubclassWindow() {}
+void CWnd::PreSubclassWindow() { }
 
-void CWnd::PostNcDestroy() {}
+void CWnd::PostNcDestroy() { }
 
 void CWnd::CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType)
 {
@@ -293,10 +293,7 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
     return AfxCallWndProc(pWnd, hWnd, nMsg, wParam, lParam);
 }
 
-WNDPROC AFXAPI AfxGetAfxWndProc()
-{
-    return AfxWndProc;
-}
+WNDPROC AFXAPI AfxGetAfxWndProc() { return AfxWndProc; }
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -359,10 +356,7 @@ void CWnd::OnNcDestroy()
     PostNcDestroy();
 }
 
-BOOL CWnd::PreTranslateMessage(MSG*)
-{
-    return FALSE;
-}
+BOOL CWnd::PreTranslateMessage(MSG*) { return FALSE; }
 
 BOOL PASCAL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg)
 {
@@ -376,10 +370,7 @@ BOOL PASCAL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg)
     return FALSE;
 }
 
-void AFXAPI AfxLockTempMaps()
-{
-    ++fw::CurrentThreadState().nTempMapLock;
-}
+void AFXAPI AfxLockTempMaps() { ++fw::CurrentThreadState().nTempMapLock; }
 
 BOOL AFXAPI AfxUnlockTempMaps(BOOL bDeleteTemps)
 {

@@ -17,13 +17,14 @@ BOOL CWnd::SendNotifyMessage(UINT message, WPARAM wParam, LPARAM lParam) const
     return ::SendNotifyMessageA(m_hWnd, message, wParam, lParam);
 }
 
-void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep, BOOL bOnlyPerm)
+void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep,
+                                    BOOL bOnlyPerm)
 {
     SendMessageToDescendants(m_hWnd, message, wParam, lParam, bDeep, bOnlyPerm);
 }
 
-void PASCAL CWnd::SendMessageToDescendants(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep,
-                                           BOOL bOnlyPerm)
+void PASCAL CWnd::SendMessageToDescendants(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                           BOOL bDeep, BOOL bOnlyPerm)
 {
     for (HWND hWndChild = ::GetTopWindow(hWnd); hWndChild != nullptr;
          hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT)) {
@@ -53,7 +54,8 @@ BOOL ModifyStyleBits(HWND hWnd, int nStyleOffset, DWORD dwRemove, DWORD dwAdd, U
         return FALSE;
     ::SetWindowLongA(hWnd, nStyleOffset, (LONG)dwNewStyle);
     if (nFlags != 0)
-        ::SetWindowPos(hWnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
+        ::SetWindowPos(hWnd, nullptr, 0, 0, 0, 0,
+                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
     return TRUE;
 }
 } // namespace
@@ -68,8 +70,14 @@ BOOL PASCAL CWnd::ModifyStyleEx(HWND hWnd, DWORD dwRemove, DWORD dwAdd, UINT nFl
     return ModifyStyleBits(hWnd, GWL_EXSTYLE, dwRemove, dwAdd, nFlags);
 }
 
-BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags) { return ModifyStyle(m_hWnd, dwRemove, dwAdd, nFlags); }
-BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags) { return ModifyStyleEx(m_hWnd, dwRemove, dwAdd, nFlags); }
+BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
+{
+    return ModifyStyle(m_hWnd, dwRemove, dwAdd, nFlags);
+}
+BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
+{
+    return ModifyStyleEx(m_hWnd, dwRemove, dwAdd, nFlags);
+}
 int CWnd::GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
 int CWnd::SetDlgCtrlID(int nID) { return (int)::SetWindowLongPtrA(m_hWnd, GWLP_ID, nID); }
 
@@ -104,7 +112,8 @@ CFont* CWnd::GetFont() const
 
 HICON CWnd::SetIcon(HICON hIcon, BOOL bBigIcon)
 {
-    return (HICON)::SendMessageA(m_hWnd, WM_SETICON, bBigIcon ? ICON_BIG : ICON_SMALL, (LPARAM)hIcon);
+    return (HICON)::SendMessageA(m_hWnd, WM_SETICON, bBigIcon ? ICON_BIG : ICON_SMALL,
+                                 (LPARAM)hIcon);
 }
 
 HICON CWnd::GetIcon(BOOL bBigIcon) const
@@ -115,14 +124,23 @@ HICON CWnd::GetIcon(BOOL bBigIcon) const
 CMenu* CWnd::GetMenu() const { return CMenu::FromHandle(::GetMenu(m_hWnd)); }
 BOOL CWnd::SetMenu(CMenu* pMenu) { return ::SetMenu(m_hWnd, pMenu->GetSafeHmenu()); }
 void CWnd::DrawMenuBar() { ::DrawMenuBar(m_hWnd); }
-CMenu* CWnd::GetSystemMenu(BOOL bRevert) const { return CMenu::FromHandle(::GetSystemMenu(m_hWnd, bRevert)); }
+CMenu* CWnd::GetSystemMenu(BOOL bRevert) const
+{
+    return CMenu::FromHandle(::GetSystemMenu(m_hWnd, bRevert));
+}
 
 // --- relatives ------------------------------------------------------------------
 
 CWnd* CWnd::GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
-CWnd* CWnd::SetParent(CWnd* pWndNewParent) { return FromHandle(::SetParent(m_hWnd, pWndNewParent->GetSafeHwnd())); }
+CWnd* CWnd::SetParent(CWnd* pWndNewParent)
+{
+    return FromHandle(::SetParent(m_hWnd, pWndNewParent->GetSafeHwnd()));
+}
 CWnd* CWnd::GetOwner() const { return FromHandle(::GetWindow(m_hWnd, GW_OWNER)); }
-void CWnd::SetOwner(CWnd* pOwnerWnd) { ::SetWindowLongPtrA(m_hWnd, GWLP_HWNDPARENT, (LONG_PTR)pOwnerWnd->GetSafeHwnd()); }
+void CWnd::SetOwner(CWnd* pOwnerWnd)
+{
+    ::SetWindowLongPtrA(m_hWnd, GWLP_HWNDPARENT, (LONG_PTR)pOwnerWnd->GetSafeHwnd());
+}
 
 // Both walk up through child windows to the first one that is not a child.
 CWnd* CWnd::GetTopLevelParent() const { return GetParentOwner(); }
@@ -144,7 +162,8 @@ CWnd* CWnd::GetParentOwner() const
         return nullptr;
     HWND hWndParent = m_hWnd;
     HWND hWndT;
-    while ((::GetWindowLongA(hWndParent, GWL_STYLE) & WS_CHILD) && (hWndT = ::GetParent(hWndParent)) != nullptr)
+    while ((::GetWindowLongA(hWndParent, GWL_STYLE) & WS_CHILD) &&
+           (hWndT = ::GetParent(hWndParent)) != nullptr)
         hWndParent = hWndT;
     return FromHandle(hWndParent);
 }
@@ -177,11 +196,14 @@ void CWnd::GetDlgItem(int nID, HWND* phWnd) const { *phWnd = ::GetDlgItem(m_hWnd
 namespace {
 HWND FindDescendant(HWND hWnd, int nID, BOOL bOnlyPerm)
 {
-    for (HWND hWndChild = ::GetTopWindow(hWnd); hWndChild != nullptr; hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT)) {
-        if (::GetDlgCtrlID(hWndChild) == nID && (!bOnlyPerm || CWnd::FromHandlePermanent(hWndChild) != nullptr))
+    for (HWND hWndChild = ::GetTopWindow(hWnd); hWndChild != nullptr;
+         hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT)) {
+        if (::GetDlgCtrlID(hWndChild) == nID &&
+            (!bOnlyPerm || CWnd::FromHandlePermanent(hWndChild) != nullptr))
             return hWndChild;
     }
-    for (HWND hWndChild = ::GetTopWindow(hWnd); hWndChild != nullptr; hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT)) {
+    for (HWND hWndChild = ::GetTopWindow(hWnd); hWndChild != nullptr;
+         hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT)) {
         HWND hWndFound = FindDescendant(hWndChild, nID, bOnlyPerm);
         if (hWndFound)
             return hWndFound;
@@ -196,7 +218,10 @@ CWnd* CWnd::GetDescendantWindow(int nID, BOOL bOnlyPerm) const
     return bOnlyPerm ? FromHandlePermanent(hWnd) : FromHandle(hWnd);
 }
 
-CWnd* CWnd::ChildWindowFromPoint(POINT point) const { return FromHandle(::ChildWindowFromPoint(m_hWnd, point)); }
+CWnd* CWnd::ChildWindowFromPoint(POINT point) const
+{
+    return FromHandle(::ChildWindowFromPoint(m_hWnd, point));
+}
 CWnd* CWnd::ChildWindowFromPoint(POINT point, UINT nFlags) const
 {
     return FromHandle(::ChildWindowFromPointEx(m_hWnd, point, nFlags));
@@ -223,10 +248,22 @@ LRESULT CWnd::SendDlgItemMessage(int nID, UINT message, WPARAM wParam, LPARAM lP
 {
     return ::SendDlgItemMessageA(m_hWnd, nID, message, wParam, lParam);
 }
-void CWnd::SetDlgItemInt(int nID, UINT nValue, BOOL bSigned) { ::SetDlgItemInt(m_hWnd, nID, nValue, bSigned); }
-UINT CWnd::GetDlgItemInt(int nID, BOOL* lpTrans, BOOL bSigned) const { return ::GetDlgItemInt(m_hWnd, nID, lpTrans, bSigned); }
-void CWnd::SetDlgItemText(int nID, LPCSTR lpszString) { ::SetDlgItemTextA(m_hWnd, nID, lpszString); }
-int CWnd::GetDlgItemText(int nID, LPSTR lpStr, int nMaxCount) const { return (int)::GetDlgItemTextA(m_hWnd, nID, lpStr, nMaxCount); }
+void CWnd::SetDlgItemInt(int nID, UINT nValue, BOOL bSigned)
+{
+    ::SetDlgItemInt(m_hWnd, nID, nValue, bSigned);
+}
+UINT CWnd::GetDlgItemInt(int nID, BOOL* lpTrans, BOOL bSigned) const
+{
+    return ::GetDlgItemInt(m_hWnd, nID, lpTrans, bSigned);
+}
+void CWnd::SetDlgItemText(int nID, LPCSTR lpszString)
+{
+    ::SetDlgItemTextA(m_hWnd, nID, lpszString);
+}
+int CWnd::GetDlgItemText(int nID, LPSTR lpStr, int nMaxCount) const
+{
+    return (int)::GetDlgItemTextA(m_hWnd, nID, lpStr, nMaxCount);
+}
 
 int CWnd::GetDlgItemText(int nID, CString& rString) const
 {
@@ -240,12 +277,18 @@ int CWnd::GetDlgItemText(int nID, CString& rString) const
     return rString.GetLength();
 }
 
-void CWnd::CheckDlgButton(int nIDButton, UINT nCheck) { ::CheckDlgButton(m_hWnd, nIDButton, nCheck); }
+void CWnd::CheckDlgButton(int nIDButton, UINT nCheck)
+{
+    ::CheckDlgButton(m_hWnd, nIDButton, nCheck);
+}
 void CWnd::CheckRadioButton(int nIDFirstButton, int nIDLastButton, int nIDCheckButton)
 {
     ::CheckRadioButton(m_hWnd, nIDFirstButton, nIDLastButton, nIDCheckButton);
 }
-UINT CWnd::IsDlgButtonChecked(int nIDButton) const { return ::IsDlgButtonChecked(m_hWnd, nIDButton); }
+UINT CWnd::IsDlgButtonChecked(int nIDButton) const
+{
+    return ::IsDlgButtonChecked(m_hWnd, nIDButton);
+}
 
 int CWnd::GetCheckedRadioButton(int nIDFirstButton, int nIDLastButton)
 {
@@ -280,14 +323,19 @@ void CWnd::MapWindowPoints(CWnd* pwndTo, LPRECT lpRect) const
 {
     ::MapWindowPoints(m_hWnd, pwndTo->GetSafeHwnd(), (LPPOINT)lpRect, 2);
 }
-void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint) { ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint); }
+void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint)
+{
+    ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);
+}
 void CWnd::MoveWindow(LPCRECT lpRect, BOOL bRepaint)
 {
-    MoveWindow(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top, bRepaint);
+    MoveWindow(lpRect->left, lpRect->top, lpRect->right - lpRect->left,
+               lpRect->bottom - lpRect->top, bRepaint);
 }
 BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags)
 {
-    return ::SetWindowPos(m_hWnd, pWndInsertAfter ? pWndInsertAfter->m_hWnd : nullptr, x, y, cx, cy, nFlags);
+    return ::SetWindowPos(m_hWnd, pWndInsertAfter ? pWndInsertAfter->m_hWnd : nullptr, x, y, cx, cy,
+                          nFlags);
 }
 BOOL CWnd::GetWindowPlacement(WINDOWPLACEMENT* lpwndpl) const
 {
@@ -303,8 +351,9 @@ BOOL CWnd::SetWindowPlacement(const WINDOWPLACEMENT* lpwndpl)
 void CWnd::CenterWindow(CWnd* pAlternateOwner)
 {
     // Centre over the owner (or parent for a child), else over the work area.
-    HWND hWndCenter = pAlternateOwner ? pAlternateOwner->m_hWnd
-                                      : ((GetStyle() & WS_CHILD) ? ::GetParent(m_hWnd) : ::GetWindow(m_hWnd, GW_OWNER));
+    HWND hWndCenter = pAlternateOwner
+        ? pAlternateOwner->m_hWnd
+        : ((GetStyle() & WS_CHILD) ? ::GetParent(m_hWnd) : ::GetWindow(m_hWnd, GW_OWNER));
     RECT rcDlg, rcArea, rcCenter;
     ::GetWindowRect(m_hWnd, &rcDlg);
     if (GetStyle() & WS_CHILD) {
@@ -314,7 +363,8 @@ void CWnd::CenterWindow(CWnd* pAlternateOwner)
         ::MapWindowPoints(hWndCenter ? hWndCenter : hWndParent, hWndParent, (LPPOINT)&rcCenter, 2);
     } else {
         MONITORINFO mi = {sizeof(mi)};
-        ::GetMonitorInfoA(::MonitorFromWindow(hWndCenter ? hWndCenter : m_hWnd, MONITOR_DEFAULTTOPRIMARY), &mi);
+        ::GetMonitorInfoA(
+            ::MonitorFromWindow(hWndCenter ? hWndCenter : m_hWnd, MONITOR_DEFAULTTOPRIMARY), &mi);
         rcArea = mi.rcWork;
         if (hWndCenter && ::IsWindowVisible(hWndCenter) && !::IsIconic(hWndCenter))
             ::GetWindowRect(hWndCenter, &rcCenter);
@@ -324,10 +374,14 @@ void CWnd::CenterWindow(CWnd* pAlternateOwner)
     int cx = rcDlg.right - rcDlg.left, cy = rcDlg.bottom - rcDlg.top;
     int x = (rcCenter.left + rcCenter.right) / 2 - cx / 2;
     int y = (rcCenter.top + rcCenter.bottom) / 2 - cy / 2;
-    if (x + cx > rcArea.right) x = rcArea.right - cx;
-    if (x < rcArea.left) x = rcArea.left;
-    if (y + cy > rcArea.bottom) y = rcArea.bottom - cy;
-    if (y < rcArea.top) y = rcArea.top;
+    if (x + cx > rcArea.right)
+        x = rcArea.right - cx;
+    if (x < rcArea.left)
+        x = rcArea.left;
+    if (y + cy > rcArea.bottom)
+        y = rcArea.bottom - cy;
+    if (y < rcArea.top)
+        y = rcArea.top;
     ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -359,22 +413,37 @@ void CWnd::UpdateWindow() { ::UpdateWindow(m_hWnd); }
 void CWnd::SetRedraw(BOOL bRedraw) { ::SendMessageA(m_hWnd, WM_SETREDRAW, bRedraw, 0); }
 void CWnd::Invalidate(BOOL bErase) { ::InvalidateRect(m_hWnd, nullptr, bErase); }
 void CWnd::InvalidateRect(LPCRECT lpRect, BOOL bErase) { ::InvalidateRect(m_hWnd, lpRect, bErase); }
-void CWnd::InvalidateRgn(CRgn* pRgn, BOOL bErase) { ::InvalidateRgn(m_hWnd, (HRGN)pRgn->GetSafeHandle(), bErase); }
+void CWnd::InvalidateRgn(CRgn* pRgn, BOOL bErase)
+{
+    ::InvalidateRgn(m_hWnd, (HRGN)pRgn->GetSafeHandle(), bErase);
+}
 void CWnd::ValidateRect(LPCRECT lpRect) { ::ValidateRect(m_hWnd, lpRect); }
 void CWnd::ValidateRgn(CRgn* pRgn) { ::ValidateRgn(m_hWnd, (HRGN)pRgn->GetSafeHandle()); }
 BOOL CWnd::RedrawWindow(LPCRECT lpRectUpdate, CRgn* prgnUpdate, UINT flags)
 {
     return ::RedrawWindow(m_hWnd, lpRectUpdate, (HRGN)prgnUpdate->GetSafeHandle(), flags);
 }
-BOOL CWnd::GetUpdateRect(LPRECT lpRect, BOOL bErase) { return ::GetUpdateRect(m_hWnd, lpRect, bErase); }
-int CWnd::GetUpdateRgn(CRgn* pRgn, BOOL bErase) { return ::GetUpdateRgn(m_hWnd, (HRGN)pRgn->GetSafeHandle(), bErase); }
+BOOL CWnd::GetUpdateRect(LPRECT lpRect, BOOL bErase)
+{
+    return ::GetUpdateRect(m_hWnd, lpRect, bErase);
+}
+int CWnd::GetUpdateRgn(CRgn* pRgn, BOOL bErase)
+{
+    return ::GetUpdateRgn(m_hWnd, (HRGN)pRgn->GetSafeHandle(), bErase);
+}
 BOOL CWnd::LockWindowUpdate() { return ::LockWindowUpdate(m_hWnd); }
 void CWnd::UnlockWindowUpdate() { ::LockWindowUpdate(nullptr); }
 CDC* CWnd::GetDC() { return CDC::FromHandle(::GetDC(m_hWnd)); }
 CDC* CWnd::GetWindowDC() { return CDC::FromHandle(::GetWindowDC(m_hWnd)); }
-CDC* CWnd::GetDCEx(CRgn* prgnClip, DWORD flags) { return CDC::FromHandle(::GetDCEx(m_hWnd, (HRGN)prgnClip->GetSafeHandle(), flags)); }
+CDC* CWnd::GetDCEx(CRgn* prgnClip, DWORD flags)
+{
+    return CDC::FromHandle(::GetDCEx(m_hWnd, (HRGN)prgnClip->GetSafeHandle(), flags));
+}
 int CWnd::ReleaseDC(CDC* pDC) { return ::ReleaseDC(m_hWnd, pDC->GetSafeHdc()); }
-CDC* CWnd::BeginPaint(LPPAINTSTRUCT lpPaint) { return CDC::FromHandle(::BeginPaint(m_hWnd, lpPaint)); }
+CDC* CWnd::BeginPaint(LPPAINTSTRUCT lpPaint)
+{
+    return CDC::FromHandle(::BeginPaint(m_hWnd, lpPaint));
+}
 void CWnd::EndPaint(LPPAINTSTRUCT lpPaint) { ::EndPaint(m_hWnd, lpPaint); }
 void CWnd::ScrollWindow(int xAmount, int yAmount, LPCRECT lpRect, LPCRECT lpClipRect)
 {
@@ -383,13 +452,14 @@ void CWnd::ScrollWindow(int xAmount, int yAmount, LPCRECT lpRect, LPCRECT lpClip
 int CWnd::ScrollWindowEx(int dx, int dy, LPCRECT lpRectScroll, LPCRECT lpRectClip, CRgn* prgnUpdate,
                          LPRECT lpRectUpdate, UINT flags)
 {
-    return ::ScrollWindowEx(m_hWnd, dx, dy, lpRectScroll, lpRectClip, (HRGN)prgnUpdate->GetSafeHandle(),
-                            lpRectUpdate, flags);
+    return ::ScrollWindowEx(m_hWnd, dx, dy, lpRectScroll, lpRectClip,
+                            (HRGN)prgnUpdate->GetSafeHandle(), lpRectUpdate, flags);
 }
 
 // --- timers ---------------------------------------------------------------------------
 
-UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse, void(CALLBACK* lpfnTimer)(HWND, UINT, UINT_PTR, DWORD))
+UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse,
+                        void(CALLBACK* lpfnTimer)(HWND, UINT, UINT_PTR, DWORD))
 {
     return ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer);
 }
@@ -411,7 +481,8 @@ int CWnd::GetScrollPos(int nBar) const
 int CWnd::SetScrollPos(int nBar, int nPos, BOOL bRedraw)
 {
     CScrollBar* pScrollBar = GetScrollBarCtrl(nBar);
-    return pScrollBar ? pScrollBar->SetScrollPos(nPos, bRedraw) : ::SetScrollPos(m_hWnd, nBar, nPos, bRedraw);
+    return pScrollBar ? pScrollBar->SetScrollPos(nPos, bRedraw)
+                      : ::SetScrollPos(m_hWnd, nBar, nPos, bRedraw);
 }
 
 void CWnd::GetScrollRange(int nBar, LPINT lpMinPos, LPINT lpMaxPos) const
@@ -482,13 +553,25 @@ void CWnd::EnableScrollBarCtrl(int nBar, BOOL bEnable)
     }
 }
 
-BOOL CWnd::EnableScrollBar(int nSBFlags, UINT nArrowFlags) { return ::EnableScrollBar(m_hWnd, (UINT)nSBFlags, nArrowFlags); }
+BOOL CWnd::EnableScrollBar(int nSBFlags, UINT nArrowFlags)
+{
+    return ::EnableScrollBar(m_hWnd, (UINT)nSBFlags, nArrowFlags);
+}
 
 // --- caret ------------------------------------------------------------------------------
 
-void CWnd::CreateCaret(CBitmap* pBitmap) { ::CreateCaret(m_hWnd, (HBITMAP)pBitmap->GetSafeHandle(), 0, 0); }
-void CWnd::CreateSolidCaret(int nWidth, int nHeight) { ::CreateCaret(m_hWnd, nullptr, nWidth, nHeight); }
-void CWnd::CreateGrayCaret(int nWidth, int nHeight) { ::CreateCaret(m_hWnd, (HBITMAP)1, nWidth, nHeight); }
+void CWnd::CreateCaret(CBitmap* pBitmap)
+{
+    ::CreateCaret(m_hWnd, (HBITMAP)pBitmap->GetSafeHandle(), 0, 0);
+}
+void CWnd::CreateSolidCaret(int nWidth, int nHeight)
+{
+    ::CreateCaret(m_hWnd, nullptr, nWidth, nHeight);
+}
+void CWnd::CreateGrayCaret(int nWidth, int nHeight)
+{
+    ::CreateCaret(m_hWnd, (HBITMAP)1, nWidth, nHeight);
+}
 CPoint PASCAL CWnd::GetCaretPos()
 {
     CPoint point;
@@ -508,7 +591,10 @@ BOOL CWnd::OpenClipboard() { return ::OpenClipboard(m_hWnd); }
 CWnd* PASCAL CWnd::GetClipboardOwner() { return FromHandle(::GetClipboardOwner()); }
 CWnd* PASCAL CWnd::GetOpenClipboardWindow() { return FromHandle(::GetOpenClipboardWindow()); }
 void CWnd::ShowOwnedPopups(BOOL bShow) { ::ShowOwnedPopups(m_hWnd, bShow); }
-BOOL CWnd::SetWindowContextHelpId(DWORD dwContextHelpId) { return ::SetWindowContextHelpId(m_hWnd, dwContextHelpId); }
+BOOL CWnd::SetWindowContextHelpId(DWORD dwContextHelpId)
+{
+    return ::SetWindowContextHelpId(m_hWnd, dwContextHelpId);
+}
 DWORD CWnd::GetWindowContextHelpId() const { return ::GetWindowContextHelpId(m_hWnd); }
 
 void CWnd::UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
@@ -524,7 +610,8 @@ void CWnd::UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
         // The control's own reflected handler first, then the parent's map.
         CWnd* pWnd = FromHandlePermanent(hWndChild);
         if (pWnd != nullptr &&
-            pWnd->CWnd::OnCmdMsg(0, MAKELONG(0xffff, WM_COMMAND + WM_REFLECT_BASE), &state, nullptr))
+            pWnd->CWnd::OnCmdMsg(0, MAKELONG(0xffff, WM_COMMAND + WM_REFLECT_BASE), &state,
+                                 nullptr))
             continue;
         if (CWnd::OnCmdMsg(state.m_nID, CN_UPDATE_COMMAND_UI, &state, nullptr))
             continue;
@@ -537,8 +624,8 @@ void CWnd::UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
                 bDisableTemp = FALSE;
             } else {
                 UINT nStyle = (UINT)(wndTemp.GetStyle() & 0x0F);
-                if (nStyle == (UINT)BS_AUTOCHECKBOX || nStyle == (UINT)BS_AUTO3STATE || nStyle == (UINT)BS_GROUPBOX ||
-                    nStyle == (UINT)BS_AUTORADIOBUTTON)
+                if (nStyle == (UINT)BS_AUTOCHECKBOX || nStyle == (UINT)BS_AUTO3STATE ||
+                    nStyle == (UINT)BS_GROUPBOX || nStyle == (UINT)BS_AUTORADIOBUTTON)
                     bDisableTemp = FALSE;
             }
         }
@@ -547,4 +634,7 @@ void CWnd::UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
     wndTemp.m_hWnd = nullptr;
 }
 
-void CWnd::DragAcceptFiles(BOOL bAccept) { ModifyStyleEx(bAccept ? 0 : WS_EX_ACCEPTFILES, bAccept ? WS_EX_ACCEPTFILES : 0); }
+void CWnd::DragAcceptFiles(BOOL bAccept)
+{
+    ModifyStyleEx(bAccept ? 0 : WS_EX_ACCEPTFILES, bAccept ? WS_EX_ACCEPTFILES : 0);
+}

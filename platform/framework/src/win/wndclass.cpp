@@ -18,7 +18,8 @@ BOOL AFXAPI AfxRegisterClass(WNDCLASS* lpWndClass)
     return ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
-LPCSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackground, HICON hIcon)
+LPCSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackground,
+                                  HICON hIcon)
 {
     // Generated names live as long as the process, so callers may keep the pointer.
     static std::mutex lock;
@@ -29,8 +30,8 @@ LPCSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrB
     if (hCursor == nullptr && hbrBackground == nullptr && hIcon == nullptr)
         snprintf(szName, sizeof szName, "Fw:%p:%x", (void*)hInst, nClassStyle);
     else
-        snprintf(szName, sizeof szName, "Fw:%p:%x:%p:%p:%p", (void*)hInst, nClassStyle, (void*)hCursor, (void*)hbrBackground,
-                  (void*)hIcon);
+        snprintf(szName, sizeof szName, "Fw:%p:%x:%p:%p:%p", (void*)hInst, nClassStyle,
+                 (void*)hCursor, (void*)hbrBackground, (void*)hIcon);
 
     LPCSTR lpszName;
     {

@@ -37,7 +37,8 @@ LRESULT ReportWndProcException(CException* e, const MSG* pMsg)
     char szMessage[512];
     if (!e->GetErrorMessage(szMessage, sizeof szMessage))
         lstrcpynA(szMessage, pszText, sizeof szMessage);
-    UINT nType = e->IsKindOf(RUNTIME_CLASS(CMemoryException)) ? MB_ICONEXCLAMATION | MB_SYSTEMMODAL : MB_ICONSTOP;
+    UINT nType = e->IsKindOf(RUNTIME_CLASS(CMemoryException)) ? MB_ICONEXCLAMATION | MB_SYSTEMMODAL
+                                                              : MB_ICONSTOP;
     AfxMessageBox(szMessage, nType);
     return lResult;
 }

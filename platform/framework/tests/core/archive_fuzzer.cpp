@@ -11,7 +11,8 @@ namespace {
 
 // A serializable node that owns nothing: its references and list point at objects the
 // archive made, which the harness frees.
-class CFuzzNode : public CObject {
+class CFuzzNode : public CObject
+{
     DECLARE_SERIAL(CFuzzNode)
 public:
     LONG m_n = 0;
@@ -33,9 +34,10 @@ public:
 IMPLEMENT_SERIAL(CFuzzNode, CObject, VERSIONABLE_SCHEMA | 1)
 
 // An archive that can free every object it loaded.
-class CFuzzArchive : public CArchive {
+class CFuzzArchive : public CArchive
+{
 public:
-    explicit CFuzzArchive(CFile* pFile) : CArchive(pFile, CArchive::load) {}
+    explicit CFuzzArchive(CFile* pFile) : CArchive(pFile, CArchive::load) { }
     void DeleteLoadedObjects()
     {
         for (LoadEntry& entry : m_loadArray) {

@@ -55,13 +55,11 @@ inline Bytes Concat(std::initializer_list<Bytes> parts)
     return all;
 }
 
-inline Bytes Text(const std::string& s)
-{
-    return Bytes(s.begin(), s.end());
-}
+inline Bytes Text(const std::string& s) { return Bytes(s.begin(), s.end()); }
 
 // A serializable shape (schema 1) with one LONG, and a shape holding a child shape.
-class CTestShape : public CObject {
+class CTestShape : public CObject
+{
     DECLARE_SERIAL(CTestShape)
 public:
     LONG m_nSides = 0;
@@ -74,7 +72,8 @@ public:
     }
 };
 
-class CTestGroup : public CTestShape {
+class CTestGroup : public CTestShape
+{
     DECLARE_SERIAL(CTestGroup)
 public:
     CTestShape* m_pChild = nullptr;
@@ -90,7 +89,8 @@ public:
 };
 
 // Versionable: accepts stored schemas 1 and 2 and reads the second field only from 2.
-class CTestVersioned : public CObject {
+class CTestVersioned : public CObject
+{
     DECLARE_SERIAL(CTestVersioned)
 public:
     WORD m_wFirst = 0;

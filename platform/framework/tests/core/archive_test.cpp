@@ -11,7 +11,8 @@ namespace {
 
 Bytes ClassRecord(WORD wSchema, const std::string& name)
 {
-    return Concat({{0xFF, 0xFF, (BYTE)wSchema, (BYTE)(wSchema >> 8), (BYTE)name.size(), 0x00}, Text(name)});
+    return Concat(
+        {{0xFF, 0xFF, (BYTE)wSchema, (BYTE)(wSchema >> 8), (BYTE)name.size(), 0x00}, Text(name)});
 }
 
 } // namespace
@@ -22,13 +23,20 @@ TEST(ArchiveBytes, NumbersAreLittleEndianAtTheirWidth)
         ar << (BYTE)0x12 << (WORD)0x3456 << (LONG)-2 << (DWORD)0x89ABCDEF << (int)7 << 1.0f << 1.5
            << (LONGLONG)-1;
     });
-    Bytes expected = {0x12, 0x56, 0x34, 0xFE, 0xFF, 0xFF, 0xFF, 0xEF, 0xCD, 0xAB, 0x89, 0x07, 0x00, 0x00, 0x00,
-                      0x00, 0x00, 0x80, 0x3F, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xF8, 0x3F,
-                      0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+    Bytes expected = {0x12, 0x56, 0x34, 0xFE, 0xFF, 0xFF, 0xFF, 0xEF, 0xCD, 0xAB, 0x89, 0x07,
+                      0x00, 0x00, 0x00, 0x00, 0x00, 0x80, 0x3F, 0x00, 0x00, 0x00, 0x00, 0x00,
+                      0x00, 0xF8, 0x3F, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
     EXPECT_EQ(bytes, expected);
 
     LoadBytes(bytes, [](CArchive& ar) {
-        BYTE by; WORD w; LONG l; DWORD dw; int i; float f; double d; LONGLONG ll;
+        BYTE by;
+        WORD w;
+        LONG l;
+        DWORD dw;
+        int i;
+        float f;
+        double d;
+        LONGLONG ll;
         ar >> by >> w >> l >> dw >> i >> f >> d >> ll;
         EXPECT_EQ(by, 0x12);
         EXPECT_EQ(w, 0x3456);
@@ -45,7 +53,8 @@ TEST(ArchiveBytes, NumbersAreLittleEndianAtTheirWidth)
 
 TEST(ArchiveBytes, StringLengthForms)
 {
-    struct Case {
+    struct Case
+    {
         int nLength;
         Bytes prefix;
     } cases[] = {
@@ -75,7 +84,8 @@ TEST(ArchiveBytes, StringLengthForms)
 
 TEST(ArchiveBytes, CountForms)
 {
-    struct Case {
+    struct Case
+    {
         DWORD nCount;
         Bytes bytes;
     } cases[] = {
@@ -98,14 +108,18 @@ TEST(ArchiveBytes, ObjectRecords)
     a.m_nSides = 3;
     b.m_nSides = 4;
     Bytes bytes = StoreBytes([&](CArchive& ar) {
-        ar << (CObject*)nullptr;   // null
-        ar << &a;                  // new class (index 1), then the object (index 2)
-        ar << &a;                  // the same object again: a back-reference
-        ar << &b;                  // a known class: a class tag, then the object (index 3)
+        ar << (CObject*)nullptr; // null
+        ar << &a; // new class (index 1), then the object (index 2)
+        ar << &a; // the same object again: a back-reference
+        ar << &b; // a known class: a class tag, then the object (index 3)
         ar << &b;
     });
-    Bytes expected = Concat({{0x00, 0x00}, ClassRecord(1, "CTestShape"), {0x03, 0x00, 0x00, 0x00},
-                             {0x02, 0x00}, {0x01, 0x80, 0x04, 0x00, 0x00, 0x00}, {0x03, 0x00}});
+    Bytes expected = Concat({{0x00, 0x00},
+                             ClassRecord(1, "CTestShape"),
+                             {0x03, 0x00, 0x00, 0x00},
+                             {0x02, 0x00},
+                             {0x01, 0x80, 0x04, 0x00, 0x00, 0x00},
+                             {0x03, 0x00}});
     EXPECT_EQ(bytes, expected);
 
     LoadBytes(bytes, [](CArchive& ar) {
@@ -118,7 +132,7 @@ TEST(ArchiveBytes, ObjectRecords)
         std::unique_ptr<CTestShape> ownA(pA1), ownB(pB1);
         ASSERT_NE(pA1, nullptr);
         ASSERT_NE(pB1, nullptr);
-        EXPECT_EQ(pA1, pA2);   // one object, loaded once
+        EXPECT_EQ(pA1, pA2); // one object, loaded once
         EXPECT_EQ(pB1, pB2);
         EXPECT_NE(pA1, pB1);
         EXPECT_EQ(pA1->m_nSides, 3);
@@ -129,7 +143,7 @@ TEST(ArchiveBytes, ObjectRecords)
 TEST(ArchiveBytes, LargeIndexForms)
 {
     // Map indexes from 0x7FFF on need the long tag and a DWORD, for objects and classes.
-    const int nMapped = 0x7FFE;   // with the null entry, the next index is 0x7FFF
+    const int nMapped = 0x7FFE; // with the null entry, the next index is 0x7FFF
     std::vector<CTestShape> fillers(nMapped);
     CTestShape a, b;
     Bytes bytes = StoreBytes([&](CArchive& ar) {
@@ -137,9 +151,11 @@ TEST(ArchiveBytes, LargeIndexForms)
             ar.MapObject(&f);
         ar << &a << &a << &b;
     });
-    Bytes expected = Concat({ClassRecord(1, "CTestShape"), {0x00, 0x00, 0x00, 0x00},   // class 0x7FFF, object 0x8000
-                             {0xFF, 0x7F, 0x00, 0x80, 0x00, 0x00},                     // object 0x8000 again
-                             {0xFF, 0x7F, 0xFF, 0x7F, 0x00, 0x80}, {0x00, 0x00, 0x00, 0x00}});   // class 0x7FFF
+    Bytes expected = Concat({ClassRecord(1, "CTestShape"),
+                             {0x00, 0x00, 0x00, 0x00}, // class 0x7FFF, object 0x8000
+                             {0xFF, 0x7F, 0x00, 0x80, 0x00, 0x00}, // object 0x8000 again
+                             {0xFF, 0x7F, 0xFF, 0x7F, 0x00, 0x80},
+                             {0x00, 0x00, 0x00, 0x00}}); // class 0x7FFF
     EXPECT_EQ(bytes, expected);
 
     LoadBytes(bytes, [&](CArchive& ar) {
@@ -167,7 +183,7 @@ TEST(ArchiveRoundTrip, NestedObjectsAndSharedReferences)
         ar >> pGroup >> pChild;
         std::unique_ptr<CTestGroup> own(pGroup);
         ASSERT_NE(pGroup->m_pChild, nullptr);
-        EXPECT_EQ(pGroup->m_pChild, pChild);   // the second reference is the same object
+        EXPECT_EQ(pGroup->m_pChild, pChild); // the second reference is the same object
         EXPECT_EQ(pGroup->m_pChild->m_nSides, 5);
         EXPECT_EQ(pGroup->m_nSides, 1);
     });
@@ -291,23 +307,31 @@ TEST(ArchiveBadInput, CorruptRecordsGiveTheirCause)
         delete p;
     };
     const Bytes sides = {0x03, 0x00, 0x00, 0x00};
-    struct Case {
+    struct Case
+    {
         const char* name;
         Bytes bytes;
         std::function<void(CArchive&)> read;
         int cause;
     } cases[] = {
-        {"newer schema", Concat({ClassRecord(2, "CTestShape"), sides}), readShape, CArchiveException::badSchema},
-        {"older schema", Concat({ClassRecord(0, "CTestShape"), sides}), readShape, CArchiveException::badSchema},
-        {"unknown class", Concat({ClassRecord(1, "CNoSuchShape"), sides}), readShape, CArchiveException::badClass},
+        {"newer schema", Concat({ClassRecord(2, "CTestShape"), sides}), readShape,
+         CArchiveException::badSchema},
+        {"older schema", Concat({ClassRecord(0, "CTestShape"), sides}), readShape,
+         CArchiveException::badSchema},
+        {"unknown class", Concat({ClassRecord(1, "CNoSuchShape"), sides}), readShape,
+         CArchiveException::badClass},
         {"class of another kind", Concat({ClassRecord(1, "CTestShape"), sides}),
-         [](CArchive& ar) { ar.ReadObject(RUNTIME_CLASS(CTestGroup)); }, CArchiveException::badClass},
+         [](CArchive& ar) { ar.ReadObject(RUNTIME_CLASS(CTestGroup)); },
+         CArchiveException::badClass},
         {"class that cannot be created", Concat({ClassRecord(0xFFFF, "CMemFile")}), readObject,
          CArchiveException::badClass},
-        {"name too long", Concat({ClassRecord(1, std::string(70, 'C')), sides}), readShape, CArchiveException::badClass},
+        {"name too long", Concat({ClassRecord(1, std::string(70, 'C')), sides}), readShape,
+         CArchiveException::badClass},
         {"back-reference to nothing", {0x05, 0x00}, readShape, CArchiveException::badIndex},
         {"class tag to nothing", {0x01, 0x80, 0, 0, 0, 0}, readShape, CArchiveException::badIndex},
-        {"long back-reference to nothing", {0xFF, 0x7F, 0x00, 0x00, 0x01, 0x00}, readShape,
+        {"long back-reference to nothing",
+         {0xFF, 0x7F, 0x00, 0x00, 0x01, 0x00},
+         readShape,
          CArchiveException::badIndex},
         {"back-reference to a class", Concat({ClassRecord(1, "CTestShape"), sides, {0x01, 0x00}}),
          [](CArchive& ar) {
@@ -330,17 +354,35 @@ TEST(ArchiveBadInput, StatedLengthsBeyondTheStreamFailAtOnce)
     // A 4 GB string, a 4 G-element array and a 4 G-element list stated in ten bytes.
     const Bytes hugeString = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 'a', 'b', 'c'};
     const Bytes hugeCount = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0};
-    EXPECT_EQ(LoadFailureCause(hugeString, [](CArchive& ar) { CString s; ar >> s; }), CArchiveException::endOfFile);
-    EXPECT_EQ(LoadFailureCause(hugeCount, [](CArchive& ar) { CDWordArray a; a.Serialize(ar); }),
+    EXPECT_EQ(LoadFailureCause(hugeString,
+                               [](CArchive& ar) {
+                                   CString s;
+                                   ar >> s;
+                               }),
               CArchiveException::endOfFile);
-    EXPECT_EQ(LoadFailureCause(hugeCount, [](CArchive& ar) { CByteArray a; a.Serialize(ar); }),
+    EXPECT_EQ(LoadFailureCause(hugeCount,
+                               [](CArchive& ar) {
+                                   CDWordArray a;
+                                   a.Serialize(ar);
+                               }),
               CArchiveException::endOfFile);
-    EXPECT_EQ(LoadFailureCause(hugeCount, [](CArchive& ar) { CStringArray a; a.Serialize(ar); }),
+    EXPECT_EQ(LoadFailureCause(hugeCount,
+                               [](CArchive& ar) {
+                                   CByteArray a;
+                                   a.Serialize(ar);
+                               }),
               CArchiveException::endOfFile);
-    EXPECT_EQ(LoadFailureCause(hugeCount, [](CArchive& ar) {
-                  CObArray a;
-                  a.Serialize(ar);
-              }),
+    EXPECT_EQ(LoadFailureCause(hugeCount,
+                               [](CArchive& ar) {
+                                   CStringArray a;
+                                   a.Serialize(ar);
+                               }),
+              CArchiveException::endOfFile);
+    EXPECT_EQ(LoadFailureCause(hugeCount,
+                               [](CArchive& ar) {
+                                   CObArray a;
+                                   a.Serialize(ar);
+                               }),
               CArchiveException::endOfFile);
 }
 
@@ -355,7 +397,7 @@ TEST(ArchiveBadInput, NestingIsBounded)
             if (i + 1 < nLevels)
                 bytes.insert(bytes.end(), {0x01, 0x80});
         }
-        bytes.insert(bytes.end(), {0x00, 0x00});   // the innermost child is null
+        bytes.insert(bytes.end(), {0x00, 0x00}); // the innermost child is null
         return bytes;
     };
     auto read = [](CArchive& ar) {
@@ -373,7 +415,12 @@ TEST(ArchiveModes, WrongDirectionAndClosing)
     {
         CArchive ar(&file, CArchive::store);
         ar << (WORD)1;
-        EXPECT_EQ(LoadFailureCause({}, [&](CArchive&) { WORD w; ar >> w; }), CArchiveException::writeOnly);
+        EXPECT_EQ(LoadFailureCause({},
+                                   [&](CArchive&) {
+                                       WORD w;
+                                       ar >> w;
+                                   }),
+                  CArchiveException::writeOnly);
         // Not closed: the destructor flushes what was buffered.
     }
     EXPECT_EQ(file.GetLength(), 2u);
@@ -383,10 +430,11 @@ TEST(ArchiveModes, WrongDirectionAndClosing)
 }
 
 namespace twinA {
-class CTwinShape : public CObject {
+class CTwinShape : public CObject
+{
     DECLARE_SERIAL(CTwinShape)
 public:
-    void Serialize(CArchive&) override {}
+    void Serialize(CArchive&) override { }
 };
 IMPLEMENT_SERIAL(CTwinShape, CObject, 1)
 CRuntimeClass* ShapeClass() { return RUNTIME_CLASS(CTwinShape); }
@@ -394,14 +442,16 @@ CRuntimeClass* ShapeClass() { return RUNTIME_CLASS(CTwinShape); }
 
 namespace twinB {
 // The same class name from "another module": its own base, its own factory.
-class CTwinBase : public CObject {
+class CTwinBase : public CObject
+{
     DECLARE_DYNAMIC(CTwinBase)
 };
 IMPLEMENT_DYNAMIC(CTwinBase, CObject)
-class CTwinShape : public CTwinBase {
+class CTwinShape : public CTwinBase
+{
     DECLARE_SERIAL(CTwinShape)
 public:
-    void Serialize(CArchive&) override {}
+    void Serialize(CArchive&) override { }
 };
 IMPLEMENT_SERIAL(CTwinShape, CTwinBase, 1)
 CRuntimeClass* BaseClass() { return RUNTIME_CLASS(CTwinBase); }
@@ -411,7 +461,8 @@ CRuntimeClass* ShapeClass() { return RUNTIME_CLASS(CTwinShape); }
 TEST(ArchiveClasses, OneNameInTwoModulesLoadsAsTheRequestedKind)
 {
     twinA::CTwinShape first, second;
-    Bytes bytes = StoreBytes([&](CArchive& ar) { ar << &first << &second; });   // a class record, then a class tag
+    Bytes bytes = StoreBytes(
+        [&](CArchive& ar) { ar << &first << &second; }); // a class record, then a class tag
     LoadBytes(bytes, [](CArchive& ar) {
         std::unique_ptr<CObject> a(ar.ReadObject(twinA::ShapeClass()));
         std::unique_ptr<CObject> b(ar.ReadObject(twinB::BaseClass()));

@@ -8,13 +8,14 @@
 
 namespace {
 
-class CItem : public CObject {
+class CItem : public CObject
+{
 public:
-    explicit CItem(int n) : m_n(n) {}
+    explicit CItem(int n) : m_n(n) { }
     int m_n;
 };
 
-template <class LIST>
+template<class LIST>
 std::vector<int> Values(const LIST& list)
 {
     std::vector<int> out;
@@ -23,7 +24,7 @@ std::vector<int> Values(const LIST& list)
     return out;
 }
 
-template <class F>
+template<class F>
 bool ThrowsNotSupported(F f)
 {
     try {
@@ -50,7 +51,7 @@ TEST(ListTest, IteratesBothWaysAndRemovesWhileIterating)
     std::vector<int> backwards;
     for (POSITION pos = list.GetTailPosition(); pos != nullptr;)
         backwards.push_back(list.GetPrev(pos)->m_n);
-    EXPECT_EQ(backwards, (std::vector<int>{5, 4, 3, 2, 1}));
+    EXPECT_EQ(backwards, (std::vector<int> {5, 4, 3, 2, 1}));
 
     // The usual pattern: keep the current position, step on, then remove it.
     for (POSITION pos = list.GetHeadPosition(); pos != nullptr;) {
@@ -58,16 +59,16 @@ TEST(ListTest, IteratesBothWaysAndRemovesWhileIterating)
         if (list.GetNext(pos)->m_n % 2 == 1)
             list.RemoveAt(current);
     }
-    EXPECT_EQ(Values(list), (std::vector<int>{2, 4}));
+    EXPECT_EQ(Values(list), (std::vector<int> {2, 4}));
 
     list.InsertBefore(list.GetHeadPosition(), &items[0]);
     list.InsertAfter(list.Find(&items[1]), &items[2]);
-    list.InsertAfter(nullptr, &items[4]);   // null: at the tail
-    EXPECT_EQ(Values(list), (std::vector<int>{1, 2, 3, 4, 5}));
+    list.InsertAfter(nullptr, &items[4]); // null: at the tail
+    EXPECT_EQ(Values(list), (std::vector<int> {1, 2, 3, 4, 5}));
     EXPECT_EQ(list.GetAt(list.FindIndex(3))->m_n, 4);
     EXPECT_EQ(list.FindIndex(5), nullptr);
     EXPECT_EQ(list.FindIndex(-1), nullptr);
-    EXPECT_EQ(list.Find(&items[0], list.GetHeadPosition()), nullptr);   // searches after the start
+    EXPECT_EQ(list.Find(&items[0], list.GetHeadPosition()), nullptr); // searches after the start
 
     EXPECT_EQ(list.RemoveHead()->m_n, 1);
     EXPECT_EQ(list.RemoveTail()->m_n, 5);
@@ -101,24 +102,24 @@ TEST(ListTest, PointerAndStringLists)
 TEST(ArrayTest, GrowsInsertsAndRemoves)
 {
     CDWordArray a;
-    a.SetAtGrow(3, 7);   // grows with zeros before
+    a.SetAtGrow(3, 7); // grows with zeros before
     EXPECT_EQ(a.GetSize(), 4);
     EXPECT_EQ(a[0], 0u);
     EXPECT_EQ(a[3], 7u);
     a.InsertAt(1, 5, 2);
     std::vector<DWORD> v(a.GetData(), a.GetData() + a.GetSize());
-    EXPECT_EQ(v, (std::vector<DWORD>{0, 5, 5, 0, 0, 7}));
+    EXPECT_EQ(v, (std::vector<DWORD> {0, 5, 5, 0, 0, 7}));
     a.RemoveAt(0, 3);
     EXPECT_EQ(a.GetSize(), 3);
     EXPECT_EQ(a[2], 7u);
     EXPECT_EQ(a.GetUpperBound(), 2);
-    a.Add(a[2]);   // an element of the array itself
+    a.Add(a[2]); // an element of the array itself
     EXPECT_EQ(a[3], 7u);
 
     CStringArray s;
     s.Add("b");
     s.InsertAt(0, "a");
-    s.InsertAt(5, "z");   // past the end: grows with empty strings
+    s.InsertAt(5, "z"); // past the end: grows with empty strings
     EXPECT_EQ(s.GetSize(), 6);
     EXPECT_EQ(s[0], "a");
     EXPECT_EQ(s[1], "b");
@@ -165,7 +166,7 @@ TEST(MapTest, LooksUpReplacesRemovesAndIterates)
     void* p = nullptr;
     EXPECT_TRUE(map.Lookup("key42", p));
     EXPECT_EQ(p, &values[42]);
-    EXPECT_FALSE(map.Lookup("KEY42", p));   // keys are case-sensitive
+    EXPECT_FALSE(map.Lookup("KEY42", p)); // keys are case-sensitive
     map.SetAt("key42", &values[0]);
     EXPECT_TRUE(map.Lookup("key42", p));
     EXPECT_EQ(p, &values[0]);

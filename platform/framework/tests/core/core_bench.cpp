@@ -19,7 +19,14 @@ int main()
 {
     const int nRows = 20000;
     const int nRounds = 10;
-    CString fields[9] = {"12", "Anchor", "", "", "Top story of the evening", "00:01:30", "00:00:45", "00:02:15",
+    CString fields[9] = {"12",
+                         "Anchor",
+                         "",
+                         "",
+                         "Top story of the evening",
+                         "00:01:30",
+                         "00:00:45",
+                         "00:02:15",
                          "C:\\My Documents\\Marquill\\story.mqd"};
 
     auto start = std::chrono::steady_clock::now();
@@ -49,8 +56,9 @@ int main()
         }
     }
     double elapsed = secondsSince(start);
-    std::printf("archive: %d rows (%llu bytes) stored and loaded %d times in %.3f s: %.1f MB/s\n", nRows,
-                (unsigned long long)nBytes, nRounds, elapsed, 2.0 * nRounds * (double)nBytes / elapsed / 1e6);
+    std::printf("archive: %d rows (%llu bytes) stored and loaded %d times in %.3f s: %.1f MB/s\n",
+                nRows, (unsigned long long)nBytes, nRounds, elapsed,
+                2.0 * nRounds * (double)nBytes / elapsed / 1e6);
 
     const int nParses = 200000;
     start = std::chrono::steady_clock::now();
@@ -63,7 +71,7 @@ int main()
             nTotal += t.GetHour() * 3600 + t.GetMinute() * 60 + t.GetSecond();
     }
     elapsed = secondsSince(start);
-    std::printf("time texts: %d parsed in %.3f s: %.0f per second (checksum %lld)\n", nParses, elapsed,
-                nParses / elapsed, nTotal);
+    std::printf("time texts: %d parsed in %.3f s: %.0f per second (checksum %lld)\n", nParses,
+                elapsed, nParses / elapsed, nTotal);
     return 0;
 }

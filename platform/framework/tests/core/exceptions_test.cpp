@@ -10,7 +10,8 @@ namespace {
 
 int g_nLive = 0;
 
-class CCountedException : public CException {
+class CCountedException : public CException
+{
 public:
     CCountedException() { ++g_nLive; }
     ~CCountedException() override { --g_nLive; }
@@ -21,10 +22,9 @@ public:
 TEST(ExceptionMacros, CatchFreesAndThrowLastPassesOn)
 {
     bool caught = false;
-    TRY {
-        throw new CCountedException;
-    }
-    CATCH(CCountedException, e) {
+    TRY { throw new CCountedException; }
+    CATCH(CCountedException, e)
+    {
         caught = true;
         EXPECT_EQ(g_nLive, 1);
     }
@@ -34,38 +34,29 @@ TEST(ExceptionMacros, CatchFreesAndThrowLastPassesOn)
 
     CException* pOuter = nullptr;
     try {
-        TRY {
-            throw new CCountedException;
-        }
-        CATCH_ALL(e) {
-            THROW_LAST();
-        }
+        TRY { throw new CCountedException; }
+        CATCH_ALL(e) { THROW_LAST(); }
         END_CATCH_ALL
     } catch (CException* e) {
         pOuter = e;
     }
     ASSERT_NE(pOuter, nullptr);
-    EXPECT_EQ(g_nLive, 1);   // rethrown, not freed
+    EXPECT_EQ(g_nLive, 1); // rethrown, not freed
     pOuter->Delete();
     EXPECT_EQ(g_nLive, 0);
 
     int which = 0;
-    TRY {
-        AfxThrowArchiveException(CArchiveException::badSchema);
-    }
-    CATCH(CFileException, e) {
-        which = 1;
-    }
-    AND_CATCH(CArchiveException, e) {
-        which = e->m_cause == CArchiveException::badSchema ? 2 : 3;
-    }
+    TRY { AfxThrowArchiveException(CArchiveException::badSchema); }
+    CATCH(CFileException, e) { which = 1; }
+    AND_CATCH(CArchiveException, e) { which = e->m_cause == CArchiveException::badSchema ? 2 : 3; }
     END_CATCH
     EXPECT_EQ(which, 2);
 }
 
 TEST(ExceptionMessages, NameCauseAndFile)
 {
-    struct Case {
+    struct Case
+    {
         CException* pException;
         const char* mustContain;
     } cases[] = {
@@ -83,7 +74,7 @@ TEST(ExceptionMessages, NameCauseAndFile)
         EXPECT_NE(std::string(text).find(c.mustContain), std::string::npos) << text;
         char tiny[4];
         EXPECT_TRUE(c.pException->GetErrorMessage(tiny, sizeof tiny));
-        EXPECT_EQ(std::string(tiny).size(), 3u);   // cut to the buffer, terminated
+        EXPECT_EQ(std::string(tiny).size(), 3u); // cut to the buffer, terminated
         c.pException->Delete();
     }
     CUserException user;
@@ -105,10 +96,12 @@ TEST(ExceptionHelpers, ThrowTheirClasses)
         return nullptr;
     };
     EXPECT_EQ(causeOf([] { AfxThrowMemoryException(); }), RUNTIME_CLASS(CMemoryException));
-    EXPECT_EQ(causeOf([] { AfxThrowNotSupportedException(); }), RUNTIME_CLASS(CNotSupportedException));
+    EXPECT_EQ(causeOf([] { AfxThrowNotSupportedException(); }),
+              RUNTIME_CLASS(CNotSupportedException));
     EXPECT_EQ(causeOf([] { AfxThrowResourceException(); }), RUNTIME_CLASS(CResourceException));
     EXPECT_EQ(causeOf([] { AfxThrowUserException(); }), RUNTIME_CLASS(CUserException));
-    EXPECT_EQ(causeOf([] { AfxThrowFileException(CFileException::diskFull); }), RUNTIME_CLASS(CFileException));
+    EXPECT_EQ(causeOf([] { AfxThrowFileException(CFileException::diskFull); }),
+              RUNTIME_CLASS(CFileException));
     EXPECT_EQ(causeOf([] { AfxThrowOleException(E_FAIL); }), RUNTIME_CLASS(COleException));
     COleException ole(E_OUTOFMEMORY);
     EXPECT_EQ(COleException::Process(&ole), E_OUTOFMEMORY);

@@ -86,7 +86,7 @@ TEST(MemFileTest, GrowsSeeksAndDetaches)
     CMemFile file(16);
     file.Write("abcdef", 6);
     EXPECT_EQ(file.GetLength(), 6u);
-    file.Seek(10, CFile::begin);   // past the end: the gap reads as zeros once written
+    file.Seek(10, CFile::begin); // past the end: the gap reads as zeros once written
     file.Write("z", 1);
     EXPECT_EQ(file.GetLength(), 11u);
     char buf[16] = {};
@@ -151,12 +151,12 @@ TEST(SharedFileTest, HandsGlobalMemoryOverWithoutCopying)
     try {
         in.SeekToEnd();
         BYTE more[8192] = {};
-        in.Write(more, sizeof more);   // a block given without growth stays its size
+        in.Write(more, sizeof more); // a block given without growth stays its size
     } catch (CMemoryException* e) {
         refused = true;
         e->Delete();
     }
     EXPECT_TRUE(refused);
-    in.Close();   // frees the handle it was given
+    in.Close(); // frees the handle it was given
 }
 #endif

@@ -6,16 +6,21 @@
 
 TEST(RectTest, IntersectUnionSubtract)
 {
-    struct Case {
+    struct Case
+    {
         CRect a, b;
         CRect intersect, unite, subtract;
     } cases[] = {
-        {CRect(0, 0, 10, 10), CRect(5, 5, 15, 15), CRect(5, 5, 10, 10), CRect(0, 0, 15, 15), CRect(0, 0, 10, 10)},
-        {CRect(0, 0, 10, 10), CRect(10, 0, 20, 10), CRect(), CRect(0, 0, 20, 10), CRect(0, 0, 10, 10)},
+        {CRect(0, 0, 10, 10), CRect(5, 5, 15, 15), CRect(5, 5, 10, 10), CRect(0, 0, 15, 15),
+         CRect(0, 0, 10, 10)},
+        {CRect(0, 0, 10, 10), CRect(10, 0, 20, 10), CRect(), CRect(0, 0, 20, 10),
+         CRect(0, 0, 10, 10)},
         {CRect(0, 0, 10, 10), CRect(0, 0, 0, 0), CRect(), CRect(0, 0, 10, 10), CRect(0, 0, 10, 10)},
         // The second covers the top band across the whole width: what is left is below it.
-        {CRect(0, 0, 10, 10), CRect(-5, -5, 15, 4), CRect(0, 0, 10, 4), CRect(-5, -5, 15, 10), CRect(0, 4, 10, 10)},
-        {CRect(0, 0, 10, 10), CRect(6, -1, 11, 11), CRect(6, 0, 10, 10), CRect(0, -1, 11, 11), CRect(0, 0, 6, 10)},
+        {CRect(0, 0, 10, 10), CRect(-5, -5, 15, 4), CRect(0, 0, 10, 4), CRect(-5, -5, 15, 10),
+         CRect(0, 4, 10, 10)},
+        {CRect(0, 0, 10, 10), CRect(6, -1, 11, 11), CRect(6, 0, 10, 10), CRect(0, -1, 11, 11),
+         CRect(0, 0, 6, 10)},
     };
     for (const Case& c : cases) {
         CRect r;
@@ -37,7 +42,7 @@ TEST(RectTest, MembersAndOperators)
     EXPECT_EQ(r.Height(), 50);
     EXPECT_EQ(r.CenterPoint(), CPoint(60, 45));
     EXPECT_TRUE(r.PtInRect(CPoint(10, 20)));
-    EXPECT_FALSE(r.PtInRect(CPoint(110, 20)));   // the right edge is outside
+    EXPECT_FALSE(r.PtInRect(CPoint(110, 20))); // the right edge is outside
     r.OffsetRect(CPoint(-10, -20));
     EXPECT_EQ(r.TopLeft(), CPoint(0, 0));
     r.InflateRect(2, 3);

@@ -9,10 +9,11 @@
 #if defined(_WIN32)
 namespace {
 
-class CModuleShape : public CObject {
+class CModuleShape : public CObject
+{
     DECLARE_SERIAL(CModuleShape)
 public:
-    void Serialize(CArchive&) override {}
+    void Serialize(CArchive&) override { }
 };
 IMPLEMENT_SERIAL(CModuleShape, CObject, 1)
 
@@ -24,20 +25,23 @@ TEST(ModuleClasses, LibraryClassOfTheSameNameComesAndGoesWithItsModule)
 {
     HMODULE hModule = ::LoadLibraryA("framework_core_twin.dll");
     ASSERT_NE(hModule, nullptr);
-    auto baseClass = reinterpret_cast<ClassGetter>(reinterpret_cast<void*>(::GetProcAddress(hModule, "ModuleBaseClass")));
-    auto shapeClass = reinterpret_cast<ClassGetter>(reinterpret_cast<void*>(::GetProcAddress(hModule, "ModuleShapeClass")));
+    auto baseClass = reinterpret_cast<ClassGetter>(
+        reinterpret_cast<void*>(::GetProcAddress(hModule, "ModuleBaseClass")));
+    auto shapeClass = reinterpret_cast<ClassGetter>(
+        reinterpret_cast<void*>(::GetProcAddress(hModule, "ModuleShapeClass")));
     ASSERT_TRUE(baseClass && shapeClass);
     CRuntimeClass* pLibraryShape = shapeClass();
     CRuntimeClass* pLibraryBase = baseClass();
     ASSERT_NE(pLibraryShape, RUNTIME_CLASS(CModuleShape));
 
-    EXPECT_EQ(CRuntimeClass::FromName("CModuleShape", RUNTIME_CLASS(CModuleShape)), RUNTIME_CLASS(CModuleShape));
+    EXPECT_EQ(CRuntimeClass::FromName("CModuleShape", RUNTIME_CLASS(CModuleShape)),
+              RUNTIME_CLASS(CModuleShape));
     EXPECT_EQ(CRuntimeClass::FromName("CModuleShape", pLibraryBase), pLibraryShape);
 
     CModuleShape ours;
     Bytes bytes = StoreBytes([&](CArchive& ar) { ar << &ours; });
     LoadBytes(bytes, [&](CArchive& ar) {
-        std::unique_ptr<CObject> p(ar.ReadObject(pLibraryBase));   // made by the library's factory
+        std::unique_ptr<CObject> p(ar.ReadObject(pLibraryBase)); // made by the library's factory
         EXPECT_EQ(p->GetRuntimeClass(), pLibraryShape);
     });
 

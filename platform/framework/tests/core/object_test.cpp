@@ -6,19 +6,22 @@
 
 namespace {
 
-class CShape : public CObject {
+class CShape : public CObject
+{
     DECLARE_SERIAL(CShape)
 public:
     int m_nSides = 0;
 };
 IMPLEMENT_SERIAL(CShape, CObject, 1)
 
-class CSquare : public CShape {
+class CSquare : public CShape
+{
     DECLARE_DYNCREATE(CSquare)
 };
 IMPLEMENT_DYNCREATE(CSquare, CShape)
 
-class CPlainThing : public CObject {
+class CPlainThing : public CObject
+{
     DECLARE_DYNAMIC(CPlainThing)
 };
 IMPLEMENT_DYNAMIC(CPlainThing, CObject)
@@ -52,7 +55,8 @@ TEST(RuntimeClassTest, SameNameInTwoModulesResolvesByRequestedBase)
 {
     // A second class called "CShape", as another module's copy of the library would
     // register it, derived from its own base.
-    static CRuntimeClass otherBase = {"COtherBase", sizeof(CObject), 0xFFFF, nullptr, RUNTIME_CLASS(CObject)};
+    static CRuntimeClass otherBase = {"COtherBase", sizeof(CObject), 0xFFFF, nullptr,
+                                      RUNTIME_CLASS(CObject)};
     static CRuntimeClass otherShape = {"CShape", sizeof(CShape), 1, nullptr, &otherBase};
     {
         AFX_CLASSINIT registration(&otherShape);

@@ -11,7 +11,7 @@ TEST(ResourceStringTest, LoadsFromTheProgramsStringTable)
     EXPECT_TRUE(s.LoadString(IDS_FW_TEST_SHORT));
     EXPECT_EQ(s, "Length of Break");
     EXPECT_TRUE(s.LoadString(IDS_FW_TEST_LONG));
-    EXPECT_EQ(s.GetLength(), 300);   // longer than the first buffer tried
+    EXPECT_EQ(s.GetLength(), 300); // longer than the first buffer tried
     EXPECT_EQ(s.Right(3), "END");
     s = "unchanged";
     EXPECT_FALSE(s.LoadString(IDS_FW_TEST_MISSING));

@@ -62,9 +62,9 @@ TEST(CStringTest, ComparesAndConcatenates)
     EXPECT_TRUE("A" < a);
     CString c = a + " " + b + '!';
     EXPECT_EQ(c, "Break BREAK!");
-    c += c;   // appending a string to itself
+    c += c; // appending a string to itself
     EXPECT_EQ(c, "Break BREAK!Break BREAK!");
-    c = (LPCSTR)c + 6;   // assigning a part of itself
+    c = (LPCSTR)c + 6; // assigning a part of itself
     EXPECT_EQ(c, "BREAK!Break BREAK!");
 }
 
@@ -84,7 +84,7 @@ TEST(CStringTest, BufferRoundTrip)
 {
     CString s("abc");
     char* p = s.GetBuffer(11);
-    std::strcpy(p, "hello world");   // 11 characters and the terminator
+    std::strcpy(p, "hello world"); // 11 characters and the terminator
     s.ReleaseBuffer();
     EXPECT_EQ(s, "hello world");
     EXPECT_EQ(s.GetLength(), 11);

@@ -6,7 +6,8 @@
 
 TEST(OleDateTimeParse, AcceptedForms)
 {
-    struct Case {
+    struct Case
+    {
         const char* text;
         DWORD flags;
         int y, mo, d, h, mi, s;
@@ -48,9 +49,10 @@ TEST(OleDateTimeParse, AcceptedForms)
 
 TEST(OleDateTimeParse, RejectedTexts)
 {
-    const char* texts[] = {"", "   ", "abc", "25:00:00", "12:60:00", "00:00:60", "13:00 PM", "2/30/2024",
-                           "1:2:3:4", "12", "12:00 xyz", "1/2/3/4", "999:00", "00:05:30:", "1/5/10000",
-                           "12:00 12:00", "00;05;30"};
+    const char* texts[] = {
+        "",         "   ",       "abc",       "25:00:00",    "12:60:00",  "00:00:60",
+        "13:00 PM", "2/30/2024", "1:2:3:4",   "12",          "12:00 xyz", "1/2/3/4",
+        "999:00",   "00:05:30:", "1/5/10000", "12:00 12:00", "00;05;30"};
     for (const char* text : texts) {
         SCOPED_TRACE(text);
         COleDateTime dt(2024, 1, 1, 0, 0, 0);
@@ -64,9 +66,10 @@ TEST(OleDateTimeParse, RejectedTexts)
 
 TEST(OleDateTimeFormat, DefaultAndPatternForms)
 {
-    struct Case {
+    struct Case
+    {
         COleDateTime value;
-        const char* pattern;   // null: the default form
+        const char* pattern; // null: the default form
         const char* expected;
     } cases[] = {
         {COleDateTime(2024, 1, 5, 13, 5, 9), nullptr, "1/5/2024 1:05:09 PM"},
@@ -93,7 +96,8 @@ TEST(OleDateTimeArithmetic, RundownTotals)
 {
     // Reading time plus sound-on-tape time: the SOT as a time of day plus the ERT's
     // hours, minutes and seconds as a span, formatted back; the sum wraps at 24 hours.
-    struct Case {
+    struct Case
+    {
         const char* sot;
         const char* ert;
         const char* ttl;
@@ -121,7 +125,8 @@ TEST(OleDateTimeArithmetic, DateValuesAcrossTheEpoch)
     EXPECT_EQ(COleDateTime(1899, 12, 30, 0, 0, 0).m_dt, 0.0);
     EXPECT_EQ(COleDateTime(1900, 1, 1, 0, 0, 0).m_dt, 2.0);
     EXPECT_EQ(COleDateTime(100, 1, 1, 0, 0, 0).m_dt, -657434.0);
-    EXPECT_EQ(COleDateTime(100, 1, 1, 23, 59, 59).GetSecond(), 59);   // the first day's times are in range
+    EXPECT_EQ(COleDateTime(100, 1, 1, 23, 59, 59).GetSecond(),
+              59); // the first day's times are in range
     EXPECT_EQ(COleDateTime(100, 1, 1, 1, 0, 0).Format(), "1/1/100 1:00:00 AM");
     EXPECT_EQ(COleDateTime(9999, 12, 31, 0, 0, 0).m_dt, 2958465.0);
     // Before 30 December 1899 the time of day counts away from zero.
@@ -130,21 +135,25 @@ TEST(OleDateTimeArithmetic, DateValuesAcrossTheEpoch)
     EXPECT_EQ(early.GetHour(), 6);
     COleDateTime later = early + COleDateTimeSpan(1, 0, 0, 0);
     EXPECT_DOUBLE_EQ(later.m_dt, 0.25);
-    EXPECT_DOUBLE_EQ((COleDateTime(1899, 12, 31, 0, 0, 0) - COleDateTime(1899, 12, 29, 12, 0, 0)).GetTotalDays(), 1.5);
+    EXPECT_DOUBLE_EQ(
+        (COleDateTime(1899, 12, 31, 0, 0, 0) - COleDateTime(1899, 12, 29, 12, 0, 0)).GetTotalDays(),
+        1.5);
     EXPECT_TRUE(COleDateTime(1899, 12, 29, 18, 0, 0) > early);
-    EXPECT_EQ(COleDateTime(2024, 1, 5, 0, 0, 0).GetDayOfWeek(), 6);   // a Friday
+    EXPECT_EQ(COleDateTime(2024, 1, 5, 0, 0, 0).GetDayOfWeek(), 6); // a Friday
     EXPECT_EQ(COleDateTime(2024, 3, 1, 0, 0, 0).GetDayOfYear(), 61);
 
     COleDateTime bad;
     EXPECT_NE(bad.SetDateTime(10000, 1, 1, 0, 0, 0), 0);
     EXPECT_EQ(bad.GetStatus(), COleDateTime::invalid);
     EXPECT_EQ((bad + COleDateTimeSpan(1.0)).GetStatus(), COleDateTime::invalid);
-    EXPECT_EQ((COleDateTime(9999, 12, 31, 0, 0, 0) + COleDateTimeSpan(1, 0, 0, 0)).GetStatus(), COleDateTime::invalid);
+    EXPECT_EQ((COleDateTime(9999, 12, 31, 0, 0, 0) + COleDateTimeSpan(1, 0, 0, 0)).GetStatus(),
+              COleDateTime::invalid);
 }
 
 TEST(TimeSpanTest, FieldsAndFormats)
 {
-    struct Case {
+    struct Case
+    {
         LONGLONG seconds;
         const char* format;
         const char* expected;
@@ -152,7 +161,7 @@ TEST(TimeSpanTest, FieldsAndFormats)
         {3723, "%H:%M:%S", "01:02:03"},
         {0, "%H:%M:%S", "00:00:00"},
         {90061, "%D %H:%M:%S", "1 01:01:01"},
-        {86400 + 3600, "%H:%M:%S", "01:00:00"},   // hours within the day
+        {86400 + 3600, "%H:%M:%S", "01:00:00"}, // hours within the day
         {59, "%M:%S%%", "00:59%"},
     };
     for (const Case& c : cases) {
@@ -195,7 +204,8 @@ TEST(TimeTest, LocalFieldsFormatAndArchive)
     COleDateTime ole(2024, 1, 5, 13, 5, 9);
     Bytes bytes = StoreBytes([&](CArchive& ar) { ar << t << CTimeSpan(-2) << ole; });
     ASSERT_EQ(bytes.size(), 4u + 4u + 4u + 8u);
-    EXPECT_EQ(Bytes(bytes.begin() + 4, bytes.begin() + 12), (Bytes{0xFE, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0}));
+    EXPECT_EQ(Bytes(bytes.begin() + 4, bytes.begin() + 12),
+              (Bytes {0xFE, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0}));
     LoadBytes(bytes, [&](CArchive& ar) {
         CTime t2;
         CTimeSpan s2;

@@ -4,15 +4,17 @@
 
 namespace {
 
-class CModuleBase : public CObject {
+class CModuleBase : public CObject
+{
     DECLARE_DYNAMIC(CModuleBase)
 };
 IMPLEMENT_DYNAMIC(CModuleBase, CObject)
 
-class CModuleShape : public CModuleBase {
+class CModuleShape : public CModuleBase
+{
     DECLARE_SERIAL(CModuleShape)
 public:
-    void Serialize(CArchive&) override {}
+    void Serialize(CArchive&) override { }
 };
 IMPLEMENT_SERIAL(CModuleShape, CModuleBase, 1)
 

@@ -10,7 +10,8 @@ const UINT WM_TEST_FILTERED = WM_APP + 50;
 const UINT WM_TEST_CLOSE_MAIN = WM_APP + 51;
 const UINT WM_TEST_COUNTED = WM_APP + 52;
 
-class CMainProbeWnd : public CWnd {
+class CMainProbeWnd : public CWnd
+{
 public:
     int m_nFilteredSeen = 0;
     int m_nCounted = 0;
@@ -57,9 +58,10 @@ BEGIN_MESSAGE_MAP(CMainProbeWnd, CWnd)
     ON_MESSAGE(WM_IDLEUPDATECMDUI, &CMainProbeWnd::OnIdleUpdate)
 END_MESSAGE_MAP()
 
-class CProbeApp : public CWinApp {
+class CProbeApp : public CWinApp
+{
 public:
-    CProbeApp() : CWinApp("Pump Probe") {}
+    CProbeApp() : CWinApp("Pump Probe") { }
     CMainProbeWnd m_wndMain;
     int m_nFiltered = 0;
     int m_nIdleCalls = 0;
@@ -68,7 +70,8 @@ public:
 
     BOOL InitInstance() override
     {
-        if (!m_wndMain.CreateEx(0, nullptr, "main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 100, 80, nullptr, nullptr))
+        if (!m_wndMain.CreateEx(0, nullptr, "main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 100, 80,
+                                nullptr, nullptr))
             return FALSE;
         m_pMainWnd = &m_wndMain;
         m_wndMain.PostMessage(WM_TEST_FILTERED);

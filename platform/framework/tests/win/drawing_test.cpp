@@ -24,7 +24,7 @@ TEST(Drawing, AMemoryDcDrawsIntoItsBitmap)
     CPen* pOldPen = dc.SelectObject(&pen);
     CBrush* pOldBrush = dc.SelectObject(&brush);
     dc.Rectangle(5, 5, 20, 20);
-    EXPECT_EQ(dc.GetPixel(5, 5), RGB(255, 0, 0));   // the pen's outline
+    EXPECT_EQ(dc.GetPixel(5, 5), RGB(255, 0, 0)); // the pen's outline
     EXPECT_EQ(dc.GetPixel(10, 10), RGB(0, 0, 255)); // the brush's fill
     EXPECT_EQ(dc.GetPixel(30, 25), RGB(255, 255, 255));
 
@@ -95,13 +95,13 @@ TEST(Drawing, ADragRectangleIsDrawnAndErasedAgain)
     };
     CRect rect(5, 5, 35, 35);
     dc.DrawDragRect(rect, CSize(3, 3), nullptr, CSize(0, 0));
-    EXPECT_GT(changedPixels(5, 5, 35, 8), 0);    // the frame's top band
-    EXPECT_EQ(changedPixels(8, 8, 32, 32), 0);   // nothing inside it
-    EXPECT_EQ(changedPixels(0, 0, 40, 5), 0);    // nothing outside it
+    EXPECT_GT(changedPixels(5, 5, 35, 8), 0); // the frame's top band
+    EXPECT_EQ(changedPixels(8, 8, 32, 32), 0); // nothing inside it
+    EXPECT_EQ(changedPixels(0, 0, 40, 5), 0); // nothing outside it
 
     CRect moved(10, 10, 38, 38);
     dc.DrawDragRect(moved, CSize(3, 3), rect, CSize(3, 3));
-    EXPECT_EQ(changedPixels(5, 5, 10, 10), 0);   // the old frame's corner is gone
+    EXPECT_EQ(changedPixels(5, 5, 10, 10), 0); // the old frame's corner is gone
     EXPECT_GT(changedPixels(10, 10, 38, 13), 0); // the new one is there
     dc.DrawDragRect(moved, CSize(0, 0), moved, CSize(3, 3)); // erase (a zero-size frame)
     EXPECT_EQ(changedPixels(0, 0, 40, 40), 0);
@@ -134,7 +134,8 @@ TEST(Drawing, FontsKeepTheirDescription)
     EXPECT_FALSE(both.PtInRegion(2, 2));
 }
 
-class CPaintingWnd : public CWnd {
+class CPaintingWnd : public CWnd
+{
 public:
     int m_nPaints = 0;
     CRect m_paintRect;
@@ -159,7 +160,8 @@ END_MESSAGE_MAP()
 TEST(Drawing, APaintDcValidatesWhatItPainted)
 {
     CPaintingWnd wnd;
-    ASSERT_TRUE(wnd.CreateEx(0, nullptr, "paint", WS_POPUP | WS_VISIBLE, 0, 0, 60, 40, nullptr, nullptr));
+    ASSERT_TRUE(
+        wnd.CreateEx(0, nullptr, "paint", WS_POPUP | WS_VISIBLE, 0, 0, 60, 40, nullptr, nullptr));
     wnd.UpdateWindow();
     PumpPending();
     int nBefore = wnd.m_nPaints;
@@ -177,7 +179,8 @@ TEST(Controls, AStaticShowsItsText)
     CWnd parent;
     ASSERT_TRUE(parent.CreateEx(0, nullptr, "parent", WS_POPUP, 0, 0, 100, 50, nullptr, nullptr));
     CStatic label;
-    ASSERT_TRUE(label.Create("00:05", WS_CHILD | WS_VISIBLE | SS_CENTER, CRect(0, 0, 80, 20), &parent, 1002));
+    ASSERT_TRUE(label.Create("00:05", WS_CHILD | WS_VISIBLE | SS_CENTER, CRect(0, 0, 80, 20),
+                             &parent, 1002));
     EXPECT_EQ(label.GetDlgCtrlID(), 1002);
     EXPECT_EQ(parent.GetDlgItem(1002), &label);
     CString text;

@@ -15,7 +15,8 @@ const UINT WM_THROW_OTHER = WM_APP + 23;
 const UINT WM_STILL_ALIVE = WM_APP + 24;
 const UINT ID_THROWING_COMMAND = 40100;
 
-class CThrowingWnd : public CWnd {
+class CThrowingWnd : public CWnd
+{
 public:
     bool m_bFailCreate = false;
     int m_nPaints = 0;
@@ -58,10 +59,11 @@ TEST(WndProcExceptions, AreCaughtReportedAndTheWindowGoesOn)
     CThrowingWnd wnd;
     ASSERT_TRUE(wnd.CreateEx(0, nullptr, "thrower", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr));
 
-    struct Case {
+    struct Case
+    {
         UINT message;
         size_t boxesAfter; // a user exception adds none
-        const char* text;  // part of the report
+        const char* text; // part of the report
     };
     const Case cases[] = {
         {WM_THROW_RESOURCE, 1, ""},
@@ -73,7 +75,8 @@ TEST(WndProcExceptions, AreCaughtReportedAndTheWindowGoesOn)
         EXPECT_EQ(wnd.SendMessage(c.message), 0) << c.message;
         ASSERT_EQ(boxes.Count(), c.boxesAfter) << c.message;
         if (c.text != nullptr) {
-            EXPECT_NE(boxes.Text(c.boxesAfter - 1).find(c.text), std::string::npos) << boxes.Text(c.boxesAfter - 1);
+            EXPECT_NE(boxes.Text(c.boxesAfter - 1).find(c.text), std::string::npos)
+                << boxes.Text(c.boxesAfter - 1);
         }
         EXPECT_EQ(wnd.SendMessage(WM_STILL_ALIVE, 9), 9);
     }
@@ -88,7 +91,8 @@ TEST(WndProcExceptions, AFailingPaintIsNotRepeatedForever)
 {
     CMessageBoxRecorder boxes;
     CThrowingWnd wnd;
-    ASSERT_TRUE(wnd.CreateEx(0, nullptr, "painter", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr));
+    ASSERT_TRUE(
+        wnd.CreateEx(0, nullptr, "painter", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr));
     wnd.Invalidate();
     wnd.UpdateWindow();
     PumpPending();
@@ -108,7 +112,8 @@ TEST(WndProcExceptions, AFailingCreateFailsTheCreation)
     EXPECT_EQ(wnd.m_hWnd, nullptr);
 }
 
-class CRefusingWnd : public CWnd {
+class CRefusingWnd : public CWnd
+{
 protected:
     void PreSubclassWindow() override { AfxThrowResourceException(); }
 };

@@ -17,14 +17,16 @@ inline void PumpPending()
 
 // Answers every framework message box with a fixed button while it lives, and keeps
 // what each box said.
-class CMessageBoxRecorder {
+class CMessageBoxRecorder
+{
 public:
     explicit CMessageBoxRecorder(int nAnswer = IDOK)
     {
-        m_previous = AfxSetMessageBoxAnswerer([this, nAnswer](const AFX_MESSAGEBOX_REQUEST& request) {
-            m_requests.push_back(request);
-            return nAnswer;
-        });
+        m_previous =
+            AfxSetMessageBoxAnswerer([this, nAnswer](const AFX_MESSAGEBOX_REQUEST& request) {
+                m_requests.push_back(request);
+                return nAnswer;
+            });
     }
     ~CMessageBoxRecorder() { AfxSetMessageBoxAnswerer(m_previous); }
 

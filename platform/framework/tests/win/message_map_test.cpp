@@ -26,10 +26,11 @@ enum {
     IDC_TEST_STATIC = 1004,
 };
 
-class CBaseProbeWnd : public CWnd {
+class CBaseProbeWnd : public CWnd
+{
 public:
     std::vector<std::string> m_log;
-    CSize m_size{-1, -1};
+    CSize m_size {-1, -1};
     int m_nCreates = 0;
 
     LRESULT OnPing(WPARAM wParam, LPARAM lParam)
@@ -60,7 +61,8 @@ BEGIN_MESSAGE_MAP(CBaseProbeWnd, CWnd)
     ON_MESSAGE(WM_TEST_BASEONLY, &CBaseProbeWnd::OnBaseOnly)
 END_MESSAGE_MAP()
 
-class CProbeWnd : public CBaseProbeWnd {
+class CProbeWnd : public CBaseProbeWnd
+{
 public:
     std::vector<UINT> m_rangeIds;
     int m_nNotifyResult = 0;
@@ -105,7 +107,8 @@ BEGIN_MESSAGE_MAP(CProbeWnd, CBaseProbeWnd)
 END_MESSAGE_MAP()
 
 // A button that handles its own click (and NM_CLICK); the parent never hears of them.
-class CReflectingButton : public CWnd {
+class CReflectingButton : public CWnd
+{
 public:
     int m_nClicks = 0;
 
@@ -121,7 +124,8 @@ BEGIN_MESSAGE_MAP(CReflectingButton, CWnd)
 END_MESSAGE_MAP()
 
 // A button that looks at its click and lets the parent handle it too.
-class CPassingButton : public CWnd {
+class CPassingButton : public CWnd
+{
 public:
     int m_nSeen = 0;
 
@@ -139,9 +143,10 @@ BEGIN_MESSAGE_MAP(CPassingButton, CWnd)
 END_MESSAGE_MAP()
 
 // A static that chooses its own background brush.
-class CColouredStatic : public CStatic {
+class CColouredStatic : public CStatic
+{
 public:
-    CBrush m_brush{RGB(10, 20, 30)};
+    CBrush m_brush {RGB(10, 20, 30)};
 
 protected:
     HBRUSH CtlColor(CDC* pDC, UINT nCtlColor)
@@ -157,11 +162,13 @@ BEGIN_MESSAGE_MAP(CColouredStatic, CStatic)
     ON_WM_CTLCOLOR_REFLECT()
 END_MESSAGE_MAP()
 
-class MessageMapTest : public ::testing::Test {
+class MessageMapTest : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_wnd.CreateEx(0, nullptr, "probe", WS_OVERLAPPEDWINDOW, 10, 10, 300, 200, nullptr, nullptr));
+        ASSERT_TRUE(m_wnd.CreateEx(0, nullptr, "probe", WS_OVERLAPPEDWINDOW, 10, 10, 300, 200,
+                                   nullptr, nullptr));
     }
     void TearDown() override
     {
@@ -171,7 +178,8 @@ protected:
     }
     HWND MakeButton(CWnd& wnd, UINT nID)
     {
-        EXPECT_TRUE(wnd.Create("BUTTON", "b", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(0, 0, 50, 20), &m_wnd, nID));
+        EXPECT_TRUE(wnd.Create("BUTTON", "b", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
+                               CRect(0, 0, 50, 20), &m_wnd, nID));
         return wnd.m_hWnd;
     }
     CProbeWnd m_wnd;
@@ -227,13 +235,14 @@ TEST_F(MessageMapTest, CommandUserInterfaceFollowsTheHandlers)
     }
     EXPECT_FALSE(buttons[0].IsWindowEnabled()); // its update handler disables it
     EXPECT_FALSE(buttons[1].IsWindowEnabled()); // no handler at all
-    EXPECT_TRUE(buttons[2].IsWindowEnabled());  // a command handler and no update handler
+    EXPECT_TRUE(buttons[2].IsWindowEnabled()); // a command handler and no update handler
 
     // The same, for every child at once; a check box nobody handles keeps working.
     for (CWnd& button : buttons)
         button.EnableWindow(TRUE);
     CWnd checkBox;
-    ASSERT_TRUE(checkBox.Create("BUTTON", "c", WS_CHILD | BS_AUTOCHECKBOX, CRect(0, 30, 50, 50), &m_wnd, ID_TEST_NOHANDLER + 1));
+    ASSERT_TRUE(checkBox.Create("BUTTON", "c", WS_CHILD | BS_AUTOCHECKBOX, CRect(0, 30, 50, 50),
+                                &m_wnd, ID_TEST_NOHANDLER + 1));
     buttons[0].SetDlgCtrlID(ID_TEST_LOCKED);
     buttons[1].SetDlgCtrlID(ID_TEST_NOHANDLER);
     buttons[2].SetDlgCtrlID(ID_TEST_SAVE);
@@ -279,7 +288,8 @@ TEST_F(MessageMapTest, ControlsNotifyTheParentOrHandleTheirOwnReflection)
 TEST_F(MessageMapTest, ColourMessagesReachTheControlThatAsksForThem)
 {
     CColouredStatic coloured;
-    ASSERT_TRUE(coloured.Create("text", WS_CHILD | WS_VISIBLE, CRect(0, 0, 80, 20), &m_wnd, IDC_TEST_STATIC));
+    ASSERT_TRUE(coloured.Create("text", WS_CHILD | WS_VISIBLE, CRect(0, 0, 80, 20), &m_wnd,
+                                IDC_TEST_STATIC));
     CClientDC dc(&coloured);
     LRESULT brush = m_wnd.SendMessage(WM_CTLCOLORSTATIC, (WPARAM)dc.m_hDC, (LPARAM)coloured.m_hWnd);
     EXPECT_EQ((HBRUSH)brush, (HBRUSH)coloured.m_brush.GetSafeHandle());
@@ -287,7 +297,8 @@ TEST_F(MessageMapTest, ColourMessagesReachTheControlThatAsksForThem)
 }
 
 // Records the arguments each handler receives.
-class CArgumentsWnd : public CWnd {
+class CArgumentsWnd : public CWnd
+{
 public:
     std::vector<std::string> m_seen;
 
@@ -301,9 +312,18 @@ protected:
         va_end(args);
         m_seen.push_back(text);
     }
-    void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) { Note("keydown %u %u %u", nChar, nRepCnt, nFlags); }
-    void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags) { Note("char %u %u %u", nChar, nRepCnt, nFlags); }
-    void OnLButtonDown(UINT nFlags, CPoint point) { Note("lbutton %u %d %d", nFlags, (int)point.x, (int)point.y); }
+    void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+    {
+        Note("keydown %u %u %u", nChar, nRepCnt, nFlags);
+    }
+    void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
+    {
+        Note("char %u %u %u", nChar, nRepCnt, nFlags);
+    }
+    void OnLButtonDown(UINT nFlags, CPoint point)
+    {
+        Note("lbutton %u %d %d", nFlags, (int)point.x, (int)point.y);
+    }
     BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
     {
         Note("wheel %u %d %d %d", nFlags, zDelta, (int)pt.x, (int)pt.y);
@@ -342,7 +362,8 @@ TEST(MessageArguments, HandlersReceiveTheUnpackedArguments)
     ASSERT_TRUE(wnd.CreateEx(0, nullptr, "args", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr));
     wnd.m_seen.clear();
 
-    struct Case {
+    struct Case
+    {
         UINT message;
         WPARAM wParam;
         LPARAM lParam;
@@ -352,7 +373,8 @@ TEST(MessageArguments, HandlersReceiveTheUnpackedArguments)
         {WM_KEYDOWN, VK_F7, MAKELPARAM(3, 0x4041), "keydown 118 3 16449"},
         {WM_CHAR, 'a', MAKELPARAM(1, 0x1E), "char 97 1 30"},
         {WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, MAKELPARAM(-5, 12), "lbutton 5 -5 12"},
-        {WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, (WORD)-240), MAKELPARAM(300, -2), "wheel 8 -240 300 -2"},
+        {WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, (WORD)-240), MAKELPARAM(300, -2),
+         "wheel 8 -240 300 -2"},
         {WM_TIMER, 1002, 0, "timer 1002"},
         {WM_MOVE, 0, MAKELPARAM(-20, 40), "move -20 40"},
         {WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 77), 0, "vscroll 5 77 own"},
@@ -369,7 +391,8 @@ TEST(MessageArguments, HandlersReceiveTheUnpackedArguments)
 
 // --- the handle map -------------------------------------------------------------
 
-class CCountedWnd : public CWnd {
+class CCountedWnd : public CWnd
+{
 public:
     static int s_nDeleted;
     ~CCountedWnd() override { ++s_nDeleted; }
@@ -387,7 +410,8 @@ TEST(HandleMap, PermanentAndTemporaryObjects)
     EXPECT_EQ(CWnd::FromHandlePermanent(wnd.m_hWnd), &wnd);
 
     // A window the framework did not make gets one temporary object per thread.
-    HWND hForeign = ::CreateWindowExA(0, "STATIC", "foreign", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    HWND hForeign = ::CreateWindowExA(0, "STATIC", "foreign", WS_POPUP, 0, 0, 10, 10, nullptr,
+                                      nullptr, nullptr, nullptr);
     CWnd* pTemp = CWnd::FromHandle(hForeign);
     ASSERT_NE(pTemp, nullptr);
     EXPECT_EQ(pTemp->m_hWnd, hForeign);
@@ -405,9 +429,11 @@ TEST(HandleMap, PermanentAndTemporaryObjects)
     CWnd::DeleteTempMap();
 
     // The insert-after constants of SetWindowPos are usable from a program.
-    EXPECT_TRUE(wnd.SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE));
+    EXPECT_TRUE(
+        wnd.SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE));
     EXPECT_NE(wnd.GetExStyle() & WS_EX_TOPMOST, 0u);
-    EXPECT_TRUE(wnd.SetWindowPos(&CWnd::wndNoTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE));
+    EXPECT_TRUE(wnd.SetWindowPos(&CWnd::wndNoTopMost, 0, 0, 0, 0,
+                                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE));
     EXPECT_EQ(wnd.GetExStyle() & WS_EX_TOPMOST, 0u);
 
     CWnd* pNull = nullptr;
@@ -428,7 +454,8 @@ TEST(HandleMap, PermanentAndTemporaryObjects)
 
 TEST(HandleMap, SubclassingAWindowMadeElsewhere)
 {
-    HWND hWnd = ::CreateWindowExA(0, "EDIT", "", WS_POPUP, 0, 0, 100, 20, nullptr, nullptr, nullptr, nullptr);
+    HWND hWnd = ::CreateWindowExA(0, "EDIT", "", WS_POPUP, 0, 0, 100, 20, nullptr, nullptr, nullptr,
+                                  nullptr);
     WNDPROC original = (WNDPROC)::GetWindowLongPtrA(hWnd, GWLP_WNDPROC);
     {
         CProbeWnd probe;
@@ -456,7 +483,8 @@ TEST(HandleMap, AClassMayNameTheFrameworksProcedureItself)
     ASSERT_TRUE(AfxRegisterClass(&wndcls));
 
     CProbeWnd wnd;
-    ASSERT_TRUE(wnd.CreateEx(0, "FwTestOwnProcedure", "", WS_POPUP, 0, 0, 30, 30, nullptr, nullptr));
+    ASSERT_TRUE(
+        wnd.CreateEx(0, "FwTestOwnProcedure", "", WS_POPUP, 0, 0, 30, 30, nullptr, nullptr));
     EXPECT_EQ(wnd.m_nCreates, 1);
     EXPECT_EQ(wnd.m_pfnSuper, nullptr); // nothing to chain to but the default procedure
     EXPECT_EQ(wnd.SendMessage(WM_TEST_PING, 4, 5), 20);
@@ -465,8 +493,8 @@ TEST(HandleMap, AClassMayNameTheFrameworksProcedureItself)
     wnd.DestroyWindow();
 
     // A window of that class made without an object gets the default handling.
-    HWND hBare = ::CreateWindowExA(0, "FwTestOwnProcedure", "bare", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                   AfxGetInstanceHandle(), nullptr);
+    HWND hBare = ::CreateWindowExA(0, "FwTestOwnProcedure", "bare", WS_POPUP, 0, 0, 10, 10, nullptr,
+                                   nullptr, AfxGetInstanceHandle(), nullptr);
     ASSERT_NE(hBare, nullptr);
     EXPECT_EQ(::SendMessageA(hBare, WM_TEST_PING, 4, 5), 0);
     ::DestroyWindow(hBare);
@@ -478,7 +506,8 @@ TEST(HandleMap, DestroyingTheObjectDestroysItsWindow)
     HWND hWnd;
     {
         CProbeWnd wnd;
-        ASSERT_TRUE(wnd.CreateEx(0, nullptr, "short-lived", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+        ASSERT_TRUE(
+            wnd.CreateEx(0, nullptr, "short-lived", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
         hWnd = wnd.m_hWnd;
     }
     EXPECT_FALSE(::IsWindow(hWnd));

@@ -25,9 +25,10 @@ TEST(MessageBoxes, TheAnswererAnswersEveryFrameworkBox)
 
 TEST(MessageBoxes, TheApplicationNamesAndMayAnswerItsBoxes)
 {
-    class CAnsweringApp : public CWinApp {
+    class CAnsweringApp : public CWinApp
+    {
     public:
-        CAnsweringApp() : CWinApp("Rundown Editor") {}
+        CAnsweringApp() : CWinApp("Rundown Editor") { }
         std::string m_strLastPrompt;
         int DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT nIDPrompt) override
         {

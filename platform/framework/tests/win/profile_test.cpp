@@ -11,26 +11,32 @@ namespace {
 
 const char kCompany[] = "MarquillFrameworkTests";
 
-class ProfileTest : public ::testing::Test {
+class ProfileTest : public ::testing::Test
+{
 protected:
-    ProfileTest() : m_app("ProfileProbe") {}
+    ProfileTest() : m_app("ProfileProbe") { }
     void SetUp() override
     {
         ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\MarquillFrameworkTests");
         m_app.SetRegistryKey(kCompany);
     }
-    void TearDown() override { ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\MarquillFrameworkTests"); }
+    void TearDown() override
+    {
+        ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\MarquillFrameworkTests");
+    }
     CWinApp m_app;
 };
 
 TEST_F(ProfileTest, ValuesRoundTripThroughTheRegistry)
 {
     EXPECT_STREQ(m_app.m_pszProfileName, "ProfileProbe");
-    struct IntCase {
+    struct IntCase
+    {
         const char* entry;
         int value;
     };
-    const IntCase ints[] = {{"ReadingSpeed", 180}, {"Zero", 0}, {"Negative", -25}, {"Big", 0x7FFFFFFF}};
+    const IntCase ints[] = {
+        {"ReadingSpeed", 180}, {"Zero", 0}, {"Negative", -25}, {"Big", 0x7FFFFFFF}};
     for (const IntCase& c : ints)
         ASSERT_TRUE(m_app.WriteProfileInt("Prompter", c.entry, c.value));
     for (const IntCase& c : ints)
@@ -54,11 +60,13 @@ TEST_F(ProfileTest, ValuesRoundTripThroughTheRegistry)
 
     // The values really are where other programs (and the setup) look for them.
     HKEY hKey;
-    ASSERT_EQ(::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\MarquillFrameworkTests\\ProfileProbe\\Prompter", 0,
+    ASSERT_EQ(::RegOpenKeyExA(HKEY_CURRENT_USER,
+                              "Software\\MarquillFrameworkTests\\ProfileProbe\\Prompter", 0,
                               KEY_READ, &hKey),
               ERROR_SUCCESS);
     DWORD dwValue = 0, dwType = 0, dwSize = sizeof dwValue;
-    EXPECT_EQ(::RegQueryValueExA(hKey, "ReadingSpeed", nullptr, &dwType, (LPBYTE)&dwValue, &dwSize), ERROR_SUCCESS);
+    EXPECT_EQ(::RegQueryValueExA(hKey, "ReadingSpeed", nullptr, &dwType, (LPBYTE)&dwValue, &dwSize),
+              ERROR_SUCCESS);
     EXPECT_EQ(dwType, (DWORD)REG_DWORD);
     EXPECT_EQ(dwValue, 180u);
     ::RegCloseKey(hKey);

@@ -9,7 +9,8 @@
 
 namespace {
 
-class LibraryTest : public ::testing::Test {
+class LibraryTest : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -21,7 +22,11 @@ protected:
         if (m_hLibrary)
             ::FreeLibrary(m_hLibrary);
     }
-    template <typename Fn> Fn Export(const char* name) { return (Fn)::GetProcAddress(m_hLibrary, name); }
+    template<typename Fn>
+    Fn Export(const char* name)
+    {
+        return (Fn)::GetProcAddress(m_hLibrary, name);
+    }
     HMODULE m_hLibrary = nullptr;
 };
 
@@ -31,7 +36,8 @@ TEST_F(LibraryTest, TheProgramFindsResourcesThatLiveInTheLibrary)
     ASSERT_GT(AfxLoadString(IDS_LIBRARY_GREETING, szText, sizeof szText), 0);
     EXPECT_STREQ(szText, "Greetings from the test library");
 
-    EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCEA(IDD_LIBRARY_DIALOG), (LPCSTR)RT_DIALOG), m_hLibrary);
+    EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCEA(IDD_LIBRARY_DIALOG), (LPCSTR)RT_DIALOG),
+              m_hLibrary);
 
     CBitmap bitmap;
     ASSERT_TRUE(bitmap.LoadBitmap(IDB_LIBRARY_SQUARE));
@@ -85,7 +91,8 @@ TEST_F(LibraryTest, TheSameClassRegisteredByTwoModules)
     EXPECT_TRUE(registerInLibrary("FwTestSharedGlobal", TRUE)); // and again from the library
 
     CWnd wnd;
-    EXPECT_TRUE(wnd.CreateEx(0, "FwTestSharedGlobal", "shared", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    EXPECT_TRUE(
+        wnd.CreateEx(0, "FwTestSharedGlobal", "shared", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
     wnd.DestroyWindow();
 
     // A program class, then a library class of the same name, each for its own module.

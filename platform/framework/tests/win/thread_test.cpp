@@ -6,9 +6,10 @@
 
 namespace {
 
-struct WorkerShared {
-    CEvent go;                         // auto-reset, clear
-    CEvent done{FALSE, TRUE};          // manual-reset, clear
+struct WorkerShared
+{
+    CEvent go; // auto-reset, clear
+    CEvent done {FALSE, TRUE}; // manual-reset, clear
     int nValue = 0;
     CWinThread* pSeenThread = nullptr;
 };
@@ -26,7 +27,8 @@ UINT AFX_CDECL SignallingWorker(LPVOID pParam)
 TEST(Threads, AWorkerSignalsTheEventTheInterfaceThreadWaitsOn)
 {
     WorkerShared shared;
-    CWinThread* pThread = AfxBeginThread(SignallingWorker, &shared, THREAD_PRIORITY_ABOVE_NORMAL, 0, CREATE_SUSPENDED);
+    CWinThread* pThread = AfxBeginThread(SignallingWorker, &shared, THREAD_PRIORITY_ABOVE_NORMAL, 0,
+                                         CREATE_SUSPENDED);
     ASSERT_NE(pThread, nullptr);
     pThread->m_bAutoDelete = FALSE;
     EXPECT_EQ(pThread->GetThreadPriority(), THREAD_PRIORITY_ABOVE_NORMAL);
@@ -54,7 +56,8 @@ UINT AFX_CDECL ThrowingWorker(LPVOID pParam)
 TEST(Threads, AnExceptionEndsOnlyItsWorker)
 {
     CEvent started;
-    CWinThread* pThread = AfxBeginThread(ThrowingWorker, &started, THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
+    CWinThread* pThread =
+        AfxBeginThread(ThrowingWorker, &started, THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
     ASSERT_NE(pThread, nullptr);
     pThread->m_bAutoDelete = FALSE;
     pThread->ResumeThread();
@@ -95,7 +98,8 @@ TEST(Events, AutoAndManualResetAndInitialState)
     EXPECT_FALSE(multi.IsLocked(0));
 }
 
-struct CounterShared {
+struct CounterShared
+{
     CCriticalSection section;
     long nCount = 0;
 };
@@ -117,7 +121,8 @@ TEST(Locks, ACriticalSectionKeepsWorkersApart)
     HANDLE handles[3];
     CWinThread* threads[3];
     for (int i = 0; i < 3; ++i) {
-        threads[i] = AfxBeginThread(CountingWorker, &shared, THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
+        threads[i] =
+            AfxBeginThread(CountingWorker, &shared, THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
         ASSERT_NE(threads[i], nullptr);
         threads[i]->m_bAutoDelete = FALSE;
         handles[i] = threads[i]->m_hThread;
@@ -130,7 +135,8 @@ TEST(Locks, ACriticalSectionKeepsWorkersApart)
         delete pThread;
 }
 
-struct MainWindowShared {
+struct MainWindowShared
+{
     CEvent done;
     HWND hSeen = nullptr;
 };
@@ -162,7 +168,8 @@ TEST(Threads, AWorkerSeesTheApplicationsMainWindow)
 // A user-interface thread: its pump dispatches thread messages through its map.
 const UINT WM_THREAD_ECHO = WM_APP + 40;
 
-class CEchoThread : public CWinThread {
+class CEchoThread : public CWinThread
+{
     DECLARE_DYNCREATE(CEchoThread)
 public:
     static CEvent* s_pReady;
@@ -202,7 +209,8 @@ TEST(Threads, AUserInterfaceThreadRunsItsPump)
     CEvent ready, echoed;
     CEchoThread::s_pReady = &ready;
     CEchoThread::s_pEchoed = &echoed;
-    CWinThread* pThread = AfxBeginThread(RUNTIME_CLASS(CEchoThread), THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
+    CWinThread* pThread =
+        AfxBeginThread(RUNTIME_CLASS(CEchoThread), THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
     ASSERT_NE(pThread, nullptr);
     pThread->m_bAutoDelete = FALSE;
     pThread->ResumeThread();

@@ -9,11 +9,12 @@
 #include <string>
 #include <vector>
 
-struct CRichCharFormat {
+struct CRichCharFormat
+{
     std::string face = "Arial";
-    BYTE charset = 0;     // font character set (RTF \fcharset)
-    BYTE family = 2;      // 0 nil, 1 roman, 2 swiss, 3 modern, 4 script, 5 decor, 6 tech
-    int halfPoints = 24;  // font size in half points
+    BYTE charset = 0; // font character set (RTF \fcharset)
+    BYTE family = 2; // 0 nil, 1 roman, 2 swiss, 3 modern, 4 script, 5 decor, 6 tech
+    int halfPoints = 24; // font size in half points
     COLORREF color = 0;
     bool hasBack = false; // no background colour: the window's own shows through
     COLORREF back = 0xFFFFFF;
@@ -26,7 +27,8 @@ struct CRichCharFormat {
 // A field: a protected range of the text with an id, a kind, 32-bit data, a type (4 for a
 // target, i.e. a bookmark) and a type text (the target's name). Ids are handed out in
 // insertion order and never reused within a document.
-struct CRichField {
+struct CRichField
+{
     DWORD id = 0;
     WORD kind = 0;
     DWORD data = 0;
@@ -39,19 +41,20 @@ struct CRichField {
     bool Contains(size_t pos) const { return pos > start && pos < end(); }
 };
 
-class CRichDocument {
+class CRichDocument
+{
 public:
     CRichDocument();
 
     const std::string& Text() const { return m_text; }
     size_t Length() const { return m_text.size(); }
-    const CRichCharFormat& FormatAt(size_t pos) const;   // pos < Length()
+    const CRichCharFormat& FormatAt(size_t pos) const; // pos < Length()
     uint16_t FormatIndexAt(size_t pos) const { return m_fmtIndex[pos]; }
     const CRichCharFormat& FormatByIndex(uint16_t i) const { return m_formats[i]; }
     // End of the run of characters sharing pos's format, at most hi (pos < hi <= Length()).
     size_t FormatRunEnd(size_t pos, size_t hi) const;
     uint16_t InternFormat(const CRichCharFormat& f);
-    const std::vector<CRichField>& Fields() const { return m_fields; }   // ordered by start
+    const std::vector<CRichField>& Fields() const { return m_fields; } // ordered by start
     DWORD NextFieldId() const { return m_nextId; }
 
     // Editing. Fields stay whole: a range that cuts into a field is shrunk so that the
@@ -61,7 +64,8 @@ public:
     size_t Replace(size_t lo, size_t hi, const std::string& text, const CRichCharFormat& fmt);
     void Clear();
     // Applies a change to the format of every character in [lo, hi).
-    template <class F> void ChangeFormat(size_t lo, size_t hi, F change);
+    template<class F>
+    void ChangeFormat(size_t lo, size_t hi, F change);
 
     // Fields. Insert returns the new id, or 0 when pos is inside a field or past the end.
     DWORD InsertField(size_t pos, WORD kind, const std::string& text, const CRichCharFormat& fmt);
@@ -87,7 +91,7 @@ public:
 
     // Lines are the text's hard lines (paragraphs), separated by '\n'.
     size_t LineOf(size_t pos) const;
-    size_t LineStart(size_t line) const;   // Length() + 1 for a line past the last
+    size_t LineStart(size_t line) const; // Length() + 1 for a line past the last
     size_t LastLine() const;
 
     // Builders used by the format readers: append text and fields in document order.
@@ -109,13 +113,13 @@ private:
     size_t FieldIndex(DWORD id) const;
 
     std::string m_text;
-    std::vector<uint16_t> m_fmtIndex;          // one per character
-    std::vector<CRichCharFormat> m_formats;    // interned formats; [0] the default
-    std::vector<CRichField> m_fields;          // ordered by start, then by insertion
+    std::vector<uint16_t> m_fmtIndex; // one per character
+    std::vector<CRichCharFormat> m_formats; // interned formats; [0] the default
+    std::vector<CRichField> m_fields; // ordered by start, then by insertion
     DWORD m_nextId = 1;
 };
 
-template <class F>
+template<class F>
 void CRichDocument::ChangeFormat(size_t lo, size_t hi, F change)
 {
     if (hi > m_text.size())

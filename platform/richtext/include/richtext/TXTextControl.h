@@ -13,14 +13,16 @@
 class CTXTextControl;
 
 // Told about changes the user makes in the control.
-class CTXNotifyHandler {
+class CTXNotifyHandler
+{
 public:
-    virtual ~CTXNotifyHandler() {}
-    virtual void OnTextChanged(CTXTextControl*) {}
-    virtual void OnSelectionChanged(CTXTextControl*) {}
+    virtual ~CTXNotifyHandler() { }
+    virtual void OnTextChanged(CTXTextControl*) { }
+    virtual void OnSelectionChanged(CTXTextControl*) { }
 };
 
-class CTXTextControl : public CWnd {
+class CTXTextControl : public CWnd
+{
 public:
     CTXTextControl();
     ~CTXTextControl() override;
@@ -28,7 +30,8 @@ public:
     // A child window with the given id; font (optional) sets the face and size of typed
     // text; notify (optional) hears about the user's changes.
     BOOL Create(CWnd* pParent, UINT nID, const RECT& rect, CTXNotifyHandler* notify = nullptr,
-                CFont* font = nullptr, DWORD style = WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_BORDER);
+                CFont* font = nullptr,
+                DWORD style = WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_BORDER);
     void ConnectToolBar(CWnd* buttonBar, CWnd* statusBar);
     static int GetVersion() { return 800; }
 
@@ -97,8 +100,8 @@ private:
     unsigned m_seenRevision = ~0u;
     int m_layoutWidth = -1;
     int m_scrollY = 0;
-    int m_barMax = -1, m_barPage = -1, m_barPos = -1;   // what the scroll bar shows
-    int m_goalX = -1;        // the column kept while moving up and down
+    int m_barMax = -1, m_barPage = -1, m_barPos = -1; // what the scroll bar shows
+    int m_goalX = -1; // the column kept while moving up and down
     bool m_hasFocus = false;
     bool m_dragging = false;
 };

@@ -9,7 +9,8 @@
 #include <mutex>
 #include <string>
 
-class CTextControlCore {
+class CTextControlCore
+{
 public:
     CTextControlCore();
 
@@ -67,7 +68,8 @@ public:
     std::recursive_mutex& Lock() const { return m_lock; }
 
 private:
-    struct Snapshot {
+    struct Snapshot
+    {
         CRichDocument doc;
         long anchor, caret;
     };

@@ -9,14 +9,15 @@
 typedef uintptr_t WPARAM;
 typedef intptr_t LPARAM;
 typedef intptr_t LRESULT;
-#  ifndef WM_CLEAR
-#    define WM_CLEAR 0x0303
-#  endif
+#ifndef WM_CLEAR
+#define WM_CLEAR 0x0303
+#endif
 #endif
 
 // A pair of positions or colours: the selection (anchor, caret), a line and column, a
 // field's start and end, or text and background colours.
-struct TXPAIR {
+struct TXPAIR
+{
     LONG first;
     LONG second;
 };
@@ -24,7 +25,8 @@ struct TXPAIR {
 // Field type block of messages 1220 and 1221. wMask 23 asks for (or sets) the type, the
 // type text and its length; the type text buffer holds nTypeTextLen bytes with the
 // terminator.
-typedef struct tagTXFIELDSETTYPE {
+typedef struct tagTXFIELDSETTYPE
+{
     WORD wMask;
     BYTE nType;
     LPSTR lpszTypeText;

@@ -22,7 +22,8 @@ bool LoadDocument(const std::string& bytes, int format, CRichDocument& doc, std:
         if (bytes.compare(0, 5, "{\\rtf") == 0)
             return ReadRtf(bytes, doc, error);
         if (bytes.size() >= 4 && static_cast<unsigned char>(bytes[0]) == 0xD0 &&
-            static_cast<unsigned char>(bytes[1]) == 0xCF && static_cast<unsigned char>(bytes[2]) == 0x11 &&
+            static_cast<unsigned char>(bytes[1]) == 0xCF &&
+            static_cast<unsigned char>(bytes[2]) == 0x11 &&
             static_cast<unsigned char>(bytes[3]) == 0xE0)
             error = "binary Word documents cannot be read; save the document as RTF and open that";
         else

@@ -27,11 +27,21 @@ void AppendHtml(std::string& out, const std::string& text, bool attribute)
 {
     for (unsigned char c : text) {
         switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        case '\n': out += attribute ? "&#10;" : "<br>"; break;
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        case '\n':
+            out += attribute ? "&#10;" : "<br>";
+            break;
         default:
             if (c >= 0x80 || (c < 0x20 && c != '\t'))
                 out += "&#" + std::to_string(static_cast<unsigned>(Cp1252ToUnicode(c))) + ";";
@@ -46,9 +56,9 @@ std::string SpanStyle(const CRichCharFormat& f)
     std::string face;
     for (char c : f.face)
         if (c != '\'' && c != ';' && c != '"')
-            face += c;   // the quoting of the style leaves no room for these
+            face += c; // the quoting of the style leaves no room for these
     std::string s = "font-family:'" + face + "';font-size:" + std::to_string(f.halfPoints / 2) +
-                    (f.halfPoints % 2 ? ".5" : "") + "pt;color:" + ColorText(f.color);
+        (f.halfPoints % 2 ? ".5" : "") + "pt;color:" + ColorText(f.color);
     if (f.hasBack)
         s += ";background-color:" + ColorText(f.back);
     if (f.bold)
@@ -57,7 +67,7 @@ std::string SpanStyle(const CRichCharFormat& f)
         s += ";font-style:italic";
     if (f.underline || f.strike)
         s += std::string(";text-decoration:") + (f.underline ? "underline" : "") +
-             (f.underline && f.strike ? " " : "") + (f.strike ? "line-through" : "");
+            (f.underline && f.strike ? " " : "") + (f.strike ? "line-through" : "");
     return s;
 }
 
@@ -92,8 +102,8 @@ std::string WriteHtml(const CRichDocument& doc)
             out += "<a name=\"" + name + "\" id=\"" + name + "\"></a>";
         } else {
             out += "<span data-mq-field=\"" + std::to_string(f.kind) + "\" data-mq-data=\"" +
-                   std::to_string(f.data) + "\" data-mq-type=\"" + std::to_string(f.type) +
-                   "\" data-mq-name=\"" + name + "\">";
+                std::to_string(f.data) + "\" data-mq-type=\"" + std::to_string(f.type) +
+                "\" data-mq-name=\"" + name + "\">";
             WriteRange(out, doc, f.start, f.end());
             out += "</span>";
         }
@@ -106,7 +116,8 @@ std::string WriteHtml(const CRichDocument& doc)
 
 namespace {
 
-struct Element {
+struct Element
+{
     std::string name;
     CRichCharFormat fmt;
     bool pre = false;
@@ -118,13 +129,17 @@ struct Element {
     std::string fieldName;
 };
 
-struct NamedColor { const char* name; COLORREF c; };
+struct NamedColor
+{
+    const char* name;
+    COLORREF c;
+};
 const NamedColor kColors[] = {
-    {"black", 0x000000}, {"white", 0xFFFFFF}, {"red", 0x0000FF}, {"lime", 0x00FF00},
-    {"green", 0x008000}, {"blue", 0xFF0000}, {"yellow", 0x00FFFF}, {"cyan", 0xFFFF00},
-    {"aqua", 0xFFFF00}, {"magenta", 0xFF00FF}, {"fuchsia", 0xFF00FF}, {"gray", 0x808080},
-    {"grey", 0x808080}, {"silver", 0xC0C0C0}, {"maroon", 0x000080}, {"navy", 0x800000},
-    {"olive", 0x008080}, {"purple", 0x800080}, {"teal", 0x808000}, {"orange", 0x00A5FF}};
+    {"black", 0x000000}, {"white", 0xFFFFFF},   {"red", 0x0000FF},     {"lime", 0x00FF00},
+    {"green", 0x008000}, {"blue", 0xFF0000},    {"yellow", 0x00FFFF},  {"cyan", 0xFFFF00},
+    {"aqua", 0xFFFF00},  {"magenta", 0xFF00FF}, {"fuchsia", 0xFF00FF}, {"gray", 0x808080},
+    {"grey", 0x808080},  {"silver", 0xC0C0C0},  {"maroon", 0x000080},  {"navy", 0x800000},
+    {"olive", 0x008080}, {"purple", 0x800080},  {"teal", 0x808000},    {"orange", 0x00A5FF}};
 
 std::string Lower(std::string s)
 {
@@ -149,7 +164,7 @@ bool ParseColor(std::string v, COLORREF& out)
     if (!v.empty() && v[0] == '#') {
         std::string h = v.substr(1);
         if (h.size() == 3)
-            h = std::string{h[0], h[0], h[1], h[1], h[2], h[2]};
+            h = std::string {h[0], h[0], h[1], h[1], h[2], h[2]};
         if (h.size() != 6 || h.find_first_not_of("0123456789abcdef") != std::string::npos)
             return false;
         unsigned long rgb = std::strtoul(h.c_str(), nullptr, 16);
@@ -172,9 +187,10 @@ bool ParseColor(std::string v, COLORREF& out)
     return false;
 }
 
-class HtmlReader {
+class HtmlReader
+{
 public:
-    explicit HtmlReader(const std::string& in) : m_in(in) {}
+    explicit HtmlReader(const std::string& in) : m_in(in) { }
 
     bool Read(CRichDocument& out, std::string& error)
     {
@@ -206,7 +222,10 @@ private:
             unsigned char c = m_in[i];
             if (c < 0x80)
                 continue;
-            int extra = (c & 0xE0) == 0xC0 ? 1 : (c & 0xF0) == 0xE0 ? 2 : (c & 0xF8) == 0xF0 ? 3 : -1;
+            int extra = (c & 0xE0) == 0xC0 ? 1
+                : (c & 0xF0) == 0xE0       ? 2
+                : (c & 0xF8) == 0xF0       ? 3
+                                           : -1;
             if (extra < 0 || i + extra >= m_in.size())
                 return false;
             for (int k = 1; k <= extra; ++k)
@@ -314,18 +333,23 @@ private:
             char32_t u = 0;
             if (!name.empty() && name[0] == '#') {
                 bool hex = name.size() > 1 && (name[1] == 'x' || name[1] == 'X');
-                u = static_cast<char32_t>(std::strtoul(name.c_str() + (hex ? 2 : 1), nullptr, hex ? 16 : 10));
+                u = static_cast<char32_t>(
+                    std::strtoul(name.c_str() + (hex ? 2 : 1), nullptr, hex ? 16 : 10));
             } else {
-                static const struct { const char* n; char32_t u; } ents[] = {
-                    {"amp", '&'}, {"lt", '<'}, {"gt", '>'}, {"quot", '"'}, {"apos", '\''},
-                    {"nbsp", 0xA0}, {"laquo", 0xAB}, {"raquo", 0xBB}, {"copy", 0xA9},
-                    {"mdash", 0x2014}, {"ndash", 0x2013}, {"hellip", 0x2026},
+                static const struct
+                {
+                    const char* n;
+                    char32_t u;
+                } ents[] = {
+                    {"amp", '&'},      {"lt", '<'},       {"gt", '>'},       {"quot", '"'},
+                    {"apos", '\''},    {"nbsp", 0xA0},    {"laquo", 0xAB},   {"raquo", 0xBB},
+                    {"copy", 0xA9},    {"mdash", 0x2014}, {"ndash", 0x2013}, {"hellip", 0x2026},
                     {"lsquo", 0x2018}, {"rsquo", 0x2019}, {"ldquo", 0x201C}, {"rdquo", 0x201D},
-                    {"euro", 0x20AC}, {"eacute", 0xE9}, {"egrave", 0xE8}, {"ecirc", 0xEA},
-                    {"aacute", 0xE1}, {"agrave", 0xE0}, {"acirc", 0xE2}, {"auml", 0xE4},
-                    {"ccedil", 0xE7}, {"iacute", 0xED}, {"oacute", 0xF3}, {"ouml", 0xF6},
-                    {"uacute", 0xFA}, {"uuml", 0xFC}, {"ntilde", 0xF1}, {"szlig", 0xDF},
-                    {"Eacute", 0xC9}, {"Auml", 0xC4}, {"Ouml", 0xD6}, {"Uuml", 0xDC}};
+                    {"euro", 0x20AC},  {"eacute", 0xE9},  {"egrave", 0xE8},  {"ecirc", 0xEA},
+                    {"aacute", 0xE1},  {"agrave", 0xE0},  {"acirc", 0xE2},   {"auml", 0xE4},
+                    {"ccedil", 0xE7},  {"iacute", 0xED},  {"oacute", 0xF3},  {"ouml", 0xF6},
+                    {"uacute", 0xFA},  {"uuml", 0xFC},    {"ntilde", 0xF1},  {"szlig", 0xDF},
+                    {"Eacute", 0xC9},  {"Auml", 0xC4},    {"Ouml", 0xD6},    {"Uuml", 0xDC}};
                 for (const auto& e : ents)
                     if (name == e.n)
                         u = e.u;
@@ -349,7 +373,8 @@ private:
         std::string key = name;
         size_t at = 0;
         while ((at = low.find(key, at)) != std::string::npos) {
-            bool startOk = at == 0 || low[at - 1] == ' ' || low[at - 1] == '\t' || low[at - 1] == '\n';
+            bool startOk =
+                at == 0 || low[at - 1] == ' ' || low[at - 1] == '\t' || low[at - 1] == '\n';
             size_t p = at + key.size();
             while (p < low.size() && low[p] == ' ')
                 ++p;
@@ -423,9 +448,9 @@ private:
 
     static bool IsBlock(const std::string& n)
     {
-        static const char* const blocks[] = {"p", "div", "h1", "h2", "h3", "h4", "h5", "h6",
-                                             "li", "tr", "blockquote", "pre", "table", "ul",
-                                             "ol", "dl", "dt", "dd", "hr", "center", "address"};
+        static const char* const blocks[] = {
+            "p",   "div",   "h1", "h2", "h3", "h4", "h5", "h6", "li",     "tr",     "blockquote",
+            "pre", "table", "ul", "ol", "dl", "dt", "dd", "hr", "center", "address"};
         for (const char* b : blocks)
             if (n == b)
                 return true;
@@ -434,8 +459,9 @@ private:
 
     static bool IsVoid(const std::string& n)
     {
-        static const char* const voids[] = {"br", "img", "meta", "link", "hr", "input", "col",
-                                            "area", "base", "wbr", "source", "embed", "param"};
+        static const char* const voids[] = {"br",     "img",   "meta", "link", "hr",
+                                            "input",  "col",   "area", "base", "wbr",
+                                            "source", "embed", "param"};
         for (const char* v : voids)
             if (n == v)
                 return true;
@@ -547,8 +573,10 @@ private:
             e.field = true;
             e.fieldStart = m_doc.Length();
             e.fieldKind = static_cast<WORD>(std::strtoul(kind.c_str(), nullptr, 10));
-            e.fieldData = static_cast<DWORD>(std::strtoul(Attribute(attrs, "data-mq-data").c_str(), nullptr, 10));
-            e.fieldType = static_cast<BYTE>(std::strtoul(Attribute(attrs, "data-mq-type").c_str(), nullptr, 10));
+            e.fieldData = static_cast<DWORD>(
+                std::strtoul(Attribute(attrs, "data-mq-data").c_str(), nullptr, 10));
+            e.fieldType = static_cast<BYTE>(
+                std::strtoul(Attribute(attrs, "data-mq-type").c_str(), nullptr, 10));
             e.fieldName = Attribute(attrs, "data-mq-name");
         }
         m_stack.push_back(e);
@@ -560,7 +588,7 @@ private:
         while (at > 1 && m_stack[at - 1].name != name)
             --at;
         if (at <= 1)
-            return;   // a closing tag without its opening one
+            return; // a closing tag without its opening one
         while (m_stack.size() >= at) {
             Element e = m_stack.back();
             m_stack.pop_back();

@@ -40,18 +40,32 @@ uint32_t Crc32(const char* data, size_t n)
     return crc ^ 0xFFFFFFFFu;
 }
 
-class Writer {
+class Writer
+{
 public:
     std::string out;
     void U8(unsigned v) { out += static_cast<char>(v & 0xFF); }
-    void U16(unsigned v) { U8(v); U8(v >> 8); }
-    void U32(uint32_t v) { U16(v & 0xFFFF); U16(v >> 16); }
-    void Str16(const std::string& s) { U16(static_cast<unsigned>(s.size())); out += s; }
+    void U16(unsigned v)
+    {
+        U8(v);
+        U8(v >> 8);
+    }
+    void U32(uint32_t v)
+    {
+        U16(v & 0xFFFF);
+        U16(v >> 16);
+    }
+    void Str16(const std::string& s)
+    {
+        U16(static_cast<unsigned>(s.size()));
+        out += s;
+    }
 };
 
-class Reader {
+class Reader
+{
 public:
-    Reader(const std::string& s, size_t begin, size_t end) : m_s(s), m_pos(begin), m_end(end) {}
+    Reader(const std::string& s, size_t begin, size_t end) : m_s(s), m_pos(begin), m_end(end) { }
     bool ok = true;
     size_t Left() const { return m_end - m_pos; }
     uint32_t Get(int bytes)

@@ -27,19 +27,21 @@ enum Destination {
     kFieldInfo,
 };
 
-struct FontEntry {
+struct FontEntry
+{
     std::string face;
     int family = 0;
     int charset = 0;
 };
 
-struct GroupState {
+struct GroupState
+{
     Destination dest = kText;
     CRichCharFormat fmt;
     int ucSkip = 1;
-    int ucPending = 0;         // characters still to skip after \u
-    std::string collected;     // text of a collecting destination
-    int fontNumber = -1;       // font table entry being read
+    int ucPending = 0; // characters still to skip after \u
+    std::string collected; // text of a collecting destination
+    int fontNumber = -1; // font table entry being read
     int fontFamily = 0;
     int fontCharset = 0;
 };
@@ -47,19 +49,67 @@ struct GroupState {
 const size_t kMaxDepth = 10000;
 
 // Destinations whose content is never text of the document.
-const char* const kSkipped[] = {
-    "stylesheet", "info", "pict", "header", "headerl", "headerr", "headerf", "footer",
-    "footerl", "footerr", "footerf", "footnote", "annotation", "atnid", "listtable",
-    "listoverridetable", "rsidtbl", "generator", "xmlnstbl", "fldinst", "object", "shp",
-    "shpinst", "nonshppict", "pntext", "listtext", "pnseclvl", "themedata",
-    "colorschememapping", "latentstyles", "datastore", "ftnsep", "ftnsepc", "aftnsep",
-    "aftnsepc", "template", "txfieldtext", "txfielddatadef", "revtbl", "filetbl", "bkmkend",
-    "xe", "tc", "txe", "rxe", "comment", "title", "subject", "author", "operator",
-    "keywords", "doccomm", "userprops", "mmathPr", "wgrffmtfilter", "pgdsctbl"};
+const char* const kSkipped[] = {"stylesheet",
+                                "info",
+                                "pict",
+                                "header",
+                                "headerl",
+                                "headerr",
+                                "headerf",
+                                "footer",
+                                "footerl",
+                                "footerr",
+                                "footerf",
+                                "footnote",
+                                "annotation",
+                                "atnid",
+                                "listtable",
+                                "listoverridetable",
+                                "rsidtbl",
+                                "generator",
+                                "xmlnstbl",
+                                "fldinst",
+                                "object",
+                                "shp",
+                                "shpinst",
+                                "nonshppict",
+                                "pntext",
+                                "listtext",
+                                "pnseclvl",
+                                "themedata",
+                                "colorschememapping",
+                                "latentstyles",
+                                "datastore",
+                                "ftnsep",
+                                "ftnsepc",
+                                "aftnsep",
+                                "aftnsepc",
+                                "template",
+                                "txfieldtext",
+                                "txfielddatadef",
+                                "revtbl",
+                                "filetbl",
+                                "bkmkend",
+                                "xe",
+                                "tc",
+                                "txe",
+                                "rxe",
+                                "comment",
+                                "title",
+                                "subject",
+                                "author",
+                                "operator",
+                                "keywords",
+                                "doccomm",
+                                "userprops",
+                                "mmathPr",
+                                "wgrffmtfilter",
+                                "pgdsctbl"};
 
-class RtfReader {
+class RtfReader
+{
 public:
-    RtfReader(const std::string& in) : m_in(in) {}
+    RtfReader(const std::string& in) : m_in(in) { }
 
     bool Read(CRichDocument& out, std::string& error)
     {
@@ -68,7 +118,7 @@ public:
             return false;
         }
         m_stack.emplace_back();
-        m_stack.back().dest = kSkip;   // outside the document's group
+        m_stack.back().dest = kSkip; // outside the document's group
         size_t pos = 0;
         bool closed = false;
         while (pos < m_in.size() && !closed) {
@@ -235,8 +285,10 @@ private:
     {
         DWORD v = 0;
         for (char c : s) {
-            int d = (c >= '0' && c <= '9') ? c - '0' : (c >= 'a' && c <= 'f') ? c - 'a' + 10
-                  : (c >= 'A' && c <= 'F') ? c - 'A' + 10 : -1;
+            int d = (c >= '0' && c <= '9') ? c - '0'
+                : (c >= 'a' && c <= 'f')   ? c - 'a' + 10
+                : (c >= 'A' && c <= 'F')   ? c - 'A' + 10
+                                           : -1;
             if (d >= 0)
                 v = (v << 4) | static_cast<DWORD>(d);
         }
@@ -280,7 +332,7 @@ private:
         f.typeText = m_field.name;
         f.start = m_field.start;
         f.length = m_doc.Length() - m_field.start;
-        m_doc.AddField(f);   // a field that would overlap another is dropped
+        m_doc.AddField(f); // a field that would overlap another is dropped
         m_field = OpenField();
     }
 
@@ -323,7 +375,7 @@ private:
                 Emit('\t');
                 return pos;
             default:
-                return pos;   // \- \| \: and unknown symbols
+                return pos; // \- \| \: and unknown symbols
             }
         }
         size_t begin = pos;
@@ -331,7 +383,7 @@ private:
             ++pos;
         std::string word = m_in.substr(begin, pos - begin);
         while (pos < m_in.size() && IsLetter(m_in[pos]))
-            ++pos;   // an overlong word is read whole and not recognised
+            ++pos; // an overlong word is read whole and not recognised
         bool hasParam = false, negative = false;
         long long param = 0;
         if (pos < m_in.size() && m_in[pos] == '-') {
@@ -353,16 +405,20 @@ private:
                 return std::string::npos;
             return pos + static_cast<size_t>(param);
         }
-        Word(word, hasParam, static_cast<long>(param > 2147483647LL ? 2147483647LL
-                                                : param < -2147483647LL ? -2147483647LL : param));
+        Word(word, hasParam,
+             static_cast<long>(param > 2147483647LL        ? 2147483647LL
+                                   : param < -2147483647LL ? -2147483647LL
+                                                           : param));
         return pos;
     }
 
     static bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
     static int HexDigit(char c)
     {
-        return (c >= '0' && c <= '9') ? c - '0' : (c >= 'a' && c <= 'f') ? c - 'a' + 10
-             : (c >= 'A' && c <= 'F') ? c - 'A' + 10 : -1;
+        return (c >= '0' && c <= '9') ? c - '0'
+            : (c >= 'a' && c <= 'f')  ? c - 'a' + 10
+            : (c >= 'A' && c <= 'F')  ? c - 'A' + 10
+                                      : -1;
     }
 
     void Enter(Destination d)
@@ -380,31 +436,39 @@ private:
             return;
 
         // Destinations.
-        if (w == "fonttbl") return Enter(kFontTable);
+        if (w == "fonttbl")
+            return Enter(kFontTable);
         if (w == "colortbl") {
             m_colors.clear();
             m_colorAuto.clear();
             return Enter(kColorTable);
         }
-        if (w == "bkmkstart") return Enter(kBookmarkStart);
-        if (w == "txfieldstart") return Enter(kFieldStart);
-        if (w == "txfieldend") return Enter(kFieldEnd);
+        if (w == "bkmkstart")
+            return Enter(kBookmarkStart);
+        if (w == "txfieldstart")
+            return Enter(kFieldStart);
+        if (w == "txfieldend")
+            return Enter(kFieldEnd);
         if (w == "mqfieldinfo") {
             m_info = FieldInfo();
             return Enter(kFieldInfo);
         }
-        if (w == "mqfieldname") return Enter(kFieldName);
+        if (w == "mqfieldname")
+            return Enter(kFieldName);
         for (const char* s : kSkipped)
             if (w == s)
                 return Enter(kSkip);
         if (w == "fldrslt" || w == "field")
-            return;   // a field's result is ordinary text; its instruction is skipped
+            return; // a field's result is ordinary text; its instruction is skipped
 
         // What a field's info group and its start group say.
         if (g.dest == kFieldInfo) {
-            if (w == "mqfieldkind" && hasParam) m_info.kind = static_cast<WORD>(p);
-            else if (w == "mqfieldtype" && hasParam) m_info.type = static_cast<BYTE>(p);
-            else if (w == "mqfieldlead" && hasParam) m_info.lead = p < 0 ? 0 : p > 16 ? 16 : static_cast<size_t>(p);
+            if (w == "mqfieldkind" && hasParam)
+                m_info.kind = static_cast<WORD>(p);
+            else if (w == "mqfieldtype" && hasParam)
+                m_info.type = static_cast<BYTE>(p);
+            else if (w == "mqfieldlead" && hasParam)
+                m_info.lead = p < 0 ? 0 : p > 16 ? 16 : static_cast<size_t>(p);
             return;
         }
         if (g.dest == kFieldStart) {
@@ -423,20 +487,24 @@ private:
             } else if (w == "fcharset" && hasParam) {
                 g.fontCharset = static_cast<int>(p);
             } else {
-                static const char* const fam[] = {"fnil", "froman", "fswiss", "fmodern", "fscript", "fdecor", "ftech"};
+                static const char* const fam[] = {"fnil",    "froman", "fswiss", "fmodern",
+                                                  "fscript", "fdecor", "ftech"};
                 for (int i = 0; i < 7; ++i)
                     if (w == fam[i])
                         g.fontFamily = i;
                 if (skipUnknown)
-                    Enter(kSkip);   // \*\panose, \*\falt ...
+                    Enter(kSkip); // \*\panose, \*\falt ...
             }
             return;
         }
         if (g.dest == kColorTable) {
             long v = p < 0 ? 0 : p > 255 ? 255 : p;
-            if (w == "red") m_color = (m_color & 0xFFFF00) | v, m_colorSet = true;
-            else if (w == "green") m_color = (m_color & 0xFF00FF) | (v << 8), m_colorSet = true;
-            else if (w == "blue") m_color = (m_color & 0x00FFFF) | (v << 16), m_colorSet = true;
+            if (w == "red")
+                m_color = (m_color & 0xFFFF00) | v, m_colorSet = true;
+            else if (w == "green")
+                m_color = (m_color & 0xFF00FF) | (v << 8), m_colorSet = true;
+            else if (w == "blue")
+                m_color = (m_color & 0x00FFFF) | (v << 16), m_colorSet = true;
             return;
         }
 
@@ -502,7 +570,8 @@ private:
         if (it == m_fonts.end() || it->second.face.empty())
             return;
         f.face = it->second.face;
-        f.family = static_cast<BYTE>(it->second.family >= 0 && it->second.family <= 6 ? it->second.family : 0);
+        f.family = static_cast<BYTE>(
+            it->second.family >= 0 && it->second.family <= 6 ? it->second.family : 0);
         f.charset = static_cast<BYTE>(it->second.charset);
     }
 
@@ -515,12 +584,17 @@ private:
 
     bool SpecialCharacter(const std::string& w)
     {
-        struct Special { const char* word; unsigned char c; };
-        static const Special table[] = {
-            {"par", '\n'}, {"line", '\n'}, {"sect", '\n'}, {"page", '\n'}, {"row", '\n'},
-            {"tab", '\t'}, {"cell", '\t'}, {"emdash", 0x97}, {"endash", 0x96},
-            {"bullet", 0x95}, {"lquote", 0x91}, {"rquote", 0x92}, {"ldblquote", 0x93},
-            {"rdblquote", 0x94}, {"emspace", ' '}, {"enspace", ' '}, {"qmspace", ' '}};
+        struct Special
+        {
+            const char* word;
+            unsigned char c;
+        };
+        static const Special table[] = {{"par", '\n'},       {"line", '\n'},      {"sect", '\n'},
+                                        {"page", '\n'},      {"row", '\n'},       {"tab", '\t'},
+                                        {"cell", '\t'},      {"emdash", 0x97},    {"endash", 0x96},
+                                        {"bullet", 0x95},    {"lquote", 0x91},    {"rquote", 0x92},
+                                        {"ldblquote", 0x93}, {"rdblquote", 0x94}, {"emspace", ' '},
+                                        {"enspace", ' '},    {"qmspace", ' '}};
         for (const Special& s : table)
             if (w == s.word) {
                 GroupState& g = Top();
@@ -533,7 +607,8 @@ private:
         return false;
     }
 
-    struct FieldInfo {
+    struct FieldInfo
+    {
         bool present = false;
         WORD kind = TXFIELD_INSTRUCTION;
         BYTE type = 0;
@@ -541,7 +616,8 @@ private:
         std::string name;
     };
 
-    struct OpenField {
+    struct OpenField
+    {
         bool open = false;
         size_t start = 0;
         WORD kind = TXFIELD_INSTRUCTION;

@@ -19,7 +19,8 @@ namespace richtext {
 
 namespace {
 
-const char* const kFamilies[] = {"fnil", "froman", "fswiss", "fmodern", "fscript", "fdecor", "ftech"};
+const char* const kFamilies[] = {"fnil",    "froman", "fswiss", "fmodern",
+                                 "fscript", "fdecor", "ftech"};
 
 void AppendEscaped(std::string& out, const std::string& text)
 {
@@ -48,9 +49,10 @@ std::string Hex(DWORD v)
     return buf;
 }
 
-class RtfWriter {
+class RtfWriter
+{
 public:
-    explicit RtfWriter(const CRichDocument& doc) : m_doc(doc) {}
+    explicit RtfWriter(const CRichDocument& doc) : m_doc(doc) { }
 
     std::string Write()
     {
@@ -61,7 +63,7 @@ public:
         for (size_t i = 0; i < m_fontList.size(); ++i) {
             const CRichCharFormat& f = m_fontList[i];
             m_out += "{\\f" + std::to_string(i) + "\\" + kFamilies[f.family <= 6 ? f.family : 0] +
-                     "\\fcharset" + std::to_string(f.charset) + " ";
+                "\\fcharset" + std::to_string(f.charset) + " ";
             std::string face;
             for (char c : f.face)
                 if (c != ';')
@@ -71,8 +73,8 @@ public:
         }
         m_out += "}\n{\\colortbl;";
         for (COLORREF c : m_colorList)
-            m_out += "\\red" + std::to_string(c & 0xFF) + "\\green" + std::to_string((c >> 8) & 0xFF) +
-                     "\\blue" + std::to_string((c >> 16) & 0xFF) + ";";
+            m_out += "\\red" + std::to_string(c & 0xFF) + "\\green" +
+                std::to_string((c >> 8) & 0xFF) + "\\blue" + std::to_string((c >> 16) & 0xFF) + ";";
         m_out += "}\n{\\*\\generator Marquill rich text;}\\viewkind4\\pard\\plain\n";
         WriteBody();
         m_out += "}\n";
@@ -84,7 +86,7 @@ private:
 
     void CollectTables()
     {
-        m_colorList.push_back(0);   // black first: the colour a prompter shows as its own
+        m_colorList.push_back(0); // black first: the colour a prompter shows as its own
         m_colorIndex[0] = 1;
         auto addColor = [&](COLORREF c) {
             if (m_colorIndex.emplace(c, static_cast<int>(m_colorList.size()) + 1).second)
@@ -115,8 +117,7 @@ private:
     std::string FormatWords(const CRichCharFormat& f)
     {
         std::string s = "\\f" + std::to_string(m_fontIndex[FontKey(f.face, f.charset, f.family)]) +
-                        "\\fs" + std::to_string(f.halfPoints) + "\\cf" +
-                        std::to_string(m_colorIndex[f.color]);
+            "\\fs" + std::to_string(f.halfPoints) + "\\cf" + std::to_string(m_colorIndex[f.color]);
         if (f.hasBack)
             s += "\\highlight" + std::to_string(m_colorIndex[f.back]);
         if (f.bold)
@@ -148,8 +149,8 @@ private:
     std::string InlineWords(const CRichCharFormat& fmt)
     {
         return FormatWords(fmt) + (fmt.hasBack ? "" : "\\highlight0") + (fmt.bold ? "" : "\\b0") +
-               (fmt.italic ? "" : "\\i0") + (fmt.underline ? "" : "\\ulnone") +
-               (fmt.strike ? "" : "\\strike0") + " ";
+            (fmt.italic ? "" : "\\i0") + (fmt.underline ? "" : "\\ulnone") +
+            (fmt.strike ? "" : "\\strike0") + " ";
     }
 
     void WriteBookmark(const CRichField& f)
@@ -168,7 +169,7 @@ private:
         while (lead < f.length && text[f.start + lead] == '\n')
             ++lead;
         m_out += "{\\*\\mqfieldinfo\\mqfieldkind" + std::to_string(f.kind) + "\\mqfieldtype" +
-                 std::to_string(f.type) + "\\mqfieldlead" + std::to_string(lead);
+            std::to_string(f.type) + "\\mqfieldlead" + std::to_string(lead);
         if (!f.typeText.empty()) {
             m_out += "{\\*\\mqfieldname ";
             AppendEscaped(m_out, f.typeText);
@@ -196,7 +197,7 @@ private:
             WriteText(pos, f.start);
             if (f.type == TXFIELDTYPE_TARGET) {
                 WriteBookmark(f);
-                WriteText(f.start, f.end());   // a target's own text, if any, stays text
+                WriteText(f.start, f.end()); // a target's own text, if any, stays text
             } else {
                 WriteField(f);
             }
@@ -215,9 +216,6 @@ private:
 
 } // namespace
 
-std::string WriteRtf(const CRichDocument& doc)
-{
-    return RtfWriter(doc).Write();
-}
+std::string WriteRtf(const CRichDocument& doc) { return RtfWriter(doc).Write(); }
 
 } // namespace richtext

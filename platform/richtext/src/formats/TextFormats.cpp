@@ -40,10 +40,7 @@ bool ReadPlainText(const std::string& bytes, CRichDocument& doc, std::string& er
     return TakeText(bytes, doc);
 }
 
-std::string WritePlainText(const CRichDocument& doc)
-{
-    return WithCrLf(doc.Text());
-}
+std::string WritePlainText(const CRichDocument& doc) { return WithCrLf(doc.Text()); }
 
 bool ReadUnicodeText(const std::string& bytes, CRichDocument& doc, std::string& error)
 {

@@ -6,10 +6,10 @@ namespace richtext {
 namespace {
 
 // 0x80..0x9F; 0 marks the five bytes the code page leaves undefined (kept as C1 controls).
-const char16_t kHigh[32] = {
-    0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0, 0x017D, 0, 0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013,
-    0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E, 0x0178};
+const char16_t kHigh[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                            0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                            0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                            0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 } // namespace
 
@@ -84,8 +84,11 @@ std::string Utf8ToCp1252(const std::string& text)
     size_t i = 0;
     while (i < text.size()) {
         unsigned char c = static_cast<unsigned char>(text[i]);
-        int extra = c < 0x80 ? 0 : (c & 0xE0) == 0xC0 ? 1 : (c & 0xF0) == 0xE0 ? 2
-                  : (c & 0xF8) == 0xF0 ? 3 : -1;
+        int extra = c < 0x80     ? 0
+            : (c & 0xE0) == 0xC0 ? 1
+            : (c & 0xF0) == 0xE0 ? 2
+            : (c & 0xF8) == 0xF0 ? 3
+                                 : -1;
         if (extra < 0 || i + extra >= text.size() + (extra ? 0 : 1)) {
             out += '?';
             ++i;

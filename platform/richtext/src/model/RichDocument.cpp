@@ -6,9 +6,9 @@
 bool CRichCharFormat::operator==(const CRichCharFormat& o) const
 {
     return face == o.face && charset == o.charset && family == o.family &&
-           halfPoints == o.halfPoints && color == o.color && hasBack == o.hasBack &&
-           (!hasBack || back == o.back) && bold == o.bold && italic == o.italic &&
-           underline == o.underline && strike == o.strike;
+        halfPoints == o.halfPoints && color == o.color && hasBack == o.hasBack &&
+        (!hasBack || back == o.back) && bold == o.bold && italic == o.italic &&
+        underline == o.underline && strike == o.strike;
 }
 
 namespace {
@@ -45,10 +45,7 @@ std::string NormaliseText(const std::string& in)
 
 } // namespace
 
-CRichDocument::CRichDocument()
-{
-    m_formats.emplace_back();
-}
+CRichDocument::CRichDocument() { m_formats.emplace_back(); }
 
 const CRichCharFormat& CRichDocument::FormatAt(size_t pos) const
 {
@@ -72,7 +69,7 @@ uint16_t CRichDocument::InternFormat(const CRichCharFormat& f)
     if (m_formats.size() >= 0xFFFF)
         CompactFormats();
     if (m_formats.size() >= 0xFFFF)
-        return 0;   // cannot happen with fewer than 65535 distinct formats in use
+        return 0; // cannot happen with fewer than 65535 distinct formats in use
     m_formats.push_back(f);
     return static_cast<uint16_t>(m_formats.size() - 1);
 }
@@ -116,7 +113,7 @@ size_t CRichDocument::Replace(size_t lo, size_t hi, const std::string& rawText,
             hi = f.start;
     }
     if (lo > hi)
-        hi = lo;   // the range lay inside one field: insert after it
+        hi = lo; // the range lay inside one field: insert after it
     if (lo < hi) {
         // Fields wholly covered go with their text; targets on the range's ends stay.
         m_fields.erase(std::remove_if(m_fields.begin(), m_fields.end(),
@@ -132,7 +129,7 @@ size_t CRichDocument::Replace(size_t lo, size_t hi, const std::string& rawText,
             if (f.start >= hi)
                 f.start -= hi - lo;
             else if (f.start > lo)
-                f.start = lo;   // an empty field at hi
+                f.start = lo; // an empty field at hi
     }
     if (!text.empty()) {
         uint16_t fi = InternFormat(fmt);
@@ -228,8 +225,8 @@ bool CRichDocument::SetFieldText(DWORD id, const std::string& rawText)
     long delta = static_cast<long>(text.size()) - static_cast<long>(f.length);
     f.length = text.size();
     for (size_t k = 0; k < m_fields.size(); ++k)
-        if (k != i && (m_fields[k].start > start ||
-                       (m_fields[k].start == start && m_fields[k].length > 0)))
+        if (k != i &&
+            (m_fields[k].start > start || (m_fields[k].start == start && m_fields[k].length > 0)))
             m_fields[k].start = static_cast<size_t>(static_cast<long>(m_fields[k].start) + delta);
     std::stable_sort(m_fields.begin(), m_fields.end(), FieldBefore);
     return true;

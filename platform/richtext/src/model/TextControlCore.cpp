@@ -24,15 +24,12 @@ long CTextControlCore::Clamp(long pos) const
     return pos < 0 ? 0 : pos > len ? len : pos;
 }
 
-void CTextControlCore::Changed()
-{
-    ++m_revision;
-}
+void CTextControlCore::Changed() { ++m_revision; }
 
 void CTextControlCore::UpdateTypingFormat()
 {
     if (m_doc.Length() == 0)
-        return;   // an empty document keeps what was chosen for it
+        return; // an empty document keeps what was chosen for it
     size_t at = m_caret > 0 ? static_cast<size_t>(m_caret - 1) : 0;
     if (m_doc.Text()[at] == '\n' && static_cast<size_t>(m_caret) < m_doc.Length())
         at = static_cast<size_t>(m_caret);
@@ -61,12 +58,12 @@ void CTextControlCore::MoveCaret(long caret, bool extend)
 
 void CTextControlCore::PushUndo(bool typing)
 {
-    ++m_docRevision;   // every change of the document passes here first
+    ++m_docRevision; // every change of the document passes here first
     if (typing && m_lastWasTyping && !m_undo.empty()) {
         m_redo.clear();
-        return;   // one step for a run of typing
+        return; // one step for a run of typing
     }
-    m_undo.push_back(Snapshot{m_doc, m_anchor, m_caret});
+    m_undo.push_back(Snapshot {m_doc, m_anchor, m_caret});
     if (m_undo.size() > kUndoDepth)
         m_undo.pop_front();
     m_redo.clear();
@@ -161,22 +158,16 @@ void CTextControlCore::DeleteForward()
     ReplaceSel(std::string());
 }
 
-bool CTextControlCore::Undo()
-{
-    return StepHistory(m_undo, m_redo);
-}
+bool CTextControlCore::Undo() { return StepHistory(m_undo, m_redo); }
 
-bool CTextControlCore::Redo()
-{
-    return StepHistory(m_redo, m_undo);
-}
+bool CTextControlCore::Redo() { return StepHistory(m_redo, m_undo); }
 
 bool CTextControlCore::StepHistory(std::deque<Snapshot>& from, std::deque<Snapshot>& to)
 {
     std::lock_guard<std::recursive_mutex> g(m_lock);
     if (from.empty())
         return false;
-    to.push_back(Snapshot{m_doc, m_anchor, m_caret});
+    to.push_back(Snapshot {m_doc, m_anchor, m_caret});
     Snapshot s = std::move(from.back());
     from.pop_back();
     m_doc = std::move(s.doc);
@@ -193,7 +184,8 @@ bool CTextControlCore::StepHistory(std::deque<Snapshot>& from, std::deque<Snapsh
 std::string CTextControlCore::SelectedText() const
 {
     std::lock_guard<std::recursive_mutex> g(m_lock);
-    return m_doc.Text().substr(static_cast<size_t>(SelMin()), static_cast<size_t>(SelMax() - SelMin()));
+    return m_doc.Text().substr(static_cast<size_t>(SelMin()),
+                               static_cast<size_t>(SelMax() - SelMin()));
 }
 
 void CTextControlCore::SetSelColor(bool background, COLORREF color)
@@ -258,7 +250,7 @@ DWORD CTextControlCore::InsertField(WORD kind, const std::string& text)
     if (id == 0)
         return 0;
     ++m_docRevision;
-    m_undo.push_back(Snapshot{std::move(before), m_anchor, m_caret});
+    m_undo.push_back(Snapshot {std::move(before), m_anchor, m_caret});
     if (m_undo.size() > kUndoDepth)
         m_undo.pop_front();
     m_redo.clear();
@@ -363,7 +355,8 @@ LRESULT CTextControlCore::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, 
             return 0;
         size_t line = m_doc.LineOf(static_cast<size_t>(m_caret));
         Pair(lParam)->first = static_cast<LONG>(line);
-        Pair(lParam)->second = static_cast<LONG>(m_caret - static_cast<long>(m_doc.LineStart(line)));
+        Pair(lParam)->second =
+            static_cast<LONG>(m_caret - static_cast<long>(m_doc.LineStart(line)));
         return 1;
     }
     case TXM_LINEINDEX: {
@@ -413,7 +406,9 @@ LRESULT CTextControlCore::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, 
         long start = static_cast<long>(f->start), length = static_cast<long>(f->length);
         m_doc.DeleteField(static_cast<DWORD>(wParam), keepText);
         if (!keepText) {
-            auto adjust = [&](long p) { return p >= start + length ? p - length : p > start ? start : p; };
+            auto adjust = [&](long p) {
+                return p >= start + length ? p - length : p > start ? start : p;
+            };
             m_anchor = adjust(m_anchor);
             m_caret = adjust(m_caret);
         }
@@ -455,7 +450,7 @@ LRESULT CTextControlCore::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, 
             name.assign(t->lpszTypeText, strnlen(t->lpszTypeText, limit));
         }
         if (t->nType == TXFIELDTYPE_TARGET && name.empty())
-            return 0;   // a target needs a name
+            return 0; // a target needs a name
         m_doc.SetFieldType(static_cast<DWORD>(wParam), t->nType, name);
         m_modified = true;
         Changed();
@@ -465,12 +460,14 @@ LRESULT CTextControlCore::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, 
         if (!lParam || (wParam != TXCOLOR_TEXT && wParam != TXCOLOR_BACK))
             return 0;
         SetSelColor(wParam == TXCOLOR_BACK,
-                    static_cast<COLORREF>(wParam == TXCOLOR_BACK ? Pair(lParam)->second : Pair(lParam)->first));
+                    static_cast<COLORREF>(wParam == TXCOLOR_BACK ? Pair(lParam)->second
+                                                                 : Pair(lParam)->first));
         return 1;
     case TXM_GETSELCOLORS: {
         if (!lParam)
             return 0;
-        CRichCharFormat f = SelMin() != SelMax() ? m_doc.FormatAt(static_cast<size_t>(SelMin())) : m_typing;
+        CRichCharFormat f =
+            SelMin() != SelMax() ? m_doc.FormatAt(static_cast<size_t>(SelMin())) : m_typing;
         Pair(lParam)->first = static_cast<LONG>(f.color);
         Pair(lParam)->second = static_cast<LONG>(f.hasBack ? f.back : 0xFFFFFF);
         return 1;

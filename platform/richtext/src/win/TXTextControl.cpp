@@ -2,7 +2,6 @@
 #include "richtext/TXTextControl.h"
 #include "richtext/DocumentFormats.h"
 
-
 CTXTextControl::CTXTextControl() = default;
 
 CTXTextControl::~CTXTextControl()
@@ -63,10 +62,7 @@ void CTXTextControl::ReplaceSel(LPCSTR text)
     Send(TXM_REPLACESEL, 0, reinterpret_cast<LPARAM>(text));
 }
 
-CString CTXTextControl::GetSelText() const
-{
-    return CString(m_core.SelectedText().c_str());
-}
+CString CTXTextControl::GetSelText() const { return CString(m_core.SelectedText().c_str()); }
 
 BOOL CTXTextControl::GetLineAndCol(long& line, long& col) const
 {

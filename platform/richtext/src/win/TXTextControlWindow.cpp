@@ -13,18 +13,12 @@
 
 namespace {
 
-const COLORREF kFieldShade = RGB(236, 236, 244);   // behind field text: protected
-const COLORREF kTargetMark = RGB(0, 120, 215);     // a target's marker
+const COLORREF kFieldShade = RGB(236, 236, 244); // behind field text: protected
+const COLORREF kTargetMark = RGB(0, 120, 215); // a target's marker
 
-bool IsWordChar(char c)
-{
-    return c != ' ' && c != '\t' && c != '\n';
-}
+bool IsWordChar(char c) { return c != ' ' && c != '\t' && c != '\n'; }
 
-bool KeyDown(int vk)
-{
-    return (::GetKeyState(vk) & 0x8000) != 0;
-}
+bool KeyDown(int vk) { return (::GetKeyState(vk) & 0x8000) != 0; }
 
 UINT OwnClipboardFormat()
 {
@@ -100,14 +94,28 @@ LRESULT CTXTextControl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         ::GetScrollInfo(m_hWnd, SB_VERT, &si);
         int y = m_scrollY;
         switch (LOWORD(wParam)) {
-        case SB_LINEUP: y -= 16; break;
-        case SB_LINEDOWN: y += 16; break;
-        case SB_PAGEUP: y -= static_cast<int>(si.nPage); break;
-        case SB_PAGEDOWN: y += static_cast<int>(si.nPage); break;
+        case SB_LINEUP:
+            y -= 16;
+            break;
+        case SB_LINEDOWN:
+            y += 16;
+            break;
+        case SB_PAGEUP:
+            y -= static_cast<int>(si.nPage);
+            break;
+        case SB_PAGEDOWN:
+            y += static_cast<int>(si.nPage);
+            break;
         case SB_THUMBTRACK:
-        case SB_THUMBPOSITION: y = si.nTrackPos; break;
-        case SB_TOP: y = 0; break;
-        case SB_BOTTOM: y = m_layout.Height(); break;
+        case SB_THUMBPOSITION:
+            y = si.nTrackPos;
+            break;
+        case SB_TOP:
+            y = 0;
+            break;
+        case SB_BOTTOM:
+            y = m_layout.Height();
+            break;
         }
         ScrollTo(y);
         return 0;
@@ -165,10 +173,13 @@ LRESULT CTXTextControl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     }
     case WM_SETFONT: {
         LOGFONTA lf;
-        if (wParam && ::GetObjectA(reinterpret_cast<HGDIOBJ>(wParam), sizeof lf, &lf) && lf.lfFaceName[0]) {
+        if (wParam && ::GetObjectA(reinterpret_cast<HGDIOBJ>(wParam), sizeof lf, &lf) &&
+            lf.lfFaceName[0]) {
             HDC dc = ::GetDC(m_hWnd);
             int height = lf.lfHeight < 0 ? -lf.lfHeight : lf.lfHeight;
-            m_core.SetTypingFont(lf.lfFaceName, height ? ::MulDiv(height, 144, ::GetDeviceCaps(dc, LOGPIXELSY)) : 24);
+            m_core.SetTypingFont(lf.lfFaceName,
+                                 height ? ::MulDiv(height, 144, ::GetDeviceCaps(dc, LOGPIXELSY))
+                                        : 24);
             ::ReleaseDC(m_hWnd, dc);
         }
         return 0;
@@ -309,8 +320,10 @@ void CTXTextControl::PaintTo(HDC target, const RECT& client)
     std::lock_guard<std::recursive_mutex> g(m_core.Lock());
     const CRichDocument& doc = m_core.Document();
     const std::string& text = doc.Text();
-    size_t selLo = static_cast<size_t>(m_core.SelMin()), selHi = static_cast<size_t>(m_core.SelMax());
-    const COLORREF highlight = ::GetSysColor(COLOR_HIGHLIGHT), highlightText = ::GetSysColor(COLOR_HIGHLIGHTTEXT);
+    size_t selLo = static_cast<size_t>(m_core.SelMin()),
+           selHi = static_cast<size_t>(m_core.SelMax());
+    const COLORREF highlight = ::GetSysColor(COLOR_HIGHLIGHT),
+                   highlightText = ::GetSysColor(COLOR_HIGHLIGHTTEXT);
     std::vector<char> inField(text.size(), 0);
     for (const CRichField& f : doc.Fields())
         for (size_t i = f.start; i < f.end(); ++i)
@@ -333,7 +346,10 @@ void CTXTextControl::PaintTo(HDC target, const RECT& client)
             const CRichCharFormat& f = doc.FormatAt(i);
             const CTXFontCache::Entry& font = m_fonts.Get(dc, f);
             RECT box = {line.x[i - line.start], top, line.x[j - line.start], top + line.height};
-            COLORREF back = selected ? highlight : f.hasBack ? f.back : inField[i] ? kFieldShade : CLR_INVALID;
+            COLORREF back = selected ? highlight
+                : f.hasBack          ? f.back
+                : inField[i]         ? kFieldShade
+                                     : CLR_INVALID;
             if (back != CLR_INVALID) {
                 HBRUSH b = ::CreateSolidBrush(back);
                 ::FillRect(dc, &box, b);
@@ -348,8 +364,8 @@ void CTXTextControl::PaintTo(HDC target, const RECT& client)
                 while (e < j && text[e] != '\t')
                     ++e;
                 if (e > k)
-                    ::TextOutA(dc, line.x[k - line.start], top + line.ascent - font.ascent, text.data() + k,
-                               static_cast<int>(e - k));
+                    ::TextOutA(dc, line.x[k - line.start], top + line.ascent - font.ascent,
+                               text.data() + k, static_cast<int>(e - k));
                 k = e < j ? e + 1 : e;
             }
             i = j;
@@ -369,7 +385,8 @@ void CTXTextControl::PaintTo(HDC target, const RECT& client)
             continue;
         POINT p = m_layout.PointOf(f.start);
         const CTXLine& line = m_layout.Lines()[m_layout.LineOf(f.start)];
-        RECT mark = {p.x - 1, p.y - m_scrollY, p.x + 1, p.y - m_scrollY + std::max(line.height / 3, 4)};
+        RECT mark = {p.x - 1, p.y - m_scrollY, p.x + 1,
+                     p.y - m_scrollY + std::max(line.height / 3, 4)};
         ::FillRect(dc, &mark, markBrush);
     }
     ::DeleteObject(markBrush);
@@ -498,7 +515,7 @@ void CTXTextControl::OnKeyDown(UINT key)
 void CTXTextControl::OnChar(UINT ch)
 {
     if (KeyDown(VK_CONTROL) && !KeyDown(VK_MENU))
-        return;   // control keys are handled on key down
+        return; // control keys are handled on key down
     if (ch == '\b')
         m_core.Backspace();
     else if (ch == '\r')

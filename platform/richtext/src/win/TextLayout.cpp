@@ -8,15 +8,13 @@ namespace {
 std::string FontKey(const CRichCharFormat& f)
 {
     return f.face + "|" + std::to_string(f.halfPoints) + "|" + std::to_string(f.charset) + "|" +
-           (f.bold ? "b" : "") + (f.italic ? "i" : "") + (f.underline ? "u" : "") + (f.strike ? "s" : "");
+        (f.bold ? "b" : "") + (f.italic ? "i" : "") + (f.underline ? "u" : "") +
+        (f.strike ? "s" : "");
 }
 
 } // namespace
 
-CTXFontCache::~CTXFontCache()
-{
-    Clear();
-}
+CTXFontCache::~CTXFontCache() { Clear(); }
 
 void CTXFontCache::Clear()
 {
@@ -100,7 +98,7 @@ void CTXLayout::Build(HDC dc, const CRichDocument& doc, int width, CTXFontCache&
             line.start = ls;
             line.x.push_back(kMargin);
             int x = kMargin;
-            size_t lastBreak = 0;   // position after the last blank, 0 when none
+            size_t lastBreak = 0; // position after the last blank, 0 when none
             size_t i = ls;
             for (; i < pe; ++i) {
                 int w = text[i] == '\t' ? tabWidth - (x - kMargin) % tabWidth : advance[i - ps];
@@ -129,7 +127,8 @@ void CTXLayout::Build(HDC dc, const CRichDocument& doc, int width, CTXFontCache&
                 descent = std::max(descent, e.descent);
             }
             if (ascent == 0) {
-                CRichCharFormat f = line.start > 0 ? doc.FormatAt(line.start - 1) : CRichCharFormat();
+                CRichCharFormat f =
+                    line.start > 0 ? doc.FormatAt(line.start - 1) : CRichCharFormat();
                 const CTXFontCache::Entry& e = fonts.Get(dc, f);
                 ascent = e.ascent;
                 descent = e.descent;

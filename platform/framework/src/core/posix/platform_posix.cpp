@@ -16,16 +16,22 @@ namespace fw::platform {
 int ShowErrorMessage(LPCSTR lpszText, UINT)
 {
     std::fprintf(stderr, "%s\n", lpszText);
-    return 1;   // IDOK
+    return 1; // IDOK
 }
 
 bool OpenFile(LPCSTR lpszFileName, UINT nOpenFlags, UINT_PTR* phFile, LONG* pOsError)
 {
     int flags = 0;
     switch (nOpenFlags & 3) {
-    case CFile::modeRead: flags = O_RDONLY; break;
-    case CFile::modeWrite: flags = O_WRONLY; break;
-    default: flags = O_RDWR; break;
+    case CFile::modeRead:
+        flags = O_RDONLY;
+        break;
+    case CFile::modeWrite:
+        flags = O_WRONLY;
+        break;
+    default:
+        flags = O_RDWR;
+        break;
     }
     if (nOpenFlags & CFile::modeCreate) {
         flags |= O_CREAT;
@@ -154,24 +160,35 @@ bool RemoveFile(LPCSTR lpszFileName, LONG* pOsError)
 int FileErrorCause(LONG lOsError)
 {
     switch (lOsError) {
-    case 0: return CFileException::none;
-    case ENOENT: return CFileException::fileNotFound;
+    case 0:
+        return CFileException::none;
+    case ENOENT:
+        return CFileException::fileNotFound;
     case ENOTDIR:
-    case ENAMETOOLONG: return CFileException::badPath;
+    case ENAMETOOLONG:
+        return CFileException::badPath;
     case EMFILE:
-    case ENFILE: return CFileException::tooManyOpenFiles;
+    case ENFILE:
+        return CFileException::tooManyOpenFiles;
     case EACCES:
     case EPERM:
     case EROFS:
-    case EISDIR: return CFileException::accessDenied;
-    case EBADF: return CFileException::invalidFile;
-    case EBUSY: return CFileException::sharingViolation;
+    case EISDIR:
+        return CFileException::accessDenied;
+    case EBADF:
+        return CFileException::invalidFile;
+    case EBUSY:
+        return CFileException::sharingViolation;
     case ESPIPE:
-    case EINVAL: return CFileException::badSeek;
-    case EIO: return CFileException::hardIO;
+    case EINVAL:
+        return CFileException::badSeek;
+    case EIO:
+        return CFileException::hardIO;
     case ENOSPC:
-    case EFBIG: return CFileException::diskFull;
-    default: return CFileException::generic;
+    case EFBIG:
+        return CFileException::diskFull;
+    default:
+        return CFileException::generic;
     }
 }
 
@@ -187,14 +204,11 @@ bool GmTime(int64_t t, struct tm* ptm)
     return gmtime_r(&tt, ptm) != nullptr;
 }
 
-int64_t MakeLocalTime(struct tm* ptm)
-{
-    return (int64_t)mktime(ptm);
-}
+int64_t MakeLocalTime(struct tm* ptm) { return (int64_t)mktime(ptm); }
 
 } // namespace fw::platform
 
 BOOL AFXAPI AfxLoadResourceString(UINT, CString&)
 {
-    return FALSE;   // the native build carries no resources
+    return FALSE; // the native build carries no resources
 }

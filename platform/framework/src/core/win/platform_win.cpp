@@ -22,16 +22,30 @@ bool OpenFile(LPCSTR lpszFileName, UINT nOpenFlags, UINT_PTR* phFile, LONG* pOsE
 {
     DWORD dwAccess = 0;
     switch (nOpenFlags & 3) {
-    case CFile::modeRead: dwAccess = GENERIC_READ; break;
-    case CFile::modeWrite: dwAccess = GENERIC_WRITE; break;
-    default: dwAccess = GENERIC_READ | GENERIC_WRITE; break;
+    case CFile::modeRead:
+        dwAccess = GENERIC_READ;
+        break;
+    case CFile::modeWrite:
+        dwAccess = GENERIC_WRITE;
+        break;
+    default:
+        dwAccess = GENERIC_READ | GENERIC_WRITE;
+        break;
     }
     DWORD dwShareMode = 0;
     switch (nOpenFlags & 0x70) {
-    case CFile::shareDenyWrite: dwShareMode = FILE_SHARE_READ; break;
-    case CFile::shareDenyRead: dwShareMode = FILE_SHARE_WRITE; break;
-    case CFile::shareDenyNone: dwShareMode = FILE_SHARE_READ | FILE_SHARE_WRITE; break;
-    default: dwShareMode = 0; break;   // exclusive; compatibility mode is exclusive too
+    case CFile::shareDenyWrite:
+        dwShareMode = FILE_SHARE_READ;
+        break;
+    case CFile::shareDenyRead:
+        dwShareMode = FILE_SHARE_WRITE;
+        break;
+    case CFile::shareDenyNone:
+        dwShareMode = FILE_SHARE_READ | FILE_SHARE_WRITE;
+        break;
+    default:
+        dwShareMode = 0;
+        break; // exclusive; compatibility mode is exclusive too
     }
     SECURITY_ATTRIBUTES sa = {sizeof(sa), nullptr, (nOpenFlags & CFile::modeNoInherit) == 0};
     DWORD dwCreateFlag = OPEN_EXISTING;
@@ -85,7 +99,9 @@ bool SeekFile(UINT_PTR hFile, int64_t lOff, UINT nFrom, uint64_t* pNewPos, LONG*
 {
     LARGE_INTEGER distance, newPos;
     distance.QuadPart = lOff;
-    DWORD method = nFrom == CFile::begin ? FILE_BEGIN : nFrom == CFile::current ? FILE_CURRENT : FILE_END;
+    DWORD method = nFrom == CFile::begin ? FILE_BEGIN
+        : nFrom == CFile::current        ? FILE_CURRENT
+                                         : FILE_END;
     if (!::SetFilePointerEx((HANDLE)hFile, distance, &newPos, method)) {
         *pOsError = (LONG)::GetLastError();
         return false;
@@ -116,7 +132,8 @@ bool SetFileLength(UINT_PTR hFile, uint64_t nLength, LONG* pOsError)
         *pOsError = (LONG)::GetLastError();
         return false;
     }
-    return SeekFile(hFile, (int64_t)(oldPos < nLength ? oldPos : nLength), CFile::begin, &ignored, pOsError);
+    return SeekFile(hFile, (int64_t)(oldPos < nLength ? oldPos : nLength), CFile::begin, &ignored,
+                    pOsError);
 }
 
 bool FlushFile(UINT_PTR hFile, LONG* pOsError)
@@ -149,35 +166,50 @@ bool RemoveFile(LPCSTR lpszFileName, LONG* pOsError)
 int FileErrorCause(LONG lOsError)
 {
     switch (lOsError) {
-    case NO_ERROR: return CFileException::none;
-    case ERROR_FILE_NOT_FOUND: return CFileException::fileNotFound;
+    case NO_ERROR:
+        return CFileException::none;
+    case ERROR_FILE_NOT_FOUND:
+        return CFileException::fileNotFound;
     case ERROR_PATH_NOT_FOUND:
     case ERROR_INVALID_DRIVE:
     case ERROR_BAD_PATHNAME:
     case ERROR_INVALID_NAME:
-    case ERROR_FILENAME_EXCED_RANGE: return CFileException::badPath;
-    case ERROR_TOO_MANY_OPEN_FILES: return CFileException::tooManyOpenFiles;
+    case ERROR_FILENAME_EXCED_RANGE:
+        return CFileException::badPath;
+    case ERROR_TOO_MANY_OPEN_FILES:
+        return CFileException::tooManyOpenFiles;
     case ERROR_ACCESS_DENIED:
     case ERROR_WRITE_PROTECT:
     case ERROR_FILE_EXISTS:
-    case ERROR_ALREADY_EXISTS: return CFileException::accessDenied;
-    case ERROR_INVALID_HANDLE: return CFileException::invalidFile;
-    case ERROR_CURRENT_DIRECTORY: return CFileException::removeCurrentDir;
-    case ERROR_CANNOT_MAKE: return CFileException::directoryFull;
+    case ERROR_ALREADY_EXISTS:
+        return CFileException::accessDenied;
+    case ERROR_INVALID_HANDLE:
+        return CFileException::invalidFile;
+    case ERROR_CURRENT_DIRECTORY:
+        return CFileException::removeCurrentDir;
+    case ERROR_CANNOT_MAKE:
+        return CFileException::directoryFull;
     case ERROR_SEEK:
-    case ERROR_NEGATIVE_SEEK: return CFileException::badSeek;
+    case ERROR_NEGATIVE_SEEK:
+        return CFileException::badSeek;
     case ERROR_READ_FAULT:
     case ERROR_WRITE_FAULT:
     case ERROR_GEN_FAILURE:
-    case ERROR_CRC: return CFileException::hardIO;
+    case ERROR_CRC:
+        return CFileException::hardIO;
     case ERROR_SHARING_VIOLATION:
-    case ERROR_SHARING_BUFFER_EXCEEDED: return CFileException::sharingViolation;
+    case ERROR_SHARING_BUFFER_EXCEEDED:
+        return CFileException::sharingViolation;
     case ERROR_LOCK_VIOLATION:
-    case ERROR_LOCK_FAILED: return CFileException::lockViolation;
+    case ERROR_LOCK_FAILED:
+        return CFileException::lockViolation;
     case ERROR_DISK_FULL:
-    case ERROR_HANDLE_DISK_FULL: return CFileException::diskFull;
-    case ERROR_HANDLE_EOF: return CFileException::endOfFile;
-    default: return CFileException::generic;
+    case ERROR_HANDLE_DISK_FULL:
+        return CFileException::diskFull;
+    case ERROR_HANDLE_EOF:
+        return CFileException::endOfFile;
+    default:
+        return CFileException::generic;
     }
 }
 
@@ -193,10 +225,7 @@ bool GmTime(int64_t t, struct tm* ptm)
     return _gmtime64_s(ptm, &tt) == 0;
 }
 
-int64_t MakeLocalTime(struct tm* ptm)
-{
-    return (int64_t)_mktime64(ptm);
-}
+int64_t MakeLocalTime(struct tm* ptm) { return (int64_t)_mktime64(ptm); }
 
 } // namespace fw::platform
 
@@ -207,7 +236,7 @@ BOOL AFXAPI AfxLoadResourceString(UINT nID, CString& rString)
     for (;;) {
         int nLen = AfxLoadString(nID, buffer.data(), (UINT)buffer.size());
         if (nLen == 0)
-            return FALSE;   // the caller's string stays as it was
+            return FALSE; // the caller's string stays as it was
         if ((size_t)nLen < buffer.size() - 1 || buffer.size() >= 8192) {
             rString = CString(buffer.data(), nLen);
             return TRUE;

@@ -5,8 +5,7 @@ IMPLEMENT_DYNAMIC(CSharedFile, CMemFile)
 
 CSharedFile::CSharedFile(UINT nAllocFlags, UINT nGrowBytes)
     : CMemFile(nGrowBytes), m_nAllocFlags(nAllocFlags), m_hGlobalMemory(nullptr), m_bAllowGrow(TRUE)
-{
-}
+{ }
 
 CSharedFile::~CSharedFile()
 {
@@ -30,7 +29,7 @@ BYTE* CSharedFile::Realloc(BYTE*, SIZE_T nBytes)
     ::GlobalUnlock(m_hGlobalMemory);
     HGLOBAL hNew = ::GlobalReAlloc(m_hGlobalMemory, nBytes, m_nAllocFlags);
     if (hNew == nullptr) {
-        ::GlobalLock(m_hGlobalMemory);   // the old block stays valid and locked
+        ::GlobalLock(m_hGlobalMemory); // the old block stays valid and locked
         return nullptr;
     }
     m_hGlobalMemory = hNew;
