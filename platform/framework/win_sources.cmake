@@ -2,19 +2,29 @@
 # (paths relative to platform/framework).
 set(FW_WIN_SOURCES
   src/win/app.cpp
+  src/win/button.cpp
+  src/win/checklistbox.cpp
   src/win/cmdtarget.cpp
+  src/win/combobox.cpp
+  src/win/commctrl.cpp
   src/win/ctrls.cpp
+  src/win/dataexchange.cpp
   src/win/dc.cpp
+  src/win/edit.cpp
   src/win/gdi.cpp
   src/win/handle_map.cpp
+  src/win/imagelist.cpp
+  src/win/listbox.cpp
   src/win/menu.cpp
   src/win/module.cpp
   src/win/msg_dispatch.cpp
   src/win/msgbox.cpp
   src/win/profile.cpp
   src/win/resource_chain.cpp
+  src/win/richedit.cpp
   src/win/sync.cpp
   src/win/thread.cpp
+  src/win/validation.cpp
   src/win/wnd.cpp
   src/win/wnd_handlers.cpp
   src/win/wnd_members.cpp
