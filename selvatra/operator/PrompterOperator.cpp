@@ -1,9 +1,7 @@
 // The operator's components of one prompter window.
 #include "PrompterOperator.h"
 
-#include <map>
 #include <memory>
-#include <mutex>
 
 #include "CaptionWriter.h"
 #include "ClockTime.h"
@@ -19,25 +17,7 @@ const int kClockId = 1001;
 const int kMirroredClockId = 1002;
 const int kStopWatchId = 1003;
 
-struct OperatorParts
-{
-    CCloseCaption caption;
-    CCaptionWriter writer;
-    bool ownsPowerPoint = false;
-    std::unique_ptr<CCountDownClock> countDown;
-    std::unique_ptr<CLtHYDisplay> ltHy;
-    std::unique_ptr<CStopWatch> stopWatch;
-};
-
-std::mutex g_partsLock;
-std::map<const CPromptBaseWnd*, std::unique_ptr<OperatorParts>> g_parts;
-
-OperatorParts* Parts(const CPromptBaseWnd* wnd)
-{
-    std::lock_guard<std::mutex> guard(g_partsLock);
-    auto it = g_parts.find(wnd);
-    return it == g_parts.end() ? nullptr : it->second.get();
-}
+OperatorParts* Parts(const CPromptBaseWnd* wnd) { return wnd->m_pOperator.get(); }
 
 std::string Text(const CString& s) { return std::string((LPCSTR)s, (size_t)s.GetLength()); }
 
@@ -69,11 +49,8 @@ void CPromptBaseWnd::SetCCMap(std::list<std::pair<char, char>>* pairs)
 
 void OperatorAttach(CPromptBaseWnd* wnd)
 {
-    OperatorParts* parts = new OperatorParts;
-    {
-        std::lock_guard<std::mutex> guard(g_partsLock);
-        g_parts[wnd].reset(parts);
-    }
+    wnd->m_pOperator.reset(new OperatorParts);
+    OperatorParts* parts = wnd->m_pOperator.get();
     if (wnd->m_bCaptionOn) {
         CCloseCaption& c = parts->caption;
         c.SetPort(Text(wnd->m_strCCPort));
@@ -102,15 +79,9 @@ void OperatorAttach(CPromptBaseWnd* wnd)
 
 void OperatorDetach(CPromptBaseWnd* wnd)
 {
-    std::unique_ptr<OperatorParts> parts;
-    {
-        std::lock_guard<std::mutex> guard(g_partsLock);
-        auto it = g_parts.find(wnd);
-        if (it == g_parts.end())
-            return;
-        parts = std::move(it->second);
-        g_parts.erase(it);
-    }
+    std::unique_ptr<OperatorParts> parts = std::move(wnd->m_pOperator);
+    if (!parts)
+        return;
     parts->writer.Stop();
     parts->caption.Close();
     if (parts->ownsPowerPoint)

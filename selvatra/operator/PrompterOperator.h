@@ -1,18 +1,31 @@
 // What the prompter window hands to the operator's components: the caption writer, the
 // slide-show thread and the clock displays of one prompter window. The window's hooks
-// (PromptBaseWnd.cpp, MarquillCmdWnd.cpp) call these; the state lives here, per window.
+// (PromptBaseWnd.cpp, MarquillCmdWnd.cpp) call these; the state is the window's own.
 #pragma once
+#include <memory>
 #include <string>
 
+#include "CaptionWriter.h"
+#include "ClockWindows.h"
+#include "CloseCaption.h"
 #include "SelvatraApi.h"
 #include "fw/time.h"
 
 class CPromptBaseWnd;
 class CPromptParagraph;
-class CCountDownClock;
-class CStopWatch;
-class CLtHYDisplay;
-class CCaptionWriter;
+
+// The operator's parts of one prompter window, owned by the window (m_pOperator) from
+// creation to close. Made, used and freed on the user-interface thread; the caption writer
+// runs its own thread over its queue.
+struct OperatorParts
+{
+    CCloseCaption caption;
+    CCaptionWriter writer;
+    bool ownsPowerPoint = false; // this window started the process's slide-show thread
+    std::unique_ptr<CCountDownClock> countDown;
+    std::unique_ptr<CLtHYDisplay> ltHy;
+    std::unique_ptr<CStopWatch> stopWatch;
+};
 
 // Set up when the window is created: the caption port (with captions on) and, for every
 // window type but the second screen, the slide-show thread (with slide-show control on).

@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "PowerPointCtl.h"
+#include "PromptFaults.h"
 #include "PromptState.h"
 
 int CMarquillCmdWnd::m_sDelay = 12;
@@ -25,13 +26,15 @@ END_MESSAGE_MAP()
 
 namespace {
 
-// The multimedia timer's callback: on the timer's thread it only posts one tick at a time.
-void CALLBACK TickProc(UINT, UINT, DWORD_PTR, DWORD_PTR, DWORD_PTR)
+// The multimedia timer's callback: on the timer's thread it posts one tick at a time and
+// wakes the line threads that have lines to draw, so that the tick itself never signals.
+void CALLBACK TickProc(UINT, UINT, DWORD_PTR user, DWORD_PTR, DWORD_PTR)
 {
-    PromptProcessState& state = PromptState();
-    HWND target = state.tickTarget;
-    if (target && InterlockedExchange(&state.tickArmed, 0))
+    PromptTick& tick = PromptTickState();
+    HWND target = tick.target;
+    if (target && tick.armed.exchange(false))
         ::PostMessage(target, WM_PROMPTER_TICK, 0, 0);
+    reinterpret_cast<CMarquillCmdWnd*>(user)->WakeLineWorkers();
 }
 
 } // namespace
@@ -84,26 +87,31 @@ int CMarquillCmdWnd::Create(CWnd* parent, CRect rect, WINTYPE type, int screens,
             m_bReverseImage = 1;
         }
     }
-    return CPromptBaseWnd::Create(parent, rect, type);
+    if (CPromptBaseWnd::Create(parent, rect, type))
+        return 1;
+    // The host deletes a prompter whose creation failed without closing it: the second
+    // screen goes now, with its threads (its destructor stops them).
+    delete m_pSecond;
+    m_pSecond = nullptr;
+    return 0;
 }
 
 int CMarquillCmdWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
-    // A new run: nothing of an earlier prompter's process-wide state carries over.
-    ResetPromptState();
-    InterlockedExchange(&PromptState().tickArmed, 1);
+    PromptTickState().armed = true;
     if (CPromptBaseWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
 
     NormalizeSpeedTable(m_speedKeys);
     const SpeedPair& entry = m_speedKeys[m_nDefaultSpeed];
     m_nStep = entry.first;
-    RestartTimer(entry.second);
+    if (!RestartTimer(entry.second))
+        return FailCreate("its scroll timer could not be started.");
     // Speed changes compare against the period actually running.
     m_sDelay = entry.second;
     m_lastDelay = entry.second;
-    if (!PromptState().tickTarget)
-        PromptState().tickTarget = m_hWnd;
+    HWND none = nullptr;
+    PromptTickState().target.compare_exchange_strong(none, m_hWnd);
 
     if (m_nWinType != WINTYPE_WINDOW)
         ::SetWindowPos(m_hWnd, nullptr, lpCreateStruct->x, lpCreateStruct->y, lpCreateStruct->cx,
@@ -120,13 +128,24 @@ int CMarquillCmdWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
 
 // ---- timer --------------------------------------------------------------------------------
 
-void CMarquillCmdWnd::RestartTimer(int period)
+bool CMarquillCmdWnd::RestartTimer(int period)
 {
     KillScrollTimer();
     if (period < 1)
         period = 1;
-    m_nScrollTimer = timeSetEvent(UINT(period), UINT(period), TickProc, 0,
-                                  TIME_PERIODIC | TIME_CALLBACK_FUNCTION | TIME_KILL_SYNCHRONOUS);
+    if (!PrompterFaultIs(PromptFault::Timer))
+        m_nScrollTimer =
+            timeSetEvent(UINT(period), UINT(period), TickProc, DWORD_PTR(this),
+                         TIME_PERIODIC | TIME_CALLBACK_FUNCTION | TIME_KILL_SYNCHRONOUS);
+    return m_nScrollTimer != 0;
+}
+
+void CMarquillCmdWnd::WakeLineWorkers()
+{
+    WakeLineWork();
+    // The second screen exists from before the timer starts until after it is killed.
+    if (m_pSecond)
+        m_pSecond->WakeLineWork();
 }
 
 void CMarquillCmdWnd::KillScrollTimer()
@@ -139,15 +158,7 @@ void CMarquillCmdWnd::KillScrollTimer()
 
 LRESULT CMarquillCmdWnd::OnMMTimer(WPARAM, LPARAM)
 {
-    MSG msg;
-    if (::PeekMessage(&msg, m_hWnd, WM_PROMPTER_TICK, WM_PROMPTER_TICK, PM_NOREMOVE)) {
-        while (::PeekMessage(&msg, m_hWnd, WM_PROMPTER_TICK, WM_PROMPTER_TICK, PM_REMOVE)) {
-        }
-        // Surplus ticks are dropped, but the next one may come: left unarmed, a quiet
-        // window would never be ticked again.
-        InterlockedExchange(&PromptState().tickArmed, 1);
-        return 0;
-    }
+    // The one-shot flag keeps at most one tick in flight: no look at the queue is needed.
     if (m_bRunning) {
         if (m_bReversed) {
             if (m_bAtTop)
@@ -163,7 +174,7 @@ LRESULT CMarquillCmdWnd::OnMMTimer(WPARAM, LPARAM)
         ++m_nTicksMoved;
         ScrollNow();
     }
-    InterlockedExchange(&PromptState().tickArmed, 1);
+    PromptTickState().armed = true;
     return 0;
 }
 
@@ -196,7 +207,7 @@ LRESULT CMarquillCmdWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     LRESULT result = CPromptBaseWnd::WindowProc(message, wParam, lParam);
     // Another tick may come once the window has nothing else pending.
     if (message != WM_PROMPTER_TICK && message != WM_PAINT && !GetInputState())
-        InterlockedExchange(&PromptState().tickArmed, 1);
+        PromptTickState().armed = true;
     return result;
 }
 
@@ -528,8 +539,8 @@ void CMarquillCmdWnd::OnClose()
     // The timer goes first: nothing it reaches may be freed while it can still fire.
     KillScrollTimer();
     m_bRunning = FALSE;
-    if (PromptState().tickTarget == m_hWnd)
-        PromptState().tickTarget = nullptr;
+    HWND self = m_hWnd;
+    PromptTickState().target.compare_exchange_strong(self, nullptr);
     m_sDelay = 12;
     m_lastDelay = 0;
 

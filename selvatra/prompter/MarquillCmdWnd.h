@@ -38,6 +38,10 @@ public:
 
     // The scroll tick (message 0x464) and one step of scrolling.
     LRESULT OnMMTimer(WPARAM, LPARAM);
+    // What the scroll timer does besides posting the tick: wakes the line threads of both
+    // screens when they have lines to draw. A harness that drives the ticks itself calls it
+    // once per period, as the timer would.
+    void WakeLineWorkers();
     void ScrollNow();
     // Exported; not bound to WM_TIMER.
     void OnTimer(UINT, LPARAM);
@@ -94,7 +98,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    void RestartTimer(int period);
+    bool RestartTimer(int period);
     void KillScrollTimer();
     void ParkCursor();
     void QueueSlideShowPlacement();

@@ -7,7 +7,7 @@
 #include <mmsystem.h>
 
 #include "EngineMessages.h"
-#include "PromptState.h"
+#include "PromptFaults.h"
 #include "SpeedTable.h"
 
 static const char kPrompterClass[] = "_QEL_PROMPTER";
@@ -120,22 +120,22 @@ CPromptBaseWnd::CPromptBaseWnd()
 
     m_pRecordList = nullptr;
     m_posPrompter = nullptr;
-    m_pOffBmp[0] = m_pOffBmp[1] = nullptr;
-    m_nCurrentBmp = 0;
-    m_nRebuildDir = 0;
-    m_nRebuildLines = 1;
-    m_nBuiltLines = 0;
     m_hMirrorBitmap = nullptr;
 
-    m_evRebuild = m_evUpdateBitmaps = m_evUpdateScripts = m_evCaption = nullptr;
-    m_evOffScreenReady = m_evBitmapsReady = m_evScriptsUpdated = m_evPaint = nullptr;
-    m_hRebuildDone = m_hBitmapsDone = m_hScriptsDone = m_hCaptionDone = nullptr;
-    m_hRebuildThread = m_hBitmapThread = m_hScriptThread = m_hCaptionThread = nullptr;
+    m_evUpdateBitmaps = m_evUpdateScripts = m_evCaption = nullptr;
+    m_evBitmapsReady = m_evScriptsUpdated = nullptr;
+    m_hBitmapsDone = m_hScriptsDone = m_hCaptionDone = nullptr;
+    m_hBitmapThread = m_hScriptThread = m_hCaptionThread = nullptr;
     m_bStopThreads = FALSE;
     m_nSavedPriority = THREAD_PRIORITY_NORMAL;
+    m_bPriorityChanged = false;
+    m_bLineWorkPaused = false;
+    m_bLineWorkBusy = false;
 
     m_hRefDC = nullptr;
+    m_hWndDC = nullptr;
     m_hMemDC = nullptr;
+    m_hOldMemBitmap = nullptr;
     m_hFont = nullptr;
     m_hOldFont = nullptr;
     InitializeCriticalSection(&m_csLists);
@@ -146,11 +146,15 @@ CPromptBaseWnd::CPromptBaseWnd()
     m_nCostCountdown = 3;
     m_posLastAnnounced = nullptr;
     m_posLastCaptioned = nullptr;
+    m_posLastExamined = nullptr;
+    m_bDoneForwards = m_bDoneBackwards = false;
+    m_nPendingCode = 0;
+    m_dScrollRemainder = 0.0;
     m_nCreateWidth = m_nCreateHeight = 0;
     m_bClosed = false;
     m_hPointerBitmap = nullptr;
     m_nPointerBitmapType = 0;
-    m_nRebuildWaits = 0;
+    m_nLineMisses = 0;
 
     if (!RegisterWindowMessage("MSWHEEL_ROLLMSG"))
         ShowEngineMessage("Failed to Register Mouse Wheel");
@@ -160,17 +164,11 @@ CPromptBaseWnd::CPromptBaseWnd()
 CPromptBaseWnd::~CPromptBaseWnd()
 {
     // A prompter deleted without having been closed still stops its workers first.
-    if (m_hRebuildThread || m_hBitmapThread || m_hScriptThread || m_hCaptionThread)
-        CloseThreads();
-    DeleteOffscreenBitmaps();
+    CloseThreads();
+    ReleaseDrawing();
     DeleteParagraphs();
     DeleteRecords();
-    if (m_hMemDC) {
-        SelectObject(m_hMemDC, m_hOldFont);
-        DeleteDC(m_hMemDC);
-    }
-    if (m_hFont)
-        DeleteObject(m_hFont);
+    CloseCloseCaptioning();
     DeleteCriticalSection(&m_csLists);
 }
 
@@ -306,8 +304,14 @@ int CPromptBaseWnd::Create(CWnd* parent, CRect rect, WINTYPE type)
     }
     m_nCreateWidth = cx;
     m_nCreateHeight = cy;
-    return CreateEx(exStyle, kPrompterClass, "", style, x, y, cx, cy, MainWindowHandle(), nullptr,
-                    nullptr);
+    if (!CreateEx(exStyle, kPrompterClass, "", style, x, y, cx, cy, MainWindowHandle(), nullptr,
+                  nullptr))
+        return 0;
+    // The extended style asked for above is dropped for a window with WS_CHILD in its style;
+    // the operator's window in front of a second screen is made topmost now.
+    if (type == WINTYPE_WINDOW && m_nScreens > 1)
+        ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    return 1;
 }
 
 BOOL CPromptBaseWnd::Create()
@@ -326,25 +330,35 @@ BOOL CPromptBaseWnd::Create()
 
 BOOL CPromptBaseWnd::SetupCreate()
 {
-    SetupThreadsAndEvents();
-    for (int i = 0; i < 2; ++i)
-        m_pOffBmp[i] = new DDTagOffBmpInfo;
-    m_nCurrentBmp = 0;
-    m_nRebuildDir = 0;
+    m_pFrame.reset(new DDTagOffBmpInfo);
     m_pRecordList = new CTypedPtrList<CObList, prmptRecord*>;
     m_bStopThreads = FALSE;
-    return TRUE;
+    return SetupThreadsAndEvents();
+}
+
+int CPromptBaseWnd::FailCreate(const char* what)
+{
+    // Says what went wrong and leaves nothing running: only started threads are waited for.
+    ShowEngineMessage(std::string("The prompter could not start: ") + what);
+    m_bClosed = true;
+    CloseThreads();
+    ReleaseDrawing();
+    CloseCloseCaptioning();
+    return -1;
 }
 
 int CPromptBaseWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
-    SetupCreate();
+    if (!SetupCreate())
+        return FailCreate("its worker threads could not be started.");
     if (CWnd::OnCreate(lpCreateStruct) == -1)
-        return -1;
+        return FailCreate("the window could not be created.");
 
     if (!m_hWndFirst)
         m_hWndFirst = m_hWnd;
     m_hRefDC = ::GetDC(m_hWndFirst);
+    // The class keeps one DC per window: taken once, the tick draws through it.
+    m_hWndDC = ::GetDC(m_hWnd);
 
     if (m_bMonoBitmap) {
         m_crText = m_bReverseImage ? RGB(255, 255, 255) : RGB(0, 0, 0);
@@ -372,7 +386,8 @@ int CPromptBaseWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
         m_nLayoutHeight = m_rcClient.Height() > 0 ? m_rcClient.Height() : 1;
 
     SetupFont();
-    SetupOffscreenBitmaps();
+    if (!SetupOffscreenBitmaps())
+        return FailCreate("there is not enough memory for its off-screen image of this screen.");
     SetupPhysicalBitmapInformation();
     SetupCloseCaptioning();
     DeleteParagraphs();
@@ -428,49 +443,34 @@ void CPromptBaseWnd::SetupFont()
     m_nCostCountdown = 3;
 }
 
-void CPromptBaseWnd::SetupOffscreenBitmaps()
+bool CPromptBaseWnd::SetupOffscreenBitmaps()
 {
     const int lh = m_nLineHeight;
     int lines = m_nLinesPerScreen + ((m_nLayoutHeight % lh) ? 1 : 0) + 1;
     const int band = lines * lh;
     m_nUpperLimit = m_nReadingOffset + lh;
     m_nLowerLimit = m_nReadingOffset + 2 * lh;
-    for (int i = 0; i < 2; ++i) {
-        DDTagOffBmpInfo* info = m_pOffBmp[i];
-        info->m_nWidth = m_nUsableWidth;
-        info->m_nBand = band;
-        info->m_nHeight = band + lh;
-        info->m_nLineStep = lh;
-        if (m_bMonoBitmap) {
-            info->m_hBitmap = CreateBitmap(info->m_nWidth, info->m_nHeight, 1, 1, nullptr);
-        } else {
-            // A DIB section: the rebuild shifts its rows directly, never selecting the bitmap
-            // that painting shows.
-            BITMAPINFO bi;
-            memset(&bi, 0, sizeof(bi));
-            bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-            bi.bmiHeader.biWidth = info->m_nWidth;
-            bi.bmiHeader.biHeight = -info->m_nHeight;
-            bi.bmiHeader.biPlanes = 1;
-            bi.bmiHeader.biBitCount = 32;
-            bi.bmiHeader.biCompression = BI_RGB;
-            void* bits = nullptr;
-            info->m_hBitmap = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-            info->m_pBits = static_cast<BYTE*>(bits);
-            info->m_nStride = info->m_nWidth * 4;
-        }
-        info->ClearScriptInfo();
-        info->m_bValid = false;
-        // Start from the background so that nothing undefined is ever shown.
-        HDC dc = CreateCompatibleDC(nullptr);
-        HGDIOBJ old = SelectObject(dc, info->m_hBitmap);
-        PatBltScreenBitMap(dc, 0, info->m_nHeight, info->m_nWidth);
-        SelectObject(dc, old);
-        DeleteDC(dc);
-    }
+    DDTagOffBmpInfo* frame = m_pFrame.get();
+    frame->m_nWidth = m_nUsableWidth;
+    frame->m_nBand = band;
+    frame->m_nHeight = band + lh;
+    frame->m_nLineStep = lh;
+    frame->m_nBase = 0;
+    frame->ClearScriptInfo();
+    frame->m_bValid = false;
+    if (!PrompterFaultIs(PromptFault::Bitmap))
+        frame->m_hBitmap = NewRowBitmap(frame->m_nWidth, frame->m_nHeight, &frame->m_pBits);
+    if (!frame->m_hBitmap)
+        return false;
+    frame->m_nStride = frame->m_nWidth * 4;
+    // The ring stays selected in the memory DC: the tick copies from it, the tick alone
+    // draws into it.
+    m_hOldMemBitmap = SelectObject(m_hMemDC, frame->m_hBitmap);
+    // Start from the background so that nothing undefined is ever shown.
+    PatBltScreenBitMap(m_hMemDC, 0, frame->m_nHeight, frame->m_nWidth);
     if (m_bMirrorImage)
-        m_hMirrorBitmap = m_bMonoBitmap ? CreateBitmap(m_nUsableWidth, m_nLineHeight, 1, 1, nullptr)
-                                        : NewDisplayBitmap(m_nUsableWidth, m_nLineHeight);
+        m_hMirrorBitmap = NewDisplayBitmap(m_nUsableWidth, m_nLineHeight);
+    return true;
 }
 
 void CPromptBaseWnd::SetupPhysicalBitmapInformation()
@@ -486,23 +486,50 @@ void CPromptBaseWnd::SetupPhysicalBitmapInformation()
 
 void CPromptBaseWnd::DeleteOffscreenBitmaps()
 {
-    EnterCriticalSection(&m_csLists);
-    while (!m_lstBitmaps.IsEmpty()) {
-        prmptCBitmap* entry = m_lstBitmaps.RemoveHead();
-        ReleaseParagraphBitmap(ParagraphAt(entry->m_posParagraph));
+    DeleteBitmapEntries();
+    {
+        ListsGuard guard(&m_csLists);
+        for (POSITION pos = m_lstParagraphs.GetHeadPosition(); pos;)
+            ReleaseParagraphBitmap(m_lstParagraphs.GetNext(pos));
     }
-    LeaveCriticalSection(&m_csLists);
-    for (int i = 0; i < 2; ++i) {
-        if (m_pOffBmp[i]) {
-            if (m_pOffBmp[i]->m_hBitmap)
-                DeleteObject(m_pOffBmp[i]->m_hBitmap);
-            delete m_pOffBmp[i];
-            m_pOffBmp[i] = nullptr;
-        }
+    if (m_pFrame) {
+        if (m_hMemDC && m_hOldMemBitmap)
+            SelectObject(m_hMemDC, m_hOldMemBitmap);
+        m_hOldMemBitmap = nullptr;
+        if (m_pFrame->m_hBitmap)
+            DeleteObject(m_pFrame->m_hBitmap);
+        m_pFrame.reset();
     }
     if (m_hMirrorBitmap) {
         DeleteObject(m_hMirrorBitmap);
         m_hMirrorBitmap = nullptr;
+    }
+}
+
+void CPromptBaseWnd::ReleaseDrawing()
+{
+    DeleteOffscreenBitmaps();
+    if (m_hMemDC) {
+        if (m_hOldFont)
+            SelectObject(m_hMemDC, m_hOldFont);
+        DeleteDC(m_hMemDC);
+        m_hMemDC = nullptr;
+    }
+    if (m_hFont) {
+        DeleteObject(m_hFont);
+        m_hFont = nullptr;
+    }
+    if (m_hPointerBitmap) {
+        DeleteObject(m_hPointerBitmap);
+        m_hPointerBitmap = nullptr;
+    }
+    if (m_hRefDC) {
+        ::ReleaseDC(m_hWndFirst, m_hRefDC);
+        m_hRefDC = nullptr;
+    }
+    if (m_hWndDC) {
+        ::ReleaseDC(m_hWnd, m_hWndDC);
+        m_hWndDC = nullptr;
     }
 }
 
@@ -554,25 +581,8 @@ void CPromptBaseWnd::ShutDown(bool callDone)
     if (callDone && m_pfnPromptDone)
         m_pfnPromptDone(m_pCallbackOwner, m_nTopParagraph);
 
-    DeleteOffscreenBitmaps();
+    ReleaseDrawing();
     DeleteParagraphs();
-    if (m_hMemDC) {
-        SelectObject(m_hMemDC, m_hOldFont);
-        DeleteDC(m_hMemDC);
-        m_hMemDC = nullptr;
-    }
-    if (m_hFont) {
-        DeleteObject(m_hFont);
-        m_hFont = nullptr;
-    }
-    if (m_hPointerBitmap) {
-        DeleteObject(m_hPointerBitmap);
-        m_hPointerBitmap = nullptr;
-    }
-    if (m_hRefDC) {
-        ::ReleaseDC(m_hWndFirst, m_hRefDC);
-        m_hRefDC = nullptr;
-    }
     // Captions, slide shows and clocks of this window (whether captions came on or not).
     CloseCloseCaptioning();
     ShowCursorAgain();
@@ -581,6 +591,7 @@ void CPromptBaseWnd::ShutDown(bool callDone)
     m_bMonoBitmap = 0;
     m_posPrompter = nullptr;
     m_posLastAnnounced = nullptr;
+    m_posLastExamined = nullptr;
     DeleteRecords();
     m_nScreens = 0;
     m_rcSecond.SetRectEmpty();

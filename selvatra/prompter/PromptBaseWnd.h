@@ -2,6 +2,9 @@
 // script paragraph lists, line layout, the off-screen bitmaps, the worker threads, painting,
 // scrolling and the paragraph events at the reading line.
 #pragma once
+#include <atomic>
+#include <memory>
+#include <mutex>
 #include <string>
 
 #include "fw/win.h"
@@ -10,6 +13,21 @@
 #include "PromptLists.h"
 #include "CloseCaption.h"
 #include "SelvatraApi.h"
+
+struct OperatorParts;
+
+// Holds a critical section for the scope.
+class ListsGuard
+{
+public:
+    explicit ListsGuard(CRITICAL_SECTION* cs) : m_cs(cs) { EnterCriticalSection(m_cs); }
+    ~ListsGuard() { LeaveCriticalSection(m_cs); }
+    ListsGuard(const ListsGuard&) = delete;
+    ListsGuard& operator=(const ListsGuard&) = delete;
+
+private:
+    CRITICAL_SECTION* m_cs;
+};
 
 class SELVATRA_API CPromptBaseWnd : public CWnd
 {
@@ -159,27 +177,32 @@ public:
     POSITION m_posPrompter; // paragraph at the reading position
     CTypedPtrList<CObList, prmptCBitmap*> m_lstBitmaps; // rendered paragraphs near the display
 
-    // ---- off-screen bitmaps --------------------------------------------------------------
-    DDTagOffBmpInfo* m_pOffBmp[2];
-    int m_nCurrentBmp;
-    int m_nRebuildDir; // rebuild requested for the current bitmap: 0, 1 forwards, -1 back
-    int m_nRebuildLines; // lines the requested rebuild shifts by
-    int m_nBuiltLines; // lines the other bitmap was shifted by
-    HBITMAP m_hMirrorBitmap;
+    // ---- the off-screen frame (user-interface thread) ------------------------------------
+    // One ring of lines, one frame tall, that the window shows a band of.
+    std::unique_ptr<DDTagOffBmpInfo> m_pFrame;
+    HBITMAP m_hMirrorBitmap; // one line, for lines drawn flipped by the tick itself
 
-    DDTagOffBmpInfo* CurrentOffBmp() const { return m_pOffBmp[m_nCurrentBmp]; }
-    DDTagOffBmpInfo* OtherOffBmp() const { return m_pOffBmp[1 - m_nCurrentBmp]; }
+    DDTagOffBmpInfo* CurrentOffBmp() const { return m_pFrame.get(); }
 
     // ---- threads and events --------------------------------------------------------------
-    HANDLE m_evRebuild, m_evUpdateBitmaps, m_evUpdateScripts, m_evCaption;
-    HANDLE m_evOffScreenReady, m_evBitmapsReady, m_evScriptsUpdated, m_evPaint;
-    HANDLE m_hRebuildDone, m_hBitmapsDone, m_hScriptsDone, m_hCaptionDone;
-    HANDLE m_hRebuildThread, m_hBitmapThread, m_hScriptThread, m_hCaptionThread;
+    HANDLE m_evUpdateBitmaps, m_evUpdateScripts, m_evCaption;
+    HANDLE m_evBitmapsReady, m_evScriptsUpdated;
+    HANDLE m_hBitmapsDone, m_hScriptsDone, m_hCaptionDone;
+    HANDLE m_hBitmapThread, m_hScriptThread, m_hCaptionThread;
     BYTE m_bStopThreads;
     int m_nSavedPriority;
+    bool m_bPriorityChanged;
+
+    // The line thread's hand-over. The tick only raises m_bLinesWanted; the scroll timer's
+    // thread (or the tick, after drawing a line itself) wakes the line thread through
+    // WakeLineWork. m_lineWorkGate guards the three flags below it.
+    std::atomic<bool> m_bLinesWanted {false};
+    std::mutex m_lineWorkGate;
+    bool m_bLineWorkPaused; // jumps, re-reads and the close keep the line thread idle
+    bool m_bLineWorkBusy; // a piece of work is under way (m_evBitmapsReady clear)
 
     // ---- operations used by the command window and the tests ------------------------------
-    void SetupThreadsAndEvents();
+    bool SetupThreadsAndEvents();
     void CloseThreads();
     void UpdatePromptScripts(UINT flags, long recordId);
 
@@ -211,20 +234,25 @@ public:
 
     POSITION BuildPrompterBitMapList();
     void BuildOffStageBitmap(POSITION pos);
-    void RebuildOffScreenBitMap(bool reversed);
+    // Moves the frame by lines in direction dir (1 forwards), putting in only the new lines.
+    void ShiftFrame(int dir, int lines);
     void UpdateBitMaps();
 
     void ScrollNow(int step, bool reversed, int& cy, bool& atTop, bool& atBottom);
     void SetupScroll(int step, bool reversed, int& cy, bool& atTop, bool& atBottom);
-    // Asks the rebuild thread for the other bitmap shifted by lines in direction dir.
-    void RequestRebuild(int dir, int lines);
+    // Copies the frame's rows top to bottom of the client area to dc.
+    void DrawFrame(HDC dc, int top, int bottom);
 
-    // Waits until the rebuild, bitmap and script threads are idle (serving sent messages).
+    // Keeps the line thread idle and waits until it and the script thread are (serving sent
+    // messages); the next BuildOffStageBitmap lets them run again.
     void WaitForWorkersIdle();
+    void ResumeLineWork();
+    // Wakes the line thread when lines are wanted and it is idle (any thread).
+    void WakeLineWork();
+    // The line thread's last act of each piece of work.
+    void LineWorkDone();
     // Waits for an event on the user-interface thread while serving messages sent to it.
     static void WaitServingSentMessages(HANDLE h);
-    // The same for the off-screen bitmap, counting the waits that had to block.
-    void WaitForOffScreen();
 
     // The paragraph a script-information entry refers to (null for blank lines).
     CPromptParagraph* ParagraphAt(POSITION pos) const;
@@ -257,9 +285,13 @@ protected:
     BOOL SetupCreate();
     void SetupMemoryDC();
     void SetupFont();
-    void SetupOffscreenBitmaps();
+    bool SetupOffscreenBitmaps();
     void SetupPhysicalBitmapInformation();
     void DeleteOffscreenBitmaps();
+    // The frame, the paragraph images, the DCs and the font.
+    void ReleaseDrawing();
+    // Reports why creation failed, stops what was started and returns -1 for OnCreate.
+    int FailCreate(const char* what);
     void DeleteParagraphs();
     void DeleteRecords();
 
@@ -273,17 +305,20 @@ protected:
     // The script's text as formatted runs (RTF or plain), with the prompter's settings.
     prmptFormatedPtrList* BuildRuns(const std::string& text, int flags, CTimeSpan length);
 
-    // Bitmaps.
-    void RenderParagraph(CPromptParagraph* paragraph, HDC hdc);
+    // Paragraph images and the frame.
+    void RenderParagraph(CPromptParagraph* paragraph);
     void ReleaseParagraphBitmap(CPromptParagraph* paragraph);
     void DeleteBitmapEntries();
     PromptLineRef NextLine(PromptLineRef ref);
     PromptLineRef PrevLine(PromptLineRef ref);
-    void ComposeLine(DDTagOffBmpInfo* info, HDC hdcDest, HDC hdcWork, PromptLineRef ref, int row,
-                     bool atTop);
+    void DrawOneLine(HDC hdc, tagFormatedLine* line, int row, HBITMAP mirror);
+    void ComposeLine(DDTagOffBmpInfo* info, PromptLineRef ref, int row, bool atTop);
     void BuildOSBitmap(DDTagOffBmpInfo* info, POSITION pos);
     void RenderWindow(PromptLineRef top, PromptLineRef bottom, int above, int below);
-    void CopyLine(HDC hdcDest, int row, HBITMAP line, HDC hdcWork);
+    void CopyFrame(HDC dc, int x, int y, int srcTop, int height);
+    void StretchFrame(HDC dc, int x, int width, int clientHeight);
+    int StretchMode() const;
+    COLORREF BackgroundColour() const;
     void PatBltScreenBitMap(HDC hdc, int top, int height, int width);
     void OnFullWindowPaint();
     void OnFramePaint();
@@ -305,7 +340,9 @@ protected:
 public:
     // Internals shared with the worker threads.
     HDC m_hRefDC;
-    HDC m_hMemDC;
+    HDC m_hWndDC; // the window's own DC (its class keeps one): the tick draws here
+    HDC m_hMemDC; // the frame's ring is selected here (user-interface thread)
+    HGDIOBJ m_hOldMemBitmap;
     HFONT m_hFont;
     HFONT m_hOldFont;
     CRect m_rcClient;
@@ -318,10 +355,21 @@ public:
     int m_nCostCountdown;
     POSITION m_posLastAnnounced;
     POSITION m_posLastCaptioned;
+    // The paragraph last examined at the reading line, with one done flag per direction.
+    POSITION m_posLastExamined;
+    bool m_bDoneForwards, m_bDoneBackwards;
+    // A slide-show instruction held back for the next text paragraph (script loading).
+    int m_nPendingCode;
+    std::string m_strPendingText;
+    // Fractional pixels carried between ticks in a window of type 1.
+    double m_dScrollRemainder;
+    // The operator's parts: caption writer, slide-show thread ownership and clock displays
+    // (PrompterOperator.cpp; user-interface thread).
+    std::unique_ptr<OperatorParts> m_pOperator;
     int m_nCreateWidth, m_nCreateHeight;
     bool m_bClosed;
-    PromptLineRef m_renderTop, m_renderBottom; // lines of the last composition (bitmap thread)
+    PromptLineRef m_renderTop, m_renderBottom; // the frame's first and last lines (lists lock)
     HBITMAP m_hPointerBitmap; // the pointer, recoloured (user-interface thread)
     int m_nPointerBitmapType;
-    LONG m_nRebuildWaits; // ticks that had to wait for a rebuild
+    LONG m_nLineMisses; // lines the tick drew itself (not ready)
 };

@@ -1,8 +1,10 @@
-// Off-screen bitmaps: paragraphs near the display are rendered once into line bitmaps; two
-// off-screen bitmaps a little taller than the screen are composed from them and alternate
-// as the display scrolls (one is rebuilt, shifted by a line, while the other is shown);
-// painting copies the visible band to the window and draws the reading pointer.
+// Off-screen image and painting. The line thread draws each paragraph near the display once
+// into a paragraph image; the frame the window shows is a ring of lines one frame tall: as
+// the display moves by a line, the new line is copied into the rows of the line that just
+// scrolled off and the ring's start moves on, so nothing else is moved. Each tick copies the
+// frame to the window (in two pieces where the ring wraps); painting serves exposure only.
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "PromptBaseWnd.h"
@@ -10,7 +12,7 @@
 
 namespace {
 
-// A memory DC of the calling thread; each thread composes with its own.
+// A memory DC of the calling thread; each thread draws with its own.
 class WorkDC
 {
 public:
@@ -20,6 +22,8 @@ public:
         if (m_hdc)
             DeleteDC(m_hdc);
     }
+    WorkDC(const WorkDC&) = delete;
+    WorkDC& operator=(const WorkDC&) = delete;
     HDC get() const { return m_hdc; }
 
 private:
@@ -31,11 +35,36 @@ class Selected
 public:
     Selected(HDC dc, HGDIOBJ obj) : m_dc(dc), m_old(SelectObject(dc, obj)) { }
     ~Selected() { SelectObject(m_dc, m_old); }
+    Selected(const Selected&) = delete;
+    Selected& operator=(const Selected&) = delete;
 
 private:
     HDC m_dc;
     HGDIOBJ m_old;
 };
+
+// A GDI object deleted when it goes out of scope.
+class OwnedObject
+{
+public:
+    explicit OwnedObject(HGDIOBJ obj) : m_obj(obj) { }
+    ~OwnedObject()
+    {
+        if (m_obj)
+            DeleteObject(m_obj);
+    }
+    OwnedObject(const OwnedObject&) = delete;
+    OwnedObject& operator=(const OwnedObject&) = delete;
+    HGDIOBJ get() const { return m_obj; }
+
+private:
+    HGDIOBJ m_obj;
+};
+
+DWORD DibPixel(COLORREF c)
+{
+    return DWORD(GetBValue(c)) | (DWORD(GetGValue(c)) << 8) | (DWORD(GetRValue(c)) << 16);
+}
 
 } // namespace
 
@@ -49,6 +78,29 @@ HBITMAP NewDisplayBitmap(int width, int height)
     return bmp;
 }
 
+HBITMAP NewRowBitmap(int width, int height, BYTE** bits)
+{
+    BITMAPINFO bi;
+    memset(&bi, 0, sizeof(bi));
+    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+    bi.bmiHeader.biWidth = width;
+    bi.bmiHeader.biHeight = -height; // top-down: row r starts at r * stride
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    void* p = nullptr;
+    HBITMAP bmp = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &p, nullptr, 0);
+    *bits = bmp ? static_cast<BYTE*>(p) : nullptr;
+    return bmp;
+}
+
+COLORREF CPromptBaseWnd::BackgroundColour() const
+{
+    if (m_bMonoBitmap)
+        return m_bReverseImage ? RGB(0, 0, 0) : RGB(255, 255, 255);
+    return m_crBack;
+}
+
 void CPromptBaseWnd::PatBltScreenBitMap(HDC hdc, int top, int height, int width)
 {
     if (m_bMonoBitmap) {
@@ -56,132 +108,165 @@ void CPromptBaseWnd::PatBltScreenBitMap(HDC hdc, int top, int height, int width)
         return;
     }
     RECT rc = {0, top, width, top + height};
-    HBRUSH brush = CreateSolidBrush(m_crBack);
-    FillRect(hdc, &rc, brush);
-    DeleteObject(brush);
+    OwnedObject brush(CreateSolidBrush(m_crBack));
+    FillRect(hdc, &rc, (HBRUSH)brush.get());
 }
 
-// ---- paragraph bitmaps --------------------------------------------------------------------
+// ---- paragraph images (the line thread; the user-interface thread at a jump) ----------------
 
-void CPromptBaseWnd::RenderParagraph(CPromptParagraph* paragraph, HDC hdc)
+// Draws one line at row of hdc, flipped left to right when the display is mirrored.
+void CPromptBaseWnd::DrawOneLine(HDC hdc, tagFormatedLine* line, int row, HBITMAP mirror)
 {
-    if (!paragraph || paragraph->m_bRendered)
+    const int width = m_nUsableWidth, lh = m_nLineHeight;
+    if (m_bMirrorImage && mirror) {
+        // Drawn into the line-high mirror bitmap, then copied flipped.
+        WorkDC flip(nullptr);
+        Selected sel(flip.get(), mirror);
+        PatBltScreenBitMap(flip.get(), 0, lh, width);
+        DrawLine(m_layout, flip.get(), line, 0);
+        StretchBlt(hdc, width - 1, row, -width, lh, flip.get(), 0, 0, width, lh, SRCCOPY);
+        return;
+    }
+    PatBltScreenBitMap(hdc, row, lh, width);
+    DrawLine(m_layout, hdc, line, row);
+}
+
+void CPromptBaseWnd::RenderParagraph(CPromptParagraph* paragraph)
+{
+    int expected = kImageNone;
+    if (!paragraph || paragraph->m_nLines <= 0 ||
+        !paragraph->m_nImageState.compare_exchange_strong(expected, kImageDrawing))
         return;
     const int width = m_nUsableWidth, lh = m_nLineHeight;
-    PromptLayoutSettings settings = m_layout;
-    for (POSITION pos = paragraph->m_layout.m_lstLines.GetHeadPosition(); pos;) {
-        tagFormatedLine* line = paragraph->m_layout.m_lstLines.GetNext(pos);
-        HBITMAP bmp =
-            m_bMonoBitmap ? CreateBitmap(width, lh, 1, 1, nullptr) : NewDisplayBitmap(width, lh);
-        if (!bmp)
-            continue;
-        {
-            Selected sel(hdc, bmp);
-            if (m_bMirrorImage && m_hMirrorBitmap) {
-                // Draw into the mirror bitmap, then copy it flipped left to right.
-                WorkDC mirror(nullptr);
-                Selected selMirror(mirror.get(), m_hMirrorBitmap);
-                PatBltScreenBitMap(mirror.get(), 0, lh, width);
-                DrawLine(settings, mirror.get(), line, 0);
-                StretchBlt(hdc, width - 1, 0, -width, lh, mirror.get(), 0, 0, width, lh, SRCCOPY);
-            } else {
-                PatBltScreenBitMap(hdc, 0, lh, width);
-                DrawLine(settings, hdc, line, 0);
-            }
-        }
-        delete line->m_pBitmap;
-        line->m_pBitmap = new CLineBitmap(bmp);
+    BYTE* bits = nullptr;
+    HBITMAP image = NewRowBitmap(width, lh * paragraph->m_nLines, &bits);
+    if (!image) {
+        // No memory for the image: the tick draws this paragraph's lines itself.
+        paragraph->m_nImageState.store(kImageNone);
+        return;
     }
+    {
+        WorkDC dc(nullptr);
+        Selected sel(dc.get(), image);
+        OwnedObject mirror(m_bMirrorImage ? NewDisplayBitmap(width, lh) : nullptr);
+        int row = 0;
+        for (POSITION pos = paragraph->m_layout.m_lstLines.GetHeadPosition(); pos; row += lh)
+            DrawOneLine(dc.get(), paragraph->m_layout.m_lstLines.GetNext(pos), row,
+                        (HBITMAP)mirror.get());
+        GdiFlush(); // the rows are read directly from now on
+    }
+    paragraph->m_hImage = image;
+    paragraph->m_pImageBits = bits;
     paragraph->m_layout.m_bStopMarker = (paragraph->m_nFlags & PT_STOP_MARKER) != 0;
     paragraph->m_layout.m_bStartMarker = (paragraph->m_nFlags & PT_START_MARKER) != 0;
-    paragraph->m_bRendered = true;
+    paragraph->m_nImageState.store(kImageReady, std::memory_order_release);
 }
 
 void CPromptBaseWnd::ReleaseParagraphBitmap(CPromptParagraph* paragraph)
 {
-    if (!paragraph || !paragraph->m_bRendered)
+    // Called with the lists locked, so no tick is copying from the image meanwhile.
+    if (!paragraph || paragraph->m_nImageState.load() != kImageReady)
         return;
-    for (POSITION pos = paragraph->m_layout.m_lstLines.GetHeadPosition(); pos;) {
-        tagFormatedLine* line = paragraph->m_layout.m_lstLines.GetNext(pos);
-        delete line->m_pBitmap;
-        line->m_pBitmap = nullptr;
-    }
-    paragraph->m_bRendered = false;
+    DeleteObject(paragraph->m_hImage);
+    paragraph->m_hImage = nullptr;
+    paragraph->m_pImageBits = nullptr;
+    paragraph->m_nImageState.store(kImageNone);
 }
 
 void CPromptBaseWnd::DeleteBitmapEntries()
 {
-    EnterCriticalSection(&m_csLists);
+    ListsGuard guard(&m_csLists);
     while (!m_lstBitmaps.IsEmpty()) {
         prmptCBitmap* entry = m_lstBitmaps.RemoveHead();
-        ReleaseParagraphBitmap(ParagraphAt(entry->m_posParagraph));
+        CPromptParagraph* p = ParagraphAt(entry->m_posParagraph);
+        if (p)
+            p->m_bInWindow = false;
+        ReleaseParagraphBitmap(p);
     }
-    LeaveCriticalSection(&m_csLists);
 }
 
-// Renders the paragraphs from `above` lines over top to `below` lines under bottom and
-// releases every other rendered paragraph. Called with the lists locked.
+// Makes the paragraphs from `above` lines over top to `below` lines under bottom the window
+// of drawn paragraphs, frees the images of every other one, then draws the window's images.
+// The drawing runs outside the lists lock, so a tick never waits for it.
 void CPromptBaseWnd::RenderWindow(PromptLineRef top, PromptLineRef bottom, int above, int below)
 {
-    if (m_lstParagraphs.IsEmpty())
-        return;
-    POSITION first = top.pos ? top.pos : m_lstParagraphs.GetHeadPosition();
-    POSITION last = bottom.pos ? bottom.pos : m_lstParagraphs.GetTailPosition();
-    for (int lines = 0; lines < above;) {
-        POSITION p = first;
-        m_lstParagraphs.GetPrev(p);
-        if (!p)
-            break;
-        first = p;
-        lines += m_lstParagraphs.GetAt(p)->m_nLines;
-    }
-    for (int lines = 0; lines < below;) {
-        POSITION p = last;
-        m_lstParagraphs.GetNext(p);
-        if (!p)
-            break;
-        last = p;
-        lines += m_lstParagraphs.GetAt(p)->m_nLines;
-    }
+    std::vector<CPromptParagraph*> toDraw;
+    {
+        ListsGuard guard(&m_csLists);
+        if (m_lstParagraphs.IsEmpty())
+            return;
+        POSITION first = top.pos ? top.pos : m_lstParagraphs.GetHeadPosition();
+        POSITION last = bottom.pos ? bottom.pos : m_lstParagraphs.GetTailPosition();
+        for (int lines = 0; lines < above;) {
+            POSITION p = first;
+            m_lstParagraphs.GetPrev(p);
+            if (!p)
+                break;
+            first = p;
+            lines += m_lstParagraphs.GetAt(p)->m_nLines;
+        }
+        for (int lines = 0; lines < below;) {
+            POSITION p = last;
+            m_lstParagraphs.GetNext(p);
+            if (!p)
+                break;
+            last = p;
+            lines += m_lstParagraphs.GetAt(p)->m_nLines;
+        }
 
-    CTypedPtrList<CObList, prmptCBitmap*> window;
-    WorkDC dc(nullptr);
-    for (POSITION pos = first; pos;) {
-        POSITION here = pos;
-        CPromptParagraph* p = m_lstParagraphs.GetNext(pos);
-        RenderParagraph(p, dc.get());
-        p->m_layout.m_posParagraph = here;
-        window.AddTail(&p->m_layout);
-        if (here == last)
+        for (POSITION pos = m_lstBitmaps.GetHeadPosition(); pos;)
+            ParagraphAt(m_lstBitmaps.GetNext(pos)->m_posParagraph)->m_bInWindow = false;
+        m_lstBitmaps.RemoveAll();
+        for (POSITION pos = first; pos;) {
+            POSITION here = pos;
+            CPromptParagraph* p = m_lstParagraphs.GetNext(pos);
+            p->m_layout.m_posParagraph = here;
+            p->m_bInWindow = true;
+            m_lstBitmaps.AddTail(&p->m_layout);
+            toDraw.push_back(p);
+            if (here == last)
+                break;
+        }
+        for (POSITION pos = m_lstParagraphs.GetHeadPosition(); pos;) {
+            CPromptParagraph* p = m_lstParagraphs.GetNext(pos);
+            if (!p->m_bInWindow)
+                ReleaseParagraphBitmap(p);
+        }
+    }
+    // Nearest the reading position first: the frame's own lines are wanted soonest.
+    for (CPromptParagraph* p : toDraw) {
+        if (m_bStopThreads)
             break;
+        RenderParagraph(p);
     }
-    // Release what lies outside the window.
-    for (POSITION pos = m_lstBitmaps.GetHeadPosition(); pos;) {
-        prmptCBitmap* entry = m_lstBitmaps.GetNext(pos);
-        if (!window.Find(entry))
-            ReleaseParagraphBitmap(ParagraphAt(entry->m_posParagraph));
-    }
-    m_lstBitmaps.RemoveAll();
-    m_lstBitmaps.AddTail(&window);
 }
 
 POSITION CPromptBaseWnd::BuildPrompterBitMapList()
 {
-    EnterCriticalSection(&m_csLists);
     PromptLineRef at;
-    at.pos = m_posPrompter ? m_posPrompter : m_lstParagraphs.GetHeadPosition();
-    const int bandLines = m_pOffBmp[0] ? m_pOffBmp[0]->m_nHeight / m_nLineHeight : 0;
-    RenderWindow(at, at, m_nUpperLimit / m_nLineHeight + 1, bandLines + 1);
-    POSITION first = m_lstBitmaps.GetHeadPosition();
-    LeaveCriticalSection(&m_csLists);
-    return first;
+    {
+        ListsGuard guard(&m_csLists);
+        at.pos = m_posPrompter ? m_posPrompter : m_lstParagraphs.GetHeadPosition();
+    }
+    const int frameLines = m_pFrame ? m_pFrame->m_nHeight / m_nLineHeight : 0;
+    RenderWindow(at, at, m_nUpperLimit / m_nLineHeight + 1, frameLines + 1);
+    ListsGuard guard(&m_csLists);
+    return m_lstBitmaps.GetHeadPosition();
 }
 
 void CPromptBaseWnd::UpdateBitMaps()
 {
-    EnterCriticalSection(&m_csLists);
-    RenderWindow(m_renderTop, m_renderBottom, m_nLinesPerScreen, m_nLinesPerScreen);
-    LeaveCriticalSection(&m_csLists);
+    // Never while the script thread changes the paragraph list: drawing runs unlocked.
+    WaitForSingleObject(m_evScriptsUpdated, INFINITE);
+    if (m_bStopThreads)
+        return;
+    PromptLineRef top, bottom;
+    {
+        ListsGuard guard(&m_csLists);
+        top = m_renderTop;
+        bottom = m_renderBottom;
+    }
+    RenderWindow(top, bottom, m_nLinesPerScreen, m_nLinesPerScreen);
     UpdateParagraphList();
 }
 
@@ -191,7 +276,7 @@ PromptLineRef CPromptBaseWnd::NextLine(PromptLineRef ref)
 {
     if (!ref.pos) {
         if (m_lstParagraphs.IsEmpty()) {
-            ref.blank = ref.blank >= 0 ? ref.blank + 1 : ref.blank + 1;
+            ++ref.blank;
             return ref;
         }
         ref.pos = m_lstParagraphs.GetHeadPosition();
@@ -262,32 +347,34 @@ PromptLineRef CPromptBaseWnd::PrevLine(PromptLineRef ref)
     return ref;
 }
 
-// ---- composition ----------------------------------------------------------------------
+// ---- composition of the frame (user-interface thread, lists locked) ---------------------------
 
-void CPromptBaseWnd::CopyLine(HDC hdcDest, int row, HBITMAP line, HDC hdcWork)
-{
-    Selected sel(hdcWork, line);
-    BitBlt(hdcDest, 0, row, m_nUsableWidth, m_nLineHeight, hdcWork, 0, 0, SRCCOPY);
-}
-
-// Composes one line at row and records it in the bitmap's script information (at the top of
-// the list when composing upwards).
-void CPromptBaseWnd::ComposeLine(DDTagOffBmpInfo* info, HDC hdcDest, HDC hdcWork, PromptLineRef ref,
-                                 int row, bool atTop)
+// Puts one line into the ring at frame row `row` and records it in the frame's script
+// information (at the top of the list when composing upwards). A line whose paragraph image
+// is ready is copied from it; any other is drawn here (counted as a miss).
+void CPromptBaseWnd::ComposeLine(DDTagOffBmpInfo* info, PromptLineRef ref, int row, bool atTop)
 {
     const int lh = m_nLineHeight;
     CPromptParagraph* p = (ref.pos && ref.blank == 0) ? m_lstParagraphs.GetAt(ref.pos) : nullptr;
-    tagFormatedLine* line = nullptr;
-    if (p) {
-        RenderParagraph(p, hdcWork); // normally done ahead by the bitmap thread
+    BYTE* dest = info->Row(row);
+    const size_t lineBytes = size_t(info->m_nStride) * size_t(lh);
+    if (!p) {
+        const DWORD back = DibPixel(BackgroundColour());
+        std::fill_n(reinterpret_cast<DWORD*>(dest), lineBytes / 4, back);
+    } else if (p->m_nImageState.load(std::memory_order_acquire) == kImageReady) {
+        memcpy(dest, p->m_pImageBits + size_t(ref.line) * lineBytes, lineBytes);
+    } else {
         POSITION lp = p->m_layout.m_lstLines.FindIndex(ref.line);
-        line = lp ? p->m_layout.m_lstLines.GetAt(lp) : nullptr;
+        tagFormatedLine* line = lp ? p->m_layout.m_lstLines.GetAt(lp) : nullptr;
+        const int ringRow = info->RingRow(row);
+        if (line)
+            DrawOneLine(m_hMemDC, line, ringRow, m_hMirrorBitmap);
+        else
+            PatBltScreenBitMap(m_hMemDC, ringRow, lh, info->m_nWidth);
+        GdiFlush();
+        ++m_nLineMisses;
+        m_bLinesWanted = true;
     }
-    CLineBitmap* bmp = line ? static_cast<CLineBitmap*>(line->m_pBitmap) : nullptr;
-    if (bmp && bmp->m_hBitmap)
-        CopyLine(hdcDest, row, bmp->m_hBitmap, hdcWork);
-    else
-        PatBltScreenBitMap(hdcDest, row, lh, m_nUsableWidth);
 
     POSITION key = p ? ref.pos : nullptr;
     tagScriptInfo* edge = info->m_lstScript.IsEmpty()
@@ -325,11 +412,9 @@ void CPromptBaseWnd::ComposeLine(DDTagOffBmpInfo* info, HDC hdcDest, HDC hdcWork
 
 void CPromptBaseWnd::BuildOSBitmap(DDTagOffBmpInfo* info, POSITION pos)
 {
-    EnterCriticalSection(&m_csLists);
-    WorkDC dest(nullptr), work(nullptr);
-    Selected sel(dest.get(), info->m_hBitmap);
-    PatBltScreenBitMap(dest.get(), 0, info->m_nHeight, info->m_nWidth);
+    ListsGuard guard(&m_csLists);
     info->ClearScriptInfo();
+    info->m_nBase = 0;
 
     PromptLineRef start;
     start.pos = pos ? pos : m_lstParagraphs.GetHeadPosition();
@@ -338,7 +423,7 @@ void CPromptBaseWnd::BuildOSBitmap(DDTagOffBmpInfo* info, POSITION pos)
         top = PrevLine(top);
     PromptLineRef ref = top, bottom = top;
     for (int row = 0; row + m_nLineHeight <= info->m_nHeight; row += m_nLineHeight) {
-        ComposeLine(info, dest.get(), work.get(), ref, row, false);
+        ComposeLine(info, ref, row, false);
         bottom = ref;
         ref = NextLine(ref);
     }
@@ -347,158 +432,164 @@ void CPromptBaseWnd::BuildOSBitmap(DDTagOffBmpInfo* info, POSITION pos)
     info->m_bValid = true;
     m_renderTop = top;
     m_renderBottom = bottom;
-    LeaveCriticalSection(&m_csLists);
 }
 
 void CPromptBaseWnd::BuildOffStageBitmap(POSITION pos)
 {
-    for (int i = 0; i < 2; ++i) {
-        m_pOffBmp[i]->ClearScriptInfo();
-        m_pOffBmp[i]->m_bValid = false;
-    }
-    DDTagOffBmpInfo* target = OtherOffBmp();
-    BuildOSBitmap(target, pos);
-    m_nCurrentBmp = 1 - m_nCurrentBmp;
-    m_nRebuildDir = 0;
+    if (!m_pFrame)
+        return;
+    BuildOSBitmap(m_pFrame.get(), pos);
     SetCurrentCyPos(m_nUpperLimit);
-    // Let the bitmap thread render ahead and ask for more scripts.
-    ResetEvent(m_evBitmapsReady);
-    SetEvent(m_evUpdateBitmaps);
+    // Let the line thread draw ahead and ask for more scripts.
+    ResumeLineWork();
 }
 
-void CPromptBaseWnd::RebuildOffScreenBitMap(bool reversed)
+// Moves the frame by `lines` lines in direction dir (1 forwards): the ring's start moves on
+// and only the new lines are put in, into the rows of the lines that left.
+void CPromptBaseWnd::ShiftFrame(int dir, int lines)
 {
-    DDTagOffBmpInfo* cur = CurrentOffBmp();
-    // Colour bitmaps are DIB sections whose rows are copied directly, so painting from the
-    // current bitmap goes on meanwhile; monochrome ones are blitted and painting waits.
-    const bool rowsCopy = cur->m_pBits && OtherOffBmp()->m_pBits;
-    if (!rowsCopy)
-        WaitForSingleObject(m_evPaint, INFINITE);
-    DDTagOffBmpInfo* other = OtherOffBmp();
-    const int lh = m_nLineHeight, height = cur->m_nHeight, width = cur->m_nWidth;
+    DDTagOffBmpInfo* frame = m_pFrame.get();
+    const int lh = m_nLineHeight, height = frame->m_nHeight;
     const int rows = height / lh;
-    // Normally one line; as many as one step crosses when the step is longer than a line.
-    int lines = m_nRebuildLines > 0 ? m_nRebuildLines : 1;
     if (lines > rows)
         lines = rows;
     const int shiftRows = lines * lh;
-    {
-        EnterCriticalSection(&m_csLists);
-        WorkDC src(nullptr), dest(nullptr), work(nullptr);
-        HGDIOBJ oldSrc = rowsCopy ? nullptr : SelectObject(src.get(), cur->m_hBitmap);
-        Selected selDest(dest.get(), other->m_hBitmap);
-        auto shiftBand = [&](int fromRow, int toRow, int count) {
-            if (count <= 0)
-                return;
-            if (rowsCopy) {
-                GdiFlush();
-                memmove(other->m_pBits + size_t(toRow) * other->m_nStride,
-                        cur->m_pBits + size_t(fromRow) * cur->m_nStride,
-                        size_t(count) * cur->m_nStride);
-            } else {
-                BitBlt(dest.get(), 0, toRow, width, count, src.get(), 0, fromRow, SRCCOPY);
-            }
-        };
+    GdiFlush(); // the ring's rows are written directly below
 
-        // The other bitmap takes the current one's script information, shifted.
-        other->ClearScriptInfo();
-        const int shift = reversed ? shiftRows : -shiftRows;
-        const int lowest = reversed ? shiftRows : 0; // rows the copied band covers
-        const int highest = reversed ? height - 1 : height - shiftRows - 1;
-        for (POSITION pos = cur->m_lstScript.GetHeadPosition(); pos;) {
-            tagScriptInfo* from = cur->m_lstScript.GetNext(pos);
-            int top = from->m_nTop + shift, bottom = from->m_nBottom + shift;
-            if (top < lowest)
-                top = lowest;
-            if (bottom > highest)
-                bottom = highest;
-            if (bottom < top)
-                continue;
-            tagScriptInfo* copy = new tagScriptInfo(*from);
-            copy->m_nTop = top;
-            copy->m_nBottom = bottom;
-            other->m_lstScript.AddTail(copy);
+    ListsGuard guard(&m_csLists);
+    const bool reversed = dir < 0;
+    const int shift = reversed ? shiftRows : -shiftRows;
+    const int lowest = reversed ? shiftRows : 0; // the rows the kept lines cover
+    const int highest = reversed ? height - 1 : height - shiftRows - 1;
+    for (POSITION pos = frame->m_lstScript.GetHeadPosition(); pos;) {
+        POSITION here = pos;
+        tagScriptInfo* info = frame->m_lstScript.GetNext(pos);
+        info->m_nTop = std::max(info->m_nTop + shift, lowest);
+        info->m_nBottom = std::min(info->m_nBottom + shift, highest);
+        if (info->m_nBottom < info->m_nTop) {
+            frame->m_lstScript.RemoveAt(here);
+            delete info;
         }
-        other->m_top = cur->m_top;
-        other->m_bottom = cur->m_bottom;
-        if (reversed) {
-            shiftBand(0, shiftRows, height - shiftRows);
-            for (int i = 0; i < lines; ++i) {
-                other->m_top = PrevLine(other->m_top);
-                other->m_bottom = PrevLine(other->m_bottom);
-            }
-            // New lines from the bottom of the gap upwards, so each goes on top of the list.
-            PromptLineRef ref = other->m_top;
-            for (int i = 1; i < lines; ++i)
-                ref = NextLine(ref);
-            for (int i = lines - 1; i >= 0; --i) {
-                ComposeLine(other, dest.get(), work.get(), ref, i * lh, true);
-                ref = PrevLine(ref);
-            }
-        } else {
-            shiftBand(shiftRows, 0, height - shiftRows);
-            PromptLineRef ref = other->m_bottom;
-            for (int i = 0; i < lines; ++i) {
-                ref = NextLine(ref);
-                ComposeLine(other, dest.get(), work.get(), ref, height - shiftRows + i * lh, false);
-            }
-            for (int i = 0; i < lines; ++i) {
-                other->m_top = NextLine(other->m_top);
-                other->m_bottom = NextLine(other->m_bottom);
-            }
-        }
-        other->m_bValid = true;
-        m_nBuiltLines = lines;
-        if (oldSrc)
-            SelectObject(src.get(), oldSrc);
-        m_renderTop = other->m_top;
-        m_renderBottom = other->m_bottom;
-        LeaveCriticalSection(&m_csLists);
     }
-    if (!rowsCopy)
-        SetEvent(m_evPaint);
-    ResetEvent(m_evBitmapsReady);
-    SetEvent(m_evUpdateBitmaps);
-    SetEvent(m_evOffScreenReady);
+    if (reversed) {
+        frame->m_nBase = (frame->m_nBase - shiftRows + height) % height;
+        for (int i = 0; i < lines; ++i) {
+            frame->m_top = PrevLine(frame->m_top);
+            frame->m_bottom = PrevLine(frame->m_bottom);
+        }
+        // New lines from the bottom of the gap upwards, so each goes on top of the list.
+        PromptLineRef ref = frame->m_top;
+        for (int i = 1; i < lines; ++i)
+            ref = NextLine(ref);
+        for (int i = lines - 1; i >= 0; --i) {
+            ComposeLine(frame, ref, i * lh, true);
+            ref = PrevLine(ref);
+        }
+    } else {
+        frame->m_nBase = (frame->m_nBase + shiftRows) % height;
+        PromptLineRef ref = frame->m_bottom;
+        for (int i = 0; i < lines; ++i) {
+            ref = NextLine(ref);
+            ComposeLine(frame, ref, height - shiftRows + i * lh, false);
+        }
+        for (int i = 0; i < lines; ++i) {
+            frame->m_top = NextLine(frame->m_top);
+            frame->m_bottom = NextLine(frame->m_bottom);
+        }
+    }
+    m_renderTop = frame->m_top;
+    m_renderBottom = frame->m_bottom;
+    m_bLinesWanted = true;
 }
 
-// ---- painting -------------------------------------------------------------------------------
+// ---- copying the frame to the window -----------------------------------------------------------
+
+// Copies `height` frame rows from frame row srcTop to the window at (x, y), unscaled: one
+// piece, or two where the ring wraps.
+void CPromptBaseWnd::CopyFrame(HDC dc, int x, int y, int srcTop, int height)
+{
+    DDTagOffBmpInfo* frame = m_pFrame.get();
+    if (srcTop < 0) {
+        y -= srcTop;
+        height += srcTop;
+        srcTop = 0;
+    }
+    if (srcTop + height > frame->m_nHeight)
+        height = frame->m_nHeight - srcTop;
+    if (height <= 0)
+        return;
+    const int ringTop = frame->RingRow(srcTop);
+    const int first = std::min(height, frame->m_nHeight - ringTop);
+    BitBlt(dc, x, y, frame->m_nWidth, first, m_hMemDC, 0, ringTop, SRCCOPY);
+    if (first < height)
+        BitBlt(dc, x, y + first, frame->m_nWidth, height - first, m_hMemDC, 0, 0, SRCCOPY);
+}
+
+// The same for a window showing the layout screen scaled to its client area.
+void CPromptBaseWnd::StretchFrame(HDC dc, int x, int width, int clientHeight)
+{
+    DDTagOffBmpInfo* frame = m_pFrame.get();
+    const int layoutH = m_nLayoutHeight > 0 ? m_nLayoutHeight : 1;
+    int srcTop = std::max(m_nCurrentCy - m_nReadingOffset, 0);
+    int srcH = m_nLayoutHeight;
+    if (srcTop + srcH > frame->m_nHeight)
+        srcH = frame->m_nHeight - srcTop;
+    if (srcH <= 0 || width <= 0)
+        return;
+    const int ringTop = frame->RingRow(srcTop);
+    const int first = std::min(srcH, frame->m_nHeight - ringTop);
+    const int split = MulDiv(first, clientHeight, layoutH);
+    StretchBlt(dc, x, 0, width, split, m_hMemDC, 0, ringTop, m_nUsableWidth, first, SRCCOPY);
+    if (first < srcH)
+        StretchBlt(dc, x, split, width, MulDiv(srcH, clientHeight, layoutH) - split, m_hMemDC, 0, 0,
+                   m_nUsableWidth, srcH - first, SRCCOPY);
+}
+
+int CPromptBaseWnd::StretchMode() const
+{
+    if (!m_bMonoBitmap)
+        return COLORONCOLOR;
+    if (m_nWinType == WINTYPE_WINDOW && m_bMirrorImage)
+        return BLACKONWHITE;
+    return WHITEONBLACK;
+}
+
+void CPromptBaseWnd::DrawFrame(HDC dc, int top, int bottom)
+{
+    if (!m_pFrame || !m_pFrame->m_bValid)
+        return;
+    RECT client;
+    ::GetClientRect(m_hWnd, &client);
+    SetStretchBltMode(dc, StretchMode());
+    if (m_nWinType == WINTYPE_WINDOW) {
+        const int layoutW = m_nLayoutWidth > 0 ? m_nLayoutWidth : 1;
+        const int margin = MulDiv(m_nPointerMargin, client.right, layoutW);
+        StretchFrame(dc, m_bMirrorImage ? 0 : margin, client.right - margin, client.bottom);
+        return;
+    }
+    const int textLeft = m_bMirrorImage ? 0 : m_nPointerMargin;
+    CopyFrame(dc, textLeft, top, m_nCurrentCy - m_nReadingOffset + top, bottom - top);
+}
+
+// ---- painting (exposure) ------------------------------------------------------------------------
 
 void CPromptBaseWnd::OnFullWindowPaint()
 {
     PAINTSTRUCT ps;
     HDC dc = ::BeginPaint(m_hWnd, &ps);
-    WaitServingSentMessages(m_evPaint);
     RECT client;
     ::GetClientRect(m_hWnd, &client);
     const RECT& upd = ps.rcPaint;
     const int margin = m_nPointerMargin;
-    const int textLeft = m_bMirrorImage ? 0 : margin;
     if (m_nPointerPosition && margin > 0) {
         const int mLeft = m_bMirrorImage ? client.right - margin : 0;
         if (upd.left < mLeft + margin && upd.right > mLeft)
             DrawPointer(dc, client);
     }
-    DDTagOffBmpInfo* cur = CurrentOffBmp();
-    const int top = upd.top, height = upd.bottom - upd.top;
-    if (cur && cur->m_bValid && height > 0) {
-        SetStretchBltMode(dc, m_bMonoBitmap ? WHITEONBLACK : COLORONCOLOR);
-        HGDIOBJ old = SelectObject(m_hMemDC, cur->m_hBitmap);
-        int srcTop = m_nCurrentCy - m_nReadingOffset + top;
-        int h = height;
-        if (srcTop < 0) {
-            h += srcTop;
-            srcTop = 0;
-        }
-        if (srcTop + h > cur->m_nHeight)
-            h = cur->m_nHeight - srcTop;
-        if (h > 0)
-            BitBlt(dc, textLeft, top, m_nUsableWidth, h, m_hMemDC, 0, srcTop, SRCCOPY);
-        SelectObject(m_hMemDC, old);
-    } else if (height > 0) {
-        PatBltScreenBitMap(dc, top, height, client.right);
-    }
-    SetEvent(m_evPaint);
+    if (m_pFrame && m_pFrame->m_bValid)
+        DrawFrame(dc, upd.top, upd.bottom);
+    else if (upd.bottom > upd.top)
+        PatBltScreenBitMap(dc, upd.top, upd.bottom - upd.top, client.right);
     ::EndPaint(m_hWnd, &ps);
 }
 
@@ -506,34 +597,16 @@ void CPromptBaseWnd::OnFramePaint()
 {
     PAINTSTRUCT ps;
     HDC dc = ::BeginPaint(m_hWnd, &ps);
-    WaitServingSentMessages(m_evPaint);
     RECT client;
     ::GetClientRect(m_hWnd, &client);
-    const int cw = client.right, ch = client.bottom;
     const int layoutW = m_nLayoutWidth > 0 ? m_nLayoutWidth : 1;
-    const int margin = MulDiv(m_nPointerMargin, cw, layoutW);
+    const int margin = MulDiv(m_nPointerMargin, client.right, layoutW);
     if (m_nPointerPosition && margin > 0)
         DrawPointer(dc, client);
-    DDTagOffBmpInfo* cur = CurrentOffBmp();
-    const int textW = cw - margin;
-    if (cur && cur->m_bValid && textW > 0 && ch > 0) {
-        SetStretchBltMode(
-            dc, m_bMonoBitmap ? (m_bMirrorImage ? BLACKONWHITE : WHITEONBLACK) : COLORONCOLOR);
-        HGDIOBJ old = SelectObject(m_hMemDC, cur->m_hBitmap);
-        int srcTop = m_nCurrentCy - m_nReadingOffset;
-        int srcH = m_nLayoutHeight;
-        if (srcTop < 0)
-            srcTop = 0;
-        if (srcTop + srcH > cur->m_nHeight)
-            srcH = cur->m_nHeight - srcTop;
-        const int destH = MulDiv(srcH, ch, m_nLayoutHeight > 0 ? m_nLayoutHeight : 1);
-        StretchBlt(dc, m_bMirrorImage ? 0 : margin, 0, textW, destH, m_hMemDC, 0, srcTop,
-                   m_nUsableWidth, srcH, SRCCOPY);
-        SelectObject(m_hMemDC, old);
-    } else {
-        PatBltScreenBitMap(dc, 0, ch, cw);
-    }
-    SetEvent(m_evPaint);
+    if (m_pFrame && m_pFrame->m_bValid && client.right - margin > 0 && client.bottom > 0)
+        DrawFrame(dc, 0, client.bottom);
+    else
+        PatBltScreenBitMap(dc, 0, client.bottom, client.right);
     ::EndPaint(m_hWnd, &ps);
 }
 
@@ -552,9 +625,8 @@ void CPromptBaseWnd::DrawPointer(HDC hdc, const RECT& client)
         PatBlt(hdc, left, 0, margin, ch, m_bReverseImage ? BLACKNESS : WHITENESS);
     } else {
         RECT strip = {left, 0, left + margin, ch};
-        HBRUSH brush = CreateSolidBrush(m_crBack);
-        FillRect(hdc, &strip, brush);
-        DeleteObject(brush);
+        OwnedObject brush(CreateSolidBrush(m_crBack));
+        FillRect(hdc, &strip, (HBRUSH)brush.get());
     }
 
     const int id = m_nMarkerType == 2 ? IDB_POINTER_NARROW
@@ -567,12 +639,12 @@ void CPromptBaseWnd::DrawPointer(HDC hdc, const RECT& client)
         m_hPointerBitmap = nullptr;
         m_nPointerBitmapType = id;
         HINSTANCE inst = AfxFindResourceHandle(MAKEINTRESOURCE(id), RT_BITMAP);
-        HBITMAP loaded =
-            (HBITMAP)LoadImage(inst, MAKEINTRESOURCE(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
-        if (loaded) {
+        OwnedObject loaded(
+            LoadImage(inst, MAKEINTRESOURCE(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+        if (loaded.get()) {
             // Black becomes the background and yellow the pointer colour.
             BITMAP bm;
-            GetObject(loaded, sizeof(bm), &bm);
+            GetObject(loaded.get(), sizeof(bm), &bm);
             BITMAPINFO bi;
             memset(&bi, 0, sizeof(bi));
             bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
@@ -583,12 +655,9 @@ void CPromptBaseWnd::DrawPointer(HDC hdc, const RECT& client)
             bi.bmiHeader.biCompression = BI_RGB;
             std::vector<DWORD> px(size_t(bm.bmWidth) * size_t(bm.bmHeight));
             HDC screen = ::GetDC(nullptr);
-            GetDIBits(screen, loaded, 0, bm.bmHeight, px.data(), &bi, DIB_RGB_COLORS);
-            auto toDib = [](COLORREF c) {
-                return DWORD(GetBValue(c)) | (DWORD(GetGValue(c)) << 8) |
-                    (DWORD(GetRValue(c)) << 16);
-            };
-            const DWORD back = toDib(m_crBack), pointer = toDib(m_crPointer);
+            GetDIBits(screen, (HBITMAP)loaded.get(), 0, bm.bmHeight, px.data(), &bi,
+                      DIB_RGB_COLORS);
+            const DWORD back = DibPixel(m_crBack), pointer = DibPixel(m_crPointer);
             for (DWORD& p : px) {
                 const DWORD rgb = p & 0xFFFFFF;
                 if (rgb == 0)
@@ -604,7 +673,6 @@ void CPromptBaseWnd::DrawPointer(HDC hdc, const RECT& client)
             m_hPointerBitmap = CreateCompatibleBitmap(screen, bm.bmWidth, bm.bmHeight);
             SetDIBits(screen, m_hPointerBitmap, 0, bm.bmHeight, px.data(), &bi, DIB_RGB_COLORS);
             ::ReleaseDC(nullptr, screen);
-            DeleteObject(loaded);
         }
     }
     if (!m_hPointerBitmap)

@@ -4,11 +4,22 @@
 #pragma once
 #include <windows.h>
 
+#include <atomic>
+
 #include "PromptModel.h"
 #include "SelvatraApi.h"
 
 // A bitmap in the display's format (safe from any thread).
 SELVATRA_API HBITMAP NewDisplayBitmap(int width, int height);
+// A 32-bit top-down DIB section whose rows are read and written directly through *bits.
+SELVATRA_API HBITMAP NewRowBitmap(int width, int height, BYTE** bits);
+
+// The number of the end-of-show paragraph: no script paragraph carries it (script paragraphs
+// are numbered 100 times their place in the script).
+const int kEndOfShowNumber = 1000000000;
+
+// States of a paragraph's image.
+enum { kImageNone = 0, kImageDrawing = 1, kImageReady = 2 };
 
 // One script to be laid out: a copy of its record, its text and its flags.
 class SELVATRA_API prmptScript : public prmptRecord
@@ -27,15 +38,24 @@ class SELVATRA_API CPromptParagraph : public prmptParagraph
 public:
     CPromptParagraph() = default;
     explicit CPromptParagraph(const prmptRecord& record) : prmptParagraph(record) { }
-    ~CPromptParagraph() override = default;
+    ~CPromptParagraph() override
+    {
+        if (m_hImage)
+            DeleteObject(m_hImage);
+    }
 
     int m_nNumber = 0;
     int m_nFlags = 0;
     int m_nInstrCode = 0;
     qelstring m_strInstruction;
-    prmptCBitmap m_layout; // laid-out lines; each line's bitmap exists while rendered
+    prmptCBitmap m_layout; // laid-out lines
     int m_nLines = 0;
-    bool m_bRendered = false;
+    // The paragraph's lines drawn once, a line height each (NewRowBitmap). Drawn by whoever
+    // moves the state from none to drawing; read, and freed from ready, with the lists locked.
+    HBITMAP m_hImage = nullptr;
+    BYTE* m_pImageBits = nullptr;
+    std::atomic<int> m_nImageState {kImageNone};
+    bool m_bInWindow = false; // among the paragraphs kept drawn (lists lock)
 };
 
 // A line of the virtual sequence of lines: a paragraph's line, or a blank line below the
@@ -63,7 +83,7 @@ class SELVATRA_API bTagOffBmpInfo : public CObject
 {
 public:
     HBITMAP m_hBitmap = nullptr;
-    BYTE* m_pBits = nullptr; // rows of a 32-bit top-down DIB section (null for monochrome)
+    BYTE* m_pBits = nullptr; // rows of a 32-bit top-down DIB section
     int m_nStride = 0;
     int m_nWidth = 0;
     int m_nHeight = 0;
@@ -71,7 +91,9 @@ public:
     int m_nLineStep = 0;
 };
 
-// One off-screen bitmap holding the lines from m_top (row 0) to m_bottom (the last line).
+// The off-screen frame: the lines from m_top (frame row 0) to m_bottom (the last line), held
+// in a ring. Frame row r lies at ring row (m_nBase + r) mod m_nHeight; m_nBase is a whole
+// number of lines, so no line is ever split by the wrap.
 class SELVATRA_API DDTagOffBmpInfo : public bTagOffBmpInfo
 {
 public:
@@ -81,22 +103,16 @@ public:
         while (!m_lstScript.IsEmpty())
             delete m_lstScript.RemoveHead();
     }
+    int RingRow(int frameRow) const { return (m_nBase + frameRow) % m_nHeight; }
+    BYTE* Row(int frameRow) const
+    {
+        return m_pBits + size_t(RingRow(frameRow)) * size_t(m_nStride);
+    }
+
+    int m_nBase = 0;
 
     PromptLineRef m_top;
     PromptLineRef m_bottom;
     bool m_bValid = false;
     CTypedPtrList<CObList, tagScriptInfo*> m_lstScript;
-};
-
-// The bitmap of one rendered line (a tagFormatedLine's m_pBitmap).
-class SELVATRA_API CLineBitmap : public CObject
-{
-public:
-    explicit CLineBitmap(HBITMAP bitmap) : m_hBitmap(bitmap) { }
-    ~CLineBitmap() override
-    {
-        if (m_hBitmap)
-            DeleteObject(m_hBitmap);
-    }
-    HBITMAP m_hBitmap;
 };

@@ -1,7 +1,6 @@
 // What happens as paragraphs pass the reading line: start and stop markers, breaks, records
 // being prompted, captions and slide-show instructions.
 #include "PromptBaseWnd.h"
-#include "PromptState.h"
 
 #include <algorithm>
 #include <vector>
@@ -43,12 +42,11 @@ void CPromptBaseWnd::ExamineAtReadingLine(int cy, tagScriptInfo* info, int step,
     if (CPromptParagraph* p = ParagraphAt(info->m_posParagraph))
         info->m_nFlags = p->m_nFlags;
 
-    PromptProcessState& state = PromptState();
-    if (info->m_posParagraph != state.lastExamined) {
-        state.lastExamined = info->m_posParagraph;
-        state.doneForwards = state.doneBackwards = false;
+    if (info->m_posParagraph != m_posLastExamined) {
+        m_posLastExamined = info->m_posParagraph;
+        m_bDoneForwards = m_bDoneBackwards = false;
     }
-    bool& done = reversed ? state.doneBackwards : state.doneForwards;
+    bool& done = reversed ? m_bDoneBackwards : m_bDoneForwards;
     if (done)
         return;
     if (CheckTopOfPrompter(cy, info, step, reversed))

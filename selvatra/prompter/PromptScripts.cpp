@@ -5,7 +5,6 @@
 
 #include "PromptBaseWnd.h"
 #include "PromptLists.h"
-#include "PromptState.h"
 #include "PromptTextReader.h"
 
 namespace {
@@ -265,6 +264,8 @@ bool CPromptBaseWnd::GetShowScript(void* owner, long id, qelstring& text)
     }
     const DWORD start = GetTickCount();
     const bool result = m_pfnGetScriptText(owner, id, text);
+    if (!result)
+        text.clear(); // a host that reports failure has no script to give, whatever it left
     const int seconds = int((GetTickCount() - start) / 1000);
     const int cost = 24 * seconds;
     const int base = m_bKeepAllLines ? 0x7FFFF : m_nLinesPerScreen;
@@ -339,7 +340,16 @@ int CPromptBaseWnd::PromptEndOfShow(prmptRecord* record, bool forward)
     prmptScript script(*record);
     script.m_strText8 = "_______END_______\n";
     script.m_nFlags = PT_STOP_MARKER;
-    return AddScript(&script, forward);
+    const int lines = AddScript(&script, forward);
+    // The end line numbers itself apart from every script paragraph: a second screen that
+    // follows the operator by paragraph number must not take it for a script's first one.
+    ListsGuard guard(&m_csLists);
+    if (!m_lstParagraphs.IsEmpty()) {
+        CPromptParagraph* end = forward ? m_lstParagraphs.GetTail() : m_lstParagraphs.GetHead();
+        if (end->m_nFlags & PT_STOP_MARKER)
+            end->m_nNumber = kEndOfShowNumber;
+    }
+    return lines;
 }
 
 int CPromptBaseWnd::AddScript(prmptScript* script, bool forward)
@@ -365,7 +375,6 @@ int CPromptBaseWnd::InsertScript(prmptScript* script, POSITION position, bool fo
     // Runs of one paragraph number form one paragraph.
     CTypedPtrList<CObList, CPromptParagraph*> paragraphs;
     const LONG serial = InterlockedIncrement(&g_nextScriptSerial);
-    PromptProcessState& state = PromptState();
     CPromptParagraph* current = nullptr;
     while (!runs->IsEmpty()) {
         prmptFormatedText* run = runs->RemoveHead();
@@ -389,17 +398,17 @@ int CPromptBaseWnd::InsertScript(prmptScript* script, POSITION position, bool fo
     while (!paragraphs.IsEmpty()) {
         CPromptParagraph* p = paragraphs.RemoveHead();
         if ((p->m_nFlags & PT_INSTRUCTION) && !m_bShowPPInst) {
-            MergeInstruction(state.pendingCode, state.pendingText, p->m_nInstrCode,
+            MergeInstruction(m_nPendingCode, m_strPendingText, p->m_nInstrCode,
                              p->m_strInstruction);
             delete p;
             continue;
         }
-        if (state.pendingCode) {
-            p->m_nInstrCode = state.pendingCode;
-            p->m_strInstruction = state.pendingText;
+        if (m_nPendingCode) {
+            p->m_nInstrCode = m_nPendingCode;
+            p->m_strInstruction = m_strPendingText;
             p->m_nFlags |= PT_INSTRUCTION;
-            state.pendingCode = 0;
-            state.pendingText.clear();
+            m_nPendingCode = 0;
+            m_strPendingText.clear();
         }
         if (m_bCaptionOn && (p->m_nFlags & PT_SCRIPT) && !(p->m_nFlags & PT_INSTRUCTION))
             p->m_nFlags |= PT_CAPTION_DUE;
@@ -438,7 +447,8 @@ void CPromptBaseWnd::InitializePrompterParagraphPosition(int paragraph)
     const long long wanted = 100LL * paragraph;
     for (POSITION pos = m_lstParagraphs.GetHeadPosition(); pos;) {
         POSITION here = pos;
-        if (m_lstParagraphs.GetNext(pos)->m_nNumber >= wanted) {
+        const int number = m_lstParagraphs.GetNext(pos)->m_nNumber;
+        if (number >= wanted && number != kEndOfShowNumber) {
             m_posPrompter = here;
             break;
         }
@@ -534,7 +544,8 @@ void CPromptBaseWnd::DoUpdatePromptScripts(UINT flags, long recordId)
         EnterCriticalSection(&m_csLists);
         while (!m_lstParagraphs.IsEmpty()) {
             CPromptParagraph* head = m_lstParagraphs.GetHead();
-            if (head->m_lRecordId == recordId || head->m_bRendered ||
+            if (head->m_lRecordId == recordId || head->m_bInWindow ||
+                head->m_nImageState.load() != kImageNone ||
                 m_lstParagraphs.GetHeadPosition() == m_posPrompter)
                 break;
             m_lstParagraphs.RemoveHead();

@@ -1,7 +1,8 @@
-// Scrolling one step and jumping to a paragraph: the checks at the reading line, the rebuild
-// requests, the swap of the off-screen bitmaps and the scroll of the window.
+// Scrolling one step and jumping to a paragraph: the checks at the reading line, the move of
+// the frame by whole lines and the copy of the frame to the window.
+#include <algorithm>
+
 #include "PromptBaseWnd.h"
-#include "PromptState.h"
 
 void CPromptBaseWnd::SetupScroll(int step, bool reversed, int& cy, bool& atTop, bool& atBottom)
 {
@@ -34,24 +35,6 @@ void CPromptBaseWnd::SetupScroll(int step, bool reversed, int& cy, bool& atTop, 
                 CheckStartStop(cy, marker, step, reversed);
         }
     }
-    WaitForOffScreen();
-}
-
-void CPromptBaseWnd::RequestRebuild(int dir, int lines)
-{
-    WaitServingSentMessages(m_evOffScreenReady); // one rebuild at a time
-    m_nRebuildDir = dir;
-    m_nRebuildLines = lines;
-    ResetEvent(m_evOffScreenReady);
-    SetEvent(m_evRebuild);
-}
-
-void CPromptBaseWnd::WaitForOffScreen()
-{
-    if (WaitForSingleObject(m_evOffScreenReady, 0) != WAIT_OBJECT_0) {
-        ++m_nRebuildWaits;
-        WaitServingSentMessages(m_evOffScreenReady);
-    }
 }
 
 void CPromptBaseWnd::ScrollNow(int step, bool reversed, int& cy, bool& atTop, bool& atBottom)
@@ -61,59 +44,39 @@ void CPromptBaseWnd::ScrollNow(int step, bool reversed, int& cy, bool& atTop, bo
         return;
     SetupScroll(step, reversed, cy, atTop, atBottom);
 
-    // Leaving the current bitmap: the other one, rebuilt as many lines further on as the
-    // position has gone past, takes over.
+    // Leaving the frame's range: the frame moves on by as many lines as the position has
+    // gone past, and the position moves back by as much.
     const int lh = m_nLineHeight;
+    const LONG missesBefore = m_nLineMisses;
     for (int guard = 0; guard < 100 && (cy >= m_nLowerLimit || cy < m_nUpperLimit); ++guard) {
         const int dir = cy >= m_nLowerLimit ? 1 : -1;
-        const int lines =
-            dir > 0 ? (cy - m_nLowerLimit) / lh + 1 : (m_nUpperLimit - cy + lh - 1) / lh;
-        if (m_nRebuildDir != dir || m_nRebuildLines != lines)
-            RequestRebuild(dir, lines);
-        WaitForOffScreen();
-        const int built = m_nBuiltLines > 0 ? m_nBuiltLines : 1;
-        m_nCurrentBmp = 1 - m_nCurrentBmp;
-        m_nRebuildDir = 0;
-        cy -= dir * built * lh;
+        int lines = dir > 0 ? (cy - m_nLowerLimit) / lh + 1 : (m_nUpperLimit - cy + lh - 1) / lh;
+        lines = std::min(lines, cur->m_nHeight / lh);
+        ShiftFrame(dir, lines);
+        cy -= dir * lines * lh;
     }
+    // A line the line thread had not drawn yet was drawn here: wake it now rather than at
+    // the next timer period, as nothing else may wake it (ticks driven without the timer).
+    if (m_nLineMisses != missesBefore)
+        WakeLineWork();
 
-    // The next rebuild is asked for a step ahead (or a quarter line before the limit), so
-    // that it is normally ready when the position gets there.
-    const int next = reversed ? cy - step : cy + step;
-    const int dir = reversed ? -1 : 1;
-    int lines = 0;
-    if (!reversed && next >= m_nLowerLimit)
-        lines = (next - m_nLowerLimit) / lh + 1;
-    else if (reversed && next < m_nUpperLimit)
-        lines = (m_nUpperLimit - next + lh - 1) / lh;
-    else if (reversed ? cy <= m_nUpperLimit + lh / 4 : cy >= m_nLowerLimit - lh / 4)
-        lines = 1;
-    if (lines > 0 && (m_nRebuildDir != dir || m_nRebuildLines != lines))
-        RequestRebuild(dir, lines);
-
-    RECT client;
-    ::GetClientRect(m_hWnd, &client);
-    RECT area = client;
-    int margin = m_nPointerMargin;
     int distance = step;
     if (m_nWinType == WINTYPE_WINDOW) {
+        RECT client;
+        ::GetClientRect(m_hWnd, &client);
         const int layoutH = m_nLayoutHeight > 0 ? m_nLayoutHeight : 1;
-        PromptProcessState& state = PromptState();
-        state.scrollRemainder += double(step) * double(client.bottom) / double(layoutH);
-        distance = int(state.scrollRemainder);
-        state.scrollRemainder -= distance;
-        margin = MulDiv(margin, client.right, m_nLayoutWidth > 0 ? m_nLayoutWidth : 1);
+        m_dScrollRemainder += double(step) * double(client.bottom) / double(layoutH);
+        distance = int(m_dScrollRemainder);
+        m_dScrollRemainder -= distance;
     }
-    if (m_bMirrorImage)
-        area.right -= margin;
-    else
-        area.left += margin;
     if (distance == 0)
         return;
-    // Every pixel of the area changes: it is repainted whole from the off-screen bitmap
-    // (scrolling the window's pixels first would only double the copying).
-    ::InvalidateRect(m_hWnd, &area, TRUE);
-    ::UpdateWindow(m_hWnd);
+    // Straight to the window through its own DC: no paint cycle, no waiting.
+    if (m_hWndDC) {
+        RECT client;
+        ::GetClientRect(m_hWnd, &client);
+        DrawFrame(m_hWndDC, 0, client.bottom);
+    }
 }
 
 void CPromptBaseWnd::PromptParagraph(POSITION pos)
@@ -126,7 +89,7 @@ void CPromptBaseWnd::PromptParagraph(POSITION pos)
     m_bAtTop = pos == m_lstParagraphs.GetHeadPosition() &&
         (!m_posNextBackward || (ParagraphAt(pos)->m_nFlags & PT_START_MARKER));
     m_bAtBottom = FALSE;
-    PromptState().lastExamined = nullptr;
+    m_posLastExamined = nullptr;
     BuildPrompterBitMapList();
     BuildOffStageBitmap(pos);
     if (m_hWnd) {

@@ -1,19 +1,7 @@
 #include "PromptState.h"
 
-PromptProcessState& PromptState()
+PromptTick& PromptTickState()
 {
-    static PromptProcessState state;
-    return state;
-}
-
-void ResetPromptState()
-{
-    PromptProcessState& s = PromptState();
-    InterlockedExchange(&s.tickArmed, 0);
-    s.tickTarget = nullptr;
-    s.scrollRemainder = 0.0;
-    s.lastExamined = nullptr;
-    s.doneForwards = s.doneBackwards = false;
-    s.pendingCode = 0;
-    s.pendingText.clear();
+    static PromptTick tick;
+    return tick;
 }

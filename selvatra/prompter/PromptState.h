@@ -1,27 +1,16 @@
-// State that the prompter shares across the process: the scroll tick's one-shot flag and
-// target window, the fractional scroll remainder of a window, the paragraph last examined at
-// the reading line and the slide-show instruction held back for the next text paragraph.
-// One running prompter (with its second screen) per process; a new run starts it afresh.
+// The one piece of prompter state the process shares: the scroll tick. The multimedia timer's
+// callback posts at most one tick at a time to the first prompter window of the run (its
+// target); the window re-arms the tick once it has handled one. Everything else a prompter
+// keeps is its own window's.
 #pragma once
 #include <windows.h>
 
-#include <string>
+#include <atomic>
 
-#include "fw/core.h"
-
-struct PromptProcessState
+struct PromptTick
 {
-    volatile LONG tickArmed = 0;
-    volatile HWND tickTarget = nullptr;
-    double scrollRemainder = 0.0;
-    POSITION lastExamined = nullptr;
-    bool doneForwards = false;
-    bool doneBackwards = false;
-    int pendingCode = 0;
-    std::string pendingText;
+    std::atomic<bool> armed {false};
+    std::atomic<HWND> target {nullptr};
 };
 
-PromptProcessState& PromptState();
-
-// Called when a first prompter window is created: forgets everything of an earlier run.
-void ResetPromptState();
+PromptTick& PromptTickState();

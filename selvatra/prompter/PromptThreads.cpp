@@ -1,43 +1,22 @@
-// The prompter's worker threads: the off-screen rebuild, the paragraph bitmaps and the
-// script updates (the caption thread is started and stopped here as well). Each waits on its
-// own auto-reset work event and ends, setting its done event, once the stop flag is up.
+// The prompter's worker threads: the line thread (paragraph images drawn ahead of the
+// display), the script thread (scripts loaded ahead) and the caption thread. Each waits on
+// its own auto-reset work event and ends, setting its done event, once the stop flag is up.
 #include <objbase.h>
 #include <process.h>
 
 #include "PromptBaseWnd.h"
+#include "PromptFaults.h"
 #include "PromptLists.h"
 
 namespace {
 
-enum WorkerKind { kRebuild, kBitmaps, kScripts, kCaption };
+enum WorkerKind { kBitmaps, kScripts, kCaption };
 
 struct WorkerStart
 {
     CPromptBaseWnd* wnd;
     WorkerKind kind;
 };
-
-void Work(CPromptBaseWnd* wnd, WorkerKind kind)
-{
-    switch (kind) {
-    case kRebuild:
-        // Never copy paragraph bitmaps that the bitmap thread is still rendering.
-        WaitForSingleObject(wnd->m_evBitmapsReady, INFINITE);
-        if (!wnd->m_bStopThreads)
-            wnd->RebuildOffScreenBitMap(wnd->m_nRebuildDir < 0);
-        break;
-    case kBitmaps:
-        wnd->UpdateBitMaps();
-        SetEvent(wnd->m_evBitmapsReady);
-        break;
-    case kScripts:
-        wnd->DoUpdatePromptScripts(wnd->m_nUpdateFlags, wnd->m_lUpdateRecordId);
-        SetEvent(wnd->m_evScriptsUpdated);
-        break;
-    case kCaption:
-        break; // the caption writer drains its queue in its own component
-    }
-}
 
 unsigned __stdcall WorkerMain(void* arg)
 {
@@ -46,19 +25,28 @@ unsigned __stdcall WorkerMain(void* arg)
     CPromptBaseWnd* wnd = start.wnd;
 
     const HRESULT ole = CoInitialize(nullptr);
-    HANDLE work = start.kind == kRebuild ? wnd->m_evRebuild
-        : start.kind == kBitmaps         ? wnd->m_evUpdateBitmaps
+    HANDLE work = start.kind == kBitmaps ? wnd->m_evUpdateBitmaps
         : start.kind == kScripts         ? wnd->m_evUpdateScripts
                                          : wnd->m_evCaption;
-    HANDLE done = start.kind == kRebuild ? wnd->m_hRebuildDone
-        : start.kind == kBitmaps         ? wnd->m_hBitmapsDone
+    HANDLE done = start.kind == kBitmaps ? wnd->m_hBitmapsDone
         : start.kind == kScripts         ? wnd->m_hScriptsDone
                                          : wnd->m_hCaptionDone;
     for (;;) {
         WaitForSingleObject(work, INFINITE);
         if (wnd->m_bStopThreads)
             break;
-        Work(wnd, start.kind);
+        switch (start.kind) {
+        case kBitmaps:
+            wnd->UpdateBitMaps();
+            wnd->LineWorkDone();
+            break;
+        case kScripts:
+            wnd->DoUpdatePromptScripts(wnd->m_nUpdateFlags, wnd->m_lUpdateRecordId);
+            SetEvent(wnd->m_evScriptsUpdated);
+            break;
+        case kCaption:
+            break; // the caption writer drains its queue in its own component
+        }
     }
     if (SUCCEEDED(ole))
         CoUninitialize();
@@ -68,6 +56,8 @@ unsigned __stdcall WorkerMain(void* arg)
 
 HANDLE StartWorker(CPromptBaseWnd* wnd, WorkerKind kind)
 {
+    if (PrompterFaultIs(PromptFault::Threads))
+        return nullptr;
     WorkerStart* start = new WorkerStart {wnd, kind};
     uintptr_t h = _beginthreadex(nullptr, 0, WorkerMain, start, 0, nullptr);
     if (!h) {
@@ -75,6 +65,13 @@ HANDLE StartWorker(CPromptBaseWnd* wnd, WorkerKind kind)
         return nullptr;
     }
     return reinterpret_cast<HANDLE>(h);
+}
+
+HANDLE NewEvent(BOOL manual, BOOL initial)
+{
+    if (PrompterFaultIs(PromptFault::Events))
+        return nullptr;
+    return CreateEvent(nullptr, manual, initial, nullptr);
 }
 
 void CloseHandleAndClear(HANDLE& h)
@@ -102,35 +99,44 @@ void CPromptBaseWnd::WaitServingSentMessages(HANDLE h)
     }
 }
 
-void CPromptBaseWnd::SetupThreadsAndEvents()
+bool CPromptBaseWnd::SetupThreadsAndEvents()
 {
-    m_evRebuild = CreateEvent(nullptr, FALSE, FALSE, nullptr);
-    m_evUpdateBitmaps = CreateEvent(nullptr, FALSE, FALSE, nullptr);
-    m_evUpdateScripts = CreateEvent(nullptr, FALSE, FALSE, nullptr);
-    m_evCaption = CreateEvent(nullptr, FALSE, FALSE, nullptr);
-    m_evOffScreenReady = CreateEvent(nullptr, TRUE, TRUE, nullptr);
-    m_evBitmapsReady = CreateEvent(nullptr, TRUE, TRUE, nullptr);
-    m_evScriptsUpdated = CreateEvent(nullptr, TRUE, TRUE, nullptr);
-    m_evPaint = CreateEvent(nullptr, FALSE, TRUE, nullptr);
-
-    m_hRebuildDone = CreateEvent(nullptr, FALSE, FALSE, nullptr);
-    m_hBitmapsDone = CreateEvent(nullptr, FALSE, FALSE, nullptr);
-    m_hScriptsDone = CreateEvent(nullptr, FALSE, FALSE, nullptr);
-    m_hCaptionDone = CreateEvent(nullptr, FALSE, FALSE, nullptr);
+    m_evUpdateBitmaps = NewEvent(FALSE, FALSE);
+    m_evUpdateScripts = NewEvent(FALSE, FALSE);
+    m_evCaption = NewEvent(FALSE, FALSE);
+    m_evBitmapsReady = NewEvent(TRUE, TRUE);
+    m_evScriptsUpdated = NewEvent(TRUE, TRUE);
+    m_hBitmapsDone = NewEvent(FALSE, FALSE);
+    m_hScriptsDone = NewEvent(FALSE, FALSE);
+    m_hCaptionDone = NewEvent(FALSE, FALSE);
+    HANDLE events[] = {m_evUpdateBitmaps,  m_evUpdateScripts, m_evCaption,    m_evBitmapsReady,
+                       m_evScriptsUpdated, m_hBitmapsDone,    m_hScriptsDone, m_hCaptionDone};
+    for (HANDLE e : events)
+        if (!e)
+            return false;
 
     HANDLE mainThread = GetCurrentThread();
     m_nSavedPriority = GetThreadPriority(mainThread);
+    m_bPriorityChanged = true;
     SetThreadPriority(mainThread, THREAD_PRIORITY_NORMAL);
 
     m_bStopThreads = FALSE;
-    m_hRebuildThread = StartWorker(this, kRebuild);
     m_hBitmapThread = StartWorker(this, kBitmaps);
+    if (!m_hBitmapThread)
+        return false;
     m_hScriptThread = StartWorker(this, kScripts);
+    if (!m_hScriptThread)
+        return false;
     m_hCaptionThread = StartWorker(this, kCaption);
+    return m_hCaptionThread != nullptr;
 }
 
 void CPromptBaseWnd::CloseThreads()
 {
+    {
+        std::lock_guard<std::mutex> guard(m_lineWorkGate);
+        m_bLineWorkPaused = true; // nothing wakes the line thread any more
+    }
     m_bStopThreads = TRUE;
     struct Worker
     {
@@ -138,32 +144,33 @@ void CPromptBaseWnd::CloseThreads()
         HANDLE work;
         HANDLE done;
     } workers[] = {
-        {&m_hRebuildThread, m_evRebuild, m_hRebuildDone},
         {&m_hBitmapThread, m_evUpdateBitmaps, m_hBitmapsDone},
         {&m_hScriptThread, m_evUpdateScripts, m_hScriptsDone},
         {&m_hCaptionThread, m_evCaption, m_hCaptionDone},
     };
     for (Worker& w : workers) {
+        // Only a thread that was started is waited for.
         if (!*w.thread)
             continue;
         SetThreadPriority(*w.thread, THREAD_PRIORITY_ABOVE_NORMAL);
-        // A rebuild may be waiting for the bitmap thread: let it through.
-        if (w.thread == &m_hRebuildThread)
-            SetEvent(m_evBitmapsReady);
+        // The line thread may be waiting for the script thread: let it through.
+        if (w.thread == &m_hBitmapThread)
+            SetEvent(m_evScriptsUpdated);
         SetEvent(w.work);
         WaitServingSentMessages(w.done);
         WaitServingSentMessages(*w.thread);
         CloseHandleAndClear(*w.thread);
     }
 
-    HANDLE* events[] = {&m_evRebuild,        &m_evUpdateBitmaps,  &m_evUpdateScripts,
-                        &m_evCaption,        &m_evOffScreenReady, &m_evBitmapsReady,
-                        &m_evScriptsUpdated, &m_evPaint,          &m_hRebuildDone,
-                        &m_hBitmapsDone,     &m_hScriptsDone,     &m_hCaptionDone};
+    HANDLE* events[] = {&m_evUpdateBitmaps,  &m_evUpdateScripts, &m_evCaption,    &m_evBitmapsReady,
+                        &m_evScriptsUpdated, &m_hBitmapsDone,    &m_hScriptsDone, &m_hCaptionDone};
     for (HANDLE* e : events)
         CloseHandleAndClear(*e);
 
-    SetThreadPriority(GetCurrentThread(), m_nSavedPriority);
+    if (m_bPriorityChanged) {
+        SetThreadPriority(GetCurrentThread(), m_nSavedPriority);
+        m_bPriorityChanged = false;
+    }
 }
 
 void CPromptBaseWnd::UpdatePromptScripts(UINT flags, long recordId)
@@ -174,11 +181,47 @@ void CPromptBaseWnd::UpdatePromptScripts(UINT flags, long recordId)
     SetEvent(m_evUpdateScripts);
 }
 
+// ---- the line thread's hand-over ---------------------------------------------------------------
+
+void CPromptBaseWnd::WakeLineWork()
+{
+    std::lock_guard<std::mutex> guard(m_lineWorkGate);
+    // One piece of work at a time: the next wake after it finishes takes what is still wanted.
+    if (m_bLineWorkPaused || m_bLineWorkBusy || !m_bLinesWanted.exchange(false))
+        return;
+    m_bLineWorkBusy = true;
+    ResetEvent(m_evBitmapsReady);
+    SetEvent(m_evUpdateBitmaps);
+}
+
+void CPromptBaseWnd::LineWorkDone()
+{
+    std::lock_guard<std::mutex> guard(m_lineWorkGate);
+    m_bLineWorkBusy = false;
+    SetEvent(m_evBitmapsReady);
+}
+
+void CPromptBaseWnd::ResumeLineWork()
+{
+    {
+        std::lock_guard<std::mutex> guard(m_lineWorkGate);
+        if (m_bStopThreads)
+            return;
+        m_bLineWorkPaused = false;
+    }
+    m_bLinesWanted = true;
+    WakeLineWork();
+}
+
 void CPromptBaseWnd::WaitForWorkersIdle()
 {
-    // The rebuild hands over to the bitmap thread, which hands over to the script thread;
-    // waiting in that order finds all three idle.
-    WaitServingSentMessages(m_evOffScreenReady);
+    // Once paused, nothing wakes the line thread; a piece of work under way has cleared
+    // m_evBitmapsReady and sets it when done. The line thread hands over to the script
+    // thread before that, so waiting in this order finds both idle.
+    {
+        std::lock_guard<std::mutex> guard(m_lineWorkGate);
+        m_bLineWorkPaused = true;
+    }
     WaitServingSentMessages(m_evBitmapsReady);
     WaitServingSentMessages(m_evScriptsUpdated);
 }

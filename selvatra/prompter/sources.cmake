@@ -2,6 +2,7 @@
 list(APPEND SELVATRA_WIN_SOURCES
   prompter/SpeedTable.cpp
   prompter/PromptState.cpp
+  prompter/PromptFaults.cpp
   prompter/PromptBaseWnd.cpp
   prompter/PromptThreads.cpp
   prompter/PromptScripts.cpp

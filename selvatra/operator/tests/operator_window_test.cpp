@@ -523,7 +523,12 @@ TEST(SecondPrompter, BookmarksAreMirroredByParagraphNumberAndOnlyTheFirstTurnsWh
     {
         UINT key;
         int number;
-    } steps[] = {{VK_F8, 500}, {VK_F8, 1100}, {VK_F7, 500}};
+    } steps[] = {{VK_F8, 500},
+                 {VK_F8, 1100},
+                 {VK_F7, 500},
+                 {VK_F8, 1100},
+                 // Past the last bookmark both show the end line, which numbers itself apart.
+                 {VK_F8, kEndOfShowNumber}};
     for (const Step& s : steps) {
         Key(p, s.key);
         CPromptParagraph* a = p->ParagraphAt(p->m_posPrompter);

@@ -140,14 +140,14 @@ int main()
         CMarquillCmdWnd::m_sDelay = -1; // makes ChangeSpeed start the entry's timer
         p->ChangeSpeed(speed);
         const LONG ticks = p->m_nTicksMoved;
-        const LONG waits = p->m_nRebuildWaits;
+        const LONG waits = p->m_nLineMisses;
         TestHost::PumpFor(10000);
         const LONG got = p->m_nTicksMoved - ticks;
         const double due = 10000.0 / speed.second;
         printf("entry %2d (%2d px / %2d ms): %ld ticks of %.0f due (%.1f%%), %ld waits on a "
                "rebuild%s\n",
                entry, speed.first, speed.second, long(got), due, 100.0 * got / due,
-               long(p->m_nRebuildWaits - waits), p->m_bAtBottom ? " (reached the end)" : "");
+               long(p->m_nLineMisses - waits), p->m_bAtBottom ? " (reached the end)" : "");
         p->StartStop(true);
     }
     GetProcessMemoryInfo(GetCurrentProcess(), &pmc, sizeof(pmc));

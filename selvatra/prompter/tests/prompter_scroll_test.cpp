@@ -286,10 +286,20 @@ TEST(PrompterNavigation, MovesBetweenScriptsAndWithinOne)
         long id;
         int number;
     } steps[] = {
-        // The end-of-show line is a script of its own (record 4), the last one.
-        {'N', 2, 100},    {'N', 3, 100}, {'E', 3, 1500},    {'H', 3, 100},
-        {VK_F12, 4, 100}, {'N', 4, 100}, {'P', 3, 100},     {'P', 2, 100},
-        {VK_F11, 1, 100}, {'P', 1, 100}, {VK_END, 1, 1500}, {VK_HOME, 1, 100},
+        // The end-of-show line is a script of its own (record 4), the last one, with a
+        // number no script paragraph has.
+        {'N', 2, 100},
+        {'N', 3, 100},
+        {'E', 3, 1500},
+        {'H', 3, 100},
+        {VK_F12, 4, kEndOfShowNumber},
+        {'N', 4, kEndOfShowNumber},
+        {'P', 3, 100},
+        {'P', 2, 100},
+        {VK_F11, 1, 100},
+        {'P', 1, 100},
+        {VK_END, 1, 1500},
+        {VK_HOME, 1, 100},
     };
     for (const Step& s : steps) {
         p->SendMessage(WM_KEYDOWN, s.key, 0);

@@ -107,6 +107,26 @@ TEST(PrompterWindow, WindowIsCaptionedAndSizableAndLaysOutForThePrompterScreen)
     EXPECT_EQ(host.closedMessages, 2);
 }
 
+TEST(PrompterWindow, AWindowInFrontOfTwoScreensIsTopmost)
+{
+    // Its style holds WS_CHILD, which drops the extended style asked for at creation.
+    TestHost host;
+    host.scripts[1] = "One line\n";
+    for (int screens : {0, 2}) {
+        SCOPED_TRACE(screens);
+        TestPrompter* p = host.NewPrompter(false);
+        ASSERT_TRUE(p->Create(host.Parent(), CRect(100, 100, 740, 580), WINTYPE_WINDOW, screens,
+                              CRect(0, 0, 1280, 720)));
+        const bool topmost = (GetWindowLong(p->GetSafeHwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+        EXPECT_EQ(topmost, screens > 1);
+        if (screens > 1) {
+            ASSERT_TRUE(p->m_pSecond);
+            EXPECT_FALSE(GetWindowLong(p->m_pSecond->GetSafeHwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+        }
+        CloseAndWait(host, p);
+    }
+}
+
 TEST(PrompterClose, StopsThreadsCallsDoneOnceFreesRecordsAndPostsTheClosedMessageLast)
 {
     TrackedRecord::s_alive = 0;
@@ -121,8 +141,8 @@ TEST(PrompterClose, StopsThreadsCallsDoneOnceFreesRecordsAndPostsTheClosedMessag
     host.CreateFullScreen(p);
     p->OnPromptShow(1);
     EXPECT_EQ(TrackedRecord::s_alive.load(), 4) << "the show's records are the engine's now";
-    HANDLE threads[] = {Duplicate(p->m_hRebuildThread), Duplicate(p->m_hBitmapThread),
-                        Duplicate(p->m_hScriptThread), Duplicate(p->m_hCaptionThread)};
+    HANDLE threads[] = {Duplicate(p->m_hBitmapThread), Duplicate(p->m_hScriptThread),
+                        Duplicate(p->m_hCaptionThread)};
     for (HANDLE t : threads) {
         ASSERT_TRUE(t);
         EXPECT_EQ(WaitForSingleObject(t, 0), DWORD(WAIT_TIMEOUT));

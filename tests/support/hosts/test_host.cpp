@@ -171,7 +171,7 @@ bool TestHost::GetScriptText(void*, long id, qelstring& text)
         text = it->second;
     if (h->onText)
         h->onText(id);
-    return !text.empty();
+    return !h->failText && !text.empty();
 }
 
 // ---- pixels -------------------------------------------------------------------------------

@@ -80,6 +80,8 @@ public:
     std::atomic<int> sentMessagesServed {0};
     // Called from the text callback (any thread) before it returns.
     std::function<void(long id)> onText;
+    // The text callback reports failure (whatever text it leaves).
+    bool failText = false;
 
     static TestHost* s_current;
 
