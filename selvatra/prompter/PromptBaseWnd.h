@@ -185,6 +185,9 @@ public:
     DDTagOffBmpInfo* CurrentOffBmp() const { return m_pFrame.get(); }
 
     // ---- threads and events --------------------------------------------------------------
+    // Made by OnCreate and closed by CloseThreads, both on the user-interface thread. The
+    // line thread (m_hBitmapThread) draws paragraph images ahead of the display and asks the
+    // script thread for more scripts; the caption thread belongs to the caption writer.
     HANDLE m_evUpdateBitmaps, m_evUpdateScripts, m_evCaption;
     HANDLE m_evBitmapsReady, m_evScriptsUpdated;
     HANDLE m_hBitmapsDone, m_hScriptsDone, m_hCaptionDone;
@@ -347,6 +350,8 @@ public:
     HFONT m_hOldFont;
     CRect m_rcClient;
     CRITICAL_SECTION m_csLists; // guards the paragraph and record lists between threads
+    // The script thread's request: written by the line thread before it signals the script
+    // thread, read by the script thread; m_evScriptsUpdated keeps the two apart.
     UINT m_nUpdateFlags;
     long m_lUpdateRecordId;
     POSITION m_posNextForward; // next record to load forwards
@@ -355,13 +360,16 @@ public:
     int m_nCostCountdown;
     POSITION m_posLastAnnounced;
     POSITION m_posLastCaptioned;
-    // The paragraph last examined at the reading line, with one done flag per direction.
+    // The paragraph last examined at the reading line, with one done flag per direction
+    // (user-interface thread).
     POSITION m_posLastExamined;
     bool m_bDoneForwards, m_bDoneBackwards;
-    // A slide-show instruction held back for the next text paragraph (script loading).
+    // A slide-show instruction held back for the next text paragraph: written by whichever
+    // thread loads scripts (the user-interface thread at a start or jump, the script thread
+    // otherwise; never both at once).
     int m_nPendingCode;
     std::string m_strPendingText;
-    // Fractional pixels carried between ticks in a window of type 1.
+    // Fractional pixels carried between ticks in a window of type 1 (user-interface thread).
     double m_dScrollRemainder;
     // The operator's parts: caption writer, slide-show thread ownership and clock displays
     // (PrompterOperator.cpp; user-interface thread).
