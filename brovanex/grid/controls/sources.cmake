@@ -1,0 +1,1 @@
+# The cell controls (each control issue appends its files here).

@@ -1,0 +1,118 @@
+// CGXGridParam: what several views of one grid share: selection, covered cells, undo and
+// redo lists, row heights and column widths, enable flags, and the properties, styles
+// map, data object and print device (each owned or borrowed).
+#pragma once
+#include "core/GXDefs.h"
+#include "core/GXCollections.h"
+#include "core/GXRange.h"
+
+class CGXGridLibraryState;
+class CGXProperties;
+class CGXStylesMap;
+class CGXData;
+class CGXPrintDevice;
+
+class CGXGridParam : public CObject
+{
+    DECLARE_SERIAL(CGXGridParam)
+public:
+    CGXGridParam();
+    CGXGridParam(const CGXGridParam&) = delete;
+    ~CGXGridParam() override;
+    virtual CGXGridParam& operator=(const CGXGridParam& other);
+    void Serialize(CArchive& ar) override;
+
+    // Each first deletes an owned object it held.
+    void AttachProperties(CGXProperties* p, BOOL bMustDelete);
+    void AttachStylesMap(CGXStylesMap* p, BOOL bMustDelete);
+    void AttachData(CGXData* p, BOOL bMustDelete);
+    void AttachPrintDevice(CGXPrintDevice* p, BOOL bMustDelete);
+    // Names as other callers know them.
+    void SetProperties(CGXProperties* p, BOOL b = TRUE) { AttachProperties(p, b); }
+    void SetStylesMap(CGXStylesMap* p, BOOL b = TRUE) { AttachStylesMap(p, b); }
+    void SetData(CGXData* p, BOOL b = TRUE) { AttachData(p, b); }
+    void SetPrintDevice(CGXPrintDevice* p, BOOL b = TRUE) { AttachPrintDevice(p, b); }
+    CGXProperties* GetProperties() const { return m_pProperties; }
+    CGXStylesMap* GetStylesMap() const { return m_pStylesMap; }
+    CGXData* GetData() const { return m_pData; }
+    CGXPrintDevice* GetPrintDevice() const { return m_pPD; }
+
+    void SetSelectionFlags(WORD w) { m_wAllowSelection = w; }
+    void EnableSelection(WORD w) { m_wAllowSelection = w; }
+    BOOL TestSelectionFlags(WORD wMask) const { return (m_wAllowSelection & wMask) != 0; }
+    void AllowColMoves(BOOL b) { m_bAllowMoveCols = b; }
+    void AllowRowMoves(BOOL b) { m_bAllowMoveRows = b; }
+    void EnableMoveCols(BOOL b) { m_bAllowMoveCols = b; }
+    void EnableMoveRows(BOOL b) { m_bAllowMoveRows = b; }
+    BOOL ColMovesAllowed() const { return m_bAllowMoveCols; }
+    BOOL RowMovesAllowed() const { return m_bAllowMoveRows; }
+    void SetRowResizeFlags(WORD w) { m_wRowResizeFlags = w; }
+    void SetColResizeFlags(WORD w) { m_wColResizeFlags = w; }
+    void EnableTrackRowHeight(WORD w) { m_wRowResizeFlags = w; }
+    void EnableTrackColWidth(WORD w) { m_wColResizeFlags = w; }
+    BOOL TestRowResizeFlags(WORD wMask) const { return (m_wRowResizeFlags & wMask) != 0; }
+    BOOL TestColResizeFlags(WORD wMask) const { return (m_wColResizeFlags & wMask) != 0; }
+    WORD IsEnableTrackRowHeight() const { return m_wRowResizeFlags; }
+    WORD IsEnableTrackColWidth() const { return m_wColResizeFlags; }
+    void SetWholeRowMode(WORD w) { m_wWholeRowMode = w; }
+    void SetRowSelectionMode(WORD w) { m_wWholeRowMode = w; }
+    BOOL TestWholeRowMode(WORD wMask) const { return (m_wWholeRowMode & wMask) != 0; }
+
+    CObList& UndoCommands() { return m_undoList; }
+    CObList& RedoCommands() { return m_redoList; }
+    void ClearRedoCommands();
+    void EmptyRedoList() { ClearRedoCommands(); }
+
+    void CreateCoveredCellPool();
+    void UpdateCoveredCellPool();
+
+    CGXGridLibraryState* m_pAppData;
+    DWORD m_nMaxUndoOp; // 512
+    DWORD m_nTransactionLevel; // 0
+    WORD m_wAllowSelection; // 0xFF
+    BOOL m_bAllowMoveCols, m_bAllowMoveRows;
+    WORD m_wRowResizeFlags, m_wColResizeFlags; // 178 each
+    WORD m_wWholeRowMode;
+    BOOL m_bThumbTrack;
+    BOOL m_bUndoEnabled;
+    BOOL m_bLockUpdate;
+    BOOL m_bStoreGuard; // read-only protection of programmatic changes
+    WORD m_wFloatCellsMode, m_wMergeCellsMode;
+    CString m_strName;
+    CGXRangeList m_selRects;
+    CGXRangeList m_coveredCells;
+    CObject* m_pCoveredCellPool;
+    CObject* m_apPools[7]; // span, float, merge and delayed-range pools
+    CGXProperties* m_pProperties;
+    BOOL m_bOwnProperties;
+    CGXStylesMap* m_pStylesMap;
+    BOOL m_bOwnStylesMap;
+    CGXData* m_pData;
+    BOOL m_bOwnData;
+    CGXPrintDevice* m_pPD;
+    BOOL m_bOwnPD;
+    CObList m_undoList, m_redoList;
+    CGXMapDWordToLong m_rowHeights, m_colWidths;
+    LONG m_nDefaultRowHeight, m_nDefaultColWidth;
+    ROWCOL m_nFrozenRows, m_nFrozenCols, m_nHeaderRows, m_nHeaderCols;
+    CGXRangeList m_rangeList1, m_rangeList2;
+    CPtrArray m_apObjects1, m_apObjects2; // owned CObjects
+    BYTE m_byFromState;
+    WORD m_wFromState;
+    LONG m_nValue1, m_nValue2; // -1, -1
+
+    // Further flags and counts whose readers are the core, feature and command code.
+    BOOL m_bReadOnly2, m_bDirectCopy, m_bDirectMove, m_bCutPending, m_bDirectPaste;
+    BOOL m_bEnableFill, m_bFrameInsideBorders, m_bSelectionFrame, m_bKeepSingleCell;
+    BOOL m_bSortRowsOnDblClk, m_bSortColsOnDblClk, m_bLastSortAscending;
+    BOOL m_bNumberedColHeaders, m_bNumberedRowHeaders, m_bLineFlag, m_bShowStoredValues;
+    BOOL m_bSpannedCellBorders, m_bOldDrawing;
+    WORD m_wUndoSaveFlags; // 3
+    WORD m_wMarkHeaders; // 3
+    WORD m_wWordFlag; // 1
+    DWORD m_dwOptionWord; // bit of value 2: cells draw their stored value text
+    LONG m_nTwo, m_nHundred, m_nFour;
+    LONG m_nMinTrackWidth, m_nMinTrackHeight;
+    ROWCOL m_nLastSortRowKey, m_nLastSortColKey;
+    CDWordArray m_awHiddenRows, m_awHiddenCols;
+};

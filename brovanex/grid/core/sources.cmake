@@ -1,0 +1,20 @@
+# The grid model: styles, fonts, brushes, pens, ranges, parameters, styles map, user
+# attributes, data object, collections, properties and the library's process-wide state.
+list(APPEND GX_CORE_SOURCES
+  core/GXArchiveHelpers.cpp
+  core/GXCollections.cpp
+  core/GXData.cpp
+  core/GXFont.cpp
+  core/GXFontTable.cpp
+  core/GXGridParam.cpp
+  core/GXLibraryState.cpp
+  core/GXLongOperation.cpp
+  core/GXPatterns.cpp
+  core/GXPenBrush.cpp
+  core/GXProperties.cpp
+  core/GXRange.cpp
+  core/GXResourceString.cpp
+  core/GXStyle.cpp
+  core/GXStylesMap.cpp
+  core/GXSysColorCache.cpp
+  core/GXUserAttribute.cpp)

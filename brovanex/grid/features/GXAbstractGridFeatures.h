@@ -1,0 +1,498 @@
+// The per-grid feature interfaces. Each optional behaviour of a grid is an object behind
+// one of these interfaces, reached through the core's feature table (GXFeatureSlots.h).
+// Every operation takes the grid core first; the object keeps no back pointer and no
+// data of its own (it is freed without its destructor running). A null slot means the
+// feature is off and the core's forwarder answers 0, FALSE, null or an empty text.
+#pragma once
+#include "core/GXDefs.h"
+
+class CGXGridCore;
+class CGXStyle;
+class CGXRange;
+class CGXRangeList;
+class CGXControl;
+class CGXCommand;
+class CGXData;
+class CGXProperties;
+class CGXGridParam;
+class CGXGridHint;
+class CGXPluginComponent;
+class CGXSpanCellPool;
+class CDC;
+class CWnd;
+class CCmdUI;
+class CDocument;
+class CPrintInfo;
+class CDWordArray;
+class CStringArray;
+class CObList;
+struct GXFindReplaceInfo;
+struct GXSortInfo;
+struct GXPaintPass;
+
+// 2: printing and the header and footer of the properties of the first grid that uses them.
+class CGXAbstractGridPrintImp
+{
+public:
+    virtual void OnBeginPrinting(CGXGridCore* pGrid, CDC* pDC, CPrintInfo* pInfo) = 0;
+    virtual void OnPrint(CGXGridCore* pGrid, CDC* pDC, CPrintInfo* pInfo) = 0;
+    virtual void OnEndPrinting(CGXGridCore* pGrid, CDC* pDC, CPrintInfo* pInfo) = 0;
+    virtual void DrawHeaderAndFooter(CGXProperties* pProp, CDC* pDC, CPrintInfo* pInfo,
+                                     CDocument* pDoc, CGXGridParam* pParam) = 0;
+    virtual int CalcHeaderFooterHeight(CGXProperties* pProp, CDC* pDC, CGXData* pBlock,
+                                       UINT nFlags) = 0;
+    virtual void PrintHeaderFooter(CGXProperties* pProp, CDC* pDC, LPCRECT pRect, CGXData* pBlock,
+                                   UINT nFlags) = 0;
+    virtual void GetTokenText(CString& strText, CGXProperties* pProp, int nToken) = 0;
+    virtual void SubstTokenText(CString& strText, CGXProperties* pProp, int nToken,
+                                LPCTSTR pszArg) = 0;
+    virtual void GetTokenArgs(CString& strArgs, CGXProperties* pProp, int nToken) = 0;
+    virtual void ExpandTokens(CString& strText, CGXProperties* pProp, LPCTSTR pszSource) = 0;
+};
+
+// 3: sorting rows and columns and moving data rows and columns.
+class CGXAbstractGridSortImp
+{
+public:
+    virtual void SortRows(CGXGridCore* pGrid, const CGXRange& range, GXSortInfo* pInfo,
+                          UINT nFlags) = 0;
+    virtual void SortCols(CGXGridCore* pGrid, const CGXRange& range, GXSortInfo* pInfo,
+                          UINT nFlags) = 0;
+    virtual BOOL MoveDataRows(CGXGridCore* pGrid, const CGXRange& range, const CDWordArray& order,
+                              UINT nFlags, GXCmdType ctCmd) = 0;
+    virtual BOOL MoveDataCols(CGXGridCore* pGrid, const CGXRange& range, const CDWordArray& order,
+                              UINT nFlags, GXCmdType ctCmd) = 0;
+    virtual BOOL WriteDataRowOrder(CGXGridCore* pGrid, const CGXRange& range,
+                                   const CDWordArray& order) = 0;
+    virtual BOOL WriteDataColOrder(CGXGridCore* pGrid, const CGXRange& range,
+                                   const CDWordArray& order) = 0;
+    virtual void RefreshDataRowOrder(CGXGridCore* pGrid, const CGXRange& range, UINT nFlags,
+                                     BOOL bCreateHint) = 0;
+    virtual void RefreshDataColOrder(CGXGridCore* pGrid, const CGXRange& range, UINT nFlags,
+                                     BOOL bCreateHint) = 0;
+    virtual void GetRowKeyTexts(CGXGridCore* pGrid, ROWCOL nRow, const CGXRange& range,
+                                GXSortInfo* pInfo, CStringArray& keys, UINT nFlags) = 0;
+    virtual void GetColKeyTexts(CGXGridCore* pGrid, ROWCOL nCol, const CGXRange& range,
+                                GXSortInfo* pInfo, CStringArray& keys, UINT nFlags) = 0;
+    virtual void SortKeyRecords(CGXGridCore* pGrid, GXSortInfo* pInfo, void* pRecords,
+                                ROWCOL nCount) = 0;
+    // A double click on a header cell sorts by that row or column.
+    virtual BOOL OnHeaderDblClk(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, UINT nFlags) = 0;
+};
+
+// 4: an alternate whole paint pass; TRUE means it drew everything.
+class CGXAbstractGridOldDrawingImp
+{
+public:
+    virtual BOOL OnGridDraw(CGXGridCore* pGrid, GXPaintPass* pPass) = 0;
+};
+
+// 5: covered cells.
+class CGXAbstractGridCoveredCellsImp
+{
+public:
+    virtual BOOL SetCoveredCells(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, ROWCOL nToRow,
+                                 ROWCOL nToCol, UINT nFlags, GXCmdType ctCmd) = 0;
+    virtual CGXRange* GetCoveredBlock(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol,
+                                      CGXRange& range) = 0;
+    virtual BOOL WriteCoveredCells(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, ROWCOL nToRow,
+                                   ROWCOL nToCol, BOOL bSet) = 0;
+    virtual void RefreshCoveredCells(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, ROWCOL nToRow,
+                                     ROWCOL nToCol, UINT nFlags, BOOL bCreateHint) = 0;
+    virtual void GrowRangeByCovered(CGXGridCore* pGrid, CGXRange& range) = 0;
+    virtual void PrepareRowRemoval(CGXGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo, UINT& nFlags,
+                                   GXCmdType ctCmd) = 0;
+    virtual void PrepareColRemoval(CGXGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo, UINT& nFlags,
+                                   GXCmdType ctCmd) = 0;
+};
+
+// 6: drawing covered, floating and merged cells as one cell.
+class CGXAbstractDrawSpannedCellsImp
+{
+public:
+    // Offered each cell first during painting; TRUE means it drew the cell.
+    virtual BOOL DrawSpannedCell(CGXGridCore* pGrid, GXPaintPass* pPass, ROWCOL nRow,
+                                 ROWCOL nCol) = 0;
+    virtual void EvalVisibleSpannedCells(CGXGridCore* pGrid, ROWCOL nFrozenRows, ROWCOL nFrozenCols,
+                                         ROWCOL nTopRow, ROWCOL nLeftCol, ROWCOL nLastRow,
+                                         ROWCOL nLastCol) = 0;
+    virtual void WidenRangeBySpans(CGXGridCore* pGrid, CGXRange& range) = 0;
+};
+
+// 7: floating cells.
+class CGXAbstractGridFloatCellsImp
+{
+public:
+    virtual void MarkFloatRangeDirty(CGXGridCore* pGrid, const CGXRange& range, UINT nFlags) = 0;
+    virtual BOOL ResolveFloatRange(CGXGridCore* pGrid, const CGXRange& range, BOOL bPrinting) = 0;
+    virtual CGXRange* GetFloatBlock(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol,
+                                    CGXRange& range) = 0;
+    virtual void RefreshFloatBlocks(CGXGridCore* pGrid, const CGXRange& range, UINT nFlags) = 0;
+    virtual void InvalidateFloatBlocks(CGXGridCore* pGrid, const CGXRange& range) = 0;
+    virtual void GrowRangeByFloat(CGXGridCore* pGrid, CGXRange& range) = 0;
+    virtual BOOL QueryFloatRange(CGXGridCore* pGrid, const CGXRange& range, CGXRange& result) = 0;
+    // Whether a cell's text may float into its neighbours.
+    virtual BOOL CanFloatCell(CGXGridCore* pGrid, CGXControl* pControl, ROWCOL nRow, ROWCOL nCol,
+                              const CGXStyle& style, BOOL bFloatOrFlood) = 0;
+};
+
+// 8: merged cells.
+class CGXAbstractGridMergeCellsImp
+{
+public:
+    virtual void MarkMergeRangeDirty(CGXGridCore* pGrid, const CGXRange& range, UINT nFlags) = 0;
+    virtual BOOL ResolveMergeRange(CGXGridCore* pGrid, const CGXRange& range, BOOL bPrinting) = 0;
+    virtual CGXRange* GetMergeBlock(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, CGXRange& range,
+                                    int nDirection) = 0;
+    virtual void RefreshMergeBlocks(CGXGridCore* pGrid, const CGXRange& range, UINT nFlags) = 0;
+    virtual void InvalidateMergeBlocks(CGXGridCore* pGrid, const CGXRange& range) = 0;
+    virtual void GrowRangeByMerge(CGXGridCore* pGrid, CGXRange& range) = 0;
+    virtual BOOL QueryMergeRange(CGXGridCore* pGrid, const CGXRange& range, CGXRange& result) = 0;
+    virtual BOOL CompareMergeValues(CGXGridCore* pGrid, const CGXStyle& style1,
+                                    const CGXStyle& style2) = 0;
+};
+
+// 9: the command factory (undo and redo). Unlike the other interfaces its first
+// operation is a virtual destructor (CGXCommandFactory, freed like the others).
+class CGXAbstractCommandFactory
+{
+public:
+    virtual ~CGXAbstractCommandFactory() { }
+    virtual void RecordCommand(CGXGridCore* pGrid, CGXCommand* pCmd, GXCmdType ctCmd) = 0;
+    virtual void RemoveNewestCommand(CGXGridCore* pGrid, GXCmdType ctCmd) = 0;
+    virtual BOOL Undo(CGXGridCore* pGrid) = 0;
+    virtual BOOL Redo(CGXGridCore* pGrid) = 0;
+    virtual void BeginUndoBlock(CGXGridCore* pGrid, LPCTSTR pszName) = 0;
+    virtual void CommitUndoBlock(CGXGridCore* pGrid) = 0;
+    virtual void RollbackUndoBlock(CGXGridCore* pGrid) = 0;
+    virtual BOOL SwitchRecording(CGXGridCore* pGrid, BOOL bOn) = 0;
+    virtual CObject* TakePendingState(CGXGridCore* pGrid) = 0;
+    virtual BOOL RestorePendingState(CGXGridCore* pGrid, CObject* pState, BOOL bSwitchOff,
+                                     int nReserved) = 0;
+    virtual void DiscardPendingState(CGXGridCore* pGrid) = 0;
+    virtual BOOL ExecuteCommand(CGXCommand* pCmd, CGXGridCore* pGrid, GXCmdType ctCmd) = 0;
+    virtual void ShowUndoPosition(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol,
+                                  BOOL bMakeCurrent) = 0;
+    virtual BOOL UpdateUndoMenu(CGXGridCore* pGrid, CCmdUI* pCmdUI) = 0;
+    virtual BOOL UpdateRedoMenu(CGXGridCore* pGrid, CCmdUI* pCmdUI) = 0;
+    virtual BOOL CopyRowStyleBlock(CGXGridCore* pGrid, const CGXRange& range, ROWCOL nCount,
+                                   ROWCOL nColsPerRow, CObArray*& pCellStyles,
+                                   CObArray*& pRowStyles, CGXStyle* pScratch) = 0;
+    virtual BOOL CopyColStyleBlock(CGXGridCore* pGrid, const CGXRange& range, ROWCOL nCount,
+                                   ROWCOL nRowsPerCol, CObArray*& pCellStyles,
+                                   CObArray*& pColStyles, CGXStyle* pScratch) = 0;
+    // The commands the factory makes (one creation operation per command class) are
+    // declared by CGXCommandFactory itself, which the undo issue writes.
+};
+
+// 10: the size a cell's content needs.
+class CGXAbstractCalcSizeImp
+{
+public:
+    virtual CSize CalcCellSize(CGXGridCore* pGrid, CGXControl* pControl, CDC* pDC, ROWCOL nRow,
+                               ROWCOL nCol, const CGXStyle& style, const CGXStyle* pStandard,
+                               BOOL bHeight) = 0;
+};
+
+// 11: update hints between the views of one document. One sender per kind of change,
+// each with the sending grid first; a caller that returns BOOL ANDs the result in.
+class CGXAbstractGridUpdateHintImp
+{
+public:
+    virtual void ReplayHint(CGXGridCore* pGrid, CGXGridHint* pHint) = 0;
+    virtual BOOL SendRowCountHint(CGXGridCore* pGrid, ROWCOL nFirst, UINT nFlags) = 0;
+    virtual BOOL SendColCountHint(CGXGridCore* pGrid, ROWCOL nFirst, UINT nFlags) = 0;
+    virtual BOOL SendFrozenRowsHint(CGXGridCore* pGrid, ROWCOL nOldFrozen, ROWCOL nOldHeader,
+                                    UINT nFlags) = 0;
+    virtual BOOL SendFrozenColsHint(CGXGridCore* pGrid, ROWCOL nOldFrozen, ROWCOL nOldHeader,
+                                    UINT nFlags) = 0;
+    virtual BOOL SendTopRowHint(CGXGridCore* pGrid, ROWCOL nRow, UINT nFlags) = 0;
+    virtual BOOL SendLeftColHint(CGXGridCore* pGrid, ROWCOL nCol, UINT nFlags) = 0;
+    virtual BOOL SendInsertRowsHint(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nCount,
+                                    UINT nFlags) = 0;
+    virtual BOOL SendInsertColsHint(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nCount,
+                                    UINT nFlags) = 0;
+    virtual BOOL SendRemoveRowsHint(CGXGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo, UINT nFlags,
+                                    int nExtra) = 0;
+    virtual BOOL SendRemoveColsHint(CGXGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo, UINT nFlags,
+                                    int nExtra) = 0;
+    virtual BOOL SendMoveRowsHint(CGXGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest,
+                                  UINT nFlags) = 0;
+    virtual BOOL SendMoveColsHint(CGXGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest,
+                                  UINT nFlags) = 0;
+    virtual BOOL SendRowHeightsHint(CGXGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo, UINT nFlags,
+                                    int* pOldSizes) = 0;
+    virtual BOOL SendColWidthsHint(CGXGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo, UINT nFlags,
+                                   int* pOldSizes) = 0;
+    virtual BOOL SendZoomHint(CGXGridCore* pGrid, int nZoom) = 0;
+    virtual BOOL SendZoomChangedHint(CGXGridCore* pGrid, int nOldZoom, UINT nFlags) = 0;
+    virtual BOOL SendRedrawRangeHint(CGXGridCore* pGrid, const CGXRange& range, UINT nFlags) = 0;
+    virtual BOOL SendRedrawAllHint(CGXGridCore* pGrid, UINT nFlags) = 0;
+    virtual BOOL SendStyleRangeHint(CGXGridCore* pGrid, const CGXRange& range,
+                                    const CGXStyle* pStyle, GXModifyType mt, int nType,
+                                    UINT nFlags) = 0;
+    virtual BOOL SendStylesMapHint(CGXGridCore* pGrid, UINT nFlags) = 0;
+    virtual BOOL SendPropertiesHint(CGXGridCore* pGrid, UINT nFlags) = 0;
+    virtual BOOL SendBaseStyleHint(CGXGridCore* pGrid, WORD wStyleId, UINT nFlags) = 0;
+    virtual BOOL SendStoreCurrentCellHint(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol,
+                                          UINT nFlags) = 0;
+    virtual BOOL SendTabNameHint(CGXGridCore* pGrid, LPCTSTR pszName) = 0;
+    virtual BOOL SendScrollHint(CGXGridCore* pGrid, int nDirection, ROWCOL nCount, UINT nFlags) = 0;
+};
+
+// 12: resizing rows and columns to fit their contents.
+class CGXAbstractGridResizeToFitImp
+{
+public:
+    virtual BOOL FitRowHeights(CGXGridCore* pGrid, const CGXRange& range, BOOL bRedraw,
+                               UINT nFlags) = 0;
+    virtual BOOL FitColWidths(CGXGridCore* pGrid, const CGXRange& range, BOOL bRedraw,
+                              UINT nFlags) = 0;
+};
+
+// 13: hidden rows and columns.
+class CGXAbstractGridHideCellsImp
+{
+public:
+    virtual BOOL HideRows(CGXGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo, BOOL bHide, BOOL* abStates,
+                          UINT nFlags, GXCmdType ctCmd) = 0;
+    virtual BOOL HideCols(CGXGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo, BOOL bHide, BOOL* abStates,
+                          UINT nFlags, GXCmdType ctCmd) = 0;
+    virtual BOOL QueryRowHidden(CGXGridCore* pGrid, ROWCOL nRow) = 0;
+    virtual BOOL QueryColHidden(CGXGridCore* pGrid, ROWCOL nCol) = 0;
+    virtual BOOL WriteRowHidden(CGXGridCore* pGrid, ROWCOL nRow, BOOL bHide) = 0;
+    virtual BOOL WriteColHidden(CGXGridCore* pGrid, ROWCOL nCol, BOOL bHide) = 0;
+    virtual void InsertHiddenRows(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nCount) = 0;
+    virtual void InsertHiddenCols(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nCount) = 0;
+    virtual void RemoveHiddenRows(CGXGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo) = 0;
+    virtual void RemoveHiddenCols(CGXGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo) = 0;
+};
+
+// 14: find and replace.
+class CGXAbstractGridFindReplaceImp
+{
+public:
+    virtual void ShowFindReplaceDialog(CGXGridCore* pGrid, BOOL bFindOnly) = 0;
+    virtual void OnFindReplace(CGXGridCore* pGrid, CWnd* pDialog) = 0;
+    virtual BOOL FindText(CGXGridCore* pGrid, BOOL bNext) = 0;
+    virtual BOOL FindText(CGXGridCore* pGrid, GXFindReplaceInfo& info, ROWCOL nRow, ROWCOL nCol,
+                          BOOL bCurrentPos, BOOL bSelect) = 0;
+    virtual void OnReplaceSel(CGXGridCore* pGrid, GXFindReplaceInfo& info) = 0;
+    virtual void OnReplaceAll(CGXGridCore* pGrid, GXFindReplaceInfo& info) = 0;
+    virtual BOOL OnEditRepeat(CGXGridCore* pGrid) = 0;
+    virtual BOOL FindInCell(CGXControl* pControl, GXFindReplaceInfo& info, ROWCOL nRow, ROWCOL nCol,
+                            BOOL bContinue, BOOL bSelect) = 0;
+    virtual BOOL ReplaceAllInCell(CGXControl* pControl, GXFindReplaceInfo& info, ROWCOL nRow,
+                                  ROWCOL nCol) = 0;
+};
+
+// 15: range selection by the user.
+class CGXAbstractGridUserSelectRangeImp
+{
+public:
+    virtual BOOL BeginSelect(CGXGridCore* pGrid, CPoint point, UINT nFlags, int nHitState,
+                             ROWCOL nRow, ROWCOL nCol) = 0;
+    virtual BOOL ExtendSelect(CGXGridCore* pGrid, CPoint point, UINT nFlags, ROWCOL nRow,
+                              ROWCOL nCol) = 0;
+    virtual BOOL EndSelect(CGXGridCore* pGrid, CPoint point, UINT nFlags) = 0;
+    virtual BOOL MoveCurrentCellEx(CGXGridCore* pGrid, int nDirection, UINT nCell) = 0;
+    virtual BOOL OnLButtonClickedRowCol(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, UINT nFlags,
+                                        CPoint point) = 0;
+    virtual void SetSelection(CGXGridCore* pGrid, POSITION pos, ROWCOL nTop, ROWCOL nLeft,
+                              ROWCOL nBottom, ROWCOL nRight) = 0;
+};
+
+// 16: the spreadsheet-like selection frame.
+class CGXAbstractGridExcelLikeFrameImp
+{
+public:
+    virtual void DrawSelectionFrame(CGXGridCore* pGrid, CDC* pDC, BOOL bDrawOld,
+                                    const CGXRange* pRange) = 0;
+    virtual void UpdateSelectionFrame(CGXGridCore* pGrid, BOOL bDraw, const CGXRange* pRange) = 0;
+    virtual BOOL LockSelectionFrame(CGXGridCore* pGrid, BOOL bLock, BOOL bCreateHint) = 0;
+};
+
+// 17: the spreadsheet-like fill handle. Holds data of its own; installed through
+// CGXGridCore::SetExcelLikeFillImp.
+class CGXAbstractGridExcelLikeFillImp
+{
+public:
+    virtual BOOL FillPress(CGXGridCore* pGrid, CPoint point, UINT nFlags, int nHitState,
+                           ROWCOL nRow, ROWCOL nCol) = 0;
+    virtual BOOL FillMove(CGXGridCore* pGrid, CPoint point, UINT nFlags, ROWCOL nRow,
+                          ROWCOL nCol) = 0;
+    virtual BOOL FillRelease(CGXGridCore* pGrid, CPoint point, UINT nFlags) = 0;
+    virtual void HideFillHandle(CGXGridCore* pGrid) = 0;
+};
+
+// 18: dragging selected rows and columns.
+class CGXAbstractGridUserDragSelectRangeImp
+{
+public:
+    virtual BOOL DragPress(CGXGridCore* pGrid, CPoint point, UINT nFlags, int nHitState,
+                           ROWCOL nRow, ROWCOL nCol) = 0;
+    virtual BOOL DragMove(CGXGridCore* pGrid, CPoint point, UINT nFlags) = 0;
+    virtual BOOL DragRelease(CGXGridCore* pGrid, CPoint point, UINT nFlags) = 0;
+    virtual BOOL FindDragRange(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, CGXRange& range) = 0;
+    virtual BOOL DrawDragFeedback(CGXGridCore* pGrid, CDC* pDC, const CGXRange& range,
+                                  ROWCOL nDest) = 0;
+    virtual BOOL HitTestDragRange(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol) = 0;
+    virtual void CancelDragSelect(CGXGridCore* pGrid) = 0;
+};
+
+// 19: moving rows and columns.
+class CGXAbstractGridMoveRowsColsImp
+{
+public:
+    virtual BOOL MoveRows(CGXGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, UINT nFlags,
+                          GXCmdType ctCmd) = 0;
+    virtual BOOL MoveCols(CGXGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, UINT nFlags,
+                          GXCmdType ctCmd) = 0;
+    virtual BOOL WriteRowMove(CGXGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest) = 0;
+    virtual BOOL WriteColMove(CGXGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest) = 0;
+    virtual void RefreshRowMove(CGXGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest,
+                                UINT nFlags, BOOL bCreateHint) = 0;
+    virtual void RefreshColMove(CGXGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest,
+                                UINT nFlags, BOOL bCreateHint) = 0;
+};
+
+// 20: resizing rows and columns with the mouse.
+class CGXAbstractGridUserResizeCellsImp
+{
+public:
+    virtual BOOL ResizeHover(CGXGridCore* pGrid, CPoint point, UINT nFlags) = 0;
+    virtual BOOL ResizePress(CGXGridCore* pGrid, CPoint point, UINT nFlags, int nHitState,
+                             ROWCOL nRow, ROWCOL nCol) = 0;
+    virtual BOOL ResizeRelease(CGXGridCore* pGrid, CPoint point, UINT nFlags) = 0;
+    virtual BOOL ResizeDblClk(CGXGridCore* pGrid, CPoint point, UINT nFlags, int nHitState,
+                              ROWCOL nRow, ROWCOL nCol) = 0;
+    virtual BOOL ApplyUserResize(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, int nMode) = 0;
+    virtual void DrawResizeLine(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, int nMode,
+                                int nSize) = 0;
+    virtual void FinishUserResize(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, int nMode,
+                                  int nSize) = 0;
+    virtual void CancelUserResize(CGXGridCore* pGrid) = 0;
+};
+
+// 21: the smart redraw after structure and size changes.
+class CGXAbstractGridOptimizedUpdateImp
+{
+public:
+    virtual void RedrawInsertedRows(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nCount,
+                                    UINT nFlags) = 0;
+    virtual void RedrawInsertedCols(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nCount,
+                                    UINT nFlags) = 0;
+    virtual void RedrawRemovedRows(CGXGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo, int* pOldSizes,
+                                   UINT nFlags) = 0;
+    virtual void RedrawRemovedCols(CGXGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo, int* pOldSizes,
+                                   UINT nFlags) = 0;
+    virtual void RedrawResizedRows(CGXGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo, int* pOldSizes,
+                                   UINT nFlags) = 0;
+    virtual void RedrawResizedCols(CGXGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo, int* pOldSizes,
+                                   UINT nFlags) = 0;
+};
+
+// 22: marking the headers of the edited cell.
+class CGXAbstractGridMarkEditHeaderImp
+{
+public:
+    virtual void MarkEditHeader(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, BOOL bMark) = 0;
+    virtual BOOL IsHeaderMarked(CGXControl* pControl, ROWCOL nRow, ROWCOL nCol,
+                                const CGXStyle& style) = 0;
+};
+
+// 23: the freeze-rows and freeze-columns menu commands.
+class CGXAbstractGridFreezeMenuHelperImp
+{
+public:
+    virtual BOOL CanFreezeRows(CGXGridCore* pGrid) = 0;
+    virtual BOOL CanUnfreezeRows(CGXGridCore* pGrid) = 0;
+    virtual void FreezeRows(CGXGridCore* pGrid) = 0;
+    virtual void UnfreezeRows(CGXGridCore* pGrid) = 0;
+    virtual BOOL CanFreezeCols(CGXGridCore* pGrid) = 0;
+    virtual BOOL CanUnfreezeCols(CGXGridCore* pGrid) = 0;
+    virtual void FreezeCols(CGXGridCore* pGrid) = 0;
+    virtual void UnfreezeCols(CGXGridCore* pGrid) = 0;
+};
+
+// 24: direct copy and move of cells inside the grid.
+class CGXAbstractGridDirectCopyMoveCellsImp
+{
+public:
+    virtual BOOL CopyCells(CGXGridCore* pGrid, const CGXRange& rg, ROWCOL nRow, ROWCOL nCol,
+                           UINT nFlags) = 0;
+    virtual BOOL WriteCopyCells(CGXGridCore* pGrid, const CGXRange& rg, ROWCOL nRow,
+                                ROWCOL nCol) = 0;
+    virtual BOOL MoveCells(CGXGridCore* pGrid, const CGXRange& rg, ROWCOL nRow, ROWCOL nCol,
+                           CObject* pUndoInfo, UINT nFlags, GXCmdType ctCmd) = 0;
+    virtual BOOL WriteMoveCells(CGXGridCore* pGrid, const CGXRange& rg, ROWCOL nRow,
+                                ROWCOL nCol) = 0;
+};
+
+// 25: text data exchange (tab-separated rows).
+class CGXAbstractGridTextDataExchangeImp
+{
+public:
+    virtual BOOL ExportText(CGXGridCore* pGrid, CFile* pFile, const CGXRangeList& ranges,
+                            BOOL bWithHeaders) = 0;
+    virtual BOOL GetRangeText(CGXGridCore* pGrid, CString& strText, const CGXRange& range) = 0;
+    virtual BOOL ImportText(CGXGridCore* pGrid, LPCTSTR pszText, DWORD dwSize, ROWCOL nRow,
+                            ROWCOL nCol, UINT nFlags) = 0;
+    virtual BOOL PutCellText(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, LPCTSTR pszText,
+                             UINT nFlags) = 0;
+    virtual BOOL MeasureTextBlock(CGXGridCore* pGrid, LPCTSTR pszText, DWORD dwSize, ROWCOL& nRows,
+                                  ROWCOL& nCols) = 0;
+};
+
+// 26: style data exchange (the private clipboard format).
+class CGXAbstractGridStyleDataExchangeImp
+{
+public:
+    virtual BOOL ExportStyles(CGXGridCore* pGrid, CArchive& ar, const CGXRangeList& ranges) = 0;
+    virtual BOOL GetExportStyle(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, CGXStyle& style,
+                                BOOL bComposed) = 0;
+    virtual BOOL ImportStyles(CGXGridCore* pGrid, CArchive& ar, ROWCOL nRow, ROWCOL nCol,
+                              UINT nFlags) = 0;
+};
+
+// 27: cut, copy and paste through the clipboard.
+class CGXAbstractGridCutPasteImp
+{
+public:
+    virtual BOOL CanCopy(CGXGridCore* pGrid) = 0;
+    virtual BOOL Copy(CGXGridCore* pGrid) = 0;
+    virtual BOOL CopyRangesToClipboard(CGXGridCore* pGrid, const CGXRangeList& ranges) = 0;
+    virtual BOOL CanCut(CGXGridCore* pGrid) = 0;
+    virtual BOOL Cut(CGXGridCore* pGrid) = 0;
+    virtual BOOL CutRangesToClipboard(CGXGridCore* pGrid, const CGXRangeList& ranges,
+                                      UINT nFlags) = 0;
+    virtual BOOL CanPaste(CGXGridCore* pGrid) = 0;
+    virtual BOOL HasPasteableFormat(CGXGridCore* pGrid) = 0;
+    virtual BOOL Paste(CGXGridCore* pGrid) = 0;
+    virtual BOOL PasteStylesFromClipboard(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol) = 0;
+    virtual BOOL PasteTextFromClipboard(CGXGridCore* pGrid, const CGXRange& range) = 0;
+    virtual BOOL ConfirmPaste(CGXGridCore* pGrid) = 0;
+    virtual BOOL PutTextOnClipboard(CGXGridCore* pGrid, const CGXRangeList& ranges) = 0;
+    virtual BOOL PutStylesOnClipboard(CGXGridCore* pGrid, const CGXRangeList& ranges) = 0;
+};
+
+// 28: clearing cells.
+class CGXAbstractGridClearCellsImp
+{
+public:
+    virtual BOOL CanClear(CGXGridCore* pGrid) = 0;
+    virtual BOOL Clear(CGXGridCore* pGrid, BOOL bStyleOrValue) = 0;
+    virtual BOOL ClearRanges(CGXGridCore* pGrid, const CGXRangeList& ranges, BOOL bStyleOrValue,
+                             UINT nFlags) = 0;
+};
+
+// 29: range names. No object of the library implements it; a derived grid may.
+class CGXAbstractGridRangeNameImp
+{
+public:
+    virtual BOOL SetRangeName(CGXGridCore* pGrid, LPCTSTR pszName, const CGXRange* pRange,
+                              CObject* pUserObject, UINT nFlags, GXCmdType ctCmd) = 0;
+    virtual BOOL GetRangeName(CGXGridCore* pGrid, LPCTSTR pszName, CGXRange& range) = 0;
+    virtual BOOL DeleteRangeName(CGXGridCore* pGrid, LPCTSTR pszName, UINT nFlags,
+                                 GXCmdType ctCmd) = 0;
+};

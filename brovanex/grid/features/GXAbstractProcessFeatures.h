@@ -1,0 +1,172 @@
+// The process-wide feature interfaces: services every grid and model object of one copy
+// of the library shares, reached through CGXGridLibraryState. A null pointer means the
+// service is off: its callers archive nothing, copy nothing, read FALSE, format nothing.
+#pragma once
+#include "core/GXDefs.h"
+
+class CGXGridCore;
+class CGXStyle;
+class CGXFont;
+class CGXBrush;
+class CGXStylesMap;
+class CGXProperties;
+class CGXGridParam;
+class CGXData;
+class CGXRange;
+class CGXRangeList;
+class CGXStylePtrArray;
+class CGXStylePtrArrayPtrArray;
+class CGXPrintDevice;
+class CGXLongOperation;
+class CGXCoveredCellPool;
+class CDC;
+
+class CGXAbstractStyleSerializeImp
+{
+public:
+    virtual void SerializeFont(CGXFont& font, CArchive& ar) = 0;
+    virtual void SerializeBrush(CArchive& ar, CGXBrush& brush) = 0;
+    virtual void SerializeStyle(CGXStyle& style, CArchive& ar, const CGXStylesMap* pStylesMap) = 0;
+};
+
+class CGXAbstractStyleCompareSubsetImp
+{
+public:
+    // TRUE when every attribute that other includes is included in style with the same value.
+    virtual BOOL IsStyleSubSet(const CGXStyle& style, const CGXStyle& other) = 0;
+};
+
+class CGXAbstractSerializeTQ5CompatibleImp
+{
+public:
+    virtual void SerializeStyleCompatible(CGXStyle& style, CArchive& ar,
+                                          const CGXStylesMap* pStylesMap) = 0;
+};
+
+class CGXAbstractGridProfileImp
+{
+public:
+    virtual void WriteStylesMap(CGXStylesMap& map) = 0;
+    virtual void WriteFont(const CGXFont& font, LPCTSTR pszSection, LPCTSTR pszEntry) = 0;
+    virtual void WriteStyle(const CGXStyle& style, LPCTSTR pszSection, LPCTSTR pszEntry) = 0;
+    virtual void WriteProperties(CGXProperties& prop) = 0;
+    virtual BOOL ReadStylesMap(CGXStylesMap& map) = 0;
+    virtual BOOL ReadStyle(CGXStyle& style, LPCTSTR pszSection, LPCTSTR pszEntry) = 0;
+    virtual BOOL ReadProperties(CGXProperties& prop) = 0;
+};
+
+class CGXAbstractGridDocSerializeImp
+{
+public:
+    virtual void SerializeStylesMap(CGXStylesMap& map, CArchive& ar) = 0;
+    virtual void SerializeData(CGXData& data, CArchive& ar) = 0;
+    virtual void SerializeStylePtrArrayPtrArray(CGXStylePtrArrayPtrArray& arr, CArchive& ar) = 0;
+    virtual void SerializeStylePtrArray(CGXStylePtrArray& arr, CArchive& ar) = 0;
+    virtual void SerializeProperties(CGXProperties& prop, CArchive& ar) = 0;
+    virtual void SerializeParam(CGXGridParam& param, CArchive& ar) = 0;
+};
+
+class CGXAbstractGridParamCopyOperatorImp
+{
+public:
+    virtual void CopyParam(CGXGridParam& dest, const CGXGridParam& src) = 0;
+    virtual void CopyStylesMap(CGXStylesMap& dest, const CGXStylesMap& src) = 0;
+    virtual void CopyProperties(CGXProperties& dest, const CGXProperties& src) = 0;
+};
+
+class CGXAbstractCoveredCellPoolImp
+{
+public:
+    // A new pool, owned by the parameter object (deleted through its virtual destructor).
+    virtual CObject* CreatePool() = 0;
+    virtual void RebuildPool(CObject* pPool, const CGXRangeList& coveredCells) = 0;
+};
+
+class CGXAbstractSpanCellPoolImp
+{
+public:
+    virtual CObject* CreateSpanCellPool() = 0;
+};
+
+class CGXAbstractDelayedRangePoolImp
+{
+public:
+    virtual CObject* CreateDelayedRangePool() = 0;
+};
+
+class CGXAbstractNumberFormattingImp
+{
+public:
+    // The display text of a value.
+    virtual void FormatValue(CString& strResult, const CGXStyle& style, LPCTSTR pszValue,
+                             UINT nFlags) = 0;
+    // TRUE when the text is a number.
+    virtual BOOL ParseValue(LPCTSTR pszText, double& d, UINT nFlags) = 0;
+};
+
+class CGXAbstractDrawRotatedTextImp
+{
+public:
+    virtual int DrawRotatedText(CDC* pDC, LPCTSTR lpszString, int nCount, int left, int top,
+                                int right, int bottom, UINT nFormat, LONG lfOrientation,
+                                LPCRECT lpClipRect) = 0;
+};
+
+class CGXAbstractDataCopyMoveCellsImp
+{
+public:
+    virtual BOOL CopyDataCells(CGXData& data, const CGXRange& src, ROWCOL nDestRow, ROWCOL nDestCol,
+                               UINT nFlags) = 0;
+    virtual BOOL MoveDataCells(CGXData& data, const CGXRange& src, ROWCOL nDestRow, ROWCOL nDestCol,
+                               UINT nFlags) = 0;
+};
+
+class CGXAbstractGridSortMoveDataImp
+{
+public:
+    virtual BOOL ReorderRows(CGXData& data, const CDWordArray& order, UINT nFlags) = 0;
+    virtual BOOL ReorderCols(CGXData& data, const CDWordArray& order, UINT nFlags) = 0;
+};
+
+class CGXAbstractLongOperationImp
+{
+public:
+    virtual void EnterOperation(CGXLongOperation* pScope) = 0;
+    virtual void LeaveOperation(CGXLongOperation* pScope) = 0;
+    virtual void FreeStatusText(CGXLongOperation* pScope) = 0;
+    virtual void SetStatusText(CGXLongOperation* pScope, LPCTSTR pszText, BOOL bCopy) = 0;
+    // Pumps messages when due; reports a cancel request through bCanceled; TRUE to go on.
+    virtual BOOL DoMessages(CGXLongOperation* pScope, BOOL& bCanceled) = 0;
+    virtual BOOL NeedMessages(CGXLongOperation* pScope) = 0;
+    virtual void ProcessMessages(CGXLongOperation* pScope) = 0;
+};
+
+class CGXAbstractPrintDeviceImp
+{
+public:
+    virtual void SetDeviceHandles(CGXPrintDevice* pDevice, HGLOBAL hDevNames, HGLOBAL hDevMode) = 0;
+    virtual void SetDeviceData(CGXPrintDevice* pDevice, const void* pDevNames, DWORD cbNames,
+                               const void* pDevMode, DWORD cbMode) = 0;
+    virtual void FreeDevice(CGXPrintDevice* pDevice) = 0;
+    virtual BOOL GetDeviceData(CGXPrintDevice* pDevice, void*& pDevNames, DWORD& cbNames,
+                               void*& pDevMode, DWORD& cbMode) = 0;
+    virtual void NeedDefaultDevice(CGXPrintDevice* pDevice) = 0;
+    virtual HDC GetPrinterDC(CGXPrintDevice* pDevice) = 0;
+    virtual void ResetPrinterDC(CGXPrintDevice* pDevice) = 0;
+    virtual void GetDeviceHandles(CGXPrintDevice* pDevice, HGLOBAL& hDevNames,
+                                  HGLOBAL& hDevMode) = 0;
+    virtual void UpdateDeviceHandles(CGXPrintDevice* pDevice) = 0;
+    virtual void UpdateDeviceData(CGXPrintDevice* pDevice) = 0;
+    virtual int RunPrintSetupDialog(CGXPrintDevice* pDevice) = 0;
+    virtual BOOL RunPrintDialog(CGXPrintDevice* pDevice, void* pPrintInfo) = 0;
+};
+
+// One shared pointer for both variants (with and without OLE dates); the first installed wins.
+class CGXAbstractDateTimeImp
+{
+public:
+    virtual void ReadLocaleSettings() = 0;
+    // 1 month first, 2 day first, 3 year first.
+    virtual int GetDateOrder(int& nDay, int& nMonth, int& nYear) = 0;
+    virtual TCHAR GetTimeSeparator() = 0;
+};

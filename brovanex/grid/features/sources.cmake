@@ -1,0 +1,1 @@
+# The feature objects (each feature issue appends its files here).
