@@ -56,8 +56,9 @@ TEST(GridRange, IntersectAndUnite)
         CGXRange u;
         EXPECT_TRUE(u.Unite(c.a, c.b));
         EXPECT_EQ(c.result.rtType, u.rtType);
-        if (!c.result.IsTable())
+        if (!c.result.IsTable()) {
             EXPECT_EQ(c.result, u);
+        }
     }
 }
 

@@ -111,10 +111,11 @@ TEST(GridStyle, MergeModes)
         EXPECT_EQ(c.bValue, style.GetInclude(gxValue)) << c.mt;
         EXPECT_EQ(c.bMaxLength, style.GetInclude(gxMaxLength)) << c.mt;
         EXPECT_EQ(c.bControl, style.GetInclude(gxControl)) << c.mt;
-        if (c.mt != gxExclude)
+        if (c.mt != gxExclude) {
             EXPECT_EQ(c.bReadOnly, style.GetReadOnly()) << c.mt;
-        else
+        } else {
             EXPECT_FALSE(style.GetInclude(gxReadOnly));
+        }
     }
 }
 
