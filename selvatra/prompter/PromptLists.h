@@ -7,6 +7,7 @@
 #include <atomic>
 
 #include "PromptModel.h"
+#include "ScriptParagraphs.h"
 #include "SelvatraApi.h"
 
 // A bitmap in the display's format (safe from any thread).
@@ -33,21 +34,17 @@ public:
 
 // One paragraph of the script paragraph list: its runs and record (the base), its number
 // (100 times its paragraph in the host's script), flags, instruction and laid-out lines.
-class SELVATRA_API CPromptParagraph : public prmptParagraph
+class SELVATRA_API CPromptParagraph : public CScriptParagraph
 {
 public:
     CPromptParagraph() = default;
-    explicit CPromptParagraph(const prmptRecord& record) : prmptParagraph(record) { }
+    explicit CPromptParagraph(const prmptRecord& record) : CScriptParagraph(record) { }
     ~CPromptParagraph() override
     {
         if (m_hImage)
             DeleteObject(m_hImage);
     }
 
-    int m_nNumber = 0;
-    int m_nFlags = 0;
-    int m_nInstrCode = 0;
-    qelstring m_strInstruction;
     prmptCBitmap m_layout; // laid-out lines
     int m_nLines = 0;
     // The paragraph's lines drawn once, a line height each (NewRowBitmap). Drawn by whoever

@@ -83,38 +83,6 @@ std::string SpanText(CTimeSpan span)
     return buf;
 }
 
-// Merges a held-back slide-show instruction with the next one.
-void MergeInstruction(int& code, std::string& text, int newCode, const std::string& newText)
-{
-    switch (code) {
-    case 1:
-        if (newCode == 2 || newCode == 4)
-            code = 3;
-        else if (newCode == 8) {
-            code = 0;
-            text.clear();
-        }
-        break;
-    case 2:
-        if (newCode == 1) {
-            code = 3;
-            text = newText;
-        } else if (newCode == 8)
-            code = 10;
-        break;
-    case 8:
-        if (newCode == 1) {
-            code = 1;
-            text = newText;
-        }
-        break;
-    default:
-        code = newCode;
-        text = newText;
-        break;
-    }
-}
-
 LONG g_nextScriptSerial = 1;
 
 } // namespace
@@ -372,46 +340,23 @@ int CPromptBaseWnd::InsertScript(prmptScript* script, POSITION position, bool fo
     if (!runs)
         return 0;
 
-    // Runs of one paragraph number form one paragraph.
-    CTypedPtrList<CObList, CPromptParagraph*> paragraphs;
+    // Runs of one paragraph number form one paragraph; instructions settle on them.
     const LONG serial = InterlockedIncrement(&g_nextScriptSerial);
-    CPromptParagraph* current = nullptr;
-    while (!runs->IsEmpty()) {
-        prmptFormatedText* run = runs->RemoveHead();
-        if (!current || run->m_nParagraph != current->m_nNumber) {
-            current = new CPromptParagraph(*script);
-            current->m_nNumber = run->m_nParagraph;
-            current->m_lListValue = serial;
-            paragraphs.AddTail(current);
-        }
-        current->m_nFlags |= int(run->m_ePromptType) | kind;
-        if (run->m_nField && !current->m_nInstrCode) {
-            current->m_nInstrCode = run->m_nField;
-            current->m_strInstruction = run->m_strInstruction;
-        }
-        current->m_lstText.AddTail(run);
-    }
+    ScriptParagraphOptions options;
+    options.showInstructions = m_bShowPPInst != 0;
+    options.captions = m_bCaptionOn != 0;
+    // The instruction held back in this window (as the members keep it).
+    PendingInstruction pending {m_nPendingCode, m_strPendingText};
+    auto grouped = GroupScriptParagraphs<CPromptParagraph>(*runs, *script, kind, options, pending);
+    m_nPendingCode = pending.code;
+    m_strPendingText = pending.text;
     delete runs;
 
     int lines = 0;
     CTypedPtrList<CObList, CPromptParagraph*> kept;
-    while (!paragraphs.IsEmpty()) {
-        CPromptParagraph* p = paragraphs.RemoveHead();
-        if ((p->m_nFlags & PT_INSTRUCTION) && !m_bShowPPInst) {
-            MergeInstruction(m_nPendingCode, m_strPendingText, p->m_nInstrCode,
-                             p->m_strInstruction);
-            delete p;
-            continue;
-        }
-        if (m_nPendingCode) {
-            p->m_nInstrCode = m_nPendingCode;
-            p->m_strInstruction = m_strPendingText;
-            p->m_nFlags |= PT_INSTRUCTION;
-            m_nPendingCode = 0;
-            m_strPendingText.clear();
-        }
-        if (m_bCaptionOn && (p->m_nFlags & PT_SCRIPT) && !(p->m_nFlags & PT_INSTRUCTION))
-            p->m_nFlags |= PT_CAPTION_DUE;
+    for (auto& owned : grouped) {
+        CPromptParagraph* p = owned.release();
+        p->m_lListValue = serial;
         lines += LayoutParagraph(p, nullptr);
         kept.AddTail(p);
     }

@@ -3,6 +3,8 @@
 #pragma once
 #include <windows.h>
 
+#include <vector>
+
 #include "SelvatraApi.h"
 
 class prmptFormatedText;
@@ -37,10 +39,23 @@ SELVATRA_API HFONT SelectRunFont(const PromptLayoutSettings& settings, HDC hdc,
 SELVATRA_API int FormatLines(const PromptLayoutSettings& settings, prmptFormatedPtrList& runs,
                              prmptCBitmap& bitmap);
 
-// Draws one line's pieces at height y; returns the x after the last piece.
+// Where each piece of a line stands: the pieces in visual order with their left x. A
+// right-to-left piece within a left-to-right line, or the reverse, takes its place in the
+// line's reading order (the paragraph's direction), so no piece covers another; centred lines
+// are centred, right-to-left paragraphs stand against the right edge.
+struct PlacedPiece
+{
+    prmptFormatedText* piece;
+    int x;
+};
+SELVATRA_API std::vector<PlacedPiece> ArrangeLine(const PromptLayoutSettings& settings,
+                                                  tagFormatedLine* line);
+
+// Draws one line's pieces at height y, in visual order; returns the x after the last.
 SELVATRA_API int DrawLine(const PromptLayoutSettings& settings, HDC hdc, tagFormatedLine* line,
                           int y);
 
-// Draws one piece at (x, y); returns x plus the piece's width.
+// Draws one piece with its left edge at x; returns x plus the piece's width. The system
+// orders the characters inside the piece (right-to-left reading for a right-to-left piece).
 SELVATRA_API int DrawRun(const PromptLayoutSettings& settings, HDC hdc, prmptFormatedText* piece,
                          int x, int y);

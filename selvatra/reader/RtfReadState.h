@@ -93,7 +93,7 @@ struct CPromptTextReader::ReadState
     long fieldDepth = -1; // depth at which the current field lives; -1 when none
     int fieldState = rtf_read::FIELD_NONE;
     int ucSkip = 0; // characters still to skip after a \u
-    int ucValue = 0; // \uc
+    int ucValue = 1; // \uc; RTF makes 1 the default, so a writer that never says it means 1
     BYTE rtlChar = 0;
     BYTE rtlPara = 0;
     bool skipPending = false; // \* seen: skip the group if the next word is unknown
@@ -118,6 +118,7 @@ struct CPromptTextReader::ReadState
     qelstring fieldText;
     bool instructionPending = false; // an instruction field ended and has no run yet
     bool paragraphHasRun = false;
+    prmptFormatedText* lastRun = nullptr; // the paragraph's last run (owned by the list)
 
     PromptType baseFlags = PT_NONE;
     int paragraph = 0;

@@ -40,8 +40,32 @@ void PopAll(CPromptTextReader::ReadState& st)
     PopDeeper(st.charSets, st.depth);
 }
 
+// The end of a text-control field: an instruction when it has a code (a field with code 0,
+// such as a bookmark whose name was refused, is none); its run is made next.
+void EndTextField(CPromptTextReader::ReadState& st)
+{
+    st.fieldDepth = -1;
+    if (st.fieldCode == 0) {
+        st.fieldState = FIELD_NONE;
+        st.fieldText.clear();
+        return;
+    }
+    st.fieldState = FIELD_TEXT_ENDED;
+    st.marks |= PT_INSTRUCTION;
+    st.instructionPending = true;
+}
+
+// A bookmark that arrived after the paragraph's last run (at the end of a line or of the
+// document) still belongs to the paragraph.
+void KeepLateBookmark(CPromptTextReader::ReadState& st)
+{
+    if ((st.marks & PT_BOOKMARK) && st.lastRun)
+        st.lastRun->m_ePromptType |= PT_BOOKMARK;
+}
+
 void AdvanceParagraph(CPromptTextReader::ReadState& st)
 {
+    KeepLateBookmark(st);
     st.paragraph = AddClamped(st.paragraph, st.step);
     if (st.paragraphHasRun) {
         st.marks = PT_NONE;
@@ -57,6 +81,7 @@ void AdvanceParagraph(CPromptTextReader::ReadState& st)
     }
     st.instructionPending = false;
     st.paragraphHasRun = false;
+    st.lastRun = nullptr;
 }
 
 // Skips the rest of the current group with the reader's own token, so the token's minor
@@ -197,6 +222,7 @@ prmptFormatedPtrList* CPromptTextReader::BuildFormatList(const std::string& text
             if (prmptFormatedText* run = BuildParagraph(st))
                 list->AddTail(run);
         }
+        KeepLateBookmark(st);
     } catch (...) {
         list->DeleteAll();
         throw;
@@ -318,6 +344,10 @@ prmptFormatedText* CPromptTextReader::BuildParagraph(ReadState& st)
                 st.fieldDepth = st.depth;
                 break;
             case CTL_PARAGRAPH:
+                // A field left open (its end marker lost) ends with its paragraph.
+                // (one whose text has not begun yet began with a line break: it goes on).
+                if (st.fieldState == FIELD_TEXT_CONTROL && !st.fieldText.empty())
+                    EndTextField(st);
                 if (st.length > 0 || m_settings.m_bPromptBlankPar || st.instructionPending)
                     done = DONE_PARAGRAPH;
                 else
@@ -330,11 +360,8 @@ prmptFormatedText* CPromptTextReader::BuildParagraph(ReadState& st)
                 st.fieldState = FIELD_RESULT;
                 break;
             case CTL_TXFIELDEND:
-                if (st.fieldState == FIELD_TEXT_CONTROL) {
-                    st.fieldState = FIELD_TEXT_ENDED;
-                    st.marks |= PT_INSTRUCTION;
-                    st.instructionPending = true;
-                }
+                if (st.fieldState == FIELD_TEXT_CONTROL)
+                    EndTextField(st);
                 break;
             case CTL_BOOKMARK_END:
                 st.marks |= PT_BOOKMARK;
@@ -372,8 +399,15 @@ prmptFormatedText* CPromptTextReader::BuildParagraph(ReadState& st)
                                     Top(st.styles), static_cast<COLORREF>(Top(st.colors)),
                                     st.paragraph, st.order, st.baseFlags | st.marks, st.runLength,
                                     st.fieldCode, st.fieldText, st.rtlChar, st.rtlPara);
-        st.instructionPending = false;
         st.paragraphHasRun = true;
+        st.lastRun = run;
+        if (st.instructionPending) {
+            // The instruction is this run's alone: text after the field is ordinary text.
+            st.instructionPending = false;
+            st.marks &= ~PT_INSTRUCTION;
+            st.fieldCode = 0;
+            st.fieldText.clear();
+        }
         if (st.fieldState == FIELD_TEXT_ENDED)
             st.fieldState = FIELD_NONE;
     }

@@ -9,6 +9,7 @@ list(APPEND SELVATRA_CORE_SOURCES
   reader/PromptTextReader.cpp
   reader/RtfRunReader.cpp
   reader/RtfControlWords.cpp
+  reader/ScriptParagraphs.cpp
 )
 list(APPEND SELVATRA_WIN_SOURCES
   reader/PromptLayout.cpp

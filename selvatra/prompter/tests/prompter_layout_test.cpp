@@ -1,6 +1,8 @@
 // Line breaking, measuring and line drawing.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -206,29 +208,111 @@ Pixels DrawPiece(const PromptLayoutSettings& s, HDC screen, prmptFormatedText* p
 
 } // namespace
 
-TEST_F(LayoutFixture, RightToLeftCharactersAreReversedInACopyAndParagraphsAlignRight)
+TEST_F(LayoutFixture, ABlankParagraphIsOneLine)
 {
-    prmptFormatedText* rtl = Run(L"ABC", ST_CODEPAGE);
-    rtl->m_bRtlChar = 1;
-    prmptFormatedText* plain = Run(L"CBA", ST_CODEPAGE);
-    const Pixels first = DrawPiece(m_settings, m_screen, rtl, 3);
-    EXPECT_EQ(std::wstring(rtl->GetText()), L"ABC") << "the run keeps its text";
-    const Pixels second = DrawPiece(m_settings, m_screen, rtl, 3);
-    const Pixels reference = DrawPiece(m_settings, m_screen, plain, 3);
-    EXPECT_EQ(first.px, reference.px);
-    EXPECT_EQ(second.px, reference.px) << "drawing again draws the same";
+    prmptCBitmap out;
+    auto lines = Lines({Run(L"")}, out);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0], L"");
+    EXPECT_EQ(out.m_nHeight, 40);
+    EXPECT_EQ(out.m_lstLines.GetHead()->m_nWidth, 0);
+}
 
-    // A right-to-left paragraph is drawn against the right edge.
-    prmptFormatedText* para = Run(L"ABC", ST_PLAIN);
-    para->m_bRtlPara = 1;
-    const Pixels right = DrawPiece(m_settings, m_screen, para, 3);
-    int minX = 300, maxX = 0;
-    for (int y = 0; y < right.height; ++y)
-        for (int x = 0; x < right.width; ++x)
-            if (right.at(x, y) != 0xFFFFFF) {
-                minX = std::min(minX, x);
-                maxX = std::max(maxX, x);
-            }
-    EXPECT_GT(minX, 150);
-    EXPECT_LE(maxX, 300 - 3);
+// The line texts of a paragraph, pieces joined without a separator.
+std::vector<std::wstring> Joined(const std::vector<std::wstring>& lines)
+{
+    std::vector<std::wstring> out;
+    for (std::wstring line : lines) {
+        line.erase(std::remove(line.begin(), line.end(), L'|'), line.end());
+        out.push_back(line);
+    }
+    return out;
+}
+
+TEST_F(LayoutFixture, RunBoundariesNeitherBreakWordsNorCarryBlanks)
+{
+    // The same text as one run and cut into runs at awkward places: inside words, before
+    // blanks, and with Unicode characters (a run of their own) inside a word.
+    const std::wstring text = L"Das ist nicht gew\u00f6hnlich, sagte er, und die Br\u00fccke "
+                              L"\u00fcber den Flu\u00df blieb gew\u00f6hnlich gesperrt bis morgen";
+    prmptCBitmap whole;
+    auto reference = Lines({Run(text)}, whole);
+    ASSERT_GT(reference.size(), 2u);
+
+    std::vector<prmptFormatedText*> pieces;
+    size_t from = 0;
+    for (size_t i = 0; i <= text.size(); ++i) {
+        const bool unicode = i < text.size() && text[i] > 127;
+        const bool cut = i == text.size() || unicode || (i > from && text[i - 1] > 127) ||
+            text[i] == L' ' || i % 7 == 0;
+        if (cut && i > from) {
+            pieces.push_back(
+                Run(text.substr(from, i - from), text[from] > 127 ? ST_UNICODE : ST_PLAIN));
+            from = i;
+        }
+    }
+    ASSERT_GT(pieces.size(), 20u);
+    prmptCBitmap split;
+    auto lines = Joined(Lines(pieces, split));
+    EXPECT_EQ(lines, reference);
+    for (const std::wstring& line : lines) {
+        ASSERT_FALSE(line.empty());
+        EXPECT_NE(line.front(), L' ') << "no blank carried to the start of a line";
+    }
+}
+
+TEST_F(LayoutFixture, DigitsAndLatinLettersInARightToLeftRunReadLeftToRight)
+{
+    for (eStringType type : {ST_CODEPAGE, ST_PLAIN, ST_UNICODE}) {
+        SCOPED_TRACE(int(type));
+        prmptFormatedText* rtl = Run(L"ABC 123", type);
+        rtl->m_bRtlChar = 1;
+        prmptFormatedText* ltr = Run(L"ABC 123", type);
+        const Pixels reference = DrawPiece(m_settings, m_screen, ltr, 3);
+        EXPECT_EQ(DrawPiece(m_settings, m_screen, rtl, 3).px, reference.px);
+        EXPECT_EQ(DrawPiece(m_settings, m_screen, rtl, 3).px, reference.px)
+            << "drawing again draws the same";
+        EXPECT_EQ(std::wstring(rtl->GetText()), L"ABC 123") << "the run keeps its text";
+    }
+}
+
+TEST_F(LayoutFixture, MixedDirectionsTakeTheirPlacesWithoutOverlap)
+{
+    m_settings.nTextWidth = 700;
+    auto line = [&](std::vector<std::pair<const wchar_t*, int>> parts, BYTE rtlParagraph) {
+        tagFormatedLine* l = new tagFormatedLine;
+        int width = 0;
+        for (auto& part : parts) {
+            prmptFormatedText* piece =
+                new prmptFormatedText(part.first, ST_UNICODE, -1, 0, 0, 100, 0, PT_SCRIPT,
+                                      CTimeSpan(0), 0, "", BYTE(part.second), rtlParagraph);
+            piece->m_nWidth = Width(part.first);
+            width += piece->m_nWidth;
+            l->m_lstText.AddTail(piece);
+        }
+        l->m_nWidth = width;
+        return std::unique_ptr<tagFormatedLine>(l);
+    };
+    auto order = [&](tagFormatedLine* l) {
+        std::wstring visual;
+        int right = -1;
+        for (const PlacedPiece& p : ArrangeLine(m_settings, l)) {
+            EXPECT_GE(p.x, right) << "no piece covers another";
+            right = p.x + p.piece->m_nWidth;
+            visual += std::wstring(p.piece->GetText()) + L"/";
+        }
+        return std::make_pair(visual, right);
+    };
+    // Left-to-right paragraph: the two right-to-left pieces read right to left between
+    // the others.
+    auto ltr = line({{L"A", 0}, {L"\u05d0", 1}, {L"\u05d1", 1}, {L"D", 0}}, 0);
+    auto placed = order(ltr.get());
+    EXPECT_EQ(placed.first, L"A/\u05d1/\u05d0/D/");
+    EXPECT_EQ(ArrangeLine(m_settings, ltr.get()).front().x, 3);
+    // Right-to-left paragraph: the English words keep their own order, the whole line
+    // stands against the right edge.
+    auto rtl = line({{L"\u05d0", 1}, {L"one ", 0}, {L"two", 0}, {L"\u05d1", 1}}, 1);
+    placed = order(rtl.get());
+    EXPECT_EQ(placed.first, L"\u05d1/one /two/\u05d0/");
+    EXPECT_EQ(placed.second, m_settings.nTextWidth - 3);
 }

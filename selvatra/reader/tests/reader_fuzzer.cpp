@@ -7,6 +7,7 @@
 
 #include "PromptTextReader.h"
 #include "RtfToken.h"
+#include "ScriptParagraphs.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
@@ -42,6 +43,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (run->GetText() && run->GetText()[run->GetTextLength()] != 0)
             __builtin_trap();
     }
-    list->DeleteAll();
+    // Then grouped into paragraphs as the prompter does, an instruction held over from one
+    // script to the next.
+    static PendingInstruction pending;
+    ScriptParagraphOptions options;
+    options.showInstructions = settings.m_bShowPPInst != 0;
+    options.captions = (switches & 0x80) != 0;
+    prmptRecord record;
+    auto paragraphs =
+        GroupScriptParagraphs<CScriptParagraph>(*list, record, PT_SCRIPT, options, pending);
+    if (!list->IsEmpty())
+        __builtin_trap();
     return 0;
 }

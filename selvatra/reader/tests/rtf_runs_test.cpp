@@ -186,7 +186,8 @@ TEST(RtfRuns, UnicodeCharacters)
         const char* types;
     } cases[] = {
         {"\\uc1\\u8364?", "\xE2\x82\xAC", "U"},
-        {"\\u8364?", "\xE2\x82\xAC|?", "UC"}, // no \uc: the fallback stays
+        {"\\u8364?", "\xE2\x82\xAC", "U"}, // no \uc: one fallback character, as RTF says
+        {"\\u252?ber gew\\u246?hnlich", "\xC3\xBC|ber gew|\xC3\xB6|hnlich", "UCUC"},
         {"\\uc1 a\\u8364?b", "a|\xE2\x82\xAC|b", "CUC"},
         {"\\uc2\\u8364\\'80\\'80 end", "\xE2\x82\xAC| end", "UC"},
         {"\\uc1\\u-3913?", "\xEF\x82\xB7", "U"}, // negative: the unit plus 65536

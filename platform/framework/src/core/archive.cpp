@@ -396,6 +396,9 @@ CArchive& AFXAPI operator>>(CArchive& ar, CString& string)
     } else {
         WORD wLen;
         ar >> wLen;
+        // FF FE FF marks a wide string, which a narrow archive cannot hold: never a length.
+        if (wLen == 0xFFFE)
+            AfxThrowArchiveException(CArchiveException::generic, ar.m_strFileName);
         if (wLen < wLongStringTag) {
             nLen = wLen;
         } else {

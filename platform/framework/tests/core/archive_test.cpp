@@ -333,6 +333,13 @@ TEST(ArchiveBadInput, CorruptRecordsGiveTheirCause)
          {0xFF, 0x7F, 0x00, 0x00, 0x01, 0x00},
          readShape,
          CArchiveException::badIndex},
+        // A wide string's marker is no length, even with the bytes to read one.
+        {"wide-string marker", Concat({{0xFF, 0xFE, 0xFF, 0x03}, Bytes(70000, 'x')}),
+         [](CArchive& ar) {
+             CString s;
+             ar >> s;
+         },
+         CArchiveException::generic},
         {"back-reference to a class", Concat({ClassRecord(1, "CTestShape"), sides, {0x01, 0x00}}),
          [](CArchive& ar) {
              CTestShape* p1 = nullptr;
