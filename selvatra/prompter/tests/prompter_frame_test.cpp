@@ -2,6 +2,7 @@
 // window keeps for itself.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -180,4 +181,55 @@ TEST(PrompterState, EachScreenHoldsBackItsOwnInstruction)
         EXPECT_EQ(w->m_nPendingCode, 4) << "held back in its own window";
     }
     CloseAndWait(host, p);
+}
+
+TEST(PrompterFrame, TicksGoOnWhileTheWorkersWaitForTheHost)
+{
+    // The script thread sits in the host's text callback; the line thread waits for it. A
+    // tick that waited for either would not come back before the callback does.
+    TestHost host;
+    for (long id = 1; id <= 40; ++id) {
+        host.show.push_back({id, 0, "S", 0});
+        host.scripts[id] = NumberedLines(12);
+    }
+    host.show.push_back({99, 2, "", 0});
+    HANDLE entered = CreateEvent(nullptr, TRUE, FALSE, nullptr);
+    HANDLE release = CreateEvent(nullptr, TRUE, FALSE, nullptr);
+    std::atomic<bool> returned {false};
+    host.onText = [&](long) {
+        if (GetCurrentThreadId() == host.uiThread ||
+            WaitForSingleObject(entered, 0) == WAIT_OBJECT_0)
+            return;
+        SetEvent(entered);
+        WaitForSingleObject(release, 10000);
+        returned = true;
+    };
+
+    TestPrompter* p = host.NewPrompter(true);
+    host.CreateFullScreen(p, 800, 600);
+    p->OnPromptShow(1);
+    StopTimer(p);
+    p->ChangeSpeed(p->m_nLineHeight / 2);
+    for (int i = 0; i < 2000 && WaitForSingleObject(entered, 0) != WAIT_OBJECT_0; ++i) {
+        p->WakeLineWorkers();
+        p->SendMessage(WM_PROMPTER_TICK);
+        TestHost::PumpFor(1);
+    }
+    ASSERT_EQ(WaitForSingleObject(entered, 0), DWORD(WAIT_OBJECT_0)) << "no script was fetched";
+
+    const LONG moved = p->m_nTicksMoved;
+    const DWORD start = GetTickCount();
+    for (int i = 0; i < 200; ++i) {
+        p->WakeLineWorkers();
+        p->SendMessage(WM_PROMPTER_TICK);
+    }
+    EXPECT_FALSE(returned) << "the ticks waited for the host";
+    EXPECT_LT(GetTickCount() - start, 5000u);
+    EXPECT_EQ(p->m_nTicksMoved - moved, 200);
+    EXPECT_FALSE(p->m_bAtBottom);
+    SetEvent(release);
+    CloseAndWait(host, p);
+    EXPECT_TRUE(returned);
+    CloseHandle(entered);
+    CloseHandle(release);
 }
