@@ -2,6 +2,7 @@
 # platform/framework).
 set(FW_CORE_SOURCES
   src/core/archive.cpp
+  src/core/codepage.cpp
   src/core/collections.cpp
   src/core/diagnostics.cpp
   src/core/exceptions.cpp
@@ -10,6 +11,7 @@ set(FW_CORE_SOURCES
   src/core/memfile.cpp
   src/core/object.cpp
   src/core/oledatetime.cpp
+  src/core/safe_save.cpp
   src/core/string.cpp
   src/core/time.cpp
   src/core/time_format.cpp

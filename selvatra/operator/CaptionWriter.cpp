@@ -4,11 +4,7 @@
 #include <objbase.h>
 
 #include "EngineMessages.h"
-
-namespace {
-// The encoder's code page.
-const UINT kEncoderCodePage = 1252;
-} // namespace
+#include "fw/codepage.h"
 
 std::string CaptionEncoderText(const std::wstring& text, bool upper)
 {
@@ -18,14 +14,7 @@ std::string CaptionEncoderText(const std::wstring& text, bool upper)
     size_t first = wide.find_first_not_of(L' ');
     if (first == std::wstring::npos)
         return std::string();
-    wide.erase(0, first);
-    int length = WideCharToMultiByte(kEncoderCodePage, 0, wide.data(), (int)wide.size(), nullptr, 0,
-                                     "?", nullptr);
-    std::string bytes(length > 0 ? (size_t)length : 0, '\0');
-    if (length > 0)
-        WideCharToMultiByte(kEncoderCodePage, 0, wide.data(), (int)wide.size(), &bytes[0], length,
-                            "?", nullptr);
-    return bytes;
+    return fw::Utf16ToAnsi(std::u16string(wide.begin() + first, wide.end()));
 }
 
 CCaptionWriter::CCaptionWriter() = default;
@@ -41,7 +30,7 @@ bool CCaptionWriter::Start(CCloseCaption* caption)
         std::lock_guard<std::mutex> guard(m_lock);
         m_queue.clear(); // every run starts afresh
     }
-    InterlockedExchange(&m_bStop, 0);
+    m_bStop = false;
     m_evCaption = CreateEvent(nullptr, FALSE, FALSE, nullptr);
     m_hThread = CreateThread(nullptr, 0, ThreadProc, this, 0, nullptr);
     if (!m_hThread) {
@@ -73,7 +62,7 @@ void CCaptionWriter::Stop()
 {
     if (!m_hThread)
         return;
-    InterlockedExchange(&m_bStop, 1);
+    m_bStop = true;
     m_pCaption->Abort();
     SetThreadPriority(m_hThread, THREAD_PRIORITY_ABOVE_NORMAL);
     SetEvent(m_evCaption);

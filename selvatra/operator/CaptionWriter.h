@@ -4,6 +4,7 @@
 #pragma once
 #include <windows.h>
 
+#include <atomic>
 #include <deque>
 #include <mutex>
 #include <string>
@@ -26,7 +27,7 @@ public:
     int m_nWPMPacing = 0;
 };
 
-// The bytes a caption paragraph goes out as: the text in the encoder's code page (Windows
+// The bytes a caption paragraph goes out as: the text in the ANSI code page (fw/codepage.h; the encoder's is Windows
 // Latin 1, whose upper half the replacement table covers), upper-cased when asked, leading
 // blanks removed. Characters the code page lacks become "?". Empty for blanks only.
 SELVATRA_API std::string CaptionEncoderText(const std::wstring& text, bool upper);
@@ -55,9 +56,9 @@ private:
     bool PopFront(CCPair& pair);
 
     CCloseCaption* m_pCaption = nullptr;
-    std::deque<CCPair> m_queue;
+    std::deque<CCPair> m_queue; // guarded by m_lock (the caller's thread and the caption thread)
     std::mutex m_lock;
     HANDLE m_evCaption = nullptr;
     HANDLE m_hThread = nullptr;
-    volatile LONG m_bStop = 0;
+    std::atomic<bool> m_bStop {false}; // set by Stop, read by the caption thread
 };

@@ -43,6 +43,25 @@ void ReportCommError(DWORD error)
 
 } // namespace
 
+namespace {
+
+class SystemCaptionClock : public CCaptionClock
+{
+public:
+    bool Pause(DWORD ms, HANDLE abort) override
+    {
+        return WaitForSingleObject(abort, ms) != WAIT_OBJECT_0;
+    }
+};
+
+} // namespace
+
+CCaptionClock& CCaptionClock::System()
+{
+    static SystemCaptionClock clock;
+    return clock;
+}
+
 void CCharReplaceMap::Set(const std::list<std::pair<char, char>>& pairs)
 {
     m_bActive = 1;
@@ -61,7 +80,8 @@ CCloseCaption::CCloseCaption()
     : m_nLineLength(28), m_strEOL("\r"), m_strReset(kDefaultReset, sizeof kDefaultReset),
       m_strInit(kDefaultInit, sizeof kDefaultInit), m_hPort(INVALID_HANDLE_VALUE), m_strData("8"),
       m_strStop("1"), m_strParity("None"), m_strPort("2"), m_strFlow("NONE"), m_strBaud("1200"),
-      m_nBusy(0), m_hAbort(CreateEvent(nullptr, TRUE, FALSE, nullptr))
+      m_nBusy(0), m_hAbort(CreateEvent(nullptr, TRUE, FALSE, nullptr)),
+      m_pClock(&CCaptionClock::System())
 { }
 
 CCloseCaption::~CCloseCaption()
@@ -94,6 +114,7 @@ bool CCloseCaption::Open()
         return true;
     // The device namespace form also reaches ports numbered 10 and up.
     std::string device = "\\\\.\\COM" + m_strPort;
+    m_nWritten = 0;
     m_hPort = CreateFileA(device.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                           0, nullptr);
     if (m_hPort == INVALID_HANDLE_VALUE) {
@@ -167,14 +188,10 @@ void CCloseCaption::Write(const char* bytes, int length)
     DWORD written = 0;
     if (!WriteFile(m_hPort, bytes, (DWORD)length, &written, nullptr))
         ReportCommError(GetLastError());
+    m_nWritten += written;
 }
 
-bool CCloseCaption::Pause(DWORD ms)
-{
-    if (ms == 0)
-        return WaitForSingleObject(m_hAbort, 0) != WAIT_OBJECT_0;
-    return WaitForSingleObject(m_hAbort, ms) != WAIT_OBJECT_0;
-}
+bool CCloseCaption::Pause(DWORD ms) { return m_pClock->Pause(ms, m_hAbort); }
 
 void CCloseCaption::Abort() { SetEvent(m_hAbort); }
 
@@ -232,7 +249,7 @@ void CCloseCaption::SplitLines(std::string text, std::list<std::string>& lines) 
 
 void CCloseCaption::Send(std::string text, int pacing, int wpmPacing)
 {
-    InterlockedExchange(&m_nBusy, 1);
+    m_nBusy = 1;
     Replace(text);
     std::list<std::string> lines;
     SplitLines(text, lines);
@@ -255,7 +272,7 @@ void CCloseCaption::Send(std::string text, int pacing, int wpmPacing)
         if (aborted)
             break;
     }
-    InterlockedExchange(&m_nBusy, 0);
+    m_nBusy = 0;
 }
 
 void CCloseCaption::Close()

@@ -3,6 +3,7 @@
 #pragma once
 #include <windows.h>
 
+#include <atomic>
 #include <list>
 #include <map>
 #include <string>
@@ -25,6 +26,18 @@ public:
 // The replacement of a byte 0x80 to 0xFE (one to four ASCII characters); empty otherwise.
 SELVATRA_API const char* CaptionHighCharReplacement(unsigned char c);
 
+// The time captions are paced by. The system's clock waits for real (cut short by an abort);
+// tests give the writer a clock of their own, whose pauses take no time and are recorded.
+class SELVATRA_API CCaptionClock
+{
+public:
+    virtual ~CCaptionClock() = default;
+    // Waits ms milliseconds unless abort is signalled first; false when aborted.
+    virtual bool Pause(DWORD ms, HANDLE abort) = 0;
+    // The system's clock, shared by every writer that was given no other.
+    static CCaptionClock& System();
+};
+
 class SELVATRA_API CCloseCaption
 {
 public:
@@ -44,6 +57,10 @@ public:
     void SetReset(const std::string& reset) { m_strReset = reset; }
     void SetLineLength(int length) { m_nLineLength = length > 0 ? length : 1; }
     void SetMap(const CCharReplaceMap& map) { m_map = map; }
+    // The clock the pacing waits on (kept; the caller's); null for the system's.
+    void SetClock(CCaptionClock* clock) { m_pClock = clock ? clock : &CCaptionClock::System(); }
+    // Bytes written to the port since it was opened.
+    size_t BytesWritten() const { return m_nWritten; }
 
     // Builds the replacement set, opens the port and sends the initialisation string.
     // False when the port cannot be opened: the writer then stays silent (reported once).
@@ -79,11 +96,13 @@ public:
     HANDLE m_hPort;
     std::string m_strData, m_strStop, m_strParity, m_strPort, m_strFlow, m_strBaud;
 
-    // 1 while a caption is being written.
-    volatile LONG m_nBusy;
+    // 1 while a caption is being written (by the caption thread; Close waits for 0).
+    std::atomic<LONG> m_nBusy;
 
 private:
-    // Sleeps ms milliseconds unless Abort is called; false when aborted.
+    // Waits ms milliseconds on the clock unless Abort is called; false when aborted.
     bool Pause(DWORD ms);
     HANDLE m_hAbort;
+    CCaptionClock* m_pClock;
+    std::atomic<size_t> m_nWritten {0};
 };

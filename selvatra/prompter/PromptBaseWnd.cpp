@@ -138,7 +138,6 @@ CPromptBaseWnd::CPromptBaseWnd()
     m_hOldMemBitmap = nullptr;
     m_hFont = nullptr;
     m_hOldFont = nullptr;
-    InitializeCriticalSection(&m_csLists);
     m_nUpdateFlags = 0;
     m_lUpdateRecordId = 0;
     m_posNextForward = m_posNextBackward = nullptr;
@@ -169,7 +168,6 @@ CPromptBaseWnd::~CPromptBaseWnd()
     DeleteParagraphs();
     DeleteRecords();
     CloseCloseCaptioning();
-    DeleteCriticalSection(&m_csLists);
 }
 
 // ---- virtual operations with base behaviour ---------------------------------------------
@@ -488,7 +486,7 @@ void CPromptBaseWnd::DeleteOffscreenBitmaps()
 {
     DeleteBitmapEntries();
     {
-        ListsGuard guard(&m_csLists);
+        CSingleLock guard(&m_csLists, TRUE);
         for (POSITION pos = m_lstParagraphs.GetHeadPosition(); pos;)
             ReleaseParagraphBitmap(m_lstParagraphs.GetNext(pos));
     }
@@ -535,11 +533,10 @@ void CPromptBaseWnd::ReleaseDrawing()
 
 void CPromptBaseWnd::DeleteParagraphs()
 {
-    EnterCriticalSection(&m_csLists);
+    CSingleLock guard(&m_csLists, TRUE);
     while (!m_lstParagraphs.IsEmpty())
         delete m_lstParagraphs.RemoveHead();
     m_posPrompter = nullptr;
-    LeaveCriticalSection(&m_csLists);
 }
 
 void CPromptBaseWnd::DeleteRecords()

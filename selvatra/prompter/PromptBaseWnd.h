@@ -16,19 +16,6 @@
 
 struct OperatorParts;
 
-// Holds a critical section for the scope.
-class ListsGuard
-{
-public:
-    explicit ListsGuard(CRITICAL_SECTION* cs) : m_cs(cs) { EnterCriticalSection(m_cs); }
-    ~ListsGuard() { LeaveCriticalSection(m_cs); }
-    ListsGuard(const ListsGuard&) = delete;
-    ListsGuard& operator=(const ListsGuard&) = delete;
-
-private:
-    CRITICAL_SECTION* m_cs;
-};
-
 class SELVATRA_API CPromptBaseWnd : public CWnd
 {
     DECLARE_DYNCREATE(CPromptBaseWnd)
@@ -349,7 +336,7 @@ public:
     HFONT m_hFont;
     HFONT m_hOldFont;
     CRect m_rcClient;
-    CRITICAL_SECTION m_csLists; // guards the paragraph and record lists between threads
+    CCriticalSection m_csLists; // guards the paragraph and record lists between threads
     // The script thread's request: written by the line thread before it signals the script
     // thread, read by the script thread; m_evScriptsUpdated keeps the two apart.
     UINT m_nUpdateFlags;

@@ -9,57 +9,9 @@
 
 #include "PromptBaseWnd.h"
 #include "SelvatraResource.h"
+#include "fw/gdi_guard.h"
 
 namespace {
-
-// A memory DC of the calling thread; each thread draws with its own.
-class WorkDC
-{
-public:
-    explicit WorkDC(HDC ref) : m_hdc(CreateCompatibleDC(ref)) { }
-    ~WorkDC()
-    {
-        if (m_hdc)
-            DeleteDC(m_hdc);
-    }
-    WorkDC(const WorkDC&) = delete;
-    WorkDC& operator=(const WorkDC&) = delete;
-    HDC get() const { return m_hdc; }
-
-private:
-    HDC m_hdc;
-};
-
-class Selected
-{
-public:
-    Selected(HDC dc, HGDIOBJ obj) : m_dc(dc), m_old(SelectObject(dc, obj)) { }
-    ~Selected() { SelectObject(m_dc, m_old); }
-    Selected(const Selected&) = delete;
-    Selected& operator=(const Selected&) = delete;
-
-private:
-    HDC m_dc;
-    HGDIOBJ m_old;
-};
-
-// A GDI object deleted when it goes out of scope.
-class OwnedObject
-{
-public:
-    explicit OwnedObject(HGDIOBJ obj) : m_obj(obj) { }
-    ~OwnedObject()
-    {
-        if (m_obj)
-            DeleteObject(m_obj);
-    }
-    OwnedObject(const OwnedObject&) = delete;
-    OwnedObject& operator=(const OwnedObject&) = delete;
-    HGDIOBJ get() const { return m_obj; }
-
-private:
-    HGDIOBJ m_obj;
-};
 
 DWORD DibPixel(COLORREF c)
 {
@@ -108,8 +60,8 @@ void CPromptBaseWnd::PatBltScreenBitMap(HDC hdc, int top, int height, int width)
         return;
     }
     RECT rc = {0, top, width, top + height};
-    OwnedObject brush(CreateSolidBrush(m_crBack));
-    FillRect(hdc, &rc, (HBRUSH)brush.get());
+    CGdiHandle<HGDIOBJ> brush(CreateSolidBrush(m_crBack));
+    FillRect(hdc, &rc, (HBRUSH)brush.Get());
 }
 
 // ---- paragraph images (the line thread; the user-interface thread at a jump) ----------------
@@ -120,11 +72,11 @@ void CPromptBaseWnd::DrawOneLine(HDC hdc, tagFormatedLine* line, int row, HBITMA
     const int width = m_nUsableWidth, lh = m_nLineHeight;
     if (m_bMirrorImage && mirror) {
         // Drawn into the line-high mirror bitmap, then copied flipped.
-        WorkDC flip(nullptr);
-        Selected sel(flip.get(), mirror);
-        PatBltScreenBitMap(flip.get(), 0, lh, width);
-        DrawLine(m_layout, flip.get(), line, 0);
-        StretchBlt(hdc, width - 1, row, -width, lh, flip.get(), 0, 0, width, lh, SRCCOPY);
+        CGdiMemoryDC flip(nullptr);
+        CGdiSelection sel(flip.Get(), mirror);
+        PatBltScreenBitMap(flip.Get(), 0, lh, width);
+        DrawLine(m_layout, flip.Get(), line, 0);
+        StretchBlt(hdc, width - 1, row, -width, lh, flip.Get(), 0, 0, width, lh, SRCCOPY);
         return;
     }
     PatBltScreenBitMap(hdc, row, lh, width);
@@ -146,13 +98,13 @@ void CPromptBaseWnd::RenderParagraph(CPromptParagraph* paragraph)
         return;
     }
     {
-        WorkDC dc(nullptr);
-        Selected sel(dc.get(), image);
-        OwnedObject mirror(m_bMirrorImage ? NewDisplayBitmap(width, lh) : nullptr);
+        CGdiMemoryDC dc(nullptr);
+        CGdiSelection sel(dc.Get(), image);
+        CGdiHandle<HGDIOBJ> mirror(m_bMirrorImage ? NewDisplayBitmap(width, lh) : nullptr);
         int row = 0;
         for (POSITION pos = paragraph->m_layout.m_lstLines.GetHeadPosition(); pos; row += lh)
-            DrawOneLine(dc.get(), paragraph->m_layout.m_lstLines.GetNext(pos), row,
-                        (HBITMAP)mirror.get());
+            DrawOneLine(dc.Get(), paragraph->m_layout.m_lstLines.GetNext(pos), row,
+                        (HBITMAP)mirror.Get());
         GdiFlush(); // the rows are read directly from now on
     }
     paragraph->m_hImage = image;
@@ -175,7 +127,7 @@ void CPromptBaseWnd::ReleaseParagraphBitmap(CPromptParagraph* paragraph)
 
 void CPromptBaseWnd::DeleteBitmapEntries()
 {
-    ListsGuard guard(&m_csLists);
+    CSingleLock guard(&m_csLists, TRUE);
     while (!m_lstBitmaps.IsEmpty()) {
         prmptCBitmap* entry = m_lstBitmaps.RemoveHead();
         CPromptParagraph* p = ParagraphAt(entry->m_posParagraph);
@@ -192,7 +144,7 @@ void CPromptBaseWnd::RenderWindow(PromptLineRef top, PromptLineRef bottom, int a
 {
     std::vector<CPromptParagraph*> toDraw;
     {
-        ListsGuard guard(&m_csLists);
+        CSingleLock guard(&m_csLists, TRUE);
         if (m_lstParagraphs.IsEmpty())
             return;
         POSITION first = top.pos ? top.pos : m_lstParagraphs.GetHeadPosition();
@@ -245,12 +197,12 @@ POSITION CPromptBaseWnd::BuildPrompterBitMapList()
 {
     PromptLineRef at;
     {
-        ListsGuard guard(&m_csLists);
+        CSingleLock guard(&m_csLists, TRUE);
         at.pos = m_posPrompter ? m_posPrompter : m_lstParagraphs.GetHeadPosition();
     }
     const int frameLines = m_pFrame ? m_pFrame->m_nHeight / m_nLineHeight : 0;
     RenderWindow(at, at, m_nUpperLimit / m_nLineHeight + 1, frameLines + 1);
-    ListsGuard guard(&m_csLists);
+    CSingleLock guard(&m_csLists, TRUE);
     return m_lstBitmaps.GetHeadPosition();
 }
 
@@ -262,7 +214,7 @@ void CPromptBaseWnd::UpdateBitMaps()
         return;
     PromptLineRef top, bottom;
     {
-        ListsGuard guard(&m_csLists);
+        CSingleLock guard(&m_csLists, TRUE);
         top = m_renderTop;
         bottom = m_renderBottom;
     }
@@ -412,7 +364,7 @@ void CPromptBaseWnd::ComposeLine(DDTagOffBmpInfo* info, PromptLineRef ref, int r
 
 void CPromptBaseWnd::BuildOSBitmap(DDTagOffBmpInfo* info, POSITION pos)
 {
-    ListsGuard guard(&m_csLists);
+    CSingleLock guard(&m_csLists, TRUE);
     info->ClearScriptInfo();
     info->m_nBase = 0;
 
@@ -456,7 +408,7 @@ void CPromptBaseWnd::ShiftFrame(int dir, int lines)
     const int shiftRows = lines * lh;
     GdiFlush(); // the ring's rows are written directly below
 
-    ListsGuard guard(&m_csLists);
+    CSingleLock guard(&m_csLists, TRUE);
     const bool reversed = dir < 0;
     const int shift = reversed ? shiftRows : -shiftRows;
     const int lowest = reversed ? shiftRows : 0; // the rows the kept lines cover
@@ -625,8 +577,8 @@ void CPromptBaseWnd::DrawPointer(HDC hdc, const RECT& client)
         PatBlt(hdc, left, 0, margin, ch, m_bReverseImage ? BLACKNESS : WHITENESS);
     } else {
         RECT strip = {left, 0, left + margin, ch};
-        OwnedObject brush(CreateSolidBrush(m_crBack));
-        FillRect(hdc, &strip, (HBRUSH)brush.get());
+        CGdiHandle<HGDIOBJ> brush(CreateSolidBrush(m_crBack));
+        FillRect(hdc, &strip, (HBRUSH)brush.Get());
     }
 
     const int id = m_nMarkerType == 2 ? IDB_POINTER_NARROW
@@ -639,12 +591,12 @@ void CPromptBaseWnd::DrawPointer(HDC hdc, const RECT& client)
         m_hPointerBitmap = nullptr;
         m_nPointerBitmapType = id;
         HINSTANCE inst = AfxFindResourceHandle(MAKEINTRESOURCE(id), RT_BITMAP);
-        OwnedObject loaded(
+        CGdiHandle<HGDIOBJ> loaded(
             LoadImage(inst, MAKEINTRESOURCE(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-        if (loaded.get()) {
+        if (loaded.Get()) {
             // Black becomes the background and yellow the pointer colour.
             BITMAP bm;
-            GetObject(loaded.get(), sizeof(bm), &bm);
+            GetObject(loaded.Get(), sizeof(bm), &bm);
             BITMAPINFO bi;
             memset(&bi, 0, sizeof(bi));
             bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
@@ -655,7 +607,7 @@ void CPromptBaseWnd::DrawPointer(HDC hdc, const RECT& client)
             bi.bmiHeader.biCompression = BI_RGB;
             std::vector<DWORD> px(size_t(bm.bmWidth) * size_t(bm.bmHeight));
             HDC screen = ::GetDC(nullptr);
-            GetDIBits(screen, (HBITMAP)loaded.get(), 0, bm.bmHeight, px.data(), &bi,
+            GetDIBits(screen, (HBITMAP)loaded.Get(), 0, bm.bmHeight, px.data(), &bi,
                       DIB_RGB_COLORS);
             const DWORD back = DibPixel(m_crBack), pointer = DibPixel(m_crPointer);
             for (DWORD& p : px) {
@@ -679,8 +631,8 @@ void CPromptBaseWnd::DrawPointer(HDC hdc, const RECT& client)
         return;
     BITMAP bm;
     GetObject(m_hPointerBitmap, sizeof(bm), &bm);
-    WorkDC work(hdc);
-    Selected sel(work.get(), m_hPointerBitmap);
+    CGdiMemoryDC work(hdc);
+    CGdiSelection sel(work.Get(), m_hPointerBitmap);
     SetStretchBltMode(hdc, COLORONCOLOR);
-    StretchBlt(hdc, left, row, margin, margin, work.get(), 0, 0, bm.bmWidth, bm.bmHeight, SRCCOPY);
+    StretchBlt(hdc, left, row, margin, margin, work.Get(), 0, 0, bm.bmWidth, bm.bmHeight, SRCCOPY);
 }

@@ -311,7 +311,7 @@ int CPromptBaseWnd::PromptEndOfShow(prmptRecord* record, bool forward)
     const int lines = AddScript(&script, forward);
     // The end line numbers itself apart from every script paragraph: a second screen that
     // follows the operator by paragraph number must not take it for a script's first one.
-    ListsGuard guard(&m_csLists);
+    CSingleLock guard(&m_csLists, TRUE);
     if (!m_lstParagraphs.IsEmpty()) {
         CPromptParagraph* end = forward ? m_lstParagraphs.GetTail() : m_lstParagraphs.GetHead();
         if (end->m_nFlags & PT_STOP_MARKER)
@@ -368,7 +368,7 @@ int CPromptBaseWnd::InsertScript(prmptScript* script, POSITION position, bool fo
     if (markers & PT_STOP_MARKER)
         kept.GetTail()->m_nFlags |= PT_STOP_MARKER;
 
-    EnterCriticalSection(&m_csLists);
+    CSingleLock listsLock(&m_csLists, TRUE);
     POSITION anchor = position ? position : (forward ? nullptr : m_lstParagraphs.GetHeadPosition());
     while (!kept.IsEmpty()) {
         CPromptParagraph* p = kept.RemoveHead();
@@ -377,7 +377,7 @@ int CPromptBaseWnd::InsertScript(prmptScript* script, POSITION position, bool fo
         else
             m_lstParagraphs.AddTail(p);
     }
-    LeaveCriticalSection(&m_csLists);
+    listsLock.Unlock();
     if (prmptRecord* listed = FindPrmptRecord(script->m_lRecordId))
         listed->m_bInParagraphList = 1;
     return lines;
@@ -387,7 +387,7 @@ int CPromptBaseWnd::InsertScript(prmptScript* script, POSITION position, bool fo
 
 void CPromptBaseWnd::InitializePrompterParagraphPosition(int paragraph)
 {
-    EnterCriticalSection(&m_csLists);
+    CSingleLock listsLock(&m_csLists, TRUE);
     m_posPrompter = m_lstParagraphs.GetHeadPosition();
     const long long wanted = 100LL * paragraph;
     for (POSITION pos = m_lstParagraphs.GetHeadPosition(); pos;) {
@@ -398,7 +398,6 @@ void CPromptBaseWnd::InitializePrompterParagraphPosition(int paragraph)
             break;
         }
     }
-    LeaveCriticalSection(&m_csLists);
 }
 
 CPromptParagraph* CPromptBaseWnd::ParagraphAt(POSITION pos) const
@@ -438,7 +437,7 @@ void CPromptBaseWnd::UpdateParagraphList()
         return;
     UINT flags = 0;
     long recordId = 0;
-    EnterCriticalSection(&m_csLists);
+    CSingleLock listsLock(&m_csLists, TRUE);
     if (!m_lstBitmaps.IsEmpty() && !m_lstParagraphs.IsEmpty()) {
         POSITION lastShown = m_lstBitmaps.GetTail()->m_posParagraph;
         POSITION firstShown = m_lstBitmaps.GetHead()->m_posParagraph;
@@ -463,7 +462,7 @@ void CPromptBaseWnd::UpdateParagraphList()
             }
         }
     }
-    LeaveCriticalSection(&m_csLists);
+    listsLock.Unlock();
     if ((flags & 1) && !m_posNextForward)
         flags &= ~1u;
     if ((flags & 2) && !m_posNextBackward)
@@ -486,7 +485,7 @@ void CPromptBaseWnd::DoUpdatePromptScripts(UINT flags, long recordId)
     }
     if (flags & 4) {
         // Drop the scripts that scrolled past, never one that still has rendered lines.
-        EnterCriticalSection(&m_csLists);
+        CSingleLock listsLock(&m_csLists, TRUE);
         while (!m_lstParagraphs.IsEmpty()) {
             CPromptParagraph* head = m_lstParagraphs.GetHead();
             if (head->m_lRecordId == recordId || head->m_bInWindow ||
@@ -496,7 +495,7 @@ void CPromptBaseWnd::DoUpdatePromptScripts(UINT flags, long recordId)
             m_lstParagraphs.RemoveHead();
             delete head;
         }
-        LeaveCriticalSection(&m_csLists);
+        listsLock.Unlock();
         if (m_pRecordList) {
             for (POSITION pos = m_pRecordList->GetHeadPosition(); pos;) {
                 POSITION here = pos;
@@ -521,7 +520,7 @@ void CPromptBaseWnd::UpdatePromptScript(long recordId)
     const int number = ParagraphAt(m_posPrompter) ? ParagraphAt(m_posPrompter)->m_nNumber : 0;
     // Remove the script's paragraphs, then load it again in their place.
     DeleteBitmapEntries();
-    EnterCriticalSection(&m_csLists);
+    CSingleLock listsLock(&m_csLists, TRUE);
     POSITION after = nullptr;
     int markers = 0; // the script keeps its start or stop marker
     for (POSITION pos = m_lstParagraphs.GetHeadPosition(); pos;) {
@@ -534,7 +533,7 @@ void CPromptBaseWnd::UpdatePromptScript(long recordId)
             delete p;
         }
     }
-    LeaveCriticalSection(&m_csLists);
+    listsLock.Unlock();
     qelstring text;
     GetShowScript(m_pCallbackOwner, recordId, text);
     if (!text.empty()) {

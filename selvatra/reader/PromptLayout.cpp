@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "PromptModel.h"
+#include "fw/gdi_guard.h"
 
 namespace {
 
@@ -31,32 +32,6 @@ prmptFormatedText* CopyRunFormat(const prmptFormatedText* src)
     piece->m_bRtlPara = src->m_bRtlPara;
     return piece;
 }
-
-// A memory DC compatible with the prompter's, in text mapping mode. Creation can fail
-// transiently under GDI pressure, so it is tried a few times; it never spins forever.
-class LayoutDC
-{
-public:
-    explicit LayoutDC(HDC ref)
-    {
-        for (int attempt = 0; attempt < 20 && !m_hdc; ++attempt) {
-            m_hdc = CreateCompatibleDC(ref);
-            if (!m_hdc)
-                Sleep(1);
-        }
-        if (m_hdc)
-            SetMapMode(m_hdc, MM_TEXT);
-    }
-    ~LayoutDC()
-    {
-        if (m_hdc)
-            DeleteDC(m_hdc);
-    }
-    HDC get() const { return m_hdc; }
-
-private:
-    HDC m_hdc = nullptr;
-};
 
 std::string ToAnsi(const wchar_t* text, int length, bool dropUnconvertible)
 {
@@ -397,10 +372,12 @@ int FormatLines(const PromptLayoutSettings& settings, prmptFormatedPtrList& runs
 {
     if (runs.IsEmpty())
         return 0;
-    LayoutDC dc(settings.hdcRef);
-    if (!dc.get())
+    // A memory DC compatible with the prompter's, in text mapping mode.
+    CGdiMemoryDC dc(settings.hdcRef);
+    if (!dc.Get())
         return 0;
-    LineBreaker breaker(settings, dc.get());
+    SetMapMode(dc.Get(), MM_TEXT);
+    LineBreaker breaker(settings, dc.Get());
     return breaker.Run(runs, bitmap);
 }
 

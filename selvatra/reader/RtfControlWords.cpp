@@ -2,6 +2,7 @@
 // being read and what it tells the run reader to do.
 #include "RtfReadState.h"
 #include "TextConversion.h"
+#include "fw/codepage.h"
 
 using namespace rtf_read;
 
@@ -23,7 +24,8 @@ void CPromptTextReader::CheckrtfText(ReadState& st)
     int byte = tok.m_nParam & 0xFF;
     if (byte == 0 || byte == '\n' || byte == '\r')
         return;
-    AppendTyped(st, AnsiByteToWide(static_cast<unsigned char>(byte)), ST_CODEPAGE);
+    AppendTyped(st, static_cast<wchar_t>(fw::AnsiToUnicode(static_cast<unsigned char>(byte))),
+                ST_CODEPAGE);
 }
 
 int CPromptTextReader::CheckrtfControl(ReadState& st, const CRtfToken& tok)
@@ -37,7 +39,7 @@ int CPromptTextReader::CheckrtfControl(ReadState& st, const CRtfToken& tok)
     };
     auto unicode = [&](wchar_t ch) {
         if (st.fieldState == FIELD_TEXT_CONTROL && st.fieldText.size() < 4096)
-            AppendWideAsAnsi(ch, st.fieldText);
+            st.fieldText += fw::UnicodeToAnsi(static_cast<char32_t>(ch));
         if (!hidden)
             AppendTyped(st, ch, ST_UNICODE);
     };

@@ -4,7 +4,7 @@
 // engine.
 #include "ScriptBuilder.h"
 #include "fixtures/script_rtf_shapes.h"
-#include "richtext/Codepage.h"
+#include "fw/codepage.h"
 #include "richtext/DocumentFormats.h"
 
 #include "PromptTextReader.h"
@@ -52,7 +52,7 @@ std::vector<EngineRun> ReadWithEngine(const std::string& rtf, bool showInstructi
         EngineRun r;
         r.paragraph = run->GetParagraph();
         for (const wchar_t* p = run->GetText(); p && *p; ++p)
-            r.text += richtext::UnicodeToCp1252(static_cast<char32_t>(*p));
+            r.text += fw::UnicodeToAnsi(static_cast<char32_t>(*p));
         r.flags = run->GetPromptType() & (PT_INSTRUCTION | PT_BOOKMARK);
         r.field = run->GetField();
         r.instruction = run->m_strInstruction;

@@ -1,6 +1,5 @@
 // Each file format's round trip, what it keeps, and bad input.
 #include "ScriptBuilder.h"
-#include "richtext/Codepage.h"
 #include "richtext/DocumentFormats.h"
 
 #include <gtest/gtest.h>
@@ -309,18 +308,6 @@ TEST(Formats, DeepNestingAndHugeNumbersAreHandled)
     EXPECT_EQ("a?c", d.Text()); // the character after \u is its stand-in, skipped
     std::string html = std::string(5000, '<') + "b>" + "text";
     EXPECT_TRUE(ReadHtml(html, d, error));
-}
-
-TEST(Codepage, ConversionsAgreeBothWays)
-{
-    for (int b = 0; b < 256; ++b) {
-        char c = static_cast<char>(b);
-        EXPECT_EQ(c, UnicodeToCp1252(Cp1252ToUnicode(static_cast<unsigned char>(b)))) << b;
-        EXPECT_EQ(std::string(1, c), Utf8ToCp1252(Cp1252ToUtf8(std::string(1, c)))) << b;
-    }
-    EXPECT_EQ('?', UnicodeToCp1252(0x4E2D));
-    EXPECT_EQ("?", Utf8ToCp1252("\xF0\x9F\x98\x80"));
-    EXPECT_EQ("?(", Utf8ToCp1252("\xC3\x28"));
 }
 
 } // namespace

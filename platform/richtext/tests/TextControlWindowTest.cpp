@@ -248,6 +248,35 @@ TEST_F(TextControlWindow, FilesLoadAndSaveAndBadFilesLeaveTheDocument)
     ::DeleteFileA(path.c_str());
 }
 
+TEST_F(TextControlWindow, ASaveThatFailsKeepsThePreviousFileAndTheChanges)
+{
+    Type("First take");
+    char dir[MAX_PATH];
+    ::GetTempPathA(MAX_PATH, dir);
+    std::string path = std::string(dir) + "richtext_failed_save_test.rtf";
+    ASSERT_TRUE(m_ctl.SaveFile(path.c_str(), TXFORMAT_RTF));
+    std::string before;
+    std::string error;
+    ASSERT_TRUE(richtext::ReadFileBytes(path.c_str(), before, error)) << error;
+    EXPECT_FALSE(m_ctl.GetModify());
+
+    // The file was made read-only since: the save fails, says why, and loses nothing.
+    ASSERT_TRUE(::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+    Type(" and a second");
+    EXPECT_FALSE(m_ctl.SaveFile(path.c_str(), TXFORMAT_RTF));
+    EXPECT_NE(m_ctl.GetLastError().Find("denied"), -1) << (LPCSTR)m_ctl.GetLastError();
+    EXPECT_TRUE(m_ctl.GetModify()) << "the changes are not saved";
+    std::string after;
+    ASSERT_TRUE(richtext::ReadFileBytes(path.c_str(), after, error)) << error;
+    EXPECT_EQ(after, before);
+
+    ASSERT_TRUE(::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL));
+    ASSERT_TRUE(m_ctl.SaveFile(path.c_str(), TXFORMAT_RTF));
+    ASSERT_TRUE(richtext::ReadFileBytes(path.c_str(), after, error)) << error;
+    EXPECT_NE(after.find("a second"), std::string::npos);
+    ::DeleteFileA(path.c_str());
+}
+
 TEST_F(TextControlWindow, AWorkerThreadSavesWhileTheUserTypes)
 {
     Type("Start ");

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <list>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -177,37 +178,65 @@ TEST_F(CaptionLine, ReplacementCharactersOnTheLine)
     EXPECT_EQ(m_reader.WaitFor(expected.size()), expected);
 }
 
+namespace {
+
+// A clock whose pauses take no time: each records how many bytes had gone out before it.
+class RecordingClock : public CCaptionClock
+{
+public:
+    explicit RecordingClock(const CCloseCaption& caption) : m_caption(caption) { }
+    bool Pause(DWORD ms, HANDLE abort) override
+    {
+        pauses.push_back({m_caption.BytesWritten(), ms});
+        return WaitForSingleObject(abort, 0) != WAIT_OBJECT_0;
+    }
+    struct Step
+    {
+        size_t written;
+        DWORD ms;
+        bool operator==(const Step& o) const { return written == o.written && ms == o.ms; }
+    };
+    std::vector<Step> pauses;
+
+private:
+    const CCloseCaption& m_caption;
+};
+
+void PrintTo(const RecordingClock::Step& s, std::ostream* os)
+{
+    *os << "after " << s.written << " bytes " << s.ms << " ms";
+}
+
+} // namespace
+
 TEST_F(CaptionLine, PacesEachCharacterAndTheLineEnd)
 {
+    RecordingClock clock(m_caption);
+    m_caption.SetClock(&clock);
     m_caption.SetInit("");
     m_caption.SetReset("");
     m_caption.SetLineLength(5);
     ASSERT_TRUE(m_caption.Setup());
-    // 40 ms after each character; 100 ms per character of a line, 40 of them already spent.
+    // 40 ms after each character; 100 ms per character of a line, 40 of them already spent,
+    // so the line end waits 60 for each character before the end of line goes out.
     m_caption.Send("abcde fgh", 40, 100);
-    m_caption.Close();
-    std::string bytes = m_reader.WaitFor(10);
-    ASSERT_EQ(bytes, "abcde\rfgh\r");
-    std::vector<double> at = m_reader.Times();
-    for (int i = 1; i < 5; ++i)
-        EXPECT_GE(at[i] - at[i - 1], 30.0) << "character " << i;
-    // Line end: the last character's pause (40) plus 5 characters times 60.
-    EXPECT_GE(at[5] - at[4], 300.0);
-    EXPECT_LE(at[5] - at[4], 600.0);
-    EXPECT_GE(at[6] - at[5], 0.0);
+    std::vector<RecordingClock::Step> expected = {
+        {1, 40}, {2, 40}, {3, 40}, {4, 40},  {5, 40}, {5, 300}, // "abcde", then "\r"
+        {7, 40}, {8, 40}, {9, 40}, {9, 180}, // "fgh", then "\r"
+    };
+    EXPECT_EQ(clock.pauses, expected);
 
-    // Word pacing not above character pacing adds nothing at the line end.
-    CCloseCaption fast;
-    fast.SetPort(SerialLineReader::Port());
-    fast.SetInit("");
-    fast.SetReset("");
-    ASSERT_TRUE(fast.Setup());
-    double before = m_reader.NowMs();
-    fast.Send("abcdefghijklmnopqrstuvwxyz", 0, 0);
-    fast.Close();
-    m_reader.WaitFor(bytes.size() + 27);
-    ASSERT_EQ(m_reader.Size(), bytes.size() + 27);
-    EXPECT_LT(m_reader.Times().back() - before, 250.0);
+    // Word pacing not above character pacing adds nothing at the line end; no pacing at all
+    // waits for nothing.
+    clock.pauses.clear();
+    m_caption.Send("abcdefgh", 30, 30);
+    m_caption.Send("ab", 0, 0);
+    expected = {{11, 30}, {12, 30}, {13, 30}, {14, 30}, {15, 30}, // "abcde" of a 5-wide line
+                {17, 30}, {18, 30}, {19, 30}, // "\r", then "fgh"
+                {21, 0},  {22, 0}}; // "\r", then "ab"
+    EXPECT_EQ(clock.pauses, expected);
+    m_caption.Close();
+    EXPECT_EQ(m_reader.WaitFor(23), "abcde\rfgh\rabcde\rfgh\rab\r");
 }
 
 TEST_F(CaptionLine, StoppingDoesNotWaitForALongPacedQueue)
@@ -219,7 +248,7 @@ TEST_F(CaptionLine, StoppingDoesNotWaitForALongPacedQueue)
     // Three captions of 20 characters at 200 ms a character: 12 seconds of sending.
     for (int i = 0; i < 3; ++i)
         writer.Queue(CCPair("abcdefghijklmnopqrst", 200, 0));
-    m_reader.WaitFor(2);
+    ASSERT_GE(m_reader.WaitFor(2).size(), 2u) << "the first caption never started";
 
     DWORD start = GetTickCount();
     writer.Stop();

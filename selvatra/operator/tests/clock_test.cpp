@@ -42,7 +42,7 @@ public:
 // Pumps messages until pred holds or timeoutMs passed; messages of id `watch` sent to the
 // host are counted.
 template<class Pred>
-bool PumpUntil(Pred pred, DWORD timeoutMs)
+[[nodiscard]] bool PumpUntil(Pred pred, DWORD timeoutMs)
 {
     DWORD start = GetTickCount();
     while (!pred() && GetTickCount() - start < timeoutMs) {

@@ -469,7 +469,7 @@ TEST(OperatorSlideShow, InstructionsActAsTheyPassTheReadingLineAndSwapGoingBack)
     ASSERT_GE(log.size(), 3u);
     EXPECT_EQ(log[log.size() - 3], "Presentation.call 2039()");
     EXPECT_EQ(log.back(), "Application.call 2021()");
-    server.Unregister();
+    EXPECT_TRUE(server.Unregister());
 }
 
 TEST(OperatorClock, TheStopWatchRunsWhileScrolling)

@@ -59,7 +59,7 @@ protected:
         ASSERT_TRUE(s_server.Loaded()) << "AutomationStandIn.dll next to the test";
         ASSERT_TRUE(s_server.Register());
     }
-    static void TearDownTestSuite() { s_server.Unregister(); }
+    static void TearDownTestSuite() { EXPECT_TRUE(s_server.Unregister()); }
     void SetUp() override
     {
         CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
@@ -217,7 +217,7 @@ TEST(SlideShowUnavailable, NothingRegisteredIsReportedOnceAndCommandsDoNothing)
 {
     AutomationStandIn server;
     ASSERT_TRUE(server.Loaded());
-    server.Unregister();
+    EXPECT_TRUE(server.Unregister());
     server.Clear();
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     g_messages.clear();

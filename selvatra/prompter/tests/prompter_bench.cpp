@@ -211,6 +211,7 @@ int main()
     printf("peak memory of the run: working set %.1f MB, private %.1f MB\n",
            double(pmc.PeakWorkingSetSize) / 1048576.0, double(pmc.PeakPagefileUsage) / 1048576.0);
     p->SendMessage(WM_CLOSE);
-    TestHost::PumpUntil([&] { return !host.prompter; }, 10000);
+    if (!TestHost::PumpUntil([&] { return !host.prompter; }, 10000))
+        std::printf("the prompter did not close within 10 seconds\n");
     return 0;
 }

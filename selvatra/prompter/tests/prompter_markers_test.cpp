@@ -56,7 +56,7 @@ TEST(PrompterMarkers, InstructionsGoOutAsTheyPassAndAreUndoneGoingBack)
     EXPECT_EQ(p->codes, std::vector<int>({0x1000, 2, 4, 16, 2}))
         << "backwards: next becomes previous";
     p->SendMessage(WM_CLOSE);
-    TestHost::PumpUntil([&] { return !host.prompter; }, 5000);
+    EXPECT_TRUE(TestHost::PumpUntil([&] { return !host.prompter; }, 5000));
 }
 
 TEST(PrompterMarkers, AHeldBackInstructionDoesNotOutliveItsRun)
@@ -71,7 +71,7 @@ TEST(PrompterMarkers, AHeldBackInstructionDoesNotOutliveItsRun)
     host.CreateFullScreen(p);
     p->OnPromptNow(1, 0);
     p->SendMessage(WM_CLOSE);
-    TestHost::PumpUntil([&] { return !host.prompter; }, 5000);
+    EXPECT_TRUE(TestHost::PumpUntil([&] { return !host.prompter; }, 5000));
 
     host.scripts[1] = "Plain words\n";
     p = host.NewPrompter(false);
@@ -83,7 +83,7 @@ TEST(PrompterMarkers, AHeldBackInstructionDoesNotOutliveItsRun)
     EXPECT_EQ(first->m_nInstrCode, 0);
     EXPECT_FALSE(first->m_nFlags & PT_INSTRUCTION);
     p->SendMessage(WM_CLOSE);
-    TestHost::PumpUntil([&] { return !host.prompter; }, 5000);
+    EXPECT_TRUE(TestHost::PumpUntil([&] { return !host.prompter; }, 5000));
 }
 
 TEST(PrompterMarkers, BookmarkKeysMoveBetweenMarkedParagraphs)
@@ -120,6 +120,6 @@ TEST(PrompterMarkers, BookmarkKeysMoveBetweenMarkedParagraphs)
             EXPECT_EQ(seen, std::vector<int>(5, 0)) << "without bookmark keys F7 and F8 do nothing";
         }
         p->SendMessage(WM_CLOSE);
-        TestHost::PumpUntil([&] { return !host.prompter; }, 5000);
+        EXPECT_TRUE(TestHost::PumpUntil([&] { return !host.prompter; }, 5000));
     }
 }

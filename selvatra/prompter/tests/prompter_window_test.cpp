@@ -281,7 +281,7 @@ TEST(PrompterHost, AShowStartsAtTheRowAskedOrTheLastRecord)
         ASSERT_TRUE(p->ParagraphAt(p->m_posPrompter));
         EXPECT_EQ(p->ParagraphAt(p->m_posPrompter)->m_lRecordId, c.id) << "row " << c.row;
         p->SendMessage(WM_CLOSE);
-        TestHost::PumpUntil([&] { return !host.prompter; }, 5000);
+        EXPECT_TRUE(TestHost::PumpUntil([&] { return !host.prompter; }, 5000));
     }
 }
 
@@ -309,7 +309,7 @@ TEST(PrompterHost, SlugsOfHeadersAndBreakBannersAreAnsiText)
     EXPECT_NE(all.find(L"[Ni\u00F1o] BREAK 00:00:45"), std::wstring::npos);
     EXPECT_NE(all.find(L"_______END_______"), std::wstring::npos);
     p->SendMessage(WM_CLOSE);
-    TestHost::PumpUntil([&] { return !host.prompter; }, 5000);
+    EXPECT_TRUE(TestHost::PumpUntil([&] { return !host.prompter; }, 5000));
 }
 
 TEST(PrompterHost, ASlowTextCallbackWidensTheLookAheadUntilFetchesAreFastAgain)
@@ -337,7 +337,7 @@ TEST(PrompterHost, ASlowTextCallbackWidensTheLookAheadUntilFetchesAreFastAgain)
     EXPECT_EQ(p->m_nLookAhead, lines);
     host.onText = nullptr;
     p->SendMessage(WM_CLOSE);
-    TestHost::PumpUntil([&] { return !host.prompter; }, 5000);
+    EXPECT_TRUE(TestHost::PumpUntil([&] { return !host.prompter; }, 5000));
 }
 
 TEST(PrompterHost, ScriptsAndTheShowCanBeReadAgainWhilePrompting)
@@ -376,5 +376,5 @@ TEST(PrompterHost, ScriptsAndTheShowCanBeReadAgainWhilePrompting)
     EXPECT_EQ(texts(41), L"");
     EXPECT_EQ(texts(42), L"Second 1|Second 2|Second 3|");
     p->SendMessage(WM_CLOSE);
-    TestHost::PumpUntil([&] { return !host.prompter; }, 5000);
+    EXPECT_TRUE(TestHost::PumpUntil([&] { return !host.prompter; }, 5000));
 }

@@ -1,5 +1,7 @@
 #include "test_host.h"
 
+#include <gtest/gtest.h>
+
 #include <mmsystem.h>
 
 #include <cstdio>
@@ -114,7 +116,8 @@ bool TestHost::PumpUntil(const std::function<bool()>& pred, DWORD timeoutMs)
 void TestHost::PumpFor(DWORD ms)
 {
     const DWORD start = GetTickCount();
-    PumpUntil([&] { return GetTickCount() - start >= ms; }, ms + 1000);
+    // Pumps for a set time: its predicate ends it, never the limit.
+    (void)PumpUntil([&] { return GetTickCount() - start >= ms; }, ms + 1000);
 }
 
 // ---- callbacks ----------------------------------------------------------------------------
@@ -252,7 +255,8 @@ std::string NumberedLines(int n, const char* word)
 void CloseAndWait(TestHost& host, CPromptBaseWnd* p)
 {
     p->SendMessage(WM_CLOSE);
-    TestHost::PumpUntil([&] { return !host.prompter; }, 5000);
+    EXPECT_TRUE(TestHost::PumpUntil([&] { return !host.prompter; }, 5000))
+        << "the prompter did not close within 5 seconds";
 }
 
 void StopTimer(CMarquillCmdWnd* p)

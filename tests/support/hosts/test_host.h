@@ -65,8 +65,9 @@ public:
     void CreateFullScreen(TestPrompter* p, int width = 1920, int height = 1080);
     void CreateWindowed(TestPrompter* p, RECT rect, RECT layout);
 
-    // Runs the message loop until pred is true or the time is up; returns pred().
-    static bool PumpUntil(const std::function<bool()>& pred, DWORD timeoutMs);
+    // Runs the message loop until pred is true or the time is up; returns pred(), which the
+    // caller asserts.
+    [[nodiscard]] static bool PumpUntil(const std::function<bool()>& pred, DWORD timeoutMs);
     static void PumpFor(DWORD ms);
 
     // What the prompter did to the host.
@@ -121,7 +122,8 @@ inline DWORD Rgb(COLORREF c)
 // A plain-text script of n one-word paragraphs "Line 1" ... "Line n".
 std::string NumberedLines(int n, const char* word = "Line");
 
-// Closes the prompter and runs the message loop until the host has deleted it.
+// Closes the prompter and runs the message loop until the host has deleted it; a prompter
+// still there after 5 seconds fails the test.
 void CloseAndWait(TestHost& host, CPromptBaseWnd* p);
 // Stops the multimedia timer and drops queued ticks, so that a test drives the scrolling itself.
 void StopTimer(CMarquillCmdWnd* p);

@@ -32,8 +32,8 @@ public:
     bool Loaded() const { return m_log && m_clear && m_setShowState && m_failOpen; }
 
     // Registers or unregisters the server with regsvr32, as an installation would.
-    bool Register() { return RunRegsvr32(""); }
-    bool Unregister() { return RunRegsvr32("/u "); }
+    [[nodiscard]] bool Register() { return RunRegsvr32(""); }
+    [[nodiscard]] bool Unregister() { return RunRegsvr32("/u "); }
 
     // Every call since the last Clear, one line each: "Object.kind id(args)".
     std::vector<std::string> Log() const
@@ -71,9 +71,10 @@ private:
         if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
                             &pi))
             return false;
-        WaitForSingleObject(pi.hProcess, 30000);
+        // A registration that does not end in time counts as failed (its code stays 1).
         DWORD code = 1;
-        GetExitCodeProcess(pi.hProcess, &code);
+        if (WaitForSingleObject(pi.hProcess, 30000) == WAIT_OBJECT_0)
+            GetExitCodeProcess(pi.hProcess, &code);
         CloseHandle(pi.hProcess);
         CloseHandle(pi.hThread);
         return code == 0;

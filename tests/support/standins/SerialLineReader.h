@@ -1,8 +1,10 @@
 // The far end of the caption tests' serial line (ccport.sh): reads the bytes that reached
 // the pseudo-terminal, with the time each arrived, by following socat's sink file.
 #pragma once
+#include <gtest/gtest.h>
 #include <windows.h>
 
+#include <atomic>
 #include <cstdlib>
 #include <mutex>
 #include <string>
@@ -33,29 +35,34 @@ public:
 
     bool Available() const { return !m_path.empty() && FileSize() >= 0; }
 
-    // Waits until at least count bytes arrived (or timeoutMs passed); returns the bytes.
-    std::string WaitFor(size_t count, DWORD timeoutMs = 5000)
+    // Waits until at least count bytes arrived (or timeoutMs passed); returns the bytes, which
+    // the caller checks (fewer than count: the wait timed out).
+    [[nodiscard]] std::string WaitFor(size_t count, DWORD timeoutMs = 5000)
     {
         DWORD start = GetTickCount();
         while (Size() < count && GetTickCount() - start < timeoutMs)
             Sleep(5);
         return Bytes();
     }
-    // Waits until no byte arrived for quietMs; returns the bytes.
+    // Waits until no byte arrived for quietMs; returns the bytes. A line that never goes
+    // quiet within timeoutMs fails the test.
     std::string WaitQuiet(DWORD quietMs = 300, DWORD timeoutMs = 10000)
     {
         DWORD start = GetTickCount();
         size_t last = Size();
         DWORD since = GetTickCount();
-        while (GetTickCount() - start < timeoutMs) {
+        bool quiet = false;
+        while (!quiet && GetTickCount() - start < timeoutMs) {
             Sleep(10);
             size_t now = Size();
             if (now != last) {
                 last = now;
                 since = GetTickCount();
-            } else if (GetTickCount() - since >= quietMs)
-                break;
+            } else if (GetTickCount() - since >= quietMs) {
+                quiet = true;
+            }
         }
+        EXPECT_TRUE(quiet) << "the serial line never went quiet for " << quietMs << " ms";
         return Bytes();
     }
     std::string Bytes()
@@ -126,8 +133,8 @@ private:
     long long m_offset = 0;
     LARGE_INTEGER m_freq {}, m_start {};
     std::mutex m_lock;
-    std::string m_bytes;
+    std::string m_bytes; // guarded by m_lock, as is m_times
     std::vector<double> m_times;
-    volatile bool m_stop = false;
+    std::atomic<bool> m_stop {false};
     std::thread m_thread;
 };

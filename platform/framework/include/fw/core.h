@@ -10,4 +10,5 @@
 #include "fw/collections.h"
 #include "fw/archive.h"
 #include "fw/file.h"
+#include "fw/safe_save.h"
 #include "fw/time.h"

@@ -8,6 +8,7 @@
 #include "fw/msgmap.h"
 #include "fw/gdi.h"
 #include "fw/dc.h"
+#include "fw/gdi_guard.h"
 #include "fw/menu.h"
 #include "fw/wnd.h"
 #include "fw/ctrls.h"

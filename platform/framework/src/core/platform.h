@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <ctime>
+#include <string>
 
 namespace fw::platform {
 
@@ -23,6 +24,13 @@ bool SetFileLength(UINT_PTR hFile, uint64_t nLength, LONG* pOsError);
 bool FlushFile(UINT_PTR hFile, LONG* pOsError);
 bool RenameFile(LPCSTR lpszOldName, LPCSTR lpszNewName, LONG* pOsError);
 bool RemoveFile(LPCSTR lpszFileName, LONG* pOsError);
+// The safe save's steps. CheckSaveTarget refuses a target that is read-only or a folder (a
+// missing target is fine). CreateFileBeside makes an empty file of a new, unique name in the
+// target's folder. ReplaceFileWith puts lpszSource in place of lpszTarget in one rename,
+// keeping the target's permissions where the system has them.
+bool CheckSaveTarget(LPCSTR lpszTarget, LONG* pOsError);
+bool CreateFileBeside(LPCSTR lpszTarget, std::string& strCreated, LONG* pOsError);
+bool ReplaceFileWith(LPCSTR lpszSource, LPCSTR lpszTarget, LONG* pOsError);
 // The file-exception cause for a system error code.
 int FileErrorCause(LONG lOsError);
 

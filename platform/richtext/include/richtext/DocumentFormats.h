@@ -12,7 +12,8 @@ namespace richtext {
 bool LoadDocument(const std::string& bytes, int format, CRichDocument& doc, std::string& error);
 bool SaveDocument(const CRichDocument& doc, int format, std::string& bytes, std::string& error);
 
-// Files. ConvertFileToRtf loads a script file in the given format and gives its RTF, with
+// Files. WriteFileBytes saves safely: on any failure the previous file is left as it was.
+// ConvertFileToRtf loads a script file in the given format and gives its RTF, with
 // no window and no control: what a host's worker thread needs to hand a script to the
 // prompter.
 bool ReadFileBytes(const char* path, std::string& bytes, std::string& error);

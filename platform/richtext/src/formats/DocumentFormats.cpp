@@ -3,6 +3,8 @@
 
 #include <cstdio>
 
+#include "fw/safe_save.h"
+
 namespace richtext {
 
 bool LoadDocument(const std::string& bytes, int format, CRichDocument& doc, std::string& error)
@@ -82,16 +84,14 @@ bool ReadFileBytes(const char* path, std::string& bytes, std::string& error)
 
 bool WriteFileBytes(const char* path, const std::string& bytes, std::string& error)
 {
-    std::FILE* f = path ? std::fopen(path, "wb") : nullptr;
-    if (!f) {
-        error = std::string("the file ") + (path ? path : "") + " cannot be written";
-        return false;
-    }
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    ok = std::fclose(f) == 0 && ok;
-    if (!ok)
-        error = std::string("the file ") + path + " could not be written in full";
-    return ok;
+    // Through the safe save: a save that fails part-way keeps the previous file.
+    CFileException failure;
+    if (AfxSafeSaveFile(path, bytes.data(), bytes.size(), &failure))
+        return true;
+    char text[512];
+    failure.GetErrorMessage(text, sizeof text);
+    error = text;
+    return false;
 }
 
 bool ConvertFileToRtf(const char* path, int format, std::string& rtf, std::string& error)

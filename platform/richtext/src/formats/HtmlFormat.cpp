@@ -4,7 +4,7 @@
 // named anchors. Import reads that back and reads the formatting of everyday HTML
 // (b/i/u/s/font elements, inline styles, headings, paragraphs, line breaks, entities);
 // scripts, styles and the head are skipped.
-#include "richtext/Codepage.h"
+#include "fw/codepage.h"
 #include "richtext/DocumentFormats.h"
 
 #include <cstdio>
@@ -44,7 +44,7 @@ void AppendHtml(std::string& out, const std::string& text, bool attribute)
             break;
         default:
             if (c >= 0x80 || (c < 0x20 && c != '\t'))
-                out += "&#" + std::to_string(static_cast<unsigned>(Cp1252ToUnicode(c))) + ";";
+                out += "&#" + std::to_string(static_cast<unsigned>(fw::AnsiToUnicode(c))) + ";";
             else
                 out += static_cast<char>(c);
         }
@@ -359,11 +359,11 @@ private:
                 continue;
             }
             std::string one;
-            one += UnicodeToCp1252(u);
-            text += m_utf8 ? Cp1252ToUtf8(one) : one;
+            one += fw::UnicodeToAnsi(u);
+            text += m_utf8 ? fw::AnsiToUtf8(one) : one;
             i = semi;
         }
-        return m_utf8 ? Utf8ToCp1252(text) : text;
+        return m_utf8 ? fw::Utf8ToAnsi(text) : text;
     }
 
     // Attribute value of name, decoded, or "" (found says whether it was there).

@@ -3,7 +3,7 @@
 // Unicode characters, field results). Pictures, objects, tables' structure, styles and
 // document information are skipped. The reader keeps its own group stack, so deep nesting
 // costs memory, not stack; input that ends inside a group is refused as cut short.
-#include "richtext/Codepage.h"
+#include "fw/codepage.h"
 #include "richtext/DocumentFormats.h"
 
 #include <cstring>
@@ -518,7 +518,7 @@ private:
         }
         if (w == "u" && hasParam) {
             long u = p < 0 ? p + 65536 : p;
-            Emit(static_cast<unsigned char>(UnicodeToCp1252(static_cast<char32_t>(u))));
+            Emit(static_cast<unsigned char>(fw::UnicodeToAnsi(static_cast<char32_t>(u))));
             g.ucPending = g.ucSkip;
             return;
         }

@@ -1,6 +1,6 @@
 // Plain text (code page 1252, or UTF-8 with its byte-order mark) and Unicode text
 // (UTF-16 with a byte-order mark). Both keep the text only; lines end in CR LF on saving.
-#include "richtext/Codepage.h"
+#include "fw/codepage.h"
 #include "richtext/DocumentFormats.h"
 
 namespace richtext {
@@ -36,7 +36,7 @@ bool ReadPlainText(const std::string& bytes, CRichDocument& doc, std::string& er
         return false;
     }
     if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0)
-        return TakeText(Utf8ToCp1252(bytes.substr(3)), doc);
+        return TakeText(fw::Utf8ToAnsi(bytes.substr(3)), doc);
     return TakeText(bytes, doc);
 }
 
@@ -68,12 +68,12 @@ bool ReadUnicodeText(const std::string& bytes, CRichDocument& doc, std::string& 
         }
         units += u;
     }
-    return TakeText(Utf16ToCp1252(units), doc);
+    return TakeText(fw::Utf16ToAnsi(units), doc);
 }
 
 std::string WriteUnicodeText(const CRichDocument& doc)
 {
-    std::u16string units = Cp1252ToUtf16(WithCrLf(doc.Text()));
+    std::u16string units = fw::AnsiToUtf16(WithCrLf(doc.Text()));
     std::string out("\xFF\xFE", 2);
     out.reserve(2 + units.size() * 2);
     for (char16_t u : units) {

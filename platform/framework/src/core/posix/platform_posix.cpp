@@ -5,10 +5,12 @@
 #include "fw/file.h"
 #include "fw/string.h"
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <string>
 #include <unistd.h>
 
 namespace fw::platform {
@@ -151,6 +153,57 @@ bool RenameFile(LPCSTR lpszOldName, LPCSTR lpszNewName, LONG* pOsError)
 bool RemoveFile(LPCSTR lpszFileName, LONG* pOsError)
 {
     if (::unlink(lpszFileName) != 0) {
+        *pOsError = errno;
+        return false;
+    }
+    return true;
+}
+
+bool CheckSaveTarget(LPCSTR lpszTarget, LONG* pOsError)
+{
+    struct stat st;
+    if (::stat(lpszTarget, &st) != 0)
+        return true; // a new file
+    if (S_ISDIR(st.st_mode)) {
+        *pOsError = EISDIR;
+        return false;
+    }
+    // Judged by the mode bits, not by access(): a read-only file stays so even for root.
+    if ((st.st_mode & S_IWUSR) == 0) {
+        *pOsError = EACCES;
+        return false;
+    }
+    return true;
+}
+
+bool CreateFileBeside(LPCSTR lpszTarget, std::string& strCreated, LONG* pOsError)
+{
+    static std::atomic<unsigned> s_counter {0};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string name = std::string(lpszTarget) + ".~" + std::to_string(::getpid()) + "-" +
+            std::to_string(s_counter++);
+        // Created as an ordinary new file would be (0666 less the umask).
+        int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            ::close(fd);
+            strCreated = name;
+            return true;
+        }
+        if (errno != EEXIST) {
+            *pOsError = errno;
+            return false;
+        }
+    }
+    *pOsError = EEXIST;
+    return false;
+}
+
+bool ReplaceFileWith(LPCSTR lpszSource, LPCSTR lpszTarget, LONG* pOsError)
+{
+    struct stat st;
+    if (::stat(lpszTarget, &st) == 0)
+        ::chmod(lpszSource, st.st_mode & 07777);
+    if (std::rename(lpszSource, lpszTarget) != 0) {
         *pOsError = errno;
         return false;
     }

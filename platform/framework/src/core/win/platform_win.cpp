@@ -163,6 +163,42 @@ bool RemoveFile(LPCSTR lpszFileName, LONG* pOsError)
     return true;
 }
 
+bool CheckSaveTarget(LPCSTR lpszTarget, LONG* pOsError)
+{
+    DWORD attributes = ::GetFileAttributesA(lpszTarget);
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return true; // a new file
+    if (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) {
+        *pOsError = ERROR_ACCESS_DENIED;
+        return false;
+    }
+    return true;
+}
+
+bool CreateFileBeside(LPCSTR lpszTarget, std::string& strCreated, LONG* pOsError)
+{
+    std::string folder(lpszTarget);
+    size_t slash = folder.find_last_of("\\/:");
+    folder = slash == std::string::npos ? std::string(".") : folder.substr(0, slash + 1);
+    char name[MAX_PATH];
+    if (::GetTempFileNameA(folder.c_str(), "~sv", 0, name) == 0) {
+        *pOsError = (LONG)::GetLastError();
+        return false;
+    }
+    strCreated = name;
+    return true;
+}
+
+bool ReplaceFileWith(LPCSTR lpszSource, LPCSTR lpszTarget, LONG* pOsError)
+{
+    if (!::MoveFileExA(lpszSource, lpszTarget,
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        *pOsError = (LONG)::GetLastError();
+        return false;
+    }
+    return true;
+}
+
 int FileErrorCause(LONG lOsError)
 {
     switch (lOsError) {
