@@ -2,8 +2,10 @@
 # attributes, data object, collections, properties and the library's process-wide state.
 list(APPEND GX_CORE_SOURCES
   core/GXArchiveHelpers.cpp
+  core/GXChoiceList.cpp
   core/GXCollections.cpp
   core/GXData.cpp
+  core/GXDIB.cpp
   core/GXFont.cpp
   core/GXFontTable.cpp
   core/GXGridParam.cpp
@@ -18,3 +20,6 @@ list(APPEND GX_CORE_SOURCES
   core/GXStylesMap.cpp
   core/GXSysColorCache.cpp
   core/GXUserAttribute.cpp)
+# Windows only: bitmaps, drawing and the GDI caches.
+list(APPEND GX_WIN_SOURCES
+  core/GXDIBPool.cpp)

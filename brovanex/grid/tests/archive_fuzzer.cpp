@@ -1,0 +1,95 @@
+// The grid model's archive readers over arbitrary bytes: range lists, user-attribute
+// maps, size maps, number-to-text maps, cell-to-object maps, the font word, and bitmap blocks
+// and the cell texts that name bitmaps. The first
+// byte picks the reader; whatever is read is stored again and read back.
+#include "core/GXCollections.h"
+#include "core/GXDIB.h"
+#include "core/GXFont.h"
+#include "core/GXRange.h"
+#include "core/GXUserAttribute.h"
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace {
+template<class T>
+void ReadStoreRead(const uint8_t* data, size_t size)
+{
+    T object;
+    try {
+        CMemFile file(const_cast<BYTE*>(data), (UINT)size);
+        CArchive ar(&file, CArchive::load);
+        object.Serialize(ar);
+    } catch (CException* e) {
+        e->Delete();
+        return;
+    }
+    CMemFile out;
+    {
+        CArchive ar(&out, CArchive::store);
+        object.Serialize(ar);
+        ar.Close();
+    }
+    std::vector<BYTE> bytes((size_t)out.GetLength());
+    out.SeekToBegin();
+    if (!bytes.empty())
+        out.Read(bytes.data(), (UINT)bytes.size());
+    T again;
+    CMemFile file(bytes.data(), (UINT)bytes.size());
+    CArchive ar(&file, CArchive::load);
+    again.Serialize(ar); // what was written must read back
+}
+
+struct FontWord : CGXFont
+{
+    void Serialize(CArchive& ar) override
+    {
+        ArchiveWord(ar);
+        GetLogFontRef();
+        GetDescription();
+    }
+};
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    if (size < 1)
+        return 0;
+    const uint8_t* body = data + 1;
+    size_t n = size - 1;
+    switch (data[0] % 7) {
+    case 0:
+        ReadStoreRead<CGXRangeList>(body, n);
+        break;
+    case 1:
+        ReadStoreRead<CGXUserAttributeMap>(body, n);
+        break;
+    case 2:
+        ReadStoreRead<CGXMapDWordToLong>(body, n);
+        break;
+    case 3:
+        ReadStoreRead<CGXCollMapDWordToString>(body, n);
+        break;
+    case 4:
+        ReadStoreRead<CGXMapCellToOb>(body, n);
+        break;
+    case 5:
+        ReadStoreRead<FontWord>(body, n);
+        break;
+    case 6: {
+        GXDIBLayout layout;
+        if (GXCheckDIB(body, n, &layout)) {
+            // Every part the layout names lies inside the block.
+            volatile BYTE last = body[layout.dwBitsOffset + layout.cbBits - 1];
+            (void)last;
+        }
+        std::vector<BYTE> dib;
+        GXExtractDIBFromFileBytes(body, n, dib);
+        CString text((const char*)body, (int)n), key, name;
+        UINT nId;
+        GXParseDIBText(text, key, nId, name);
+        break;
+    }
+    }
+    return 0;
+}
