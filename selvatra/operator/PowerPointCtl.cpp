@@ -3,6 +3,7 @@
 
 #include <objbase.h>
 
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 
@@ -294,11 +295,11 @@ namespace {
 struct PowerPointWorker
 {
     std::mutex lock;
-    std::deque<PPCommand> queue;
+    std::deque<PPCommand> queue; // guarded by lock
     HANDLE work = nullptr;
     HANDLE thread = nullptr;
     HWND foreground = nullptr;
-    volatile LONG stop = 0;
+    std::atomic<bool> stop {false}; // set by Stop, read by the worker
 };
 
 PowerPointWorker& Worker()
@@ -358,7 +359,7 @@ bool CPowerPointThread::Start(HWND foreground)
         w.queue.clear(); // every run starts afresh
     }
     w.foreground = foreground;
-    InterlockedExchange(&w.stop, 0);
+    w.stop = false;
     w.work = CreateEvent(nullptr, FALSE, FALSE, nullptr);
     w.thread = CreateThread(nullptr, 0, PowerPointThreadProc, nullptr, 0, nullptr);
     if (!w.thread) {
@@ -386,7 +387,7 @@ void CPowerPointThread::Stop()
     PowerPointWorker& w = Worker();
     if (!w.thread)
         return;
-    InterlockedExchange(&w.stop, 1);
+    w.stop = true;
     SetEvent(w.work);
     WaitForSingleObject(w.thread, INFINITE);
     CloseHandle(w.thread);

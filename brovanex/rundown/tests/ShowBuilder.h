@@ -55,7 +55,7 @@ public:
     std::vector<CFileInfo*> Rows()
     {
         std::vector<CFileInfo*> rows;
-        for (POSITION pos = list.GetHeadPosition(); pos != NULL;)
+        for (POSITION pos = list.GetHeadPosition(); pos != nullptr;)
             rows.push_back(list.GetRow(pos));
         return rows;
     }
