@@ -3,6 +3,7 @@
 // scrolling and the paragraph events at the reading line.
 #pragma once
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -344,6 +345,8 @@ public:
     POSITION m_posNextForward; // next record to load forwards
     POSITION m_posNextBackward; // next record to load backwards
     int m_nLastCost;
+    // The clock the host's text fetches are timed by (milliseconds); tests drive their own.
+    std::function<DWORD()> m_fetchClock = [] { return ::GetTickCount(); };
     int m_nCostCountdown;
     POSITION m_posLastAnnounced;
     POSITION m_posLastCaptioned;

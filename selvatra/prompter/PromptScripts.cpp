@@ -214,11 +214,11 @@ bool CPromptBaseWnd::GetShowScript(void* owner, long id, qelstring& text)
         text.clear();
         return false;
     }
-    const DWORD start = GetTickCount();
+    const DWORD start = m_fetchClock();
     const bool result = m_pfnGetScriptText(owner, id, text);
     if (!result)
         text.clear(); // a host that reports failure has no script to give, whatever it left
-    const int seconds = int((GetTickCount() - start) / 1000);
+    const int seconds = int((m_fetchClock() - start) / 1000);
     const int cost = 24 * seconds;
     const int base = m_bKeepAllLines ? 0x7FFFF : m_nLinesPerScreen;
     if (cost > m_nLastCost) {

@@ -2,6 +2,8 @@
 // and the host settings the prompter must make safe.
 #include <gtest/gtest.h>
 
+#include <atomic>
+
 #include "test_host.h"
 
 namespace {
@@ -320,10 +322,13 @@ TEST(PrompterHost, ASlowTextCallbackWidensTheLookAheadUntilFetchesAreFastAgain)
     host.CreateFullScreen(p);
     const int lines = p->m_nLinesPerScreen;
     ASSERT_EQ(p->m_nLookAhead, lines);
+    // The fetch clock moves only when the host is slow: 2.1 seconds per slow fetch.
+    std::atomic<DWORD> now {0};
+    p->m_fetchClock = [&] { return now.load(); };
     bool slow = true;
     host.onText = [&](long) {
         if (slow)
-            Sleep(2100);
+            now += 2100;
     };
     qelstring text;
     p->GetShowScript(p->m_pCallbackOwner, 1, text);
