@@ -60,17 +60,3 @@ const WORD* GXGetPatternBits(int nPattern)
         return nullptr;
     return kPatterns[nPattern];
 }
-
-#if defined(_WIN32)
-UINT_PTR GXPatternBitmapHandle(int nPattern)
-{
-    // Made on first use and kept for the life of the process.
-    static HBITMAP ahBitmaps[GX_PATTERN_COUNT] = {};
-    const WORD* pBits = GXGetPatternBits(nPattern);
-    if (pBits == nullptr)
-        return 0;
-    if (ahBitmaps[nPattern] == nullptr)
-        ahBitmaps[nPattern] = ::CreateBitmap(8, 8, 1, 1, pBits);
-    return (UINT_PTR)ahBitmaps[nPattern];
-}
-#endif

@@ -22,4 +22,6 @@ list(APPEND GX_CORE_SOURCES
   core/GXUserAttribute.cpp)
 # Windows only: bitmaps, drawing and the GDI caches.
 list(APPEND GX_WIN_SOURCES
-  core/GXDIBPool.cpp)
+  core/GXDIBPool.cpp
+  core/GXDrawingAndFormatting.cpp
+  core/GXOleVarUserAttribute.cpp)

@@ -7,7 +7,7 @@
 #include "core/GXData.h"
 #include "core/GXLibraryState.h"
 #include "res/GXResource.h"
-#include "archive_bytes.h"
+#include "ArchiveBytes.h"
 #include <cstdlib>
 #include <gtest/gtest.h>
 

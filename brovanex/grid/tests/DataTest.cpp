@@ -3,7 +3,7 @@
 #include "core/GXCollections.h"
 #include "core/GXData.h"
 #include "core/GXRange.h"
-#include "archive_bytes.h"
+#include "ArchiveBytes.h"
 #include <gtest/gtest.h>
 
 namespace {

@@ -4,7 +4,7 @@
 #include "core/GXFont.h"
 #include "core/GXPen.h"
 #include "core/GXSysColorCache.h"
-#include "archive_bytes.h"
+#include "ArchiveBytes.h"
 #include <gtest/gtest.h>
 
 TEST(GridFont, PackedWord)

@@ -1,7 +1,7 @@
 // Ranges and range lists: construction, intersection and union, adjustment for inserted,
 // removed and moved rows and columns, spans, copies and the archive form.
 #include "core/GXRange.h"
-#include "archive_bytes.h"
+#include "ArchiveBytes.h"
 #include <gtest/gtest.h>
 
 namespace {
