@@ -534,6 +534,8 @@ void CPromptBaseWnd::ReleaseDrawing()
 void CPromptBaseWnd::DeleteParagraphs()
 {
     CSingleLock guard(&m_csLists, TRUE);
+    // The window of drawn paragraphs refers to them: it goes first.
+    m_lstBitmaps.RemoveAll();
     while (!m_lstParagraphs.IsEmpty())
         delete m_lstParagraphs.RemoveHead();
     m_posPrompter = nullptr;

@@ -497,10 +497,10 @@ void CPromptBaseWnd::DoUpdatePromptScripts(UINT flags, long recordId)
 
 void CPromptBaseWnd::UpdatePromptScript(long recordId)
 {
-    WaitForWorkersIdle();
     prmptRecord* record = FindPrmptRecord(recordId);
     if (!record)
         return;
+    WaitForWorkersIdle(); // until PromptParagraph below lets the workers run again
     const int number = ParagraphAt(m_posPrompter) ? ParagraphAt(m_posPrompter)->m_nNumber : 0;
     // Remove the script's paragraphs, then load it again in their place.
     DeleteBitmapEntries();
