@@ -1,7 +1,7 @@
 #include "BaseScriptList.h"
 #include "RundownTime.h"
 
-BaseScriptList::BaseScriptList() : CObList(10), m_hMsgWnd(nullptr) { }
+BaseScriptList::BaseScriptList() : CObList(10), m_hMsgWnd(NULL) { }
 
 BaseScriptList::~BaseScriptList() { }
 
@@ -18,7 +18,7 @@ void BaseScriptList::CalcCummTime()
 {
     long long sum = 0;
     bool afterEndOfShow = false;
-    for (POSITION pos = GetHeadPosition(); pos != nullptr;) {
+    for (POSITION pos = GetHeadPosition(); pos != NULL;) {
         CFileInfo* row = GetRow(pos);
         if (row->RowType == ROW_END_OF_SHOW)
             afterEndOfShow = true;
@@ -37,7 +37,7 @@ void BaseScriptList::IntReNum()
 {
     long counter = 1;
     bool afterEndOfShow = false;
-    for (POSITION pos = GetHeadPosition(); pos != nullptr;) {
+    for (POSITION pos = GetHeadPosition(); pos != NULL;) {
         CFileInfo* row = GetRow(pos);
         if (row->RowType == ROW_END_OF_SHOW)
             afterEndOfShow = true;
@@ -56,7 +56,7 @@ void BaseScriptList::SegReNum()
     unsigned char letter = 'A';
     long counter = 1;
     bool afterEndOfShow = false;
-    for (POSITION pos = GetHeadPosition(); pos != nullptr;) {
+    for (POSITION pos = GetHeadPosition(); pos != NULL;) {
         CFileInfo* row = GetRow(pos);
         switch (row->RowType) {
         case ROW_BREAK:
@@ -85,13 +85,13 @@ void BaseScriptList::SegReNum()
 void BaseScriptList::UpdatePosition()
 {
     long position = 1;
-    for (POSITION pos = GetHeadPosition(); pos != nullptr;)
+    for (POSITION pos = GetHeadPosition(); pos != NULL;)
         GetRow(pos)->Position = position++;
 }
 
 CFileInfo* BaseScriptList::TakeRow(long CFileInfo::*field, long value)
 {
-    for (POSITION pos = GetHeadPosition(); pos != nullptr;) {
+    for (POSITION pos = GetHeadPosition(); pos != NULL;) {
         POSITION at = pos;
         CFileInfo* row = GetRow(pos);
         if (row->*field == value) {
@@ -99,7 +99,7 @@ CFileInfo* BaseScriptList::TakeRow(long CFileInfo::*field, long value)
             return row;
         }
     }
-    return nullptr;
+    return NULL;
 }
 
 void BaseScriptList::DeleteSelectedScript(long recNo)
@@ -112,24 +112,24 @@ void BaseScriptList::DeleteSelectedScript(long recNo)
 void BaseScriptList::MoveRows(CDWordArray* positions, long target)
 {
     CObList taken(10);
-    if (positions != nullptr) {
+    if (positions != NULL) {
         for (INT_PTR i = 0; i < positions->GetSize(); i++) {
             if (CFileInfo* row = TakeRow(&CFileInfo::Position, (long)positions->GetAt(i)))
                 taken.AddTail(row);
         }
     }
 
-    POSITION before = nullptr;
-    for (POSITION pos = GetHeadPosition(); pos != nullptr;) {
+    POSITION before = NULL;
+    for (POSITION pos = GetHeadPosition(); pos != NULL;) {
         POSITION at = pos;
         if (GetRow(pos)->Position > target) {
             before = at;
             break;
         }
     }
-    for (POSITION pos = taken.GetHeadPosition(); pos != nullptr;) {
+    for (POSITION pos = taken.GetHeadPosition(); pos != NULL;) {
         CObject* row = taken.GetNext(pos);
-        if (before != nullptr)
+        if (before != NULL)
             InsertBefore(before, row);
         else
             AddTail(row);

@@ -37,7 +37,7 @@ public:
 private:
     void SendGridMessage(long wParam, long lParam);
     long GetTime(const CString& text) const;
-    // Unlinks the first row whose field holds value and hands it over; null when none does.
+    // Unlinks the first row whose field holds value and hands it over; NULL when none does.
     CFileInfo* TakeRow(long CFileInfo::*field, long value);
 
     RundownWindow m_hMsgWnd;

@@ -68,7 +68,7 @@ void CFmtGrid::CopyFrom(const CFmtGrid& other)
     m_BackColor = other.m_BackColor;
     m_SelForeColor = other.m_SelForeColor;
     m_SelBackColor = other.m_SelBackColor;
-    for (POSITION pos = other.m_Columns.GetHeadPosition(); pos != nullptr;)
+    for (POSITION pos = other.m_Columns.GetHeadPosition(); pos != NULL;)
         AddColumn(*(const CFmtGridCol*)other.m_Columns.GetNext(pos));
 }
 

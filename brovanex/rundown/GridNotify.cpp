@@ -3,7 +3,7 @@
 void SendRundownGridMessage(RundownWindow window, long wParam, long lParam)
 {
 #if defined(_WIN32)
-    if (window != nullptr)
+    if (window != NULL)
         ::SendMessageA(window, RUNDOWN_GRID_MESSAGE, (WPARAM)wParam, (LPARAM)lParam);
 #else
     (void)window;

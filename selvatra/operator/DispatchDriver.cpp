@@ -1,6 +1,5 @@
 // Late-bound automation calls by dispatch id.
 #include "DispatchDriver.h"
-#include "fw/codepage.h"
 
 #include <oleauto.h>
 
@@ -81,8 +80,12 @@ std::string CDispatchDriver::GetString(DISPID id)
     Invoke(id, DISPATCH_PROPERTYGET, nullptr, 0, &result);
     std::string text;
     if (SUCCEEDED(VariantChangeType(&result, &result, 0, VT_BSTR)) && result.bstrVal) {
-        const wchar_t* wide = result.bstrVal;
-        text = fw::Utf16ToAnsi(std::u16string(wide, wide + SysStringLen(result.bstrVal)));
+        int length =
+            WideCharToMultiByte(CP_ACP, 0, result.bstrVal, -1, nullptr, 0, nullptr, nullptr);
+        if (length > 1) {
+            text.resize((size_t)length - 1);
+            WideCharToMultiByte(CP_ACP, 0, result.bstrVal, -1, &text[0], length, nullptr, nullptr);
+        }
     }
     VariantClear(&result);
     return text;
@@ -156,10 +159,11 @@ IDispatch* CDispatchDriver::CallOpen(DISPID id, const std::string& path, long a,
     VARIANT args[4];
     for (VARIANT& v : args)
         VariantInit(&v);
-    const std::u16string wide = fw::AnsiToUtf16(path);
+    int length = MultiByteToWideChar(CP_ACP, 0, path.c_str(), (int)path.size(), nullptr, 0);
     args[0].vt = VT_BSTR;
-    args[0].bstrVal =
-        SysAllocStringLen(reinterpret_cast<const OLECHAR*>(wide.data()), (UINT)wide.size());
+    args[0].bstrVal = SysAllocStringLen(nullptr, (UINT)length);
+    if (length > 0)
+        MultiByteToWideChar(CP_ACP, 0, path.c_str(), (int)path.size(), args[0].bstrVal, length);
     args[1].vt = args[2].vt = args[3].vt = VT_I4;
     args[1].lVal = a;
     args[2].lVal = b;

@@ -3,7 +3,6 @@
 
 #include <objbase.h>
 
-#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 
@@ -295,11 +294,11 @@ namespace {
 struct PowerPointWorker
 {
     std::mutex lock;
-    std::deque<PPCommand> queue; // guarded by lock
+    std::deque<PPCommand> queue;
     HANDLE work = nullptr;
     HANDLE thread = nullptr;
     HWND foreground = nullptr;
-    std::atomic<bool> stop {false}; // set by Stop, read by the worker
+    volatile LONG stop = 0;
 };
 
 PowerPointWorker& Worker()
@@ -359,7 +358,7 @@ bool CPowerPointThread::Start(HWND foreground)
         w.queue.clear(); // every run starts afresh
     }
     w.foreground = foreground;
-    w.stop = false;
+    InterlockedExchange(&w.stop, 0);
     w.work = CreateEvent(nullptr, FALSE, FALSE, nullptr);
     w.thread = CreateThread(nullptr, 0, PowerPointThreadProc, nullptr, 0, nullptr);
     if (!w.thread) {
@@ -387,7 +386,7 @@ void CPowerPointThread::Stop()
     PowerPointWorker& w = Worker();
     if (!w.thread)
         return;
-    w.stop = true;
+    InterlockedExchange(&w.stop, 1);
     SetEvent(w.work);
     WaitForSingleObject(w.thread, INFINITE);
     CloseHandle(w.thread);

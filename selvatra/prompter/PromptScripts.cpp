@@ -6,12 +6,28 @@
 #include "PromptBaseWnd.h"
 #include "PromptLists.h"
 #include "PromptTextReader.h"
-#include "fw/codepage.h"
 
 namespace {
 
 // Slugs come from the host as ANSI text; the plain-text reader takes UTF-8.
-std::string AnsiToUtf8(const char* text) { return text ? fw::AnsiToUtf8(text) : std::string(); }
+std::string AnsiToUtf8(const char* text)
+{
+    std::string out;
+    if (!text || !*text)
+        return out;
+    int wide = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
+    if (wide <= 0)
+        return out;
+    std::wstring w(size_t(wide), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text, -1, &w[0], wide);
+    int n = WideCharToMultiByte(CP_UTF8, 0, w.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    if (n <= 1)
+        return out;
+    out.resize(size_t(n));
+    WideCharToMultiByte(CP_UTF8, 0, w.c_str(), -1, &out[0], n, nullptr, nullptr);
+    out.resize(size_t(n - 1));
+    return out;
+}
 
 using ParagraphList = CTypedPtrList<CObList, CPromptParagraph*>;
 

@@ -55,7 +55,7 @@ public:
     std::vector<CFileInfo*> Rows()
     {
         std::vector<CFileInfo*> rows;
-        for (POSITION pos = list.GetHeadPosition(); pos != nullptr;)
+        for (POSITION pos = list.GetHeadPosition(); pos != NULL;)
             rows.push_back(list.GetRow(pos));
         return rows;
     }

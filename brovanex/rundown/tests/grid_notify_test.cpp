@@ -26,12 +26,12 @@ protected:
     {
         WNDCLASSA wc = {};
         wc.lpfnWndProc = RecordingProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.hInstance = GetModuleHandleA(NULL);
         wc.lpszClassName = "RundownNotifyRecorder";
         RegisterClassA(&wc);
-        window = CreateWindowExA(0, wc.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                 wc.hInstance, nullptr);
-        ASSERT_NE(window, nullptr);
+        window = CreateWindowExA(0, wc.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, NULL,
+                                 wc.hInstance, NULL);
+        ASSERT_NE(window, (HWND)NULL);
         g_received.clear();
     }
     void TearDown() override
@@ -39,7 +39,7 @@ protected:
         if (window)
             DestroyWindow(window);
     }
-    HWND window = nullptr;
+    HWND window = NULL;
 };
 } // namespace
 
@@ -83,7 +83,7 @@ TEST_F(GridNotify, NoWindowStoredSendsNothing)
 {
     TestShow show("SBE");
     show.list.SetMessageHWnd(window);
-    show.list.SetMessageHWnd(nullptr);
+    show.list.SetMessageHWnd(NULL);
     show.list.CalcCummTime();
     show.list.SegReNum();
     show.list.DeleteSelectedScript(12345);

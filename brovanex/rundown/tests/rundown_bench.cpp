@@ -77,7 +77,7 @@ int main()
         stored.SetLength(0);
         CArchive ar(&stored, CArchive::store, 4096);
         header.Serialize(ar);
-        for (POSITION pos = list.GetHeadPosition(); pos != nullptr;)
+        for (POSITION pos = list.GetHeadPosition(); pos != NULL;)
             list.GetRow(pos)->Serialize(ar);
         ar.Close();
     });

@@ -1,5 +1,6 @@
 // Every message of the control's table, through the window-free core.
 #include "ScriptBuilder.h"
+#include "TextHelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -67,9 +68,9 @@ TEST(ControlMessages, ReplaceSelAndClear)
     EXPECT_EQ(sel.first, sel.second);
     Select(c, 7, 13);
     EXPECT_EQ(0, Send(c, WM_CLEAR));
-    EXPECT_EQ("goodbye", c.Document().Text());
+    EXPECT_EQ("goodbye", A(c.Document().Text()));
     Type(c, "\r\nnext"); // CR LF becomes one line feed
-    EXPECT_EQ("goodbye\nnext", c.Document().Text());
+    EXPECT_EQ("goodbye\nnext", A(c.Document().Text()));
 }
 
 TEST(ControlMessages, FieldsInsertFindWalkReadChangeDelete)
@@ -126,9 +127,9 @@ TEST(ControlMessages, FieldsInsertFindWalkReadChangeDelete)
 
     // Delete: lParam 1 removes the text too, 0 leaves it as ordinary text.
     EXPECT_EQ(1, Send(c, TXM_FIELDDELETE, f2, 0));
-    EXPECT_EQ("BRKTaaa\n", c.Document().Text().substr(0, 8));
+    EXPECT_EQ("BRKTaaa\n", A(c.Document().Text()).substr(0, 8));
     EXPECT_EQ(1, Send(c, TXM_FIELDDELETE, f1, 1));
-    EXPECT_EQ("BRKTaaa\nbbb\n", c.Document().Text());
+    EXPECT_EQ("BRKTaaa\nbbb\n", A(c.Document().Text()));
     EXPECT_EQ(0, Send(c, TXM_FIELDDELETE, f1, 1));
     EXPECT_EQ(0, Send(c, TXM_FIELDNEXT, 0, 0));
 }
@@ -158,7 +159,7 @@ TEST(ControlMessages, TargetsTypesAndGoTo)
     char longName[] = "Weather and traffic";
     TXFIELDSETTYPE cut = {TXFT_TYPEALL, TXFIELDTYPE_TARGET, longName, 8};
     EXPECT_EQ(1, Send(c, TXM_FIELDSETTYPE, plain, &cut));
-    EXPECT_EQ(plain, c.Document().FindTarget("Weather"));
+    EXPECT_EQ(plain, c.Document().FindTarget(W("Weather")));
 
     Select(c, 0, 0);
     EXPECT_EQ(1, Send(c, TXM_GOTOTARGET, 0, static_cast<LPARAM>(t)));
@@ -277,7 +278,7 @@ TEST(ControlMessages, CallersSequencesForBookmarksInstructionsAndSplits)
     // An instruction in the middle of a line splits it and stands alone.
     Select(c, 3, 3);
     DWORD start = InsertInstruction(c, "\n\xABStart\xBB", 2);
-    EXPECT_EQ("Top\n\n\xABStart\xBB\n story\nWeather", c.Document().Text());
+    EXPECT_EQ("Top\n\n\xABStart\xBB\n story\nWeather", A(c.Document().Text()));
     EXPECT_TRUE(HasInstructionFields(c));
     TXPAIR sel;
     Send(c, TXM_GETSEL, 0, &sel);
@@ -298,7 +299,7 @@ TEST(ControlMessages, CallersSequencesForBookmarksInstructionsAndSplits)
     Select(s, 1, 1);
     DWORD again = static_cast<DWORD>(Send(s, TXM_FIELDINSERT, TXFIELD_BREAKPART, old.c_str()));
     s.FieldSetData(again, data);
-    EXPECT_EQ("\n\xABNext\xBB\nrest", s.Document().Text());
+    EXPECT_EQ("\n\xABNext\xBB\nrest", A(s.Document().Text()));
     EXPECT_EQ(first + 1, again);
     EXPECT_EQ(1u, s.Document().FindField(again)->start);
     DWORD got = 0;
@@ -308,7 +309,7 @@ TEST(ControlMessages, CallersSequencesForBookmarksInstructionsAndSplits)
     // Going to the bookmark and deleting it.
     EXPECT_EQ(1, Send(c, TXM_GOTOTARGET, 0, static_cast<LPARAM>(mark)));
     EXPECT_EQ(1, Send(c, TXM_FIELDDELETE, mark, LPARAM(1)));
-    EXPECT_EQ(0u, c.Document().FindTarget("Weather"));
+    EXPECT_EQ(0u, c.Document().FindTarget(W("Weather")));
     EXPECT_TRUE(c.Document().IsConsistent());
 }
 

@@ -1,5 +1,7 @@
 // Each file format's round trip, what it keeps, and bad input.
 #include "ScriptBuilder.h"
+#include "TextHelpers.h"
+#include "richtext/Codepage.h"
 #include "richtext/DocumentFormats.h"
 
 #include <gtest/gtest.h>
@@ -28,7 +30,7 @@ uint32_t Le(const std::string& b, size_t at, int n)
 // A document read back has the text and, character by character, the formats written.
 void ExpectSameTextAndFormats(const CRichDocument& a, const CRichDocument& b)
 {
-    EXPECT_EQ(a.Text(), b.Text());
+    EXPECT_EQ(A(a.Text()), A(b.Text()));
     for (size_t i = 0; i < a.Length(); ++i)
         ASSERT_TRUE(a.FormatAt(i) == b.FormatAt(i)) << "format at " << i;
 }
@@ -106,7 +108,7 @@ TEST(Formats, RtfRoundTripKeepsTextFormattingFieldsAndTargets)
     EXPECT_EQ(rtf, Save(c, TXFORMAT_WORD));
     CTextControlCore word;
     ASSERT_TRUE(word.Load(Save(c, TXFORMAT_WORD), TXFORMAT_WORD, error)) << error;
-    EXPECT_EQ(a.Text(), word.Document().Text());
+    EXPECT_EQ(A(a.Text()), A(word.Document().Text()));
 }
 
 TEST(Formats, RtfReaderTakesEverydayWordProcessorRtf)
@@ -128,8 +130,8 @@ TEST(Formats, RtfReaderTakesEverydayWordProcessorRtf)
     ASSERT_TRUE(ReadRtf(rtf, d, error)) << error;
     EXPECT_EQ("Plain bold italic red under gone\nTimes 16 caf\xE9 \x80 euro ? zhe\ttab\nnext\n"
               "link after\n",
-              d.Text());
-    auto at = [&](const char* word) { return d.FormatAt(d.Text().find(word)); };
+              A(d.Text()));
+    auto at = [&](const char* word) { return d.FormatAt(A(d.Text()).find(word)); };
     EXPECT_TRUE(at("bold").bold);
     EXPECT_FALSE(at("italic").bold);
     EXPECT_TRUE(at("italic").italic);
@@ -140,23 +142,23 @@ TEST(Formats, RtfReaderTakesEverydayWordProcessorRtf)
     EXPECT_EQ(32, at("Times 16").halfPoints);
     EXPECT_EQ("Calibri", at("Plain").face);
     EXPECT_EQ(0xBB4D00u, at("link").color);
-    DWORD t = d.FindTarget("here");
+    DWORD t = d.FindTarget(W("here"));
     ASSERT_NE(0u, t);
-    EXPECT_EQ(d.Text().find(" after"), d.FindField(t)->start);
+    EXPECT_EQ(A(d.Text()).find(" after"), d.FindField(t)->start);
 }
 
 TEST(Formats, PlainAndUnicodeTextKeepTheTextOnly)
 {
     CTextControlCore c;
     BuildSampleScript(c);
-    const std::string text = c.Document().Text();
+    const std::string text = A(c.Document().Text());
 
     std::string plain = Save(c, TXFORMAT_TEXT);
     EXPECT_NE(std::string::npos, plain.find("evening.\r\nTonight"));
     CTextControlCore p;
     std::string error;
     ASSERT_TRUE(p.Load(plain, TXFORMAT_TEXT, error)) << error;
-    EXPECT_EQ(text, p.Document().Text());
+    EXPECT_EQ(text, A(p.Document().Text()));
     EXPECT_TRUE(p.Document().Fields().empty());
 
     std::string uni = Save(c, TXFORMAT_UNICODE);
@@ -167,16 +169,16 @@ TEST(Formats, PlainAndUnicodeTextKeepTheTextOnly)
     EXPECT_NE(std::string::npos, uni.find(std::string("\xAB\x00N\x00", 4)));
     CTextControlCore u;
     ASSERT_TRUE(u.Load(uni, TXFORMAT_UNICODE, error)) << error;
-    EXPECT_EQ(text, u.Document().Text());
+    EXPECT_EQ(text, A(u.Document().Text()));
 
     // Big-endian Unicode text and UTF-8 plain text are read too.
     CRichDocument d;
     ASSERT_TRUE(ReadUnicodeText(std::string("\xFE\xFF\x00h\x20\xAC", 6), d, error));
-    EXPECT_EQ("h\x80", d.Text());
+    EXPECT_EQ("h\x80", A(d.Text()));
     ASSERT_TRUE(ReadPlainText("\xEF\xBB\xBF"
                               "caf\xC3\xA9",
                               d, error));
-    EXPECT_EQ("caf\xE9", d.Text());
+    EXPECT_EQ("caf\xE9", A(d.Text()));
 }
 
 TEST(Formats, HtmlRoundTripKeepsFormattingFieldsAndTargets)
@@ -218,8 +220,8 @@ TEST(Formats, HtmlReaderTakesEverydayHtml)
     ASSERT_TRUE(ReadHtml(html, d, error)) << error;
     EXPECT_EQ(
         "Headline\nFirst paragraph with bold, italic and colour.\nSecond\nline & caf\xE9 \x80 big",
-        d.Text());
-    auto at = [&](const char* word) { return d.FormatAt(d.Text().find(word)); };
+        A(d.Text()));
+    auto at = [&](const char* word) { return d.FormatAt(A(d.Text()).find(word)); };
     EXPECT_TRUE(at("Headline").bold);
     EXPECT_EQ(48, at("Headline").halfPoints);
     EXPECT_TRUE(at("bold").bold);
@@ -229,7 +231,7 @@ TEST(Formats, HtmlReaderTakesEverydayHtml)
     EXPECT_EQ(0xFF0000u, at("colour").back);
     EXPECT_EQ(0x008000u, at("big").color);
     EXPECT_EQ(36, at("big").halfPoints);
-    EXPECT_NE(0u, d.FindTarget("mark"));
+    EXPECT_NE(0u, d.FindTarget(W("mark")));
 }
 
 // Bad input of every reader fails with a reason and leaves the control's document as it was.
@@ -302,12 +304,34 @@ TEST(Formats, DeepNestingAndHugeNumbersAreHandled)
     EXPECT_FALSE(error.empty());
     std::string nested = "{\\rtf1 " + std::string(500, '{') + "x" + std::string(500, '}') + "}";
     ASSERT_TRUE(ReadRtf(nested, d, error)) << error;
-    EXPECT_EQ("x", d.Text());
+    EXPECT_EQ("x", A(d.Text()));
     ASSERT_TRUE(ReadRtf("{\\rtf1 \\fs99999999999999999999 a\\u-99999999999999 b\\cf4294967296 c}",
                         d, error));
-    EXPECT_EQ("a?c", d.Text()); // the character after \u is its stand-in, skipped
+    EXPECT_EQ("a?c", A(d.Text())); // the character after \u is its stand-in, skipped
     std::string html = std::string(5000, '<') + "b>" + "text";
     EXPECT_TRUE(ReadHtml(html, d, error));
+}
+
+TEST(Codepage, ConversionsAgreeBothWays)
+{
+    for (int b = 0; b < 256; ++b) {
+        char c = static_cast<char>(b);
+        EXPECT_EQ(std::string(1, c),
+                  Utf16ToAnsi(Utf8ToUtf16(Utf16ToUtf8(AnsiToUtf16(std::string(1, c))))))
+            << b;
+    }
+    EXPECT_EQ(u"\U0001F600", Utf8ToUtf16("\xF0\x9F\x98\x80"));
+    EXPECT_EQ("\xF0\x9F\x98\x80", Utf16ToUtf8(u"\U0001F600"));
+    EXPECT_EQ(u"\xFFFD(", Utf8ToUtf16("\xC3\x28")) << "a broken sequence";
+    EXPECT_EQ(u"\xFFFD\xFFFD", Utf8ToUtf16("\xC0\xAF")) << "an overlong form";
+    EXPECT_FALSE(IsUtf8("caf\xE9"));
+    EXPECT_TRUE(IsUtf8("caf\xC3\xA9"));
+    // Code pages of font character sets.
+    EXPECT_EQ(u"\x0416", CodePageToUtf16(CharsetCodePage(204), "\xC6"));
+    EXPECT_EQ(u"\x05D0", CodePageToUtf16(CharsetCodePage(177), "\xE0"));
+    EXPECT_EQ(u"\x03A9", CodePageToUtf16(CharsetCodePage(161), "\xD9"));
+    EXPECT_EQ(u"\x3042", CodePageToUtf16(CharsetCodePage(128), "\x82\xA0"));
+    EXPECT_EQ(u"\xE9", CodePageToUtf16(CharsetCodePage(0), "\xE9"));
 }
 
 } // namespace

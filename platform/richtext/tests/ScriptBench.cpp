@@ -36,12 +36,12 @@ CRichDocument BuildScript()
             c.HandleMessage(TXM_SETSEL, 1, reinterpret_cast<LPARAM>(&sel), handled);
             c.HandleMessage(TXM_SETSTYLE, TXSTYLE_BOLD, 0, handled);
             c.SetSel(end, end);
-            DWORD id = c.InsertField(TXFIELD_INSTRUCTION, "\n\xABNext\xBB");
+            DWORD id = c.InsertField(TXFIELD_INSTRUCTION, u"\n\u00abNext\u00bb");
             c.FieldSetData(id, 4);
-            c.ReplaceSel("\n");
+            c.ReplaceSel(u"\n");
         }
         if (paragraph % 7 == 0) {
-            DWORD id = c.InsertField(TXFIELD_TARGET, "");
+            DWORD id = c.InsertField(TXFIELD_TARGET, u"");
             char name[32];
             std::snprintf(name, sizeof name, "Story %d", paragraph);
             TXFIELDSETTYPE t = {TXFT_TYPEALL, TXFIELDTYPE_TARGET, name, 32};

@@ -2,6 +2,7 @@
 // the script editor does.
 #pragma once
 #include "richtext/TextControlCore.h"
+#include "TextHelpers.h"
 
 #include <cstddef>
 #include <string>
@@ -39,9 +40,9 @@ inline TXPAIR FieldPos(CTextControlCore& c, DWORD id)
 
 inline std::string FieldText(const CTextControlCore& c, DWORD id)
 {
-    std::string t;
+    std::u16string t;
     c.FieldGetText(id, t);
-    return t;
+    return A(t);
 }
 
 // Inserts a slide-show instruction as the script view does: on a line of its own, red,

@@ -1,10 +1,12 @@
 // The edit window: the message table through real window messages, typing, keys, mouse,
 // clipboard, undo, scrolling, painting, files, and saving from a worker thread.
+#include "TextHelpers.h"
 #include "richtext/DocumentFormats.h"
 #include "richtext/TXTextControl.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <thread>
 
@@ -42,7 +44,7 @@ protected:
         for (; *s; ++s)
             Msg(WM_CHAR, static_cast<unsigned char>(*s == '\n' ? '\r' : *s));
     }
-    std::string Text() const { return m_ctl.Core().Document().Text(); }
+    std::string Text() const { return A(m_ctl.Core().Document().Text()); }
 
     CWnd m_parent;
     CountingNotify m_notify;
@@ -181,7 +183,7 @@ TEST_F(TextControlWindow, MouseScrollingAndPainting)
     m_ctl.GetSel(a, c);
     EXPECT_EQ(static_cast<long>(second.start + 3), c);
     Msg(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(x, y));
-    EXPECT_EQ("Line", m_ctl.Core().SelectedText());
+    EXPECT_EQ(u"Line", m_ctl.Core().SelectedText());
 
     // Red text and the selection show in the picture.
     m_ctl.SetSel(0, 4);
@@ -226,7 +228,7 @@ TEST_F(TextControlWindow, FilesLoadAndSaveAndBadFilesLeaveTheDocument)
     int result = -1;
     ASSERT_TRUE(other.LoadFile(path.c_str(), TXFORMAT_NATIVE, 0, &result));
     EXPECT_EQ(0, result);
-    EXPECT_EQ("Keep me[I]", other.Core().Document().Text());
+    EXPECT_EQ(u"Keep me[I]", other.Core().Document().Text());
     EXPECT_EQ(16u, other.FieldGetDataHelper(id));
     CByteArray rtf;
     ASSERT_TRUE(other.SaveToMemory(rtf, TXFORMAT_RTF));
@@ -243,7 +245,7 @@ TEST_F(TextControlWindow, FilesLoadAndSaveAndBadFilesLeaveTheDocument)
     EXPECT_NE(0, result);
     EXPECT_FALSE(other.GetLastError().IsEmpty());
     EXPECT_FALSE(other.LoadFile((path + ".missing").c_str(), TXFORMAT_NATIVE, 0, &result));
-    EXPECT_EQ("Keep me[I]", other.Core().Document().Text());
+    EXPECT_EQ(u"Keep me[I]", other.Core().Document().Text());
     other.DestroyWindow();
     ::DeleteFileA(path.c_str());
 }
@@ -298,6 +300,99 @@ TEST_F(TextControlWindow, AWorkerThreadSavesWhileTheUserTypes)
     worker.join();
     EXPECT_TRUE(allRtf);
     EXPECT_EQ(6u + 200u, Text().size());
+}
+
+TEST_F(TextControlWindow, AHiddenControlLoadsOnAWorkerThreadWithoutItsOwnThread)
+{
+    // A hidden control with no scroll bar yet, as a host keeps for converting scripts; a text
+    // long enough to need the bar. The window's own thread pumps no messages meanwhile.
+    CTXTextControl hidden;
+    ASSERT_TRUE(hidden.Create(&m_parent, 0xBEEF, CRect(0, 0, 100, 100), nullptr, nullptr, 0));
+    std::string many;
+    for (int i = 0; i < 200; ++i)
+        many += "Line " + std::to_string(i) + " of a script long enough for a scroll bar\n";
+    HANDLE done = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    BOOL loaded = FALSE;
+    std::thread worker([&] {
+        loaded = hidden.LoadFromMemory(many.data(), many.size(), TXFORMAT_TEXT);
+        CByteArray rtf;
+        hidden.SaveToMemory(rtf, TXFORMAT_RTF);
+        ::SetEvent(done);
+    });
+    const DWORD waited = ::WaitForSingleObject(done, 10000);
+    EXPECT_EQ(WAIT_OBJECT_0, waited) << "the worker waited for the window's thread";
+    if (waited != WAIT_OBJECT_0) {
+        // Let the worker finish so the test can end.
+        MSG msg;
+        while (::WaitForSingleObject(done, 0) != WAIT_OBJECT_0 &&
+               ::GetMessageA(&msg, nullptr, 0, 0))
+            ::DispatchMessageA(&msg);
+    }
+    worker.join();
+    ::CloseHandle(done);
+    EXPECT_TRUE(loaded);
+    EXPECT_EQ(many.size(), hidden.Core().Document().Length());
+
+    // Once its thread runs again the window catches up: layout and scroll bar.
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        ::DispatchMessageA(&msg);
+    EXPECT_GT(hidden.Layout().Height(), 100);
+    SCROLLINFO si = {sizeof si, SIF_RANGE};
+    ASSERT_TRUE(::GetScrollInfo(hidden.m_hWnd, SB_VERT, &si));
+    EXPECT_EQ(hidden.Layout().Height() - 1, si.nMax);
+    hidden.DestroyWindow();
+}
+
+TEST_F(TextControlWindow, EveryCharacterIsKeptTypedPastedAndDrawn)
+{
+    // Typed as Unicode (WM_UNICHAR) and as the ANSI code page (WM_CHAR).
+    for (UINT ch : {0x0416u, 0x05D0u, 0x1F600u})
+        Msg(WM_UNICHAR, ch);
+    Msg(WM_CHAR, 0xFC); // u umlaut in code page 1252
+    EXPECT_EQ(u"\u0416\u05d0\U0001F600\u00fc", m_ctl.Core().Document().Text());
+    EXPECT_EQ(TRUE, Msg(WM_UNICHAR, UNICODE_NOCHAR)) << "the window says it takes WM_UNICHAR";
+
+    // Copied and pasted through the clipboard, the characters stay.
+    m_ctl.SetSel(0, -1);
+    Msg(WM_COPY);
+    const long end = static_cast<long>(m_ctl.Core().Document().Length());
+    m_ctl.SetSel(end, end);
+    Msg(WM_PASTE);
+    EXPECT_EQ(u"\u0416\u05d0\U0001F600\u00fc\u0416\u05d0\U0001F600\u00fc",
+              m_ctl.Core().Document().Text());
+
+    // The narrow interfaces give the ANSI code page's view.
+    char buffer[64] = {};
+    Msg(WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer));
+    const std::string narrow(buffer);
+    EXPECT_EQ("??", narrow.substr(0, 2)) << narrow;
+    EXPECT_EQ(2, std::count(narrow.begin(), narrow.end(), '\xFC')) << narrow;
+
+    // Cyrillic is drawn with its own glyphs, not as question marks.
+    auto ink = [&](const std::u16string& text) {
+        CRichDocument d;
+        d.Append(text, m_ctl.Core().TypingFormat());
+        m_ctl.Core().SetDocument(d);
+        RECT rc;
+        m_ctl.GetClientRect(&rc);
+        HDC screen = ::GetDC(nullptr);
+        HDC dc = ::CreateCompatibleDC(screen);
+        HBITMAP bmp = ::CreateCompatibleBitmap(screen, rc.right, rc.bottom);
+        HGDIOBJ old = ::SelectObject(dc, bmp);
+        m_ctl.PaintTo(dc, rc);
+        std::vector<COLORREF> px;
+        for (int y = 0; y < 24; ++y)
+            for (int x = 0; x < 40; ++x)
+                px.push_back(::GetPixel(dc, x, y));
+        ::SelectObject(dc, old);
+        ::DeleteObject(bmp);
+        ::DeleteDC(dc);
+        ::ReleaseDC(nullptr, screen);
+        return px;
+    };
+    EXPECT_NE(ink(u"\u0416\u0416"), ink(u"??"));
+    EXPECT_NE(ink(u"\u0416\u0416"), ink(u""));
 }
 
 } // namespace

@@ -35,7 +35,7 @@ std::string WriteHtml(const CRichDocument& doc);
 // The header of our own format: the version and revision words, the offset of the body
 // and the magic that follows the fixed part.
 constexpr WORD kNativeVersion = 600;
-constexpr WORD kNativeRevision = 1;
+constexpr WORD kNativeRevision = 2; // 2: UTF-16 text; 1 (still read): code page 1252
 constexpr size_t kNativeHeaderSize = 24;
 
 } // namespace richtext

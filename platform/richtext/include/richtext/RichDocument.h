@@ -1,6 +1,7 @@
-// The document model of the script editor's text control: the text (one byte per
-// character, Windows code page 1252, paragraphs separated by '\n'), a character format per
-// character, and fields over ranges of the text. It is the source of truth for the edit
+// The document model of the script editor's text control: the text (UTF-16, positions count
+// UTF-16 units, paragraphs separated by '\n'), a character format per character, and fields
+// over ranges of the text. Every character a file or the user gives is kept; conversion to
+// a code page happens only at the control's narrow interfaces. It is the source of truth for the edit
 // window and for every file format, and holds no window, so a worker thread may load, save
 // or convert a document on its own.
 #pragma once
@@ -33,7 +34,7 @@ struct CRichField
     WORD kind = 0;
     DWORD data = 0;
     BYTE type = 0;
-    std::string typeText;
+    std::u16string typeText;
     size_t start = 0;
     size_t length = 0;
     size_t end() const { return start + length; }
@@ -46,7 +47,7 @@ class CRichDocument
 public:
     CRichDocument();
 
-    const std::string& Text() const { return m_text; }
+    const std::u16string& Text() const { return m_text; }
     size_t Length() const { return m_text.size(); }
     const CRichCharFormat& FormatAt(size_t pos) const; // pos < Length()
     uint16_t FormatIndexAt(size_t pos) const { return m_fmtIndex[pos]; }
@@ -61,26 +62,27 @@ public:
     // field keeps all of its text; fields wholly inside a non-empty range are removed; an
     // insertion point inside a field moves to the field's end. Returns the position just
     // after the inserted text.
-    size_t Replace(size_t lo, size_t hi, const std::string& text, const CRichCharFormat& fmt);
+    size_t Replace(size_t lo, size_t hi, const std::u16string& text, const CRichCharFormat& fmt);
     void Clear();
     // Applies a change to the format of every character in [lo, hi).
     template<class F>
     void ChangeFormat(size_t lo, size_t hi, F change);
 
     // Fields. Insert returns the new id, or 0 when pos is inside a field or past the end.
-    DWORD InsertField(size_t pos, WORD kind, const std::string& text, const CRichCharFormat& fmt);
+    DWORD InsertField(size_t pos, WORD kind, const std::u16string& text,
+                      const CRichCharFormat& fmt);
     const CRichField* FindField(DWORD id) const;
     CRichField* FindField(DWORD id);
     // The field whose text holds pos strictly inside, or 0.
     DWORD FieldAt(size_t pos) const;
     // The field after id in document order (the first for 0), or 0.
     DWORD NextField(DWORD id) const;
-    bool SetFieldText(DWORD id, const std::string& text);
+    bool SetFieldText(DWORD id, const std::u16string& text);
     // keepText: the field goes, its text stays as ordinary text.
     bool DeleteField(DWORD id, bool keepText);
-    bool SetFieldType(DWORD id, BYTE type, const std::string& typeText);
+    bool SetFieldType(DWORD id, BYTE type, const std::u16string& typeText);
     bool SetFieldData(DWORD id, DWORD data);
-    DWORD FindTarget(const std::string& name) const;
+    DWORD FindTarget(const std::u16string& name) const;
 
     // A copy of [lo, hi) with the fields that lie wholly inside it (ids kept).
     CRichDocument Extract(size_t lo, size_t hi) const;
@@ -95,7 +97,7 @@ public:
     size_t LastLine() const;
 
     // Builders used by the format readers: append text and fields in document order.
-    void Append(const std::string& text, const CRichCharFormat& fmt);
+    void Append(const std::u16string& text, const CRichCharFormat& fmt);
     // Adds a field over [start, start+length) of text already appended. id 0 takes the
     // next id; a given id must be unused. Fails on overlap or a range outside the text.
     bool AddField(CRichField field);
@@ -108,15 +110,30 @@ public:
 
     bool operator==(const CRichDocument& o) const;
 
+    // What changed since ForgetChanges: the text [lo, newHi) now stands where [lo, oldHi)
+    // stood. A change the document cannot describe (or none yet) is the whole text.
+    struct Change
+    {
+        size_t lo = 0, oldHi = 0, newHi = 0;
+        bool any = true; // something changed
+        bool whole = true; // ... and it may be anything
+    };
+    const Change& Changes() const { return m_change; }
+    void ForgetChanges() { m_change = Change {0, 0, 0, false, false}; }
+    void MarkAllChanged() { m_change = Change(); }
+
 private:
+    void NoteChange(size_t lo, size_t oldHi, size_t newHi);
+
     void ShiftFields(size_t from, long delta);
     size_t FieldIndex(DWORD id) const;
 
-    std::string m_text;
+    std::u16string m_text;
     std::vector<uint16_t> m_fmtIndex; // one per character
     std::vector<CRichCharFormat> m_formats; // interned formats; [0] the default
     std::vector<CRichField> m_fields; // ordered by start, then by insertion
     DWORD m_nextId = 1;
+    Change m_change;
 };
 
 template<class F>
@@ -135,4 +152,6 @@ void CRichDocument::ChangeFormat(size_t lo, size_t hi, F change)
         }
         m_fmtIndex[i] = lastTo;
     }
+    if (lo < hi)
+        NoteChange(lo, hi, hi);
 }

@@ -68,8 +68,9 @@ public:
     int ScrollPos() const { return m_scrollY; }
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    // Draws the visible part of the document into a device context of the client's size.
-    void PaintTo(HDC dc, const RECT& client);
+    // Draws the visible part of the document, or only what lies in update, into a device
+    // context of the client's size.
+    void PaintTo(HDC dc, const RECT& client, const RECT* update = nullptr);
 
 private:
     LRESULT Send(UINT msg, WPARAM w, LPARAM l) const;
@@ -80,7 +81,11 @@ private:
     void EnsureCaretVisible();
     void PlaceCaret();
     void OnKeyDown(UINT key);
-    void OnChar(UINT ch);
+    void OnChar(UINT ch, bool unicode);
+    void InvalidateLines(size_t first, size_t end, bool toBottom);
+    HDC MeasureDC();
+    HDC BackBuffer(int width, int height);
+    void InvalidateRange(size_t lo, size_t hi);
     void OnMouse(UINT msg, WPARAM wParam, LPARAM lParam);
     void MoveTo(long pos, bool extend, bool keepGoal = false);
     long WordStart(long pos) const;
@@ -99,6 +104,19 @@ private:
     unsigned m_seenDocRevision = ~0u;
     unsigned m_seenRevision = ~0u;
     int m_layoutWidth = -1;
+    size_t m_paintedSelLo = 0, m_paintedSelHi = 0; // the selection the window shows
+    int m_caretHeight = -1; // the caret made for the focus
+    // GDI surfaces kept between paints (the window's thread only).
+    struct Surface
+    {
+        HDC dc = nullptr;
+        HBITMAP bitmap = nullptr;
+        HGDIOBJ old = nullptr;
+        int width = 0, height = 0;
+        ~Surface() { Reset(); }
+        void Reset();
+    };
+    Surface m_measure, m_back;
     int m_scrollY = 0;
     int m_barMax = -1, m_barPage = -1, m_barPos = -1; // what the scroll bar shows
     int m_goalX = -1; // the column kept while moving up and down

@@ -27,11 +27,11 @@ public:
     void MoveCaret(long caret, bool extend);
 
     // Editing, each one step of undo (typing coalesces into one step per word run).
-    void ReplaceSel(const std::string& text);
+    void ReplaceSel(const std::u16string& text);
     // Replaces the selection with a document (pasting keeps formatting and fields).
     void ReplaceSelWith(const CRichDocument& doc);
     CRichDocument SelectedDocument() const;
-    void TypeChar(char c);
+    void TypeChar(char16_t c);
     void ClearSel();
     void Backspace();
     void DeleteForward();
@@ -39,7 +39,7 @@ public:
     bool Redo();
     bool CanUndo() const { return !m_undo.empty(); }
     bool CanRedo() const { return !m_redo.empty(); }
-    std::string SelectedText() const;
+    std::u16string SelectedText() const;
 
     // Formatting of the selection, or of what is typed next when nothing is selected.
     void SetSelColor(bool background, COLORREF color);
@@ -48,10 +48,10 @@ public:
     void SetTypingFont(const std::string& face, int halfPoints);
 
     // Fields.
-    DWORD InsertField(WORD kind, const std::string& text);
+    DWORD InsertField(WORD kind, const std::u16string& text);
     bool FieldSetData(DWORD id, DWORD data);
     bool FieldGetData(DWORD id, DWORD& data) const;
-    bool FieldGetText(DWORD id, std::string& text) const;
+    bool FieldGetText(DWORD id, std::u16string& text) const;
 
     // Whole-document operations. Load keeps the current document when it fails.
     bool Load(const std::string& bytes, int format, std::string& error);
@@ -64,6 +64,8 @@ public:
     // Counts changes of the document only (what the window lays out anew).
     unsigned DocRevision() const { return m_docRevision; }
     bool Modified() const { return m_modified; }
+    // What changed in the document since the last call (for the window's layout).
+    CRichDocument::Change TakeChanges();
     void SetModified(bool modified) { m_modified = modified; }
     std::recursive_mutex& Lock() const { return m_lock; }
 

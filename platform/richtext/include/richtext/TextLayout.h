@@ -1,10 +1,12 @@
 // Lays the document out into display lines for the edit window: paragraphs wrapped at
 // word boundaries to a width, each character's x position, each line's height and
-// baseline, measured in the fonts of the characters' formats.
+// baseline, measured in the fonts of the characters' formats. After an edit only the
+// paragraphs the edit touched are laid out again; the lines after them move.
 #pragma once
 #include "richtext/RichDocument.h"
 
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,10 +20,14 @@ public:
     {
         HFONT font;
         int ascent, descent;
-        int widths[256]; // advance of every code-page character
+        // The advance of a UTF-16 unit, measured on first use, 256 units at a time.
+        int Width(HDC dc, char16_t c);
+
+    private:
+        std::unique_ptr<int[]> m_pages[256];
     };
     ~CTXFontCache();
-    const Entry& Get(HDC dc, const CRichCharFormat& f);
+    Entry& Get(HDC dc, const CRichCharFormat& f);
     void Clear();
 
 private:
@@ -42,14 +48,31 @@ public:
     static constexpr int kMargin = 4;
 
     void Build(HDC dc, const CRichDocument& doc, int width, CTXFontCache& fonts);
+    // The lines whose content an edit changed, in the new layout: [first, end); moved says
+    // that the lines after them moved up or down.
+    struct Update
+    {
+        size_t first = 0, end = 0;
+        bool moved = false;
+    };
+    // Lays out again the paragraphs the change touched (the document as it is now).
+    Update Apply(HDC dc, const CRichDocument& doc, const CRichDocument::Change& change,
+                 CTXFontCache& fonts);
     const std::vector<CTXLine>& Lines() const { return m_lines; }
     int Height() const { return m_height; }
+    int Width() const { return m_width; }
     // The line that shows a position (a position at a wrap goes to the following line).
     size_t LineOf(size_t pos) const;
     POINT PointOf(size_t pos) const; // top of the caret there, in document pixels
     size_t PositionAt(int x, int y) const;
 
 private:
+    // Lays out the paragraphs from the one starting at ps to the one that holds stop,
+    // from height y; appends the lines to out and returns the height they take.
+    int LayOut(HDC dc, const CRichDocument& doc, size_t ps, size_t stop, int y, CTXFontCache& fonts,
+               std::vector<CTXLine>& out);
+
     std::vector<CTXLine> m_lines;
     int m_height = 0;
+    int m_width = 0;
 };

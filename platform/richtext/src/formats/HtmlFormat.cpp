@@ -4,7 +4,7 @@
 // named anchors. Import reads that back and reads the formatting of everyday HTML
 // (b/i/u/s/font elements, inline styles, headings, paragraphs, line breaks, entities);
 // scripts, styles and the head are skipped.
-#include "fw/codepage.h"
+#include "richtext/Codepage.h"
 #include "richtext/DocumentFormats.h"
 
 #include <cstdio>
@@ -23,9 +23,10 @@ std::string ColorText(COLORREF c)
     return buf;
 }
 
-void AppendHtml(std::string& out, const std::string& text, bool attribute)
+void AppendHtml(std::string& out, const std::u16string& text, bool attribute)
 {
-    for (unsigned char c : text) {
+    for (size_t i = 0; i < text.size(); ++i) {
+        char16_t c = text[i];
         switch (c) {
         case '&':
             out += "&amp;";
@@ -43,12 +44,43 @@ void AppendHtml(std::string& out, const std::string& text, bool attribute)
             out += attribute ? "&#10;" : "<br>";
             break;
         default:
-            if (c >= 0x80 || (c < 0x20 && c != '\t'))
-                out += "&#" + std::to_string(static_cast<unsigned>(fw::AnsiToUnicode(c))) + ";";
-            else
+            if (c >= 0x80 || (c < 0x20 && c != '\t')) {
+                char32_t u = c;
+                if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+                    text[i + 1] < 0xE000)
+                    u = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
+                out += "&#" + std::to_string(static_cast<unsigned>(u)) + ";";
+            } else {
                 out += static_cast<char>(c);
+            }
         }
     }
+}
+
+void AppendHtml(std::string& out, const std::string& ansi, bool attribute)
+{
+    AppendHtml(out, AnsiToUtf16(ansi), attribute);
+}
+
+std::string EncodeUtf8(char32_t u)
+{
+    std::string out;
+    if (u < 0x80) {
+        out += static_cast<char>(u);
+    } else if (u < 0x800) {
+        out += static_cast<char>(0xC0 | (u >> 6));
+        out += static_cast<char>(0x80 | (u & 0x3F));
+    } else if (u < 0x10000) {
+        out += static_cast<char>(0xE0 | (u >> 12));
+        out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (u & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (u >> 18));
+        out += static_cast<char>(0x80 | ((u >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (u & 0x3F));
+    }
+    return out;
 }
 
 std::string SpanStyle(const CRichCharFormat& f)
@@ -126,7 +158,7 @@ struct Element
     WORD fieldKind = 0;
     DWORD fieldData = 0;
     BYTE fieldType = 0;
-    std::string fieldName;
+    std::u16string fieldName;
 };
 
 struct NamedColor
@@ -241,7 +273,7 @@ private:
 
     // Text characters. Outside pre-formatted text, white space collapses to one blank,
     // which is dropped at the start of a line and before a line break.
-    void Put(char c)
+    void Put(char16_t c)
     {
         if (m_skipDepth > 0)
             return;
@@ -279,7 +311,7 @@ private:
         m_pendingSpace = false;
     }
 
-    void PutRaw(char c)
+    void PutRaw(char16_t c)
     {
         if (c == '\r')
             return;
@@ -290,7 +322,7 @@ private:
         m_pending += c;
     }
 
-    char LastChar() const
+    char16_t LastChar() const
     {
         if (!m_pending.empty())
             return m_pending.back();
@@ -310,31 +342,35 @@ private:
         size_t end = m_in.find('<', pos);
         if (end == std::string::npos)
             end = m_in.size();
-        std::string run = Decode(m_in.substr(pos, end - pos));
-        for (char c : run)
+        const std::u16string run = Decode(m_in.substr(pos, end - pos));
+        for (char16_t c : run)
             Put(c);
         return end;
     }
 
-    std::string Decode(const std::string& raw) const
+    std::u16string Decode(const std::string& bytes) const
     {
-        std::string text;
+        const std::u16string raw = m_utf8 ? Utf8ToUtf16(bytes) : AnsiToUtf16(bytes);
+        std::u16string text;
         for (size_t i = 0; i < raw.size(); ++i) {
             if (raw[i] != '&') {
                 text += raw[i];
                 continue;
             }
-            size_t semi = raw.find(';', i);
-            if (semi == std::string::npos || semi - i > 10) {
+            size_t semi = raw.find(u';', i);
+            if (semi == std::u16string::npos || semi - i > 10) {
                 text += '&';
                 continue;
             }
-            std::string name = raw.substr(i + 1, semi - i - 1);
+            const std::u16string wideName = raw.substr(i + 1, semi - i - 1);
+            const std::string name(wideName.begin(), wideName.end()); // entity names are ASCII
             char32_t u = 0;
             if (!name.empty() && name[0] == '#') {
                 bool hex = name.size() > 1 && (name[1] == 'x' || name[1] == 'X');
                 u = static_cast<char32_t>(
                     std::strtoul(name.c_str() + (hex ? 2 : 1), nullptr, hex ? 16 : 10));
+                if (u > 0x10FFFF || (u >= 0xD800 && u < 0xE000))
+                    u = 0xFFFD;
             } else {
                 static const struct
                 {
@@ -358,12 +394,10 @@ private:
                 text += '&';
                 continue;
             }
-            std::string one;
-            one += fw::UnicodeToAnsi(u);
-            text += m_utf8 ? fw::AnsiToUtf8(one) : one;
+            text += Utf8ToUtf16(EncodeUtf8(u));
             i = semi;
         }
-        return m_utf8 ? fw::Utf8ToAnsi(text) : text;
+        return text;
     }
 
     // Attribute value of name, decoded, or "" (found says whether it was there).
@@ -395,7 +429,7 @@ private:
             }
             if (found)
                 *found = true;
-            return Decode(v);
+            return Utf16ToUtf8(Decode(v)); // UTF-8: names are made text again where used
         }
         if (found)
             *found = false;
@@ -521,9 +555,9 @@ private:
             BlockBoundary();
         if (name == "a") {
             bool hasName = false;
-            std::string target = Attribute(attrs, "name", &hasName);
+            std::u16string target = Utf8ToUtf16(Attribute(attrs, "name", &hasName));
             if (!hasName)
-                target = Attribute(attrs, "id", &hasName);
+                target = Utf8ToUtf16(Attribute(attrs, "id", &hasName));
             if (hasName && !target.empty() && m_skipDepth == 0 && m_doc.FindTarget(target) == 0) {
                 Flush();
                 CRichField f;
@@ -577,7 +611,7 @@ private:
                 std::strtoul(Attribute(attrs, "data-mq-data").c_str(), nullptr, 10));
             e.fieldType = static_cast<BYTE>(
                 std::strtoul(Attribute(attrs, "data-mq-type").c_str(), nullptr, 10));
-            e.fieldName = Attribute(attrs, "data-mq-name");
+            e.fieldName = Utf8ToUtf16(Attribute(attrs, "data-mq-name"));
         }
         m_stack.push_back(e);
     }
@@ -617,7 +651,7 @@ private:
     bool m_needBreak = false;
     bool m_pendingSpace = false;
     CRichDocument m_doc;
-    std::string m_pending;
+    std::u16string m_pending;
     CRichCharFormat m_pendingFmt;
 };
 

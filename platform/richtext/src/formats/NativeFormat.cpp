@@ -5,12 +5,15 @@
 //           u32 format count, each: u16 face length, face, u8 charset, u8 family,
 //             i32 half points, u32 colour, u8 flags (1 background, 2 bold, 4 italic,
 //             8 underline, 16 strike), u32 background
-//           u32 text length, text
+//           u32 text length in characters, text (revision 2: UTF-16 little-endian;
+//             revision 1: code page 1252, one byte each)
 //           u32 run count, each: u32 length, u16 format
 //           u32 field count, each: u32 id, u32 start, u32 length, u16 kind, u32 data,
-//             u8 type, u16 type text length, type text
+//             u8 type, u16 type text length in bytes, type text (revision 2: UTF-8;
+//             revision 1: code page 1252)
 //   trailer u32 CRC-32 of the body
 // The fixed header passes the script-format detection for this format.
+#include "richtext/Codepage.h"
 #include "richtext/DocumentFormats.h"
 
 #include <cstring>
@@ -129,7 +132,8 @@ std::string WriteNative(const CRichDocument& source)
         body.U32(f.back);
     }
     body.U32(static_cast<uint32_t>(doc.Length()));
-    body.out += doc.Text();
+    for (char16_t u : doc.Text())
+        body.U16(u);
     Writer runs;
     uint32_t runCount = 0;
     for (size_t i = 0; i < doc.Length();) {
@@ -149,7 +153,7 @@ std::string WriteNative(const CRichDocument& source)
         body.U16(f.kind);
         body.U32(f.data);
         body.U8(f.type);
-        body.Str16(f.typeText.substr(0, 0xFFFF));
+        body.Str16(Utf16ToUtf8(f.typeText).substr(0, 0xFFFF));
     }
 
     Writer file;
@@ -172,7 +176,7 @@ bool ReadNative(const std::string& bytes, CRichDocument& doc, std::string& error
         return Fail(error, "it is too short");
     Reader head(bytes, 0, kNativeHeaderSize);
     WORD version = static_cast<WORD>(head.Get(2));
-    head.Get(2);
+    const bool wide = head.Get(2) >= 2; // revision 2 holds UTF-16 text
     uint32_t bodyOffset = head.Get(4);
     head.Get(2);
     head.Get(4);
@@ -214,10 +218,19 @@ bool ReadNative(const std::string& bytes, CRichDocument& doc, std::string& error
             return Fail(error, "a character format is out of range");
     }
     uint32_t textLength = r.Get(4);
-    std::string text = r.Bytes(textLength);
+    std::u16string text;
+    if (wide) {
+        if (textLength > r.Left() / 2)
+            return Fail(error, "the text is cut short");
+        text.reserve(textLength);
+        for (uint32_t i = 0; i < textLength; ++i)
+            text += static_cast<char16_t>(r.Get(2));
+    } else {
+        text = CodePageToUtf16(1252, r.Bytes(textLength));
+    }
     if (!r.ok)
         return Fail(error, "the text is cut short");
-    if (text.find('\0') != std::string::npos || text.find('\r') != std::string::npos)
+    if (text.find(u'\0') != std::u16string::npos || text.find(u'\r') != std::u16string::npos)
         return Fail(error, "the text holds characters it cannot hold");
     uint32_t runCount = r.Get(4);
     if (!r.ok || runCount > r.Left() / 6)
@@ -245,7 +258,8 @@ bool ReadNative(const std::string& bytes, CRichDocument& doc, std::string& error
         f.kind = static_cast<WORD>(r.Get(2));
         f.data = r.Get(4);
         f.type = static_cast<BYTE>(r.Get(1));
-        f.typeText = r.Bytes(r.Get(2));
+        const std::string name = r.Bytes(r.Get(2));
+        f.typeText = wide ? Utf8ToUtf16(name) : CodePageToUtf16(1252, name);
         if (!r.ok || f.id == 0 || !fresh.AddField(f))
             return Fail(error, "a field is out of range or overlaps another");
         if (f.id > maxId)

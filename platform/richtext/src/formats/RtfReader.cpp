@@ -3,7 +3,7 @@
 // Unicode characters, field results). Pictures, objects, tables' structure, styles and
 // document information are skipped. The reader keeps its own group stack, so deep nesting
 // costs memory, not stack; input that ends inside a group is refused as cut short.
-#include "fw/codepage.h"
+#include "richtext/Codepage.h"
 #include "richtext/DocumentFormats.h"
 
 #include <cstring>
@@ -40,7 +40,7 @@ struct GroupState
     CRichCharFormat fmt;
     int ucSkip = 1;
     int ucPending = 0; // characters still to skip after \u
-    std::string collected; // text of a collecting destination
+    std::u16string collected; // text of a collecting destination
     int fontNumber = -1; // font table entry being read
     int fontFamily = 0;
     int fontCharset = 0;
@@ -169,15 +169,34 @@ public:
 private:
     GroupState& Top() { return m_stack.back(); }
 
+    // Bytes (\'hh and raw characters) wait in their code page until a character of another
+    // kind or code page comes, so that a double-byte character is decoded whole.
+    void FlushBytes()
+    {
+        if (!m_bytes.empty()) {
+            m_pending += CodePageToUtf16(m_bytesCodePage, m_bytes);
+            m_bytes.clear();
+        }
+    }
+
     void Flush()
     {
+        FlushBytes();
         if (!m_pending.empty()) {
             m_doc.Append(m_pending, m_pendingFmt);
             m_pending.clear();
         }
     }
 
-    void Emit(unsigned char c)
+    // The code page of the text's bytes: its font's character set, else the document's.
+    unsigned CodePageOf(const CRichCharFormat& f) const
+    {
+        unsigned cp = CharsetCodePage(f.charset);
+        return cp ? cp : m_ansiCodePage;
+    }
+
+    // One character of the document: a byte of the code page (isByte) or a UTF-16 unit.
+    void Emit(char16_t c, bool isByte)
     {
         GroupState& g = Top();
         if (g.ucPending > 0) {
@@ -185,19 +204,29 @@ private:
             return;
         }
         switch (g.dest) {
-        case kText:
-            if (m_pending.empty() || !(g.fmt == m_pendingFmt)) {
+        case kText: {
+            if ((m_pending.empty() && m_bytes.empty()) || !(g.fmt == m_pendingFmt)) {
                 Flush();
                 m_pendingFmt = g.fmt;
             }
-            m_pending += static_cast<char>(c);
+            if (!isByte) {
+                FlushBytes();
+                m_pending += c;
+                break;
+            }
+            const unsigned cp = CodePageOf(g.fmt);
+            if (!m_bytes.empty() && cp != m_bytesCodePage)
+                FlushBytes();
+            m_bytesCodePage = cp;
+            m_bytes += static_cast<char>(c);
             break;
+        }
         case kFontEntry:
         case kFontTable:
             if (c == ';')
                 StoreFont(g);
             else
-                g.collected += static_cast<char>(c);
+                g.collected += c;
             break;
         case kColorTable:
             if (c == ';') {
@@ -211,22 +240,28 @@ private:
         case kBookmarkEnd:
         case kFieldStart:
         case kFieldName:
-            if (g.collected.size() < 4096)
-                g.collected += static_cast<char>(c);
+            if (g.collected.size() < 4096) {
+                if (isByte && c >= 0x80)
+                    g.collected +=
+                        CodePageToUtf16(CodePageOf(g.fmt), std::string(1, static_cast<char>(c)));
+                else
+                    g.collected += c;
+            }
             break;
         default:
             break;
         }
     }
 
-    void Character(unsigned char c) { Emit(c); }
+    void Character(unsigned char c) { Emit(c, true); }
 
     void StoreFont(GroupState& g)
     {
         if (g.fontNumber >= 0) {
             FontEntry& f = m_fonts[g.fontNumber];
-            size_t b = g.collected.find_first_not_of(' ');
-            f.face = b == std::string::npos ? std::string() : g.collected.substr(b);
+            const std::string face = Utf16ToAnsi(g.collected);
+            size_t b = face.find_first_not_of(' ');
+            f.face = b == std::string::npos ? std::string() : face.substr(b);
             while (!f.face.empty() && f.face.back() == ' ')
                 f.face.pop_back();
             f.family = g.fontFamily;
@@ -281,10 +316,10 @@ private:
         m_skipNext = false;
     }
 
-    static DWORD ParseHex(const std::string& s)
+    static DWORD ParseHex(const std::u16string& s)
     {
         DWORD v = 0;
-        for (char c : s) {
+        for (char16_t c : s) {
             int d = (c >= '0' && c <= '9') ? c - '0'
                 : (c >= 'a' && c <= 'f')   ? c - 'a' + 10
                 : (c >= 'A' && c <= 'F')   ? c - 'A' + 10
@@ -302,7 +337,7 @@ private:
     {
         size_t lead = m_info.present ? m_info.lead : 1;
         size_t start = m_doc.Length();
-        const std::string& text = m_doc.Text();
+        const std::u16string& text = m_doc.Text();
         for (; lead > 0 && start > 0 && text[start - 1] == '\n'; --lead) {
             bool inField = false;
             for (const CRichField& f : m_doc.Fields())
@@ -350,19 +385,19 @@ private:
                     return std::string::npos;
                 int hi = HexDigit(m_in[pos]), lo = HexDigit(m_in[pos + 1]);
                 if (hi >= 0 && lo >= 0)
-                    Emit(static_cast<unsigned char>(hi * 16 + lo));
+                    Emit(static_cast<char16_t>(hi * 16 + lo), true);
                 return pos + 2;
             }
             case '\\':
             case '{':
             case '}':
-                Emit(static_cast<unsigned char>(c));
+                Emit(static_cast<char16_t>(c), false);
                 return pos;
             case '~':
-                Emit(0xA0);
+                Emit(0xA0, false);
                 return pos;
             case '_':
-                Emit('-');
+                Emit(u'-', false);
                 return pos;
             case '*':
                 m_skipNext = true;
@@ -372,7 +407,7 @@ private:
                 Word("par", false, 0);
                 return pos;
             case '\t':
-                Emit('\t');
+                Emit(u'\t', false);
                 return pos;
             default:
                 return pos; // \- \| \: and unknown symbols
@@ -508,6 +543,11 @@ private:
             return;
         }
 
+        if (w == "ansicpg" && hasParam) {
+            if (p > 0 && p < 65536)
+                m_ansiCodePage = static_cast<unsigned>(p);
+            return;
+        }
         if (w == "deff" && hasParam) {
             m_defaultFont = static_cast<int>(p);
             return;
@@ -517,8 +557,9 @@ private:
             return;
         }
         if (w == "u" && hasParam) {
-            long u = p < 0 ? p + 65536 : p;
-            Emit(static_cast<unsigned char>(fw::UnicodeToAnsi(static_cast<char32_t>(u))));
+            long u = p < -32768 || p > 65535 ? 0xFFFD : p < 0 ? p + 65536 : p;
+            if (u != 0)
+                Emit(static_cast<char16_t>(u), false);
             g.ucPending = g.ucSkip;
             return;
         }
@@ -587,20 +628,20 @@ private:
         struct Special
         {
             const char* word;
-            unsigned char c;
+            char16_t c;
         };
-        static const Special table[] = {{"par", '\n'},       {"line", '\n'},      {"sect", '\n'},
-                                        {"page", '\n'},      {"row", '\n'},       {"tab", '\t'},
-                                        {"cell", '\t'},      {"emdash", 0x97},    {"endash", 0x96},
-                                        {"bullet", 0x95},    {"lquote", 0x91},    {"rquote", 0x92},
-                                        {"ldblquote", 0x93}, {"rdblquote", 0x94}, {"emspace", ' '},
-                                        {"enspace", ' '},    {"qmspace", ' '}};
+        static const Special table[] = {
+            {"par", u'\n'},        {"line", u'\n'},       {"sect", u'\n'},     {"page", u'\n'},
+            {"row", u'\n'},        {"tab", u'\t'},        {"cell", u'\t'},     {"emdash", 0x2014},
+            {"endash", 0x2013},    {"bullet", 0x2022},    {"lquote", 0x2018},  {"rquote", 0x2019},
+            {"ldblquote", 0x201C}, {"rdblquote", 0x201D}, {"emspace", 0x2003}, {"enspace", 0x2002},
+            {"qmspace", 0x2005}};
         for (const Special& s : table)
             if (w == s.word) {
                 GroupState& g = Top();
                 int saved = g.ucPending;
                 g.ucPending = 0;
-                Emit(s.c);
+                Emit(s.c, false);
                 g.ucPending = saved;
                 return true;
             }
@@ -613,7 +654,7 @@ private:
         WORD kind = TXFIELD_INSTRUCTION;
         BYTE type = 0;
         size_t lead = 0;
-        std::string name;
+        std::u16string name;
     };
 
     struct OpenField
@@ -623,13 +664,16 @@ private:
         WORD kind = TXFIELD_INSTRUCTION;
         BYTE type = 0;
         DWORD data = 0;
-        std::string name;
+        std::u16string name;
     };
 
     const std::string& m_in;
     std::vector<GroupState> m_stack;
     CRichDocument m_doc;
-    std::string m_pending;
+    std::u16string m_pending;
+    std::string m_bytes; // bytes not yet decoded, all in m_bytesCodePage
+    unsigned m_bytesCodePage = 1252;
+    unsigned m_ansiCodePage = 1252; // \ansicpg
     CRichCharFormat m_pendingFmt;
     std::map<int, FontEntry> m_fonts;
     int m_defaultFont = 0;

@@ -7,11 +7,17 @@
 //   {\*\txfieldstart\txfieldtype0 DATA}<format words> text{\*\txfieldend}\plain
 // with DATA the field's 32-bit data in hexadecimal. The info group (skipped by every other
 // reader) gives back what the shape itself does not carry. Targets become bookmark groups
-// {\*\bkmkstart name}{\*\bkmkend name}. Word processors skip the ignorable destinations
-// and keep the text.
+// {\*\bkmkstart name}{\*\bkmkend name} inside the group of the text where they stand, so a
+// target after a line's last word stays in that line's paragraph. Word processors skip the
+// ignorable destinations and keep the text.
+//
+// Characters: those of the ANSI code page as themselves or \'hh; every other as \uN with the
+// code page's '?' as its one fallback character (\uc1).
+#include "richtext/Codepage.h"
 #include "richtext/DocumentFormats.h"
 
 #include <cstdio>
+#include <algorithm>
 #include <map>
 #include <tuple>
 
@@ -22,9 +28,10 @@ namespace {
 const char* const kFamilies[] = {"fnil",    "froman", "fswiss", "fmodern",
                                  "fscript", "fdecor", "ftech"};
 
-void AppendEscaped(std::string& out, const std::string& text)
+void AppendEscaped(std::string& out, const std::u16string& text)
 {
-    for (unsigned char c : text) {
+    for (char16_t c : text) {
+        unsigned char byte = 0;
         if (c == '\\' || c == '{' || c == '}') {
             out += '\\';
             out += static_cast<char>(c);
@@ -32,12 +39,17 @@ void AppendEscaped(std::string& out, const std::string& text)
             out += "\\tab ";
         } else if (c == '\n') {
             out += "\\par\n";
-        } else if (c >= 0x80 || c < 0x20) {
+        } else if (c < 0x20 || (c >= 0x80 && AnsiByteOf(c, byte))) {
             char hex[8];
-            std::snprintf(hex, sizeof hex, "\\'%02x", c);
+            std::snprintf(hex, sizeof hex, "\\'%02x", c < 0x20 ? static_cast<unsigned>(c) : byte);
             out += hex;
-        } else {
+        } else if (c < 0x80) {
             out += static_cast<char>(c);
+        } else {
+            // \u takes a signed 16-bit number.
+            out += "\\u" +
+                std::to_string(c < 0x8000 ? static_cast<int>(c) : static_cast<int>(c) - 65536) +
+                "?";
         }
     }
 }
@@ -58,7 +70,7 @@ public:
     {
         CollectTables();
         m_out.reserve(m_doc.Length() * 2 + 512);
-        m_out += "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1";
+        m_out += "{\\rtf1\\ansi\\ansicpg" + std::to_string(AnsiCodePage()) + "\\deff0\\uc1";
         m_out += "{\\fonttbl";
         for (size_t i = 0; i < m_fontList.size(); ++i) {
             const CRichCharFormat& f = m_fontList[i];
@@ -68,7 +80,7 @@ public:
             for (char c : f.face)
                 if (c != ';')
                     face += c;
-            AppendEscaped(m_out, face);
+            AppendEscaped(m_out, AnsiToUtf16(face));
             m_out += ";}";
         }
         m_out += "}\n{\\colortbl;";
@@ -131,15 +143,31 @@ private:
         return s;
     }
 
-    // Text of [lo, hi) as format groups.
-    void WriteText(size_t lo, size_t hi)
+    // Text of [lo, hi) as format groups, with the targets that stand in it (in order) written
+    // where they stand, inside the group of the text around them; a target at hi goes at the
+    // end of the last group.
+    void WriteText(size_t lo, size_t hi, const std::vector<const CRichField*>& targets)
     {
-        const std::string& text = m_doc.Text();
+        const std::u16string& text = m_doc.Text();
+        size_t next = 0;
+        if (lo >= hi) {
+            for (const CRichField* t : targets)
+                WriteBookmark(*t);
+            return;
+        }
         size_t i = lo;
         while (i < hi) {
             const size_t j = m_doc.FormatRunEnd(i, hi);
             m_out += "{" + FormatWords(m_doc.FormatAt(i)) + " ";
-            AppendEscaped(m_out, text.substr(i, j - i));
+            size_t k = i;
+            while (next < targets.size() &&
+                   (targets[next]->start < j || (j == hi && targets[next]->start <= hi))) {
+                const size_t at = std::min(std::max(targets[next]->start, k), j);
+                AppendEscaped(m_out, text.substr(k, at - k));
+                WriteBookmark(*targets[next++]);
+                k = at;
+            }
+            AppendEscaped(m_out, text.substr(k, j - k));
             m_out += "}";
             i = j;
         }
@@ -164,7 +192,7 @@ private:
 
     void WriteField(const CRichField& f)
     {
-        const std::string& text = m_doc.Text();
+        const std::u16string& text = m_doc.Text();
         size_t lead = 0;
         while (lead < f.length && text[f.start + lead] == '\n')
             ++lead;
@@ -192,18 +220,20 @@ private:
 
     void WriteBody()
     {
+        // A target's own text, if any, stays text after its bookmark.
         size_t pos = 0;
+        std::vector<const CRichField*> targets;
         for (const CRichField& f : m_doc.Fields()) {
-            WriteText(pos, f.start);
             if (f.type == TXFIELDTYPE_TARGET) {
-                WriteBookmark(f);
-                WriteText(f.start, f.end()); // a target's own text, if any, stays text
-            } else {
-                WriteField(f);
+                targets.push_back(&f);
+                continue;
             }
+            WriteText(pos, f.start, targets);
+            targets.clear();
+            WriteField(f);
             pos = f.end();
         }
-        WriteText(pos, m_doc.Length());
+        WriteText(pos, m_doc.Length(), targets);
     }
 
     const CRichDocument& m_doc;

@@ -1,30 +1,41 @@
-// Plain text (code page 1252, or UTF-8 with its byte-order mark) and Unicode text
-// (UTF-16 with a byte-order mark). Both keep the text only; lines end in CR LF on saving.
-#include "fw/codepage.h"
+// Plain text and Unicode text (UTF-16 with a byte-order mark). Both keep the text only;
+// lines end in CR LF on saving. Plain text is read as UTF-8 when it has the byte-order mark
+// or is well-formed UTF-8 with characters beyond ASCII, otherwise in the ANSI code page; it
+// is saved in the ANSI code page when that holds every character, otherwise as UTF-8 with
+// the byte-order mark, so that saving never loses a character.
+#include "richtext/Codepage.h"
 #include "richtext/DocumentFormats.h"
 
 namespace richtext {
 
 namespace {
 
-std::string WithCrLf(const std::string& text)
+std::u16string WithCrLf(const std::u16string& text)
 {
-    std::string out;
+    std::u16string out;
     out.reserve(text.size() + text.size() / 16);
-    for (char c : text) {
+    for (char16_t c : text) {
         if (c == '\n')
-            out += '\r';
+            out += u'\r';
         out += c;
     }
     return out;
 }
 
-bool TakeText(const std::string& text, CRichDocument& doc)
+bool TakeText(const std::u16string& text, CRichDocument& doc)
 {
     CRichDocument fresh;
     fresh.Append(text, CRichCharFormat());
     doc = std::move(fresh);
     return true;
+}
+
+bool HasHighBytes(const std::string& bytes)
+{
+    for (unsigned char c : bytes)
+        if (c >= 0x80)
+            return true;
+    return false;
 }
 
 } // namespace
@@ -36,11 +47,20 @@ bool ReadPlainText(const std::string& bytes, CRichDocument& doc, std::string& er
         return false;
     }
     if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0)
-        return TakeText(fw::Utf8ToAnsi(bytes.substr(3)), doc);
-    return TakeText(bytes, doc);
+        return TakeText(Utf8ToUtf16(bytes.substr(3)), doc);
+    if (HasHighBytes(bytes) && IsUtf8(bytes))
+        return TakeText(Utf8ToUtf16(bytes), doc);
+    return TakeText(AnsiToUtf16(bytes), doc);
 }
 
-std::string WritePlainText(const CRichDocument& doc) { return WithCrLf(doc.Text()); }
+std::string WritePlainText(const CRichDocument& doc)
+{
+    const std::u16string text = WithCrLf(doc.Text());
+    const std::string ansi = Utf16ToAnsi(text);
+    if (AnsiToUtf16(ansi) == text)
+        return ansi;
+    return "\xEF\xBB\xBF" + Utf16ToUtf8(text);
+}
 
 bool ReadUnicodeText(const std::string& bytes, CRichDocument& doc, std::string& error)
 {
@@ -68,12 +88,12 @@ bool ReadUnicodeText(const std::string& bytes, CRichDocument& doc, std::string& 
         }
         units += u;
     }
-    return TakeText(fw::Utf16ToAnsi(units), doc);
+    return TakeText(units, doc);
 }
 
 std::string WriteUnicodeText(const CRichDocument& doc)
 {
-    std::u16string units = fw::AnsiToUtf16(WithCrLf(doc.Text()));
+    std::u16string units = WithCrLf(doc.Text());
     std::string out("\xFF\xFE", 2);
     out.reserve(2 + units.size() * 2);
     for (char16_t u : units) {

@@ -25,13 +25,13 @@ bool FieldBefore(const CRichField& a, const CRichField& b)
     return a.id < b.id;
 }
 
-// Line ends become '\n'; zero bytes are dropped: the text never holds either.
-std::string NormaliseText(const std::string& in)
+// Line ends become '\n'; zero characters are dropped: the text never holds either.
+std::u16string NormaliseText(const std::u16string& in)
 {
-    std::string out;
+    std::u16string out;
     out.reserve(in.size());
     for (size_t i = 0; i < in.size(); ++i) {
-        char c = in[i];
+        char16_t c = in[i];
         if (c == '\r') {
             out += '\n';
             if (i + 1 < in.size() && in[i + 1] == '\n')
@@ -97,10 +97,32 @@ void CRichDocument::ShiftFields(size_t from, long delta)
             f.start = static_cast<size_t>(static_cast<long>(f.start) + delta);
 }
 
-size_t CRichDocument::Replace(size_t lo, size_t hi, const std::string& rawText,
+void CRichDocument::NoteChange(size_t lo, size_t oldHi, size_t newHi)
+{
+    Change& c = m_change;
+    if (c.whole)
+        return;
+    if (!c.any) {
+        c = Change {lo, oldHi, newHi, true, false};
+        return;
+    }
+    // The earlier change's new stretch, seen through this change.
+    const long delta = static_cast<long>(newHi) - static_cast<long>(oldHi);
+    auto through = [&](size_t p) {
+        return p >= oldHi ? static_cast<size_t>(static_cast<long>(p) + delta) : p > lo ? newHi : p;
+    };
+    const long before = static_cast<long>(c.newHi) - static_cast<long>(c.oldHi);
+    const size_t mergedLo = std::min(c.lo, lo);
+    const size_t mergedHi = std::max(through(c.newHi), newHi);
+    c.lo = mergedLo;
+    c.newHi = mergedHi;
+    c.oldHi = static_cast<size_t>(static_cast<long>(mergedHi) - before - delta);
+}
+
+size_t CRichDocument::Replace(size_t lo, size_t hi, const std::u16string& rawText,
                               const CRichCharFormat& fmt)
 {
-    const std::string text = NormaliseText(rawText);
+    const std::u16string text = NormaliseText(rawText);
     if (lo > hi)
         std::swap(lo, hi);
     lo = std::min(lo, m_text.size());
@@ -140,6 +162,7 @@ size_t CRichDocument::Replace(size_t lo, size_t hi, const std::string& rawText,
                 f.start += text.size();
     }
     std::stable_sort(m_fields.begin(), m_fields.end(), FieldBefore);
+    NoteChange(lo, hi, lo + text.size());
     return lo + text.size();
 }
 
@@ -148,14 +171,15 @@ void CRichDocument::Clear()
     m_text.clear();
     m_fmtIndex.clear();
     m_fields.clear();
+    MarkAllChanged();
 }
 
-DWORD CRichDocument::InsertField(size_t pos, WORD kind, const std::string& rawText,
+DWORD CRichDocument::InsertField(size_t pos, WORD kind, const std::u16string& rawText,
                                  const CRichCharFormat& fmt)
 {
     if (pos > m_text.size() || FieldAt(pos) != 0 || m_nextId == 0)
         return 0;
-    const std::string text = NormaliseText(rawText);
+    const std::u16string text = NormaliseText(rawText);
     uint16_t fi = InternFormat(fmt);
     m_text.insert(pos, text);
     m_fmtIndex.insert(m_fmtIndex.begin() + pos, text.size(), fi);
@@ -169,6 +193,7 @@ DWORD CRichDocument::InsertField(size_t pos, WORD kind, const std::string& rawTe
     nf.length = text.size();
     m_fields.push_back(nf);
     std::stable_sort(m_fields.begin(), m_fields.end(), FieldBefore);
+    NoteChange(pos, pos, pos + text.size());
     return nf.id;
 }
 
@@ -210,12 +235,12 @@ DWORD CRichDocument::NextField(DWORD id) const
     return m_fields[i + 1].id;
 }
 
-bool CRichDocument::SetFieldText(DWORD id, const std::string& rawText)
+bool CRichDocument::SetFieldText(DWORD id, const std::u16string& rawText)
 {
     size_t i = FieldIndex(id);
     if (i >= m_fields.size())
         return false;
-    const std::string text = NormaliseText(rawText);
+    const std::u16string text = NormaliseText(rawText);
     CRichField& f = m_fields[i];
     size_t start = f.start, oldEnd = f.end();
     uint16_t fi = f.length ? m_fmtIndex[start] : (start ? m_fmtIndex[start - 1] : 0);
@@ -223,6 +248,7 @@ bool CRichDocument::SetFieldText(DWORD id, const std::string& rawText)
     m_fmtIndex.erase(m_fmtIndex.begin() + start, m_fmtIndex.begin() + oldEnd);
     m_fmtIndex.insert(m_fmtIndex.begin() + start, text.size(), fi);
     long delta = static_cast<long>(text.size()) - static_cast<long>(f.length);
+    NoteChange(start, oldEnd, start + text.size());
     f.length = text.size();
     for (size_t k = 0; k < m_fields.size(); ++k)
         if (k != i &&
@@ -240,6 +266,7 @@ bool CRichDocument::DeleteField(DWORD id, bool keepText)
     CRichField f = m_fields[i];
     m_fields.erase(m_fields.begin() + i);
     if (!keepText && f.length) {
+        NoteChange(f.start, f.end(), f.start);
         m_text.erase(f.start, f.length);
         m_fmtIndex.erase(m_fmtIndex.begin() + f.start, m_fmtIndex.begin() + f.end());
         for (CRichField& g : m_fields)
@@ -247,10 +274,12 @@ bool CRichDocument::DeleteField(DWORD id, bool keepText)
                 g.start -= f.length;
     }
     std::stable_sort(m_fields.begin(), m_fields.end(), FieldBefore);
+    if (keepText && f.length)
+        NoteChange(f.start, f.end(), f.end()); // its text loses the field's shading
     return true;
 }
 
-bool CRichDocument::SetFieldType(DWORD id, BYTE type, const std::string& typeText)
+bool CRichDocument::SetFieldType(DWORD id, BYTE type, const std::u16string& typeText)
 {
     CRichField* f = FindField(id);
     if (!f)
@@ -269,7 +298,7 @@ bool CRichDocument::SetFieldData(DWORD id, DWORD data)
     return true;
 }
 
-DWORD CRichDocument::FindTarget(const std::string& name) const
+DWORD CRichDocument::FindTarget(const std::u16string& name) const
 {
     for (const CRichField& f : m_fields)
         if (f.type == TXFIELDTYPE_TARGET && f.typeText == name)
@@ -287,8 +316,8 @@ size_t CRichDocument::LineStart(size_t line) const
 {
     size_t pos = 0;
     for (size_t l = 0; l < line; ++l) {
-        size_t nl = m_text.find('\n', pos);
-        if (nl == std::string::npos)
+        size_t nl = m_text.find(u'\n', pos);
+        if (nl == std::u16string::npos)
             return m_text.size() + 1;
         pos = nl + 1;
     }
@@ -300,12 +329,13 @@ size_t CRichDocument::LastLine() const
     return static_cast<size_t>(std::count(m_text.begin(), m_text.end(), '\n'));
 }
 
-void CRichDocument::Append(const std::string& rawText, const CRichCharFormat& fmt)
+void CRichDocument::Append(const std::u16string& rawText, const CRichCharFormat& fmt)
 {
-    const std::string text = NormaliseText(rawText);
+    const std::u16string text = NormaliseText(rawText);
     if (text.empty())
         return;
     uint16_t fi = InternFormat(fmt);
+    NoteChange(m_text.size(), m_text.size(), m_text.size() + text.size());
     m_text += text;
     m_fmtIndex.insert(m_fmtIndex.end(), text.size(), fi);
 }
@@ -338,7 +368,7 @@ bool CRichDocument::IsConsistent() const
 {
     if (m_fmtIndex.size() != m_text.size() || m_formats.empty())
         return false;
-    if (m_text.find('\r') != std::string::npos || m_text.find('\0') != std::string::npos)
+    if (m_text.find(u'\r') != std::u16string::npos || m_text.find(u'\0') != std::u16string::npos)
         return false;
     for (uint16_t i : m_fmtIndex)
         if (i >= m_formats.size())
@@ -418,6 +448,7 @@ size_t CRichDocument::InsertDocument(size_t pos, const CRichDocument& src)
     }
     m_text.insert(pos, src.m_text);
     m_fmtIndex.insert(m_fmtIndex.begin() + pos, idx.begin(), idx.end());
+    NoteChange(pos, pos, pos + n);
     for (CRichField& f : m_fields)
         if (f.start > pos || (f.start == pos && f.length > 0))
             f.start += n;

@@ -1,5 +1,6 @@
 // The control's message table over the document model.
 #include "richtext/TextControlCore.h"
+#include "richtext/Codepage.h"
 #include "richtext/DocumentFormats.h"
 
 #include <algorithm>
@@ -10,9 +11,26 @@ namespace {
 const size_t kUndoDepth = 200;
 
 TXPAIR* Pair(LPARAM lParam) { return reinterpret_cast<TXPAIR*>(lParam); }
-const char* Text(LPARAM lParam) { return lParam ? reinterpret_cast<const char*>(lParam) : ""; }
+// Text of the narrow interface, in the ANSI code page.
+std::u16string Text(LPARAM lParam)
+{
+    return richtext::AnsiToUtf16(lParam ? reinterpret_cast<const char*>(lParam) : "");
+}
 
-bool IsWordChar(char c) { return c != ' ' && c != '\t' && c != '\n'; }
+// Copies text in the ANSI code page into a caller's buffer of size bytes (0: unbounded),
+// cut to fit with its terminator; returns the bytes written.
+size_t CopyAnsi(const std::u16string& text, char* buffer, size_t size)
+{
+    const std::string ansi = richtext::Utf16ToAnsi(text);
+    size_t n = ansi.size();
+    if (size != 0 && n >= size)
+        n = size - 1;
+    std::memcpy(buffer, ansi.data(), n);
+    buffer[n] = '\0';
+    return n;
+}
+
+bool IsWordChar(char16_t c) { return c != ' ' && c != '\t' && c != '\n'; }
 
 } // namespace
 
@@ -70,7 +88,7 @@ void CTextControlCore::PushUndo(bool typing)
     m_lastWasTyping = typing;
 }
 
-void CTextControlCore::ReplaceSel(const std::string& text)
+void CTextControlCore::ReplaceSel(const std::u16string& text)
 {
     std::lock_guard<std::recursive_mutex> g(m_lock);
     PushUndo(false);
@@ -84,7 +102,7 @@ void CTextControlCore::ReplaceSelWith(const CRichDocument& doc)
 {
     std::lock_guard<std::recursive_mutex> g(m_lock);
     PushUndo(false);
-    size_t at = m_doc.Replace(SelMin(), SelMax(), std::string(), m_typing);
+    size_t at = m_doc.Replace(SelMin(), SelMax(), std::u16string(), m_typing);
     size_t end = m_doc.InsertDocument(at, doc);
     m_anchor = m_caret = static_cast<long>(end);
     m_modified = true;
@@ -97,7 +115,7 @@ CRichDocument CTextControlCore::SelectedDocument() const
     return m_doc.Extract(static_cast<size_t>(SelMin()), static_cast<size_t>(SelMax()));
 }
 
-void CTextControlCore::TypeChar(char c)
+void CTextControlCore::TypeChar(char16_t c)
 {
     std::lock_guard<std::recursive_mutex> g(m_lock);
     // A new undo step starts at each word boundary and whenever the caret moved.
@@ -105,7 +123,7 @@ void CTextControlCore::TypeChar(char c)
     m_lastWasTyping = continuing;
     PushUndo(true);
     m_lastWasTyping = true;
-    size_t end = m_doc.Replace(SelMin(), SelMax(), std::string(1, c), m_typing);
+    size_t end = m_doc.Replace(SelMin(), SelMax(), std::u16string(1, c), m_typing);
     m_anchor = m_caret = static_cast<long>(end);
     m_modified = true;
     Changed();
@@ -116,7 +134,7 @@ void CTextControlCore::ClearSel()
     std::lock_guard<std::recursive_mutex> g(m_lock);
     if (SelMin() == SelMax())
         return;
-    ReplaceSel(std::string());
+    ReplaceSel(std::u16string());
 }
 
 void CTextControlCore::Backspace()
@@ -136,7 +154,7 @@ void CTextControlCore::Backspace()
     if (DWORD id = m_doc.FieldAt(static_cast<size_t>(lo)))
         lo = static_cast<long>(m_doc.FindField(id)->start);
     m_anchor = lo;
-    ReplaceSel(std::string());
+    ReplaceSel(std::u16string());
 }
 
 void CTextControlCore::DeleteForward()
@@ -155,7 +173,7 @@ void CTextControlCore::DeleteForward()
     if (DWORD id = m_doc.FieldAt(static_cast<size_t>(hi)))
         hi = static_cast<long>(m_doc.FindField(id)->end());
     m_anchor = hi;
-    ReplaceSel(std::string());
+    ReplaceSel(std::u16string());
 }
 
 bool CTextControlCore::Undo() { return StepHistory(m_undo, m_redo); }
@@ -171,6 +189,7 @@ bool CTextControlCore::StepHistory(std::deque<Snapshot>& from, std::deque<Snapsh
     Snapshot s = std::move(from.back());
     from.pop_back();
     m_doc = std::move(s.doc);
+    m_doc.MarkAllChanged();
     m_anchor = Clamp(s.anchor);
     m_caret = Clamp(s.caret);
     ++m_docRevision;
@@ -181,7 +200,7 @@ bool CTextControlCore::StepHistory(std::deque<Snapshot>& from, std::deque<Snapsh
     return true;
 }
 
-std::string CTextControlCore::SelectedText() const
+std::u16string CTextControlCore::SelectedText() const
 {
     std::lock_guard<std::recursive_mutex> g(m_lock);
     return m_doc.Text().substr(static_cast<size_t>(SelMin()),
@@ -240,7 +259,7 @@ void CTextControlCore::SetTypingFont(const std::string& face, int halfPoints)
     m_typing.halfPoints = halfPoints;
 }
 
-DWORD CTextControlCore::InsertField(WORD kind, const std::string& text)
+DWORD CTextControlCore::InsertField(WORD kind, const std::u16string& text)
 {
     std::lock_guard<std::recursive_mutex> g(m_lock);
     if (m_doc.FieldAt(static_cast<size_t>(m_caret)) != 0)
@@ -278,7 +297,7 @@ bool CTextControlCore::FieldGetData(DWORD id, DWORD& data) const
     return true;
 }
 
-bool CTextControlCore::FieldGetText(DWORD id, std::string& text) const
+bool CTextControlCore::FieldGetText(DWORD id, std::u16string& text) const
 {
     std::lock_guard<std::recursive_mutex> g(m_lock);
     const CRichField* f = m_doc.FindField(id);
@@ -286,6 +305,14 @@ bool CTextControlCore::FieldGetText(DWORD id, std::string& text) const
         return false;
     text = m_doc.Text().substr(f->start, f->length);
     return true;
+}
+
+CRichDocument::Change CTextControlCore::TakeChanges()
+{
+    std::lock_guard<std::recursive_mutex> g(m_lock);
+    CRichDocument::Change c = m_doc.Changes();
+    m_doc.ForgetChanges();
+    return c;
 }
 
 bool CTextControlCore::Load(const std::string& bytes, int format, std::string& error)
@@ -301,6 +328,7 @@ void CTextControlCore::SetDocument(const CRichDocument& doc)
 {
     std::lock_guard<std::recursive_mutex> g(m_lock);
     m_doc = doc;
+    m_doc.MarkAllChanged();
     ++m_docRevision;
     m_anchor = m_caret = 0;
     m_undo.clear();
@@ -336,17 +364,12 @@ LRESULT CTextControlCore::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, 
         return 1;
     case TXM_GETTEXTLENGTH:
         return static_cast<LRESULT>(m_doc.Length());
-    case TXM_GETTEXT: {
+    case TXM_GETTEXT:
         // wParam, when given, is the buffer's size; the text is cut to fit with its zero.
         if (!lParam)
             return 0;
-        size_t n = m_doc.Length();
-        if (wParam != 0 && n >= wParam)
-            n = wParam - 1;
-        std::memcpy(reinterpret_cast<char*>(lParam), m_doc.Text().data(), n);
-        reinterpret_cast<char*>(lParam)[n] = '\0';
-        return static_cast<LRESULT>(n);
-    }
+        return static_cast<LRESULT>(
+            CopyAnsi(m_doc.Text(), reinterpret_cast<char*>(lParam), wParam));
     case TXM_REPLACESEL:
         ReplaceSel(Text(lParam));
         return 1;
@@ -382,8 +405,7 @@ LRESULT CTextControlCore::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, 
         const CRichField* f = m_doc.FindField(static_cast<DWORD>(wParam));
         if (!f || !lParam)
             return 0;
-        std::memcpy(reinterpret_cast<char*>(lParam), m_doc.Text().data() + f->start, f->length);
-        reinterpret_cast<char*>(lParam)[f->length] = '\0';
+        CopyAnsi(m_doc.Text().substr(f->start, f->length), reinterpret_cast<char*>(lParam), 0);
         return 1;
     }
     case TXM_FIELDSETTEXT: {
@@ -432,25 +454,34 @@ LRESULT CTextControlCore::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, 
         if (!f || !t)
             return 0;
         t->nType = f->type;
-        if (t->lpszTypeText && t->nTypeTextLen > 0) {
-            size_t n = std::min(f->typeText.size(), static_cast<size_t>(t->nTypeTextLen - 1));
-            std::memcpy(t->lpszTypeText, f->typeText.data(), n);
-            t->lpszTypeText[n] = '\0';
-        }
-        t->nTypeTextLen = static_cast<int>(f->typeText.size() + 1);
+        const std::string name = richtext::Utf16ToAnsi(f->typeText);
+        if (t->lpszTypeText && t->nTypeTextLen > 0)
+            CopyAnsi(f->typeText, t->lpszTypeText, static_cast<size_t>(t->nTypeTextLen));
+        t->nTypeTextLen = static_cast<int>(name.size() + 1);
         return 1;
     }
     case TXM_FIELDSETTYPE: {
         const TXFIELDSETTYPE* t = reinterpret_cast<const TXFIELDSETTYPE*>(lParam);
         if (!t || !m_doc.FindField(static_cast<DWORD>(wParam)))
             return 0;
-        std::string name;
+        std::string narrow;
         if (t->lpszTypeText) {
             size_t limit = t->nTypeTextLen > 0 ? static_cast<size_t>(t->nTypeTextLen - 1) : 0;
-            name.assign(t->lpszTypeText, strnlen(t->lpszTypeText, limit));
+            narrow.assign(t->lpszTypeText, strnlen(t->lpszTypeText, limit));
         }
-        if (t->nType == TXFIELDTYPE_TARGET && name.empty())
-            return 0; // a target needs a name
+        const std::u16string name = richtext::AnsiToUtf16(narrow);
+        const DWORD id = static_cast<DWORD>(wParam);
+        if (t->nType == TXFIELDTYPE_TARGET &&
+            (name.empty() || (m_doc.FindTarget(name) != 0 && m_doc.FindTarget(name) != id))) {
+            // A target needs a name of its own. A new, empty field that was to become this
+            // target goes again, so no nameless field is left to be read as an instruction.
+            const CRichField* f = m_doc.FindField(id);
+            if (f->length == 0 && f->type != TXFIELDTYPE_TARGET) {
+                m_doc.DeleteField(id, true);
+                Changed();
+            }
+            return 0;
+        }
         m_doc.SetFieldType(static_cast<DWORD>(wParam), t->nType, name);
         m_modified = true;
         Changed();

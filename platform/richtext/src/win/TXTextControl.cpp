@@ -1,5 +1,6 @@
 // The text control window: creation, the API over the message table, files and memory.
 #include "richtext/TXTextControl.h"
+#include "richtext/Codepage.h"
 #include "richtext/DocumentFormats.h"
 
 CTXTextControl::CTXTextControl() = default;
@@ -62,7 +63,10 @@ void CTXTextControl::ReplaceSel(LPCSTR text)
     Send(TXM_REPLACESEL, 0, reinterpret_cast<LPARAM>(text));
 }
 
-CString CTXTextControl::GetSelText() const { return CString(m_core.SelectedText().c_str()); }
+CString CTXTextControl::GetSelText() const
+{
+    return CString(richtext::Utf16ToAnsi(m_core.SelectedText()).c_str());
+}
 
 BOOL CTXTextControl::GetLineAndCol(long& line, long& col) const
 {
@@ -99,7 +103,7 @@ CString CTXTextControl::FieldGetTypeText(DWORD id) const
 {
     std::lock_guard<std::recursive_mutex> g(m_core.Lock());
     const CRichField* f = m_core.Document().FindField(id);
-    return CString(f ? f->typeText.c_str() : "");
+    return CString(f ? richtext::Utf16ToAnsi(f->typeText).c_str() : "");
 }
 
 BOOL CTXTextControl::FieldGetData(DWORD id, void* buffer, int size) const

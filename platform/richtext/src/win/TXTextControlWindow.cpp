@@ -1,6 +1,7 @@
 // The text control's window side: layout, painting, caret, scrolling, keyboard, mouse and
 // clipboard. Every edit goes through the control core, so the document model stays the
 // one source of truth.
+#include "richtext/Codepage.h"
 #include "richtext/DocumentFormats.h"
 #include "richtext/TXTextControl.h"
 
@@ -16,9 +17,12 @@ namespace {
 const COLORREF kFieldShade = RGB(236, 236, 244); // behind field text: protected
 const COLORREF kTargetMark = RGB(0, 120, 215); // a target's marker
 
-bool IsWordChar(char c) { return c != ' ' && c != '\t' && c != '\n'; }
+bool IsWordChar(char16_t c) { return c != ' ' && c != '\t' && c != '\n'; }
 
 bool KeyDown(int vk) { return (::GetKeyState(vk) & 0x8000) != 0; }
+
+// Posted to the window when a thread other than its own changed the control.
+const UINT kRefreshMessage = WM_APP + 0x3A1;
 
 UINT OwnClipboardFormat()
 {
@@ -51,12 +55,20 @@ LRESULT CTXTextControl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         HDC dc = ::BeginPaint(m_hWnd, &ps);
         RECT client;
         ::GetClientRect(m_hWnd, &client);
-        PaintTo(dc, client);
+        PaintTo(dc, client, &ps.rcPaint);
         ::EndPaint(m_hWnd, &ps);
         return 0;
     }
     case WM_ERASEBKGND:
         return 1;
+    case kRefreshMessage:
+        Refresh(false);
+        return 0;
+    case WM_UNICHAR:
+        if (wParam == UNICODE_NOCHAR)
+            return TRUE;
+        OnChar(static_cast<UINT>(wParam), true);
+        return 0;
     case WM_SIZE:
         Relayout();
         UpdateScrollBar();
@@ -66,6 +78,7 @@ LRESULT CTXTextControl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SETFOCUS:
         m_hasFocus = true;
         ::CreateCaret(m_hWnd, nullptr, 2, 16);
+        m_caretHeight = 16;
         PlaceCaret();
         ::ShowCaret(m_hWnd);
         ::InvalidateRect(m_hWnd, nullptr, FALSE);
@@ -73,6 +86,7 @@ LRESULT CTXTextControl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_KILLFOCUS:
         m_hasFocus = false;
         ::DestroyCaret();
+        m_caretHeight = -1;
         ::InvalidateRect(m_hWnd, nullptr, FALSE);
         return 0;
     case WM_GETDLGCODE:
@@ -81,7 +95,7 @@ LRESULT CTXTextControl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         OnKeyDown(static_cast<UINT>(wParam));
         return 0;
     case WM_CHAR:
-        OnChar(static_cast<UINT>(wParam));
+        OnChar(static_cast<UINT>(wParam), false);
         return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
@@ -156,7 +170,7 @@ LRESULT CTXTextControl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         if (wParam == 0 || !lParam)
             return 0;
         std::lock_guard<std::recursive_mutex> g(m_core.Lock());
-        const std::string& t = m_core.Document().Text();
+        const std::string t = richtext::Utf16ToAnsi(m_core.Document().Text());
         size_t n = std::min(t.size(), static_cast<size_t>(wParam) - 1);
         memcpy(reinterpret_cast<char*>(lParam), t.data(), n);
         reinterpret_cast<char*>(lParam)[n] = '\0';
@@ -165,7 +179,7 @@ LRESULT CTXTextControl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SETTEXT: {
         CRichDocument d;
         CRichCharFormat f = m_core.TypingFormat();
-        d.Append(lParam ? reinterpret_cast<const char*>(lParam) : "", f);
+        d.Append(richtext::AnsiToUtf16(lParam ? reinterpret_cast<const char*>(lParam) : ""), f);
         m_core.SetDocument(d);
         m_scrollY = 0;
         Refresh(false);
@@ -194,33 +208,88 @@ void CTXTextControl::Relayout()
         return;
     RECT rc;
     ::GetClientRect(m_hWnd, &rc);
-    HDC dc = ::GetDC(m_hWnd);
+    const int width = rc.right - rc.left;
+    HDC dc = MeasureDC();
     {
         std::lock_guard<std::recursive_mutex> g(m_core.Lock());
-        m_layout.Build(dc, m_core.Document(), rc.right - rc.left, m_fonts);
+        const CRichDocument::Change change = m_core.TakeChanges();
+        if (width != m_layoutWidth || m_layout.Lines().empty()) {
+            m_layout.Build(dc, m_core.Document(), width, m_fonts);
+            InvalidateLines(0, m_layout.Lines().size(), true);
+        } else {
+            const CTXLayout::Update u = m_layout.Apply(dc, m_core.Document(), change, m_fonts);
+            InvalidateLines(u.first, u.end, u.moved);
+        }
         m_seenDocRevision = m_core.DocRevision();
     }
-    ::ReleaseDC(m_hWnd, dc);
-    m_layoutWidth = rc.right - rc.left;
+    m_layoutWidth = width;
 }
 
-// After any change: lay out again when the document changed, keep the caret in view,
-// repaint, and tell the parent and the notify handler about the user's changes.
+// Marks the lines [first, end) for repainting; with toBottom, everything below them too.
+void CTXTextControl::InvalidateLines(size_t first, size_t end, bool toBottom)
+{
+    const std::vector<CTXLine>& lines = m_layout.Lines();
+    RECT rc;
+    ::GetClientRect(m_hWnd, &rc);
+    if (first >= lines.size()) {
+        if (!toBottom)
+            return;
+        rc.top = lines.empty() ? 0 : lines.back().y + lines.back().height - m_scrollY;
+    } else {
+        rc.top = lines[first].y - m_scrollY;
+        if (!toBottom) {
+            const CTXLine& last = lines[std::min(end, lines.size()) - (end > first ? 1 : 0)];
+            rc.bottom = std::min<LONG>(rc.bottom, last.y + last.height - m_scrollY);
+        }
+    }
+    if (rc.top < rc.bottom)
+        ::InvalidateRect(m_hWnd, &rc, FALSE);
+}
+
+// The lines that show the selection (or the caret) between lo and hi, for repainting.
+void CTXTextControl::InvalidateRange(size_t lo, size_t hi)
+{
+    const size_t first = m_layout.LineOf(lo), last = m_layout.LineOf(hi);
+    InvalidateLines(first, last + 1, false);
+}
+
+// After any change: lay out again what the document changed, keep the caret in view,
+// repaint what changed, and tell the parent and the notify handler about the user's
+// changes. A thread other than the window's own only asks the window to do so: the window
+// is never waited for (a worker thread may load a document into a hidden control).
 void CTXTextControl::Refresh(bool notify)
 {
     if (!m_hWnd)
         return;
+    if (::GetWindowThreadProcessId(m_hWnd, nullptr) != ::GetCurrentThreadId()) {
+        ::PostMessage(m_hWnd, kRefreshMessage, 0, 0);
+        return;
+    }
     bool docChanged = m_core.DocRevision() != m_seenDocRevision;
     bool changed = docChanged || m_core.Revision() != m_seenRevision;
     if (!changed)
         return;
+    const int scrolled = m_scrollY;
     if (docChanged)
         Relayout();
     m_seenRevision = m_core.Revision();
     UpdateScrollBar();
     EnsureCaretVisible();
     PlaceCaret();
-    ::InvalidateRect(m_hWnd, nullptr, FALSE);
+    const size_t selLo = static_cast<size_t>(m_core.SelMin()),
+                 selHi = static_cast<size_t>(m_core.SelMax());
+    if (m_scrollY != scrolled) {
+        ::InvalidateRect(m_hWnd, nullptr, FALSE);
+    } else if (selLo != m_paintedSelLo || selHi != m_paintedSelHi) {
+        // Only a selection shows: the lines it covered and covers now.
+        if (m_paintedSelLo != m_paintedSelHi)
+            InvalidateRange(std::min(m_paintedSelLo, m_core.Document().Length()),
+                            std::min(m_paintedSelHi, m_core.Document().Length()));
+        if (selLo != selHi)
+            InvalidateRange(selLo, selHi);
+    }
+    m_paintedSelLo = selLo;
+    m_paintedSelHi = selHi;
     if (m_statusBar && m_statusBar->GetSafeHwnd()) {
         long line = 0, col = 0;
         GetLineAndCol(line, col);
@@ -298,57 +367,73 @@ void CTXTextControl::PlaceCaret()
     size_t caret = static_cast<size_t>(m_core.Caret());
     const CTXLine& line = m_layout.Lines()[m_layout.LineOf(caret)];
     POINT p = m_layout.PointOf(caret);
-    ::DestroyCaret();
-    ::CreateCaret(m_hWnd, nullptr, 2, line.height);
+    if (line.height != m_caretHeight) {
+        ::DestroyCaret();
+        ::CreateCaret(m_hWnd, nullptr, 2, line.height);
+        m_caretHeight = line.height;
+        ::SetCaretPos(p.x, p.y - m_scrollY);
+        ::ShowCaret(m_hWnd);
+        return;
+    }
     ::SetCaretPos(p.x, p.y - m_scrollY);
-    ::ShowCaret(m_hWnd);
 }
 
-void CTXTextControl::PaintTo(HDC target, const RECT& client)
+void CTXTextControl::PaintTo(HDC target, const RECT& client, const RECT* update)
 {
     if (m_layoutWidth != client.right - client.left || m_core.DocRevision() != m_seenDocRevision)
         Relayout();
-    int w = client.right - client.left, h = client.bottom - client.top;
-    HDC dc = ::CreateCompatibleDC(target);
-    HBITMAP bmp = ::CreateCompatibleBitmap(target, std::max(w, 1), std::max(h, 1));
-    HGDIOBJ oldBmp = ::SelectObject(dc, bmp);
+    // Only the part asked for is drawn: typing repaints the lines it changed, not the page.
+    RECT area = client;
+    if (update && !::IntersectRect(&area, &client, update))
+        return;
+    const int w = area.right - area.left, h = area.bottom - area.top;
+    HDC dc = BackBuffer(w, h);
+    ::SetViewportOrgEx(dc, -area.left, -area.top, nullptr);
     HGDIOBJ oldFont = ::SelectObject(dc, ::GetStockObject(DEFAULT_GUI_FONT));
     ::SetBkMode(dc, TRANSPARENT);
     HBRUSH window = ::GetSysColorBrush(COLOR_WINDOW);
-    ::FillRect(dc, &client, window);
+    ::FillRect(dc, &area, window);
 
     std::lock_guard<std::recursive_mutex> g(m_core.Lock());
     const CRichDocument& doc = m_core.Document();
-    const std::string& text = doc.Text();
+    const std::u16string& text = doc.Text();
+    const std::vector<CTXLine>& lines = m_layout.Lines();
     size_t selLo = static_cast<size_t>(m_core.SelMin()),
            selHi = static_cast<size_t>(m_core.SelMax());
     const COLORREF highlight = ::GetSysColor(COLOR_HIGHLIGHT),
                    highlightText = ::GetSysColor(COLOR_HIGHLIGHTTEXT);
-    std::vector<char> inField(text.size(), 0);
-    for (const CRichField& f : doc.Fields())
-        for (size_t i = f.start; i < f.end(); ++i)
-            inField[i] = 1;
 
-    for (const CTXLine& line : m_layout.Lines()) {
+    // The lines in the area, and which of their characters lie in fields.
+    auto firstIt = std::upper_bound(lines.begin(), lines.end(), area.top + m_scrollY,
+                                    [](int v, const CTXLine& l) { return v < l.y; });
+    size_t first = firstIt == lines.begin() ? 0 : static_cast<size_t>(firstIt - lines.begin()) - 1;
+    size_t last = first;
+    while (last < lines.size() && lines[last].y - m_scrollY <= area.bottom)
+        ++last;
+    const size_t lo = first < lines.size() ? lines[first].start : 0;
+    const size_t hi = last > first ? lines[last - 1].end : lo;
+    std::vector<char> inField(hi - lo, 0);
+    for (const CRichField& f : doc.Fields())
+        for (size_t i = std::max(f.start, lo); i < std::min(f.end(), hi); ++i)
+            inField[i - lo] = 1;
+
+    for (size_t li = first; li < last; ++li) {
+        const CTXLine& line = lines[li];
         int top = line.y - m_scrollY;
-        if (top + line.height < 0)
-            continue;
-        if (top > h)
-            break;
         size_t i = line.start;
         while (i < line.end) {
             // A stretch of one format, one selection state and one field state.
             bool selected = i >= selLo && i < selHi;
             size_t j = i;
             while (j < line.end && doc.FormatIndexAt(j) == doc.FormatIndexAt(i) &&
-                   (j >= selLo && j < selHi) == selected && inField[j] == inField[i])
+                   (j >= selLo && j < selHi) == selected && inField[j - lo] == inField[i - lo])
                 ++j;
             const CRichCharFormat& f = doc.FormatAt(i);
             const CTXFontCache::Entry& font = m_fonts.Get(dc, f);
             RECT box = {line.x[i - line.start], top, line.x[j - line.start], top + line.height};
             COLORREF back = selected ? highlight
                 : f.hasBack          ? f.back
-                : inField[i]         ? kFieldShade
+                : inField[i - lo]    ? kFieldShade
                                      : CLR_INVALID;
             if (back != CLR_INVALID) {
                 HBRUSH b = ::CreateSolidBrush(back);
@@ -364,8 +449,9 @@ void CTXTextControl::PaintTo(HDC target, const RECT& client)
                 while (e < j && text[e] != '\t')
                     ++e;
                 if (e > k)
-                    ::TextOutA(dc, line.x[k - line.start], top + line.ascent - font.ascent,
-                               text.data() + k, static_cast<int>(e - k));
+                    ::TextOutW(dc, line.x[k - line.start], top + line.ascent - font.ascent,
+                               reinterpret_cast<const wchar_t*>(text.data() + k),
+                               static_cast<int>(e - k));
                 k = e < j ? e + 1 : e;
             }
             i = j;
@@ -381,26 +467,67 @@ void CTXTextControl::PaintTo(HDC target, const RECT& client)
     // Targets: a thin marker where each stands.
     HBRUSH markBrush = ::CreateSolidBrush(kTargetMark);
     for (const CRichField& f : doc.Fields()) {
-        if (f.type != TXFIELDTYPE_TARGET)
+        if (f.type != TXFIELDTYPE_TARGET || f.start < lo || f.start > hi)
             continue;
         POINT p = m_layout.PointOf(f.start);
-        const CTXLine& line = m_layout.Lines()[m_layout.LineOf(f.start)];
+        const CTXLine& line = lines[m_layout.LineOf(f.start)];
         RECT mark = {p.x - 1, p.y - m_scrollY, p.x + 1,
                      p.y - m_scrollY + std::max(line.height / 3, 4)};
         ::FillRect(dc, &mark, markBrush);
     }
     ::DeleteObject(markBrush);
 
-    ::BitBlt(target, 0, 0, w, h, dc, 0, 0, SRCCOPY);
+    ::BitBlt(target, area.left, area.top, w, h, dc, area.left, area.top, SRCCOPY);
     ::SelectObject(dc, oldFont);
-    ::SelectObject(dc, oldBmp);
-    ::DeleteObject(bmp);
-    ::DeleteDC(dc);
+    ::SetViewportOrgEx(dc, 0, 0, nullptr);
+}
+
+// A memory DC in the display's format for measuring, made once.
+HDC CTXTextControl::MeasureDC()
+{
+    if (!m_measure.dc) {
+        HDC screen = ::GetDC(nullptr);
+        m_measure.dc = ::CreateCompatibleDC(screen);
+        ::ReleaseDC(nullptr, screen);
+    }
+    return m_measure.dc;
+}
+
+// The drawing surface of the paint, kept from one paint to the next (grown when needed).
+HDC CTXTextControl::BackBuffer(int w, int h)
+{
+    w = std::max(w, 1);
+    h = std::max(h, 1);
+    if (!m_back.dc || w > m_back.width || h > m_back.height) {
+        m_back.Reset();
+        HDC screen = ::GetDC(nullptr);
+        m_back.dc = ::CreateCompatibleDC(screen);
+        m_back.width = std::max(w, m_back.width);
+        m_back.height = std::max(h, m_back.height);
+        m_back.bitmap = ::CreateCompatibleBitmap(screen, m_back.width, m_back.height);
+        m_back.old = ::SelectObject(m_back.dc, m_back.bitmap);
+        ::ReleaseDC(nullptr, screen);
+    }
+    return m_back.dc;
+}
+
+void CTXTextControl::Surface::Reset()
+{
+    if (dc) {
+        if (old)
+            ::SelectObject(dc, old);
+        ::DeleteDC(dc);
+    }
+    if (bitmap)
+        ::DeleteObject(bitmap);
+    dc = nullptr;
+    bitmap = nullptr;
+    old = nullptr;
 }
 
 long CTXTextControl::WordStart(long pos) const
 {
-    const std::string& t = m_core.Document().Text();
+    const std::u16string& t = m_core.Document().Text();
     while (pos > 0 && !IsWordChar(t[pos - 1]))
         --pos;
     while (pos > 0 && IsWordChar(t[pos - 1]))
@@ -410,7 +537,7 @@ long CTXTextControl::WordStart(long pos) const
 
 long CTXTextControl::WordEnd(long pos) const
 {
-    const std::string& t = m_core.Document().Text();
+    const std::u16string& t = m_core.Document().Text();
     long n = static_cast<long>(t.size());
     while (pos < n && IsWordChar(t[pos]))
         ++pos;
@@ -512,18 +639,30 @@ void CTXTextControl::OnKeyDown(UINT key)
     }
 }
 
-void CTXTextControl::OnChar(UINT ch)
+// A typed character: from WM_CHAR a character of the ANSI code page (this is a narrow
+// window), from WM_UNICHAR a Unicode code point.
+void CTXTextControl::OnChar(UINT ch, bool unicode)
 {
     if (KeyDown(VK_CONTROL) && !KeyDown(VK_MENU))
         return; // control keys are handled on key down
-    if (ch == '\b')
+    if (ch == '\b') {
         m_core.Backspace();
-    else if (ch == '\r')
-        m_core.TypeChar('\n');
-    else if (ch == '\t' || ch >= 32)
-        m_core.TypeChar(static_cast<char>(ch));
-    else
+    } else if (ch == '\r') {
+        m_core.TypeChar(u'\n');
+    } else if (ch == '\t' || (ch >= 32 && ch != 127)) {
+        std::u16string typed;
+        if (!unicode)
+            typed = richtext::AnsiToUtf16(std::string(1, static_cast<char>(ch)));
+        else if (ch >= 0x10000 && ch <= 0x10FFFF)
+            typed = {static_cast<char16_t>(0xD800 + ((ch - 0x10000) >> 10)),
+                     static_cast<char16_t>(0xDC00 + ((ch - 0x10000) & 0x3FF))};
+        else if (ch < 0x10000)
+            typed = std::u16string(1, static_cast<char16_t>(ch));
+        for (char16_t c : typed)
+            m_core.TypeChar(c);
+    } else {
         return;
+    }
     m_goalX = -1;
     Refresh(true);
 }
@@ -541,7 +680,7 @@ void CTXTextControl::OnMouse(UINT msg, WPARAM wParam, LPARAM lParam)
         MoveTo(pos, (wParam & MK_SHIFT) != 0);
         break;
     case WM_LBUTTONDBLCLK: {
-        const std::string& t = m_core.Document().Text();
+        const std::u16string& t = m_core.Document().Text();
         long lo = pos, hi = pos, n = static_cast<long>(t.size());
         while (lo > 0 && IsWordChar(t[lo - 1]))
             --lo;
@@ -577,8 +716,7 @@ void CTXTextControl::Copy()
     if (m_core.SelMin() == m_core.SelMax())
         return;
     CRichDocument part = m_core.SelectedDocument();
-    std::string plain = richtext::WritePlainText(part), rtf = richtext::WriteRtf(part),
-                own = richtext::WriteNative(part);
+    std::string rtf = richtext::WriteRtf(part), own = richtext::WriteNative(part);
     if (!::OpenClipboard(m_hWnd))
         return;
     ::EmptyClipboard();
@@ -594,7 +732,12 @@ void CTXTextControl::Copy()
         if (!::SetClipboardData(format, mem))
             ::GlobalFree(mem);
     };
-    put(CF_TEXT, plain, true);
+    put(CF_TEXT, richtext::Utf16ToAnsi(part.Text()), true);
+    const std::u16string wide = part.Text();
+    put(CF_UNICODETEXT,
+        std::string(reinterpret_cast<const char*>(wide.c_str()),
+                    (wide.size() + 1) * sizeof(char16_t)),
+        false);
     put(RtfClipboardFormat(), rtf, true);
     put(OwnClipboardFormat(), own, false);
     ::CloseClipboard();
@@ -634,10 +777,18 @@ void CTXTextControl::Paste()
         bytes.resize(strnlen(bytes.c_str(), bytes.size()));
         ok = richtext::ReadRtf(bytes, doc, error);
     }
+    if (!ok && get(CF_UNICODETEXT, bytes)) {
+        std::u16string wide(bytes.size() / 2, u'\0');
+        memcpy(&wide[0], bytes.data(), wide.size() * 2);
+        wide.resize(std::char_traits<char16_t>::length(wide.c_str()));
+        doc = CRichDocument();
+        doc.Append(wide, m_core.TypingFormat());
+        ok = true;
+    }
     if (!ok && get(CF_TEXT, bytes)) {
         bytes.resize(strnlen(bytes.c_str(), bytes.size()));
         doc = CRichDocument();
-        doc.Append(bytes, m_core.TypingFormat());
+        doc.Append(richtext::AnsiToUtf16(bytes), m_core.TypingFormat());
         ok = true;
     }
     ::CloseClipboard();

@@ -12,7 +12,31 @@ std::string FontKey(const CRichCharFormat& f)
         (f.strike ? "s" : "");
 }
 
+bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c < 0xDC00; }
+bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c < 0xE000; }
+
 } // namespace
+
+int CTXFontCache::Entry::Width(HDC dc, char16_t c)
+{
+    std::unique_ptr<int[]>& page = m_pages[c >> 8];
+    if (!page) {
+        page.reset(new int[256]);
+        HGDIOBJ old = ::SelectObject(dc, font);
+        const UINT first = c & 0xFF00;
+        // Characters are measured one by one, as they are drawn (no kerning).
+        if (!::GetCharWidth32W(dc, first, first + 255, page.get())) {
+            for (UINT i = 0; i < 256; ++i) {
+                wchar_t ch = static_cast<wchar_t>(first + i);
+                SIZE size = {0, 0};
+                ::GetTextExtentPoint32W(dc, &ch, 1, &size);
+                page[i] = size.cx;
+            }
+        }
+        ::SelectObject(dc, old);
+    }
+    return page[c & 0xFF];
+}
 
 CTXFontCache::~CTXFontCache() { Clear(); }
 
@@ -25,7 +49,7 @@ void CTXFontCache::Clear()
     m_fonts.clear();
 }
 
-const CTXFontCache::Entry& CTXFontCache::Get(HDC dc, const CRichCharFormat& f)
+CTXFontCache::Entry& CTXFontCache::Get(HDC dc, const CRichCharFormat& f)
 {
     std::string key = FontKey(f);
     auto it = m_fonts.find(key);
@@ -45,13 +69,6 @@ const CTXFontCache::Entry& CTXFontCache::Get(HDC dc, const CRichCharFormat& f)
     HGDIOBJ old = ::SelectObject(dc, e->font);
     TEXTMETRICA tm;
     ::GetTextMetricsA(dc, &tm);
-    // Characters are measured one by one, as they are drawn (no kerning).
-    for (int c = 0; c < 256; ++c) {
-        char ch = static_cast<char>(c);
-        SIZE size = {0, 0};
-        ::GetTextExtentPoint32A(dc, &ch, 1, &size);
-        e->widths[c] = size.cx;
-    }
     ::SelectObject(dc, old);
     e->ascent = tm.tmAscent;
     e->descent = tm.tmDescent;
@@ -59,36 +76,57 @@ const CTXFontCache::Entry& CTXFontCache::Get(HDC dc, const CRichCharFormat& f)
     return *e;
 }
 
-void CTXLayout::Build(HDC dc, const CRichDocument& doc, int width, CTXFontCache& fonts)
+int CTXLayout::LayOut(HDC dc, const CRichDocument& doc, size_t ps, size_t stop, int y0,
+                      CTXFontCache& fonts, std::vector<CTXLine>& out)
 {
-    m_lines.clear();
-    const std::string& text = doc.Text();
-    const int right = std::max(width - kMargin, kMargin + 20);
+    const std::u16string& text = doc.Text();
+    const int right = std::max(m_width - kMargin, kMargin + 20);
     const int tabWidth = ::MulDiv(48, ::GetDeviceCaps(dc, LOGPIXELSX), 96);
     std::vector<int> advance;
-    std::vector<const CTXFontCache::Entry*> byFormat;
-    auto FontOf = [&](uint16_t fi) -> const CTXFontCache::Entry& {
+    std::vector<CTXFontCache::Entry*> byFormat;
+    auto FontOf = [&](uint16_t fi) -> CTXFontCache::Entry& {
         if (fi >= byFormat.size())
             byFormat.resize(fi + 1, nullptr);
         if (!byFormat[fi])
             byFormat[fi] = &fonts.Get(dc, doc.FormatByIndex(fi));
         return *byFormat[fi];
     };
-    int y = 0;
-    size_t ps = 0;
-    HGDIOBJ oldFont = ::SelectObject(dc, ::GetStockObject(DEFAULT_GUI_FONT));
+    auto lineOf = [&](size_t start, const CRichCharFormat& f, int y) {
+        CTXLine line;
+        line.start = line.end = start;
+        line.x.push_back(kMargin);
+        const CTXFontCache::Entry& e = fonts.Get(dc, f);
+        line.ascent = e.ascent;
+        line.height = e.ascent + e.descent;
+        line.y = y;
+        return line;
+    };
+    int y = y0;
     for (;;) {
-        size_t pe = text.find('\n', ps);
-        bool last = pe == std::string::npos;
+        size_t pe = text.find(u'\n', ps);
+        bool last = pe == std::u16string::npos;
         if (last)
             pe = text.size();
         // Advance of every character of the paragraph (tabs are placed below).
         advance.assign(pe - ps, 0);
         for (size_t i = ps; i < pe;) {
             const size_t j = doc.FormatRunEnd(i, pe);
-            const CTXFontCache::Entry& e = FontOf(doc.FormatIndexAt(i));
-            for (size_t k = i; k < j; ++k)
-                advance[k - ps] = e.widths[static_cast<unsigned char>(text[k])];
+            CTXFontCache::Entry& e = FontOf(doc.FormatIndexAt(i));
+            for (size_t k = i; k < j; ++k) {
+                const char16_t c = text[k];
+                if (IsHighSurrogate(c) && k + 1 < j && IsLowSurrogate(text[k + 1])) {
+                    SIZE size = {0, 0};
+                    HGDIOBJ old = ::SelectObject(dc, e.font);
+                    ::GetTextExtentPoint32W(dc, reinterpret_cast<const wchar_t*>(&text[k]), 2,
+                                            &size);
+                    ::SelectObject(dc, old);
+                    advance[k - ps] = size.cx;
+                    advance[k + 1 - ps] = 0;
+                    ++k;
+                } else {
+                    advance[k - ps] = e.Width(dc, c);
+                }
+            }
             i = j;
         }
         // Wrap into lines.
@@ -102,7 +140,7 @@ void CTXLayout::Build(HDC dc, const CRichDocument& doc, int width, CTXFontCache&
             size_t i = ls;
             for (; i < pe; ++i) {
                 int w = text[i] == '\t' ? tabWidth - (x - kMargin) % tabWidth : advance[i - ps];
-                if (x + w > right && i > ls && text[i] != ' ') {
+                if (x + w > right && i > ls && text[i] != ' ' && !IsLowSurrogate(text[i])) {
                     if (lastBreak > ls) {
                         line.x.resize(lastBreak - ls + 1);
                         i = lastBreak;
@@ -137,7 +175,7 @@ void CTXLayout::Build(HDC dc, const CRichDocument& doc, int width, CTXFontCache&
             line.height = ascent + descent;
             line.y = y;
             y += line.height;
-            m_lines.push_back(std::move(line));
+            out.push_back(std::move(line));
             ls = i;
         } while (ls < pe);
         if (last)
@@ -145,29 +183,75 @@ void CTXLayout::Build(HDC dc, const CRichDocument& doc, int width, CTXFontCache&
         ps = pe + 1;
         if (ps == text.size()) {
             // The empty last paragraph after a final line feed.
-            CTXLine line;
-            line.start = line.end = ps;
-            line.x.push_back(kMargin);
-            const CTXFontCache::Entry& e = fonts.Get(dc, doc.FormatAt(ps - 1));
-            line.ascent = e.ascent;
-            line.height = e.ascent + e.descent;
-            line.y = y;
-            y += line.height;
-            m_lines.push_back(std::move(line));
+            out.push_back(lineOf(ps, doc.FormatAt(ps - 1), y));
+            y += out.back().height;
             break;
         }
+        if (pe >= stop)
+            break;
     }
-    if (m_lines.empty()) {
-        CTXLine line;
-        line.x.push_back(kMargin);
-        const CTXFontCache::Entry& e = fonts.Get(dc, CRichCharFormat());
-        line.ascent = e.ascent;
-        line.height = e.ascent + e.descent;
-        y = line.height;
-        m_lines.push_back(line);
+    if (out.empty() && text.empty()) {
+        out.push_back(lineOf(0, CRichCharFormat(), y));
+        y += out.back().height;
     }
+    return y - y0;
+}
+
+void CTXLayout::Build(HDC dc, const CRichDocument& doc, int width, CTXFontCache& fonts)
+{
+    m_width = width;
+    m_lines.clear();
+    HGDIOBJ oldFont = ::SelectObject(dc, ::GetStockObject(DEFAULT_GUI_FONT));
+    m_height = LayOut(dc, doc, 0, doc.Length(), 0, fonts, m_lines);
     ::SelectObject(dc, oldFont);
-    m_height = y;
+}
+
+CTXLayout::Update CTXLayout::Apply(HDC dc, const CRichDocument& doc,
+                                   const CRichDocument::Change& change, CTXFontCache& fonts)
+{
+    Update u;
+    if (!change.any)
+        return u;
+    if (change.whole || m_lines.empty() || doc.Length() == 0) {
+        Build(dc, doc, m_width, fonts);
+        u.end = m_lines.size();
+        u.moved = true;
+        return u;
+    }
+    // The old lines of the paragraphs the change touched: [i0, i1).
+    size_t i0 = LineOf(change.lo);
+    while (i0 > 0 && !m_lines[i0 - 1].endsParagraph)
+        --i0;
+    size_t i1 = LineOf(std::max(change.oldHi, change.lo));
+    while (i1 + 1 < m_lines.size() && !m_lines[i1].endsParagraph)
+        ++i1;
+    ++i1;
+    const long delta = static_cast<long>(change.newHi) - static_cast<long>(change.oldHi);
+    const size_t ps = m_lines[i0].start;
+    const size_t stop = static_cast<size_t>(static_cast<long>(m_lines[i1 - 1].end) + delta);
+    const int y0 = m_lines[i0].y;
+    const int oldHeight = m_lines[i1 - 1].y + m_lines[i1 - 1].height - y0;
+
+    std::vector<CTXLine> fresh;
+    HGDIOBJ oldFont = ::SelectObject(dc, ::GetStockObject(DEFAULT_GUI_FONT));
+    const int height = LayOut(dc, doc, ps, std::min(stop, doc.Length()), y0, fonts, fresh);
+    ::SelectObject(dc, oldFont);
+    const int dy = height - oldHeight;
+    for (size_t k = i1; k < m_lines.size(); ++k) {
+        CTXLine& l = m_lines[k];
+        l.start = static_cast<size_t>(static_cast<long>(l.start) + delta);
+        l.end = static_cast<size_t>(static_cast<long>(l.end) + delta);
+        l.y += dy;
+    }
+    const size_t count = fresh.size();
+    m_lines.erase(m_lines.begin() + static_cast<long>(i0), m_lines.begin() + static_cast<long>(i1));
+    m_lines.insert(m_lines.begin() + static_cast<long>(i0), std::make_move_iterator(fresh.begin()),
+                   std::make_move_iterator(fresh.end()));
+    m_height += dy;
+    u.first = i0;
+    u.end = i0 + count;
+    u.moved = dy != 0 || count != i1 - i0;
+    return u;
 }
 
 size_t CTXLayout::LineOf(size_t pos) const
@@ -188,9 +272,10 @@ POINT CTXLayout::PointOf(size_t pos) const
 
 size_t CTXLayout::PositionAt(int x, int y) const
 {
-    size_t li = 0;
-    while (li + 1 < m_lines.size() && y >= m_lines[li + 1].y)
-        ++li;
+    // The last line that starts at or above y.
+    auto it = std::upper_bound(m_lines.begin(), m_lines.end(), y,
+                               [](int v, const CTXLine& l) { return v < l.y; });
+    size_t li = it == m_lines.begin() ? 0 : static_cast<size_t>(it - m_lines.begin()) - 1;
     const CTXLine& l = m_lines[li];
     size_t best = l.start;
     for (size_t k = 0; k + 1 < l.x.size(); ++k)
