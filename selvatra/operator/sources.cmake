@@ -9,6 +9,7 @@ list(APPEND SELVATRA_WIN_SOURCES
   operator/ClockGlyphs.cpp
   operator/ClockWindows.cpp
   operator/SelvatraClocks.rc
+  operator/SelvatraCaptionSetup.rc
   operator/PrompterOperator.cpp
   operator/OperatorInput.cpp
   operator/SecondPrompter.cpp
