@@ -2,31 +2,46 @@
 # (paths relative to platform/framework).
 set(FW_WIN_SOURCES
   src/win/app.cpp
+  src/win/app_docs.cpp
   src/win/button.cpp
   src/win/checklistbox.cpp
+  src/win/cmdline.cpp
   src/win/cmdtarget.cpp
   src/win/combobox.cpp
   src/win/commctrl.cpp
   src/win/ctrls.cpp
   src/win/dataexchange.cpp
   src/win/dc.cpp
+  src/win/docmanager.cpp
+  src/win/doctemplate.cpp
+  src/win/document.cpp
+  src/win/docview_util.cpp
   src/win/edit.cpp
+  src/win/filedialog.cpp
+  src/win/frame.cpp
   src/win/gdi.cpp
   src/win/handle_map.cpp
   src/win/imagelist.cpp
   src/win/listbox.cpp
+  src/win/mdi.cpp
   src/win/menu.cpp
+  src/win/modal.cpp
   src/win/module.cpp
   src/win/msg_dispatch.cpp
   src/win/msgbox.cpp
   src/win/profile.cpp
+  src/win/recentfiles.cpp
   src/win/resource_chain.cpp
   src/win/richedit.cpp
+  src/win/shellreg.cpp
+  src/win/splitter.cpp
   src/win/sync.cpp
   src/win/thread.cpp
   src/win/validation.cpp
+  src/win/view.cpp
   src/win/wnd.cpp
   src/win/wnd_handlers.cpp
+  src/win/wnd_layout.cpp
   src/win/wnd_members.cpp
   src/win/wndclass.cpp
   src/win/wndproc_exception.cpp

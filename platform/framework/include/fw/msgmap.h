@@ -6,6 +6,7 @@
 
 class CDC;
 class CScrollBar;
+class CListBox;
 class CWinThread;
 
 // Reflected messages arrive at the child control as WM_REFLECT_BASE + the message.
@@ -82,6 +83,17 @@ enum AfxSig {
     AfxSigNotify_b, // BOOL (NMHDR*, LRESULT*)
     AfxSigNotify_RANGE, // void (UINT, NMHDR*, LRESULT*)
     AfxSigNotify_EX, // BOOL (UINT, NMHDR*, LRESULT*)
+
+    // Window messages added later (kept after the others).
+    AfxSig_vbWW, // void (BOOL, CWnd*, CWnd*)      WM_MDIACTIVATE
+    AfxSig_vwW, // void (UINT, CWnd*)             WM_ENTERIDLE
+    AfxSig_bHELPINFO, // BOOL (HELPINFO*)
+    AfxSig_iCOMPARE, // int (int, LPCOMPAREITEMSTRUCT)
+    AfxSig_vDELETE, // void (int, LPDELETEITEMSTRUCT)
+    AfxSig_iwWw, // int (UINT, CListBox*, UINT)   WM_CHARTOITEM, WM_VKEYTOITEM
+    AfxSig_iCOMPAREr, // int (LPCOMPAREITEMSTRUCT)     reflected WM_COMPAREITEM
+    AfxSig_vDELETEr, // void (LPDELETEITEMSTRUCT)     reflected WM_DELETEITEM
+    AfxSig_iwwr, // int (UINT, UINT)              reflected WM_CHARTOITEM, WM_VKEYTOITEM
 };
 
 #define FW_WM_ENTRY(msg, sig, type, fn)                                                            \
@@ -212,6 +224,29 @@ enum AfxSig {
 #define ON_WM_CANCELMODE() FW_WM_ENTRY(WM_CANCELMODE, AfxSig_vv, void (CWnd::*)(), OnCancelMode)
 #define ON_WM_FONTCHANGE() FW_WM_ENTRY(WM_FONTCHANGE, AfxSig_vv, void (CWnd::*)(), OnFontChange)
 #define ON_WM_TIMECHANGE() FW_WM_ENTRY(WM_TIMECHANGE, AfxSig_vv, void (CWnd::*)(), OnTimeChange)
+#define ON_WM_MDIACTIVATE()                                                                        \
+    FW_WM_ENTRY(WM_MDIACTIVATE, AfxSig_vbWW, void (CWnd::*)(BOOL, CWnd*, CWnd*), OnMDIActivate)
+#define ON_WM_CHILDACTIVATE()                                                                      \
+    FW_WM_ENTRY(WM_CHILDACTIVATE, AfxSig_vv, void (CWnd::*)(), OnChildActivate)
+#define ON_WM_PARENTNOTIFY()                                                                       \
+    FW_WM_ENTRY(WM_PARENTNOTIFY, AfxSig_vwl, void (CWnd::*)(UINT, LPARAM), OnParentNotify)
+#define ON_WM_ENTERIDLE()                                                                          \
+    FW_WM_ENTRY(WM_ENTERIDLE, AfxSig_vwW, void (CWnd::*)(UINT, CWnd*), OnEnterIdle)
+#define ON_WM_HELPINFO()                                                                           \
+    FW_WM_ENTRY(WM_HELP, AfxSig_bHELPINFO, BOOL (CWnd::*)(HELPINFO*), OnHelpInfo)
+#define ON_WM_QUERYENDSESSION()                                                                    \
+    FW_WM_ENTRY(WM_QUERYENDSESSION, AfxSig_bv, BOOL (CWnd::*)(), OnQueryEndSession)
+#define ON_WM_ENDSESSION() FW_WM_ENTRY(WM_ENDSESSION, AfxSig_vb, void (CWnd::*)(BOOL), OnEndSession)
+#define ON_WM_COMPAREITEM()                                                                        \
+    FW_WM_ENTRY(WM_COMPAREITEM, AfxSig_iCOMPARE, int (CWnd::*)(int, LPCOMPAREITEMSTRUCT),          \
+                OnCompareItem)
+#define ON_WM_DELETEITEM()                                                                         \
+    FW_WM_ENTRY(WM_DELETEITEM, AfxSig_vDELETE, void (CWnd::*)(int, LPDELETEITEMSTRUCT),            \
+                OnDeleteItem)
+#define ON_WM_CHARTOITEM()                                                                         \
+    FW_WM_ENTRY(WM_CHARTOITEM, AfxSig_iwWw, int (CWnd::*)(UINT, CListBox*, UINT), OnCharToItem)
+#define ON_WM_VKEYTOITEM()                                                                         \
+    FW_WM_ENTRY(WM_VKEYTOITEM, AfxSig_iwWw, int (CWnd::*)(UINT, CListBox*, UINT), OnVKeyToItem)
 
 // Messages a parent reflects back to the child control that sent them.
 #define ON_WM_CTLCOLOR_REFLECT()                                                                   \
@@ -250,6 +285,43 @@ enum AfxSig {
      0,                                                                                            \
      AfxSig_vwwr,                                                                                  \
      (AFX_PMSG)(AFX_PMSGW)(static_cast<void (CWnd::*)(UINT, UINT)>(&ThisClass::VScroll))},
+#define ON_WM_COMPAREITEM_REFLECT()                                                                \
+    {WM_COMPAREITEM + WM_REFLECT_BASE,                                                             \
+     0,                                                                                            \
+     0,                                                                                            \
+     0,                                                                                            \
+     AfxSig_iCOMPAREr,                                                                             \
+     (AFX_PMSG)(AFX_PMSGW)(static_cast<int (CWnd::*)(LPCOMPAREITEMSTRUCT)>(                        \
+         &ThisClass::CompareItem))},
+#define ON_WM_DELETEITEM_REFLECT()                                                                 \
+    {WM_DELETEITEM + WM_REFLECT_BASE,                                                              \
+     0,                                                                                            \
+     0,                                                                                            \
+     0,                                                                                            \
+     AfxSig_vDELETEr,                                                                              \
+     (AFX_PMSG)(AFX_PMSGW)(static_cast<void (CWnd::*)(LPDELETEITEMSTRUCT)>(                        \
+         &ThisClass::DeleteItem))},
+#define ON_WM_CHARTOITEM_REFLECT()                                                                 \
+    {WM_CHARTOITEM + WM_REFLECT_BASE,                                                              \
+     0,                                                                                            \
+     0,                                                                                            \
+     0,                                                                                            \
+     AfxSig_iwwr,                                                                                  \
+     (AFX_PMSG)(AFX_PMSGW)(static_cast<int (CWnd::*)(UINT, UINT)>(&ThisClass::CharToItem))},
+#define ON_WM_VKEYTOITEM_REFLECT()                                                                 \
+    {WM_VKEYTOITEM + WM_REFLECT_BASE,                                                              \
+     0,                                                                                            \
+     0,                                                                                            \
+     0,                                                                                            \
+     AfxSig_iwwr,                                                                                  \
+     (AFX_PMSG)(AFX_PMSGW)(static_cast<int (CWnd::*)(UINT, UINT)>(&ThisClass::VKeyToItem))},
+#define ON_WM_PARENTNOTIFY_REFLECT()                                                               \
+    {WM_PARENTNOTIFY + WM_REFLECT_BASE,                                                            \
+     0,                                                                                            \
+     0,                                                                                            \
+     0,                                                                                            \
+     AfxSig_vwl,                                                                                   \
+     (AFX_PMSG)(AFX_PMSGW)(static_cast<void (CWnd::*)(UINT, LPARAM)>(&ThisClass::ParentNotify))},
 
 // User-defined and registered messages: LRESULT handler(WPARAM, LPARAM).
 #define ON_MESSAGE(message, memberFxn)                                                             \

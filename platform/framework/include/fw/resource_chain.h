@@ -18,6 +18,10 @@ FW_API void AfxLeaveResourceChain(HINSTANCE hModule);
 // the current resource handle when none does.
 FW_API HINSTANCE AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType);
 
+// The framework library's own module: searched last along the chain, so its strings,
+// dialogs and cursors are found when neither the program nor a library has them.
+FW_API HINSTANCE AfxGetFrameworkResourceHandle();
+
 // Loads string nID from the first module along the chain whose string table holds it.
 // Returns the length copied (0 when no module has it).
 FW_API int AfxLoadString(UINT nID, LPSTR lpszBuf, UINT nMaxBuf);

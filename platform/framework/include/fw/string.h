@@ -145,3 +145,8 @@ FW_API bool AFXAPI operator>=(LPCSTR s1, const CString& s2);
 
 // Loads string nID along the resource chain (the native build has no resources).
 FW_API BOOL AFXAPI AfxLoadResourceString(UINT nID, CString& rString);
+
+// Part iSubString (from 0) of lpszFullString split at chSep; FALSE (and empty) when
+// there are fewer parts.
+FW_API BOOL AFXAPI AfxExtractSubString(CString& rString, LPCSTR lpszFullString, int iSubString,
+                                       char chSep = '\n');

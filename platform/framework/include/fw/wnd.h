@@ -18,6 +18,18 @@ class CRgn;
 class CScrollBar;
 class CBitmap;
 struct CCreateContext;
+class CFrameWnd;
+class CListBox;
+class CDataExchange;
+
+// The layout request that RepositionBars sends its control bars (WM_SIZEPARENT).
+struct AFX_SIZEPARENTPARAMS
+{
+    HDWP hDWP; // deferred positions, or null to ask the size only
+    RECT rect; // the space left, shrunk by each bar that takes some
+    SIZE sizeTotal; // what the bars took in each direction
+    BOOL bStretch; // bars stretch to fill the width or height
+};
 
 class FW_API CWnd : public CCmdTarget
 {
@@ -259,6 +271,50 @@ public:
     // when bDisableIfNoHndler.
     void UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
 
+    // --- declared here so the class layout is fixed; implemented by the framework's
+    // --- frames, dialogs and control bars.
+
+    // Frames and control bars.
+    CFrameWnd* GetParentFrame() const; // the nearest frame above this window
+    CFrameWnd* GetTopLevelFrame() const; // the outermost frame of this window's tree
+    virtual BOOL IsFrameWnd() const; // TRUE for CFrameWnd and its kin
+    // Lays out the control bars with ids nIDFirst..nIDLast in the client area (through
+    // WM_SIZEPARENT) and gives what is left to the child nIDLeftOver.
+    enum RepositionFlags {
+        reposDefault = 0,
+        reposQuery = 1,
+        reposExtra = 2,
+        reposNoPosLeftOver = 0x8000
+    };
+    void RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlag = reposDefault,
+                        LPRECT lpRectParam = nullptr, LPCRECT lpRectClient = nullptr,
+                        BOOL bStretch = TRUE);
+
+    // The modal loop (see fw/modal.h): runs until EndModalLoop, with idle processing
+    // (WM_KICKIDLE to this window, WM_ENTERIDLE to the owner).
+    int RunModalLoop(DWORD dwFlags = 0);
+    virtual BOOL ContinueModal();
+    virtual void EndModalLoop(int nResult);
+
+    // Dialog data: the template's RT_DLGINIT block (combo and list box items), and data
+    // exchange between the controls and the members.
+    BOOL ExecuteDlgInit(LPCSTR lpszResourceName);
+    BOOL ExecuteDlgInit(LPVOID lpResource);
+    BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
+    virtual void DoDataExchange(CDataExchange* pDX);
+    BOOL IsDialogMessage(LPMSG lpMsg);
+    virtual BOOL CheckAutoCenter();
+
+    // Tool tips: the hit test that says which tool a point is over (-1: none).
+    virtual INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const;
+    BOOL EnableToolTips(BOOL bEnable = TRUE);
+    static void PASCAL CancelToolTips(BOOL bKeys = FALSE);
+    void FilterToolTipMessage(MSG* pMsg);
+
+    // Help.
+    virtual void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT);
+    virtual void HtmlHelp(DWORD_PTR dwData, UINT nCmd = 0x000F);
+
     // Default handlers: each passes the current message to the default procedure.
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     BOOL OnNcCreate(LPCREATESTRUCT lpCreateStruct);
@@ -332,8 +388,22 @@ public:
     void OnCancelMode();
     void OnFontChange();
     void OnTimeChange();
+    void OnMDIActivate(BOOL bActivate, CWnd* pActivateWnd, CWnd* pDeactivateWnd);
+    void OnChildActivate();
+    void OnParentNotify(UINT message, LPARAM lParam);
+    void OnEnterIdle(UINT nWhy, CWnd* pWho);
+    BOOL OnHelpInfo(HELPINFO* pHelpInfo);
+    BOOL OnQueryEndSession();
+    void OnEndSession(BOOL bEnding);
+    int OnCompareItem(int nIDCtl, LPCOMPAREITEMSTRUCT lpCompareItemStruct);
+    void OnDeleteItem(int nIDCtl, LPDELETEITEMSTRUCT lpDeleteItemStruct);
+    int OnCharToItem(UINT nChar, CListBox* pListBox, UINT nIndex);
+    int OnVKeyToItem(UINT nKey, CListBox* pListBox, UINT nIndex);
 
     WNDPROC m_pfnSuper; // the procedure the window had before the framework's
+    DWORD m_nFlags; // WF_* state bits (fw/modal.h)
+    int m_nModalResult; // what RunModalLoop returns
+    HWND m_hWndOwner; // a dialog's owner while it runs
 
 protected:
     DECLARE_MESSAGE_MAP()
@@ -370,3 +440,7 @@ FW_API LPCSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nul
 // (calls nest) they are kept.
 FW_API void AFXAPI AfxLockTempMaps();
 FW_API BOOL AFXAPI AfxUnlockTempMaps(BOOL bDeleteTemps = TRUE);
+
+// Moves hWnd to lpRect (parent client coordinates) as part of lpLayout's deferred
+// positions (WM_SIZEPARENT handlers call it); nothing moves when it is there already.
+FW_API void AFXAPI AfxRepositionWindow(AFX_SIZEPARENTPARAMS* lpLayout, HWND hWnd, LPCRECT lpRect);

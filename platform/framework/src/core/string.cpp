@@ -654,3 +654,20 @@ bool AFXAPI operator<=(LPCSTR s1, const CString& s2) { return s2.Compare(s1) >= 
 bool AFXAPI operator>=(const CString& s1, const CString& s2) { return s1.Compare(s2) >= 0; }
 bool AFXAPI operator>=(const CString& s1, LPCSTR s2) { return s1.Compare(s2) >= 0; }
 bool AFXAPI operator>=(LPCSTR s1, const CString& s2) { return s2.Compare(s1) <= 0; }
+
+BOOL AFXAPI AfxExtractSubString(CString& rString, LPCSTR lpszFullString, int iSubString, char chSep)
+{
+    rString.Empty();
+    if (lpszFullString == nullptr)
+        return FALSE;
+    while (iSubString-- > 0) {
+        lpszFullString = strchr(lpszFullString, chSep);
+        if (lpszFullString == nullptr)
+            return FALSE;
+        lpszFullString++; // past the separator
+    }
+    const char* pchEnd = strchr(lpszFullString, chSep);
+    size_t nLen = pchEnd == nullptr ? strlen(lpszFullString) : (size_t)(pchEnd - lpszFullString);
+    rString = CString(lpszFullString, (int)nLen);
+    return TRUE;
+}

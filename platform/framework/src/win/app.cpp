@@ -23,6 +23,17 @@ CWinApp::CWinApp(LPCSTR lpszAppName)
     m_pszHelpFilePath = nullptr;
     m_pszProfileName = nullptr;
     m_pszRegistryKey = nullptr;
+    m_pDocManager = nullptr;
+    m_pRecentFileList = nullptr;
+    m_nNumPreviewPages = 0;
+    m_atomApp = 0;
+    m_atomSystemTopic = 0;
+    m_hDevMode = nullptr;
+    m_hDevNames = nullptr;
+    m_dwPromptContext = 0;
+    m_bHelpMode = FALSE;
+    m_nWaitCursorCount = 0;
+    m_hcurWaitCursorRestore = nullptr;
     // The application object runs on the thread that constructs it.
     m_nThreadID = ::GetCurrentThreadId();
     m_bAutoDelete = FALSE;
@@ -35,6 +46,16 @@ CWinApp::CWinApp(LPCSTR lpszAppName)
 
 CWinApp::~CWinApp()
 {
+    delete m_pDocManager;
+    delete m_pRecentFileList;
+    if (m_hDevMode != nullptr)
+        ::GlobalFree(m_hDevMode);
+    if (m_hDevNames != nullptr)
+        ::GlobalFree(m_hDevNames);
+    if (m_atomApp != 0)
+        ::GlobalDeleteAtom(m_atomApp);
+    if (m_atomSystemTopic != 0)
+        ::GlobalDeleteAtom(m_atomSystemTopic);
     AFX_MODULE_STATE* pModuleState = AfxGetModuleState();
     if (pModuleState->m_pCurrentWinApp == this) {
         pModuleState->m_pCurrentWinApp = nullptr;
@@ -106,7 +127,11 @@ int CWinApp::Run()
     return CWinThread::Run();
 }
 
-int CWinApp::ExitInstance() { return (int)m_msgCur.wParam; }
+int CWinApp::ExitInstance()
+{
+    SaveStdProfileSettings();
+    return (int)m_msgCur.wParam;
+}
 
 BOOL CWinApp::OnIdle(LONG lCount) { return CWinThread::OnIdle(lCount); }
 
@@ -184,7 +209,11 @@ BOOL AFXAPI AfxWinInit(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmd
     return TRUE;
 }
 
-void AFXAPI AfxWinTerm() { fw::DeleteAllTempMaps(); }
+void AFXAPI AfxWinTerm()
+{
+    AfxOleTerm(FALSE);
+    fw::DeleteAllTempMaps();
+}
 
 int AFXAPI AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow)
 {

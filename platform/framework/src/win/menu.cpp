@@ -116,5 +116,20 @@ int CMenu::GetMenuString(UINT nIDItem, CString& rString, UINT nFlags) const
 CMenu* CMenu::GetSubMenu(int nPos) const { return FromHandle(::GetSubMenu(m_hMenu, nPos)); }
 BOOL CMenu::TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT lpRect)
 {
+    // The modal seam may choose the command instead of the user.
+    AFX_MODAL_REQUEST request = {};
+    request.nKind = afxModalPopupMenu;
+    request.pObject = this;
+    request.hWndOwner = pWnd->GetSafeHwnd();
+    request.hMenu = m_hMenu;
+    AFX_MODAL_REPLY reply = AfxAskModalAnswer(request);
+    if (reply.nAction != AFX_MODAL_REPLY::show) {
+        UINT nCommand = reply.nAction == AFX_MODAL_REPLY::answer ? (UINT)reply.nResult : 0;
+        if (nFlags & TPM_RETURNCMD)
+            return (BOOL)nCommand;
+        if (nCommand != 0 && !(nFlags & TPM_NONOTIFY))
+            ::PostMessageA(pWnd->GetSafeHwnd(), WM_COMMAND, nCommand, 0);
+        return TRUE;
+    }
     return ::TrackPopupMenu(m_hMenu, nFlags, x, y, 0, pWnd->GetSafeHwnd(), lpRect);
 }

@@ -54,6 +54,15 @@ union MessageMapFunctions
     void (CWnd::*pfn_vwwr)(UINT, UINT);
     void (CWnd::*pfn_vs)(LPCSTR);
     void (CWnd::*pfn_vM)(CMenu*);
+    void (CWnd::*pfn_vbWW)(BOOL, CWnd*, CWnd*);
+    void (CWnd::*pfn_vwW)(UINT, CWnd*);
+    BOOL (CWnd::*pfn_bHELPINFO)(HELPINFO*);
+    int (CWnd::*pfn_iCOMPARE)(int, LPCOMPAREITEMSTRUCT);
+    void (CWnd::*pfn_vDELETE)(int, LPDELETEITEMSTRUCT);
+    int (CWnd::*pfn_iwWw)(UINT, CListBox*, UINT);
+    int (CWnd::*pfn_iCOMPAREr)(LPCOMPAREITEMSTRUCT);
+    void (CWnd::*pfn_vDELETEr)(LPDELETEITEMSTRUCT);
+    int (CWnd::*pfn_iwwr)(UINT, UINT);
     // commands
     void (CCmdTarget::*pfnCmd_v)();
     BOOL (CCmdTarget::*pfnCmd_b)();
@@ -370,6 +379,38 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         break;
     case AfxSig_vM:
         (this->*mmf.pfn_vM)(CMenu::FromHandle((HMENU)wParam));
+        break;
+    case AfxSig_vbWW:
+        // An MDI child is told of its own activation by lParam naming it.
+        (this->*mmf.pfn_vbWW)(m_hWnd == (HWND)lParam, CWnd::FromHandle((HWND)lParam),
+                              CWnd::FromHandle((HWND)wParam));
+        break;
+    case AfxSig_vwW:
+        (this->*mmf.pfn_vwW)((UINT)wParam, CWnd::FromHandle((HWND)lParam));
+        break;
+    case AfxSig_bHELPINFO:
+        lResult = (this->*mmf.pfn_bHELPINFO)((HELPINFO*)lParam);
+        break;
+    case AfxSig_iCOMPARE:
+        lResult = (this->*mmf.pfn_iCOMPARE)((int)wParam, (LPCOMPAREITEMSTRUCT)lParam);
+        break;
+    case AfxSig_vDELETE:
+        (this->*mmf.pfn_vDELETE)((int)wParam, (LPDELETEITEMSTRUCT)lParam);
+        lResult = TRUE;
+        break;
+    case AfxSig_iwWw:
+        lResult = (this->*mmf.pfn_iwWw)(LOWORD(wParam), (CListBox*)CWnd::FromHandle((HWND)lParam),
+                                        HIWORD(wParam));
+        break;
+    case AfxSig_iCOMPAREr:
+        lResult = (this->*mmf.pfn_iCOMPAREr)((LPCOMPAREITEMSTRUCT)lParam);
+        break;
+    case AfxSig_vDELETEr:
+        (this->*mmf.pfn_vDELETEr)((LPDELETEITEMSTRUCT)lParam);
+        lResult = TRUE;
+        break;
+    case AfxSig_iwwr:
+        lResult = (this->*mmf.pfn_iwwr)(LOWORD(wParam), HIWORD(wParam));
         break;
     default:
         return FALSE;

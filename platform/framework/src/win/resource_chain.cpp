@@ -34,10 +34,25 @@ std::vector<HINSTANCE> searchOrder()
     HINSTANCE program = AfxGetInstanceHandle();
     if (std::find(order.begin(), order.end(), program) == order.end())
         order.push_back(program);
+    HINSTANCE framework = AfxGetFrameworkResourceHandle();
+    if (std::find(order.begin(), order.end(), framework) == order.end())
+        order.push_back(framework);
     return order;
 }
 
 } // namespace
+
+HINSTANCE AfxGetFrameworkResourceHandle()
+{
+    static HINSTANCE hFramework = [] {
+        HMODULE hModule = nullptr;
+        ::GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
+                                 GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                             (LPCSTR)&AfxGetFrameworkResourceHandle, &hModule);
+        return (HINSTANCE)hModule;
+    }();
+    return hFramework;
+}
 
 HINSTANCE AfxGetResourceHandle()
 {

@@ -226,6 +226,19 @@ BOOL CWinThread::OnIdle(LONG lCount)
             AfxCallWndProc(pMainWnd, pMainWnd->m_hWnd, WM_IDLEUPDATECMDUI, (WPARAM)TRUE, 0);
             pMainWnd->SendMessageToDescendants(WM_IDLEUPDATECMDUI, (WPARAM)TRUE, 0, TRUE, TRUE);
         }
+        // Every other top-level frame of this thread too: floating bars, the preview
+        // frame, a second main window. (A copy: an update may make or close frames.)
+        std::vector<CFrameWnd*> frames = fw::CurrentThreadState().frames;
+        for (CFrameWnd* pFrame : frames) {
+            HWND hWnd = ((CWnd*)pFrame)->m_hWnd;
+            if (hWnd == nullptr || hWnd == pMainWnd->GetSafeHwnd() ||
+                (::GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD))
+                continue;
+            if (CWnd::FromHandlePermanent(hWnd) != (CWnd*)pFrame || !::IsWindowVisible(hWnd))
+                continue;
+            AfxCallWndProc((CWnd*)pFrame, hWnd, WM_IDLEUPDATECMDUI, (WPARAM)TRUE, 0);
+            CWnd::SendMessageToDescendants(hWnd, WM_IDLEUPDATECMDUI, (WPARAM)TRUE, 0, TRUE, TRUE);
+        }
         return TRUE;
     }
     if (lCount >= 1)

@@ -3,8 +3,11 @@
 #pragma once
 #include <windows.h>
 
+#include <vector>
+
 class CWnd;
 class CWinThread;
+class CFrameWnd;
 
 namespace fw {
 
@@ -16,6 +19,7 @@ struct ThreadState
     MSG lastSentMsg; // the message WindowProc is handling (for Default)
     CWinThread* pCurrentThread;
     int nTempMapLock;
+    std::vector<CFrameWnd*> frames; // every frame made on this thread, for idle updates
 };
 
 ThreadState& CurrentThreadState();

@@ -22,9 +22,13 @@ const CWnd CWnd::wndBottom(HWND_BOTTOM);
 const CWnd CWnd::wndTopMost(HWND_TOPMOST);
 const CWnd CWnd::wndNoTopMost(HWND_NOTOPMOST);
 
-CWnd::CWnd() : m_hWnd(nullptr), m_pfnSuper(nullptr) { }
+CWnd::CWnd()
+    : m_hWnd(nullptr), m_pfnSuper(nullptr), m_nFlags(0), m_nModalResult(0), m_hWndOwner(nullptr)
+{ }
 
-CWnd::CWnd(HWND hWndSpecial) : m_hWnd(hWndSpecial), m_pfnSuper(nullptr) { }
+CWnd::CWnd(HWND hWndSpecial)
+    : m_hWnd(hWndSpecial), m_pfnSuper(nullptr), m_nFlags(0), m_nModalResult(0), m_hWndOwner(nullptr)
+{ }
 
 CWnd::~CWnd()
 {

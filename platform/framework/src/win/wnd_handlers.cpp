@@ -108,3 +108,50 @@ void CWnd::OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct)
     }
     Default();
 }
+
+void CWnd::OnMDIActivate(BOOL, CWnd*, CWnd*) { Default(); }
+void CWnd::OnChildActivate() { Default(); }
+void CWnd::OnEnterIdle(UINT, CWnd*) { Default(); }
+BOOL CWnd::OnHelpInfo(HELPINFO*) { return (BOOL)Default(); }
+BOOL CWnd::OnQueryEndSession() { return (BOOL)Default(); }
+void CWnd::OnEndSession(BOOL) { Default(); }
+
+void CWnd::OnParentNotify(UINT message, LPARAM lParam)
+{
+    // A child's creation and destruction are offered to the child itself.
+    if ((LOWORD(message) == WM_CREATE || LOWORD(message) == WM_DESTROY) &&
+        ReflectLastMsg((HWND)lParam))
+        return;
+    Default();
+}
+
+int CWnd::OnCompareItem(int, LPCOMPAREITEMSTRUCT lpCompareItemStruct)
+{
+    LRESULT lResult;
+    if (ReflectLastMsg(lpCompareItemStruct->hwndItem, &lResult))
+        return (int)lResult;
+    return (int)Default();
+}
+
+void CWnd::OnDeleteItem(int, LPDELETEITEMSTRUCT lpDeleteItemStruct)
+{
+    if (ReflectLastMsg(lpDeleteItemStruct->hwndItem))
+        return;
+    Default();
+}
+
+int CWnd::OnCharToItem(UINT, CListBox* pListBox, UINT)
+{
+    LRESULT lResult;
+    if (ReflectLastMsg(((CWnd*)pListBox)->GetSafeHwnd(), &lResult))
+        return (int)lResult;
+    return (int)Default();
+}
+
+int CWnd::OnVKeyToItem(UINT, CListBox* pListBox, UINT)
+{
+    LRESULT lResult;
+    if (ReflectLastMsg(((CWnd*)pListBox)->GetSafeHwnd(), &lResult))
+        return (int)lResult;
+    return (int)Default();
+}

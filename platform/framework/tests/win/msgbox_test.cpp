@@ -63,9 +63,13 @@ TEST(MessageBoxes, AnUnattendedRunIsAnsweredFromTheEnvironment)
 {
     // No answerer installed: the environment's answer is used and nothing is shown.
     AFX_MESSAGEBOX_ANSWERER previous = AfxSetMessageBoxAnswerer(nullptr);
+    // The run's own setting is put back after: later tests rely on it never to block.
+    char szRunAnswer[32] = "";
+    DWORD nRunAnswer =
+        ::GetEnvironmentVariableA("FW_MESSAGEBOX_ANSWER", szRunAnswer, sizeof szRunAnswer);
     ::SetEnvironmentVariableA("FW_MESSAGEBOX_ANSWER", "7");
     EXPECT_EQ(AfxMessageBox("would block", MB_YESNO), IDNO);
-    ::SetEnvironmentVariableA("FW_MESSAGEBOX_ANSWER", nullptr);
+    ::SetEnvironmentVariableA("FW_MESSAGEBOX_ANSWER", nRunAnswer != 0 ? szRunAnswer : nullptr);
     AfxSetMessageBoxAnswerer(previous);
 }
 
