@@ -1,55 +1,196 @@
-// Marquill's entry point. The application object arrives with the editor; until then the
-// program opens its main window under the class "MarquillClass" and runs the message pump.
-#include "fw/resource_chain.h"
+// Start-up, exit and the application-wide commands of Marquill.
+#include "TXWords.h"
+
+#include <algorithm>
+
+#include "MarquillCmdWnd.h"
 #include "MarquillResource.h"
+#include "MainPlaceholder.h"
+
+const char kMarquillWindowClass[] = "MarquillClass";
 
 namespace {
-
-LRESULT CALLBACK MainWndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    switch (msg) {
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hWnd, &ps);
-        RECT rc;
-        GetClientRect(hWnd, &rc);
-        char title[64];
-        if (!AfxLoadString(IDR_MAINFRAME, title, sizeof title))
-            lstrcpyA(title, "Marquill");
-        DrawTextA(dc, title, -1, &rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-        EndPaint(hWnd, &ps);
-        return 0;
-    }
-    case WM_DESTROY:
-        PostQuitMessage(0);
-        return 0;
-    }
-    return DefWindowProcA(hWnd, msg, wParam, lParam);
-}
-
+// Whether this instance registered the main window class (and so unregisters it).
+bool g_bRegisteredWindowClass = false;
 } // namespace
 
-int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int nCmdShow)
+BEGIN_MESSAGE_MAP(CTXWordsApp, CWinApp)
+    ON_COMMAND(IDM_RESET_PROMPTER_SPEEDS, &CTXWordsApp::OnResetPrompterSpeeds)
+    ON_COMMAND(IDM_LOOP, &CTXWordsApp::OnLoop)
+    ON_COMMAND(ID_HELP_INDEX, &CTXWordsApp::OnHelpTopics)
+    ON_COMMAND(ID_HELP, &CTXWordsApp::OnHelpTopics)
+    ON_COMMAND(ID_DEFAULT_HELP, &CTXWordsApp::OnHelpTopics)
+END_MESSAGE_MAP()
+
+CTXWordsApp::CTXWordsApp()
+    : CWinApp("Marquill"), m_bMultipleMonitors(FALSE), m_rcVirtualDesktop {0, 0, 0, 0},
+      m_nMonitorCount(0), m_nSpeedProgramming(0), m_bPowerPointAvailable(0),
+      m_pScriptTemplate(nullptr), m_pShowTemplate(nullptr), m_pRundownTabWnd(nullptr),
+      m_bDirectPrompt(false), m_nAutoStartMode(-1), m_nStartSpeed(-1), m_nLoopMode(-1),
+      m_nExitCode(0), m_bPrompting(0), m_pButtonBarWnd(nullptr), m_pStatusBarWnd(nullptr),
+      m_nFilterIndex(1), m_bMetric(0), m_bShellOpen(0), m_bSettingsLoaded(false),
+      m_bOleInitialized(false)
 {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = MainWndProc;
-    wc.hInstance = hInstance;
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.hbrBackground = (HBRUSH)(COLOR_WINDOW + 1);
-    wc.lpszClassName = "MarquillClass";
-    if (!RegisterClassA(&wc))
-        return 1;
-    HWND hWnd = CreateWindowA("MarquillClass", "Marquill", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                              CW_USEDEFAULT, 800, 600, nullptr, nullptr, hInstance, nullptr);
-    if (!hWnd)
-        return 1;
-    ShowWindow(hWnd, nCmdShow);
-    UpdateWindow(hWnd);
-    MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-    UnregisterClassA("MarquillClass", hInstance);
-    return (int)msg.wParam;
+    for (int i = 0; i < kSpeedKeyCount; ++i)
+        m_SpeedKeyIndex[i] = i;
+    // Every setting starts at its profile default, so nothing is ever written uninitialised.
+    SetDefaultSettings();
+    char measure[4] = {};
+    if (::GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_IMEASURE, measure, sizeof measure))
+        m_bMetric = measure[0] == '0';
 }
+
+CTXWordsApp::~CTXWordsApp() = default;
+
+BOOL CTXWordsApp::FirstInstance()
+{
+    HWND hWnd = ::FindWindowA(kMarquillWindowClass, nullptr);
+    if (hWnd != nullptr) {
+        HWND hPopup = ::GetLastActivePopup(hWnd);
+        if (::IsIconic(hWnd))
+            ::ShowWindow(hWnd, SW_RESTORE);
+        ::SetForegroundWindow(hPopup);
+        g_bRegisteredWindowClass = false;
+        return FALSE;
+    }
+    WNDCLASSA wc = {};
+    wc.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
+    wc.lpfnWndProc = ::DefWindowProcA;
+    wc.hInstance = AfxGetInstanceHandle();
+    wc.hIcon = ::LoadIconA(wc.hInstance, MAKEINTRESOURCEA(IDI_MARQUILL));
+    wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = (HBRUSH)(COLOR_WINDOW + 1);
+    wc.lpszClassName = kMarquillWindowClass;
+    if (!::RegisterClassA(&wc))
+        return FALSE;
+    g_bRegisteredWindowClass = true;
+    return TRUE;
+}
+
+void CTXWordsApp::ParseSwitches() { ParseSwitches(__argc, __argv); }
+
+void CTXWordsApp::ParseSwitches(int argc, const char* const* argv)
+{
+    CommandSwitches switches;
+    ::ParseSwitches(switches, argc, argv);
+    m_bDirectPrompt = switches.direct;
+    m_strCmdLineFile = switches.file.c_str();
+    m_nAutoStartMode = switches.autoStart;
+    m_nStartSpeed = switches.speedDigit;
+    m_nLoopMode = switches.loopMode;
+}
+
+void CTXWordsApp::CheckPowerPoint()
+{
+    CLSID clsid;
+    m_bPowerPointAvailable =
+        SUCCEEDED(::CLSIDFromProgID(L"Powerpoint.Application", &clsid)) ? 1 : 0;
+}
+
+void CTXWordsApp::SetupDocumentsFolder()
+{
+    char profile[MAX_PATH] = {};
+    const DWORD length = ::GetEnvironmentVariableA("userprofile", profile, sizeof profile);
+    if (length > 0 && length < sizeof profile)
+        m_strDocumentsFolder = CString(profile) + "\\personal\\Marquill";
+    else
+        m_strDocumentsFolder = "c:\\My Documents\\Marquill";
+    if (::GetFileAttributesA(m_strDocumentsFolder) == INVALID_FILE_ATTRIBUTES)
+        ::CreateDirectoryA(m_strDocumentsFolder, nullptr);
+}
+
+BOOL CTXWordsApp::InitInstance()
+{
+    // 1. One instance per desktop.
+    if (!FirstInstance())
+        return FALSE;
+    // 2. Our own switches.
+    ParseSwitches();
+    // 4. OLE.
+    if (FAILED(::OleInitialize(nullptr))) {
+        AfxMessageBox("OLE INIT FAILED");
+        return FALSE;
+    }
+    m_bOleInitialized = true;
+    // 5. Slide-show instructions only where the presentation program is installed.
+    CheckPowerPoint();
+    // 7. The profile and the help file.
+    SetRegistryKey("QEL\\Television\\Apps");
+    m_strHelpPath = GetHelpFilePath();
+    // 8. Settings.
+    LoadSettings();
+
+    // 9. Direct prompting: no editor; the prompter is the main window.
+    if (m_bDirectPrompt) {
+        if (m_nStartSpeed >= 0)
+            m_nDefaultSpeed = std::min(std::max(m_nStartSpeed, 0), kSpeedKeyCount - 1);
+        if (m_nAutoStartMode == 2)
+            m_nLoopMode = 2;
+        if (m_nLoopMode == 0 || m_nLoopMode == 1)
+            m_bPromptContinous = m_nLoopMode;
+        else if (m_nLoopMode == 2)
+            m_bPromptContinous = 0;
+        if (!PromptDirect()) {
+            // Nothing to prompt on: end the run instead of waiting with no window.
+            m_nExitCode = 2;
+            return FALSE;
+        }
+        return TRUE;
+    }
+
+    // 13. Monitors, 14. the main window.
+    EnumMonitors();
+    CMainPlaceholder* frame = new CMainPlaceholder;
+    if (!frame->CreateMain(this)) {
+        delete frame;
+        return FALSE;
+    }
+    m_pMainWnd = frame;
+    // 16. The documents folder.
+    SetupDocumentsFolder();
+    return TRUE;
+}
+
+int CTXWordsApp::ExitInstance()
+{
+    if (m_bDirectPrompt)
+        EndDirectPrompt();
+    if (g_bRegisteredWindowClass) {
+        ::UnregisterClassA(kMarquillWindowClass, AfxGetInstanceHandle());
+        g_bRegisteredWindowClass = false;
+    }
+    // A direct run writes nothing; neither does a run that never read the profile (a second
+    // instance must not overwrite the first one's settings with defaults).
+    if (!m_bDirectPrompt && m_bSettingsLoaded)
+        SaveSettings();
+    if (m_bOleInitialized) {
+        ::OleUninitialize();
+        m_bOleInitialized = false;
+    }
+    const int code = CWinApp::ExitInstance();
+    return m_nExitCode ? m_nExitCode : code;
+}
+
+BOOL CTXWordsApp::PreTranslateMessage(MSG* pMsg)
+{
+    // The prompter window cannot be moved or sized while it is up.
+    if (g_pPrompter && g_pPrompter->GetSafeHwnd() && pMsg->hwnd == g_pPrompter->GetSafeHwnd()) {
+        switch (pMsg->message) {
+        case WM_MOVE:
+        case WM_SIZE:
+        case WM_NCLBUTTONDOWN:
+        case WM_SIZING:
+        case WM_MOVING:
+            return TRUE;
+        }
+    }
+    return CWinApp::PreTranslateMessage(pMsg);
+}
+
+void CTXWordsApp::OnResetPrompterSpeeds()
+{
+    m_SpeedKeys = DefaultSpeedKeys();
+    SaveSpeedKeys();
+}
+
+void CTXWordsApp::OnLoop() { m_bPromptContinous = m_bPromptContinous ? 0 : 1; }

@@ -1,0 +1,201 @@
+// CTXWordsApp: Marquill's application object. It owns every per-user setting (read from
+// the profile at start-up, written at exit), the caption settings, the monitor list, the
+// command line's run modes and the document templates; every prompter the program creates
+// is configured from it (ApplyPrompterSettings).
+//
+// The class is implemented in several files, one concern each: TXWords.cpp (start-up,
+// exit, commands), TXWordsSettings.cpp (the profile), TXWordsPrompter.cpp (prompter
+// configuration and the caption port check), TXWordsMonitors.cpp (monitors and screens),
+// TXWordsDirect.cpp (prompting a file from the command line), TXWordsHelp.cpp (help and
+// the start-up fallbacks), TXWordsFormats.cpp (script file formats and their dialog);
+// the caption setup and the shows add their own files.
+#pragma once
+#include "framework.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "CommandSwitches.h"
+#include "ScriptFormat.h"
+#include "SpeedKeys.h"
+
+// The printer spooler's header names a macro EnumMonitors; the application's operation of
+// that name is meant here.
+#ifdef EnumMonitors
+#undef EnumMonitors
+#endif
+
+class CMarquillCmdWnd;
+class CMultiDocTemplate;
+class CCmdUI;
+
+// The main window's class, registered by the first instance; a second instance finds the
+// first by it.
+extern const char kMarquillWindowClass[];
+
+// The one prompter object of the process (null while none exists). Every starter creates
+// it, calls ApplyPrompterSettings, sets its callbacks and calls Create; the starter's
+// close handler deletes it.
+extern CMarquillCmdWnd* g_pPrompter;
+
+class CTXWordsApp : public CWinApp
+{
+public:
+    CTXWordsApp();
+    ~CTXWordsApp() override;
+
+    BOOL InitInstance() override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+    int ExitInstance() override;
+
+    // ---- start-up -------------------------------------------------------------------------
+    // True when no other instance runs and the main window class is now registered; an
+    // other instance is restored and brought to the front.
+    BOOL FirstInstance();
+    // Reads Marquill's own switches from the process's command line.
+    void ParseSwitches();
+    // The same from a given argument list (argv[0]: the program).
+    void ParseSwitches(int argc, const char* const* argv);
+    // Looks up "Powerpoint.Application"; sets m_bPowerPointAvailable.
+    void CheckPowerPoint();
+    // The documents folder from the environment, created when absent.
+    void SetupDocumentsFolder();
+
+    // ---- the profile (TXWordsSettings.cpp) -----------------------------------------------
+    // Every setting to its default (the constructor does this, so nothing is ever written
+    // uninitialised).
+    void SetDefaultSettings();
+    // Start-up step 8 and the writes of exit and of the options dialog.
+    void LoadSettings();
+    void SaveSettings();
+    void LoadPrompterSettings();
+    void SavePrompterSettings();
+    void LoadWindowPlacement();
+    void SaveWindowPlacement();
+    void LoadCaptionerSettings();
+    void SaveCaptionerSettings();
+    void LoadScreenSettings();
+    void SaveScreenSettings();
+    void LoadSpeedKeys();
+    void SaveSpeedKeys();
+    void LoadPowerPointSettings();
+    void SavePowerPointSettings();
+    // The reading speed for reading times: never below 60 words a minute.
+    int GetReadingSpeed() const;
+
+    // ---- prompter configuration (TXWordsPrompter.cpp) -----------------------------------
+    // Copies the settings into the prompter named by g_pPrompter (which must be set), or
+    // into the given one.
+    void ApplyPrompterSettings();
+    void ApplyPrompterSettings(CMarquillCmdWnd* prompter);
+    // True when the caption port is present; otherwise says so and returns false.
+    bool CheckSerialPort(const CString& port);
+    // True when prompting may go on: always with caption output off, else the port check.
+    bool CheckCaptionPortBeforePrompting();
+    // The numbers of the serial ports the machine has.
+    void EnumerateComPorts(std::vector<int>& ports);
+
+    // ---- monitors (TXWordsMonitors.cpp) --------------------------------------------------
+    void EnumMonitors();
+    void AddMonitor(HMONITOR hMonitor);
+    // The monitor rectangle of the prompter screen (see ScreenChoice.h); FALSE when no
+    // monitor is known.
+    BOOL GetPrompterScreenRect(RECT& rect, bool sameMonitor);
+    // The saved frame placement as a rectangle.
+    RECT GetSavedFrameRect() const;
+
+    // ---- direct prompting (TXWordsDirect.cpp) --------------------------------------------
+    // FALSE when no prompter could be started (the run then ends).
+    BOOL PromptDirect();
+    BOOL PromptDirectFullScreen();
+    BOOL PromptDirectInWindow(int mode);
+    void EndDirectPrompt();
+
+    // ---- help and fallbacks (TXWordsHelp.cpp) --------------------------------------------
+    // The help file beside the program.
+    CString GetHelpFilePath() const;
+
+    // ---- script file formats (TXWordsFormats.cpp) ----------------------------------------
+    // The filter list of the script file dialogs from the format string table.
+    ScriptFormatFilter GetScriptFormatFilter(bool openDialog) const;
+
+    // ==== members =========================================================================
+    // Monitors.
+    std::map<HMONITOR, MONITORINFOEXA> m_Monitors;
+    BOOL m_bMultipleMonitors;
+    RECT m_rcVirtualDesktop;
+    int m_nMonitorCount;
+
+    // Section "Application": the main frame's placement (width and height, not edges).
+    int m_nWindowState;
+    int m_nAppLeft, m_nAppTop, m_nAppWidth, m_nAppHeight;
+
+    // Section "Prompter".
+    LOGFONT m_lfPrompter;
+    COLORREF m_crFontColor, m_crBackColor, m_crPointerColor;
+    int m_nSpeedProgramming; // armed by "Program Prompter Speeds"
+    SpeedKeyTable m_SpeedKeys; // section "SpeedKeys"
+    int m_SpeedKeyIndex[kSpeedKeyCount];
+    int m_nPointerPosition, m_nMarkerType, m_nBorder, m_bMouseMotion, m_bMonoBitmap, m_bCenterText;
+    int m_bShowPPInst, m_bShowBullets, m_nDefaultScreen, m_nPPX, m_nPPY, m_nPPCx, m_nPPCy;
+    int m_bStopWatch, m_nStopWatchPosition, m_bStopWatchContinuous;
+    int m_bForegroundScreenActive, m_nFGScreenSize, m_bFGRightJustified;
+    int m_bRemoveBlanks, m_bReverseImage, m_bMirrorImage, m_bHas1mbVideo;
+    int m_nDefaultSpeed;
+    int m_bDoBreaks, m_bAutoContinue, m_bShowBreakTime, m_bDoCaption;
+    int m_bPowerPointAvailable;
+    int m_nLineSpacing;
+    int m_bShowCCAP, m_bShowPRMPTCAP, m_bUseCentiseconds;
+    int m_bPromptBlankPar, m_bPromptRightJust, m_bPromptROTL, m_bPromptContinous;
+    int m_nFontSize;
+
+    // Section "Captioner".
+    int m_nCaptionWPM;
+    CString m_strCCData, m_strCCStop, m_strCCParity, m_strCCPort, m_strCCBaud, m_strCCFlow;
+    CString m_strEncoderBOL, m_strEncoderEOL, m_strEncoderReset, m_strEncoderInit;
+    int m_nWrap, m_nPacing, m_nWPMPacing;
+
+    // Screens and reading speed.
+    int m_bDualScreen, m_bWindowPrompter;
+    int m_nPrompterScreen; // a monitor handle's value; used with more than two monitors
+    int m_nReadingSpeed; // section "User", words a minute
+
+    // Documents and shows.
+    CMultiDocTemplate* m_pScriptTemplate;
+    CMultiDocTemplate* m_pShowTemplate;
+    CWnd* m_pRundownTabWnd; // set by the rundown bar
+    CString m_strUpdatedScriptPath; // a saved or closed script, for the show view (0x40B)
+    CString m_strUpdatedScriptERT;
+
+    // The command line.
+    bool m_bDirectPrompt;
+    CString m_strCmdLineFile;
+    int m_nAutoStartMode; // -1 not given, 1 SA, 2 SN
+    int m_nStartSpeed; // the digit after SA/SN, -1 when not given
+    int m_nLoopMode; // -1 not given, 2 TC, 1 TL, 0 TN
+    int m_nExitCode; // a direct run that could not prompt ends with a non-zero code
+
+    int m_bPrompting; // a prompter run is in progress
+    CString m_strHelpPath, m_strDocumentsFolder;
+    CWnd* m_pButtonBarWnd; // kept by the main frame for the script views
+    CWnd* m_pStatusBarWnd;
+    int m_nFilterIndex; // remembered filter of the script open dialog
+    int m_bMetric; // the user's locale measures in metric units
+    int m_bShellOpen; // the start-up's shell command is a file open
+    bool m_bSettingsLoaded; // the profile was read: only then is it written back
+    bool m_bOleInitialized;
+
+protected:
+public:
+    // Commands (public so that tests and the frame's menus reach them alike).
+    void OnResetPrompterSpeeds();
+    void OnLoop();
+    void OnHelpTopics();
+
+protected:
+    DECLARE_MESSAGE_MAP()
+};
+
+// The application object (the program's theApp; a test's own instance).
+inline CTXWordsApp* GetTXWordsApp() { return static_cast<CTXWordsApp*>(AfxGetApp()); }

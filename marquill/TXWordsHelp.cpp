@@ -1,0 +1,54 @@
+// Help: the compiled help file beside the program, shown by HTML Help in the window type
+// "alfXX" (contents, index and home page of Marquill.chm).
+#include "TXWords.h"
+
+#include <htmlhelp.h>
+
+namespace {
+
+typedef HWND(WINAPI* PFN_HTMLHELPA)(HWND, LPCSTR, UINT, DWORD_PTR);
+
+// The program's folder with its trailing backslash.
+CString ProgramFolder()
+{
+    char path[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, path, sizeof path);
+    char* slash = strrchr(path, '\\');
+    if (slash)
+        slash[1] = '\0';
+    return CString(path);
+}
+
+} // namespace
+
+CString CTXWordsApp::GetHelpFilePath() const { return ProgramFolder() + "Marquill.chm"; }
+
+void CTXWordsApp::OnHelpTopics()
+{
+    // The viewer is loaded when it is first asked for; without it help is silently skipped.
+    static HMODULE hHelp = ::LoadLibraryA("HHCTRL.OCX");
+    PFN_HTMLHELPA htmlHelp =
+        hHelp ? (PFN_HTMLHELPA)(void*)::GetProcAddress(hHelp, "HtmlHelpA") : nullptr;
+    if (htmlHelp == nullptr)
+        return;
+    HWND owner = m_pMainWnd ? m_pMainWnd->GetSafeHwnd() : nullptr;
+    const CString folder = ProgramFolder();
+
+    HH_WINTYPE type = {};
+    type.cbStruct = sizeof type;
+    type.pszType = "alfXX";
+    type.fsValidMembers = HHWIN_PARAM_PROPERTIES | HHWIN_PARAM_STYLES | HHWIN_PARAM_TB_FLAGS;
+    type.fsWinProperties = HHWIN_PROP_TRI_PANE | HHWIN_PROP_TAB_SEARCH;
+    type.dwStyles = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
+    type.fsToolBarFlags = HHWIN_BUTTON_EXPAND | HHWIN_BUTTON_BACK | HHWIN_BUTTON_FORWARD |
+        HHWIN_BUTTON_HOME | HHWIN_BUTTON_PRINT;
+    type.pszToc = ".\\Marquill.chm::/Marquill.hhc";
+    type.pszIndex = ".\\Marquill.chm::/Marquill.hhk";
+    type.pszHome = ".\\Marquill.chm::/index.htm";
+    type.pszCaption = "Marquill Help";
+    htmlHelp(owner, folder + "Marquill.chm", HH_SET_WIN_TYPE, (DWORD_PTR)&type);
+
+    CString topic;
+    topic.Format("%sMarquill.chm%s>alfXX", (LPCSTR)folder, "");
+    htmlHelp(owner, topic, HH_DISPLAY_TOPIC, 0);
+}
