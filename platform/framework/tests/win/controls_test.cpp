@@ -39,15 +39,14 @@ protected:
 int DarkPixels(CWnd& wnd, const CRect& rect)
 {
     wnd.UpdateWindow();
-    HDC hDC = ::GetDC(wnd.m_hWnd);
+    CClientDC dc(&wnd);
     int nDark = 0;
     for (int y = rect.top; y < rect.bottom; ++y)
         for (int x = rect.left; x < rect.right; ++x) {
-            COLORREF cr = ::GetPixel(hDC, x, y);
+            COLORREF cr = dc.GetPixel(x, y);
             if (GetRValue(cr) + GetGValue(cr) + GetBValue(cr) < 3 * 100)
                 ++nDark;
         }
-    ::ReleaseDC(wnd.m_hWnd, hDC);
     return nDark;
 }
 
