@@ -9,9 +9,11 @@ set(FW_WIN_SOURCES
   src/win/cmdtarget.cpp
   src/win/combobox.cpp
   src/win/commctrl.cpp
+  src/win/commdlg.cpp
   src/win/ctrls.cpp
   src/win/dataexchange.cpp
   src/win/dc.cpp
+  src/win/dialog.cpp
   src/win/docmanager.cpp
   src/win/doctemplate.cpp
   src/win/document.cpp
@@ -30,6 +32,7 @@ set(FW_WIN_SOURCES
   src/win/msg_dispatch.cpp
   src/win/msgbox.cpp
   src/win/profile.cpp
+  src/win/propsheet.cpp
   src/win/recentfiles.cpp
   src/win/resource_chain.cpp
   src/win/richedit.cpp
@@ -40,6 +43,7 @@ set(FW_WIN_SOURCES
   src/win/validation.cpp
   src/win/view.cpp
   src/win/wnd.cpp
+  src/win/wnd_dialog.cpp
   src/win/wnd_handlers.cpp
   src/win/wnd_layout.cpp
   src/win/wnd_members.cpp

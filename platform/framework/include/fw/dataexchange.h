@@ -6,23 +6,11 @@
 // which UpdateData catches). Every member the failed exchange had stored already is put
 // back as it was, so a failed exchange changes nothing.
 #pragma once
+#include "fw/stdids.h"
 #include "fw/wnd.h"
 
 #include <functional>
 #include <vector>
-
-// Prompt ids of the framework's data-exchange messages (texts in the framework's own
-// string table; %1 and %2 stand for the limits).
-#ifndef AFX_IDP_PARSE_INT
-#define AFX_IDP_PARSE_INT 0xF110
-#define AFX_IDP_PARSE_REAL 0xF111
-#define AFX_IDP_PARSE_INT_RANGE 0xF112
-#define AFX_IDP_PARSE_REAL_RANGE 0xF113
-#define AFX_IDP_PARSE_STRING_SIZE 0xF114
-#define AFX_IDP_PARSE_RADIO_BUTTON 0xF115
-#define AFX_IDP_PARSE_BYTE 0xF116
-#define AFX_IDP_PARSE_UINT 0xF117
-#endif
 
 class FW_API CDataExchange
 {

@@ -3,23 +3,23 @@
 #pragma once
 #include "fw/collections.h"
 #include "fw/modal.h"
-#include "fw/wnd.h"
+#include "fw/dialog.h"
 
-// Common dialogs: the system runs their modal loop.
-class FW_API CCommonDialog : public CWnd
+// Common dialogs: the system runs their modal loop. They are dialogs (their window is
+// bound to the object while it is up), but the system's dialog procedure handles their
+// buttons.
+class FW_API CCommonDialog : public CDialog
 {
     DECLARE_DYNAMIC(CCommonDialog)
 public:
     explicit CCommonDialog(CWnd* pParentWnd);
     ~CCommonDialog() override;
 
-    virtual INT_PTR DoModal() = 0;
+    INT_PTR DoModal() override = 0;
 
 protected:
-    CWnd* m_pParentWnd;
-    // The owner a modal common dialog is shown over.
-    HWND PreModal();
-    void PostModal();
+    void OnOK() override;
+    void OnCancel() override;
 };
 
 class FW_API CFileDialog : public CCommonDialog

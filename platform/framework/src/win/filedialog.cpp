@@ -4,16 +4,20 @@
 
 #include <cstring>
 
-IMPLEMENT_DYNAMIC(CCommonDialog, CWnd)
+IMPLEMENT_DYNAMIC(CCommonDialog, CDialog)
 IMPLEMENT_DYNAMIC(CFileDialog, CCommonDialog)
 
-CCommonDialog::CCommonDialog(CWnd* pParentWnd) : m_pParentWnd(pParentWnd) { }
+CCommonDialog::CCommonDialog(CWnd* pParentWnd) { m_pParentWnd = pParentWnd; }
 
 CCommonDialog::~CCommonDialog() = default;
 
-HWND CCommonDialog::PreModal() { return CWnd::GetSafeOwner(m_pParentWnd)->GetSafeHwnd(); }
+void CCommonDialog::OnOK()
+{
+    if (UpdateData(TRUE))
+        Default();
+}
 
-void CCommonDialog::PostModal() { }
+void CCommonDialog::OnCancel() { Default(); }
 
 CFileDialog::CFileDialog(BOOL bOpenFileDialog, LPCSTR lpszDefExt, LPCSTR lpszFileName,
                          DWORD dwFlags, LPCSTR lpszFilter, CWnd* pParentWnd)

@@ -437,7 +437,10 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
             return TRUE;
         nCode = CN_COMMAND;
     } else {
-        // A control notification: the control itself may handle it (reflection).
+        // A control notification: dropped while this window exchanges its data, else
+        // the control itself may handle it (reflection).
+        if (fw::CurrentThreadState().hLockoutNotifyWindow == m_hWnd)
+            return TRUE;
         if (ReflectLastMsg(hWndCtrl))
             return TRUE;
         if (nID == 0)
@@ -453,6 +456,8 @@ BOOL CWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult)
     UINT nID = ::IsWindow(hWndCtrl) ? (UINT)::GetDlgCtrlID(hWndCtrl) : (UINT)pNMHDR->idFrom;
     int nCode = pNMHDR->code;
 
+    if (fw::CurrentThreadState().hLockoutNotifyWindow == m_hWnd)
+        return TRUE; // dropped while this window exchanges its data
     if (ReflectLastMsg(hWndCtrl, pResult))
         return TRUE;
 

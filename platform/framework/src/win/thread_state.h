@@ -19,6 +19,7 @@ struct ThreadState
     MSG lastSentMsg; // the message WindowProc is handling (for Default)
     CWinThread* pCurrentThread;
     int nTempMapLock;
+    HWND hLockoutNotifyWindow; // its controls' notifications are dropped (UpdateData)
     std::vector<CFrameWnd*> frames; // every frame made on this thread, for idle updates
 };
 
