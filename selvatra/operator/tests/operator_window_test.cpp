@@ -248,7 +248,7 @@ TEST(OperatorClock, ABreakCountsDownOnTheFirstWindowAndContinues)
     host.CreateFullScreen(p, 800, 600);
     p->OnPromptShow(1);
     p->StartStop(false);
-    ASSERT_TRUE(TestHost::PumpUntil([&] { return p->m_nClockStarts == 1; }, 20000));
+    ASSERT_TRUE(TickUntil(host, [&] { return p->m_nClockStarts == 1; }));
     EXPECT_FALSE(p->m_bRunning);
     CCountDownClock* clock = OperatorCountDown(p);
     ASSERT_TRUE(clock);
@@ -327,8 +327,7 @@ TEST(OperatorCaptions, ParagraphsGoOutAsTheyReachTheReadingLineAndResetAtClose)
         host.CreateFullScreen(p, 800, 600);
         p->OnPromptNow(1, 0);
         p->StartStop(false);
-        ASSERT_TRUE(
-            TestHost::PumpUntil([&] { return p->m_bAtBottom != 0 || !p->m_bRunning; }, 20000));
+        ASSERT_TRUE(TickUntil(host, [&] { return p->m_bAtBottom != 0 || !p->m_bRunning; }));
         reader.WaitQuiet(400);
         CloseAndWait(host, p);
         std::string bytes = reader.WaitQuiet(300);
