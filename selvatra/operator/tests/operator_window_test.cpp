@@ -444,6 +444,8 @@ TEST(OperatorSlideShow, InstructionsActAsTheyPassTheReadingLineAndSwapGoingBack)
     p->StartStop(false);
 
     // Forwards: load, start (placed as the host set it), next.
+    ASSERT_TRUE(
+        TickUntil(host, [&] { return Logged(server, "View.call 2019()") || !p->m_bRunning; }));
     ASSERT_TRUE(TestHost::PumpUntil([&] { return Logged(server, "View.call 2019()"); }, 20000))
         << "no next slide";
     EXPECT_TRUE(Logged(server, "Presentations.call 2004(\"C:\\Shows\\Evening News.ppt\",0,-1,-1)"));
@@ -453,9 +455,10 @@ TEST(OperatorSlideShow, InstructionsActAsTheyPassTheReadingLineAndSwapGoingBack)
 
     // Backwards over the next-slide paragraph: the previous slide.
     server.Clear();
-    TestHost::PumpFor(1500);
     p->SendMessage(WM_KEYDOWN, '9', 0);
     p->SendMessage(WM_KEYDOWN, VK_DECIMAL, 0);
+    EXPECT_TRUE(
+        TickUntil(host, [&] { return Logged(server, "View.call 2020()") || !p->m_bRunning; }));
     EXPECT_TRUE(TestHost::PumpUntil([&] { return Logged(server, "View.call 2020()"); }, 20000))
         << "no previous slide going back";
     EXPECT_FALSE(Logged(server, "View.call 2019()"));
