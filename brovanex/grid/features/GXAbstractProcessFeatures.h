@@ -20,6 +20,8 @@ class CGXPrintDevice;
 class CGXLongOperation;
 class CGXCoveredCellPool;
 class CDC;
+class CTime;
+struct tm;
 
 class CGXAbstractStyleSerializeImp
 {
@@ -161,12 +163,28 @@ public:
     virtual BOOL RunPrintDialog(CGXPrintDevice* pDevice, void* pPrintInfo) = 0;
 };
 
+// A date and time as the date-time feature reads and writes it; month 0 means no date.
+struct GXDateTimeRecord
+{
+    WORD nYear; // in full, such as 1998
+    WORD nMonth; // 1 to 12
+    WORD nDay;
+    WORD nHour;
+    WORD nMinute;
+    WORD nSecond;
+};
+
 // One shared pointer for both variants (with and without OLE dates); the first installed wins.
 class CGXAbstractDateTimeImp
 {
 public:
     virtual void ReadLocaleSettings() = 0;
-    // 1 month first, 2 day first, 3 year first.
-    virtual int GetDateOrder(int& nDay, int& nMonth, int& nYear) = 0;
-    virtual TCHAR GetTimeSeparator() = 0;
+    // 0 day-month-year, 1 month-day-year, 2 year-month-day; 3 when the variant has none.
+    virtual int GetDateOrder(BOOL bReload, BOOL& bFourDigitYear, TCHAR& cSeparator) = 0;
+    virtual TCHAR GetTimeSeparator(BOOL bReload) = 0;
+    // nOrder 3 takes the locale's order.
+    virtual BOOL ParseDateTime(GXDateTimeRecord& record, LPCTSTR pszText, int nOrder) = 0;
+    virtual BOOL ParseDateTimeTm(struct tm& tmOut, LPCTSTR pszText, int nOrder) = 0;
+    virtual void FormatDateTime(CString& strResult, const GXDateTimeRecord& record) = 0;
+    virtual void FormatTime(CString& strResult, const CTime& time) = 0;
 };

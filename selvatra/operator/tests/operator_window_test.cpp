@@ -248,7 +248,7 @@ TEST(OperatorClock, ABreakCountsDownOnTheFirstWindowAndContinues)
     host.CreateFullScreen(p, 800, 600);
     p->OnPromptShow(1);
     p->StartStop(false);
-    ASSERT_TRUE(TestHost::PumpUntil([&] { return p->m_nClockStarts == 1; }, 20000));
+    ASSERT_TRUE(TickUntil(host, [&] { return p->m_nClockStarts == 1; }));
     EXPECT_FALSE(p->m_bRunning);
     CCountDownClock* clock = OperatorCountDown(p);
     ASSERT_TRUE(clock);
@@ -327,8 +327,7 @@ TEST(OperatorCaptions, ParagraphsGoOutAsTheyReachTheReadingLineAndResetAtClose)
         host.CreateFullScreen(p, 800, 600);
         p->OnPromptNow(1, 0);
         p->StartStop(false);
-        ASSERT_TRUE(
-            TestHost::PumpUntil([&] { return p->m_bAtBottom != 0 || !p->m_bRunning; }, 20000));
+        ASSERT_TRUE(TickUntil(host, [&] { return p->m_bAtBottom != 0 || !p->m_bRunning; }));
         reader.WaitQuiet(400);
         CloseAndWait(host, p);
         std::string bytes = reader.WaitQuiet(300);
@@ -445,6 +444,8 @@ TEST(OperatorSlideShow, InstructionsActAsTheyPassTheReadingLineAndSwapGoingBack)
     p->StartStop(false);
 
     // Forwards: load, start (placed as the host set it), next.
+    ASSERT_TRUE(
+        TickUntil(host, [&] { return Logged(server, "View.call 2019()") || !p->m_bRunning; }));
     ASSERT_TRUE(TestHost::PumpUntil([&] { return Logged(server, "View.call 2019()"); }, 20000))
         << "no next slide";
     EXPECT_TRUE(Logged(server, "Presentations.call 2004(\"C:\\Shows\\Evening News.ppt\",0,-1,-1)"));
@@ -454,9 +455,10 @@ TEST(OperatorSlideShow, InstructionsActAsTheyPassTheReadingLineAndSwapGoingBack)
 
     // Backwards over the next-slide paragraph: the previous slide.
     server.Clear();
-    TestHost::PumpFor(1500);
     p->SendMessage(WM_KEYDOWN, '9', 0);
     p->SendMessage(WM_KEYDOWN, VK_DECIMAL, 0);
+    EXPECT_TRUE(
+        TickUntil(host, [&] { return Logged(server, "View.call 2020()") || !p->m_bRunning; }));
     EXPECT_TRUE(TestHost::PumpUntil([&] { return Logged(server, "View.call 2020()"); }, 20000))
         << "no previous slide going back";
     EXPECT_FALSE(Logged(server, "View.call 2019()"));

@@ -47,12 +47,12 @@ TEST(PrompterMarkers, InstructionsGoOutAsTheyPassAndAreUndoneGoingBack)
     ASSERT_EQ(p->codes, std::vector<int>({0x1000})) << "the slide-show set-up goes first";
 
     p->StartStop(false);
-    ASSERT_TRUE(TestHost::PumpUntil([&] { return !p->m_bRunning; }, 20000));
+    ASSERT_TRUE(TickUntil(host, [&] { return !p->m_bRunning; }));
     EXPECT_EQ(p->codes, std::vector<int>({0x1000, 2, 4})) << "forwards: as written";
 
     p->StartStop(false);
     p->SendMessage(WM_KEYDOWN, VK_DECIMAL, 0);
-    ASSERT_TRUE(TestHost::PumpUntil([&] { return !p->m_bRunning; }, 20000));
+    ASSERT_TRUE(TickUntil(host, [&] { return !p->m_bRunning; }));
     EXPECT_EQ(p->codes, std::vector<int>({0x1000, 2, 4, 16, 2}))
         << "backwards: next becomes previous";
     p->SendMessage(WM_CLOSE);

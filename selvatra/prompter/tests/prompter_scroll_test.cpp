@@ -44,15 +44,24 @@ TEST(PrompterSpeeds, EachEntryBecomesTheStepAndTheTimerPeriod)
         EXPECT_EQ(p->m_nStep, table[entry].first) << "entry " << entry;
         EXPECT_EQ(CMarquillCmdWnd::m_sDelay, table[entry].second)
             << "entry " << entry << ": speed changes must compare with the period running";
+        EXPECT_NE(p->m_nScrollTimer, 0u) << "entry " << entry << ": the timer runs";
         if (entry == ps_slow1 || entry == ps_fast1) {
-            // The ticks come at the entry's period: about 1000 / period a second.
+            // Each tick moves the display by the entry's step. (The rate the timer delivers
+            // at each period is a figure of the prompter bench.)
             p->OnPromptNow(1, 0);
             p->StartStop(false);
+            StopTimer(p);
             const LONG before = p->m_nTicksMoved;
-            TestHost::PumpFor(1000);
-            const double expected = 1000.0 / table[entry].second;
-            EXPECT_GT(p->m_nTicksMoved - before, expected * 0.6) << "entry " << entry;
-            EXPECT_LT(p->m_nTicksMoved - before, expected * 1.3) << "entry " << entry;
+            const int lh = p->m_nLineHeight;
+            for (int tick = 0; tick < 20; ++tick) {
+                const int cy = p->m_nCurrentCy;
+                p->SendMessage(WM_PROMPTER_TICK);
+                // The position moves by the step, less the whole lines the frame moved on by.
+                const int moved = p->m_nCurrentCy - cy;
+                EXPECT_EQ((moved % lh + lh) % lh, table[entry].first % lh)
+                    << "entry " << entry << ", tick " << tick;
+            }
+            EXPECT_EQ(p->m_nTicksMoved - before, 20) << "entry " << entry;
         }
         CloseAndWait(host, p);
         EXPECT_EQ(CMarquillCmdWnd::m_sDelay, 12);
@@ -131,7 +140,7 @@ TEST(PrompterSpeeds, SettingsWithoutValuesGetDefaultsAndAreClamped)
         EXPECT_EQ(p->m_nLineHeight, (tm.tmHeight + tm.tmExternalLeading) * c.spacingTenths / 10);
         p->OnPromptNow(1, 0);
         p->StartStop(false);
-        EXPECT_TRUE(TestHost::PumpUntil([&] { return !p->m_bRunning; }, 20000))
+        EXPECT_TRUE(TickUntil(host, [&] { return !p->m_bRunning; }))
             << "the display runs and stops at the end";
         CloseAndWait(host, p);
     }
@@ -172,7 +181,7 @@ TEST(PrompterScrolling, StopsWithTheStopMarkersLastLineAtTheReadingLine)
         host.CreateFullScreen(p);
         p->OnPromptNow(1, 0);
         p->StartStop(false);
-        ASSERT_TRUE(TestHost::PumpUntil([&] { return !p->m_bRunning; }, 20000));
+        ASSERT_TRUE(TickUntil(host, [&] { return !p->m_bRunning; }));
         TestHost::PumpFor(100);
         EXPECT_TRUE(p->m_bAtBottom);
         tagScriptInfo* stop = FlaggedInfo(p, PT_STOP_MARKER);
@@ -204,7 +213,7 @@ TEST(PrompterScrolling, BackwardsStopsAtTheTopOfTheStartMarker)
     ASSERT_EQ(p->ParagraphAt(p->m_posPrompter)->m_nNumber, 1200);
     p->StartStop(false);
     p->SendMessage(WM_KEYDOWN, VK_DECIMAL, 0); // reverse while held
-    ASSERT_TRUE(TestHost::PumpUntil([&] { return !p->m_bRunning || p->m_bAtTop; }, 20000));
+    ASSERT_TRUE(TickUntil(host, [&] { return !p->m_bRunning || p->m_bAtTop; }));
     TestHost::PumpFor(100);
     EXPECT_TRUE(p->m_bAtTop);
     EXPECT_FALSE(p->m_bRunning);
@@ -255,7 +264,7 @@ TEST(PrompterScrolling, ABreakWithALengthStopsTheDisplayAndStartsTheClock)
         host.CreateFullScreen(p);
         p->OnPromptShow(1);
         p->StartStop(false);
-        ASSERT_TRUE(TestHost::PumpUntil([&] { return !p->m_bRunning; }, 20000));
+        ASSERT_TRUE(TickUntil(host, [&] { return !p->m_bRunning; }));
         tagScriptInfo* info = InfoAt(p, p->m_nCurrentCy);
         ASSERT_TRUE(info);
         if (length) {

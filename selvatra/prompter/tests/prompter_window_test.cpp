@@ -186,7 +186,7 @@ TEST(PrompterClose, DoneReportsTheParagraphReached)
     host.CreateFullScreen(p);
     p->OnPromptNow(1, 0);
     p->StartStop(false);
-    ASSERT_TRUE(TestHost::PumpUntil([&] { return !p->m_bRunning; }, 20000));
+    ASSERT_TRUE(TickUntil(host, [&] { return !p->m_bRunning; }));
     p->SendMessage(WM_CLOSE);
     ASSERT_TRUE(TestHost::PumpUntil([&] { return host.closedMessages == 2; }, 5000));
     EXPECT_EQ(host.doneCalls, 1);

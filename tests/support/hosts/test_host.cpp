@@ -269,3 +269,22 @@ void StopTimer(CMarquillCmdWnd* p)
     while (PeekMessage(&msg, p->GetSafeHwnd(), WM_PROMPTER_TICK, WM_PROMPTER_TICK, PM_REMOVE)) {
     }
 }
+
+bool TickUntil(TestHost& host, const std::function<bool()>& pred, int maxTicks)
+{
+    for (int tick = 0; tick < maxTicks && host.prompter; ++tick) {
+        MSG msg;
+        while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessage(&msg);
+        }
+        if (pred())
+            return true;
+        if (!host.prompter)
+            break;
+        StopTimer(host.prompter);
+        host.prompter->WakeLineWorkers();
+        host.prompter->SendMessage(WM_PROMPTER_TICK);
+    }
+    return pred();
+}

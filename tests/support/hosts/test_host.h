@@ -127,3 +127,10 @@ std::string NumberedLines(int n, const char* word = "Line");
 void CloseAndWait(TestHost& host, CPromptBaseWnd* p);
 // Stops the multimedia timer and drops queued ticks, so that a test drives the scrolling itself.
 void StopTimer(CMarquillCmdWnd* p);
+// Scrolls without waiting on the timer: keeps the timer stopped (a speed change restarts it)
+// and gives the prompter its ticks as the timer would (the line threads woken, then the
+// tick), serving the messages between ticks, until pred holds or maxTicks ticks are given.
+// Returns pred(), which the caller asserts. A tick may end in the prompter being closed and
+// deleted: pred must not touch it then (test host.prompter first).
+[[nodiscard]] bool TickUntil(TestHost& host, const std::function<bool()>& pred,
+                             int maxTicks = 20000);
