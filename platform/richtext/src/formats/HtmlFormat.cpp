@@ -5,6 +5,7 @@
 // (b/i/u/s/font elements, inline styles, headings, paragraphs, line breaks, entities);
 // scripts, styles and the head are skipped.
 #include "richtext/Codepage.h"
+#include "fw/codepage.h"
 #include "richtext/DocumentFormats.h"
 
 #include <cstdio>
@@ -60,27 +61,6 @@ void AppendHtml(std::string& out, const std::u16string& text, bool attribute)
 void AppendHtml(std::string& out, const std::string& ansi, bool attribute)
 {
     AppendHtml(out, AnsiToUtf16(ansi), attribute);
-}
-
-std::string EncodeUtf8(char32_t u)
-{
-    std::string out;
-    if (u < 0x80) {
-        out += static_cast<char>(u);
-    } else if (u < 0x800) {
-        out += static_cast<char>(0xC0 | (u >> 6));
-        out += static_cast<char>(0x80 | (u & 0x3F));
-    } else if (u < 0x10000) {
-        out += static_cast<char>(0xE0 | (u >> 12));
-        out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (u & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (u >> 18));
-        out += static_cast<char>(0x80 | ((u >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (u & 0x3F));
-    }
-    return out;
 }
 
 std::string SpanStyle(const CRichCharFormat& f)
@@ -394,7 +374,11 @@ private:
                 text += '&';
                 continue;
             }
-            text += Utf8ToUtf16(EncodeUtf8(u));
+            text += Utf8ToUtf16([u] {
+                std::string one;
+                fw::AppendUtf8(u, one);
+                return one;
+            }());
             i = semi;
         }
         return text;

@@ -3,6 +3,8 @@
 // through iconv.
 #include "richtext/Codepage.h"
 
+#include "fw/codepage.h"
+
 #include <cerrno>
 #include <cstring>
 #include <vector>
@@ -173,21 +175,7 @@ std::string Utf16ToUtf8(const std::u16string& text)
         } else if (u >= 0xD800 && u < 0xE000) {
             u = 0xFFFD; // a lone surrogate
         }
-        if (u < 0x80) {
-            out += static_cast<char>(u);
-        } else if (u < 0x800) {
-            out += static_cast<char>(0xC0 | (u >> 6));
-            out += static_cast<char>(0x80 | (u & 0x3F));
-        } else if (u < 0x10000) {
-            out += static_cast<char>(0xE0 | (u >> 12));
-            out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (u & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (u >> 18));
-            out += static_cast<char>(0x80 | ((u >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (u & 0x3F));
-        }
+        fw::AppendUtf8(u, out);
     }
     return out;
 }
