@@ -44,3 +44,37 @@
 #define IDS_SHARING_VIOLATION 32940
 #define IDS_ACCESS_DENIED 32941
 #define IDS_FILE_ERROR 32942
+
+// Script windows: the script templates (with and without the slide-show commands), the
+// main frame's menu, the context menu and the bookmark dialog.
+#define IDR_SCRIPTTYPE_PP 125
+#define IDR_SCRIPTTYPE 126
+#define IDR_MAINFRAME_MENU 127
+#define IDR_SCRIPT_CONTEXT 111
+#define IDD_BOOKMARK 151
+#define IDC_BOOKMARK_COMBO 1026
+#define IDC_BOOKMARK_ADD 1027
+#define IDC_BOOKMARK_DELETE 1028
+#define IDC_BOOKMARK_GOTO 1029
+#define IDS_STATUS_LINE 158
+#define ID_INDICATOR_ERT 156
+#define IDB_INFO_ICONS 20819
+
+// Script view commands.
+#define IDM_PROMPT_NOW 32841
+#define IDM_SPELL_CHECK 32973
+#define IDM_TEXT_COLOR 32970
+#define IDM_BACK_COLOR 32971
+#define IDM_BOLD 32978
+#define IDM_ITALIC 32980
+#define IDM_UNDERLINE 32983
+#define IDM_BOOKMARK 32984
+#define IDM_PP_LOAD 32986
+#define IDM_PP_NEXT 32987
+#define IDM_PP_START 32988
+#define IDM_PP_CLOSE 32989
+#define IDM_PROGRAM_SPEEDS 32990
+#define IDM_PP_PREVIOUS 32991
+#define IDM_COLOR_COMBO 32998
+#define IDM_DEFAULT_BLACK 32999
+#define IDM_TOGGLE_RULER 59398

@@ -5,7 +5,6 @@
 
 #include "MarquillCmdWnd.h"
 #include "MarquillResource.h"
-#include "MainPlaceholder.h"
 
 const char kMarquillWindowClass[] = "MarquillClass";
 
@@ -138,16 +137,16 @@ BOOL CTXWordsApp::InitInstance()
         return TRUE;
     }
 
-    // 13. Monitors, 14. the main window.
+    // 10. The script template (its document manager first).
+    AddScriptTemplate();
+    // 13. Monitors, 14. the main frame.
     EnumMonitors();
-    CMainPlaceholder* frame = new CMainPlaceholder;
-    if (!frame->CreateMain(this)) {
-        delete frame;
+    if (!CreateMainFrame())
         return FALSE;
-    }
-    m_pMainWnd = frame;
     // 16. The documents folder.
     SetupDocumentsFolder();
+    // 17. The script formats of the file dialogs.
+    RegisterScriptFormats();
     return TRUE;
 }
 

@@ -119,6 +119,13 @@ public:
     // ---- script file formats (TXWordsFormats.cpp) ----------------------------------------
     // The filter list of the script file dialogs from the format string table.
     ScriptFormatFilter GetScriptFormatFilter(bool openDialog) const;
+    // Offers the script formats in the document manager's file dialogs (from the format
+    // strings) and installs the program's format detection.
+    void RegisterScriptFormats();
+    // The script template (with or without the slide-show commands) and its document
+    // manager; the main frame. FALSE when the frame cannot be made.
+    void AddScriptTemplate();
+    BOOL CreateMainFrame();
 
     // ==== members =========================================================================
     // Monitors.
@@ -177,6 +184,7 @@ public:
     int m_nExitCode; // a direct run that could not prompt ends with a non-zero code
 
     int m_bPrompting; // a prompter run is in progress
+    int m_bMaximizeWindows = 0; // document windows open maximised
     CString m_strHelpPath, m_strDocumentsFolder;
     CWnd* m_pButtonBarWnd; // kept by the main frame for the script views
     CWnd* m_pStatusBarWnd;

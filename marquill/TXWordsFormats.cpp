@@ -2,6 +2,24 @@
 #include "TXWords.h"
 
 #include "MarquillResource.h"
+#include "richtext/TXDocManager.h"
+
+namespace {
+// The program's detection, with our own document type read as the control's own format.
+int DetectScriptFile(const char* path)
+{
+    const int format = DetectScriptFormat(path, 0);
+    return format == TXFORMAT_MQD ? TXFORMAT_NATIVE : format;
+}
+
+// Part n (0-based) of a newline-separated format string.
+CString FormatPart(const char* text, int n)
+{
+    CString s(text), part;
+    AfxExtractSubString(part, s, n, '\n');
+    return part;
+}
+} // namespace
 
 ScriptFormatFilter CTXWordsApp::GetScriptFormatFilter(bool openDialog) const
 {
@@ -12,4 +30,33 @@ ScriptFormatFilter CTXWordsApp::GetScriptFormatFilter(bool openDialog) const
         strings.push_back(text);
     }
     return BuildScriptFormatFilter(strings, openDialog);
+}
+
+void CTXWordsApp::RegisterScriptFormats()
+{
+    if (!m_pDocManager || !m_pDocManager->IsKindOf(RUNTIME_CLASS(CTXDocManager)))
+        return;
+    CTXDocManager* manager = static_cast<CTXDocManager*>(m_pDocManager);
+    manager->SetFormatDetector(DetectScriptFile);
+    struct Entry
+    {
+        UINT id;
+        int format;
+    };
+    // Our own document type only where its instructions can be prompted.
+    const Entry entries[] = {
+        {IDS_FORMAT_OWN, TXFORMAT_NATIVE}, {IDS_FORMAT_RTF, TXFORMAT_RTF},
+        {IDS_FORMAT_WORD, TXFORMAT_WORD},  {IDS_FORMAT_HTML, TXFORMAT_HTML},
+        {IDS_FORMAT_TEXT, TXFORMAT_TEXT},  {IDS_FORMAT_UNICODE, TXFORMAT_UNICODE}};
+    for (const Entry& e : entries) {
+        if (e.format == TXFORMAT_NATIVE && !m_bPowerPointAvailable)
+            continue;
+        char text[512] = {};
+        AfxLoadString(e.id, text, sizeof text);
+        FileFormat format;
+        format.nFormat = e.format;
+        format.strName = FormatPart(text, 1);
+        format.strPatterns = FormatPart(text, 2) + FormatPart(text, 4);
+        manager->AddFileFormat(format, 0);
+    }
 }

@@ -19,6 +19,9 @@ bool SaveDocument(const CRichDocument& doc, int format, std::string& bytes, std:
 bool ReadFileBytes(const char* path, std::string& bytes, std::string& error);
 bool WriteFileBytes(const char* path, const std::string& bytes, std::string& error);
 bool ConvertFileToRtf(const char* path, int format, std::string& rtf, std::string& error);
+// The format a file's bytes show: RTF, our own format, Unicode text (a byte-order mark),
+// HTML (a tag among the first bytes), else plain text; our own format for no bytes.
+int DetectFormat(const std::string& bytes);
 
 // The single formats.
 bool ReadPlainText(const std::string& bytes, CRichDocument& doc, std::string& error);

@@ -63,6 +63,8 @@ public:
     BOOL GetModify() const { return m_core.Modified(); }
     void SetModify(BOOL modified = TRUE) { m_core.SetModified(modified != FALSE); }
     CTextControlCore& Core() { return m_core; }
+    // Shows what was changed through Core() directly; notify tells the notify handler.
+    void SyncWithCore(bool notify = true) { Refresh(notify); }
     const CTextControlCore& Core() const { return m_core; }
     const CTXLayout& Layout() const { return m_layout; }
     int ScrollPos() const { return m_scrollY; }

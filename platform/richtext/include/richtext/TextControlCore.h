@@ -46,6 +46,9 @@ public:
     void ToggleSelStyle(UINT style);
     const CRichCharFormat& TypingFormat() const { return m_typing; }
     void SetTypingFont(const std::string& face, int halfPoints);
+    // Face, size, weight, slant, underline and colour of the selection and of typing
+    // (the character dialog's choice); one undo step.
+    void SetSelCharFormat(const CRichCharFormat& format);
 
     // Fields.
     DWORD InsertField(WORD kind, const std::u16string& text);

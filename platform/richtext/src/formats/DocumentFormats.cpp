@@ -1,6 +1,7 @@
 // Dispatch by format code.
 #include "richtext/DocumentFormats.h"
 
+#include <cctype>
 #include <cstdio>
 
 #include "fw/safe_save.h"
@@ -102,6 +103,26 @@ bool ConvertFileToRtf(const char* path, int format, std::string& rtf, std::strin
         return false;
     rtf = WriteRtf(doc);
     return true;
+}
+
+int DetectFormat(const std::string& bytes)
+{
+    if (bytes.empty())
+        return TXFORMAT_NATIVE;
+    if (bytes.compare(0, 5, "{\\rtf") == 0)
+        return TXFORMAT_RTF;
+    CRichDocument probe;
+    std::string error;
+    if (bytes.size() >= kNativeHeaderSize && ReadNative(bytes, probe, error))
+        return TXFORMAT_NATIVE;
+    if (bytes.size() >= 2 && ((unsigned char)bytes[0] == 0xFF && (unsigned char)bytes[1] == 0xFE))
+        return TXFORMAT_UNICODE;
+    std::string head = bytes.substr(0, 4096);
+    for (char& c : head)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (head.find("<html") != std::string::npos || head.find("<!doctype html") != std::string::npos)
+        return TXFORMAT_HTML;
+    return TXFORMAT_TEXT;
 }
 
 } // namespace richtext

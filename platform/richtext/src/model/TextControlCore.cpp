@@ -259,6 +259,30 @@ void CTextControlCore::SetTypingFont(const std::string& face, int halfPoints)
     m_typing.halfPoints = halfPoints;
 }
 
+void CTextControlCore::SetSelCharFormat(const CRichCharFormat& format)
+{
+    std::lock_guard<std::recursive_mutex> g(m_lock);
+    auto apply = [&format](CRichCharFormat& f) {
+        f.face = format.face;
+        f.charset = format.charset;
+        f.family = format.family;
+        f.halfPoints = format.halfPoints;
+        f.bold = format.bold;
+        f.italic = format.italic;
+        f.underline = format.underline;
+        f.strike = format.strike;
+        f.color = format.color;
+    };
+    apply(m_typing);
+    if (SelMin() != SelMax()) {
+        PushUndo(false);
+        m_doc.ChangeFormat(static_cast<size_t>(SelMin()), static_cast<size_t>(SelMax()), apply);
+        m_modified = true;
+    }
+    m_lastWasTyping = false;
+    Changed();
+}
+
 DWORD CTextControlCore::InsertField(WORD kind, const std::u16string& text)
 {
     std::lock_guard<std::recursive_mutex> g(m_lock);

@@ -1,0 +1,3 @@
+#include "SpellCheckHook.h"
+
+SpellCheckScriptFn g_pfnSpellCheckScript = nullptr;

@@ -1,0 +1,68 @@
+// CTXView: the view of a rich-text document. It fills its client with a text control and
+// routes the editing commands to it: undo and redo, cut, copy, paste, clear, select all,
+// find and replace, character format and target insertion. The document hears about every
+// change the user makes.
+#pragma once
+#include "framework.h"
+#include "richtext/TXTextControl.h"
+
+class CTXDoc;
+class CFindReplaceDialog;
+
+class CTXView : public CView, public CTXNotifyHandler
+{
+    DECLARE_DYNCREATE(CTXView)
+protected:
+    CTXView();
+
+public:
+    ~CTXView() override;
+
+    CTXDoc* GetDocument() const;
+    CTXTextControl* GetTextControl() const { return m_pTextControl; }
+    // Sends a message of the control's table to the text control.
+    LRESULT SendTx(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
+
+    // Searching: selects the next match of what from the selection on (downwards from its
+    // end, upwards from its start); FALSE when there is none (the selection stays).
+    BOOL FindText(LPCSTR what, BOOL matchCase, BOOL wholeWord, BOOL searchDown);
+    // Replaces every match; returns how many were replaced (one undo step each).
+    int ReplaceAll(LPCSTR what, LPCSTR with, BOOL matchCase, BOOL wholeWord);
+
+    void OnDraw(CDC* pDC) override;
+    void OnInitialUpdate() override;
+    void OnTextChanged(CTXTextControl*) override;
+
+    CTXTextControl* m_pTextControl; // the edit window, made with the view
+    CWnd* m_pRulerBar; // the ruler, when the frame gives one (hidden at start)
+    int m_bChanged; // the program changed fields or bookmarks since the last save
+
+    afx_msg int OnCreate(LPCREATESTRUCT lpcs);
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg void OnSetFocus(CWnd* pOldWnd);
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg void OnEditUndo();
+    afx_msg void OnEditRedo();
+    afx_msg void OnEditCut();
+    afx_msg void OnEditCopy();
+    afx_msg void OnEditPaste();
+    afx_msg void OnEditClear();
+    afx_msg void OnEditSelectAll();
+    afx_msg void OnEditFind();
+    afx_msg void OnEditReplace();
+    afx_msg void OnEditRepeat();
+    afx_msg LRESULT OnFindReplace(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnUpdateEditUndo(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateEditRedo(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateNeedSel(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateEditPaste(CCmdUI* pCmdUI);
+    afx_msg void OnFormatChar();
+    afx_msg void OnInsertTarget();
+
+protected:
+    void ShowFindDialog(BOOL findOnly);
+    CFindReplaceDialog* m_pFindDialog; // the modeless find or replace dialog, while open
+    CString m_strFind, m_strReplace;
+    BOOL m_bMatchCase, m_bWholeWord, m_bSearchDown;
+    DECLARE_MESSAGE_MAP()
+};

@@ -1,0 +1,270 @@
+// The rich-text document, view and document manager in a small multiple-document program:
+// files open by what their bytes are, saves keep the format and go through the safe save,
+// the save dialog chooses the format, and the editing commands reach the text control.
+#include <gtest/gtest.h>
+
+#include "framework.h"
+
+#include <fstream>
+#include <sstream>
+
+#include "DocViewTestRes.h"
+#include "richtext/Codepage.h"
+#include "richtext/DocumentFormats.h"
+#include "richtext/TXDoc.h"
+#include "richtext/TXDocManager.h"
+#include "richtext/TXView.h"
+#include "richtext/TXViewIds.h"
+
+namespace {
+
+class CTestTxApp : public CWinApp
+{
+public:
+    CTestTxApp() : CWinApp("Rich Text Test") { }
+};
+
+class TxProgram
+{
+public:
+    TxProgram()
+    {
+        manager = new CTXDocManager;
+        app.m_pDocManager = manager;
+        for (int f : {TXFORMAT_NATIVE, TXFORMAT_RTF, TXFORMAT_HTML, TXFORMAT_TEXT})
+            manager->AddFileFormat(f, 0);
+        pTemplate = new CMultiDocTemplate(IDR_TEST_TXTYPE, RUNTIME_CLASS(CTXDoc),
+                                          RUNTIME_CLASS(CMDIChildWnd), RUNTIME_CLASS(CTXView));
+        app.AddDocTemplate(pTemplate);
+        frame = new CMDIFrameWnd;
+        if (frame->LoadFrame(IDR_TEST_TXFRAME)) {
+            app.m_pMainWnd = frame;
+            frame->ShowWindow(SW_SHOW);
+        } else {
+            frame = nullptr;
+        }
+    }
+    ~TxProgram()
+    {
+        app.CloseAllDocuments(TRUE);
+        if (frame && ::IsWindow(frame->m_hWnd))
+            frame->DestroyWindow();
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            if (msg.message != WM_QUIT)
+                ::DispatchMessageA(&msg);
+    }
+    CTXDoc* Open(const std::string& path)
+    {
+        return static_cast<CTXDoc*>(app.OpenDocumentFile(path.c_str()));
+    }
+    // A command as the menu sends it: through the main frame to the active view.
+    void Command(UINT id) { frame->SendMessage(WM_COMMAND, id, 0); }
+
+    CTestTxApp app;
+    CTXDocManager* manager;
+    CMultiDocTemplate* pTemplate;
+    CMDIFrameWnd* frame;
+};
+
+std::string TempPath(const char* name)
+{
+    char dir[MAX_PATH];
+    ::GetTempPathA(sizeof dir, dir);
+    return std::string(dir) + "txdocview_" + name;
+}
+
+void WriteFile(const std::string& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+std::string DocText(CTXDoc* doc)
+{
+    return richtext::Utf16ToAnsi(doc->GetTextControl()->Core().Document().Text());
+}
+
+// A document of the given text in the given format.
+std::string Encode(const std::string& text, int format)
+{
+    CRichDocument doc;
+    doc.Append(richtext::AnsiToUtf16(text), CRichCharFormat());
+    std::string bytes, error;
+    richtext::SaveDocument(doc, format, bytes, error);
+    return bytes;
+}
+
+// Answers the modal windows (file dialogs and the font dialog) of one test.
+class ModalAnswers
+{
+public:
+    explicit ModalAnswers(AFX_MODAL_ANSWERER answerer)
+    {
+        m_previous = AfxSetModalAnswerer(std::move(answerer));
+    }
+    ~ModalAnswers() { AfxSetModalAnswerer(m_previous); }
+
+private:
+    AFX_MODAL_ANSWERER m_previous;
+};
+
+} // namespace
+
+TEST(TXDocView, FilesOpenByWhatTheirBytesAre)
+{
+    TxProgram program;
+    ASSERT_NE(program.frame, nullptr);
+    // The extension says one thing, the content another: the content decides.
+    struct Case
+    {
+        const char* name;
+        int format;
+    } cases[] = {
+        {"rtf_in.txt", TXFORMAT_RTF},
+        {"native_in.rtf", TXFORMAT_NATIVE},
+        {"html_in.tx", TXFORMAT_HTML},
+        {"text_in.rtf", TXFORMAT_TEXT},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string path = TempPath(c.name);
+        WriteFile(path, Encode("Good evening.\nThe news.", c.format));
+        CTXDoc* doc = program.Open(path);
+        ASSERT_NE(doc, nullptr);
+        EXPECT_EQ(doc->GetFileFormat(), c.format);
+        EXPECT_EQ(DocText(doc), "Good evening.\nThe news.");
+        EXPECT_FALSE(doc->IsModified());
+        doc->OnCloseDocument();
+        ::DeleteFileA(path.c_str());
+    }
+}
+
+TEST(TXDocView, SaveKeepsTheFormatAndAFailedSaveKeepsTheOldFile)
+{
+    TxProgram program;
+    ASSERT_NE(program.frame, nullptr);
+    const std::string path = TempPath("keep.rtf");
+    WriteFile(path, Encode("First take.", TXFORMAT_RTF));
+    CTXDoc* doc = program.Open(path);
+    ASSERT_NE(doc, nullptr);
+    CTXTextControl* control = doc->GetTextControl();
+    control->SetSel(0, -1);
+    control->ReplaceSel("Second take.");
+    control->SyncWithCore(true);
+    EXPECT_TRUE(doc->IsModified());
+    ASSERT_TRUE(doc->DoFileSave());
+    EXPECT_FALSE(doc->IsModified());
+    const std::string saved = ReadFile(path);
+    EXPECT_EQ(saved.compare(0, 5, "{\\rtf"), 0);
+    CRichDocument back;
+    std::string error;
+    ASSERT_TRUE(richtext::ReadRtf(saved, back, error)) << error;
+    EXPECT_EQ(richtext::Utf16ToAnsi(back.Text()), "Second take.");
+
+    // A target that cannot be replaced: the save fails, says so, and the file stays.
+    ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+    control->SetSel(0, -1);
+    control->ReplaceSel("Third take.");
+    control->SyncWithCore(true);
+    EXPECT_FALSE(doc->OnSaveDocument(path.c_str()));
+    EXPECT_TRUE(doc->IsModified());
+    EXPECT_EQ(ReadFile(path), saved);
+    ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    doc->SetModifiedFlag(FALSE);
+    doc->OnCloseDocument();
+    ::DeleteFileA(path.c_str());
+}
+
+TEST(TXDocView, SaveAsTakesTheFormatOfTheChosenName)
+{
+    TxProgram program;
+    ASSERT_NE(program.frame, nullptr);
+    program.app.OnFileNew();
+    CTXDoc* doc = static_cast<CTXDoc*>(program.frame->GetActiveFrame()->GetActiveDocument());
+    ASSERT_NE(doc, nullptr);
+    EXPECT_EQ(doc->GetFileFormat(), TXFORMAT_NATIVE);
+    doc->GetTextControl()->ReplaceSel("Weather at ten.");
+    const std::string path = TempPath("saved_as.htm");
+    ::DeleteFileA(path.c_str());
+    int dialogs = 0;
+    ModalAnswers answers([&](const AFX_MODAL_REQUEST& r) {
+        if (r.nKind == afxModalFileDialog) {
+            ++dialogs;
+            return AFX_MODAL_REPLY::Answer(IDOK, path.c_str());
+        }
+        return AFX_MODAL_REPLY::Answer(IDCANCEL);
+    });
+    ASSERT_TRUE(doc->DoSave(nullptr, TRUE));
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_EQ(doc->GetFileFormat(), TXFORMAT_HTML);
+    EXPECT_EQ(std::string(doc->GetPathName()), path);
+    const std::string saved = ReadFile(path);
+    EXPECT_NE(saved.find("<html"), std::string::npos);
+    EXPECT_NE(saved.find("Weather at ten."), std::string::npos);
+    doc->OnCloseDocument();
+    ::DeleteFileA(path.c_str());
+}
+
+TEST(TXDocView, EditingCommandsReachTheTextControl)
+{
+    TxProgram program;
+    ASSERT_NE(program.frame, nullptr);
+    program.app.OnFileNew();
+    CTXDoc* doc = static_cast<CTXDoc*>(program.frame->GetActiveFrame()->GetActiveDocument());
+    ASSERT_NE(doc, nullptr);
+    CTXTextControl* control = doc->GetTextControl();
+    // Typing marks the document changed.
+    for (char c : std::string("Rain, rain and more rain"))
+        control->SendMessage(WM_CHAR, (WPARAM)(unsigned char)c, 0);
+    EXPECT_TRUE(doc->IsModified());
+
+    program.Command(ID_EDIT_SELECT_ALL);
+    program.Command(ID_EDIT_CUT);
+    EXPECT_EQ(DocText(doc), "");
+    program.Command(ID_EDIT_UNDO);
+    EXPECT_EQ(DocText(doc), "Rain, rain and more rain");
+    program.Command(ID_EDIT_REDO);
+    EXPECT_EQ(DocText(doc), "");
+    program.Command(ID_EDIT_UNDO);
+
+    CTXView* view = doc->GetTXView();
+    control->SetSel(0, 0);
+    ASSERT_TRUE(view->FindText("rain", TRUE, FALSE, TRUE));
+    long a, b;
+    control->GetSel(a, b);
+    EXPECT_EQ(a, 6);
+    EXPECT_EQ(b, 10);
+    EXPECT_FALSE(view->FindText("snow", FALSE, FALSE, TRUE));
+    // Whole words only: "rain" inside "drained" does not count.
+    control->SetSel(0, -1);
+    control->ReplaceSel("rain drained rain");
+    EXPECT_EQ(view->ReplaceAll("RAIN", "sun", FALSE, TRUE), 2);
+    EXPECT_EQ(DocText(doc), "sun drained sun");
+
+    // The character dialog's choice formats the selection.
+    control->SetSel(0, 3);
+    ModalAnswers answers([](const AFX_MODAL_REQUEST& r) {
+        if (r.nKind != afxModalCommonDialog)
+            return AFX_MODAL_REPLY::Answer(IDCANCEL);
+        CFontDialog* dialog = static_cast<CFontDialog*>(r.pObject);
+        lstrcpyA(dialog->m_lf.lfFaceName, "Courier New");
+        dialog->m_lf.lfWeight = FW_BOLD;
+        dialog->m_cf.iPointSize = 180;
+        return AFX_MODAL_REPLY::Answer(IDOK);
+    });
+    program.Command(ID_TX_FORMAT_CHAR);
+    const CRichCharFormat& f = control->Core().Document().FormatAt(0);
+    EXPECT_EQ(f.face, "Courier New");
+    EXPECT_TRUE(f.bold);
+    EXPECT_EQ(f.halfPoints, 36);
+    EXPECT_FALSE(control->Core().Document().FormatAt(4).bold);
+    doc->SetModifiedFlag(FALSE);
+}

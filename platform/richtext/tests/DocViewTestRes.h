@@ -1,0 +1,3 @@
+#pragma once
+#define IDR_TEST_TXTYPE 200
+#define IDR_TEST_TXFRAME 201
