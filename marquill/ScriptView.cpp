@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "MarquillResource.h"
+#include "PromptDefs.h" // the prompter-closed message
 #include "ReadingTime.h"
 #include "ScriptDoc.h"
 #include "SetBookmark.h"

@@ -54,6 +54,7 @@ public:
     bool HasInstructionFields();
 
     // ---- field protection (ScriptViewKeys.cpp) --------------------------------------------
+    bool FieldAtPosition(long pos);
     bool FieldAfterCaret();
     bool FieldBeforeCaret();
     bool FieldTwoAhead();
@@ -111,6 +112,3 @@ private:
 protected:
     DECLARE_MESSAGE_MAP()
 };
-
-// The prompter closed (from the prompter to its parent).
-constexpr UINT WM_PROMPTER_CLOSED = WM_USER + 510;

@@ -17,36 +17,28 @@ bool IsArrow(WPARAM key)
 }
 } // namespace
 
+// The probes ask the document directly whether a position lies inside a field, instead of
+// moving the caret there and back: the same answer, without repainting on every key.
+bool CMyTXWordsView::FieldAtPosition(long pos)
+{
+    if (!m_pTextControl)
+        return false;
+    CTextControlCore& core = m_pTextControl->Core();
+    std::lock_guard<std::recursive_mutex> g(core.Lock());
+    const long length = static_cast<long>(core.Document().Length());
+    pos = std::max(0L, std::min(pos, length));
+    return core.Document().FieldAt(static_cast<size_t>(pos)) != 0;
+}
+
 bool CMyTXWordsView::FieldAfterCaret()
 {
     const TXPAIR sel = GetSelPair();
-    if (sel.first != sel.second)
-        return false;
-    SetSelPair(sel.second + 1, sel.second + 1);
-    const bool found = FieldAtCaret() != 0;
-    SetSelPair(sel.first, sel.second);
-    return found;
+    return sel.first == sel.second && FieldAtPosition(sel.second + 1);
 }
 
-bool CMyTXWordsView::FieldBeforeCaret()
-{
-    const TXPAIR sel = GetSelPair();
-    if (sel.second < 1)
-        return false;
-    SetSelPair(sel.second - 1, sel.second - 1);
-    const bool found = FieldAtCaret() != 0;
-    SetSelPair(sel.first, sel.second);
-    return found;
-}
+bool CMyTXWordsView::FieldBeforeCaret() { return FieldAtPosition(GetSelPair().second - 1); }
 
-bool CMyTXWordsView::FieldTwoAhead()
-{
-    const TXPAIR sel = GetSelPair();
-    SetSelPair(sel.second + 2, sel.second + 2);
-    const bool found = FieldAtCaret() != 0;
-    SetSelPair(sel.first, sel.second);
-    return found;
-}
+bool CMyTXWordsView::FieldTwoAhead() { return FieldAtPosition(GetSelPair().second + 2); }
 
 void CMyTXWordsView::MoveOutOfField(UINT key)
 {

@@ -204,7 +204,8 @@ bool CMyTXWordsView::GetScriptText(void* owner, long, qelstring& text)
     CMyTXWordsView* view = static_cast<CMyTXWordsView*>(owner);
     std::lock_guard<std::mutex> lock(view->m_promptTextLock);
     text = view->m_strPromptText;
-    return text.empty();
+    // Success means there is a script to prompt (the engine drops the text of a failure).
+    return !text.empty();
 }
 
 void CMyTXWordsView::PrompterDone(void* owner, int paragraph)
