@@ -15,7 +15,9 @@ void CMyTXWordsView::OnPromptNow()
     CTXWordsApp* app = GetTXWordsApp();
     if (app->m_bPrompting)
         return;
-    if (!app->CheckSerialPort(app->m_strCCPort))
+    // The caption port is checked when captions go out; a machine without the port still
+    // prompts with captions off (as direct prompting does).
+    if (!app->CheckCaptionPortBeforePrompting())
         return;
     app->m_bPrompting = 1;
     app->EnumMonitors();

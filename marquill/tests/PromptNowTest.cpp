@@ -217,3 +217,50 @@ TEST_F(PromptNow, TheScriptTextIsPreparedBeforeThePrompterReadsIt)
     EXPECT_EQ(std::string(text).find("Changed later"), std::string::npos);
     EXPECT_EQ(std::string(text).compare(0, 5, "{\\rtf"), 0);
 }
+
+TEST_F(PromptNow, AWindowedPrompterTakesTheMainWindowsRectangle)
+{
+    SetText(Lines(1, 10));
+    m_app.m_bWindowPrompter = 1;
+    CRect main;
+    Frame()->GetWindowRect(&main);
+    Command(IDM_PROMPT_NOW);
+    ASSERT_NE(g_pPrompter, nullptr);
+    CRect rect;
+    g_pPrompter->GetWindowRect(&rect);
+    EXPECT_EQ(rect, main);
+    EXPECT_EQ(g_pPrompter->m_nWinType, (int)WINTYPE_WINDOW);
+    EXPECT_EQ(g_pPrompter->m_nScreens, 0);
+}
+
+TEST_F(PromptNow, ARunThatProgramsSpeedsLeavesTheApplicationThePrompterTable)
+{
+    SetText(Lines(1, 10));
+    Command(IDM_PROGRAM_SPEEDS);
+    EXPECT_EQ(m_app.m_nSpeedProgramming, 1);
+    Command(IDM_PROMPT_NOW);
+    ASSERT_NE(g_pPrompter, nullptr);
+    // The operator programs a key during the run.
+    g_pPrompter->m_speedKeys[0] = std::make_pair(7, 21);
+    g_pPrompter->SendMessage(WM_KEYDOWN, VK_ESCAPE, 0);
+    ASSERT_TRUE(PumpUntil([] { return g_pPrompter == nullptr; }, 5000));
+    EXPECT_EQ(m_app.m_nSpeedProgramming, 0);
+    EXPECT_EQ(m_app.m_SpeedKeys[0], std::make_pair(7, 21));
+}
+
+TEST_F(PromptNow, AnInvalidCaptionPortStopsTheCommandWhenCaptionsGoOut)
+{
+    SetText(Lines(1, 3));
+    m_app.m_strCCPort = "99";
+    m_app.m_bDoCaption = 1;
+    MessageBoxRecorder boxes;
+    Command(IDM_PROMPT_NOW);
+    EXPECT_EQ(g_pPrompter, nullptr);
+    EXPECT_FALSE(m_app.m_bPrompting);
+    ASSERT_EQ(boxes.m_texts.size(), 1u);
+    EXPECT_NE(boxes.m_texts[0].find("Port 99 is invalid"), std::string::npos);
+    // With captions off the port is not needed: the script is prompted.
+    m_app.m_bDoCaption = 0;
+    Command(IDM_PROMPT_NOW);
+    EXPECT_NE(g_pPrompter, nullptr);
+}
