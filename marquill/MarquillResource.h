@@ -3,6 +3,13 @@
 #define IDR_MAINFRAME 128
 #define IDI_MARQUILL 127
 
+// The About box, the splash window and its bitmap.
+#define IDD_ABOUTBOX 100
+#define IDB_SPLASH 104
+#define IDD_SPLASH 153
+#define IDC_ABOUT_PICTURE 1000
+#define IDC_SPLASH_PICTURE 1001
+
 // Application commands.
 #define IDM_PROMPTER_FONT 32840
 #define IDM_GENERAL_OPTIONS 32842

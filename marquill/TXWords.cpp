@@ -16,9 +16,11 @@ bool g_bRegisteredWindowClass = false;
 BEGIN_MESSAGE_MAP(CTXWordsApp, CWinApp)
     ON_COMMAND(IDM_RESET_PROMPTER_SPEEDS, &CTXWordsApp::OnResetPrompterSpeeds)
     ON_COMMAND(IDM_LOOP, &CTXWordsApp::OnLoop)
+    ON_COMMAND(IDM_CC_SETUP, &CTXWordsApp::OnCloseCaptionSetup)
     ON_COMMAND(ID_HELP_INDEX, &CTXWordsApp::OnHelpTopics)
     ON_COMMAND(ID_HELP, &CTXWordsApp::OnHelpTopics)
     ON_COMMAND(ID_DEFAULT_HELP, &CTXWordsApp::OnHelpTopics)
+    ON_COMMAND(ID_APP_ABOUT, &CTXWordsApp::OnAppAbout)
 END_MESSAGE_MAP()
 
 CTXWordsApp::CTXWordsApp()
@@ -105,6 +107,10 @@ BOOL CTXWordsApp::InitInstance()
         return FALSE;
     // 2. Our own switches.
     ParseSwitches();
+    // 3. The splash, up while the editor starts (gone when start-up returns).
+    CSplashWnd startSplash;
+    if (!m_bDirectPrompt)
+        startSplash.Show();
     // 4. OLE.
     if (FAILED(::OleInitialize(nullptr))) {
         AfxMessageBox("OLE INIT FAILED");
@@ -129,6 +135,7 @@ BOOL CTXWordsApp::InitInstance()
             m_bPromptContinous = m_nLoopMode;
         else if (m_nLoopMode == 2)
             m_bPromptContinous = 0;
+        m_splash.Show(); // stays behind the prompter for the whole run
         if (!PromptDirect()) {
             // Nothing to prompt on: end the run instead of waiting with no window.
             m_nExitCode = 2;
@@ -154,6 +161,7 @@ int CTXWordsApp::ExitInstance()
 {
     if (m_bDirectPrompt)
         EndDirectPrompt();
+    m_splash.Hide();
     if (g_bRegisteredWindowClass) {
         ::UnregisterClassA(kMarquillWindowClass, AfxGetInstanceHandle());
         g_bRegisteredWindowClass = false;

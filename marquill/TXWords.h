@@ -16,9 +16,12 @@
 #include <string>
 #include <vector>
 
+#include "CaptionData.h"
+#include "CaptionLineSettings.h"
 #include "CommandSwitches.h"
 #include "ScriptFormat.h"
 #include "SpeedKeys.h"
+#include "SplashWnd.h"
 
 // The printer spooler's header names a macro EnumMonitors; the application's operation of
 // that name is meant here.
@@ -39,7 +42,9 @@ extern const char kMarquillWindowClass[];
 // close handler deletes it.
 extern CMarquillCmdWnd* g_pPrompter;
 
-class CTXWordsApp : public CWinApp
+// The machine-wide caption data (encoder profiles, replacement characters) is the base
+// CCaptionData; the serial line and encoder numbers are the Captioner members below.
+class CTXWordsApp : public CWinApp, public CCaptionData
 {
 public:
     CTXWordsApp();
@@ -96,6 +101,13 @@ public:
     // The numbers of the serial ports the machine has.
     void EnumerateComPorts(std::vector<int>& ports);
 
+    // ---- caption setup (TXWordsCaption.cpp) ----------------------------------------------
+    // The Captioner members as the caption module takes them, and back.
+    CCaptionLineSettings GetCaptionLine() const;
+    void SetCaptionLine(const CCaptionLineSettings& line);
+    // Close Caption Setup: the sheet on the caption data; OK writes it for the machine.
+    void OnCloseCaptionSetup();
+
     // ---- monitors (TXWordsMonitors.cpp) --------------------------------------------------
     void EnumMonitors();
     void AddMonitor(HMONITOR hMonitor);
@@ -115,6 +127,11 @@ public:
     // ---- help and fallbacks (TXWordsHelp.cpp) --------------------------------------------
     // The help file beside the program.
     CString GetHelpFilePath() const;
+    // A new, empty script in place of a command-line file that could not be opened.
+    void OpenEmptyScript();
+    // Says what went wrong with a file (or memory) and deletes the exception; without one,
+    // the message nIDFallback with lpszExtra after it.
+    void ReportFileException(CException* pException, UINT nIDFallback, LPCSTR lpszExtra = nullptr);
 
     // ---- script file formats (TXWordsFormats.cpp) ----------------------------------------
     // The filter list of the script file dialogs from the format string table.
@@ -193,6 +210,7 @@ public:
     int m_bShellOpen; // the start-up's shell command is a file open
     bool m_bSettingsLoaded; // the profile was read: only then is it written back
     bool m_bOleInitialized;
+    CSplashWnd m_splash; // shown behind the prompter for the whole of a direct run
 
 protected:
 public:
@@ -200,6 +218,7 @@ public:
     void OnResetPrompterSpeeds();
     void OnLoop();
     void OnHelpTopics();
+    void OnAppAbout();
 
 protected:
     DECLARE_MESSAGE_MAP()

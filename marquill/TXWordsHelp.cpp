@@ -4,6 +4,9 @@
 
 #include <htmlhelp.h>
 
+#include "AboutDlg.h"
+#include "MarquillResource.h"
+
 namespace {
 
 typedef HWND(WINAPI* PFN_HTMLHELPA)(HWND, LPCSTR, UINT, DWORD_PTR);
@@ -51,4 +54,65 @@ void CTXWordsApp::OnHelpTopics()
     CString topic;
     topic.Format("%sMarquill.chm%s>alfXX", (LPCSTR)folder, "");
     htmlHelp(owner, topic, HH_DISPLAY_TOPIC, 0);
+}
+
+void CTXWordsApp::OnAppAbout()
+{
+    CAboutDlg about;
+    about.DoModal();
+}
+
+void CTXWordsApp::OpenEmptyScript()
+{
+    if (m_pScriptTemplate == nullptr)
+        return;
+    try {
+        // The template frees a document it could not finish.
+        m_pScriptTemplate->OpenDocumentFile(nullptr);
+    } catch (CException* e) {
+        e->Delete();
+        AfxMessageBox(
+            "\nA print driver problem has occurred.\n\nPress button for more information.");
+        return;
+    }
+    if (m_pMainWnd && m_pMainWnd->IsKindOf(RUNTIME_CLASS(CMDIFrameWnd)))
+        ::SendMessageA(static_cast<CMDIFrameWnd*>(m_pMainWnd)->m_hWndMDIClient, WM_MDITILE, 0, 0);
+}
+
+void CTXWordsApp::ReportFileException(CException* pException, UINT nIDFallback, LPCSTR lpszExtra)
+{
+    CString message;
+    if (pException && pException->IsKindOf(RUNTIME_CLASS(CMemoryException))) {
+        message = "Out of memory!";
+    } else if (pException && pException->IsKindOf(RUNTIME_CLASS(CFileException))) {
+        const CFileException* pFileException = static_cast<CFileException*>(pException);
+        UINT nID;
+        switch (pFileException->m_cause) {
+        case CFileException::fileNotFound:
+            nID = IDS_FILE_NOT_FOUND;
+            break;
+        case CFileException::accessDenied:
+            nID = IDS_ACCESS_DENIED;
+            break;
+        case CFileException::sharingViolation:
+            nID = IDS_SHARING_VIOLATION;
+            break;
+        case CFileException::diskFull:
+            nID = IDS_DISK_FULL;
+            break;
+        default:
+            nID = IDS_FILE_ERROR;
+            break;
+        }
+        message.LoadString(nID);
+        if (!pFileException->m_strFileName.IsEmpty())
+            message += "\n\n" + pFileException->m_strFileName;
+    } else {
+        message.LoadString(nIDFallback);
+        if (lpszExtra && *lpszExtra)
+            message += CString("\n\n") + lpszExtra;
+    }
+    AfxMessageBox(message, MB_ICONEXCLAMATION);
+    if (pException)
+        pException->Delete();
 }

@@ -5,7 +5,9 @@
 #include <cstdlib>
 #include <list>
 
+#include "ComPortList.h"
 #include "MarquillCmdWnd.h"
+#include "PrompterCaptionSettings.h"
 
 CMarquillCmdWnd* g_pPrompter = nullptr;
 
@@ -70,14 +72,8 @@ void CTXWordsApp::ApplyPrompterSettings(CMarquillCmdWnd* p)
     p->m_bShowPRMPTCAP = m_bShowPRMPTCAP;
     p->m_bCaptionUpper = m_bShowCCAP;
 
-    // The replacement list and the selected encoder profile come with the caption setup.
-
-    p->m_strCCPort = m_strCCPort;
-    p->m_strCCFlow = m_strCCFlow;
-    p->m_strCCData = m_strCCData;
-    p->m_strCCStop = m_strCCStop;
-    p->m_strCCParity = m_strCCParity;
-    p->m_strCCBaud = m_strCCBaud;
+    // The replacement list (while active), the selected encoder profile and the serial line.
+    ApplyCaptionSettings(*p, *this, GetCaptionLine());
 }
 
 bool CTXWordsApp::CheckSerialPort(const CString& port)
@@ -101,17 +97,4 @@ bool CTXWordsApp::CheckCaptionPortBeforePrompting()
     return !m_bDoCaption || CheckSerialPort(m_strCCPort);
 }
 
-void CTXWordsApp::EnumerateComPorts(std::vector<int>& ports)
-{
-    ports.clear();
-    // The device list grows until it fits, so a machine with many devices still finds its ports.
-    std::vector<char> names(65535);
-    while (::QueryDosDeviceA(nullptr, names.data(), (DWORD)names.size()) == 0) {
-        if (::GetLastError() != ERROR_INSUFFICIENT_BUFFER || names.size() > (64u << 20))
-            return;
-        names.resize(names.size() * 2);
-    }
-    for (const char* name = names.data(); *name; name += lstrlenA(name) + 1)
-        if (lstrlenA(name) > 3 && _strnicmp(name, "COM", 3) == 0)
-            ports.push_back(atoi(name + 3));
-}
+void CTXWordsApp::EnumerateComPorts(std::vector<int>& ports) { ::EnumerateComPorts(ports); }

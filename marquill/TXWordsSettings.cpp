@@ -93,6 +93,8 @@ void CTXWordsApp::LoadSettings()
     LoadPrompterSettings();
     LoadWindowPlacement();
     LoadCaptionerSettings();
+    LoadEncoderProfiles();
+    LoadCaptionCharMap();
     m_nReadingSpeed = (int)GetProfileInt(kUser, "ReadingSpeed", 180);
     LoadScreenSettings();
     LoadSpeedKeys();
