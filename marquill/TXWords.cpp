@@ -21,6 +21,7 @@ BEGIN_MESSAGE_MAP(CTXWordsApp, CWinApp)
     ON_COMMAND(ID_HELP, &CTXWordsApp::OnHelpTopics)
     ON_COMMAND(ID_DEFAULT_HELP, &CTXWordsApp::OnHelpTopics)
     ON_COMMAND(ID_APP_ABOUT, &CTXWordsApp::OnAppAbout)
+    ON_COMMAND(IDM_PROMPTER_FONT, &CTXWordsApp::OnPrompterFont)
 END_MESSAGE_MAP()
 
 CTXWordsApp::CTXWordsApp()

@@ -219,6 +219,7 @@ public:
     void OnLoop();
     void OnHelpTopics();
     void OnAppAbout();
+    void OnPrompterFont();
 
 protected:
     DECLARE_MESSAGE_MAP()
