@@ -10,36 +10,46 @@ set(FW_WIN_SOURCES
   src/win/combobox.cpp
   src/win/commctrl.cpp
   src/win/commdlg.cpp
+  src/win/controlbar.cpp
   src/win/ctrls.cpp
   src/win/dataexchange.cpp
   src/win/dc.cpp
   src/win/dialog.cpp
+  src/win/dialogbar.cpp
   src/win/docmanager.cpp
   src/win/doctemplate.cpp
   src/win/document.cpp
+  src/win/dockbar.cpp
+  src/win/dockcontext.cpp
   src/win/docview_util.cpp
   src/win/edit.cpp
   src/win/filedialog.cpp
   src/win/frame.cpp
+  src/win/frame_bars.cpp
   src/win/gdi.cpp
   src/win/handle_map.cpp
   src/win/imagelist.cpp
   src/win/listbox.cpp
   src/win/mdi.cpp
   src/win/menu.cpp
+  src/win/miniframe.cpp
   src/win/modal.cpp
   src/win/module.cpp
   src/win/msg_dispatch.cpp
   src/win/msgbox.cpp
+  src/win/ole_dragdrop.cpp
   src/win/profile.cpp
   src/win/propsheet.cpp
   src/win/recentfiles.cpp
   src/win/resource_chain.cpp
   src/win/richedit.cpp
   src/win/shellreg.cpp
+  src/win/statusbar.cpp
   src/win/splitter.cpp
   src/win/sync.cpp
   src/win/thread.cpp
+  src/win/toolbar.cpp
+  src/win/tooltips.cpp
   src/win/validation.cpp
   src/win/view.cpp
   src/win/wnd.cpp

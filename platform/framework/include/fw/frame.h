@@ -7,6 +7,7 @@
 #include "fw/wnd.h"
 
 class CControlBar;
+class CMiniDockFrameWnd;
 class CDocument;
 class CMDIChildWnd;
 class CView;
@@ -76,13 +77,21 @@ public:
     void EnableDocking(DWORD dwDockStyle);
     void DockControlBar(CControlBar* pBar, UINT nDockBarID = 0, LPCRECT lpRect = nullptr);
     void FloatControlBar(CControlBar* pBar, CPoint point,
-                         DWORD dwStyle = 0x1000L /* CBRS_ALIGN_TOP */);
+                         DWORD dwStyle = 0x2000L /* CBRS_ALIGN_TOP */);
     CControlBar* GetControlBar(UINT nID);
     void ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay);
     void AddControlBar(CControlBar* pBar);
     void RemoveControlBar(CControlBar* pBar);
     afx_msg BOOL OnBarCheck(UINT nID);
     afx_msg void OnUpdateControlBarMenu(CCmdUI* pCmdUI);
+    // Where each bar is docked or floats, and whether it shows, in the profile sections
+    // "<lpszProfileName>-Summary" and "<lpszProfileName>-Bar<n>".
+    void SaveBarState(LPCSTR lpszProfileName) const;
+    void LoadBarState(LPCSTR lpszProfileName);
+    // A tool tip's text: the second line of the command's string.
+    afx_msg BOOL OnToolTipText(UINT nID, NMHDR* pNMHDR, LRESULT* pResult);
+    // Makes the mini frame a bar floats in (of m_pFloatingFrameClass).
+    virtual CMiniDockFrameWnd* CreateFloatingFrame(DWORD dwStyle);
 
     BOOL IsFrameWnd() const override;
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;

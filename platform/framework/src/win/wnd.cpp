@@ -360,7 +360,13 @@ void CWnd::OnNcDestroy()
     PostNcDestroy();
 }
 
-BOOL CWnd::PreTranslateMessage(MSG*) { return FALSE; }
+BOOL CWnd::PreTranslateMessage(MSG* pMsg)
+{
+    // A window that shows tool tips sees its mouse messages first.
+    if (m_nFlags & WF_TOOLTIPS)
+        FilterToolTipMessage(pMsg);
+    return FALSE;
+}
 
 BOOL PASCAL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg)
 {

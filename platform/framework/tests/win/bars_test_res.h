@@ -1,0 +1,17 @@
+// Resource ids of the control-bar tests.
+#pragma once
+
+#define IDR_BARS_TOOLBAR 300
+#define IDR_BARS_OTHERBAR 301
+#define IDR_BARS_BROKENBAR 302
+#define IDD_BARS_DIALOGBAR 303
+#define IDR_BARS_MENU 304
+
+#define ID_BARS_ONE 33001
+#define ID_BARS_TWO 33002
+#define ID_BARS_THREE 33003
+#define ID_BARS_FOUR 33004
+#define ID_BARS_OTHER 33005
+#define ID_BARS_INDICATOR 33010
+#define IDC_BARS_EDIT 1001
+#define IDC_BARS_BUTTON 33006
