@@ -22,6 +22,7 @@ BEGIN_MESSAGE_MAP(CTXWordsApp, CWinApp)
     ON_COMMAND(ID_DEFAULT_HELP, &CTXWordsApp::OnHelpTopics)
     ON_COMMAND(ID_APP_ABOUT, &CTXWordsApp::OnAppAbout)
     ON_COMMAND(IDM_PROMPTER_FONT, &CTXWordsApp::OnPrompterFont)
+    ON_COMMAND(IDM_GENERAL_OPTIONS, &CTXWordsApp::OnGeneralOptions)
 END_MESSAGE_MAP()
 
 CTXWordsApp::CTXWordsApp()

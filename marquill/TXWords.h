@@ -220,6 +220,7 @@ public:
     void OnHelpTopics();
     void OnAppAbout();
     void OnPrompterFont();
+    void OnGeneralOptions();
 
 protected:
     DECLARE_MESSAGE_MAP()
