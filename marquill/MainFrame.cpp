@@ -1,16 +1,77 @@
 #include "MainFrame.h"
 
+#include "MarquillResource.h"
 #include "TXWords.h"
 
 IMPLEMENT_DYNCREATE(CMainFrame, CMDIFrameWnd)
 
 BEGIN_MESSAGE_MAP(CMainFrame, CMDIFrameWnd)
+    ON_WM_CREATE()
     ON_WM_CLOSE()
+    ON_COMMAND_EX(CMainFrame::kStatusBarID, &CFrameWnd::OnBarCheck)
+    ON_UPDATE_COMMAND_UI(CMainFrame::kStatusBarID, &CFrameWnd::OnUpdateControlBarMenu)
 END_MESSAGE_MAP()
 
 CMainFrame::CMainFrame() = default;
 
 CMainFrame::~CMainFrame() = default;
+
+int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CMDIFrameWnd::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    CTXWordsApp* app = GetTXWordsApp();
+
+    const DWORD barStyle = WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP | CBRS_BORDER_BOTTOM;
+    if (!m_wndToolBar.Create(this, barStyle, kMainToolbarID) ||
+        !m_wndToolBar.LoadToolBar(IDR_MAIN_TOOLBAR))
+        return -1;
+    m_wndToolBar.SetBarStyle(m_wndToolBar.GetBarStyle() | CBRS_TOOLTIPS | CBRS_FLYBY);
+    m_wndToolBar.EnableDocking(CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM);
+    m_wndToolBar.SetWindowText("ToolBar");
+
+    static const UINT indicators[] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM};
+    if (!m_wndStatusBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_BOTTOM, kStatusBarID) ||
+        !m_wndStatusBar.SetIndicators(indicators, 3))
+        return -1;
+    if (app)
+        app->m_pStatusBarWnd = &m_wndStatusBar;
+
+    const bool bPowerPoint = app && app->m_bPowerPointAvailable;
+    if (bPowerPoint && m_wndPowerPointBar.Create(this, barStyle, kPowerPointBarID) &&
+        m_wndPowerPointBar.LoadToolBar(IDR_PP_TOOLBAR)) {
+        m_wndPowerPointBar.SetBarStyle(m_wndPowerPointBar.GetBarStyle() | CBRS_TOOLTIPS |
+                                       CBRS_FLYBY | CBRS_SIZE_DYNAMIC);
+        m_wndPowerPointBar.EnableDocking(CBRS_ALIGN_ANY);
+        m_wndPowerPointBar.SetWindowText("Power Point Instructions");
+    }
+
+    EnableDocking(CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM);
+    DockControlBar(&m_wndToolBar);
+    if (m_wndPowerPointBar.GetSafeHwnd())
+        DockBarBeside(&m_wndPowerPointBar, &m_wndToolBar);
+    RecalcLayout();
+    return 0;
+}
+
+CWnd* CMainFrame::GetMessageBar()
+{
+    return m_wndStatusBar.GetSafeHwnd() ? &m_wndStatusBar : nullptr;
+}
+
+void CMainFrame::DockBarBeside(CControlBar* pBar, CControlBar* pNeighbour)
+{
+    RecalcLayout(TRUE);
+    CRect rect;
+    pNeighbour->GetWindowRect(&rect);
+    rect.OffsetRect(1, 0);
+    const DWORD style = pNeighbour->GetBarStyle();
+    const UINT side = (style & CBRS_ALIGN_TOP) ? AFX_IDW_DOCKBAR_TOP
+        : (style & CBRS_ALIGN_BOTTOM)          ? AFX_IDW_DOCKBAR_BOTTOM
+        : (style & CBRS_ALIGN_LEFT)            ? AFX_IDW_DOCKBAR_LEFT
+                                               : AFX_IDW_DOCKBAR_RIGHT;
+    DockControlBar(pBar, side, &rect);
+}
 
 BOOL CMainFrame::PreCreateWindow(CREATESTRUCT& cs)
 {

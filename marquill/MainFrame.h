@@ -1,6 +1,7 @@
 // CMainFrame: the program's MDI main window. It hosts the script and show windows, keeps
-// its placement for the profile, and drops menu commands while a prompter runs. (The bars
-// join it as they are built.)
+// its placement for the profile, and drops menu commands while a prompter runs. Its bars:
+// the main toolbar, the status bar and, where slide shows can be run, the PowerPoint
+// instructions beside the main toolbar. (The rundown bar joins it with the shows.)
 #pragma once
 #include "framework.h"
 
@@ -15,8 +16,21 @@ public:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     // The saved placement when it lies on the virtual screen, then the saved show state.
     void RestorePlacement();
+    // The status bar while it has a window (the framework's prompts go there).
+    CWnd* GetMessageBar() override;
+    // Docks pBar on pNeighbour's side, just right of it.
+    void DockBarBeside(CControlBar* pBar, CControlBar* pNeighbour);
+
+    static const UINT kMainToolbarID = 0xE800; // "ToolBar"
+    static const UINT kStatusBarID = 0xE805;
+    static const UINT kPowerPointBarID = 151; // "Power Point Instructions"
+
+    CToolBar m_wndToolBar;
+    CStatusBar m_wndStatusBar;
+    CToolBar m_wndPowerPointBar; // only where slide shows can be run
 
 protected:
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnClose();
     DECLARE_MESSAGE_MAP()
 };

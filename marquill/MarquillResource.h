@@ -10,6 +10,10 @@
 #define IDC_ABOUT_PICTURE 1000
 #define IDC_SPLASH_PICTURE 1001
 
+// The main frame's toolbars.
+#define IDR_MAIN_TOOLBAR 127
+#define IDR_PP_TOOLBAR 151
+
 // The General Options dialog.
 #define IDD_GENERAL_OPTIONS 159
 #define IDC_GO_BLANK_LINES 1041

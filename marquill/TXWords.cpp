@@ -23,6 +23,8 @@ BEGIN_MESSAGE_MAP(CTXWordsApp, CWinApp)
     ON_COMMAND(ID_APP_ABOUT, &CTXWordsApp::OnAppAbout)
     ON_COMMAND(IDM_PROMPTER_FONT, &CTXWordsApp::OnPrompterFont)
     ON_COMMAND(IDM_GENERAL_OPTIONS, &CTXWordsApp::OnGeneralOptions)
+    ON_COMMAND(ID_FILE_NEW, &CWinApp::OnFileNew)
+    ON_COMMAND(ID_FILE_OPEN, &CWinApp::OnFileOpen)
 END_MESSAGE_MAP()
 
 CTXWordsApp::CTXWordsApp()

@@ -1,0 +1,94 @@
+// The main frame's bars: the main toolbar from its resource with its buttons in order, the
+// status bar at the bottom as the message bar, and the PowerPoint instructions docked just
+// right of the main toolbar only where slide shows can be run.
+#include <gtest/gtest.h>
+
+#include "AppTestSupport.h"
+#include "MainFrame.h"
+
+namespace {
+
+class MainFrameBars : public AppFixture
+{
+protected:
+    void TearDown() override
+    {
+        m_app.CloseAllDocuments(TRUE);
+        if (m_app.m_pMainWnd && ::IsWindow(m_app.m_pMainWnd->m_hWnd))
+            m_app.m_pMainWnd->DestroyWindow();
+        m_app.m_pMainWnd = nullptr;
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            if (msg.message != WM_QUIT)
+                ::DispatchMessageA(&msg);
+        ::UnregisterClassA(kMarquillWindowClass, AfxGetInstanceHandle());
+        AppFixture::TearDown();
+    }
+    CMainFrame* Build(int bPowerPoint)
+    {
+        EXPECT_TRUE(m_app.FirstInstance());
+        m_app.m_bPowerPointAvailable = bPowerPoint;
+        m_app.AddScriptTemplate();
+        m_app.EnumMonitors();
+        EXPECT_TRUE(m_app.CreateMainFrame());
+        return static_cast<CMainFrame*>(m_app.m_pMainWnd);
+    }
+    static CRect ScreenRect(CWnd& wnd)
+    {
+        CRect rect;
+        wnd.GetWindowRect(&rect);
+        return rect;
+    }
+};
+
+TEST_F(MainFrameBars, TheMainToolbarAndTheStatusBar)
+{
+    CMainFrame* pFrame = Build(0);
+    ASSERT_NE(pFrame, nullptr);
+    CToolBar& toolbar = pFrame->m_wndToolBar;
+    ASSERT_TRUE(::IsWindowVisible(toolbar.m_hWnd));
+    CString text;
+    toolbar.GetWindowText(text);
+    EXPECT_STREQ(text, "ToolBar");
+    const UINT expected[] = {57600, 57601, 57603, 0,     57607, 57609, 0, 57635, 57634, 57637,
+                             0,     57643, 57644, 57636, 0,     32841, 0, 32973, 57666, 32998};
+    ASSERT_EQ(toolbar.GetButtonCount(), (int)std::size(expected));
+    for (int i = 0; i < (int)std::size(expected); ++i)
+        EXPECT_EQ(toolbar.GetItemID(i), expected[i]) << i;
+
+    CStatusBar& status = pFrame->m_wndStatusBar;
+    ASSERT_TRUE(::IsWindowVisible(status.m_hWnd));
+    EXPECT_EQ(pFrame->GetMessageBar(), &status);
+    EXPECT_EQ(m_app.m_pStatusBarWnd, &status);
+    CRect client;
+    pFrame->GetClientRect(&client);
+    pFrame->ClientToScreen(&client);
+    EXPECT_EQ(ScreenRect(status).bottom, client.bottom);
+    EXPECT_EQ(ScreenRect(toolbar).top, client.top);
+    EXPECT_EQ(pFrame->m_wndPowerPointBar.GetSafeHwnd(), nullptr);
+
+    // The toolbar's first button (and File New) reaches the application: a new script.
+    pFrame->SendMessage(WM_COMMAND, MAKEWPARAM(ID_FILE_NEW, 0), 0);
+    EXPECT_EQ(m_app.m_pDocManager->GetOpenDocumentCount(), 1);
+}
+
+TEST_F(MainFrameBars, ThePowerPointInstructionsSitBesideTheMainToolbar)
+{
+    CMainFrame* pFrame = Build(1);
+    ASSERT_NE(pFrame, nullptr);
+    CToolBar& slides = pFrame->m_wndPowerPointBar;
+    ASSERT_NE(slides.GetSafeHwnd(), nullptr);
+    EXPECT_TRUE(::IsWindowVisible(slides.m_hWnd));
+    CString text;
+    slides.GetWindowText(text);
+    EXPECT_STREQ(text, "Power Point Instructions");
+    const UINT expected[] = {32986, 32988, 32987, 32991, 32989};
+    ASSERT_EQ(slides.GetButtonCount(), 5);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(slides.GetItemID(i), expected[i]) << i;
+    const CRect main = ScreenRect(pFrame->m_wndToolBar), beside = ScreenRect(slides);
+    EXPECT_EQ(beside.top, main.top);
+    EXPECT_GE(beside.left, main.right);
+}
+
+} // namespace
