@@ -157,5 +157,7 @@
 #define IDM_PROGRAM_SPEEDS 32990
 #define IDM_PP_PREVIOUS 32991
 #define IDM_COLOR_COMBO 32998
+// The colour button's drop-down menu on the main toolbar.
+#define IDR_COLOR_MENU 161
 #define IDM_DEFAULT_BLACK 32999
 #define IDM_TOGGLE_RULER 59398
