@@ -154,6 +154,11 @@ BOOL CTXWordsApp::InitInstance()
     EnumMonitors();
     if (!CreateMainFrame())
         return FALSE;
+    // 15. The shell command.
+    CCommandLineInfo cmdInfo;
+    ParseCommandLine(cmdInfo);
+    if (!RunShellCommand(cmdInfo))
+        return FALSE;
     // 16. The documents folder.
     SetupDocumentsFolder();
     // 17. The script formats of the file dialogs.

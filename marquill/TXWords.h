@@ -129,6 +129,9 @@ public:
     CString GetHelpFilePath() const;
     // A new, empty script in place of a command-line file that could not be opened.
     void OpenEmptyScript();
+    // Start-up's shell command: a new file becomes nothing; a file that cannot be opened
+    // gives an empty script. FALSE when another command failed (start-up ends).
+    BOOL RunShellCommand(CCommandLineInfo& info);
     // Says what went wrong with a file (or memory) and deletes the exception; without one,
     // the message nIDFallback with lpszExtra after it.
     void ReportFileException(CException* pException, UINT nIDFallback, LPCSTR lpszExtra = nullptr);

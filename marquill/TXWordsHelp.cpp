@@ -116,3 +116,20 @@ void CTXWordsApp::ReportFileException(CException* pException, UINT nIDFallback, 
     if (pException)
         pException->Delete();
 }
+
+BOOL CTXWordsApp::RunShellCommand(CCommandLineInfo& info)
+{
+    // Nothing opens at start unless a file was named.
+    if (info.m_nShellCommand == CCommandLineInfo::FileNew)
+        info.m_nShellCommand = CCommandLineInfo::FileNothing;
+    const bool bOpen = info.m_nShellCommand == CCommandLineInfo::FileOpen;
+    m_bShellOpen = bOpen ? 1 : 0;
+    const BOOL bDone = ProcessShellCommand(info);
+    m_bShellOpen = 0;
+    if (bDone)
+        return TRUE;
+    if (!bOpen)
+        return FALSE;
+    OpenEmptyScript();
+    return TRUE;
+}

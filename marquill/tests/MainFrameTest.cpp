@@ -3,6 +3,9 @@
 // right of the main toolbar only where slide shows can be run.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <string>
+
 #include "AppTestSupport.h"
 #include "MainFrame.h"
 
@@ -89,6 +92,55 @@ TEST_F(MainFrameBars, ThePowerPointInstructionsSitBesideTheMainToolbar)
     const CRect main = ScreenRect(pFrame->m_wndToolBar), beside = ScreenRect(slides);
     EXPECT_EQ(beside.top, main.top);
     EXPECT_GE(beside.left, main.right);
+}
+
+TEST_F(MainFrameBars, TheShellCommandOpensAFileOrAnEmptyScript)
+{
+    ASSERT_NE(Build(1), nullptr);
+    char folder[MAX_PATH] = {};
+    ::GetTempPathA(sizeof folder, folder);
+    const std::string present = std::string(folder) + "mq_shell_present.rtf";
+    const std::string missing = std::string(folder) + "mq_shell_missing.rtf";
+    {
+        std::FILE* file = std::fopen(present.c_str(), "wb");
+        ASSERT_NE(file, nullptr);
+        std::fputs("{\\rtf1 Tonight's headlines.\\par}", file);
+        std::fclose(file);
+    }
+    ::DeleteFileA(missing.c_str());
+    struct Case
+    {
+        int command;
+        std::string file;
+        int documents; // open afterwards
+        CString title; // of the document, when one opened
+    } cases[] = {
+        {CCommandLineInfo::FileNew, "", 0, ""},
+        {CCommandLineInfo::FileOpen, present, 1, "mq_shell_present.rtf"},
+        {CCommandLineInfo::FileOpen, missing, 1, ""}, // an empty script instead
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        MessageBoxRecorder boxes; // the missing file is reported by the document
+        CCommandLineInfo info;
+        info.m_nShellCommand = (decltype(info.m_nShellCommand))c.command;
+        info.m_strFileName = c.file.c_str();
+        EXPECT_TRUE(m_app.RunShellCommand(info));
+        EXPECT_EQ(m_app.m_bShellOpen, 0);
+        EXPECT_EQ(m_app.m_pDocManager->GetOpenDocumentCount(), c.documents);
+        if (c.documents) {
+            CFrameWnd* pChild = static_cast<CMainFrame*>(m_app.m_pMainWnd)->GetActiveFrame();
+            ASSERT_NE(pChild, nullptr);
+            CDocument* pDoc = pChild->GetActiveDocument();
+            ASSERT_NE(pDoc, nullptr);
+            if (!c.title.IsEmpty())
+                EXPECT_STREQ(pDoc->GetTitle(), c.title);
+            else
+                EXPECT_TRUE(pDoc->GetPathName().IsEmpty());
+        }
+        m_app.CloseAllDocuments(TRUE);
+    }
+    ::DeleteFileA(present.c_str());
 }
 
 } // namespace
