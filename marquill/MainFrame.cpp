@@ -37,6 +37,16 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (app)
         app->m_pStatusBarWnd = &m_wndStatusBar;
 
+    // A failure here only leaves the bar out.
+    const bool bHeaders = m_wndHeadersBar.Create(this, barStyle, kHeadersBarID) &&
+        m_wndHeadersBar.LoadToolBar(IDR_HEADERS_TOOLBAR);
+    if (bHeaders) {
+        m_wndHeadersBar.SetBarStyle(m_wndHeadersBar.GetBarStyle() | CBRS_TOOLTIPS | CBRS_FLYBY |
+                                    CBRS_SIZE_FIXED);
+        m_wndHeadersBar.EnableDocking(CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM);
+        m_wndHeadersBar.SetWindowText("Headers");
+    }
+
     const bool bPowerPoint = app && app->m_bPowerPointAvailable;
     if (bPowerPoint && m_wndPowerPointBar.Create(this, barStyle, kPowerPointBarID) &&
         m_wndPowerPointBar.LoadToolBar(IDR_PP_TOOLBAR)) {
@@ -50,6 +60,10 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     DockControlBar(&m_wndToolBar);
     if (m_wndPowerPointBar.GetSafeHwnd())
         DockBarBeside(&m_wndPowerPointBar, &m_wndToolBar);
+    if (bHeaders) {
+        FloatControlBar(&m_wndHeadersBar, CPoint(0, -1000), CBRS_ALIGN_TOP);
+        ShowControlBar(&m_wndHeadersBar, FALSE, FALSE);
+    }
     RecalcLayout();
     return 0;
 }

@@ -1,9 +1,13 @@
 // CMainFrame: the program's MDI main window. It hosts the script and show windows, keeps
 // its placement for the profile, and drops menu commands while a prompter runs. Its bars:
 // the main toolbar, the status bar and, where slide shows can be run, the PowerPoint
-// instructions beside the main toolbar. (The rundown bar joins it with the shows.)
+// instructions beside the main toolbar, and the "Headers" bar kept hidden off the screen.
+// (The rundown bar joins it with the shows.)
 #pragma once
 #include "framework.h"
+
+#include "FlatToolBar.h"
+#include "MyCustomToolbar.h"
 
 class CMainFrame : public CMDIFrameWnd
 {
@@ -24,10 +28,12 @@ public:
     static const UINT kMainToolbarID = 0xE800; // "ToolBar"
     static const UINT kStatusBarID = 0xE805;
     static const UINT kPowerPointBarID = 151; // "Power Point Instructions"
+    static const UINT kHeadersBarID = 0xE807; // "Headers"
 
-    CToolBar m_wndToolBar;
+    CMyCustomToolbar m_wndToolBar;
     CStatusBar m_wndStatusBar;
-    CToolBar m_wndPowerPointBar; // only where slide shows can be run
+    CFlatToolBar m_wndHeadersBar; // floated off the screen and hidden
+    CFlatToolBar m_wndPowerPointBar; // only where slide shows can be run
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);

@@ -13,6 +13,7 @@
 // The main frame's toolbars.
 #define IDR_MAIN_TOOLBAR 127
 #define IDR_PP_TOOLBAR 151
+#define IDR_HEADERS_TOOLBAR 136
 
 // The General Options dialog.
 #define IDD_GENERAL_OPTIONS 159

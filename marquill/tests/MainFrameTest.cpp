@@ -70,6 +70,14 @@ TEST_F(MainFrameBars, TheMainToolbarAndTheStatusBar)
     EXPECT_EQ(ScreenRect(toolbar).top, client.top);
     EXPECT_EQ(pFrame->m_wndPowerPointBar.GetSafeHwnd(), nullptr);
 
+    // The headers bar exists for its images only: hidden, off the screen.
+    CToolBar& headers = pFrame->m_wndHeadersBar;
+    ASSERT_NE(headers.GetSafeHwnd(), nullptr);
+    EXPECT_EQ(headers.GetButtonCount(), 4);
+    EXPECT_EQ(headers.GetItemID(0), 32959u);
+    EXPECT_FALSE(::IsWindowVisible(headers.m_hWnd));
+    EXPECT_LT(ScreenRect(headers).bottom, 0);
+
     // The toolbar's first button (and File New) reaches the application: a new script.
     pFrame->SendMessage(WM_COMMAND, MAKEWPARAM(ID_FILE_NEW, 0), 0);
     EXPECT_EQ(m_app.m_pDocManager->GetOpenDocumentCount(), 1);
