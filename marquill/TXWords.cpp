@@ -16,6 +16,7 @@ bool g_bRegisteredWindowClass = false;
 BEGIN_MESSAGE_MAP(CTXWordsApp, CWinApp)
     ON_COMMAND(IDM_RESET_PROMPTER_SPEEDS, &CTXWordsApp::OnResetPrompterSpeeds)
     ON_COMMAND(IDM_LOOP, &CTXWordsApp::OnLoop)
+    ON_UPDATE_COMMAND_UI(IDM_LOOP, &CTXWordsApp::OnUpdateLoop)
     ON_COMMAND(IDM_CC_SETUP, &CTXWordsApp::OnCloseCaptionSetup)
     ON_COMMAND(ID_HELP_INDEX, &CTXWordsApp::OnHelpTopics)
     ON_COMMAND(ID_HELP, &CTXWordsApp::OnHelpTopics)
@@ -210,3 +211,17 @@ void CTXWordsApp::OnResetPrompterSpeeds()
 }
 
 void CTXWordsApp::OnLoop() { m_bPromptContinous = m_bPromptContinous ? 0 : 1; }
+
+void CTXWordsApp::OnUpdateLoop(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(TRUE);
+    pCmdUI->SetCheck(m_bPromptContinous ? 1 : 0);
+}
+
+CDocument* CTXWordsApp::OpenDocumentFile(LPCSTR lpszFileName)
+{
+    CDocument* pDocument = CWinApp::OpenDocumentFile(lpszFileName);
+    if (m_pMainWnd && m_pMainWnd->IsKindOf(RUNTIME_CLASS(CMDIFrameWnd)))
+        ::SendMessageA(static_cast<CMDIFrameWnd*>(m_pMainWnd)->m_hWndMDIClient, WM_MDITILE, 0, 0);
+    return pDocument;
+}

@@ -51,6 +51,8 @@ public:
     ~CTXWordsApp() override;
 
     BOOL InitInstance() override;
+    // Opens through the framework, then tiles the script windows.
+    CDocument* OpenDocumentFile(LPCSTR lpszFileName) override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
     int ExitInstance() override;
 
@@ -220,6 +222,7 @@ public:
     // Commands (public so that tests and the frame's menus reach them alike).
     void OnResetPrompterSpeeds();
     void OnLoop();
+    void OnUpdateLoop(CCmdUI* pCmdUI);
     void OnHelpTopics();
     void OnAppAbout();
     void OnPrompterFont();

@@ -92,4 +92,28 @@ TEST_F(AppFixture, FileErrorsAreReportedByTheirCause)
     EXPECT_EQ(boxes.m_texts[2], "The specified file could not be accessed.");
 }
 
+// Records what a menu item is told.
+class CRecordingCmdUI : public CCmdUI
+{
+public:
+    int m_nEnabled = -1, m_nChecked = -1;
+    void Enable(BOOL bOn) override { m_nEnabled = bOn ? 1 : 0; }
+    void SetCheck(int nCheck) override { m_nChecked = nCheck; }
+};
+
+TEST_F(AppFixture, LoopFlipsAndItsMenuItemShowsIt)
+{
+    for (int start : {0, 1, 5}) {
+        m_app.m_bPromptContinous = start;
+        m_app.OnCmdMsg(IDM_LOOP, CN_COMMAND, nullptr, nullptr);
+        const int now = start ? 0 : 1;
+        EXPECT_EQ(m_app.m_bPromptContinous, now) << start;
+        CRecordingCmdUI state;
+        state.m_nID = IDM_LOOP;
+        ASSERT_TRUE(state.DoUpdate(&m_app, FALSE));
+        EXPECT_EQ(state.m_nEnabled, 1);
+        EXPECT_EQ(state.m_nChecked, now);
+    }
+}
+
 } // namespace
