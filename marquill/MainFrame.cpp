@@ -8,6 +8,7 @@ IMPLEMENT_DYNCREATE(CMainFrame, CMDIFrameWnd)
 BEGIN_MESSAGE_MAP(CMainFrame, CMDIFrameWnd)
     ON_WM_CREATE()
     ON_WM_CLOSE()
+    ON_WM_DESTROY()
     ON_COMMAND_EX(CMainFrame::kStatusBarID, &CFrameWnd::OnBarCheck)
     ON_UPDATE_COMMAND_UI(CMainFrame::kStatusBarID, &CFrameWnd::OnUpdateControlBarMenu)
 END_MESSAGE_MAP()
@@ -30,9 +31,20 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     m_wndToolBar.EnableDocking(CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM);
     m_wndToolBar.SetWindowText("ToolBar");
 
-    static const UINT indicators[] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM};
-    if (!m_wndStatusBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_BOTTOM, kStatusBarID) ||
-        !m_wndStatusBar.SetIndicators(indicators, 3))
+    // The rich-text button bar: a convenience, the program still edits without it.
+    if (m_wndButtonBar.Create(this, barStyle, kButtonBarID, 160)) {
+        m_wndButtonBar.SetBarStyle(m_wndButtonBar.GetBarStyle() | CBRS_TOOLTIPS | CBRS_FLYBY |
+                                   CBRS_SIZE_FIXED);
+        m_wndButtonBar.EnableDocking(CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM);
+        m_wndButtonBar.SetWindowText("ButtonBar");
+        if (app)
+            app->m_pButtonBarWnd = &m_wndButtonBar;
+    }
+
+    CString format;
+    format.LoadString(IDS_TX_STATUS_FORMAT);
+    if (!m_wndStatusBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_BOTTOM | CBRS_SIZE_FIXED,
+                               kStatusBarID, 5, format))
         return -1;
     if (app)
         app->m_pStatusBarWnd = &m_wndStatusBar;
@@ -58,6 +70,8 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
 
     EnableDocking(CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM);
     DockControlBar(&m_wndToolBar);
+    if (m_wndButtonBar.GetSafeHwnd())
+        DockControlBar(&m_wndButtonBar);
     if (m_wndPowerPointBar.GetSafeHwnd())
         DockBarBeside(&m_wndPowerPointBar, &m_wndToolBar);
     if (bHeaders) {
@@ -138,4 +152,16 @@ void CMainFrame::OnClose()
                                          : SW_SHOWNORMAL;
     }
     CMDIFrameWnd::OnClose();
+}
+
+void CMainFrame::OnDestroy()
+{
+    // The bars go with the frame: no script view may reach them afterwards.
+    if (CTXWordsApp* app = GetTXWordsApp()) {
+        if (app->m_pButtonBarWnd == &m_wndButtonBar)
+            app->m_pButtonBarWnd = nullptr;
+        if (app->m_pStatusBarWnd == &m_wndStatusBar)
+            app->m_pStatusBarWnd = nullptr;
+    }
+    CMDIFrameWnd::OnDestroy();
 }

@@ -1,10 +1,12 @@
 // CMainFrame: the program's MDI main window. It hosts the script and show windows, keeps
 // its placement for the profile, and drops menu commands while a prompter runs. Its bars:
 // the main toolbar, the status bar and, where slide shows can be run, the PowerPoint
-// instructions beside the main toolbar, and the "Headers" bar kept hidden off the screen.
-// (The rundown bar joins it with the shows.)
+// instructions beside the main toolbar, the rich-text control's button bar, which every
+// script view connects its control to as it does to the status bar, and the "Headers" bar
+// kept hidden off the screen. (The rundown bar joins it with the shows.)
 #pragma once
 #include "framework.h"
+#include "richtext/TXBars.h"
 
 #include "FlatToolBar.h"
 #include "MyCustomToolbar.h"
@@ -29,14 +31,17 @@ public:
     static const UINT kStatusBarID = 0xE805;
     static const UINT kPowerPointBarID = 151; // "Power Point Instructions"
     static const UINT kHeadersBarID = 0xE807; // "Headers"
+    static const UINT kButtonBarID = 0xE804; // "ButtonBar"
 
     CMyCustomToolbar m_wndToolBar;
-    CStatusBar m_wndStatusBar;
+    CTXStatusBar m_wndStatusBar; // the message, then the caret's page, line and column
+    CTXButtonBar m_wndButtonBar; // font, size and styles of the active script
     CFlatToolBar m_wndHeadersBar; // floated off the screen and hidden
     CFlatToolBar m_wndPowerPointBar; // only where slide shows can be run
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnClose();
+    afx_msg void OnDestroy();
     DECLARE_MESSAGE_MAP()
 };

@@ -162,3 +162,6 @@
 #define IDR_COLOR_MENU 161
 #define IDM_DEFAULT_BLACK 32999
 #define IDM_TOGGLE_RULER 59398
+
+// The pane texts of the main frame's rich-text status bar.
+#define IDS_TX_STATUS_FORMAT 32831

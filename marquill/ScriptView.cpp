@@ -64,8 +64,7 @@ void CMyTXWordsView::OnInitialUpdate()
     CTXWordsApp* app = GetTXWordsApp();
     if (m_pTextControl && app)
         m_pTextControl->ConnectToolBar(app->m_pButtonBarWnd, app->m_pStatusBarWnd);
-    if (m_pRulerBar && m_pRulerBar->GetSafeHwnd())
-        m_pRulerBar->ShowWindow(SW_HIDE);
+    // The ruler starts hidden (the frame's Ruler command shows it).
 }
 
 LRESULT CMyTXWordsView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)

@@ -10,6 +10,7 @@
 
 #include "DocViewTestRes.h"
 #include "richtext/Codepage.h"
+#include "richtext/TXBars.h"
 #include "richtext/DocumentFormats.h"
 #include "richtext/TXDoc.h"
 #include "richtext/TXDocManager.h"
@@ -267,4 +268,47 @@ TEST(TXDocView, EditingCommandsReachTheTextControl)
     EXPECT_EQ(f.halfPoints, 36);
     EXPECT_FALSE(control->Core().Document().FormatAt(4).bold);
     doc->SetModifiedFlag(FALSE);
+}
+
+TEST(TXDocView, TheBarsShowTheCaretAndFormatTheSelection)
+{
+    TxProgram program;
+    ASSERT_NE(program.frame, nullptr);
+    CTXButtonBar buttons;
+    ASSERT_TRUE(buttons.Create(program.frame, WS_CHILD | WS_VISIBLE | CBRS_TOP, 59396));
+    CTXStatusBar status;
+    ASSERT_TRUE(status.Create(program.frame, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, 59397, 5,
+                              "Page: %4u\nLine: %4lu\nCol: %4u"));
+    program.app.OnFileNew();
+    CTXDoc* doc = static_cast<CTXDoc*>(program.frame->GetActiveFrame()->GetActiveDocument());
+    ASSERT_NE(doc, nullptr);
+    CTXTextControl* control = doc->GetTextControl();
+    control->ConnectToolBar(&buttons, &status);
+    control->ReplaceSel("Weather\nSport and more");
+    control->SetSel(14, 14);
+    EXPECT_EQ(std::string(status.GetPaneText(1)), "Page:    1");
+    EXPECT_EQ(std::string(status.GetPaneText(2)), "Line:    2");
+    EXPECT_EQ(std::string(status.GetPaneText(3)), "Col:    7");
+
+    // The boxes follow the caret's format; choosing in them formats the selection.
+    EXPECT_EQ(buttons.GetControl(), control);
+    EXPECT_EQ(std::string(buttons.GetFaceText()), "Arial");
+    EXPECT_EQ(std::string(buttons.GetSizeText()), "12");
+    control->SetSel(8, 13);
+    buttons.ChooseFace("Courier New");
+    buttons.ChooseSize(20);
+    const CRichDocument& d = control->Core().Document();
+    EXPECT_EQ(d.FormatAt(8).face, "Courier New");
+    EXPECT_EQ(d.FormatAt(12).halfPoints, 40);
+    EXPECT_EQ(d.FormatAt(13).face, "Arial");
+    // A size box holding no number changes nothing.
+    buttons.m_wndSize.SetWindowText("big");
+    buttons.ChooseFace("Courier New");
+    EXPECT_EQ(d.FormatAt(12).halfPoints, 40);
+    // The style buttons' commands reach the active view.
+    program.Command(ID_TX_BOLD);
+    EXPECT_TRUE(d.FormatAt(8).bold);
+    EXPECT_FALSE(d.FormatAt(7).bold);
+    doc->SetModifiedFlag(FALSE);
+    control->ConnectToolBar(nullptr, nullptr);
 }

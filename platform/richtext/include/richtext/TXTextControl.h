@@ -77,6 +77,7 @@ public:
 private:
     LRESULT Send(UINT msg, WPARAM w, LPARAM l) const;
     void Refresh(bool notify);
+    void ShowCaretOnBars();
     void Relayout();
     void UpdateScrollBar();
     void ScrollTo(int y);

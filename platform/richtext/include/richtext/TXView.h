@@ -8,6 +8,7 @@
 
 class CTXDoc;
 class CFindReplaceDialog;
+class CTXRulerBar;
 
 class CTXView : public CView, public CTXNotifyHandler
 {
@@ -34,7 +35,7 @@ public:
     void OnTextChanged(CTXTextControl*) override;
 
     CTXTextControl* m_pTextControl; // the edit window, made with the view
-    CWnd* m_pRulerBar; // the ruler, when the frame gives one (hidden at start)
+    CTXRulerBar* m_pRulerBar; // the ruler on the view's frame (hidden at start)
     int m_bChanged; // the program changed fields or bookmarks since the last save
 
     afx_msg int OnCreate(LPCREATESTRUCT lpcs);
@@ -58,6 +59,8 @@ public:
     afx_msg void OnUpdateEditPaste(CCmdUI* pCmdUI);
     afx_msg void OnFormatChar();
     afx_msg void OnInsertTarget();
+    afx_msg void OnStyle(UINT nID);
+    afx_msg void OnUpdateStyle(CCmdUI* pCmdUI);
 
 protected:
     void ShowFindDialog(BOOL findOnly);

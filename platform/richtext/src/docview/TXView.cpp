@@ -5,7 +5,9 @@
 #include <cctype>
 
 #include "richtext/Codepage.h"
+#include "richtext/TXBars.h"
 #include "richtext/TXDoc.h"
+#include "richtext/TXRulerBar.h"
 #include "richtext/TXViewIds.h"
 
 #ifndef EM_REDO
@@ -88,6 +90,8 @@ BEGIN_MESSAGE_MAP(CTXView, CView)
     ON_COMMAND(ID_TX_FORMAT_CHAR, &CTXView::OnFormatChar)
     ON_COMMAND(ID_FORMAT_FONT, &CTXView::OnFormatChar)
     ON_COMMAND(ID_TX_INSERT_TARGET, &CTXView::OnInsertTarget)
+    ON_COMMAND_RANGE(ID_TX_BOLD, ID_TX_UNDERLINE, &CTXView::OnStyle)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_TX_BOLD, ID_TX_UNDERLINE, &CTXView::OnUpdateStyle)
 END_MESSAGE_MAP()
 
 CTXView::CTXView()
@@ -100,6 +104,7 @@ CTXView::~CTXView()
     if (m_pFindDialog && m_pFindDialog->GetSafeHwnd())
         m_pFindDialog->DestroyWindow();
     delete m_pTextControl;
+    delete m_pRulerBar;
 }
 
 CTXDoc* CTXView::GetDocument() const { return static_cast<CTXDoc*>(m_pDocument); }
@@ -136,6 +141,17 @@ void CTXView::OnInitialUpdate()
         m_pTextControl->Core().SetSel(0, 0);
         m_pTextControl->SetModify(FALSE);
         m_pTextControl->SyncWithCore(false);
+    }
+    // The ruler lives on the view's frame, hidden until the frame shows it.
+    CFrameWnd* frame = GetParentFrame();
+    if (!m_pRulerBar && frame) {
+        m_pRulerBar = new CTXRulerBar;
+        char measure[4] = {};
+        ::GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_IMEASURE, measure, sizeof measure);
+        if (!m_pRulerBar->Create(frame, AFX_IDW_CONTROLBAR_FIRST + 30, measure[0] == '0')) {
+            delete m_pRulerBar;
+            m_pRulerBar = nullptr;
+        }
     }
     CView::OnInitialUpdate();
 }
@@ -348,14 +364,43 @@ void CTXView::OnFormatChar()
 
 void CTXView::OnInsertTarget()
 {
-    // A target without a name: the bookmark dialog names targets.
+    // A target needs a name of its own: "Target" and the field's number.
     if (!m_pTextControl)
         return;
-    DWORD id = m_pTextControl->Core().InsertField(TXFIELD_TARGET, u"");
+    const DWORD id = m_pTextControl->Core().InsertField(TXFIELD_TARGET, u"");
     if (id) {
-        TXFIELDSETTYPE type = {TXFT_TYPEALL, TXFIELDTYPE_TARGET, const_cast<LPSTR>(""), 1};
-        SendTx(TXM_FIELDSETTYPE, id, reinterpret_cast<LPARAM>(&type));
-        m_bChanged = 1;
+        char name[32];
+        wsprintfA(name, "Target%lu", static_cast<unsigned long>(id));
+        TXFIELDSETTYPE type = {TXFT_TYPEALL, TXFIELDTYPE_TARGET, name, lstrlenA(name) + 1};
+        if (SendTx(TXM_FIELDSETTYPE, id, reinterpret_cast<LPARAM>(&type)))
+            m_bChanged = 1;
     }
     m_pTextControl->SyncWithCore(true);
+}
+
+void CTXView::OnStyle(UINT nID)
+{
+    if (!m_pTextControl)
+        return;
+    const UINT style = nID == ID_TX_BOLD ? TXSTYLE_BOLD
+        : nID == ID_TX_ITALIC            ? TXSTYLE_ITALIC
+                                         : TXSTYLE_UNDERLINE;
+    m_pTextControl->Core().ToggleSelStyle(style);
+    m_pTextControl->SyncWithCore(true);
+}
+
+void CTXView::OnUpdateStyle(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_pTextControl != nullptr);
+    if (!m_pTextControl)
+        return;
+    CTextControlCore& core = m_pTextControl->Core();
+    std::lock_guard<std::recursive_mutex> g(core.Lock());
+    const CRichCharFormat& f = core.SelMin() < core.SelMax()
+        ? core.Document().FormatAt(static_cast<size_t>(core.SelMin()))
+        : core.TypingFormat();
+    const bool on = pCmdUI->m_nID == ID_TX_BOLD ? f.bold
+        : pCmdUI->m_nID == ID_TX_ITALIC         ? f.italic
+                                                : f.underline;
+    pCmdUI->SetCheck(on ? 1 : 0);
 }

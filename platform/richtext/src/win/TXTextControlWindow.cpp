@@ -4,6 +4,7 @@
 #include "richtext/Codepage.h"
 #include "richtext/DocumentFormats.h"
 #include "richtext/TXTextControl.h"
+#include "richtext/TXBars.h"
 
 #include <algorithm>
 
@@ -82,6 +83,7 @@ LRESULT CTXTextControl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         PlaceCaret();
         ::ShowCaret(m_hWnd);
         ::InvalidateRect(m_hWnd, nullptr, FALSE);
+        ShowCaretOnBars(); // the bars now work for this control
         return 0;
     case WM_KILLFOCUS:
         m_hasFocus = false;
@@ -290,13 +292,7 @@ void CTXTextControl::Refresh(bool notify)
     }
     m_paintedSelLo = selLo;
     m_paintedSelHi = selHi;
-    if (m_statusBar && m_statusBar->GetSafeHwnd()) {
-        long line = 0, col = 0;
-        GetLineAndCol(line, col);
-        char text[64];
-        wsprintfA(text, "Line %ld, Col %ld", line + 1, col + 1);
-        m_statusBar->SetWindowText(text);
-    }
+    ShowCaretOnBars();
     if (notify) {
         if (docChanged) {
             if (CWnd* parent = GetParent())
@@ -796,4 +792,41 @@ void CTXTextControl::Paste()
         return;
     m_core.ReplaceSelWith(doc);
     Refresh(true);
+}
+
+void CTXTextControl::ShowCaretOnBars()
+{
+    if (m_statusBar && m_statusBar->GetSafeHwnd()) {
+        long line = 0, col = 0;
+        GetLineAndCol(line, col);
+        if (m_statusBar->IsKindOf(RUNTIME_CLASS(CTXStatusBar))) {
+            // Pages of nine inches of text (a letter page within its margins).
+            const POINT at = m_layout.PointOf(static_cast<size_t>(m_core.Caret()));
+            HDC dc = ::GetDC(m_hWnd);
+            const int pageHeight = 9 * ::GetDeviceCaps(dc, LOGPIXELSY);
+            ::ReleaseDC(m_hWnd, dc);
+            static_cast<CTXStatusBar*>(m_statusBar)
+                ->ShowPosition(static_cast<unsigned>(at.y / std::max(pageHeight, 1)) + 1,
+                               static_cast<unsigned long>(line) + 1,
+                               static_cast<unsigned>(col) + 1);
+        } else {
+            char text[64];
+            wsprintfA(text, "Line %ld, Col %ld", line + 1, col + 1);
+            m_statusBar->SetWindowText(text);
+        }
+    }
+    if (m_buttonBar && m_buttonBar->GetSafeHwnd() &&
+        m_buttonBar->IsKindOf(RUNTIME_CLASS(CTXButtonBar))) {
+        CTXButtonBar* bar = static_cast<CTXButtonBar*>(m_buttonBar);
+        // The bar works for the control that has the focus (or the only one there is).
+        if (m_hasFocus || bar->GetControl() == nullptr)
+            bar->SetControl(this);
+        if (bar->GetControl() == this) {
+            std::lock_guard<std::recursive_mutex> g(m_core.Lock());
+            // The selection's first character, or what typing will use.
+            bar->ShowFormat(m_core.SelMin() < m_core.SelMax()
+                                ? m_core.Document().FormatAt(static_cast<size_t>(m_core.SelMin()))
+                                : m_core.TypingFormat());
+        }
+    }
 }
