@@ -25,3 +25,24 @@ list(APPEND GX_WIN_SOURCES
   core/GXDIBPool.cpp
   core/GXDrawingAndFormatting.cpp
   core/GXOleVarUserAttribute.cpp)
+# The grid core that draws: the core class (split by concern), the grid window and the
+# plug-in base.
+list(APPEND GX_WIN_SOURCES
+  core/GXGridCore.cpp
+  core/GXGridCoreCaches.cpp
+  core/GXGridCoreCell.cpp
+  core/GXGridCoreControls.cpp
+  core/GXGridCoreCoords.cpp
+  core/GXGridCoreEvents.cpp
+  core/GXGridCoreForwarders.cpp
+  core/GXGridCoreForwardersData.cpp
+  core/GXGridCoreInsertRemove.cpp
+  core/GXGridCoreInvalidate.cpp
+  core/GXGridCorePaint.cpp
+  core/GXGridCorePaintLines.cpp
+  core/GXGridCoreScroll.cpp
+  core/GXGridCoreSizes.cpp
+  core/GXGridCoreStructure.cpp
+  core/GXGridCoreStyles.cpp
+  core/GXGridWnd.cpp
+  core/GXPluginComponent.cpp)

@@ -317,6 +317,7 @@ public:
 class CGXAbstractGridExcelLikeFillImp
 {
 public:
+    virtual ~CGXAbstractGridExcelLikeFillImp() { }
     virtual BOOL FillPress(CGXGridCore* pGrid, CPoint point, UINT nFlags, int nHitState,
                            ROWCOL nRow, ROWCOL nCol) = 0;
     virtual BOOL FillMove(CGXGridCore* pGrid, CPoint point, UINT nFlags, ROWCOL nRow,
@@ -495,4 +496,22 @@ public:
     virtual BOOL GetRangeName(CGXGridCore* pGrid, LPCTSTR pszName, CGXRange& range) = 0;
     virtual BOOL DeleteRangeName(CGXGridCore* pGrid, LPCTSTR pszName, UINT nFlags,
                                  GXCmdType ctCmd) = 0;
+};
+
+// 30: reserved; no object of the library fills it. The core offers it each paint pass and
+// each scroll by cells before anything is drawn or moved.
+class CGXAbstractGridReserved30Imp
+{
+public:
+    virtual void OnGridAccess(CGXGridCore* pGrid) = 0;
+};
+
+// 31: reserved; presses on the selection frame. The grid deletes an object found here.
+class CGXAbstractGridReserved31Imp
+{
+public:
+    virtual ~CGXAbstractGridReserved31Imp() { }
+    virtual BOOL TakeFramePress(CGXGridCore* pGrid, CPoint point, UINT nFlags, int nHitState,
+                                ROWCOL nRow, ROWCOL nCol) = 0;
+    virtual BOOL ReleaseFramePress(CGXGridCore* pGrid, CPoint point, UINT nFlags) = 0;
 };

@@ -1,0 +1,30 @@
+// The core's calls into the control factory and the cell controls, kept in one place.
+#pragma once
+#include "core/GXDefs.h"
+
+class CGXGridCore;
+class CGXControl;
+class CGXStyle;
+class CGXStylesMap;
+class CDC;
+
+// The factory's per-grid features, control names and attributes, and controls.
+void GXInstallGridFeaturesOf(CGXGridCore* pGrid);
+void GXRegisterFactoryControls(CGXStylesMap* pStylesMap);
+CGXControl* GXCreateCellControl(WORD nId, CGXGridCore* pGrid);
+
+// The operations of a cell control the core uses.
+void GXDeleteCellControl(CGXControl* pControl);
+void GXControlDraw(CGXControl* pControl, CDC* pDC, const RECT& rect, ROWCOL nRow, ROWCOL nCol,
+                   const CGXStyle& style, const CGXStyle* pStandard);
+BOOL GXControlIsActive(CGXControl* pControl);
+void GXControlInit(CGXControl* pControl, ROWCOL nRow, ROWCOL nCol);
+BOOL GXControlStore(CGXControl* pControl);
+void GXControlHide(CGXControl* pControl);
+void GXControlReset(CGXControl* pControl);
+BOOL GXControlRefresh(CGXControl* pControl);
+BOOL GXControlValidate(CGXControl* pControl);
+BOOL GXControlWriteCellText(CGXControl* pControl, ROWCOL nRow, ROWCOL nCol, LPCTSTR pszText,
+                            UINT nFlags, const CGXStyle* pOldStyle);
+BOOL GXControlWriteCellStyle(CGXControl* pControl, ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle,
+                             GXModifyType mt, UINT nFlags, const CGXStyle* pOldStyle);

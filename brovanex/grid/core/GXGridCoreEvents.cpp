@@ -1,0 +1,283 @@
+// CGXGridCore: the window messages the grid window and the grid view hand to the core.
+// Here are the parts the drawing grid needs (sizes, scroll bars, colours, cursors and the
+// plug-in dispatch); mouse selection, keyboard navigation and editing belong to the grid a
+// person uses and answer "not handled" so that the window's default handling runs.
+#include "core/GXGridCore.h"
+#include "core/GXGridParam.h"
+#include "core/GXLibraryState.h"
+#include "core/GXPluginComponent.h"
+#include "core/GXSysColorCache.h"
+#include "fw/ctrls.h"
+#include "fw/dc.h"
+#include "fw/resource_chain.h"
+
+void CGXGridCore::OnPrepareDC(CDC*, CPrintInfo*) { }
+
+BOOL CGXGridCore::HandleSize(UINT, int, int)
+{
+    if (!m_bInitialized)
+        return FALSE;
+    MeasureBaseUnits();
+    ResetVisibleCache();
+    RefreshScrollBars();
+    return FALSE; // the default handling still runs
+}
+
+BOOL CGXGridCore::HandleVScroll(UINT nSBCode, UINT nPos, CScrollBar*)
+{
+    if (!m_bInitialized)
+        return FALSE;
+    const ROWCOL nFirst = GetFrozenRowCount() + 1;
+    switch (nSBCode) {
+    case SB_LINEUP:
+        ScrollByCells(1, 1);
+        break;
+    case SB_LINEDOWN:
+        ScrollByCells(3, 1);
+        break;
+    case SB_PAGEUP:
+        ScrollByCells(1, std::max<ROWCOL>(1, GetLastVisibleRow() - m_nTopRow));
+        break;
+    case SB_PAGEDOWN:
+        ScrollByCells(3, std::max<ROWCOL>(1, GetLastVisibleRow() - m_nTopRow));
+        break;
+    case SB_TOP:
+        SetFirstScrollRow(nFirst, GX_UPDATENOW);
+        break;
+    case SB_BOTTOM:
+        SetFirstScrollRow(GetRowCount(), GX_UPDATENOW);
+        break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION:
+        SetFirstScrollRow(std::max<ROWCOL>(nFirst, (ROWCOL)nPos * m_nVScrollFactor), GX_UPDATENOW);
+        break;
+    default:
+        return TRUE;
+    }
+    SetScrollUnitPos(SB_VERT, m_nTopRow);
+    return TRUE;
+}
+
+BOOL CGXGridCore::HandleHScroll(UINT nSBCode, UINT nPos, CScrollBar*)
+{
+    if (!m_bInitialized)
+        return FALSE;
+    const ROWCOL nFirst = GetFrozenColCount() + 1;
+    switch (nSBCode) {
+    case SB_LINELEFT:
+        ScrollByCells(2, 1);
+        break;
+    case SB_LINERIGHT:
+        ScrollByCells(4, 1);
+        break;
+    case SB_PAGELEFT:
+        ScrollByCells(2, std::max<ROWCOL>(1, GetLastVisibleCol() - m_nLeftCol));
+        break;
+    case SB_PAGERIGHT:
+        ScrollByCells(4, std::max<ROWCOL>(1, GetLastVisibleCol() - m_nLeftCol));
+        break;
+    case SB_LEFT:
+        SetFirstScrollCol(nFirst, GX_UPDATENOW);
+        break;
+    case SB_RIGHT:
+        SetFirstScrollCol(GetColCount(), GX_UPDATENOW);
+        break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION:
+        SetFirstScrollCol(std::max<ROWCOL>(nFirst, (ROWCOL)nPos * m_nHScrollFactor), GX_UPDATENOW);
+        break;
+    default:
+        return TRUE;
+    }
+    SetScrollUnitPos(SB_HORZ, m_nLeftCol);
+    return TRUE;
+}
+
+void CGXGridCore::SelectGridCursor(UINT nCursorId, LPCTSTR pszSystemId)
+{
+    HCURSOR hCursor = m_hCursorDefault;
+    if (nCursorId != 0) {
+        if (nCursorId == m_nCursorIdLoaded && m_hCursorLoaded != nullptr) {
+            hCursor = m_hCursorLoaded;
+        } else {
+            HCURSOR hLoaded = nullptr;
+            if (HINSTANCE hInst =
+                    AfxFindResourceHandle(MAKEINTRESOURCE(nCursorId), RT_GROUP_CURSOR))
+                hLoaded = ::LoadCursor(hInst, MAKEINTRESOURCE(nCursorId));
+            // The system cursors are shared and never destroyed.
+            hCursor = hLoaded != nullptr ? hLoaded : ::LoadCursor(nullptr, pszSystemId);
+            m_nCursorIdLoaded = nCursorId;
+            m_hCursorLoaded = hCursor;
+        }
+    }
+    m_hCursorLast = hCursor;
+    ::SetCursor(hCursor);
+}
+
+void CGXGridCore::ChooseCursorAt(CPoint point)
+{
+    if (m_nOverrideCursorId != 0) {
+        SelectGridCursor(m_nOverrideCursorId, IDC_ARROW);
+        return;
+    }
+    ROWCOL nRow = 0, nCol = 0;
+    const int nHit = point.x < 0 ? gxHitNothing : HitTestPoint(point, &nRow, &nCol);
+    const WORD wColMask = m_pGridParam != nullptr ? m_pGridParam->m_wColResizeFlags : 0;
+    const WORD wRowMask = m_pGridParam != nullptr ? m_pGridParam->m_wRowResizeFlags : 0;
+    switch (nHit) {
+    case gxHitColEdge:
+        if ((wColMask & 0x03) && CanUserResizeCols()) {
+            SelectGridCursor(20190, IDC_SIZEWE);
+            return;
+        }
+        break;
+    case gxHitRowEdge:
+        if ((wRowMask & 0x03) && CanUserResizeRows()) {
+            SelectGridCursor(20191, IDC_SIZENS);
+            return;
+        }
+        break;
+    case gxHitHiddenColEdge:
+        SelectGridCursor(20192, IDC_ARROW);
+        return;
+    case gxHitHiddenRowEdge:
+        SelectGridCursor(20193, IDC_ARROW);
+        return;
+    case gxHitFrame:
+        SelectGridCursor(20194, IDC_ARROW);
+        return;
+    case gxHitFillHandle:
+        SelectGridCursor(20209, IDC_ARROW);
+        return;
+    case gxHitHeader:
+        if (nRow <= GetHeaderRowCount() && nCol > GetHeaderColCount()) {
+            SelectGridCursor(20195, IDC_ARROW);
+            return;
+        }
+        if (nCol <= GetHeaderColCount() && nRow > GetHeaderRowCount()) {
+            SelectGridCursor(20196, IDC_ARROW);
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    SelectGridCursor(0, nullptr);
+}
+
+void CGXGridCore::SetOverrideCursor(UINT nCursorId)
+{
+    m_nOverrideCursorId = nCursorId;
+    ChooseCursorAt(CPoint(-1, -1));
+}
+
+BOOL CGXGridCore::HandleSetCursor(CWnd*, UINT nHitTest, UINT)
+{
+    if (nHitTest != HTCLIENT || m_pWindow == nullptr || !m_bInitialized)
+        return FALSE;
+    CPoint point;
+    ::GetCursorPos(&point);
+    m_pWindow->ScreenToClient(&point);
+    ChooseCursorAt(point);
+    return TRUE;
+}
+
+BOOL CGXGridCore::HandleMouseMove(UINT, CPoint) { return FALSE; }
+void CGXGridCore::HandleShowWindow(BOOL bShow, UINT)
+{
+    if (bShow && m_bInitialized)
+        RefreshScrollBars();
+}
+BOOL CGXGridCore::HandleLButtonDblClk(UINT, CPoint) { return FALSE; }
+BOOL CGXGridCore::HandleLButtonDown(UINT, CPoint) { return FALSE; }
+BOOL CGXGridCore::HandleLButtonUp(UINT, CPoint) { return FALSE; }
+BOOL CGXGridCore::HandleMButtonDblClk(UINT, CPoint) { return FALSE; }
+BOOL CGXGridCore::HandleMButtonDown(UINT, CPoint) { return FALSE; }
+BOOL CGXGridCore::HandleMButtonUp(UINT, CPoint) { return FALSE; }
+BOOL CGXGridCore::HandleRButtonDblClk(UINT, CPoint) { return FALSE; }
+BOOL CGXGridCore::HandleRButtonDown(UINT, CPoint) { return FALSE; }
+BOOL CGXGridCore::HandleRButtonUp(UINT, CPoint) { return FALSE; }
+HBRUSH CGXGridCore::HandleCtlColor(CDC*, CWnd*, UINT) { return nullptr; }
+BOOL CGXGridCore::CloseGridPopup() { return FALSE; }
+void CGXGridCore::HandleCancelMode()
+{
+    if (m_bAutoScroll) {
+        m_bAutoScroll = FALSE;
+        if (m_pWindow != nullptr && m_pWindow->GetSafeHwnd() != nullptr)
+            m_pWindow->KillTimer(992);
+    }
+}
+BOOL CGXGridCore::HandleMouseActivate(CWnd*, UINT, UINT, LRESULT&) { return FALSE; }
+BOOL CGXGridCore::HandleCommand(WPARAM, LPARAM) { return FALSE; }
+void CGXGridCore::HandleWinIniChange(LPCTSTR)
+{
+    FlushDrawingCaches();
+    if (m_bInitialized) {
+        MeasureBaseUnits();
+        RedrawAll(GX_INVALIDATE);
+    }
+}
+void CGXGridCore::HandleSysColorChange()
+{
+    GXGetSysColorCache().Refresh();
+    FlushDrawingCaches();
+    if (m_bInitialized)
+        RedrawAll(GX_INVALIDATE);
+}
+UINT CGXGridCore::HandleGetDlgCode(UINT nDefault)
+{
+    return nDefault | DLGC_WANTARROWS | DLGC_WANTCHARS;
+}
+
+CScrollBar* CGXGridCore::GetGridScrollBarCtrl(int nBar) const
+{
+    if (m_pWindow == nullptr || m_pWindow->GetSafeHwnd() == nullptr)
+        return nullptr;
+    const DWORD dwStyle = m_pWindow->GetStyle();
+    if ((nBar == SB_VERT && (dwStyle & WS_VSCROLL)) || (nBar == SB_HORZ && (dwStyle & WS_HSCROLL)))
+        return nullptr;
+    CWnd* pParent = GetGridParentWindow();
+    if (pParent == nullptr)
+        return nullptr;
+    CWnd* pBar = pParent->GetDlgItem(nBar == SB_VERT ? 0xEA10 : 0xEA00);
+    return pBar != nullptr && pBar->IsKindOf(RUNTIME_CLASS(CScrollBar))
+        ? static_cast<CScrollBar*>(pBar)
+        : nullptr;
+}
+
+void CGXGridCore::HandleKillFocus(CWnd*) { }
+void CGXGridCore::HandleSetFocus(CWnd*) { }
+BOOL CGXGridCore::HandlePreTranslateMessage(MSG*) { return FALSE; }
+
+BOOL CGXGridCore::DispatchToPlugins(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    for (POSITION pos = m_plugins.GetHeadPosition(); pos != nullptr;) {
+        CGXPluginComponent* pPlugin = static_cast<CGXPluginComponent*>(m_plugins.GetNext(pos));
+        LRESULT lResult = 0;
+        pPlugin->HandleMessage(message, wParam, lParam, &lResult);
+        if (pPlugin->m_bExitMessage) {
+            if (pResult != nullptr)
+                *pResult = lResult;
+            return TRUE;
+        }
+        if (pPlugin->m_bSkipOtherPlugins)
+            break;
+    }
+    return FALSE;
+}
+
+void CGXGridCore::HandleTimer(UINT_PTR nIDEvent)
+{
+    if (nIDEvent == 992 && m_bAutoScroll && !m_bAutoScrollStop && m_nAutoScrollDirection != 0)
+        ScrollByCells(m_nAutoScrollDirection, (ROWCOL)std::max(1, m_nAutoScrollSpeed));
+}
+
+BOOL CGXGridCore::HandleKeyDown(UINT, UINT, UINT) { return FALSE; }
+BOOL CGXGridCore::HandleKeyUp(UINT, UINT, UINT) { return FALSE; }
+BOOL CGXGridCore::HandleChar(UINT, UINT, UINT) { return FALSE; }
+BOOL CGXGridCore::HandleCharString(LPCTSTR, UINT) { return FALSE; }
+BOOL CGXGridCore::HandleDeadChar(UINT, UINT, UINT) { return FALSE; }
+BOOL CGXGridCore::HandleSysKeyDown(UINT, UINT, UINT) { return FALSE; }
+BOOL CGXGridCore::HandleSysKeyUp(UINT, UINT, UINT) { return FALSE; }
+BOOL CGXGridCore::HandleSysChar(UINT, UINT, UINT) { return FALSE; }
+BOOL CGXGridCore::HandleSysDeadChar(UINT, UINT, UINT) { return FALSE; }
