@@ -268,19 +268,24 @@ void CGXGridCore::PreparePassCells(GXPaintPass& pass)
             pass.apStyle[i] = &style;
             if (pass.anHeight[r] == 0 || pass.anWidth[c] == 0)
                 continue;
-            WORD w = 0;
+            // A side with a pen of its own draws that pen (a null pen draws nothing) and
+            // takes the place of the grid line there.
+            WORD w = 0, wSet = 0;
             if (style.GetInclude(gxBorders)) {
                 for (int side = 0; side < 4; ++side) {
                     const CGXPen& pen = style.GetBorders(side);
-                    if (pen.IsSet() && pen.GetStyle() != PS_NULL)
+                    if (!pen.IsSet())
+                        continue;
+                    wSet |= (WORD)(1 << side);
+                    if (pen.GetStyle() != PS_NULL)
                         w |= (WORD)(1 << side);
                 }
             }
             const WORD wVertSide = bTopLeft ? gxPaintBorderLeft : gxPaintBorderRight;
             const WORD wHorzSide = bTopLeft ? gxPaintBorderTop : gxPaintBorderBottom;
-            if (bVert && !(w & wVertSide))
+            if (bVert && !(wSet & wVertSide))
                 w |= gxPaintVertLine;
-            if (bHorz && !(w & wHorzSide))
+            if (bHorz && !(wSet & wHorzSide))
                 w |= gxPaintHorzLine;
             if (pass.nFrozenCols > 0 && nCol == pass.nFrozenCols)
                 w |= gxPaintFrozenColSep;

@@ -170,8 +170,7 @@ BOOL CGXGridCore::SetRowHeight(ROWCOL nFrom, ROWCOL nTo, int nHeight, const int*
     BOOL bChanged = FALSE;
     for (ROWCOL r = nFrom; r <= nTo; ++r) {
         const int nNew = anHeights != nullptr ? anHeights[r - nFrom] : nHeight;
-        if (anOld[r - nFrom] != nNew || nNew < 0)
-            bChanged |= WriteRowHeight(r, nNew);
+        bChanged |= WriteRowHeight(r, nNew);
         if (r == GX_MAXROWCOL)
             break;
     }
@@ -197,8 +196,7 @@ BOOL CGXGridCore::SetColWidth(ROWCOL nFrom, ROWCOL nTo, int nWidth, const int* a
     BOOL bChanged = FALSE;
     for (ROWCOL c = nFrom; c <= nTo; ++c) {
         const int nNew = anWidths != nullptr ? anWidths[c - nFrom] : nWidth;
-        if (anOld[c - nFrom] != nNew || nNew < 0)
-            bChanged |= WriteColWidth(c, nNew);
+        bChanged |= WriteColWidth(c, nNew);
         if (c == GX_MAXROWCOL)
             break;
     }

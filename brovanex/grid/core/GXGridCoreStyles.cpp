@@ -54,9 +54,11 @@ void CGXGridCore::ComposeCellStyle(ROWCOL nRow, ROWCOL nCol, CGXStyle* pStyle, B
 
     const ROWCOL nHeaderRows = GetHeaderRowCount(), nHeaderCols = GetHeaderColCount();
     CGXStyle* pLevel = TakeStyleObject();
-    if (nCol > nHeaderCols && GetStyleRowCol(nRow, 0, *pLevel, gxCopy, -1))
+    // Row 0's "row style" and column 0's "column style" would be the table style: header
+    // cells take none of the three.
+    if (nRow > 0 && nCol > nHeaderCols && GetStyleRowCol(nRow, 0, *pLevel, gxCopy, -1))
         pStyle->MergeStyle(*pLevel, gxApplyNew);
-    if (nRow > nHeaderRows) {
+    if (nRow > nHeaderRows && nCol > 0) {
         pLevel->ClearAll();
         if (GetStyleRowCol(0, nCol, *pLevel, gxCopy, -1))
             pStyle->MergeStyle(*pLevel, gxApplyNew);
