@@ -413,6 +413,32 @@ TEST_F(ToolbarsTest, ButtonsDroppedOnTheBarAreCopiedWithTheirImageOrMoved)
     EXPECT_EQ(Commands(bar),
               (std::vector<UINT> {ID_TEST_OTHER2, ID_FILE_OPEN, 0, IDM_COLOR_COMBO, ID_FILE_SAVE,
                                   ID_FILE_NEW}));
+    // Dragged off the bar and dropped where nothing takes it: the button goes.
+    class CDropOutside : public COleDropSource
+    {
+    public:
+        explicit CDropOutside(CPoint ptOutside) : m_ptOutside(ptOutside) { }
+        SCODE QueryContinueDrag(BOOL, DWORD) override
+        {
+            ++m_nAsked;
+            if (m_nAsked == 2)
+                ::SetCursorPos(m_ptOutside.x, m_ptOutside.y); // off the bar
+            if (m_nAsked > 50)
+                return DRAGDROP_S_CANCEL;
+            return m_nAsked < 4 ? S_OK : DRAGDROP_S_DROP;
+        }
+        CPoint m_ptOutside;
+        int m_nAsked = 0;
+    };
+    int nOpen = bar.CommandToIndex(ID_FILE_OPEN);
+    ::SetCursorPos(ButtonPoint(bar, nOpen).x, ButtonPoint(bar, nOpen).y);
+    CRect rectFrame;
+    pFrame->GetWindowRect(&rectFrame);
+    CDropOutside dropOutside(CPoint(rectFrame.CenterPoint().x, rectFrame.bottom + 40));
+    effect = bar.DragButton(nOpen, &dropOutside);
+    EXPECT_EQ(effect, (DROPEFFECT)DROPEFFECT_NONE);
+    EXPECT_EQ(Commands(bar),
+              (std::vector<UINT> {ID_TEST_OTHER2, 0, IDM_COLOR_COMBO, ID_FILE_SAVE, ID_FILE_NEW}));
     // The colour button keeps its menu through the moves.
     EXPECT_TRUE(bar.GetButtonStyle(bar.CommandToIndex(IDM_COLOR_COMBO)) & TBSTYLE_DROPDOWN);
 }

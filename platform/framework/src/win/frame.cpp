@@ -2,6 +2,7 @@
 // document, frame, application), menus and accelerators, the message bar, idle updates
 // and the per-thread frame list.
 #include "fw/win.h"
+#include "frame_bars.h"
 #include "thread_state.h"
 
 #include <algorithm>
@@ -578,7 +579,7 @@ void CFrameWnd::EndModalState()
 
 void CFrameWnd::OnSetPreviewMode(BOOL bPreview, CPrintPreviewState* pState)
 {
-    // The print preview keeps its own state; the frame only gives up its menu meanwhile.
+    // The print preview keeps its own state; the frame gives up its menu and bars meanwhile.
     if (bPreview) {
         m_pPreviewState = pState;
         ::SetMenu(m_hWnd, nullptr);
@@ -586,6 +587,7 @@ void CFrameWnd::OnSetPreviewMode(BOOL bPreview, CPrintPreviewState* pState)
         m_pPreviewState = nullptr;
         OnUpdateFrameMenu(nullptr);
     }
+    fw::HideBarsForPreview(this, bPreview != FALSE);
     RecalcLayout();
 }
 

@@ -2,6 +2,8 @@
 // showing and hiding (View menu checks), tool-tip texts and the bar state in the profile.
 #include "fw/win.h"
 
+#include "frame_bars.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -338,4 +340,28 @@ void CFrameWnd::LoadBarState(LPCSTR lpszProfileName)
     for (Saved& s : saved)
         ShowControlBar(s.pBar, s.info.m_bVisible, FALSE);
     RecalcLayout();
+}
+
+// --- print preview ------------------------------------------------------------------------
+
+void fw::HideBarsForPreview(CFrameWnd* pFrame, bool bPreview)
+{
+    // A copy: showing and hiding may reorder nothing, but floating frames relayout.
+    std::vector<CControlBar*> bars;
+    for (POSITION pos = pFrame->m_listControlBars.GetHeadPosition(); pos != nullptr;)
+        bars.push_back((CControlBar*)pFrame->m_listControlBars.GetNext(pos));
+    for (CControlBar* pBar : bars) {
+        if (pBar->IsDockBar() || pBar->m_hWnd == nullptr ||
+            pBar->GetDlgCtrlID() == AFX_IDW_PREVIEW_BAR)
+            continue;
+        if (bPreview) {
+            if (pBar->IsVisible()) {
+                pBar->m_nStateFlags |= CControlBar::tempHide;
+                pFrame->ShowControlBar(pBar, FALSE, FALSE);
+            }
+        } else if (pBar->m_nStateFlags & CControlBar::tempHide) {
+            pBar->m_nStateFlags &= ~CControlBar::tempHide;
+            pFrame->ShowControlBar(pBar, TRUE, FALSE);
+        }
+    }
 }

@@ -75,6 +75,33 @@ TEST(ControlBarLayout, AHiddenBarGivesItsRoomBackThroughTheViewMenuCommands)
     EXPECT_EQ(program.ViewRect().bottom, client.bottom);
 }
 
+TEST(ControlBarLayout, PrintPreviewHidesTheBarsAndGivesThemBack)
+{
+    BarsProgram program;
+    ASSERT_NE(program.pFrame, nullptr);
+    CBarsFrame* pFrame = program.pFrame;
+    struct Case
+    {
+        BOOL bStatusBefore; // the status bar shows before the preview
+    } cases[] = {{TRUE}, {FALSE}};
+    for (const Case& c : cases) {
+        pFrame->ShowControlBar(&pFrame->m_wndStatusBar, c.bStatusBefore, FALSE);
+        pFrame->OnSetPreviewMode(TRUE, nullptr);
+        EXPECT_FALSE(pFrame->m_wndToolBar.IsWindowVisible());
+        EXPECT_FALSE(pFrame->m_wndStatusBar.IsWindowVisible());
+        CRect client; // without the menu, which the preview takes away too
+        pFrame->GetClientRect(&client);
+        EXPECT_EQ(program.ViewRect(), client);
+        pFrame->OnSetPreviewMode(FALSE, nullptr);
+        EXPECT_TRUE(pFrame->m_wndToolBar.IsWindowVisible());
+        // A bar hidden before the preview stays hidden.
+        EXPECT_EQ(pFrame->m_wndStatusBar.IsWindowVisible() != FALSE, c.bStatusBefore != FALSE);
+    }
+    pFrame->ShowControlBar(&pFrame->m_wndStatusBar, TRUE, FALSE);
+    EXPECT_EQ(program.ViewRect().top, program.ChildRect(&pFrame->m_wndToolBar).bottom);
+    EXPECT_EQ(program.ViewRect().bottom, program.ChildRect(&pFrame->m_wndStatusBar).top);
+}
+
 TEST(ToolBarButtons, IdleUpdatesEnableAndCheckThemByTheHandlers)
 {
     BarsProgram program;
