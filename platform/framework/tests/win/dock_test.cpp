@@ -5,6 +5,10 @@
 
 #include "bars_fixture.h"
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 namespace {
 
 const char kCompany[] = "MarquillFrameworkTests";
@@ -266,6 +270,34 @@ TEST_F(DockTest, ADialogBarSendsItsCommandsToTheFrameAndUpdatesItsControls)
     EXPECT_EQ(Bars().nRunsGo, 1);
     program.Idle();
     EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(dialogBar.m_hWnd, IDC_BARS_BUTTON)));
+    // With CBRS_TOOLTIPS, the control under the pointer gets its command's tip.
+    dialogBar.SetBarStyle(dialogBar.GetBarStyle() | CBRS_TOOLTIPS);
+    CRect rectGo;
+    ::GetWindowRect(::GetDlgItem(dialogBar.m_hWnd, IDC_BARS_BUTTON), &rectGo);
+    MSG msg = {dialogBar.m_hWnd, WM_MOUSEMOVE, 0, 0, ::GetMessageTime(), rectGo.CenterPoint()};
+    dialogBar.PreTranslateMessage(&msg);
+    std::vector<std::string> tips;
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND hWnd, LPARAM lParam) -> BOOL {
+            char szClass[64] = "";
+            ::GetClassNameA(hWnd, szClass, sizeof szClass);
+            if (lstrcmpiA(szClass, TOOLTIPS_CLASSA) != 0)
+                return TRUE;
+            for (int i = 0;; i++) {
+                char szText[80] = "";
+                TOOLINFOA ti = {};
+                ti.cbSize = sizeof ti;
+                ti.lpszText = szText;
+                if (!::SendMessageA(hWnd, TTM_ENUMTOOLSA, (WPARAM)i, (LPARAM)&ti))
+                    break;
+                ((std::vector<std::string>*)lParam)->push_back(szText);
+            }
+            return TRUE;
+        },
+        (LPARAM)&tips);
+    EXPECT_NE(std::find(tips.begin(), tips.end(), "Go"), tips.end());
+
     // Floated and docked back, it keeps its controls.
     pFrame->FloatControlBar(&dialogBar, CPoint(100, 400));
     EXPECT_TRUE(dialogBar.IsFloating());
