@@ -141,6 +141,11 @@ public:
     // ---- script file formats (TXWordsFormats.cpp) ----------------------------------------
     // The filter list of the script file dialogs from the format string table.
     ScriptFormatFilter GetScriptFormatFilter(bool openDialog) const;
+    // The script file dialog: the title from nIDSTitle, the formats as its filter (an open
+    // dialog starts on the remembered format and remembers the one chosen). pFilterIndex:
+    // in and out, the format's index in the full table. TRUE when a file was chosen.
+    BOOL DoPromptFileName(CString& fileName, UINT nIDSTitle, DWORD lFlags, BOOL bOpenFileDialog,
+                          int* pFilterIndex = nullptr);
     // Offers the script formats in the document manager's file dialogs (from the format
     // strings) and installs the program's format detection.
     void RegisterScriptFormats();

@@ -60,3 +60,31 @@ void CTXWordsApp::RegisterScriptFormats()
         manager->AddFileFormat(format, 0);
     }
 }
+
+BOOL CTXWordsApp::DoPromptFileName(CString& fileName, UINT nIDSTitle, DWORD lFlags,
+                                   BOOL bOpenFileDialog, int* pFilterIndex)
+{
+    const ScriptFormatFilter filter = GetScriptFormatFilter(bOpenFileDialog != FALSE);
+    // Table indices throughout; the dialog counts its own entries.
+    int tableIndex = bOpenFileDialog ? m_nFilterIndex : (pFilterIndex ? *pFilterIndex : 1);
+    const std::string defaultExtension = filter.DefaultExtension(tableIndex);
+
+    CFileDialog dialog(bOpenFileDialog,
+                       defaultExtension.empty() ? nullptr : defaultExtension.c_str(), nullptr,
+                       lFlags, filter.filter.c_str(), m_pMainWnd);
+    CString title;
+    title.LoadString(nIDSTitle);
+    dialog.m_ofn.lpstrTitle = title;
+    dialog.m_ofn.nFilterIndex = (DWORD)filter.DialogIndex(tableIndex);
+    lstrcpynA(dialog.m_ofn.lpstrFile, fileName, (int)dialog.m_ofn.nMaxFile);
+
+    if (dialog.DoModal() != IDOK)
+        return FALSE;
+    tableIndex = filter.TableIndex((int)dialog.m_ofn.nFilterIndex);
+    if (bOpenFileDialog)
+        m_nFilterIndex = tableIndex;
+    if (pFilterIndex)
+        *pFilterIndex = tableIndex;
+    fileName = dialog.GetPathName();
+    return TRUE;
+}
