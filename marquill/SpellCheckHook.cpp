@@ -1,3 +1,5 @@
 #include "SpellCheckHook.h"
 
-SpellCheckScriptFn g_pfnSpellCheckScript = nullptr;
+#include "ScriptSpellCheck.h"
+
+SpellCheckScriptFn g_pfnSpellCheckScript = &SpellCheckScript;
