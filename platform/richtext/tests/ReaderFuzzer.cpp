@@ -21,11 +21,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     if (!doc.IsConsistent())
         std::abort();
-    // What was read must survive our own format and RTF unchanged in text.
+    // What was read must survive our own format and RTF unchanged in text and paragraphs.
     CRichDocument again;
     if (!richtext::ReadNative(richtext::WriteNative(doc), again, error) || !(again == doc))
         std::abort();
-    if (!richtext::ReadRtf(richtext::WriteRtf(doc), again, error) || again.Text() != doc.Text())
+    if (!richtext::ReadRtf(richtext::WriteRtf(doc), again, error) || again.Text() != doc.Text() ||
+        again.ParaFormats() != doc.ParaFormats())
         std::abort();
     return 0;
 }

@@ -1,6 +1,6 @@
 // The document model of the script editor's text control: the text (UTF-16, positions count
-// UTF-16 units, paragraphs separated by '\n'), a character format per character, and fields
-// over ranges of the text. Every character a file or the user gives is kept; conversion to
+// UTF-16 units, paragraphs separated by '\n'), a character format per character, a paragraph
+// format per paragraph, and fields over ranges of the text. Every character a file or the user gives is kept; conversion to
 // a code page happens only at the control's narrow interfaces. It is the source of truth for the edit
 // window and for every file format, and holds no window, so a worker thread may load, save
 // or convert a document on its own.
@@ -8,6 +8,7 @@
 #include "richtext/TxTypes.h"
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 struct CRichCharFormat
@@ -23,6 +24,35 @@ struct CRichCharFormat
 
     bool operator==(const CRichCharFormat& o) const;
     bool operator!=(const CRichCharFormat& o) const { return !(*this == o); }
+};
+
+// A paragraph's format. Lengths are in twips (1/1440 inch). The line spacing follows RTF:
+// 0 is single (automatic); with lineMultiple it is a multiple of single in 240ths (360 is one
+// and a half lines); without, a positive value is at least that height and a negative one
+// exactly its magnitude. A page break before the paragraph is a paragraph attribute, so a
+// page break never adds a paragraph of its own to the text.
+enum : BYTE { TXALIGN_LEFT = 0, TXALIGN_CENTER = 1, TXALIGN_RIGHT = 2, TXALIGN_JUSTIFY = 3 };
+
+struct CRichParaFormat
+{
+    BYTE align = TXALIGN_LEFT;
+    int leftIndent = 0; // of every line
+    int rightIndent = 0;
+    int firstIndent = 0; // of the first line, from the left indent (negative: hanging)
+    int spaceBefore = 0;
+    int spaceAfter = 0;
+    int lineSpacing = 0;
+    bool lineMultiple = false;
+    bool pageBreakBefore = false;
+
+    // The limits every reader and the paragraph dialog keep to.
+    static constexpr int kMaxIndent = 31680; // 22 inches
+    static constexpr int kMaxSpace = 31680;
+    // Brings every member into its range (what a reader calls on what it read).
+    void Clamp();
+    bool IsDefault() const { return *this == CRichParaFormat(); }
+    bool operator==(const CRichParaFormat& o) const;
+    bool operator!=(const CRichParaFormat& o) const { return !(*this == o); }
 };
 
 // A field: a protected range of the text with an id, a kind, 32-bit data, a type (4 for a
@@ -91,6 +121,16 @@ public:
     // after the inserted text.
     size_t InsertDocument(size_t pos, const CRichDocument& src);
 
+    // Paragraph formats, one per line (LastLine() + 1 of them). Editing keeps them: a line
+    // split in two gives both halves its format (the page break stays with the first); lines
+    // joined keep the format of the first of them.
+    const CRichParaFormat& ParaFormat(size_t line) const; // line <= LastLine()
+    const std::vector<CRichParaFormat>& ParaFormats() const { return m_paras; }
+    bool SetParaFormat(size_t line, const CRichParaFormat& f);
+    // Applies a change to the format of every line that [lo, hi] touches.
+    template<class F>
+    void ChangeParaFormat(size_t lo, size_t hi, F change);
+
     // Lines are the text's hard lines (paragraphs), separated by '\n'.
     size_t LineOf(size_t pos) const;
     size_t LineStart(size_t line) const; // Length() + 1 for a line past the last
@@ -126,12 +166,16 @@ private:
     void NoteChange(size_t lo, size_t oldHi, size_t newHi);
 
     void ShiftFields(size_t from, long delta);
+    // Keeps the paragraph formats in step with text erased at lo or inserted at pos.
+    void ErasedText(size_t lo, size_t hi);
+    void InsertedText(size_t pos, const std::u16string& text);
     size_t FieldIndex(DWORD id) const;
 
     std::u16string m_text;
     std::vector<uint16_t> m_fmtIndex; // one per character
     std::vector<CRichCharFormat> m_formats; // interned formats; [0] the default
     std::vector<CRichField> m_fields; // ordered by start, then by insertion
+    std::vector<CRichParaFormat> m_paras; // one per line
     DWORD m_nextId = 1;
     Change m_change;
 };
@@ -154,4 +198,20 @@ void CRichDocument::ChangeFormat(size_t lo, size_t hi, F change)
     }
     if (lo < hi)
         NoteChange(lo, hi, hi);
+}
+
+template<class F>
+void CRichDocument::ChangeParaFormat(size_t lo, size_t hi, F change)
+{
+    if (lo > hi)
+        std::swap(lo, hi);
+    const size_t first = LineOf(lo), last = LineOf(hi);
+    for (size_t l = first; l <= last && l < m_paras.size(); ++l) {
+        change(m_paras[l]);
+        m_paras[l].Clamp();
+    }
+    const size_t from = LineStart(first);
+    size_t to = LineStart(last + 1);
+    to = to > m_text.size() ? m_text.size() : to;
+    NoteChange(from, to, to);
 }

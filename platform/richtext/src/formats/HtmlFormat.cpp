@@ -1,9 +1,15 @@
-// HTML out and in. Export writes the text in one pre-wrapped block with <br> line breaks,
-// each stretch of formatting as a styled span (font, size, colour, background, bold,
-// italic, underline, strike), fields as spans with data-mq-* attributes and targets as
-// named anchors. Import reads that back and reads the formatting of everyday HTML
-// (b/i/u/s/font elements, inline styles, headings, paragraphs, line breaks, entities);
-// scripts, styles and the head are skipped.
+// HTML out and in. Export writes one pre-wrapped block marked data-mq-paragraphs, each
+// paragraph in it a <p> styled with its format (alignment, margins, first-line indent, line
+// height, page break) and each stretch of formatting as a styled span (font, size, colour,
+// background, bold, italic, underline, strike); fields are spans with data-mq-* attributes
+// (the line feeds that lead a field's text are paragraph ends before it, counted in
+// data-mq-lead; a line feed inside a field is a <br>), targets named anchors. In such a
+// block every <p> after the first starts a paragraph and a <br> that ends a <p> adds
+// nothing (it only gives an empty paragraph its height). Import reads that back, the
+// single pre-wrapped block with <br> line breaks that earlier versions wrote, and the
+// formatting of everyday HTML (b/i/u/s/font elements, inline styles, headings, paragraphs
+// with their alignment and margins, line breaks, entities); scripts, styles and the head
+// are skipped.
 #include "richtext/Codepage.h"
 #include "fw/codepage.h"
 #include "richtext/DocumentFormats.h"
@@ -83,48 +89,154 @@ std::string SpanStyle(const CRichCharFormat& f)
     return s;
 }
 
-void WriteRange(std::string& out, const CRichDocument& doc, size_t lo, size_t hi)
+std::string Points(int twips)
 {
-    size_t i = lo;
-    while (i < hi) {
-        const size_t j = doc.FormatRunEnd(i, hi);
-        std::string style;
-        AppendHtml(style, SpanStyle(doc.FormatAt(i)), true);
-        out += "<span style=\"" + style + "\">";
-        AppendHtml(out, doc.Text().substr(i, j - i), false);
-        out += "</span>";
-        i = j;
-    }
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%gpt", twips / 20.0);
+    return buf;
 }
+
+std::string ParagraphStyle(const CRichParaFormat& p)
+{
+    static const char* const aligns[] = {"left", "center", "right", "justify"};
+    std::string s = "margin:0";
+    if (p.align != TXALIGN_LEFT)
+        s += std::string(";text-align:") + aligns[p.align <= TXALIGN_JUSTIFY ? p.align : 0];
+    if (p.leftIndent)
+        s += ";margin-left:" + Points(p.leftIndent);
+    if (p.rightIndent)
+        s += ";margin-right:" + Points(p.rightIndent);
+    if (p.firstIndent)
+        s += ";text-indent:" + Points(p.firstIndent);
+    if (p.spaceBefore)
+        s += ";margin-top:" + Points(p.spaceBefore);
+    if (p.spaceAfter)
+        s += ";margin-bottom:" + Points(p.spaceAfter);
+    if (p.lineSpacing && p.lineMultiple) {
+        char buf[32];
+        std::snprintf(buf, sizeof buf, ";line-height:%g", p.lineSpacing / 240.0);
+        s += buf;
+    } else if (p.lineSpacing) {
+        s += ";line-height:" + Points(p.lineSpacing < 0 ? -p.lineSpacing : p.lineSpacing);
+        if (p.lineSpacing > 0)
+            s += ";--mq-line-rule:at-least";
+    }
+    if (p.pageBreakBefore)
+        s += ";page-break-before:always";
+    return s;
+}
+
+class HtmlWriter
+{
+public:
+    explicit HtmlWriter(const CRichDocument& doc) : m_doc(doc) { }
+
+    std::string Write()
+    {
+        m_lineStarts.push_back(0);
+        for (size_t i = 0; i < m_doc.Length(); ++i)
+            if (m_doc.Text()[i] == '\n')
+                m_lineStarts.push_back(i + 1);
+        m_out = "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n"
+                "<meta name=\"generator\" content=\"Marquill\">\n<title>Script</title>\n"
+                "</head>\n<body>\n<div data-mq-paragraphs=\"1\" style=\"white-space:pre-wrap\">";
+        OpenParagraph();
+        size_t pos = 0;
+        for (const CRichField& f : m_doc.Fields()) {
+            Range(pos, f.start, true);
+            std::string name;
+            AppendHtml(name, f.typeText, true);
+            if (f.type == TXFIELDTYPE_TARGET && f.length == 0) {
+                m_out += "<a name=\"" + name + "\" id=\"" + name + "\"></a>";
+            } else {
+                size_t lead = 0;
+                while (lead < f.length && m_doc.Text()[f.start + lead] == '\n')
+                    ++lead;
+                Range(f.start, f.start + lead, true);
+                m_out += "<span data-mq-field=\"" + std::to_string(f.kind) + "\" data-mq-data=\"" +
+                    std::to_string(f.data) + "\" data-mq-type=\"" + std::to_string(f.type) +
+                    "\" data-mq-name=\"" + name + "\"" +
+                    (lead ? " data-mq-lead=\"" + std::to_string(lead) + "\"" : std::string()) + ">";
+                Range(f.start + lead, f.end(), false);
+                m_out += "</span>";
+            }
+            pos = f.end();
+        }
+        Range(pos, m_doc.Length(), true);
+        CloseParagraph();
+        m_out += "</div>\n</body>\n</html>\n";
+        return std::move(m_out);
+    }
+
+private:
+    // A paragraph's style is its format; data-mq-mark holds the character format of the
+    // line feed that ends it.
+    void OpenParagraph()
+    {
+        std::string style;
+        AppendHtml(style, ParagraphStyle(m_doc.ParaFormat(m_line)), true);
+        m_out += "<p style=\"" + style + "\"";
+        if (m_line + 1 < m_lineStarts.size()) {
+            std::string mark;
+            AppendHtml(mark, SpanStyle(m_doc.FormatAt(m_lineStarts[m_line + 1] - 1)), true);
+            m_out += " data-mq-mark=\"" + mark + "\"";
+        }
+        m_out += ">";
+        m_empty = true;
+    }
+
+    void CloseParagraph()
+    {
+        if (m_empty)
+            m_out += "<br>"; // the height of an empty paragraph
+        m_out += "</p>";
+    }
+
+    // Text of [lo, hi) as styled spans; a line feed ends the paragraph (paragraphs) or is a
+    // line break inside it.
+    void Range(size_t lo, size_t hi, bool paragraphs)
+    {
+        const std::u16string& text = m_doc.Text();
+        size_t i = lo;
+        while (i < hi) {
+            if (text[i] == '\n') {
+                ++m_line;
+                if (paragraphs) {
+                    CloseParagraph();
+                    OpenParagraph();
+                } else {
+                    std::string style;
+                    AppendHtml(style, SpanStyle(m_doc.FormatAt(i)), true);
+                    m_out += "<span style=\"" + style + "\"><br></span>";
+                    m_empty = false;
+                }
+                ++i;
+                continue;
+            }
+            size_t j = m_doc.FormatRunEnd(i, hi);
+            const size_t nl = text.find(u'\n', i);
+            if (nl != std::u16string::npos && nl < j)
+                j = nl;
+            std::string style;
+            AppendHtml(style, SpanStyle(m_doc.FormatAt(i)), true);
+            m_out += "<span style=\"" + style + "\">";
+            AppendHtml(m_out, text.substr(i, j - i), false);
+            m_out += "</span>";
+            m_empty = false;
+            i = j;
+        }
+    }
+
+    const CRichDocument& m_doc;
+    std::string m_out;
+    std::vector<size_t> m_lineStarts;
+    size_t m_line = 0;
+    bool m_empty = true;
+};
 
 } // namespace
 
-std::string WriteHtml(const CRichDocument& doc)
-{
-    std::string out =
-        "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n"
-        "<meta name=\"generator\" content=\"Marquill\">\n<title>Script</title>\n</head>\n<body>\n"
-        "<div style=\"white-space:pre-wrap\">";
-    size_t pos = 0;
-    for (const CRichField& f : doc.Fields()) {
-        WriteRange(out, doc, pos, f.start);
-        std::string name;
-        AppendHtml(name, f.typeText, true);
-        if (f.type == TXFIELDTYPE_TARGET && f.length == 0) {
-            out += "<a name=\"" + name + "\" id=\"" + name + "\"></a>";
-        } else {
-            out += "<span data-mq-field=\"" + std::to_string(f.kind) + "\" data-mq-data=\"" +
-                std::to_string(f.data) + "\" data-mq-type=\"" + std::to_string(f.type) +
-                "\" data-mq-name=\"" + name + "\">";
-            WriteRange(out, doc, f.start, f.end());
-            out += "</span>";
-        }
-        pos = f.end();
-    }
-    WriteRange(out, doc, pos, doc.Length());
-    out += "</div>\n</body>\n</html>\n";
-    return out;
-}
+std::string WriteHtml(const CRichDocument& doc) { return HtmlWriter(doc).Write(); }
 
 namespace {
 
@@ -132,6 +244,8 @@ struct Element
 {
     std::string name;
     CRichCharFormat fmt;
+    CRichParaFormat para; // of the block it is or stands in
+    CRichCharFormat mark; // of our own paragraph's line feed
     bool pre = false;
     bool field = false;
     size_t fieldStart = 0;
@@ -222,6 +336,9 @@ public:
                 pos = Text(pos);
         }
         Flush();
+        m_linePara.resize(m_line + 1);
+        for (size_t l = 0; l < m_linePara.size(); ++l)
+            m_doc.SetParaFormat(l, m_linePara[l]);
         out = std::move(m_doc);
         return true;
     }
@@ -257,6 +374,7 @@ private:
     {
         if (m_skipDepth > 0)
             return;
+        RealizeOwedBreak();
         bool white = c == ' ' || c == '\t' || c == '\r' || c == '\n';
         if (!Top().pre && white) {
             if (LastChar() != '\n' && LastChar() != 0 && !m_needBreak)
@@ -280,9 +398,37 @@ private:
     {
         if (m_skipDepth > 0)
             return;
+        if (m_paragraphs) {
+            // Owed until something follows in the same paragraph.
+            RealizeOwedBreak();
+            m_owedBreak = true;
+            m_owedFmt = Top().fmt;
+            return;
+        }
+        if (m_needBreak && LastChar() != '\n' && LastChar() != 0)
+            PutRaw('\n'); // the block before ends first
         m_pendingSpace = false;
         m_needBreak = false;
         PutRaw('\n');
+    }
+
+    void RealizeOwedBreak()
+    {
+        if (!m_owedBreak)
+            return;
+        m_owedBreak = false;
+        PutRaw('\n', &m_owedFmt);
+    }
+
+    // The current line's paragraph format: the first block that gives it text decides,
+    // unless a paragraph of our own block sets it (force).
+    void AssignLine(const CRichParaFormat& p, bool force)
+    {
+        if (m_linePara.size() <= m_line)
+            m_linePara.resize(m_line + 1);
+        if (!m_lineAssigned || force)
+            m_linePara[m_line] = p;
+        m_lineAssigned = true;
     }
 
     void BlockBoundary()
@@ -291,15 +437,21 @@ private:
         m_pendingSpace = false;
     }
 
-    void PutRaw(char16_t c)
+    void PutRaw(char16_t c, const CRichCharFormat* fmt = nullptr)
     {
         if (c == '\r')
             return;
-        if (m_pending.empty() || !(Top().fmt == m_pendingFmt)) {
+        const CRichCharFormat& f = fmt ? *fmt : Top().fmt;
+        if (m_pending.empty() || !(f == m_pendingFmt)) {
             Flush();
-            m_pendingFmt = Top().fmt;
+            m_pendingFmt = f;
         }
         m_pending += c;
+        AssignLine(Top().para, false);
+        if (c == '\n') {
+            ++m_line;
+            m_lineAssigned = false;
+        }
     }
 
     char16_t LastChar() const
@@ -420,7 +572,113 @@ private:
         return std::string();
     }
 
-    void ApplyStyle(const std::string& style, Element& e)
+    // A CSS length in twips (pt, px, in, cm, mm, pc; a bare number only when 0).
+    static bool ParseLength(const std::string& low, int& twips)
+    {
+        char* end = nullptr;
+        const double v = std::strtod(low.c_str(), &end);
+        if (end == low.c_str())
+            return false;
+        const std::string unit = Trim(std::string(end));
+        double scale = 0;
+        if (unit == "pt")
+            scale = 20;
+        else if (unit == "px")
+            scale = 15;
+        else if (unit == "in")
+            scale = 1440;
+        else if (unit == "cm")
+            scale = 1440 / 2.54;
+        else if (unit == "mm")
+            scale = 144 / 2.54;
+        else if (unit == "pc")
+            scale = 240;
+        else if (unit.empty() && v == 0)
+            scale = 1;
+        else
+            return false;
+        const double t = v * scale;
+        if (!(t > -1e6 && t < 1e6))
+            return false;
+        twips = static_cast<int>(t < 0 ? t - 0.5 : t + 0.5);
+        return true;
+    }
+
+    // Paragraph properties of a block's style.
+    static void ApplyParagraphStyle(const std::string& prop, const std::string& low,
+                                    const CRichParaFormat& parent, CRichParaFormat& p)
+    {
+        int t = 0;
+        if (prop == "text-align") {
+            if (low == "center")
+                p.align = TXALIGN_CENTER;
+            else if (low == "right" || low == "end")
+                p.align = TXALIGN_RIGHT;
+            else if (low == "justify")
+                p.align = TXALIGN_JUSTIFY;
+            else if (low == "left" || low == "start")
+                p.align = TXALIGN_LEFT;
+        } else if (prop == "margin") {
+            // One to four lengths: top, right, bottom, left.
+            int v[4];
+            int n = 0;
+            size_t pos = 0;
+            while (n < 4 && pos < low.size()) {
+                size_t next = low.find(' ', pos);
+                if (next == std::string::npos)
+                    next = low.size();
+                std::string part = low.substr(pos, next - pos);
+                pos = next + 1;
+                if (part.empty())
+                    continue;
+                if (!ParseLength(part, v[n]))
+                    v[n] = 0;
+                ++n;
+            }
+            if (n == 0)
+                return;
+            const int top = v[0], right = n > 1 ? v[1] : v[0], bottom = n > 2 ? v[2] : v[0],
+                      left = n > 3 ? v[3] : right;
+            p.spaceBefore = top;
+            p.spaceAfter = bottom;
+            p.leftIndent = parent.leftIndent + left;
+            p.rightIndent = parent.rightIndent + right;
+        } else if (prop == "margin-left" && ParseLength(low, t)) {
+            p.leftIndent = parent.leftIndent + t;
+        } else if (prop == "margin-right" && ParseLength(low, t)) {
+            p.rightIndent = parent.rightIndent + t;
+        } else if (prop == "margin-top" && ParseLength(low, t)) {
+            p.spaceBefore = t;
+        } else if (prop == "margin-bottom" && ParseLength(low, t)) {
+            p.spaceAfter = t;
+        } else if (prop == "text-indent" && ParseLength(low, t)) {
+            p.firstIndent = t;
+        } else if (prop == "line-height") {
+            const double v = std::atof(low.c_str());
+            if (low == "normal") {
+                p.lineSpacing = 0;
+                p.lineMultiple = false;
+            } else if (!low.empty() && low.back() == '%' && v > 0 && v < 1000) {
+                p.lineSpacing = static_cast<int>(v * 2.4 + 0.5);
+                p.lineMultiple = true;
+            } else if (ParseLength(low, t) && t > 0) {
+                p.lineSpacing = -t; // exactly
+                p.lineMultiple = false;
+            } else if (v > 0 && v < 10 &&
+                       low.find_first_not_of("0123456789.") == std::string::npos) {
+                p.lineSpacing = static_cast<int>(v * 240 + 0.5);
+                p.lineMultiple = true;
+            }
+        } else if (prop == "--mq-line-rule") {
+            if (low == "at-least" && p.lineSpacing < 0 && !p.lineMultiple)
+                p.lineSpacing = -p.lineSpacing;
+        } else if (prop == "page-break-before" || prop == "break-before") {
+            p.pageBreakBefore = low == "always" || low == "page";
+        }
+        p.Clamp();
+    }
+
+    void ApplyStyle(const std::string& style, Element& e, const CRichParaFormat* parent = nullptr)
     {
         size_t pos = 0;
         while (pos < style.size()) {
@@ -460,6 +718,8 @@ private:
                 e.fmt.strike = low.find("line-through") != std::string::npos;
             } else if (prop == "white-space") {
                 e.pre = low.compare(0, 3, "pre") == 0;
+            } else if (parent) {
+                ApplyParagraphStyle(prop, low, *parent, e.para);
             }
         }
     }
@@ -535,9 +795,19 @@ private:
             LineBreak();
             return;
         }
-        if (IsBlock(name))
+        const bool ownParagraph = m_paragraphs && name == "p";
+        if (ownParagraph) {
+            // Every paragraph of our own block after the first starts a line; its line
+            // feed has the format of the paragraph it ends.
+            m_owedBreak = false;
+            if (!m_firstParagraph && m_skipDepth == 0)
+                PutRaw('\n', &m_closedFmt);
+            m_firstParagraph = false;
+        } else if (IsBlock(name)) {
             BlockBoundary();
+        }
         if (name == "a") {
+            RealizeOwedBreak();
             bool hasName = false;
             std::u16string target = Utf8ToUtf16(Attribute(attrs, "name", &hasName));
             if (!hasName)
@@ -557,6 +827,23 @@ private:
         Element e = Top();
         e.name = name;
         e.field = false;
+        const bool block = IsBlock(name);
+        const CRichParaFormat parent = e.para;
+        if (block) {
+            // What a block does not take from the block around it.
+            e.para.spaceBefore = e.para.spaceAfter = 0;
+            e.para.pageBreakBefore = false;
+            const std::string align = Lower(Trim(Attribute(attrs, "align")));
+            if (!align.empty())
+                ApplyParagraphStyle("text-align", align, parent, e.para);
+            if (name == "center")
+                e.para.align = TXALIGN_CENTER;
+        }
+        if (name == "div" && Attribute(attrs, "data-mq-paragraphs") == "1" && m_skipDepth == 0 &&
+            m_doc.Length() == 0 && m_pending.empty()) {
+            m_paragraphs = true;
+            m_firstParagraph = true;
+        }
         if (name == "b" || name == "strong")
             e.fmt.bold = true;
         else if (name == "i" || name == "em")
@@ -583,13 +870,23 @@ private:
             if (size >= 1 && size <= 7)
                 e.fmt.halfPoints = sizes[size - 1];
         }
-        ApplyStyle(Attribute(attrs, "style"), e);
+        ApplyStyle(Attribute(attrs, "style"), e, block ? &parent : nullptr);
         bool isField = false;
         std::string kind = Attribute(attrs, "data-mq-field", &isField);
         if (isField && m_skipDepth == 0) {
+            RealizeOwedBreak();
             Flush();
             e.field = true;
             e.fieldStart = m_doc.Length();
+            // The line feeds that lead the field's text were written as paragraph ends.
+            const std::string leadText = Attribute(attrs, "data-mq-lead");
+            size_t lead = std::strtoul(leadText.c_str(), nullptr, 10);
+            const std::u16string& text = m_doc.Text();
+            while (lead > 0 && e.fieldStart > 0 && text[e.fieldStart - 1] == '\n' &&
+                   !InField(e.fieldStart - 1)) {
+                --e.fieldStart;
+                --lead;
+            }
             e.fieldKind = static_cast<WORD>(std::strtoul(kind.c_str(), nullptr, 10));
             e.fieldData = static_cast<DWORD>(
                 std::strtoul(Attribute(attrs, "data-mq-data").c_str(), nullptr, 10));
@@ -598,6 +895,21 @@ private:
             e.fieldName = Utf8ToUtf16(Attribute(attrs, "data-mq-name"));
         }
         m_stack.push_back(e);
+        if (ownParagraph && m_skipDepth == 0)
+            AssignLine(e.para, true);
+        if (ownParagraph) {
+            Element mark = Top();
+            ApplyStyle(Attribute(attrs, "data-mq-mark"), mark);
+            m_stack.back().mark = mark.fmt;
+        }
+    }
+
+    bool InField(size_t pos) const
+    {
+        for (const CRichField& f : m_doc.Fields())
+            if (pos >= f.start && pos < f.end())
+                return true;
+        return false;
     }
 
     void Close(const std::string& name)
@@ -612,7 +924,12 @@ private:
             m_stack.pop_back();
             if (IsSkipped(e.name) && m_skipDepth > 0)
                 --m_skipDepth;
+            if (m_paragraphs && e.name == "p") {
+                m_owedBreak = false; // a <br> that ends a paragraph adds nothing
+                m_closedFmt = e.mark;
+            }
             if (e.field) {
+                RealizeOwedBreak();
                 Flush();
                 CRichField f;
                 f.kind = e.fieldKind;
@@ -624,7 +941,7 @@ private:
                 m_doc.AddField(f);
             }
         }
-        if (IsBlock(name))
+        if (IsBlock(name) && !(m_paragraphs && name == "p"))
             BlockBoundary();
     }
 
@@ -637,6 +954,16 @@ private:
     CRichDocument m_doc;
     std::u16string m_pending;
     CRichCharFormat m_pendingFmt;
+    // Our own paragraph block (data-mq-paragraphs): its <p>s are the paragraphs.
+    bool m_paragraphs = false;
+    bool m_firstParagraph = true;
+    bool m_owedBreak = false; // a <br> read, its line feed not yet placed
+    CRichCharFormat m_owedFmt;
+    CRichCharFormat m_closedFmt; // of the paragraph closed last
+    // The paragraph format of every line so far.
+    size_t m_line = 0;
+    bool m_lineAssigned = false;
+    std::vector<CRichParaFormat> m_linePara;
 };
 
 } // namespace

@@ -11,11 +11,18 @@
 //           u32 field count, each: u32 id, u32 start, u32 length, u16 kind, u32 data,
 //             u8 type, u16 type text length in bytes, type text (revision 2: UTF-8;
 //             revision 1: code page 1252)
+//           revision 3 only: u32 paragraph format count, each: u8 alignment, i32 left
+//             indent, i32 right indent, i32 first-line indent, i32 space before, i32 space
+//             after, i32 line spacing (twips), u8 flags (1 line spacing is a multiple,
+//             2 page break before); u32 run count, each: u32 paragraphs, u16 format
 //   trailer u32 CRC-32 of the body
-// The fixed header passes the script-format detection for this format.
+// A document whose paragraphs all have the default format is written as revision 2, which
+// programs that know no paragraph formats still read. The fixed header passes the
+// script-format detection for this format.
 #include "richtext/Codepage.h"
 #include "richtext/DocumentFormats.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace richtext {
@@ -105,6 +112,71 @@ bool Fail(std::string& error, const char* why)
     return false;
 }
 
+void WriteParagraphs(Writer& body, const CRichDocument& doc)
+{
+    std::vector<CRichParaFormat> formats;
+    std::vector<std::pair<uint32_t, uint16_t>> runs;
+    for (const CRichParaFormat& p : doc.ParaFormats()) {
+        size_t i = std::find(formats.begin(), formats.end(), p) - formats.begin();
+        if (i == formats.size())
+            formats.push_back(p);
+        if (!runs.empty() && runs.back().second == i)
+            ++runs.back().first;
+        else
+            runs.emplace_back(1, static_cast<uint16_t>(i));
+    }
+    body.U32(static_cast<uint32_t>(formats.size()));
+    for (const CRichParaFormat& p : formats) {
+        body.U8(p.align);
+        for (int v : {p.leftIndent, p.rightIndent, p.firstIndent, p.spaceBefore, p.spaceAfter,
+                      p.lineSpacing})
+            body.U32(static_cast<uint32_t>(v));
+        body.U8((p.lineMultiple ? 1 : 0) | (p.pageBreakBefore ? 2 : 0));
+    }
+    body.U32(static_cast<uint32_t>(runs.size()));
+    for (const auto& run : runs) {
+        body.U32(run.first);
+        body.U16(run.second);
+    }
+}
+
+bool ReadParagraphs(Reader& r, CRichDocument& doc, std::string& error)
+{
+    const uint32_t count = r.Get(4);
+    if (!r.ok || count == 0 || count > 0xFFFF || count > r.Left() / 26)
+        return Fail(error, "the paragraph format table is wrong");
+    std::vector<CRichParaFormat> formats(count);
+    for (CRichParaFormat& p : formats) {
+        p.align = static_cast<BYTE>(r.Get(1));
+        for (int* v : {&p.leftIndent, &p.rightIndent, &p.firstIndent, &p.spaceBefore, &p.spaceAfter,
+                       &p.lineSpacing})
+            *v = static_cast<int32_t>(r.Get(4));
+        const unsigned flags = r.Get(1);
+        p.lineMultiple = flags & 1;
+        p.pageBreakBefore = flags & 2;
+        CRichParaFormat clamped = p;
+        clamped.Clamp();
+        if (!r.ok || flags > 3 || clamped != p)
+            return Fail(error, "a paragraph format is out of range");
+    }
+    const uint32_t runCount = r.Get(4);
+    if (!r.ok || runCount > r.Left() / 6)
+        return Fail(error, "the paragraph run table is wrong");
+    const size_t lines = doc.LastLine() + 1;
+    size_t line = 0;
+    for (uint32_t i = 0; i < runCount; ++i) {
+        const uint32_t length = r.Get(4);
+        const uint32_t format = r.Get(2);
+        if (!r.ok || format >= count || length == 0 || length > lines - line)
+            return Fail(error, "a paragraph run is out of range");
+        for (uint32_t k = 0; k < length; ++k)
+            doc.SetParaFormat(line++, formats[format]);
+    }
+    if (line != lines)
+        return Fail(error, "the paragraph runs do not cover the text");
+    return true;
+}
+
 } // namespace
 
 std::string WriteNative(const CRichDocument& source)
@@ -156,9 +228,15 @@ std::string WriteNative(const CRichDocument& source)
         body.Str16(Utf16ToUtf8(f.typeText).substr(0, 0xFFFF));
     }
 
+    bool paragraphs = false;
+    for (const CRichParaFormat& p : doc.ParaFormats())
+        paragraphs = paragraphs || !p.IsDefault();
+    if (paragraphs)
+        WriteParagraphs(body, doc);
+
     Writer file;
     file.U16(kNativeVersion);
-    file.U16(kNativeRevision);
+    file.U16(paragraphs ? kNativeRevision : 2);
     file.U32(kNativeHeaderSize);
     file.U16(0);
     file.U32(0);
@@ -176,7 +254,8 @@ bool ReadNative(const std::string& bytes, CRichDocument& doc, std::string& error
         return Fail(error, "it is too short");
     Reader head(bytes, 0, kNativeHeaderSize);
     WORD version = static_cast<WORD>(head.Get(2));
-    const bool wide = head.Get(2) >= 2; // revision 2 holds UTF-16 text
+    const uint32_t revision = head.Get(2);
+    const bool wide = revision >= 2; // revision 2 holds UTF-16 text
     uint32_t bodyOffset = head.Get(4);
     head.Get(2);
     head.Get(4);
@@ -265,6 +344,8 @@ bool ReadNative(const std::string& bytes, CRichDocument& doc, std::string& error
         if (f.id > maxId)
             maxId = f.id;
     }
+    if (revision >= 3 && !ReadParagraphs(r, fresh, error))
+        return false;
     if (!r.ok || r.Left() != 0)
         return Fail(error, "the body has trailing data");
     if (nextId == 0 || nextId <= maxId)

@@ -1,13 +1,17 @@
 // RTF in: what our writer writes (text-control fields, bookmarks) and the everyday RTF of
 // word processors (fonts, sizes, colours, highlighting, bold, italic, underline, strike,
-// Unicode characters, field results). Pictures, objects, tables' structure, styles and
+// Unicode characters, field results) with paragraph formats (alignment, indents, spacing,
+// line spacing, page breaks: \page ends its paragraph and breaks the page before the next,
+// as \pagebb does for its own paragraph). Pictures, objects, tables' structure, styles and
 // document information are skipped. The reader keeps its own group stack, so deep nesting
 // costs memory, not stack; input that ends inside a group is refused as cut short.
 #include "richtext/Codepage.h"
 #include "richtext/DocumentFormats.h"
 
+#include <algorithm>
 #include <cstring>
 #include <map>
+#include <set>
 
 namespace richtext {
 
@@ -38,6 +42,7 @@ struct GroupState
 {
     Destination dest = kText;
     CRichCharFormat fmt;
+    CRichParaFormat para;
     int ucSkip = 1;
     int ucPending = 0; // characters still to skip after \u
     std::u16string collected; // text of a collecting destination
@@ -162,6 +167,9 @@ public:
         Flush();
         if (m_field.open)
             CloseField();
+        AssignEndedLines(m_finalPara);
+        for (size_t l = 0; l <= m_lineCount && l < m_ended.size() + 1; ++l)
+            m_doc.SetParaFormat(l, l < m_ended.size() ? m_ended[l] : WithPageBreak(m_finalPara, l));
         out = std::move(m_doc);
         return true;
     }
@@ -183,9 +191,27 @@ private:
     {
         FlushBytes();
         if (!m_pending.empty()) {
+            const size_t before = m_doc.Length();
             m_doc.Append(m_pending, m_pendingFmt);
+            m_lineCount += static_cast<size_t>(
+                std::count(m_doc.Text().begin() + before, m_doc.Text().end(), u'\n'));
             m_pending.clear();
         }
+    }
+
+    CRichParaFormat WithPageBreak(CRichParaFormat p, size_t line) const
+    {
+        if (m_pageLines.count(line))
+            p.pageBreakBefore = true;
+        return p;
+    }
+
+    // Paragraphs ended since the last call take the paragraph words in force at their mark.
+    void AssignEndedLines(const CRichParaFormat& p)
+    {
+        Flush();
+        while (m_ended.size() < m_lineCount)
+            m_ended.push_back(WithPageBreak(p, m_ended.size()));
     }
 
     // The code page of the text's bytes: its font's character set, else the document's.
@@ -212,6 +238,8 @@ private:
             if (!isByte) {
                 FlushBytes();
                 m_pending += c;
+                if (c == '\n')
+                    AssignEndedLines(g.para);
                 break;
             }
             const unsigned cp = CodePageOf(g.fmt);
@@ -275,6 +303,8 @@ private:
     {
         if (m_stack.size() <= 1)
             return;
+        if (m_stack.size() == 2)
+            m_finalPara = m_stack.back().para; // the document's last paragraph
         GroupState g = std::move(m_stack.back());
         m_stack.pop_back();
         switch (g.dest) {
@@ -565,8 +595,15 @@ private:
         }
         if (CharacterWord(g, w, hasParam, p))
             return;
-        if (SpecialCharacter(w))
+        if (ParagraphWord(g.para, w, hasParam, p))
             return;
+        if (SpecialCharacter(w)) {
+            if (w == "page" && Top().dest == kText) {
+                AssignEndedLines(Top().para);
+                m_pageLines.insert(m_lineCount);
+            }
+            return;
+        }
         if (skipUnknown)
             Enter(kSkip);
     }
@@ -602,6 +639,42 @@ private:
         } else {
             return false;
         }
+        return true;
+    }
+
+    static bool ParagraphWord(CRichParaFormat& f, const std::string& w, bool hasParam, long p)
+    {
+        const int v = static_cast<int>(hasParam ? p : 0);
+        if (w == "pard")
+            f = CRichParaFormat();
+        else if (w == "ql")
+            f.align = TXALIGN_LEFT;
+        else if (w == "qc")
+            f.align = TXALIGN_CENTER;
+        else if (w == "qr")
+            f.align = TXALIGN_RIGHT;
+        else if (w == "qj" || w == "qd")
+            f.align = TXALIGN_JUSTIFY;
+        else if (w == "li" || w == "lin")
+            f.leftIndent = v;
+        else if (w == "ri" || w == "rin")
+            f.rightIndent = v;
+        else if (w == "fi")
+            f.firstIndent = v;
+        else if (w == "sb")
+            f.spaceBefore = v;
+        else if (w == "sa")
+            f.spaceAfter = v;
+        else if (w == "sl") {
+            f.lineSpacing = v;
+            f.lineMultiple = false;
+        } else if (w == "slmult")
+            f.lineMultiple = v != 0;
+        else if (w == "pagebb")
+            f.pageBreakBefore = !hasParam || p != 0;
+        else
+            return false;
+        f.Clamp();
         return true;
     }
 
@@ -684,6 +757,10 @@ private:
     bool m_skipNext = false;
     OpenField m_field;
     FieldInfo m_info;
+    size_t m_lineCount = 0; // line feeds in m_doc
+    std::vector<CRichParaFormat> m_ended; // formats of the paragraphs whose mark was read
+    std::set<size_t> m_pageLines; // paragraphs that follow a \page
+    CRichParaFormat m_finalPara; // the words in force when the document's group closed
 };
 
 } // namespace

@@ -11,6 +11,12 @@
 // target after a line's last word stays in that line's paragraph. Word processors skip the
 // ignorable destinations and keep the text.
 //
+// Paragraph formats are set at the document's level, with \pard and the paragraph words
+// before a paragraph's first group whenever they differ from the paragraph before; a group
+// ends after a paragraph mark whose next paragraph is formatted otherwise, so the mark (in its
+// group) closes its paragraph with that paragraph's words. A page break before a paragraph is
+// \pagebb: the prompter takes \page for a paragraph of its own.
+//
 // Characters: those of the ANSI code page as themselves or \'hh; every other as \uN with the
 // code page's '?' as its one fallback character (\uc1).
 #include "richtext/Codepage.h"
@@ -69,6 +75,10 @@ public:
     std::string Write()
     {
         CollectTables();
+        m_lineStarts.push_back(0);
+        for (size_t i = 0; i < m_doc.Length(); ++i)
+            if (m_doc.Text()[i] == '\n')
+                m_lineStarts.push_back(i + 1);
         m_out.reserve(m_doc.Length() * 2 + 512);
         m_out += "{\\rtf1\\ansi\\ansicpg" + std::to_string(AnsiCodePage()) + "\\deff0\\uc1";
         m_out += "{\\fonttbl";
@@ -143,6 +153,57 @@ private:
         return s;
     }
 
+    static std::string ParaWords(const CRichParaFormat& p)
+    {
+        static const char* const aligns[] = {"\\ql", "\\qc", "\\qr", "\\qj"};
+        std::string s = "\\pard";
+        if (p.align != TXALIGN_LEFT)
+            s += aligns[p.align <= TXALIGN_JUSTIFY ? p.align : 0];
+        auto word = [&](const char* w, int v) {
+            if (v != 0)
+                s += std::string("\\") + w + std::to_string(v);
+        };
+        word("li", p.leftIndent);
+        word("ri", p.rightIndent);
+        word("fi", p.firstIndent);
+        word("sb", p.spaceBefore);
+        word("sa", p.spaceAfter);
+        if (p.lineSpacing != 0)
+            s += "\\sl" + std::to_string(p.lineSpacing) + "\\slmult" + (p.lineMultiple ? "1" : "0");
+        if (p.pageBreakBefore)
+            s += "\\pagebb";
+        return s + "\n";
+    }
+
+    size_t LineAt(size_t pos) const
+    {
+        return static_cast<size_t>(std::upper_bound(m_lineStarts.begin(), m_lineStarts.end(), pos) -
+                                   m_lineStarts.begin() - 1);
+    }
+
+    // At the start of a paragraph, its words when they differ from those in force.
+    void ParaAt(size_t pos)
+    {
+        if (pos != 0 && (pos > m_doc.Length() || m_doc.Text()[pos - 1] != '\n'))
+            return;
+        const CRichParaFormat& p = m_doc.ParaFormat(LineAt(pos));
+        if (p != m_emitted) {
+            m_out += ParaWords(p);
+            m_emitted = p;
+        }
+    }
+
+    // The end of the stretch [i, j) of one group: after a paragraph mark whose next
+    // paragraph needs other words.
+    size_t SplitAtParagraph(size_t i, size_t j) const
+    {
+        const std::u16string& text = m_doc.Text();
+        for (size_t k = i; k < j; ++k)
+            if (text[k] == '\n' && m_doc.ParaFormat(LineAt(k + 1)) != m_emitted)
+                return k + 1;
+        return j;
+    }
+
     // Text of [lo, hi) as format groups, with the targets that stand in it (in order) written
     // where they stand, inside the group of the text around them; a target at hi goes at the
     // end of the last group.
@@ -157,7 +218,8 @@ private:
         }
         size_t i = lo;
         while (i < hi) {
-            const size_t j = m_doc.FormatRunEnd(i, hi);
+            ParaAt(i);
+            const size_t j = SplitAtParagraph(i, m_doc.FormatRunEnd(i, hi));
             m_out += "{" + FormatWords(m_doc.FormatAt(i)) + " ";
             size_t k = i;
             while (next < targets.size() &&
@@ -193,6 +255,7 @@ private:
     void WriteField(const CRichField& f)
     {
         const std::u16string& text = m_doc.Text();
+        ParaAt(f.start);
         size_t lead = 0;
         while (lead < f.length && text[f.start + lead] == '\n')
             ++lead;
@@ -204,15 +267,22 @@ private:
             m_out += "}";
         }
         m_out += "}";
-        for (size_t i = 0; i < lead; ++i)
+        for (size_t i = 0; i < lead; ++i) {
             m_out += InlineWords(m_doc.FormatAt(f.start + i)) + "\\par\n";
+            ParaAt(f.start + i + 1);
+        }
         m_out += "{\\*\\txfieldstart\\txfieldtype0 " + Hex(f.data) + "}";
-        // The field's text stays at the document's level: format words inline, no groups.
+        // The field's text stays at the document's level: format words inline, no groups;
+        // a paragraph mark inside it is followed by the next paragraph's words.
         size_t i = f.start + lead;
         while (i < f.end()) {
-            const size_t j = m_doc.FormatRunEnd(i, f.end());
+            size_t j = m_doc.FormatRunEnd(i, f.end());
+            const size_t nl = text.find(u'\n', i);
+            if (nl != std::u16string::npos && nl < j)
+                j = nl + 1;
             m_out += InlineWords(m_doc.FormatAt(i));
             AppendEscaped(m_out, text.substr(i, j - i));
+            ParaAt(j);
             i = j;
         }
         m_out += "{\\*\\txfieldend}\\plain\n";
@@ -234,6 +304,7 @@ private:
             pos = f.end();
         }
         WriteText(pos, m_doc.Length(), targets);
+        ParaAt(m_doc.Length()); // the last paragraph, when empty, takes the words in force
     }
 
     const CRichDocument& m_doc;
@@ -242,6 +313,8 @@ private:
     std::map<FontKey, int> m_fontIndex;
     std::vector<COLORREF> m_colorList;
     std::map<COLORREF, int> m_colorIndex;
+    std::vector<size_t> m_lineStarts;
+    CRichParaFormat m_emitted; // the paragraph words in force at the document's level
 };
 
 } // namespace

@@ -11,6 +11,30 @@ bool CRichCharFormat::operator==(const CRichCharFormat& o) const
         underline == o.underline && strike == o.strike;
 }
 
+bool CRichParaFormat::operator==(const CRichParaFormat& o) const
+{
+    return align == o.align && leftIndent == o.leftIndent && rightIndent == o.rightIndent &&
+        firstIndent == o.firstIndent && spaceBefore == o.spaceBefore &&
+        spaceAfter == o.spaceAfter && lineSpacing == o.lineSpacing &&
+        lineMultiple == o.lineMultiple && pageBreakBefore == o.pageBreakBefore;
+}
+
+void CRichParaFormat::Clamp()
+{
+    auto clamp = [](int v, int lo, int hi) { return v < lo ? lo : v > hi ? hi : v; };
+    if (align > TXALIGN_JUSTIFY)
+        align = TXALIGN_LEFT;
+    leftIndent = clamp(leftIndent, -kMaxIndent, kMaxIndent);
+    rightIndent = clamp(rightIndent, -kMaxIndent, kMaxIndent);
+    firstIndent = clamp(firstIndent, -kMaxIndent, kMaxIndent);
+    spaceBefore = clamp(spaceBefore, 0, kMaxSpace);
+    spaceAfter = clamp(spaceAfter, 0, kMaxSpace);
+    lineSpacing =
+        lineMultiple ? clamp(lineSpacing, 0, 240 * 10) : clamp(lineSpacing, -kMaxSpace, kMaxSpace);
+    if (lineSpacing == 0)
+        lineMultiple = false;
+}
+
 namespace {
 
 // Field order: by start; at one start an empty field (a target) comes before the field
@@ -45,7 +69,52 @@ std::u16string NormaliseText(const std::u16string& in)
 
 } // namespace
 
-CRichDocument::CRichDocument() { m_formats.emplace_back(); }
+CRichDocument::CRichDocument()
+{
+    m_formats.emplace_back();
+    m_paras.emplace_back();
+}
+
+const CRichParaFormat& CRichDocument::ParaFormat(size_t line) const
+{
+    return m_paras[line < m_paras.size() ? line : m_paras.size() - 1];
+}
+
+bool CRichDocument::SetParaFormat(size_t line, const CRichParaFormat& f)
+{
+    if (line >= m_paras.size())
+        return false;
+    CRichParaFormat clamped = f;
+    clamped.Clamp();
+    if (m_paras[line] == clamped)
+        return true;
+    m_paras[line] = clamped;
+    const size_t from = LineStart(line);
+    const size_t to = std::min(LineStart(line + 1), m_text.size());
+    NoteChange(from, to, to);
+    return true;
+}
+
+void CRichDocument::ErasedText(size_t lo, size_t hi)
+{
+    const size_t joined =
+        static_cast<size_t>(std::count(m_text.begin() + lo, m_text.begin() + hi, u'\n'));
+    if (joined == 0)
+        return;
+    const size_t line = LineOf(lo);
+    m_paras.erase(m_paras.begin() + line + 1, m_paras.begin() + line + 1 + joined);
+}
+
+void CRichDocument::InsertedText(size_t pos, const std::u16string& text)
+{
+    const size_t added = static_cast<size_t>(std::count(text.begin(), text.end(), u'\n'));
+    if (added == 0)
+        return;
+    const size_t line = LineOf(pos);
+    CRichParaFormat copy = m_paras[line];
+    copy.pageBreakBefore = false;
+    m_paras.insert(m_paras.begin() + line + 1, added, copy);
+}
 
 const CRichCharFormat& CRichDocument::FormatAt(size_t pos) const
 {
@@ -145,6 +214,7 @@ size_t CRichDocument::Replace(size_t lo, size_t hi, const std::u16string& rawTex
                                           return f.start >= lo && f.end() <= hi;
                                       }),
                        m_fields.end());
+        ErasedText(lo, hi);
         m_text.erase(lo, hi - lo);
         m_fmtIndex.erase(m_fmtIndex.begin() + lo, m_fmtIndex.begin() + hi);
         for (CRichField& f : m_fields)
@@ -155,6 +225,7 @@ size_t CRichDocument::Replace(size_t lo, size_t hi, const std::u16string& rawTex
     }
     if (!text.empty()) {
         uint16_t fi = InternFormat(fmt);
+        InsertedText(lo, text);
         m_text.insert(lo, text);
         m_fmtIndex.insert(m_fmtIndex.begin() + lo, text.size(), fi);
         for (CRichField& f : m_fields)
@@ -168,6 +239,7 @@ size_t CRichDocument::Replace(size_t lo, size_t hi, const std::u16string& rawTex
 
 void CRichDocument::Clear()
 {
+    m_paras.assign(1, CRichParaFormat());
     m_text.clear();
     m_fmtIndex.clear();
     m_fields.clear();
@@ -181,6 +253,7 @@ DWORD CRichDocument::InsertField(size_t pos, WORD kind, const std::u16string& ra
         return 0;
     const std::u16string text = NormaliseText(rawText);
     uint16_t fi = InternFormat(fmt);
+    InsertedText(pos, text);
     m_text.insert(pos, text);
     m_fmtIndex.insert(m_fmtIndex.begin() + pos, text.size(), fi);
     for (CRichField& f : m_fields)
@@ -244,6 +317,8 @@ bool CRichDocument::SetFieldText(DWORD id, const std::u16string& rawText)
     CRichField& f = m_fields[i];
     size_t start = f.start, oldEnd = f.end();
     uint16_t fi = f.length ? m_fmtIndex[start] : (start ? m_fmtIndex[start - 1] : 0);
+    ErasedText(start, oldEnd);
+    InsertedText(start, text);
     m_text.replace(start, f.length, text);
     m_fmtIndex.erase(m_fmtIndex.begin() + start, m_fmtIndex.begin() + oldEnd);
     m_fmtIndex.insert(m_fmtIndex.begin() + start, text.size(), fi);
@@ -267,6 +342,7 @@ bool CRichDocument::DeleteField(DWORD id, bool keepText)
     m_fields.erase(m_fields.begin() + i);
     if (!keepText && f.length) {
         NoteChange(f.start, f.end(), f.start);
+        ErasedText(f.start, f.end());
         m_text.erase(f.start, f.length);
         m_fmtIndex.erase(m_fmtIndex.begin() + f.start, m_fmtIndex.begin() + f.end());
         for (CRichField& g : m_fields)
@@ -336,6 +412,8 @@ void CRichDocument::Append(const std::u16string& rawText, const CRichCharFormat&
         return;
     uint16_t fi = InternFormat(fmt);
     NoteChange(m_text.size(), m_text.size(), m_text.size() + text.size());
+    const size_t added = static_cast<size_t>(std::count(text.begin(), text.end(), u'\n'));
+    m_paras.insert(m_paras.end(), added, CRichParaFormat()); // the readers set them
     m_text += text;
     m_fmtIndex.insert(m_fmtIndex.end(), text.size(), fi);
 }
@@ -368,6 +446,14 @@ bool CRichDocument::IsConsistent() const
 {
     if (m_fmtIndex.size() != m_text.size() || m_formats.empty())
         return false;
+    if (m_paras.size() != LastLine() + 1)
+        return false;
+    for (const CRichParaFormat& p : m_paras) {
+        CRichParaFormat clamped = p;
+        clamped.Clamp();
+        if (!(clamped == p))
+            return false;
+    }
     if (m_text.find(u'\r') != std::u16string::npos || m_text.find(u'\0') != std::u16string::npos)
         return false;
     for (uint16_t i : m_fmtIndex)
@@ -396,7 +482,7 @@ bool CRichDocument::IsConsistent() const
 
 bool CRichDocument::operator==(const CRichDocument& o) const
 {
-    if (m_text != o.m_text || m_fields.size() != o.m_fields.size())
+    if (m_text != o.m_text || m_fields.size() != o.m_fields.size() || m_paras != o.m_paras)
         return false;
     for (size_t i = 0; i < m_text.size(); ++i)
         if (FormatAt(i) != o.FormatAt(i))
@@ -422,6 +508,9 @@ CRichDocument CRichDocument::Extract(size_t lo, size_t hi) const
         out.Append(m_text.substr(i, j - i), m_formats[m_fmtIndex[i]]);
         i = j;
     }
+    const size_t firstLine = LineOf(lo);
+    for (size_t l = 0; l < out.m_paras.size() && firstLine + l < m_paras.size(); ++l)
+        out.m_paras[l] = m_paras[firstLine + l];
     for (const CRichField& f : m_fields)
         if (f.start >= lo && f.end() <= hi && (f.length || (f.start > lo && f.start < hi))) {
             CRichField g = f;
@@ -445,6 +534,19 @@ size_t CRichDocument::InsertDocument(size_t pos, const CRichDocument& src)
         if (map[s] == 0xFFFF)
             map[s] = InternFormat(src.m_formats[s]);
         idx[i] = map[s];
+    }
+    // The inserted whole lines bring their formats. The line the insertion splits keeps its
+    // own for the part after the insertion (the last inserted line joins it), and for the part
+    // before it unless the insertion starts that line, when the first inserted line's applies.
+    const size_t line = LineOf(pos);
+    const size_t added = src.m_paras.size() - 1;
+    if (added > 0) {
+        CRichParaFormat tail = m_paras[line];
+        if (pos == 0 || m_text[pos - 1] == u'\n')
+            m_paras[line] = src.m_paras[0];
+        m_paras.insert(m_paras.begin() + line + 1, src.m_paras.begin() + 1, src.m_paras.end());
+        tail.pageBreakBefore = false;
+        m_paras[line + added] = tail;
     }
     m_text.insert(pos, src.m_text);
     m_fmtIndex.insert(m_fmtIndex.begin() + pos, idx.begin(), idx.end());
