@@ -1,1 +1,12 @@
-# The cell controls (each control issue appends its files here).
+# The cell controls. The base, the factory and the window-less controls are always built;
+# each further control adds its files with one line:
+#   gx_add_control(CGXEditControl GXEditControl.cpp GXEditControlKeys.cpp)
+# which also switches the factory from the static stand-in to the class for its ids.
+list(APPEND GX_WIN_SOURCES
+  controls/GXChild.cpp
+  controls/GXControl.cpp
+  controls/GXControlEditing.cpp
+  controls/GXControlInput.cpp
+  controls/GXControlFactory.cpp
+  controls/GXStatic.cpp
+  controls/GXStaticCellText.cpp)

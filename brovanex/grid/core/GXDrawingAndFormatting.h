@@ -7,6 +7,7 @@
 #include "fw/win.h"
 
 class CGXStyle;
+class CGXControl;
 
 #define GX_MAXLAYOUTLINES 32
 
@@ -38,6 +39,11 @@ public:
                              COLORREF rgbTopLeft, COLORREF rgbBottomRight);
     virtual void DrawButtonEdge(CDC* pDC, CRect rect, BOOL bDraw, BOOL bPressed);
     virtual void DrawClippedText(CDC* pDC, CRect rect, LPCTSTR pszText, UINT nFormat, BOOL bFrame);
+    // The default text drawing of a cell control: background, picture or aligned text,
+    // frame (defined with the controls, controls/GXStaticCellText.cpp).
+    virtual void DrawStaticCellText(CGXControl* pControl, CDC* pDC, const CRect& rect, ROWCOL nRow,
+                                    ROWCOL nCol, const CGXStyle& style,
+                                    const CGXStyle* pStandardStyle);
 
     // The line advance of the selected font: tmHeight + tmExternalLeading, one pixel
     // less when that exceeds 19.

@@ -176,21 +176,7 @@ CGXData* CGXGridCore::GetData() const
 
 BOOL CGXGridCore::IsInGridParentWindow() const { return GetGridParentWindow() != nullptr; }
 
-CWnd* CGXGridCore::GetGridParentWindow() const
-{
-    if (m_pWindow == nullptr || m_pWindow->GetSafeHwnd() == nullptr)
-        return nullptr;
-    CWnd* pParent = m_pWindow->GetParent();
-    if (pParent == nullptr)
-        return nullptr;
-    for (POSITION pos = m_pLibState->m_gridParentClasses.GetHeadPosition(); pos != nullptr;) {
-        CRuntimeClass* pClass =
-            static_cast<CRuntimeClass*>(m_pLibState->m_gridParentClasses.GetNext(pos));
-        if (pParent->IsKindOf(pClass))
-            return pParent;
-    }
-    return nullptr;
-}
+CWnd* CGXGridCore::GetGridParentWindow() const { return m_pLibState->FindGridParent(m_pWindow); }
 
 void CGXGridCore::SetPrintMode(BOOL bPrint, BOOL bClientRect)
 {

@@ -115,4 +115,13 @@ public:
     LONG m_nMinTrackWidth, m_nMinTrackHeight;
     ROWCOL m_nLastSortRowKey, m_nLastSortColKey;
     CDWordArray m_awHiddenRows, m_awHiddenCols;
+
+    // How the current cell's control is activated: 1 a click in its text, 2 a click on
+    // the cell, 4 at once when the cell becomes current, 8 a double click.
+    WORD m_wActivateCell; // 1
+    BOOL m_bNoCurrentCellFrame; // no current-cell frame at all
+    // 0 the current cell shows; 1 it is hidden; 2 it shows only while the grid has focus.
+    WORD m_nHideCurrentCell; // 0
+    // Non-zero: clipboard commands and Delete work on whole cells, not on a cell's text.
+    WORD m_wClipboardFlags; // 1
 };

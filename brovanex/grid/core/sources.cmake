@@ -45,4 +45,5 @@ list(APPEND GX_WIN_SOURCES
   core/GXGridCoreStructure.cpp
   core/GXGridCoreStyles.cpp
   core/GXGridWnd.cpp
-  core/GXPluginComponent.cpp)
+  core/GXPluginComponent.cpp
+  core/GXStartup.cpp)

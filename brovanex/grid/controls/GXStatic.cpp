@@ -1,0 +1,137 @@
+#include "controls/GXStatic.h"
+#include "controls/GXChild.h"
+#include "core/GXDIB.h"
+#include "core/GXDrawingAndFormatting.h"
+#include "core/GXGridCore.h"
+#include "core/GXProperties.h"
+#include "core/GXSysColorCache.h"
+#include "fw/dc.h"
+#include <algorithm>
+
+GX_IMPLEMENT_CONTROL(CGXStatic, CGXControl)
+GX_IMPLEMENT_CONTROL(CGXHeader, CGXStatic)
+
+CGXStatic::CGXStatic(CGXGridCore* pGrid) : CGXControl(pGrid) { }
+
+int CGXStatic::TextMargin() { return std::max(2, ::GetSystemMetrics(SM_CXFRAME) / 2); }
+
+CRect CGXStatic::GetCellRect(ROWCOL nRow, ROWCOL nCol, LPCRECT pRectItem, const CGXStyle* pStyle)
+{
+    CRect rect = CGXControl::GetCellRect(nRow, nCol, pRectItem, pStyle);
+    const CGXStyle& style = pStyle != nullptr ? *pStyle : m_pGrid->GetCachedCellStyle(nRow, nCol);
+    const int m = TextMargin();
+    rect.left += m;
+    rect.right -= style.GetHorizontalAlignment() == DT_RIGHT ? m + 1 : m / 2;
+    return rect;
+}
+
+CSize CGXStatic::AddBorders(CSize size, const CGXStyle& style)
+{
+    CSize result = m_pGrid->AddBorderSize(size, style);
+    result.cx += 2 * TextMargin() + 1;
+    return result;
+}
+
+CSize CGXStatic::MeasureCellSize(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
+                                 const CGXStyle* pStandardStyle, BOOL bHeight)
+{
+    if (CGXAbstractCalcSizeImp* pImp = m_pGrid->CalcSizeImp())
+        return pImp->CalcCellSize(m_pGrid, this, pDC, nRow, nCol, style, pStandardStyle, bHeight);
+    return CSize(0, 0);
+}
+
+BOOL CGXStatic::AllowsTextFloat(ROWCOL nRow, ROWCOL nCol, const CGXStyle& style, BOOL bFloatOrFlood)
+{
+    CGXAbstractGridFloatCellsImp* pImp = m_pGrid->FloatCellsImp();
+    return pImp != nullptr && pImp->CanFloatCell(m_pGrid, this, nRow, nCol, style, bFloatOrFlood);
+}
+
+void CGXStatic::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
+                     const CGXStyle* pStandardStyle)
+{
+    GXGetDrawingAndFormatting()->DrawStaticCellText(this, pDC, rect, nRow, nCol, style,
+                                                    pStandardStyle);
+    CGXControl::Draw(pDC, rect, nRow, nCol, style, pStandardStyle);
+}
+
+// --- Header ---
+
+CGXHeader::CGXHeader(CGXGridCore* pGrid) : CGXStatic(pGrid) { }
+
+void CGXHeader::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
+                     const CGXStyle* pStandardStyle)
+{
+    if (rect.Width() <= 1 || rect.Height() <= 1)
+        return;
+    const GXPaintPass* pPass = m_pGrid->GetPaintPass();
+    const BOOL bBlackWhite = pPass != nullptr && pPass->bBlackWhite;
+    const BOOL bPrinting = m_pGrid->IsPrinting();
+    CFont* pOldFont = LoadFont(pDC, style, pStandardStyle);
+    if (!bBlackWhite)
+        pDC->SetTextColor(m_pGrid->ResolveTextColor(style));
+    const BOOL bPressed = OnMarkEditHeaderKey(nRow, nCol, style);
+
+    DrawBackground(pDC, rect, style, FALSE);
+    CRect rectInner = m_pGrid->SubtractBorders(rect, style, TRUE, nRow, nCol);
+    CGXProperties* pProp = m_pGrid->GetProperties();
+    const BOOL b3dHeaders = pProp != nullptr && pProp->m_abDisplay[2];
+    CRect rectText = rectInner;
+    if ((style.GetInclude(gxDraw3dFrame) && style.GetDraw3dFrame() != 0) || !b3dHeaders) {
+        if (bPressed)
+            rectText.OffsetRect(1, 1);
+    } else if (bPrinting) {
+        const BOOL bHeaderCell =
+            nRow <= m_pGrid->GetHeaderRowCount() || nCol <= m_pGrid->GetHeaderColCount();
+        const BOOL bHorz = pProp->m_abPrint[1], bVert = pProp->m_abPrint[0];
+        if (bHeaderCell && bHorz && style.GetBorders(gxBorderBottom).GetStyle() == PS_NULL)
+            GXFillSolidRectXYWH(pDC, rect.left, rect.bottom - 1, rect.Width(), 1, RGB(0, 0, 0));
+        if (bHeaderCell && bVert && style.GetBorders(gxBorderRight).GetStyle() == PS_NULL)
+            GXFillSolidRectXYWH(pDC, rect.right - 1, rect.top, 1, rect.Height(), RGB(0, 0, 0));
+        if (bPressed)
+            rectText.OffsetRect(1, 1);
+    } else if (bPressed) {
+        GXFillSolidRectXYWH(pDC, rectInner.left, rectInner.bottom - 1, rectInner.Width(), 1,
+                            RGB(0, 0, 0));
+        GXFillSolidRectXYWH(pDC, rectInner.right - 1, rectInner.top, 1, rectInner.Height(),
+                            RGB(0, 0, 0));
+        rectText.OffsetRect(1, 1);
+    } else {
+        GXGetDrawingAndFormatting()->Draw3dFrame(
+            pDC, rectInner.left, rectInner.top, rectInner.right, rectInner.bottom, 1,
+            GXGetSysColorCache().GetSysColor(COLOR_BTNHIGHLIGHT), RGB(0, 0, 0));
+    }
+
+    CString strText;
+    FormatDisplayText(strText, nRow, nCol, nullptr, style);
+    HGLOBAL hDIB =
+        !strText.IsEmpty() && strText[0] == '#' ? GXGetDIBPool()->LookupDIB(strText) : nullptr;
+    if (hDIB != nullptr) {
+        GXDrawDIB(pDC, hDIB, rectText, 0,
+                  style.GetHorizontalAlignment() | style.GetVerticalAlignment());
+    } else if (!strText.IsEmpty()) {
+        pDC->SetBkMode(TRANSPARENT);
+        CRect rectLabel = GetCellRect(nRow, nCol, &rect, &style);
+        rectLabel.OffsetRect(rectText.left - rectInner.left, rectText.top - rectInner.top);
+        const UINT nFormat = GXTextFormatOf(style);
+        const LONG lfOrientation = style.GetFont().GetLogFontRef().lfOrientation;
+        if (lfOrientation != 0)
+            GXGetDrawingAndFormatting()->DrawRotatedText(
+                pDC, strText, strText.GetLength(), rectLabel.left, rectLabel.top, rectLabel.right,
+                rectLabel.bottom, nFormat, lfOrientation, &rect);
+        else
+            GXGetDrawingAndFormatting()->DrawText(pDC, strText, strText.GetLength(), rectLabel.left,
+                                                  rectLabel.top, rectLabel.right, rectLabel.bottom,
+                                                  nFormat, &rect);
+    }
+    if (pOldFont != nullptr)
+        pDC->SelectObject(pOldFont);
+    CGXControl::Draw(pDC, rect, nRow, nCol, style, pStandardStyle);
+}
+
+void CGXHeader::DrawCurrentCellFrame(CDC* pDC, const CRect& rect)
+{
+    CRect rectFocus = rect;
+    rectFocus.DeflateRect(1, 1);
+    if (rectFocus.Width() > 0 && rectFocus.Height() > 0)
+        pDC->DrawFocusRect(&rectFocus);
+}

@@ -1,0 +1,39 @@
+// The window-less text controls: CGXStatic draws the text of every cell that is not being
+// edited; CGXHeader draws row and column headers.
+#pragma once
+#include "controls/GXControl.h"
+
+// The DrawText format of a style: its alignment with wrapping or a single line.
+UINT GXTextFormatOf(const CGXStyle& style);
+
+class CGXStatic : public CGXControl
+{
+    GX_DECLARE_CONTROL(CGXStatic)
+public:
+    explicit CGXStatic(CGXGridCore* pGrid);
+
+    CRect GetCellRect(ROWCOL nRow, ROWCOL nCol, LPCRECT pRectItem = nullptr,
+                      const CGXStyle* pStyle = nullptr) override;
+    CSize AddBorders(CSize size, const CGXStyle& style) override;
+    CSize MeasureCellSize(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
+                          const CGXStyle* pStandardStyle, BOOL bHeight) override;
+    BOOL AllowsTextFloat(ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
+                         BOOL bFloatOrFlood) override;
+    void Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
+              const CGXStyle* pStandardStyle) override;
+
+protected:
+    // Half the system frame width, at least 2.
+    static int TextMargin();
+};
+
+class CGXHeader : public CGXStatic
+{
+    GX_DECLARE_CONTROL(CGXHeader)
+public:
+    explicit CGXHeader(CGXGridCore* pGrid);
+
+    void Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
+              const CGXStyle* pStandardStyle) override;
+    void DrawCurrentCellFrame(CDC* pDC, const CRect& rect) override;
+};
