@@ -10,3 +10,11 @@ list(APPEND GX_WIN_SOURCES
   controls/GXControlFactory.cpp
   controls/GXStatic.cpp
   controls/GXStaticCellText.cpp)
+# The date-time window with its gadgets, and the month and popup calendars.
+list(APPEND GX_WIN_SOURCES
+  controls/GXBCalendar.cpp
+  controls/GXBCalendarPanels.cpp
+  controls/GXBDateNames.cpp
+  controls/GXBDateTimeCtrl.cpp
+  controls/GXBDateTimeCtrlFields.cpp
+  controls/GXBDateTimeGadgets.cpp)

@@ -1,0 +1,654 @@
+// The date-time window: creation, layout, painting, keys, mouse, focus and the popup
+// calendar. The fields themselves are in GXBDateTimeCtrlFields.cpp.
+#include "controls/GXBDateTimeCtrl.h"
+#include "controls/GXBCalendar.h"
+#include "core/GXSysColorCache.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+IMPLEMENT_DYNAMIC(CGXBDateTimeCtrl, CWnd)
+IMPLEMENT_DYNAMIC(CGXCaptiveDateTimeCtrl, CGXBDateTimeCtrl)
+
+namespace {
+BOOL g_bPopupOpening = FALSE; // user-interface thread only
+}
+
+BOOL GXBIsPopupCalendarOpening() { return g_bPopupOpening; }
+
+BEGIN_MESSAGE_MAP(CGXBDateTimeCtrl, CWnd)
+    ON_WM_PAINT()
+    ON_WM_ERASEBKGND()
+    ON_WM_SETFOCUS()
+    ON_WM_KILLFOCUS()
+    ON_WM_KEYDOWN()
+    ON_WM_SYSKEYDOWN()
+    ON_WM_CHAR()
+    ON_WM_GETDLGCODE()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONUP()
+    ON_WM_MOUSEMOVE()
+    ON_WM_CANCELMODE()
+    ON_WM_SIZE()
+    ON_WM_ENABLE()
+    ON_WM_SYSCOLORCHANGE()
+    ON_WM_SETTINGCHANGE()
+    ON_MESSAGE(WM_SETFONT, &CGXBDateTimeCtrl::OnSetFontMsg)
+    ON_MESSAGE(WM_GETFONT, &CGXBDateTimeCtrl::OnGetFontMsg)
+    ON_WM_DESTROY()
+    ON_WM_NCCALCSIZE()
+    ON_WM_NCPAINT()
+    ON_MESSAGE(GXB_CAL_CHOSEN, &CGXBDateTimeCtrl::OnCalendarChosen)
+    ON_MESSAGE(GXB_CAL_CANCELLED, &CGXBDateTimeCtrl::OnCalendarCancelled)
+END_MESSAGE_MAP()
+
+CGXBDateTimeCtrl::CGXBDateTimeCtrl()
+    : m_nState(0), m_nNoEditMask(0), m_bAutoAdvance(TRUE), m_value(GXBGetCurrentTime()),
+      m_minimum((DATE)-657434), m_maximum((DATE)2958465), m_nRangeKind(gxNoRange),
+      m_nFormatType(gxShortDate), m_hFont(nullptr), m_nCurGadget(-1), m_nScrollOffset(0),
+      m_nFixed(0), m_nFixedWidth(0), m_pCapture(nullptr), m_pCalendar(nullptr), m_bPM(FALSE),
+      m_nDisabledColor(COLOR_BTNFACE), m_nButtonBitmap(20028), m_bDateFields(FALSE)
+{
+    const CGXSysColorCache& colors = GXGetSysColorCache();
+    m_clrBack = colors.m_clrWindow;
+    m_clrText = colors.m_clrWindowText;
+}
+
+CGXBDateTimeCtrl::~CGXBDateTimeCtrl()
+{
+    CloseCalendar();
+    if (m_hWnd != nullptr)
+        DestroyWindow();
+    DeleteGadgets(TRUE);
+}
+
+CGXCaptiveDateTimeCtrl::~CGXCaptiveDateTimeCtrl() = default;
+
+BOOL CGXBDateTimeCtrl::Create(DWORD dwExStyle, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                              UINT nID)
+{
+    GXGetSysColorCache().Refresh();
+    const CGXSysColorCache& colors = GXGetSysColorCache();
+    m_clrBack = colors.m_clrWindow;
+    m_clrText = colors.m_clrWindowText;
+
+    LPCSTR pszClass = AfxRegisterWndClass(0, ::LoadCursor(nullptr, IDC_ARROW), nullptr);
+    m_hFont = nullptr;
+    if (pParentWnd != nullptr && pParentWnd->GetSafeHwnd() != nullptr)
+        m_hFont = (HFONT)pParentWnd->SendMessage(WM_GETFONT);
+    if (m_hFont == nullptr)
+        m_hFont = (HFONT)::GetStockObject(SYSTEM_FONT);
+
+    DeleteGadgets(TRUE);
+    if (dwStyle & gxDropButton) {
+        auto* pButton = new CGXBDTButtonGadget;
+        pButton->Create(this, GXBDT_ID_DROPBUTTON, m_nButtonBitmap);
+        m_gadgets.Add(pButton);
+    }
+    if (dwStyle & gxSpinButton) {
+        auto* pSpin = new CGXBDTSpinGadget;
+        pSpin->Create(this, GXBDT_ID_SPIN);
+        m_gadgets.Add(pSpin);
+    }
+    m_nFixed = GetGadgetCount();
+
+    if (!CreateEx(dwExStyle, pszClass, nullptr, dwStyle | WS_CHILD, rect, pParentWnd, nID))
+        return FALSE;
+    BuildGadgets();
+    return TRUE;
+}
+
+void CGXBDateTimeCtrl::SetFormatType(int nType)
+{
+    m_nFormatType = std::max(0, std::min(nType, (int)gxCustom));
+    if (m_hWnd != nullptr)
+        BuildGadgets();
+}
+
+void CGXBDateTimeCtrl::SetCustomFormat(LPCTSTR pszFormat)
+{
+    m_strCustomFormat = pszFormat != nullptr ? pszFormat : "";
+    m_nFormatType = gxCustom;
+    if (m_hWnd != nullptr)
+        BuildGadgets();
+}
+
+void CGXBDateTimeCtrl::SetNoEditMask(int nMask)
+{
+    m_nNoEditMask = nMask;
+    if (m_hWnd != nullptr)
+        BuildGadgets();
+}
+
+// ---------------------------------------------------------------------------------------
+// Gadgets: finding, focus, capture.
+
+int CGXBDateTimeCtrl::FindGadget(int nID) const
+{
+    for (int i = 0; i < GetGadgetCount(); ++i)
+        if (m_gadgets[i]->GetID() == nID)
+            return i;
+    return -1;
+}
+
+BOOL CGXBDateTimeCtrl::SetCurrentGadget(int nIndex)
+{
+    CGXBDTGadget* pNew = GetGadget(nIndex);
+    if (pNew == nullptr || !pNew->CanFocus())
+        return FALSE;
+    if (nIndex != m_nCurGadget) {
+        CGXBDTGadget* pOld = GetGadget(m_nCurGadget);
+        if (pOld != nullptr)
+            pOld->SetFocus(FALSE);
+        m_nCurGadget = nIndex;
+    }
+    if (m_hWnd != nullptr && ::GetFocus() == m_hWnd)
+        pNew->SetFocus(TRUE);
+    ScrollIntoView(nIndex);
+    return TRUE;
+}
+
+BOOL CGXBDateTimeCtrl::NextGadget()
+{
+    for (int i = std::max(m_nCurGadget + 1, m_nFixed); i < GetGadgetCount(); ++i)
+        if (m_gadgets[i]->CanFocus())
+            return SetCurrentGadget(i);
+    return FALSE;
+}
+
+BOOL CGXBDateTimeCtrl::PrevGadget()
+{
+    for (int i = m_nCurGadget - 1; i >= m_nFixed; --i)
+        if (m_gadgets[i]->CanFocus())
+            return SetCurrentGadget(i);
+    return FALSE;
+}
+
+BOOL CGXBDateTimeCtrl::FirstGadget()
+{
+    for (int i = m_nFixed; i < GetGadgetCount(); ++i)
+        if (m_gadgets[i]->CanFocus())
+            return SetCurrentGadget(i);
+    return FALSE;
+}
+
+BOOL CGXBDateTimeCtrl::LastGadget()
+{
+    for (int i = GetGadgetCount() - 1; i >= m_nFixed; --i)
+        if (m_gadgets[i]->CanFocus())
+            return SetCurrentGadget(i);
+    return FALSE;
+}
+
+BOOL CGXBDateTimeCtrl::CommitTyping()
+{
+    auto* pNumber = dynamic_cast<CGXBDTNumericGadget*>(GetGadget(m_nCurGadget));
+    return pNumber == nullptr || pNumber->CommitTyping();
+}
+
+int CGXBDateTimeCtrl::GadgetFromPoint(CPoint point) const
+{
+    for (int i = 0; i < m_nFixed; ++i)
+        if (m_gadgets[i]->GetRect().PtInRect(point))
+            return i;
+    int x = point.x + m_nScrollOffset;
+    int nLastFocus = -1;
+    for (int i = m_nFixed; i < GetGadgetCount(); ++i) {
+        const CRect& rect = m_gadgets[i]->GetRect();
+        if (x >= rect.left && x < rect.right)
+            return i;
+        if (m_gadgets[i]->CanFocus())
+            nLastFocus = i;
+    }
+    if (GetGadgetCount() > m_nFixed && x >= m_gadgets[GetGadgetCount() - 1]->GetRect().right)
+        return nLastFocus; // past the end
+    return -1;
+}
+
+CString CGXBDateTimeCtrl::GetGadgetText() const
+{
+    CString str;
+    for (int i = m_nFixed; i < GetGadgetCount(); ++i)
+        str += m_gadgets[i]->GetText();
+    return str;
+}
+
+void CGXBDateTimeCtrl::InvalidateGadget(CGXBDTGadget* pGadget)
+{
+    if (m_hWnd == nullptr || pGadget == nullptr)
+        return;
+    CRect rect = pGadget->GetRect();
+    CRect client;
+    GetClientRect(&client);
+    if (rect.bottom < 0)
+        rect.bottom = client.bottom;
+    if (!pGadget->IsFixed())
+        rect.OffsetRect(-m_nScrollOffset, 0);
+    InvalidateRect(&rect, FALSE);
+}
+
+void CGXBDateTimeCtrl::CaptureGadget(CGXBDTGadget* pGadget)
+{
+    m_pCapture = pGadget;
+    if (m_hWnd != nullptr)
+        SetCapture();
+}
+
+void CGXBDateTimeCtrl::ReleaseGadgetCapture(CGXBDTGadget* pGadget)
+{
+    if (m_pCapture != pGadget)
+        return;
+    m_pCapture = nullptr;
+    if (m_hWnd != nullptr && ::GetCapture() == m_hWnd)
+        ::ReleaseCapture();
+}
+
+// ---------------------------------------------------------------------------------------
+// Layout and painting.
+
+void CGXBDateTimeCtrl::LayoutGadgetsIn(CDC& dc, const CRect& rect)
+{
+    int nRight = rect.right;
+    for (int i = 0; i < m_nFixed; ++i) {
+        CGXBDTGadget* pGadget = m_gadgets[i];
+        pGadget->m_rect = CRect(0, 0, 0, 0);
+        pGadget->CalcSize(dc);
+        int cx = pGadget->m_rect.Width();
+        pGadget->m_rect = CRect(nRight - cx, rect.top, nRight, rect.bottom);
+        nRight -= cx;
+    }
+    m_nFixedWidth = rect.right - nRight;
+    int x = rect.left + 1;
+    for (int i = m_nFixed; i < GetGadgetCount(); ++i) {
+        CGXBDTGadget* pGadget = m_gadgets[i];
+        pGadget->m_rect = CRect(x, rect.top + 1, x, rect.top + 1);
+        pGadget->CalcSize(dc);
+        if (pGadget->m_rect.bottom < 0) {
+            pGadget->m_rect.top = rect.top;
+            pGadget->m_rect.bottom = rect.bottom;
+        }
+        x = pGadget->m_rect.right;
+    }
+}
+
+void CGXBDateTimeCtrl::LayoutGadgets()
+{
+    if (m_hWnd == nullptr)
+        return;
+    CClientDC dc(this);
+    HGDIOBJ hOldFont = ::SelectObject(dc.GetSafeHdc(), m_hFont);
+    CRect rect;
+    GetClientRect(&rect);
+    LayoutGadgetsIn(dc, rect);
+    ::SelectObject(dc.GetSafeHdc(), hOldFont);
+    ScrollIntoView(m_nCurGadget);
+}
+
+void CGXBDateTimeCtrl::ScrollIntoView(int nIndex)
+{
+    CGXBDTGadget* pGadget = GetGadget(nIndex);
+    if (m_hWnd == nullptr || pGadget == nullptr || pGadget->IsFixed())
+        return;
+    CRect client;
+    GetClientRect(&client);
+    int nWidth = client.Width() - m_nFixedWidth;
+    int nOffset = m_nScrollOffset;
+    if (pGadget->m_rect.right - nOffset > nWidth)
+        nOffset = pGadget->m_rect.right - nWidth;
+    if (pGadget->m_rect.left - nOffset < 0)
+        nOffset = std::max(0, (int)pGadget->m_rect.left - 1);
+    if (nOffset != m_nScrollOffset) {
+        m_nScrollOffset = nOffset;
+        Invalidate(FALSE);
+    }
+}
+
+void CGXBDateTimeCtrl::DrawGadget(CDC& dc, CGXBDTGadget* pGadget, int nOffset)
+{
+    COLORREF crText = dc.GetTextColor();
+    pGadget->m_rect.OffsetRect(nOffset, 0);
+    pGadget->Draw(dc);
+    pGadget->m_rect.OffsetRect(-nOffset, 0);
+    dc.SetTextColor(crText);
+}
+
+void CGXBDateTimeCtrl::DrawGadgets(CDC& dc)
+{
+    int nSaved = dc.SaveDC();
+    for (int i = 0; i < m_nFixed; ++i) {
+        DrawGadget(dc, m_gadgets[i], 0);
+        dc.ExcludeClipRect(&m_gadgets[i]->m_rect);
+    }
+    dc.SetTextColor(GXResolveColor(m_clrText));
+    dc.SetBkColor(GXResolveColor(m_clrBack));
+    for (int i = m_nFixed; i < GetGadgetCount(); ++i)
+        DrawGadget(dc, m_gadgets[i], -m_nScrollOffset);
+    dc.RestoreDC(nSaved);
+}
+
+void CGXBDateTimeCtrl::OnPaint()
+{
+    CPaintDC dc(this);
+    CRect client;
+    GetClientRect(&client);
+    if (client.IsRectEmpty())
+        return;
+    CDC dcMem;
+    CBitmap bitmap;
+    if (!dcMem.CreateCompatibleDC(&dc) ||
+        !bitmap.CreateCompatibleBitmap(&dc, client.Width(), client.Height())) {
+        DrawGadgets(dc); // no memory for the buffer: straight onto the window
+        return;
+    }
+    CBitmap* pOldBitmap = dcMem.SelectObject(&bitmap);
+    HGDIOBJ hOldFont = ::SelectObject(dcMem.GetSafeHdc(), m_hFont);
+    COLORREF crBack = IsWindowEnabled() ? GXResolveColor(m_clrBack)
+                                        : GXGetSysColorCache().GetSysColor(m_nDisabledColor);
+    dcMem.FillSolidRect(&client, crBack);
+    DrawGadgets(dcMem);
+    dc.BitBlt(0, 0, client.Width(), client.Height(), &dcMem, 0, 0, SRCCOPY);
+    ::SelectObject(dcMem.GetSafeHdc(), hOldFont);
+    dcMem.SelectObject(pOldBitmap);
+}
+
+BOOL CGXBDateTimeCtrl::OnEraseBkgnd(CDC*) { return TRUE; }
+
+BOOL CGXBDateTimeCtrl::DrawsOwnEdge() const
+{
+    return (GetExStyle() & WS_EX_CLIENTEDGE) != 0 && LOBYTE(LOWORD(::GetVersion())) <= 3;
+}
+
+void CGXBDateTimeCtrl::OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp)
+{
+    if (!DrawsOwnEdge()) {
+        CWnd::OnNcCalcSize(bCalcValidRects, lpncsp);
+        return;
+    }
+    ::InflateRect(&lpncsp->rgrc[0], -2, -2);
+}
+
+void CGXBDateTimeCtrl::OnNcPaint()
+{
+    if (!DrawsOwnEdge()) {
+        Default();
+        return;
+    }
+    CWindowDC dc(this);
+    CRect rect;
+    GetWindowRect(&rect);
+    rect.OffsetRect(-rect.left, -rect.top);
+    const CGXSysColorCache& colors = GXGetSysColorCache();
+    dc.Draw3dRect(&rect, colors.m_clrBtnShadow, colors.m_clrBtnHilite);
+    rect.DeflateRect(1, 1);
+    dc.Draw3dRect(&rect, colors.m_clrWindowFrame, colors.m_clrBtnFace);
+}
+
+void CGXBDateTimeCtrl::OnSize(UINT nType, int cx, int cy)
+{
+    CWnd::OnSize(nType, cx, cy);
+    LayoutGadgets();
+    Invalidate();
+}
+
+void CGXBDateTimeCtrl::OnEnable(BOOL) { Invalidate(); }
+
+void CGXBDateTimeCtrl::OnSysColorChange()
+{
+    GXGetSysColorCache().Refresh();
+    const CGXSysColorCache& colors = GXGetSysColorCache();
+    m_clrBack = colors.m_clrWindow;
+    m_clrText = colors.m_clrWindowText;
+    for (int i = 0; i < GetGadgetCount(); ++i)
+        m_gadgets[i]->OnSysColorChange();
+    Invalidate();
+}
+
+void CGXBDateTimeCtrl::OnSettingChange(UINT, LPCSTR) { BuildGadgets(); }
+
+LRESULT CGXBDateTimeCtrl::OnSetFontMsg(WPARAM wParam, LPARAM lParam)
+{
+    m_hFont = wParam != 0 ? (HFONT)wParam : (HFONT)::GetStockObject(SYSTEM_FONT);
+    LayoutGadgets();
+    if (lParam != 0)
+        Invalidate();
+    return 0;
+}
+
+LRESULT CGXBDateTimeCtrl::OnGetFontMsg(WPARAM, LPARAM) { return (LRESULT)m_hFont; }
+
+void CGXBDateTimeCtrl::OnDestroy()
+{
+    // Every gadget lets go of the mouse and stops its timers with the window.
+    for (int i = 0; i < GetGadgetCount(); ++i)
+        m_gadgets[i]->OnCancelMode();
+    m_pCapture = nullptr;
+    if (::GetCapture() == m_hWnd)
+        ::ReleaseCapture();
+    CloseCalendar();
+    CWnd::OnDestroy();
+}
+
+// ---------------------------------------------------------------------------------------
+// Focus, keys and mouse.
+
+UINT CGXBDateTimeCtrl::OnGetDlgCode() { return DLGC_WANTARROWS | DLGC_WANTTAB | DLGC_WANTCHARS; }
+
+void CGXBDateTimeCtrl::OnSetFocus(CWnd* pOldWnd)
+{
+    CWnd::OnSetFocus(pOldWnd);
+    if (::GetKeyState(VK_TAB) < 0) {
+        if (::GetKeyState(VK_SHIFT) < 0)
+            LastGadget();
+        else
+            FirstGadget();
+    }
+    CGXBDTGadget* pCurrent = GetGadget(m_nCurGadget);
+    if (pCurrent == nullptr && FirstGadget())
+        pCurrent = GetGadget(m_nCurGadget);
+    if (pCurrent != nullptr)
+        pCurrent->SetFocus(TRUE);
+}
+
+void CGXBDateTimeCtrl::OnKillFocus(CWnd* pNewWnd)
+{
+    CWnd::OnKillFocus(pNewWnd);
+    CGXBDTGadget* pCurrent = GetGadget(m_nCurGadget);
+    if (pCurrent != nullptr)
+        pCurrent->SetFocus(FALSE);
+}
+
+void CGXBDateTimeCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    switch (nChar) {
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_TAB:
+    case VK_F4:
+        // A number being typed is committed first; a refused one keeps the key.
+        if (!CommitTyping())
+            return;
+        break;
+    }
+    switch (nChar) {
+    case VK_LEFT:
+        PrevGadget();
+        return;
+    case VK_RIGHT:
+        NextGadget();
+        return;
+    case VK_TAB:
+        if (::GetKeyState(VK_SHIFT) < 0)
+            PrevGadget();
+        else
+            NextGadget();
+        return;
+    case VK_F4:
+        if (GetStyle() & gxDropButton)
+            DropCalendar();
+        return;
+    }
+    CGXBDTGadget* pCurrent = GetGadget(m_nCurGadget);
+    if (pCurrent != nullptr)
+        pCurrent->OnKeyDown(nChar);
+    else
+        CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
+}
+
+void CGXBDateTimeCtrl::OnSysKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    if (nChar == VK_DOWN && (GetStyle() & gxDropButton)) {
+        DropCalendar();
+        return;
+    }
+    CWnd::OnSysKeyDown(nChar, nRepCnt, nFlags);
+}
+
+void CGXBDateTimeCtrl::OnChar(UINT nChar, UINT, UINT)
+{
+    if (nChar == '\t')
+        return;
+    // Typing the separator that follows the field skips to the next field.
+    auto* pNext = dynamic_cast<CGXBDTStaticGadget*>(GetGadget(m_nCurGadget + 1));
+    if (pNext != nullptr && m_nCurGadget >= m_nFixed) {
+        CString strSep = pNext->m_strText;
+        strSep.TrimLeft();
+        strSep.TrimRight();
+        if ((strSep.IsEmpty() && nChar == ' ') ||
+            (strSep.GetLength() == 1 && (BYTE)strSep[0] == (BYTE)nChar)) {
+            NextGadget();
+            return;
+        }
+    }
+    CGXBDTGadget* pCurrent = GetGadget(m_nCurGadget);
+    if (pCurrent != nullptr)
+        pCurrent->OnChar(nChar);
+}
+
+void CGXBDateTimeCtrl::OnLButtonDown(UINT, CPoint point)
+{
+    int nIndex = GadgetFromPoint(point);
+    if (::GetFocus() != m_hWnd) {
+        SetFocus();
+        if (nIndex < 0 || !m_gadgets[nIndex]->CanFocus())
+            if (GetGadget(m_nCurGadget) == nullptr)
+                FirstGadget();
+    }
+    CGXBDTGadget* pGadget = GetGadget(nIndex);
+    if (pGadget == nullptr)
+        return;
+    if (pGadget->CanFocus())
+        SetCurrentGadget(nIndex);
+    if (pGadget->GetStyle() & CGXBDTGadget::gxMouseInput) {
+        if (!pGadget->IsFixed())
+            point.x += m_nScrollOffset;
+        pGadget->OnLButtonDown(point);
+    }
+}
+
+void CGXBDateTimeCtrl::OnLButtonUp(UINT, CPoint point)
+{
+    CGXBDTGadget* pGadget = m_pCapture;
+    if (pGadget == nullptr)
+        return;
+    if (!pGadget->IsFixed())
+        point.x += m_nScrollOffset;
+    pGadget->OnLButtonUp(point);
+}
+
+void CGXBDateTimeCtrl::OnMouseMove(UINT, CPoint point)
+{
+    CGXBDTGadget* pGadget = m_pCapture;
+    if (pGadget == nullptr)
+        return;
+    if (!pGadget->IsFixed())
+        point.x += m_nScrollOffset;
+    pGadget->OnMouseMove(point);
+}
+
+void CGXBDateTimeCtrl::OnCancelMode()
+{
+    CGXBDTGadget* pGadget = m_pCapture;
+    if (pGadget != nullptr)
+        pGadget->OnCancelMode();
+    m_pCapture = nullptr;
+}
+
+void CGXBDateTimeCtrl::NotifyChange()
+{
+    if (m_hWnd == nullptr || (GetExStyle() & WS_EX_NOPARENTNOTIFY))
+        return;
+    CWnd* pParent = GetParent();
+    if (pParent != nullptr)
+        pParent->SendMessage(WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), GXBDT_NOTIFY_CHANGE),
+                             (LPARAM)m_hWnd);
+}
+
+// ---------------------------------------------------------------------------------------
+// The popup calendar.
+
+CGXBPopupCalendar* CGXBDateTimeCtrl::CreateCalendar() { return new CGXBPopupCalendar; }
+
+void CGXBDateTimeCtrl::DropCalendar()
+{
+    if (m_pCalendar != nullptr || m_hWnd == nullptr)
+        return;
+    CommitTyping();
+    g_bPopupOpening = TRUE;
+    CGXBPopupCalendar* pCalendar = CreateCalendar();
+    pCalendar->SetBehavior(pCalendar->GetBehavior() | 0x1000200 | 0x102);
+    COleDateTime value = m_value;
+    if (value.GetStatus() != COleDateTime::valid || value.GetYear() < 0)
+        value = GXBGetCurrentTime();
+    pCalendar->SetDisplayDate(value, FALSE);
+    pCalendar->SelectDate(value, TRUE);
+    CRect rect;
+    GetWindowRect(&rect);
+    if (pCalendar->CreatePopup(0x90040001, rect, this))
+        m_pCalendar = pCalendar;
+    else
+        delete pCalendar;
+    g_bPopupOpening = FALSE;
+}
+
+void CGXBDateTimeCtrl::CloseCalendar()
+{
+    CGXBPopupCalendar* pCalendar = m_pCalendar;
+    if (pCalendar == nullptr)
+        return;
+    m_pCalendar = nullptr;
+    if (pCalendar->GetSafeHwnd() != nullptr)
+        pCalendar->DestroyWindow();
+    delete pCalendar;
+}
+
+LRESULT CGXBDateTimeCtrl::OnCalendarChosen(WPARAM, LPARAM)
+{
+    if (m_pCalendar == nullptr)
+        return 0;
+    COleDateTime date = m_pCalendar->GetSelectedDate();
+    COleDateTime value;
+    BOOL bOk = date.GetStatus() == COleDateTime::valid && date.GetYear() > 0 &&
+        value.SetDateTime(date.GetYear(), date.GetMonth(), date.GetDay(), m_value.GetHour(),
+                          m_value.GetMinute(), m_value.GetSecond()) == 0;
+    CloseCalendar();
+    if (bOk)
+        bOk = CheckRange(value, 0) && ValidateValue(value);
+    if (::IsWindowVisible(m_hWnd) && ::GetActiveWindow() == ::GetAncestor(m_hWnd, GA_ROOT))
+        SetFocus();
+    if (!bOk)
+        return 0;
+    m_nState |= gxChanged;
+    ApplyValue(value);
+    UpdateWindow();
+    NotifyChange();
+    return 0;
+}
+
+LRESULT CGXBDateTimeCtrl::OnCalendarCancelled(WPARAM, LPARAM)
+{
+    CloseCalendar();
+    if (::IsWindowVisible(m_hWnd) && ::GetActiveWindow() == ::GetAncestor(m_hWnd, GA_ROOT))
+        SetFocus();
+    return 0;
+}
