@@ -18,3 +18,5 @@ list(APPEND GX_WIN_SOURCES
   controls/GXBDateTimeCtrl.cpp
   controls/GXBDateTimeCtrlFields.cpp
   controls/GXBDateTimeGadgets.cpp)
+# The date-time cell (ids 52543 and 52544).
+gx_add_control(CGXDateTimeCtrl GXDateTimeCtrl.cpp)
