@@ -212,3 +212,60 @@ TEST_F(DateTimeCell, InactiveCellsAreDrawnWithoutTheLiveWindow)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(DateTimeCell, KeysFromTheGridActivateTheCellAndReachItsFields)
+{
+    Value(1, 3, "3/5/2021");
+    m_pCtrl->Init(1, 3);
+    ASSERT_FALSE(m_pCtrl->IsActive());
+    // End activates the cell at its last field; a character at its first.
+    EXPECT_TRUE(m_pCtrl->KeyDown(VK_END, 1, 0));
+    EXPECT_TRUE(m_pCtrl->IsActive());
+    EXPECT_EQ(m_pCtrl->GetGadget(m_pCtrl->GetCurrentGadget())->GetID(), GXBDT_ID_YEAR4);
+    EXPECT_TRUE(m_pCtrl->Char('2', 1, 0)); // re-posted to the window's first field
+    ASSERT_TRUE(PumpUntil([&] { return m_pCtrl->IsTyping(); }));
+    m_pCtrl->SendMessage(WM_CHAR, '7', 1);
+    EXPECT_EQ(m_pCtrl->GetDateTime().GetDay(), 27);
+    EXPECT_TRUE(m_pCtrl->GetModify());
+
+    // Delete in the live window empties the cell; the value stored is empty.
+    m_pCtrl->SendMessage(WM_KEYDOWN, VK_DELETE, 1);
+    CString strValue = "x";
+    ASSERT_TRUE(m_pCtrl->GetValue(strValue));
+    EXPECT_STREQ(strValue, "");
+    ASSERT_TRUE(m_pCtrl->Store());
+    EXPECT_STREQ(grid().GetValueRowCol(1, 3), "");
+}
+
+TEST_F(DateTimeCell, TabMovesBetweenFieldsUntilTheLast)
+{
+    Value(1, 3, "3/5/2021");
+    m_pCtrl->Init(1, 3);
+    ASSERT_TRUE(m_pCtrl->Activate());
+    m_pCtrl->FirstGadget();
+    std::vector<int> ids;
+    for (int i = 0; i < 3; ++i) {
+        ids.push_back(m_pCtrl->GetGadget(m_pCtrl->GetCurrentGadget())->GetID());
+        m_pCtrl->SendMessage(WM_KEYDOWN, VK_TAB, 1);
+    }
+    EXPECT_EQ(ids, (std::vector<int> {GXBDT_ID_DAY, GXBDT_ID_MONTH, GXBDT_ID_YEAR4}));
+    // At the last field the key went on to the grid: the field stays.
+    EXPECT_EQ(m_pCtrl->GetGadget(m_pCtrl->GetCurrentGadget())->GetID(), GXBDT_ID_YEAR4);
+}
+
+TEST_F(DateTimeCell, ReadOnlyCellsRefuseChanges)
+{
+    CGXStyle readOnly;
+    readOnly.SetReadOnly(TRUE);
+    Value(2, 3, "3/5/2021");
+    grid().SetStyleRange(CGXRange(2, 3, 2, 3), readOnly);
+    m_pCtrl->Init(2, 3);
+    m_pCtrl->SetCurrentGadget(m_pCtrl->FindGadget(GXBDT_ID_DAY));
+    m_pCtrl->SendMessage(WM_KEYDOWN, VK_UP, 1);
+    EXPECT_EQ(m_pCtrl->GetDateTime().GetDay(), 5);
+    EXPECT_FALSE(m_pCtrl->GetModify());
+}
+
+} // namespace
