@@ -1,7 +1,9 @@
 #include "controls/GXDateTimeCtrl.h"
+#include "controls/GXBCalendar.h"
 #include "controls/GXControlFactory.h"
 #include "core/GXGridCore.h"
 #include "core/GXGridParam.h"
+#include "core/GXLibraryState.h"
 #include "core/GXRange.h"
 #include "core/GXResourceString.h"
 #include "core/GXStylesMap.h"
@@ -50,6 +52,30 @@ CString Attribute(const CGXStyle& style, WORD nID)
 {
     return style.HasUserAttribute(nID) ? style.GetUserAttribute(nID).GetValue() : CString();
 }
+
+// Sets the library's focus-change lock while the live window moves, so its focus changes
+// are not taken for the grid's.
+class CFocusChangeLock
+{
+public:
+    explicit CFocusChangeLock(CGXGridCore* pGrid)
+        : m_pState(pGrid->m_pLibState), m_bOld(m_pState != nullptr && m_pState->m_bLockFocusChange)
+    {
+        if (m_pState != nullptr)
+            m_pState->m_bLockFocusChange = TRUE;
+    }
+    ~CFocusChangeLock()
+    {
+        if (m_pState != nullptr)
+            m_pState->m_bLockFocusChange = m_bOld;
+    }
+    CFocusChangeLock(const CFocusChangeLock&) = delete;
+    CFocusChangeLock& operator=(const CFocusChangeLock&) = delete;
+
+private:
+    CGXGridLibraryState* m_pState;
+    BOOL m_bOld;
+};
 
 } // namespace
 
@@ -497,6 +523,7 @@ void CGXDateTimeCtrl::Hide()
 {
     if (m_hWnd == nullptr)
         return;
+    CFocusChangeLock lock(m_pGrid);
     BOOL bHadFocus = ::GetFocus() == m_hWnd;
     SetWindowPos(nullptr, 10000, 10000, 0, 0, SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
     if (bHadFocus && m_pGrid->GetGridWnd() != nullptr)
@@ -739,12 +766,32 @@ void CGXDateTimeCtrl::OnSetFocus(CWnd* pOldWnd)
 void CGXDateTimeCtrl::OnKillFocus(CWnd* pNewWnd)
 {
     CGXBDateTimeCtrl::OnKillFocus(pNewWnd);
+    // The focus going to the cell's own popup calendar does not leave the cell.
+    if (GXBIsPopupCalendarOpening() ||
+        (GetCalendar() != nullptr && pNewWnd != nullptr &&
+         pNewWnd->GetSafeHwnd() == GetCalendar()->GetSafeHwnd()))
+        return;
     ForwardKillFocus(pNewWnd);
+}
+
+BOOL CGXDateTimeCtrl::Copy()
+{
+    // The current cell copies as the grid copies it, active or not.
+    if (IsInit() && m_pGrid->IsCurrentCell(m_nRow, m_nCol)) {
+        CommitTyping();
+        if (GetModify())
+            Store();
+        return m_pGrid->CopyOneRange(CGXRange(m_nRow, m_nCol, m_nRow, m_nCol));
+    }
+    return CGXStatic::Copy();
 }
 
 void CGXDateTimeCtrl::OnLButtonUp(UINT nFlags, CPoint point)
 {
-    CGXBDateTimeCtrl::OnLButtonUp(nFlags, point);
+    {
+        CFocusChangeLock lock(m_pGrid);
+        CGXBDateTimeCtrl::OnLButtonUp(nFlags, point);
+    }
     if (IsInit() && GetModify())
         NotifyModified();
 }

@@ -67,6 +67,7 @@ public:
     BOOL WriteCellStyle(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle, GXModifyType mt,
                         UINT nFlags, const CGXStyle* pOldStyle) override;
     BOOL ValidateCellValue() override;
+    BOOL Copy() override;
     BOOL CanPaste() override;
     BOOL Paste() override;
     void Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,

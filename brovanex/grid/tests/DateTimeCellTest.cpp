@@ -4,6 +4,7 @@
 // of cells that are not edited, and typed text split at the format's separators.
 #include "ControlTestSupport.h"
 #include "DateTimeTestSupport.h"
+#include "controls/GXBCalendar.h"
 #include "controls/GXDateTimeCtrl.h"
 #include "core/GXRange.h"
 #include "core/GXStyle.h"
@@ -266,6 +267,36 @@ TEST_F(DateTimeCell, ReadOnlyCellsRefuseChanges)
     m_pCtrl->SendMessage(WM_KEYDOWN, VK_UP, 1);
     EXPECT_EQ(m_pCtrl->GetDateTime().GetDay(), 5);
     EXPECT_FALSE(m_pCtrl->GetModify());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(DateTimeCell, CalendarOpenedFromTheGridChangesTheCell)
+{
+    Value(1, 1, "3/15/2021 10:20:30 AM");
+    m_pCtrl->Init(1, 1);
+    EXPECT_TRUE(m_pCtrl->SysKeyDown(VK_DOWN, 1, 1 << 13));
+    EXPECT_TRUE(m_pCtrl->IsActive());
+    CGXBPopupCalendar* pCalendar = m_pCtrl->GetCalendar();
+    ASSERT_NE(pCalendar, nullptr);
+    pCalendar->SendMessage(WM_KEYDOWN, VK_DOWN, 1);
+    pCalendar->SendMessage(WM_KEYDOWN, VK_RETURN, 1);
+    ASSERT_TRUE(PumpUntil([&] { return m_pCtrl->GetCalendar() == nullptr; }));
+    EXPECT_TRUE(m_pCtrl->IsInitRowCol(1, 1));
+    EXPECT_TRUE(m_pCtrl->GetModify());
+    CString strValue;
+    ASSERT_TRUE(m_pCtrl->GetValue(strValue));
+    EXPECT_STREQ(strValue, "3/22/2021 10:20:30 AM");
+
+    // The cell without a calendar opens none.
+    auto* pTime =
+        dynamic_cast<CGXDateTimeCtrl*>(grid().GetRegisteredControl(GX_IDS_CTRL_DATETIMENOCAL));
+    ASSERT_NE(pTime, nullptr);
+    pTime->Init(1, 2);
+    EXPECT_FALSE(pTime->SysKeyDown(VK_DOWN, 1, 1 << 13));
+    EXPECT_EQ(pTime->GetCalendar(), nullptr);
 }
 
 } // namespace
