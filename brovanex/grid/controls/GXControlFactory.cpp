@@ -1,4 +1,5 @@
 #include "controls/GXControlFactory.h"
+#include "controls/GXButtonControls.h"
 #include "controls/GXControl.h"
 #include "controls/GXStatic.h"
 #include "core/GXGridCore.h"
@@ -121,16 +122,16 @@ typedef void (*GXAttributeRegistrar)(CGXStylesMap* pStylesMap);
 
 CGXControl* NewStatic(CGXGridCore* pGrid, UINT) { return new CGXStatic(pGrid); }
 CGXControl* NewHeader(CGXGridCore* pGrid, UINT) { return new CGXHeader(pGrid); }
-// The button controls and the database picture come next; until then the static control.
-#define NewPushbutton NewStatic
-#define NewRadio NewStatic
-#define NewRadio3d NewStatic
-#define NewCheck NewStatic
-#define NewCheck3d NewStatic
-#define NewCheckEx NewStatic
-#define NewCheckEx3d NewStatic
-#define NewRadioEx3d NewStatic
-#define NewRadioEx NewStatic
+CGXControl* NewPushbutton(CGXGridCore* pGrid, UINT) { return new CGXPushbutton(pGrid); }
+CGXControl* NewRadio(CGXGridCore* pGrid, UINT) { return new CGXRadioButton(pGrid, FALSE); }
+CGXControl* NewRadio3d(CGXGridCore* pGrid, UINT) { return new CGXRadioButton(pGrid, TRUE); }
+CGXControl* NewCheck(CGXGridCore* pGrid, UINT) { return new CGXCheckBox(pGrid, FALSE, 0, 0); }
+CGXControl* NewCheck3d(CGXGridCore* pGrid, UINT) { return new CGXCheckBox(pGrid, TRUE, 0, 0); }
+CGXControl* NewCheckEx(CGXGridCore* pGrid, UINT) { return new CGXCheckBoxEx(pGrid, FALSE, 0, 0); }
+CGXControl* NewCheckEx3d(CGXGridCore* pGrid, UINT) { return new CGXCheckBoxEx(pGrid, TRUE, 0, 0); }
+CGXControl* NewRadioEx3d(CGXGridCore* pGrid, UINT) { return new CGXRadioButtonEx(pGrid, TRUE); }
+CGXControl* NewRadioEx(CGXGridCore* pGrid, UINT) { return new CGXRadioButtonEx(pGrid, FALSE); }
+// The database picture is drawn as static text until it is built.
 #define NewDaoBitmap NewStatic
 
 struct ControlRow
@@ -229,9 +230,11 @@ void CGXControlFactory::RegisterControlIds(CGXStylesMap* pStylesMap)
 void CGXControlFactory::RegisterControlAttributes(CGXStylesMap* pStylesMap)
 {
     const GXAttributeRegistrar apfn[] = {
-        &CGXControl::AddUserAttributes, GX_ATTR_CGXSpinEdit,       GX_ATTR_CGXMaskControl,
-        GX_ATTR_CGXProgressCtrl,        GX_ATTR_CGXTabbedComboBox, GX_ATTR_CGXTabbedComboBoxWnd,
-        GX_ATTR_CGXDateTimeCtrl,        GX_ATTR_CGXCurrencyEdit,
+        &CGXControl::AddUserAttributes,  GX_ATTR_CGXSpinEdit,
+        &CGXCheckBox::AddUserAttributes, &CGXRadioButtonEx::AddUserAttributes,
+        GX_ATTR_CGXMaskControl,          GX_ATTR_CGXProgressCtrl,
+        GX_ATTR_CGXTabbedComboBox,       GX_ATTR_CGXTabbedComboBoxWnd,
+        GX_ATTR_CGXDateTimeCtrl,         GX_ATTR_CGXCurrencyEdit,
     };
     for (GXAttributeRegistrar pfn : apfn)
         if (pfn != nullptr)

@@ -3,6 +3,8 @@
 #   gx_add_control(CGXEditControl GXEditControl.cpp GXEditControlKeys.cpp)
 # which also switches the factory from the static stand-in to the class for its ids.
 list(APPEND GX_WIN_SOURCES
+  controls/GXButtonControls.cpp
+  controls/GXCheckBox.cpp
   controls/GXChild.cpp
   controls/GXControl.cpp
   controls/GXControlEditing.cpp
