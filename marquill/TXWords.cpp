@@ -3,7 +3,10 @@
 
 #include <algorithm>
 
+#include "BrovanexModule.h"
 #include "MarquillCmdWnd.h"
+#include "controls/GXControlFactory.h"
+#include "core/GXStartup.h"
 #include "MarquillResource.h"
 
 const char kMarquillWindowClass[] = "MarquillClass";
@@ -124,6 +127,9 @@ BOOL CTXWordsApp::InitInstance()
     m_bOleInitialized = true;
     // 5. Slide-show instructions only where the presentation program is installed.
     CheckPowerPoint();
+    // 6. Brovanex's grid library (with its resources), then this program's own copy.
+    GridInit();
+    GXStartGridLibrary(0x600, new CGXControlFactory, 0, 0);
     // 7. The profile and the help file.
     SetRegistryKey("QEL\\Television\\Apps");
     m_strHelpPath = GetHelpFilePath();

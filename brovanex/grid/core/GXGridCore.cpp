@@ -10,6 +10,7 @@
 #include "fw/dc.h"
 #include "fw/document.h"
 #include "fw/gdi.h"
+#include <set>
 
 namespace {
 // How the library state reads a grid's print feature (it knows grids only by pointer).
@@ -57,12 +58,15 @@ CGXGridCore::CGXGridCore(CWnd* pGridWnd, CDocument* pGridDoc, BOOL bViewContext)
 CGXGridCore::~CGXGridCore()
 {
     // Controls first: they may still ask the grid for its styles while going.
+    // A control registered under several ids is deleted once.
+    std::set<void*> controls;
     POSITION pos = m_mapControls.GetStartPosition();
     while (pos != nullptr) {
         WORD nId;
         void* pControl;
         m_mapControls.GetNextAssoc(pos, nId, pControl);
-        GXDeleteCellControl(static_cast<CGXControl*>(pControl));
+        if (pControl != nullptr && controls.insert(pControl).second)
+            GXDeleteCellControl(static_cast<CGXControl*>(pControl));
     }
     m_mapControls.RemoveAll();
     m_pDefaultControl = m_pLastControl = m_pCurrentCellControl = nullptr;

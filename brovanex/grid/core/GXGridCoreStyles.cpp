@@ -459,7 +459,17 @@ void CGXGridCore::AddCellControl(WORD nID, CGXControl* pControl, BOOL bDefault,
             m_pDefaultControl = nullptr;
         if (m_pCurrentCellControl == pOldControl)
             m_pCurrentCellControl = nullptr;
-        GXDeleteCellControl(pOldControl);
+        m_mapControls.RemoveKey(nID);
+        // One control may serve several ids: it goes with the last of them.
+        BOOL bStillRegistered = FALSE;
+        for (POSITION pos = m_mapControls.GetStartPosition(); pos != nullptr;) {
+            WORD nOtherId;
+            void* pOther;
+            m_mapControls.GetNextAssoc(pos, nOtherId, pOther);
+            bStillRegistered |= pOther == pOld;
+        }
+        if (!bStillRegistered)
+            GXDeleteCellControl(pOldControl);
     }
     m_mapControls.SetAt(nID, pControl);
     if (bRegisterInStylesMap && GetStylesMap() != nullptr)

@@ -176,3 +176,32 @@ TEST(GridStartup, TheGridFindsItsParentFrameThroughTheRegisteredClasses)
     delete pGrid;
     frame.DestroyWindow();
 }
+
+namespace {
+class CCountedControl : public CGXStatic
+{
+public:
+    CCountedControl(CGXGridCore* pGrid, int* pnDeleted) : CGXStatic(pGrid), m_pnDeleted(pnDeleted)
+    { }
+    ~CCountedControl() override { ++*m_pnDeleted; }
+    int* m_pnDeleted;
+};
+} // namespace
+
+TEST(GridControlRegistry, AControlServingSeveralIdsIsDeletedOnce)
+{
+    GXTestStartLibrary();
+    int nDeleted = 0;
+    {
+        CGridTestWindow w(5, 5);
+        CGXControl* pShared = new CCountedControl(&w.Grid(), &nDeleted);
+        w.Grid().AddCellControl(30010, pShared);
+        w.Grid().AddCellControl(30011, pShared);
+        // Replacing one of its ids keeps it for the other.
+        w.Grid().AddCellControl(30010, new CGXStatic(&w.Grid()));
+        EXPECT_EQ(0, nDeleted);
+        EXPECT_EQ(pShared, w.Grid().LookupControl(30011));
+        w.Grid().AddCellControl(30012, pShared);
+    }
+    EXPECT_EQ(1, nDeleted);
+}
