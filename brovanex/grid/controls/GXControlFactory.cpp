@@ -131,8 +131,7 @@ CGXControl* NewCheckEx(CGXGridCore* pGrid, UINT) { return new CGXCheckBoxEx(pGri
 CGXControl* NewCheckEx3d(CGXGridCore* pGrid, UINT) { return new CGXCheckBoxEx(pGrid, TRUE, 0, 0); }
 CGXControl* NewRadioEx3d(CGXGridCore* pGrid, UINT) { return new CGXRadioButtonEx(pGrid, TRUE); }
 CGXControl* NewRadioEx(CGXGridCore* pGrid, UINT) { return new CGXRadioButtonEx(pGrid, FALSE); }
-// The database picture is drawn as static text until it is built.
-#define NewDaoBitmap NewStatic
+CGXControl* NewDaoBitmap(CGXGridCore* pGrid, UINT) { return new CGXDaoBitmap(pGrid); }
 
 struct ControlRow
 {

@@ -3,6 +3,8 @@
 #include "core/GXDIB.h"
 #include "core/GXDrawingAndFormatting.h"
 #include "core/GXGridCore.h"
+#include "core/GXOleVarUserAttribute.h"
+#include "res/GXResource.h"
 #include "core/GXProperties.h"
 #include "core/GXSysColorCache.h"
 #include "fw/dc.h"
@@ -134,4 +136,31 @@ void CGXHeader::DrawCurrentCellFrame(CDC* pDC, const CRect& rect)
     rectFocus.DeflateRect(1, 1);
     if (rectFocus.Width() > 0 && rectFocus.Height() > 0)
         pDC->DrawFocusRect(&rectFocus);
+}
+
+// --- Database picture ---
+
+GX_IMPLEMENT_CONTROL(CGXDaoBitmap, CGXStatic)
+
+CGXDaoBitmap::CGXDaoBitmap(CGXGridCore* pGrid) : CGXStatic(pGrid) { }
+
+void CGXDaoBitmap::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
+                        const CGXStyle* pStandardStyle)
+{
+    if (rect.Width() <= 1 || rect.Height() <= 1)
+        return;
+    const CGXOleVarUserAttribute* pAttr = style.HasUserAttribute(GX_IDS_UA_PICTUREDATA)
+        ? dynamic_cast<const CGXOleVarUserAttribute*>(
+              &style.GetUserAttribute(GX_IDS_UA_PICTUREDATA))
+        : nullptr;
+    HGLOBAL hDIB = pAttr != nullptr ? GXLoadDIBFromVariant(pAttr->GetVariant()) : nullptr;
+    if (hDIB == nullptr) {
+        CGXStatic::Draw(pDC, rect, nRow, nCol, style, pStandardStyle);
+        return;
+    }
+    DrawBackground(pDC, rect, style, TRUE);
+    const CRect inner = CGXControl::GetCellRect(nRow, nCol, &rect, &style);
+    GXDrawDIB(pDC, hDIB, inner, 0, style.GetHorizontalAlignment() | style.GetVerticalAlignment());
+    ::GlobalFree(hDIB);
+    CGXControl::Draw(pDC, rect, nRow, nCol, style, pStandardStyle);
 }

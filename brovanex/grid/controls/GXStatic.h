@@ -37,3 +37,15 @@ public:
               const CGXStyle* pStandardStyle) override;
     void DrawCurrentCellFrame(CDC* pDC, const CRect& rect) override;
 };
+
+// A picture cell: the bitmap file held in the style's picture attribute (a VARIANT byte
+// array) drawn with the style's alignment; a cell without one draws as static text.
+class CGXDaoBitmap : public CGXStatic
+{
+    GX_DECLARE_CONTROL(CGXDaoBitmap)
+public:
+    explicit CGXDaoBitmap(CGXGridCore* pGrid);
+
+    void Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
+              const CGXStyle* pStandardStyle) override;
+};

@@ -1,7 +1,9 @@
 // Cells drawn through their controls, read back from the window: the regions compared come
 // from the grid's own coordinates, the colours from the styles and the system colours.
 #include "ControlTestSupport.h"
+#include "core/GXOleVarUserAttribute.h"
 #include "core/GXSysColorCache.h"
+#include <vector>
 #include <gtest/gtest.h>
 
 namespace {
@@ -72,4 +74,51 @@ TEST_F(ControlPaint, HeadersAreDrawnRaisedWithTheirGeneratedTexts)
                       CountPixels(label, RGB(0, 0, 0)),
                   3);
     }
+}
+
+TEST_F(ControlPaint, PictureCellsDrawTheBitmapOfTheirPictureAttribute)
+{
+    // An 8 x 8 red bitmap file with a few bytes before it, as databases keep them.
+    const int n = 8;
+    std::vector<BYTE> bytes(4, 0xEE);
+    BITMAPFILEHEADER bfh = {};
+    BITMAPINFOHEADER bih = {};
+    bih.biSize = sizeof bih;
+    bih.biWidth = n;
+    bih.biHeight = n;
+    bih.biPlanes = 1;
+    bih.biBitCount = 24;
+    const int nRowBytes = (n * 3 + 3) & ~3;
+    bfh.bfType = 0x4D42;
+    bfh.bfOffBits = sizeof bfh + sizeof bih;
+    bfh.bfSize = bfh.bfOffBits + nRowBytes * n;
+    bytes.insert(bytes.end(), (BYTE*)&bfh, (BYTE*)&bfh + sizeof bfh);
+    bytes.insert(bytes.end(), (BYTE*)&bih, (BYTE*)&bih + sizeof bih);
+    for (int y = 0; y < n; ++y)
+        for (int x = 0; x < nRowBytes; ++x)
+            bytes.push_back(x < n * 3 && x % 3 == 2 ? 0xFF : 0x00); // blue, green, red
+    SAFEARRAY* psa = ::SafeArrayCreateVector(VT_UI1, 0, (ULONG)bytes.size());
+    BYTE* p = nullptr;
+    ::SafeArrayAccessData(psa, (void**)&p);
+    memcpy(p, bytes.data(), bytes.size());
+    ::SafeArrayUnaccessData(psa);
+    VARIANT var;
+    ::VariantInit(&var);
+    var.vt = VT_ARRAY | VT_UI1;
+    var.parray = psa;
+    CGXStyle picture;
+    picture.SetControl(20128).SetInterior(RGB(255, 255, 255)).SetValue("text");
+    picture.SetUserAttributePtr(52794, new CGXOleVarUserAttribute(var));
+    ::VariantClear(&var);
+    grid().SetStyleRange(CGXRange(4, 2, 4, 2), picture);
+    // Without the attribute the cell shows its text like a static cell.
+    grid().SetStyleRange(CGXRange(4, 3, 4, 3),
+                         CGXStyle().SetControl(20128).SetValue("WWW").SetTextColor(RGB(0, 0, 255)));
+    m_w.Capture();
+    ASSERT_STREQ("CGXDaoBitmap", GXControlClassName(grid().GetControl(4, 2)));
+    const CRect inner = grid().GetControl(4, 2)->CGXControl::GetCellRect(4, 2);
+    EXPECT_TRUE(
+        m_w.AllPixels(CRect(inner.left, inner.top, inner.left + n, inner.top + n), RGB(255, 0, 0)));
+    EXPECT_EQ(0, CountPixels(Inner(4, 2), RGB(0, 0, 0)));
+    EXPECT_GT(CountPixels(Inner(4, 3), RGB(0, 0, 255)), 5);
 }
