@@ -300,3 +300,53 @@ TEST_F(DateTimeCell, CalendarOpenedFromTheGridChangesTheCell)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(DateTimeCell, EmptyCellsAndUnreadableBoundsFallBack)
+{
+    // An empty cell: today in a date column, midnight in a time column.
+    m_pCtrl->Init(5, 1);
+    EXPECT_EQ(Text(m_pCtrl->GetDateTime()), Text(DT(2021, 3, 15)));
+    auto* pTime =
+        dynamic_cast<CGXDateTimeCtrl*>(grid().GetRegisteredControl(GX_IDS_CTRL_DATETIMENOCAL));
+    ASSERT_NE(pTime, nullptr);
+    pTime->Init(5, 2);
+    EXPECT_EQ(Text(pTime->GetDateTime()), Text(DT(1899, 12, 30)));
+
+    // A minimum that does not read stays at 1 January 100; the maximum is taken.
+    CGXStyle range;
+    range.SetUserAttribute(GX_IDS_UA_DATEMIN, "soon")
+        .SetUserAttribute(GX_IDS_UA_DATEMAX, "12/31/2021")
+        .SetUserAttribute(GX_IDS_UA_DATEVALIDMODE, "2");
+    grid().SetStyleRange(CGXRange(4, 1, 4, 1), range);
+    Value(4, 1, "6/1/2021");
+    m_pCtrl->Init(4, 1);
+    COleDateTime minimum, maximum;
+    int nKind = 0;
+    m_pCtrl->GetRange(minimum, maximum, nKind);
+    EXPECT_EQ(Text(minimum), Text(DT(100, 1, 1)));
+    EXPECT_EQ(Text(maximum), Text(DT(2021, 12, 31)));
+    EXPECT_EQ(nKind, 2);
+    m_pCtrl->SetCurrentGadget(m_pCtrl->FindGadget(GXBDT_ID_YEAR4));
+    m_pCtrl->SendMessage(WM_KEYDOWN, VK_UP, 1); // 2022 is out of range
+    EXPECT_EQ(m_pCtrl->GetDateTime().GetYear(), 2021);
+    EXPECT_FALSE(m_pCtrl->GetModify());
+}
+
+TEST_F(DateTimeCell, AClickActivatesTheCellAtTheClickedField)
+{
+    Value(1, 3, "3/5/2021");
+    m_pCtrl->Init(1, 3);
+    CRect rect = m_pCtrl->GetCellRect(1, 3);
+    // At the left edge of the cell: the first field.
+    CPoint point(rect.left + 2, (rect.top + rect.bottom) / 2);
+    EXPECT_TRUE(m_pCtrl->LButtonDown(MK_LBUTTON, point));
+    EXPECT_TRUE(m_pCtrl->IsActive());
+    EXPECT_TRUE(m_pCtrl->IsWindowVisible());
+    EXPECT_EQ(m_pCtrl->GetGadget(m_pCtrl->GetCurrentGadget())->GetID(), GXBDT_ID_DAY);
+    m_pCtrl->Hide();
+    EXPECT_FALSE(m_pCtrl->IsWindowVisible());
+}
+
+} // namespace
