@@ -13,6 +13,7 @@
 #include "SetBookmark.h"
 #include "SpellCheckHook.h"
 #include "TXWords.h"
+#include "richtext/TXViewIds.h"
 
 IMPLEMENT_DYNCREATE(CMyTXWordsView, CTXView)
 
@@ -50,6 +51,17 @@ BEGIN_MESSAGE_MAP(CMyTXWordsView, CTXView)
     ON_COMMAND(IDM_ITALIC, &CMyTXWordsView::OnItalic)
     ON_COMMAND(IDM_UNDERLINE, &CMyTXWordsView::OnUnderline)
     ON_MESSAGE(WM_PROMPTER_CLOSED, &CMyTXWordsView::OnPrompterClosed)
+    // The rich-text view's own commands: handled there, always enabled here.
+    ON_UPDATE_COMMAND_UI(ID_TX_VIEW_NORMAL, &CMyTXWordsView::OnUpdateEnable)
+    ON_UPDATE_COMMAND_UI(ID_TX_VIEW_PAGELAYOUT, &CMyTXWordsView::OnUpdateEnable)
+    ON_UPDATE_COMMAND_UI(ID_TX_VIEW_CENTEREDLAYOUT, &CMyTXWordsView::OnUpdateEnable)
+    ON_UPDATE_COMMAND_UI(ID_TX_ZOOM_25, &CMyTXWordsView::OnUpdateEnable)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_TX_ZOOM_50, ID_TX_ZOOM_150, &CMyTXWordsView::OnUpdateEnable)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_TX_ZOOM_200, ID_TX_ZOOM_PAGE, &CMyTXWordsView::OnUpdateEnable)
+    ON_UPDATE_COMMAND_UI(ID_TX_INSERT_PAGEBREAK, &CMyTXWordsView::OnUpdateEnable)
+    ON_UPDATE_COMMAND_UI(ID_TX_INSERT_TARGET, &CMyTXWordsView::OnUpdateEnable)
+    ON_UPDATE_COMMAND_UI(ID_TX_FORMAT_CHAR, &CMyTXWordsView::OnUpdateEnable)
+    ON_UPDATE_COMMAND_UI(ID_TX_FORMAT_PARAGRAPH, &CMyTXWordsView::OnUpdateEnable)
 END_MESSAGE_MAP()
 
 CMyTXWordsView::CMyTXWordsView() : m_nCaretParagraph(0), m_crTextColor(0) { }

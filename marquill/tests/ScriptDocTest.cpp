@@ -5,6 +5,8 @@
 
 #include "MarquillResource.h"
 #include "richtext/DocumentFormats.h"
+#include "richtext/TXBars.h"
+#include "richtext/TXViewIds.h"
 
 namespace {
 
@@ -23,6 +25,12 @@ protected:
         Command(IDM_BOLD);
         view->SetSelPair(13, 13);
         Command(IDM_PP_START);
+        // A centred headline, and the news on a page of its own.
+        const long here = static_cast<long>(ViewText(view).find("Here"));
+        view->SetSelPair(here, here);
+        Command(ID_TX_INSERT_PAGEBREAK);
+        view->SetSelPair(0, 0);
+        Command(ID_TX_ALIGN_CENTER);
         const long end = static_cast<long>(ViewText(view).size());
         view->SetSelPair(end, end);
         ModalAnswers answers([](const AFX_MODAL_REQUEST& r) {
@@ -56,6 +64,8 @@ TEST_F(ScriptDoc, SavedInOurFormatAndAsRtfReadsBackEqual)
     ASSERT_EQ(written.Fields().size(), 2u);
     EXPECT_EQ(richtext::Utf16ToAnsi(written.Text()),
               "Good evening.\n\xABStart\xBB\n\nHere is the news.");
+    EXPECT_EQ(written.ParaFormat(0).align, TXALIGN_CENTER);
+    EXPECT_TRUE(written.ParaFormat(3).pageBreakBefore);
 
     const std::string mqd = TempPath("news.mqd"), rtf = TempPath("news.rtf");
     MessageBoxRecorder boxes;
@@ -88,6 +98,7 @@ TEST_F(ScriptDoc, SavedInOurFormatAndAsRtfReadsBackEqual)
         }
         for (size_t i = 0; i < read.Length(); ++i)
             ASSERT_EQ(read.FormatAt(i), written.FormatAt(i)) << "at " << i;
+        EXPECT_TRUE(read.ParaFormats() == written.ParaFormats());
         EXPECT_TRUE(back->GetScriptView()->HasInstructionFields());
         back->OnCloseDocument();
     }

@@ -14,6 +14,7 @@
 #include "richtext/DocumentFormats.h"
 #include "richtext/TXDoc.h"
 #include "richtext/TXDocManager.h"
+#include "richtext/TXParagraphDialog.h"
 #include "richtext/TXView.h"
 #include "richtext/TXViewIds.h"
 
@@ -311,4 +312,92 @@ TEST(TXDocView, TheBarsShowTheCaretAndFormatTheSelection)
     EXPECT_FALSE(d.FormatAt(7).bold);
     doc->SetModifiedFlag(FALSE);
     control->ConnectToolBar(nullptr, nullptr);
+}
+
+TEST(TXDocView, ParagraphCommandsFormatTheSelectedParagraphs)
+{
+    TxProgram program;
+    ASSERT_NE(program.frame, nullptr);
+    program.app.OnFileNew();
+    CTXDoc* doc = static_cast<CTXDoc*>(program.frame->GetActiveFrame()->GetActiveDocument());
+    ASSERT_NE(doc, nullptr);
+    CTXTextControl* control = doc->GetTextControl();
+    control->ReplaceSel("Headline\nStory\nEnd");
+    const CRichDocument& d = control->Core().Document();
+
+    // The alignment buttons: the caret's paragraph, and the check on the one in force.
+    control->SetSel(10, 10);
+    program.Command(ID_TX_ALIGN_CENTER);
+    EXPECT_EQ(TXALIGN_CENTER, d.ParaFormat(1).align);
+    EXPECT_EQ(TXALIGN_LEFT, d.ParaFormat(0).align);
+    struct Probe : CCmdUI
+    {
+        int checked = -1;
+        void SetCheck(int n) override { checked = n; }
+        void Enable(BOOL) override { }
+    } probe;
+    probe.m_nID = ID_TX_ALIGN_CENTER;
+    probe.DoUpdate(doc->GetTXView(), FALSE);
+    EXPECT_EQ(1, probe.checked);
+
+    // The paragraph dialog: what it shows, and what was changed in it reaches every
+    // paragraph of the selection (the rest of their formats stay).
+    CString shownLeft;
+    int shownAlign = -1;
+    ModalAnswers answers([&](const AFX_MODAL_REQUEST& r) {
+        if (r.nKind != afxModalDialog)
+            return AFX_MODAL_REPLY::Answer(IDCANCEL);
+        return AFX_MODAL_REPLY::Script([&](CWnd* dialog) {
+            dialog->GetDlgItemText(CTXParagraphDialog::IDC_TXP_LEFT, shownLeft);
+            CComboBox* align =
+                static_cast<CComboBox*>(dialog->GetDlgItem(CTXParagraphDialog::IDC_TXP_ALIGN));
+            shownAlign = align->GetCurSel();
+            dialog->SetDlgItemText(CTXParagraphDialog::IDC_TXP_LEFT, "36");
+            dialog->SetDlgItemText(CTXParagraphDialog::IDC_TXP_BEFORE, "6");
+            static_cast<CComboBox*>(dialog->GetDlgItem(CTXParagraphDialog::IDC_TXP_LINE))
+                ->SetCurSel(CTXParagraphDialog::kExactly);
+            dialog->SetDlgItemText(CTXParagraphDialog::IDC_TXP_LINEAT, "14");
+            dialog->CheckDlgButton(CTXParagraphDialog::IDC_TXP_PAGEBREAK, BST_CHECKED);
+            dialog->SendMessage(WM_COMMAND, IDOK, 0);
+        });
+    });
+    control->SetSel(2, 12); // the first two paragraphs
+    program.Command(ID_TX_FORMAT_PARAGRAPH);
+    EXPECT_EQ("0", std::string(shownLeft));
+    EXPECT_EQ(TXALIGN_LEFT, shownAlign); // the first selected paragraph's
+    for (size_t line : {0u, 1u}) {
+        SCOPED_TRACE(line);
+        EXPECT_EQ(720, d.ParaFormat(line).leftIndent);
+        EXPECT_EQ(120, d.ParaFormat(line).spaceBefore);
+        EXPECT_EQ(-280, d.ParaFormat(line).lineSpacing);
+        EXPECT_TRUE(d.ParaFormat(line).pageBreakBefore);
+    }
+    EXPECT_EQ(TXALIGN_CENTER, d.ParaFormat(1).align) << "unchanged in the dialog";
+    EXPECT_EQ(0, d.ParaFormat(2).leftIndent);
+    // A number the dialog cannot take keeps it open: nothing changes.
+    ModalAnswers bad([](const AFX_MODAL_REQUEST&) {
+        return AFX_MODAL_REPLY::Script([](CWnd* dialog) {
+            dialog->SetDlgItemText(CTXParagraphDialog::IDC_TXP_RIGHT, "wide");
+            dialog->SendMessage(WM_COMMAND, IDOK, 0);
+        });
+    });
+    program.Command(ID_TX_FORMAT_PARAGRAPH);
+    EXPECT_EQ(0, d.ParaFormat(0).rightIndent);
+    EXPECT_EQ(720, d.ParaFormat(0).leftIndent);
+
+    // A page break, undone in one step; the views and the zoom.
+    control->SetSel(15, 15); // the start of "End"
+    program.Command(ID_TX_INSERT_PAGEBREAK);
+    EXPECT_TRUE(d.ParaFormat(2).pageBreakBefore);
+    program.Command(ID_EDIT_UNDO);
+    EXPECT_FALSE(d.ParaFormat(2).pageBreakBefore);
+    program.Command(ID_TX_VIEW_PAGELAYOUT);
+    EXPECT_EQ(TXVIEW_PAGELAYOUT, control->GetViewMode());
+    program.Command(ID_TX_ZOOM_200);
+    EXPECT_EQ(200, control->GetZoom());
+    program.Command(ID_TX_ZOOM_WIDTH);
+    EXPECT_EQ(CTXTextControl::TXZOOM_PAGEWIDTH, control->GetZoomFit());
+    program.Command(ID_TX_VIEW_NORMAL);
+    EXPECT_EQ(TXVIEW_NORMAL, control->GetViewMode());
+    doc->SetModifiedFlag(FALSE);
 }

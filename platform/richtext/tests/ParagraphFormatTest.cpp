@@ -137,6 +137,53 @@ TEST(ParagraphFormat, EditingSplitsAndJoinsParagraphsWithTheirFormats)
     EXPECT_EQ(1u, target.ParaFormats().size());
 }
 
+TEST(ParagraphFormat, PageBreaksAndFormatChangesAreOneStepOfUndoEach)
+{
+    CTextControlCore c;
+    Type(c, "one two\nthree");
+    // The selection's paragraphs change; the caret's paragraph is the one shown.
+    Select(c, 2, 9);
+    c.ChangeSelParaFormat([](CRichParaFormat& p) { p.align = TXALIGN_RIGHT; });
+    EXPECT_EQ(TXALIGN_RIGHT, c.Document().ParaFormat(0).align);
+    EXPECT_EQ(TXALIGN_RIGHT, c.Document().ParaFormat(1).align);
+    EXPECT_TRUE(c.Modified());
+    ASSERT_TRUE(c.Undo());
+    EXPECT_EQ(TXALIGN_LEFT, c.Document().ParaFormat(1).align);
+    ASSERT_TRUE(c.Redo());
+
+    // A page break inside a paragraph splits it; the part after starts the page.
+    Select(c, 4, 4);
+    c.InsertPageBreak();
+    EXPECT_EQ(u"one \ntwo\nthree", c.Document().Text());
+    EXPECT_TRUE(c.Document().ParaFormat(1).pageBreakBefore);
+    EXPECT_FALSE(c.Document().ParaFormat(0).pageBreakBefore);
+    EXPECT_EQ(TXALIGN_RIGHT, c.Document().ParaFormat(1).align);
+    EXPECT_EQ(5, c.Caret());
+    // Backspace at that paragraph's start takes the break away, not the line feed.
+    c.Backspace();
+    EXPECT_EQ(u"one \ntwo\nthree", c.Document().Text());
+    EXPECT_FALSE(c.Document().ParaFormat(1).pageBreakBefore);
+    c.Backspace();
+    EXPECT_EQ(u"one two\nthree", c.Document().Text());
+    // At a paragraph's start the break goes to that paragraph, with no new line.
+    Select(c, 8, 8);
+    c.InsertPageBreak();
+    EXPECT_EQ(u"one two\nthree", c.Document().Text());
+    EXPECT_TRUE(c.Document().ParaFormat(1).pageBreakBefore);
+    ASSERT_TRUE(c.Undo());
+    EXPECT_FALSE(c.Document().ParaFormat(1).pageBreakBefore);
+    // Inside a field the break goes after it, as typing does.
+    Select(c, 13, 13);
+    DWORD id = c.InsertField(TXFIELD_INSTRUCTION, u"<<Next>>");
+    ASSERT_NE(0u, id);
+    Select(c, 17, 17);
+    c.InsertPageBreak();
+    EXPECT_EQ(u"one two\nthree<<Next>>\n", c.Document().Text());
+    EXPECT_TRUE(c.Document().ParaFormat(2).pageBreakBefore);
+    EXPECT_EQ(8u, c.Document().FindField(id)->length);
+    EXPECT_TRUE(c.Document().IsConsistent());
+}
+
 TEST(ParagraphFormat, ValuesOutOfRangeAreBroughtIntoRange)
 {
     CRichDocument d;

@@ -1,5 +1,5 @@
 // The rich-text control's bars: the button bar (font face and size boxes, bold, italic and
-// underline) and the status bar (page, line and column of the caret). A text control
+// underline, the paragraphs' alignment) and the status bar (page, line and column of the caret). A text control
 // connected to them (CTXTextControl::ConnectToolBar) shows its caret's format and position
 // there, and the button bar's choices format the control's selection.
 #pragma once
@@ -65,3 +65,7 @@ protected:
 #define ID_TX_BOLD 32811
 #define ID_TX_ITALIC 32813
 #define ID_TX_UNDERLINE 32815
+#define ID_TX_ALIGN_LEFT 32817
+#define ID_TX_ALIGN_CENTER 32819
+#define ID_TX_ALIGN_RIGHT 32821
+#define ID_TX_ALIGN_JUSTIFY 32823

@@ -60,6 +60,17 @@ public:
     BOOL SaveToMemory(CByteArray& bytes, int format, DWORD flags = 0) const;
     const CString& GetLastError() const { return m_lastError; }
 
+    // The view: normal, page layout or centred page layout (TXViewMode), and the zoom in
+    // percent (10 to 500). A zoom to fit follows the window's size: the page's width (its
+    // text's width in the normal view) or the whole page.
+    void SetViewMode(int mode);
+    int GetViewMode() const { return m_layout.ViewMode(); }
+    void SetZoom(int percent);
+    int GetZoom() const { return m_fonts.Zoom(); }
+    enum { TXZOOM_FIXED = 0, TXZOOM_PAGEWIDTH = 1, TXZOOM_WHOLEPAGE = 2 };
+    void ZoomToFit(int fit);
+    int GetZoomFit() const { return m_zoomFit; }
+
     BOOL GetModify() const { return m_core.Modified(); }
     void SetModify(BOOL modified = TRUE) { m_core.SetModified(modified != FALSE); }
     CTextControlCore& Core() { return m_core; }
@@ -79,6 +90,7 @@ private:
     void Refresh(bool notify);
     void ShowCaretOnBars();
     void Relayout();
+    void ViewChanged();
     void UpdateScrollBar();
     void ScrollTo(int y);
     void EnsureCaretVisible();
@@ -107,6 +119,7 @@ private:
     unsigned m_seenDocRevision = ~0u;
     unsigned m_seenRevision = ~0u;
     int m_layoutWidth = -1;
+    int m_zoomFit = TXZOOM_FIXED;
     size_t m_paintedSelLo = 0, m_paintedSelHi = 0; // the selection the window shows
     int m_caretHeight = -1; // the caret made for the focus
     // GDI surfaces kept between paints (the window's thread only).

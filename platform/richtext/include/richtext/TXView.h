@@ -1,6 +1,7 @@
 // CTXView: the view of a rich-text document. It fills its client with a text control and
 // routes the editing commands to it: undo and redo, cut, copy, paste, clear, select all,
-// find and replace, character format and target insertion. The document hears about every
+// find and replace, character and paragraph format, alignment, page breaks and target
+// insertion, the normal and page layout views and the zoom. The document hears about every
 // change the user makes.
 #pragma once
 #include "framework.h"
@@ -58,7 +59,17 @@ public:
     afx_msg void OnUpdateNeedSel(CCmdUI* pCmdUI);
     afx_msg void OnUpdateEditPaste(CCmdUI* pCmdUI);
     afx_msg void OnFormatChar();
+    afx_msg void OnFormatParagraph();
+    afx_msg void OnInsertPagebreak();
     afx_msg void OnInsertTarget();
+    afx_msg void OnAlign(UINT nID);
+    afx_msg void OnUpdateAlign(CCmdUI* pCmdUI);
+    afx_msg void OnViewNormal();
+    afx_msg void OnViewPageLayout();
+    afx_msg void OnViewCenteredLayout();
+    afx_msg void OnUpdateViewMode(CCmdUI* pCmdUI);
+    afx_msg void OnViewZoom(UINT nID);
+    afx_msg void OnUpdateViewZoom(CCmdUI* pCmdUI);
     afx_msg void OnStyle(UINT nID);
     afx_msg void OnUpdateStyle(CCmdUI* pCmdUI);
 

@@ -50,6 +50,16 @@ public:
     // (the character dialog's choice); one undo step.
     void SetSelCharFormat(const CRichCharFormat& format);
 
+    // Paragraph formats: that of the caret's paragraph (the selection's first), and a change
+    // to every paragraph the selection touches (one undo step).
+    CRichParaFormat SelParaFormat() const;
+    template<class F>
+    void ChangeSelParaFormat(F change);
+    // A page break at the caret: the paragraph after it starts a page. At a paragraph's start
+    // that paragraph gets the break; elsewhere the paragraph is split there first. Backspace
+    // at the start of a paragraph that has a page break removes the break.
+    void InsertPageBreak();
+
     // Fields.
     DWORD InsertField(WORD kind, const std::u16string& text);
     bool FieldSetData(DWORD id, DWORD data);
@@ -73,6 +83,8 @@ public:
     std::recursive_mutex& Lock() const { return m_lock; }
 
 private:
+    void BeginParaChange();
+    void EndParaChange();
     struct Snapshot
     {
         CRichDocument doc;
@@ -95,3 +107,12 @@ private:
     unsigned m_docRevision = 0;
     bool m_modified = false;
 };
+
+template<class F>
+void CTextControlCore::ChangeSelParaFormat(F change)
+{
+    std::lock_guard<std::recursive_mutex> g(m_lock);
+    BeginParaChange();
+    m_doc.ChangeParaFormat(static_cast<size_t>(SelMin()), static_cast<size_t>(SelMax()), change);
+    EndParaChange();
+}

@@ -7,8 +7,11 @@ IMPLEMENT_DYNAMIC(CTXButtonBar, CToolBar)
 IMPLEMENT_DYNAMIC(CTXStatusBar, CStatusBar)
 
 namespace {
-const UINT kButtons[] = {ID_TX_FONTFACE, ID_SEPARATOR, ID_TX_FONTSIZE, ID_SEPARATOR,
-                         ID_TX_BOLD,     ID_TX_ITALIC, ID_TX_UNDERLINE};
+const UINT kButtons[] = {ID_TX_FONTFACE,     ID_SEPARATOR,      ID_TX_FONTSIZE,
+                         ID_SEPARATOR,       ID_TX_BOLD,        ID_TX_ITALIC,
+                         ID_TX_UNDERLINE,    ID_SEPARATOR,      ID_TX_ALIGN_LEFT,
+                         ID_TX_ALIGN_CENTER, ID_TX_ALIGN_RIGHT, ID_TX_ALIGN_JUSTIFY};
+constexpr int kButtonCount = sizeof kButtons / sizeof kButtons[0];
 const int kSizes[] = {8, 9, 10, 11, 12, 14, 16, 18, 20, 24, 28, 36, 48, 72};
 constexpr int kSizeBoxWidth = 50;
 
@@ -32,13 +35,19 @@ CTXButtonBar::~CTXButtonBar() = default;
 
 BOOL CTXButtonBar::Create(CWnd* pParent, DWORD dwStyle, UINT nID, int fontBoxWidth)
 {
-    if (!CToolBar::Create(pParent, dwStyle, nID) || !SetButtons(kButtons, 7))
+    if (!CToolBar::Create(pParent, dwStyle, nID) || !SetButtons(kButtons, kButtonCount))
         return FALSE;
     SetButtonText(4, "B");
     SetButtonText(5, "I");
     SetButtonText(6, "U");
     for (int i = 4; i < 7; ++i)
         SetButtonStyle(i, TBBS_CHECKBOX);
+    // Alignment: one of four, checked by the active view's update handler.
+    const char* const aligns[] = {"Left", "Center", "Right", "Justify"};
+    for (int i = 0; i < 4; ++i) {
+        SetButtonText(8 + i, aligns[i]);
+        SetButtonStyle(8 + i, TBBS_CHECKBOX);
+    }
     // The boxes stand over wide separators.
     SetButtonInfo(0, ID_TX_FONTFACE, TBBS_SEPARATOR, fontBoxWidth);
     SetButtonInfo(2, ID_TX_FONTSIZE, TBBS_SEPARATOR, kSizeBoxWidth);

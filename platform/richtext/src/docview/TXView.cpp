@@ -7,6 +7,7 @@
 #include "richtext/Codepage.h"
 #include "richtext/TXBars.h"
 #include "richtext/TXDoc.h"
+#include "richtext/TXParagraphDialog.h"
 #include "richtext/TXRulerBar.h"
 #include "richtext/TXViewIds.h"
 
@@ -90,6 +91,18 @@ BEGIN_MESSAGE_MAP(CTXView, CView)
     ON_COMMAND(ID_TX_FORMAT_CHAR, &CTXView::OnFormatChar)
     ON_COMMAND(ID_FORMAT_FONT, &CTXView::OnFormatChar)
     ON_COMMAND(ID_TX_INSERT_TARGET, &CTXView::OnInsertTarget)
+    ON_COMMAND(ID_TX_FORMAT_PARAGRAPH, &CTXView::OnFormatParagraph)
+    ON_COMMAND(ID_TX_INSERT_PAGEBREAK, &CTXView::OnInsertPagebreak)
+    ON_COMMAND_RANGE(ID_TX_ALIGN_LEFT, ID_TX_ALIGN_JUSTIFY, &CTXView::OnAlign)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_TX_ALIGN_LEFT, ID_TX_ALIGN_JUSTIFY, &CTXView::OnUpdateAlign)
+    ON_COMMAND(ID_TX_VIEW_NORMAL, &CTXView::OnViewNormal)
+    ON_COMMAND(ID_TX_VIEW_PAGELAYOUT, &CTXView::OnViewPageLayout)
+    ON_COMMAND(ID_TX_VIEW_CENTEREDLAYOUT, &CTXView::OnViewCenteredLayout)
+    ON_UPDATE_COMMAND_UI(ID_TX_VIEW_NORMAL, &CTXView::OnUpdateViewMode)
+    ON_UPDATE_COMMAND_UI(ID_TX_VIEW_PAGELAYOUT, &CTXView::OnUpdateViewMode)
+    ON_UPDATE_COMMAND_UI(ID_TX_VIEW_CENTEREDLAYOUT, &CTXView::OnUpdateViewMode)
+    ON_COMMAND_RANGE(ID_TX_ZOOM_25, ID_TX_ZOOM_PAGE, &CTXView::OnViewZoom)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_TX_ZOOM_25, ID_TX_ZOOM_PAGE, &CTXView::OnUpdateViewZoom)
     ON_COMMAND_RANGE(ID_TX_BOLD, ID_TX_UNDERLINE, &CTXView::OnStyle)
     ON_UPDATE_COMMAND_UI_RANGE(ID_TX_BOLD, ID_TX_UNDERLINE, &CTXView::OnUpdateStyle)
 END_MESSAGE_MAP()
@@ -403,4 +416,154 @@ void CTXView::OnUpdateStyle(CCmdUI* pCmdUI)
         : pCmdUI->m_nID == ID_TX_ITALIC         ? f.italic
                                                 : f.underline;
     pCmdUI->SetCheck(on ? 1 : 0);
+}
+
+namespace {
+
+// The zoom commands: a percentage, or a fit (negative: -1 page width, -2 whole page).
+int ZoomOf(UINT id)
+{
+    switch (id) {
+    case ID_TX_ZOOM_25:
+        return 25;
+    case ID_TX_ZOOM_50:
+        return 50;
+    case ID_TX_ZOOM_75:
+        return 75;
+    case ID_TX_ZOOM_100:
+        return 100;
+    case ID_TX_ZOOM_150:
+        return 150;
+    case ID_TX_ZOOM_200:
+        return 200;
+    case ID_TX_ZOOM_300:
+        return 300;
+    case ID_TX_ZOOM_WIDTH:
+        return -CTXTextControl::TXZOOM_PAGEWIDTH;
+    case ID_TX_ZOOM_PAGE:
+        return -CTXTextControl::TXZOOM_WHOLEPAGE;
+    default:
+        return 0; // the ids between them that are no zoom
+    }
+}
+
+BYTE AlignOf(UINT id)
+{
+    return id == ID_TX_ALIGN_CENTER ? TXALIGN_CENTER
+        : id == ID_TX_ALIGN_RIGHT   ? TXALIGN_RIGHT
+        : id == ID_TX_ALIGN_JUSTIFY ? TXALIGN_JUSTIFY
+                                    : TXALIGN_LEFT;
+}
+
+} // namespace
+
+void CTXView::OnFormatParagraph()
+{
+    if (!m_pTextControl)
+        return;
+    CTextControlCore& core = m_pTextControl->Core();
+    const CRichParaFormat before = core.SelParaFormat();
+    CTXParagraphDialog dialog(before, this);
+    if (dialog.DoModal() != IDOK)
+        return;
+    // Only what was changed in the dialog changes in every selected paragraph.
+    const CRichParaFormat chosen = dialog.m_format;
+    core.ChangeSelParaFormat([&](CRichParaFormat& p) {
+        if (chosen.align != before.align)
+            p.align = chosen.align;
+        if (chosen.leftIndent != before.leftIndent)
+            p.leftIndent = chosen.leftIndent;
+        if (chosen.rightIndent != before.rightIndent)
+            p.rightIndent = chosen.rightIndent;
+        if (chosen.firstIndent != before.firstIndent)
+            p.firstIndent = chosen.firstIndent;
+        if (chosen.spaceBefore != before.spaceBefore)
+            p.spaceBefore = chosen.spaceBefore;
+        if (chosen.spaceAfter != before.spaceAfter)
+            p.spaceAfter = chosen.spaceAfter;
+        if (chosen.lineSpacing != before.lineSpacing ||
+            chosen.lineMultiple != before.lineMultiple) {
+            p.lineSpacing = chosen.lineSpacing;
+            p.lineMultiple = chosen.lineMultiple;
+        }
+        if (chosen.pageBreakBefore != before.pageBreakBefore)
+            p.pageBreakBefore = chosen.pageBreakBefore;
+    });
+    m_pTextControl->SyncWithCore(true);
+}
+
+void CTXView::OnInsertPagebreak()
+{
+    if (!m_pTextControl)
+        return;
+    m_pTextControl->Core().InsertPageBreak();
+    m_pTextControl->SyncWithCore(true);
+}
+
+void CTXView::OnAlign(UINT nID)
+{
+    if (!m_pTextControl)
+        return;
+    const BYTE align = AlignOf(nID);
+    m_pTextControl->Core().ChangeSelParaFormat([align](CRichParaFormat& p) { p.align = align; });
+    m_pTextControl->SyncWithCore(true);
+}
+
+void CTXView::OnUpdateAlign(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_pTextControl != nullptr);
+    if (m_pTextControl)
+        pCmdUI->SetCheck(m_pTextControl->Core().SelParaFormat().align == AlignOf(pCmdUI->m_nID));
+}
+
+void CTXView::OnViewNormal()
+{
+    if (m_pTextControl)
+        m_pTextControl->SetViewMode(TXVIEW_NORMAL);
+}
+
+void CTXView::OnViewPageLayout()
+{
+    if (m_pTextControl)
+        m_pTextControl->SetViewMode(TXVIEW_PAGELAYOUT);
+}
+
+void CTXView::OnViewCenteredLayout()
+{
+    if (m_pTextControl)
+        m_pTextControl->SetViewMode(TXVIEW_CENTEREDLAYOUT);
+}
+
+void CTXView::OnUpdateViewMode(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_pTextControl != nullptr);
+    if (!m_pTextControl)
+        return;
+    const int mode = pCmdUI->m_nID == ID_TX_VIEW_PAGELAYOUT ? TXVIEW_PAGELAYOUT
+        : pCmdUI->m_nID == ID_TX_VIEW_CENTEREDLAYOUT        ? TXVIEW_CENTEREDLAYOUT
+                                                            : TXVIEW_NORMAL;
+    pCmdUI->SetCheck(m_pTextControl->GetViewMode() == mode);
+}
+
+void CTXView::OnViewZoom(UINT nID)
+{
+    const int zoom = ZoomOf(nID);
+    if (!m_pTextControl || zoom == 0)
+        return;
+    if (zoom < 0)
+        m_pTextControl->ZoomToFit(-zoom);
+    else
+        m_pTextControl->SetZoom(zoom);
+}
+
+void CTXView::OnUpdateViewZoom(CCmdUI* pCmdUI)
+{
+    const int zoom = ZoomOf(pCmdUI->m_nID);
+    pCmdUI->Enable(m_pTextControl != nullptr && zoom != 0);
+    if (!m_pTextControl || zoom == 0)
+        return;
+    const int fit = m_pTextControl->GetZoomFit();
+    pCmdUI->SetCheck(zoom < 0 ? fit == -zoom
+                              : fit == CTXTextControl::TXZOOM_FIXED &&
+                             m_pTextControl->GetZoom() == zoom);
 }

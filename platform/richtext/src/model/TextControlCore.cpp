@@ -137,6 +137,44 @@ void CTextControlCore::ClearSel()
     ReplaceSel(std::u16string());
 }
 
+CRichParaFormat CTextControlCore::SelParaFormat() const
+{
+    std::lock_guard<std::recursive_mutex> g(m_lock);
+    return m_doc.ParaFormat(m_doc.LineOf(static_cast<size_t>(SelMin())));
+}
+
+void CTextControlCore::BeginParaChange() { PushUndo(false); }
+
+void CTextControlCore::EndParaChange()
+{
+    m_modified = true;
+    m_lastWasTyping = false;
+    Changed();
+}
+
+void CTextControlCore::InsertPageBreak()
+{
+    std::lock_guard<std::recursive_mutex> g(m_lock);
+    const size_t caret = static_cast<size_t>(SelMin());
+    const std::u16string& text = m_doc.Text();
+    if (SelMin() == SelMax() && caret > 0 && text[caret - 1] == '\n') {
+        BeginParaChange();
+        CRichParaFormat p = m_doc.ParaFormat(m_doc.LineOf(caret));
+        p.pageBreakBefore = true;
+        m_doc.SetParaFormat(m_doc.LineOf(caret), p);
+        EndParaChange();
+        return;
+    }
+    ReplaceSel(u"\n");
+    const size_t line = m_doc.LineOf(static_cast<size_t>(m_caret));
+    if (line == 0 || m_doc.Text()[m_caret - 1] != '\n')
+        return; // the line feed could not go in (inside a field)
+    CRichParaFormat p = m_doc.ParaFormat(line);
+    p.pageBreakBefore = true;
+    m_doc.SetParaFormat(line, p); // part of the same undo step as the split
+    Changed();
+}
+
 void CTextControlCore::Backspace()
 {
     std::lock_guard<std::recursive_mutex> g(m_lock);
@@ -146,6 +184,15 @@ void CTextControlCore::Backspace()
     }
     if (m_caret == 0)
         return;
+    const size_t line = m_doc.LineOf(static_cast<size_t>(m_caret));
+    if (m_doc.Text()[m_caret - 1] == '\n' && m_doc.ParaFormat(line).pageBreakBefore) {
+        BeginParaChange();
+        CRichParaFormat p = m_doc.ParaFormat(line);
+        p.pageBreakBefore = false;
+        m_doc.SetParaFormat(line, p);
+        EndParaChange();
+        return;
+    }
     // A field goes whole: backspace right after one removes it.
     long lo = m_caret - 1;
     for (const CRichField& f : m_doc.Fields())

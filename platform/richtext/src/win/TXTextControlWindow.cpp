@@ -204,6 +204,42 @@ LRESULT CTXTextControl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     return CWnd::WindowProc(message, wParam, lParam);
 }
 
+void CTXTextControl::SetViewMode(int mode)
+{
+    if (mode < TXVIEW_NORMAL || mode > TXVIEW_CENTEREDLAYOUT || mode == m_layout.ViewMode())
+        return;
+    m_layout.SetViewMode(mode);
+    ViewChanged();
+}
+
+void CTXTextControl::SetZoom(int percent)
+{
+    m_zoomFit = TXZOOM_FIXED;
+    m_fonts.SetZoom(percent);
+    ViewChanged();
+}
+
+void CTXTextControl::ZoomToFit(int fit)
+{
+    m_zoomFit = fit;
+    ViewChanged();
+}
+
+// After a change of view or zoom: everything is laid out and drawn again.
+void CTXTextControl::ViewChanged()
+{
+    m_layoutWidth = -1;
+    if (!m_hWnd)
+        return;
+    Relayout();
+    UpdateScrollBar();
+    EnsureCaretVisible();
+    m_caretHeight = -1;
+    PlaceCaret();
+    ::InvalidateRect(m_hWnd, nullptr, FALSE);
+    ShowCaretOnBars();
+}
+
 void CTXTextControl::Relayout()
 {
     if (!m_hWnd)
@@ -212,6 +248,26 @@ void CTXTextControl::Relayout()
     ::GetClientRect(m_hWnd, &rc);
     const int width = rc.right - rc.left;
     HDC dc = MeasureDC();
+    if (m_zoomFit != TXZOOM_FIXED) {
+        // The zoom at which the page (or, in the normal view, its text) fits the window.
+        const bool paged = m_layout.PageLayout();
+        const int dpiX = ::GetDeviceCaps(dc, LOGPIXELSX), dpiY = ::GetDeviceCaps(dc, LOGPIXELSY);
+        const int across = paged
+            ? CTXLayout::kPageWidth
+            : CTXLayout::kPageWidth - CTXLayout::kMarginLeft - CTXLayout::kMarginRight;
+        const int room = width - 2 * (paged ? CTXLayout::kPageGap : CTXLayout::kMargin);
+        int zoom = ::MulDiv(std::max(room, 1), 1440 * 100, across * std::max(dpiX, 1));
+        if (m_zoomFit == TXZOOM_WHOLEPAGE) {
+            const int height = rc.bottom - rc.top - 2 * CTXLayout::kPageGap;
+            zoom = std::min(zoom,
+                            ::MulDiv(std::max(height, 1), 1440 * 100,
+                                     CTXLayout::kPageHeight * std::max(dpiY, 1)));
+        }
+        if (std::max(10, std::min(zoom, 500)) != m_fonts.Zoom()) {
+            m_fonts.SetZoom(zoom);
+            m_layoutWidth = -1;
+        }
+    }
     {
         std::lock_guard<std::recursive_mutex> g(m_core.Lock());
         const CRichDocument::Change change = m_core.TakeChanges();
@@ -388,7 +444,23 @@ void CTXTextControl::PaintTo(HDC target, const RECT& client, const RECT* update)
     HGDIOBJ oldFont = ::SelectObject(dc, ::GetStockObject(DEFAULT_GUI_FONT));
     ::SetBkMode(dc, TRANSPARENT);
     HBRUSH window = ::GetSysColorBrush(COLOR_WINDOW);
-    ::FillRect(dc, &area, window);
+    if (m_layout.PageLayout()) {
+        // Pages on grey, each with a shadow.
+        ::FillRect(dc, &area, ::GetSysColorBrush(COLOR_APPWORKSPACE));
+        HBRUSH shadow = ::GetSysColorBrush(COLOR_3DDKSHADOW);
+        for (int p = 0; p < m_layout.PageCount(); ++p) {
+            RECT page = m_layout.PageRect(p);
+            ::OffsetRect(&page, 0, -m_scrollY);
+            if (page.bottom + 3 < area.top || page.top > area.bottom)
+                continue;
+            RECT drop = page;
+            ::OffsetRect(&drop, 3, 3);
+            ::FillRect(dc, &drop, shadow);
+            ::FillRect(dc, &page, window);
+        }
+    } else {
+        ::FillRect(dc, &area, window);
+    }
 
     std::lock_guard<std::recursive_mutex> g(m_core.Lock());
     const CRichDocument& doc = m_core.Document();
@@ -416,6 +488,13 @@ void CTXTextControl::PaintTo(HDC target, const RECT& client, const RECT* update)
     for (size_t li = first; li < last; ++li) {
         const CTXLine& line = lines[li];
         int top = line.y - m_scrollY;
+        if (line.pageBreak) {
+            // A page break: a dotted line across the window in the room above the line.
+            const int y = top - (line.spaceAbove + 1) / 2;
+            const COLORREF grey = ::GetSysColor(COLOR_GRAYTEXT);
+            for (int x = area.left - area.left % 4; x < area.right; x += 4)
+                ::SetPixel(dc, x, y, grey);
+        }
         size_t i = line.start;
         while (i < line.end) {
             // A stretch of one format, one selection state and one field state.
@@ -800,13 +879,8 @@ void CTXTextControl::ShowCaretOnBars()
         long line = 0, col = 0;
         GetLineAndCol(line, col);
         if (m_statusBar->IsKindOf(RUNTIME_CLASS(CTXStatusBar))) {
-            // Pages of nine inches of text (a letter page within its margins).
-            const POINT at = m_layout.PointOf(static_cast<size_t>(m_core.Caret()));
-            HDC dc = ::GetDC(m_hWnd);
-            const int pageHeight = 9 * ::GetDeviceCaps(dc, LOGPIXELSY);
-            ::ReleaseDC(m_hWnd, dc);
             static_cast<CTXStatusBar*>(m_statusBar)
-                ->ShowPosition(static_cast<unsigned>(at.y / std::max(pageHeight, 1)) + 1,
+                ->ShowPosition(m_layout.PageOf(static_cast<size_t>(m_core.Caret())),
                                static_cast<unsigned long>(line) + 1,
                                static_cast<unsigned>(col) + 1);
         } else {

@@ -40,6 +40,15 @@ int CTXFontCache::Entry::Width(HDC dc, char16_t c)
 
 CTXFontCache::~CTXFontCache() { Clear(); }
 
+void CTXFontCache::SetZoom(int percent)
+{
+    percent = std::max(10, std::min(percent, 500));
+    if (percent == m_zoom)
+        return;
+    Clear();
+    m_zoom = percent;
+}
+
 void CTXFontCache::Clear()
 {
     for (auto& e : m_fonts) {
@@ -56,7 +65,9 @@ CTXFontCache::Entry& CTXFontCache::Get(HDC dc, const CRichCharFormat& f)
     if (it != m_fonts.end())
         return *it->second;
     LOGFONTA lf = {};
-    lf.lfHeight = -::MulDiv(f.halfPoints, ::GetDeviceCaps(dc, LOGPIXELSY), 144);
+    lf.lfHeight = -::MulDiv(f.halfPoints * m_zoom, ::GetDeviceCaps(dc, LOGPIXELSY), 144 * 100);
+    if (lf.lfHeight == 0)
+        lf.lfHeight = -1;
     lf.lfWeight = f.bold ? FW_BOLD : FW_NORMAL;
     lf.lfItalic = f.italic;
     lf.lfUnderline = f.underline;
@@ -76,12 +87,66 @@ CTXFontCache::Entry& CTXFontCache::Get(HDC dc, const CRichCharFormat& f)
     return *e;
 }
 
+int CTXLayout::PixelsX(int twips) const { return ::MulDiv(twips, m_dpiX * m_zoom, 1440 * 100); }
+
+int CTXLayout::PixelsY(int twips) const { return ::MulDiv(twips, m_dpiY * m_zoom, 1440 * 100); }
+
+int CTXLayout::PageLeft() const
+{
+    if (m_mode == TXVIEW_CENTEREDLAYOUT)
+        return std::max(kPageGap, (m_width - PixelsX(kPageWidth)) / 2);
+    return kPageGap;
+}
+
+int CTXLayout::PageTextTop(int page) const
+{
+    return kPageGap + page * (PixelsY(kPageHeight) + kPageGap) + PixelsY(kMarginTop);
+}
+
+int CTXLayout::PageTextBottom(int page) const
+{
+    return kPageGap + page * (PixelsY(kPageHeight) + kPageGap) + PixelsY(kPageHeight) -
+        PixelsY(kMarginBottom);
+}
+
+RECT CTXLayout::PageRect(int page) const
+{
+    const int top = kPageGap + page * (PixelsY(kPageHeight) + kPageGap);
+    RECT r = {PageLeft(), top, PageLeft() + PixelsX(kPageWidth), top + PixelsY(kPageHeight)};
+    return r;
+}
+
+unsigned CTXLayout::PageOf(size_t pos) const
+{
+    if (m_lines.empty())
+        return 1;
+    const size_t li = LineOf(pos);
+    if (PageLayout())
+        return static_cast<unsigned>(m_lines[li].page) + 1;
+    unsigned breaks = 0;
+    int from = 0; // the top of the page the line is on
+    for (size_t k = 0; k <= li; ++k)
+        if (m_lines[k].pageBreak) {
+            ++breaks;
+            from = m_lines[k].y;
+        }
+    const int pageHeight = std::max(PixelsY(kPageHeight - kMarginTop - kMarginBottom), 1);
+    return breaks + static_cast<unsigned>((m_lines[li].y - from) / pageHeight) + 1;
+}
+
 int CTXLayout::LayOut(HDC dc, const CRichDocument& doc, size_t ps, size_t stop, int y0,
                       CTXFontCache& fonts, std::vector<CTXLine>& out)
 {
+    m_dpiX = ::GetDeviceCaps(dc, LOGPIXELSX);
+    m_dpiY = ::GetDeviceCaps(dc, LOGPIXELSY);
+    m_zoom = fonts.Zoom();
     const std::u16string& text = doc.Text();
-    const int right = std::max(m_width - kMargin, kMargin + 20);
-    const int tabWidth = ::MulDiv(48, ::GetDeviceCaps(dc, LOGPIXELSX), 96);
+    // The column the text runs in.
+    const bool paged = PageLayout();
+    const int textLeft = paged ? PageLeft() + PixelsX(kMarginLeft) : kMargin;
+    const int textRight = paged ? PageLeft() + PixelsX(kPageWidth - kMarginRight)
+                                : std::max(m_width - kMargin, kMargin + 20);
+    const int tabWidth = std::max(PixelsX(720), 1);
     std::vector<int> advance;
     std::vector<CTXFontCache::Entry*> byFormat;
     auto FontOf = [&](uint16_t fi) -> CTXFontCache::Entry& {
@@ -91,22 +156,23 @@ int CTXLayout::LayOut(HDC dc, const CRichDocument& doc, size_t ps, size_t stop, 
             byFormat[fi] = &fonts.Get(dc, doc.FormatByIndex(fi));
         return *byFormat[fi];
     };
-    auto lineOf = [&](size_t start, const CRichCharFormat& f, int y) {
-        CTXLine line;
-        line.start = line.end = start;
-        line.x.push_back(kMargin);
-        const CTXFontCache::Entry& e = fonts.Get(dc, f);
-        line.ascent = e.ascent;
-        line.height = e.ascent + e.descent;
-        line.y = y;
-        return line;
-    };
+    // Pages (page layout is always laid out whole, from the first page): a line that does
+    // not fit on its page goes to the next one, unless it stands at a page's top already.
+    int page = 0;
+    if (paged)
+        y0 = PageTextTop(0);
+    size_t para = doc.LineOf(ps);
     int y = y0;
     for (;;) {
         size_t pe = text.find(u'\n', ps);
         bool last = pe == std::u16string::npos;
         if (last)
             pe = text.size();
+        const CRichParaFormat& pf = doc.ParaFormat(para);
+        const int left = std::max(0, textLeft + PixelsX(pf.leftIndent));
+        const int firstLeft = std::max(0, left + PixelsX(pf.firstIndent));
+        const int right =
+            std::max(textRight - PixelsX(pf.rightIndent), std::max(left, firstLeft) + 20);
         // Advance of every character of the paragraph (tabs are placed below).
         advance.assign(pe - ps, 0);
         for (size_t i = ps; i < pe;) {
@@ -132,14 +198,18 @@ int CTXLayout::LayOut(HDC dc, const CRichDocument& doc, size_t ps, size_t stop, 
         // Wrap into lines.
         size_t ls = ps;
         do {
+            const bool firstLine = ls == ps;
+            const int startX = firstLine ? firstLeft : left;
             CTXLine line;
             line.start = ls;
-            line.x.push_back(kMargin);
-            int x = kMargin;
+            line.x.push_back(startX);
+            int x = startX;
             size_t lastBreak = 0; // position after the last blank, 0 when none
             size_t i = ls;
             for (; i < pe; ++i) {
-                int w = text[i] == '\t' ? tabWidth - (x - kMargin) % tabWidth : advance[i - ps];
+                int w = text[i] == '\t' ? tabWidth - (x - textLeft) % tabWidth : advance[i - ps];
+                if (w <= 0 && text[i] == '\t')
+                    w = tabWidth;
                 if (x + w > right && i > ls && text[i] != ' ' && !IsLowSurrogate(text[i])) {
                     if (lastBreak > ls) {
                         line.x.resize(lastBreak - ls + 1);
@@ -154,6 +224,35 @@ int CTXLayout::LayOut(HDC dc, const CRichDocument& doc, size_t ps, size_t stop, 
             }
             line.end = i;
             line.endsParagraph = i == pe && !last;
+            // Alignment: the line without its trailing blanks is placed between the indents.
+            size_t trimmed = line.end;
+            while (trimmed > line.start && text[trimmed - 1] == ' ')
+                --trimmed;
+            const int used = line.x[trimmed - line.start];
+            int offset = 0;
+            if (pf.align == TXALIGN_CENTER)
+                offset = (right - used) / 2;
+            else if (pf.align == TXALIGN_RIGHT)
+                offset = right - used;
+            if (offset < 0)
+                offset = 0;
+            if (pf.align == TXALIGN_JUSTIFY && i < pe && used < right) {
+                // A wrapped line of a justified paragraph: its blanks share the room left.
+                int blanks = 0;
+                for (size_t k = line.start; k < trimmed; ++k)
+                    blanks += text[k] == ' ';
+                int extra = right - used, added = 0, seen = 0;
+                for (size_t k = line.start; k < line.end && blanks > 0; ++k) {
+                    if (k < trimmed && text[k] == ' ') {
+                        ++seen;
+                        added = static_cast<int>(static_cast<long long>(extra) * seen / blanks);
+                    }
+                    line.x[k + 1 - line.start] += added;
+                }
+            }
+            if (offset)
+                for (int& px : line.x)
+                    px += offset;
             // Height: the tallest font on the line, or that of the paragraph mark.
             int ascent = 0, descent = 0;
             size_t hi = std::min(line.end + 1, text.size());
@@ -171,29 +270,108 @@ int CTXLayout::LayOut(HDC dc, const CRichDocument& doc, size_t ps, size_t stop, 
                 ascent = e.ascent;
                 descent = e.descent;
             }
-            line.ascent = ascent;
-            line.height = ascent + descent;
-            line.y = y;
-            y += line.height;
+            // Line spacing: the room a line takes; what it adds (or takes) lies above the text.
+            const int natural = ascent + descent;
+            int height = natural;
+            if (pf.lineSpacing != 0 && pf.lineMultiple)
+                height = ::MulDiv(natural, pf.lineSpacing, 240);
+            else if (pf.lineSpacing > 0)
+                height = std::max(natural, PixelsY(pf.lineSpacing));
+            else if (pf.lineSpacing < 0)
+                height = PixelsY(-pf.lineSpacing);
+            height = std::max(height, 1);
+            line.ascent = std::max(ascent + height - natural, 1);
+            line.height = height;
+            if (firstLine) {
+                line.spaceAbove = PixelsY(pf.spaceBefore);
+                if (pf.pageBreakBefore && !paged && para > 0) {
+                    line.pageBreak = true;
+                    line.spaceAbove += std::max(PixelsY(120), 4);
+                }
+            }
+            if (paged) {
+                const bool atTop = y <= PageTextTop(page);
+                if (firstLine && pf.pageBreakBefore && !atTop && para > 0) {
+                    ++page;
+                    y = PageTextTop(page);
+                } else if (!atTop && y + line.spaceAbove + height > PageTextBottom(page)) {
+                    ++page;
+                    y = PageTextTop(page);
+                }
+                if (y <= PageTextTop(page))
+                    line.spaceAbove = 0; // no space before at a page's top
+                line.page = page;
+            }
+            line.y = y + line.spaceAbove;
+            y = line.y + line.height;
             out.push_back(std::move(line));
             ls = i;
         } while (ls < pe);
+        out.back().spaceBelow = PixelsY(pf.spaceAfter);
+        y += out.back().spaceBelow;
         if (last)
             break;
         ps = pe + 1;
+        ++para;
         if (ps == text.size()) {
             // The empty last paragraph after a final line feed.
-            out.push_back(lineOf(ps, doc.FormatAt(ps - 1), y));
-            y += out.back().height;
+            const CRichParaFormat& lf = doc.ParaFormat(para);
+            CTXLine line;
+            line.start = line.end = ps;
+            const int l = std::max(0, textLeft + PixelsX(lf.leftIndent));
+            const int fl = std::max(0, l + PixelsX(lf.firstIndent));
+            const int r = std::max(textRight - PixelsX(lf.rightIndent), fl + 20);
+            line.x.push_back(lf.align == TXALIGN_CENTER      ? (fl + r) / 2
+                                 : lf.align == TXALIGN_RIGHT ? r
+                                                             : fl);
+            const CTXFontCache::Entry& e = fonts.Get(dc, doc.FormatAt(ps - 1));
+            line.ascent = e.ascent;
+            line.height = e.ascent + e.descent;
+            line.spaceAbove = PixelsY(lf.spaceBefore);
+            if (lf.pageBreakBefore && !paged) {
+                line.pageBreak = true;
+                line.spaceAbove += std::max(PixelsY(120), 4);
+            }
+            if (paged) {
+                const bool atTop = y <= PageTextTop(page);
+                if (!atTop &&
+                    (lf.pageBreakBefore ||
+                     y + line.spaceAbove + line.height > PageTextBottom(page))) {
+                    ++page;
+                    y = PageTextTop(page);
+                }
+                if (y <= PageTextTop(page))
+                    line.spaceAbove = 0;
+                line.page = page;
+            }
+            line.y = y + line.spaceAbove;
+            line.spaceBelow = PixelsY(lf.spaceAfter);
+            y = line.y + line.height + line.spaceBelow;
+            out.push_back(std::move(line));
             break;
         }
         if (pe >= stop)
             break;
     }
     if (out.empty() && text.empty()) {
-        out.push_back(lineOf(0, CRichCharFormat(), y));
-        y += out.back().height;
+        CTXLine line;
+        const CRichParaFormat& lf = doc.ParaFormat(0);
+        const int l = std::max(0, textLeft + PixelsX(lf.leftIndent));
+        const int fl = std::max(0, l + PixelsX(lf.firstIndent));
+        const int r = std::max(textRight - PixelsX(lf.rightIndent), fl + 20);
+        line.x.push_back(lf.align == TXALIGN_CENTER      ? (fl + r) / 2
+                             : lf.align == TXALIGN_RIGHT ? r
+                                                         : fl);
+        const CTXFontCache::Entry& e = fonts.Get(dc, CRichCharFormat());
+        line.ascent = e.ascent;
+        line.height = e.ascent + e.descent;
+        line.y = paged ? PageTextTop(0) : y;
+        line.spaceAbove = line.y - y;
+        y = line.y + line.height;
+        out.push_back(std::move(line));
     }
+    if (paged)
+        m_pages = std::max(m_pages, page + 1);
     return y - y0;
 }
 
@@ -201,9 +379,15 @@ void CTXLayout::Build(HDC dc, const CRichDocument& doc, int width, CTXFontCache&
 {
     m_width = width;
     m_lines.clear();
+    m_pages = 0;
     HGDIOBJ oldFont = ::SelectObject(dc, ::GetStockObject(DEFAULT_GUI_FONT));
     m_height = LayOut(dc, doc, 0, doc.Length(), 0, fonts, m_lines);
     ::SelectObject(dc, oldFont);
+    if (PageLayout()) {
+        // The text ends on the last page; the view ends below that page.
+        m_pages = std::max(m_pages, 1);
+        m_height = PageRect(m_pages - 1).bottom + kPageGap;
+    }
 }
 
 CTXLayout::Update CTXLayout::Apply(HDC dc, const CRichDocument& doc,
@@ -212,7 +396,7 @@ CTXLayout::Update CTXLayout::Apply(HDC dc, const CRichDocument& doc,
     Update u;
     if (!change.any)
         return u;
-    if (change.whole || m_lines.empty() || doc.Length() == 0) {
+    if (change.whole || m_lines.empty() || doc.Length() == 0 || PageLayout()) {
         Build(dc, doc, m_width, fonts);
         u.end = m_lines.size();
         u.moved = true;
@@ -229,8 +413,9 @@ CTXLayout::Update CTXLayout::Apply(HDC dc, const CRichDocument& doc,
     const long delta = static_cast<long>(change.newHi) - static_cast<long>(change.oldHi);
     const size_t ps = m_lines[i0].start;
     const size_t stop = static_cast<size_t>(static_cast<long>(m_lines[i1 - 1].end) + delta);
-    const int y0 = m_lines[i0].y;
-    const int oldHeight = m_lines[i1 - 1].y + m_lines[i1 - 1].height - y0;
+    const int y0 = m_lines[i0].y - m_lines[i0].spaceAbove;
+    const int oldHeight =
+        m_lines[i1 - 1].y + m_lines[i1 - 1].height + m_lines[i1 - 1].spaceBelow - y0;
 
     std::vector<CTXLine> fresh;
     HGDIOBJ oldFont = ::SelectObject(dc, ::GetStockObject(DEFAULT_GUI_FONT));
