@@ -22,3 +22,17 @@ list(APPEND GX_WIN_SOURCES
   controls/GXBDateTimeGadgets.cpp)
 # The date-time cell (ids 52543 and 52544).
 gx_add_control(CGXDateTimeCtrl GXDateTimeCtrl.cpp)
+# The currency number format (window-free).
+list(APPEND GX_CORE_SOURCES controls/GXBCurrencyFormat.cpp)
+# The calculator's arithmetic (window-free).
+list(APPEND GX_CORE_SOURCES controls/GXBCalcEngine.cpp)
+# Stored OLE objects and rich-text values (window-free).
+list(APPEND GX_CORE_SOURCES controls/GXOleObjectHeader.cpp controls/GXRichTextValue.cpp)
+# The currency cell control.
+gx_add_control(CGXCurrencyEdit GXCurrencyEdit.cpp)
+# The calculator window and the currency edit window with its drop button.
+list(APPEND GX_WIN_SOURCES
+  controls/GXBCalculator.cpp
+  controls/GXBDropEdit.cpp
+  controls/GXBCurrencyEdit.cpp
+  controls/GXBCurrencyEditEditing.cpp)
