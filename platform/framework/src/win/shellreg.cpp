@@ -76,7 +76,11 @@ void CDocManager::RegisterShellFileTypes(BOOL bCompat)
         for (int i = 0; AfxExtractSubString(strExt, strFilterExt, i, ';'); i++) {
             if (strExt.GetLength() < 2 || strExt[0] != '.')
                 continue;
+            // The user's own classes first, then the machine's (seen merged through the
+            // classes root): a type either names is another program's.
             CString strCurrent = GetRegKey(hRoot, strExt);
+            if (strCurrent.IsEmpty())
+                strCurrent = GetRegKey(HKEY_CLASSES_ROOT, strExt);
             if (strCurrent.IsEmpty() || strCurrent == strFileTypeId) {
                 SetRegKey(hRoot, strExt, strFileTypeId);
                 if (bCompat)
