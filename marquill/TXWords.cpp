@@ -29,6 +29,9 @@ BEGIN_MESSAGE_MAP(CTXWordsApp, CWinApp)
     ON_COMMAND(IDM_GENERAL_OPTIONS, &CTXWordsApp::OnGeneralOptions)
     ON_COMMAND(ID_FILE_NEW, &CWinApp::OnFileNew)
     ON_COMMAND(ID_FILE_OPEN, &CWinApp::OnFileOpen)
+    ON_COMMAND(ID_APP_EXIT, &CWinApp::OnAppExit)
+    ON_UPDATE_COMMAND_UI(ID_FILE_MRU_FILE1, &CWinApp::OnUpdateRecentFileMenu)
+    ON_COMMAND_EX_RANGE(ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE4, &CWinApp::OnOpenRecentFile)
 END_MESSAGE_MAP()
 
 CTXWordsApp::CTXWordsApp()
@@ -96,6 +99,15 @@ void CTXWordsApp::CheckPowerPoint()
         SUCCEEDED(::CLSIDFromProgID(L"Powerpoint.Application", &clsid)) ? 1 : 0;
 }
 
+void CTXWordsApp::RegisterShellTypes()
+{
+    EnableShellOpen();
+    RegisterShellFileTypes(TRUE);
+    // The document manager's own registration, once more with the same types.
+    if (m_pDocManager)
+        m_pDocManager->RegisterShellFileTypes(TRUE);
+}
+
 void CTXWordsApp::SetupDocumentsFolder()
 {
     char profile[MAX_PATH] = {};
@@ -113,26 +125,31 @@ BOOL CTXWordsApp::InitInstance()
     // 1. One instance per desktop.
     if (!FirstInstance())
         return FALSE;
-    // 2. Our own switches.
+    // 2. Our own switches, then the standard parse (its shell command runs at step 15).
     ParseSwitches();
+    CCommandLineInfo cmdInfo;
+    ParseCommandLine(cmdInfo);
     // 3. The splash, up while the editor starts (gone when start-up returns).
     CSplashWnd startSplash;
     if (!m_bDirectPrompt)
         startSplash.Show();
-    // 4. OLE.
+    // 4. OLE, control containment and the 3D look.
     if (FAILED(::OleInitialize(nullptr))) {
         AfxMessageBox("OLE INIT FAILED");
         return FALSE;
     }
     m_bOleInitialized = true;
+    AfxEnableControlContainer();
+    Enable3dControls();
     // 5. Slide-show instructions only where the presentation program is installed.
     CheckPowerPoint();
     // 6. Brovanex's grid library (with its resources), then this program's own copy.
     GridInit();
     GXStartGridLibrary(0x600, new CGXControlFactory, 0, 0);
-    // 7. The profile and the help file.
+    // 7. The profile, the help file and a recent-file list of four.
     SetRegistryKey("QEL\\Television\\Apps");
     m_strHelpPath = GetHelpFilePath();
+    LoadStdProfileSettings(4);
     // 8. Settings.
     LoadSettings();
 
@@ -157,13 +174,13 @@ BOOL CTXWordsApp::InitInstance()
 
     // 10. The script template (its document manager first).
     AddScriptTemplate();
+    // 12. The shell opens our documents in this program.
+    RegisterShellTypes();
     // 13. Monitors, 14. the main frame.
     EnumMonitors();
     if (!CreateMainFrame())
         return FALSE;
     // 15. The shell command.
-    CCommandLineInfo cmdInfo;
-    ParseCommandLine(cmdInfo);
     if (!RunShellCommand(cmdInfo))
         return FALSE;
     // 16. The documents folder.
@@ -186,6 +203,11 @@ int CTXWordsApp::ExitInstance()
     // instance must not overwrite the first one's settings with defaults).
     if (!m_bDirectPrompt && m_bSettingsLoaded)
         SaveSettings();
+    else {
+        // Nor the recent files, which the framework's exit would write.
+        delete m_pRecentFileList;
+        m_pRecentFileList = nullptr;
+    }
     if (m_bOleInitialized) {
         ::OleUninitialize();
         m_bOleInitialized = false;

@@ -66,6 +66,9 @@ public:
     void ParseSwitches(int argc, const char* const* argv);
     // Looks up "Powerpoint.Application"; sets m_bPowerPointAvailable.
     void CheckPowerPoint();
+    // Lets the shell open our documents here and registers the templates' file types
+    // (the open command names this program).
+    void RegisterShellTypes();
     // The documents folder from the environment, created when absent.
     void SetupDocumentsFolder();
 

@@ -1,6 +1,7 @@
 // The main frame's bars: the main toolbar from its resource with its buttons in order, the
 // status bar at the bottom as the message bar, and the PowerPoint instructions docked just
-// right of the main toolbar only where slide shows can be run.
+// right of the main toolbar only where slide shows can be run; the shell's file types, the
+// recent scripts and Exit on the File menu, the bars on the View menu.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -149,6 +150,87 @@ TEST_F(MainFrameBars, TheShellCommandOpensAFileOrAnEmptyScript)
         m_app.CloseAllDocuments(TRUE);
     }
     ::DeleteFileA(present.c_str());
+}
+
+// A value of the current user's classes ("(none)" when absent).
+std::string ClassesValue(const std::string& key)
+{
+    char value[MAX_PATH * 2] = "";
+    DWORD size = sizeof value;
+    const std::string path = "Software\\Classes\\" + key;
+    if (::RegGetValueA(HKEY_CURRENT_USER, path.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, value,
+                       &size) != ERROR_SUCCESS)
+        return "(none)";
+    return value;
+}
+
+TEST_F(MainFrameBars, StartUpHandsOurDocumentsToTheShell)
+{
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Classes\\.mqd");
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Classes\\Marquill.Document");
+    ASSERT_NE(Build(1), nullptr);
+    m_app.RegisterShellTypes();
+    EXPECT_NE(m_app.m_atomApp, 0); // the shell may open documents here
+    char exe[MAX_PATH];
+    ::GetModuleFileNameA(nullptr, exe, MAX_PATH);
+    EXPECT_EQ(ClassesValue(".mqd"), "Marquill.Document");
+    EXPECT_EQ(ClassesValue("Marquill.Document"), "Marquill Document");
+    EXPECT_EQ(ClassesValue("Marquill.Document\\shell\\open\\command"),
+              "\"" + std::string(exe) + "\" \"%1\"");
+    m_app.UnregisterShellFileTypes();
+    EXPECT_EQ(ClassesValue(".mqd"), "(none)");
+}
+
+TEST_F(MainFrameBars, TheMenusOpenRecentScriptsShowAndHideTheBarsAndExit)
+{
+    CMainFrame* pFrame = Build(1);
+    ASSERT_NE(pFrame, nullptr);
+    char folder[MAX_PATH] = {};
+    ::GetTempPathA(sizeof folder, folder);
+    const std::string script = std::string(folder) + "mq_recent_script.rtf";
+    {
+        std::FILE* file = std::fopen(script.c_str(), "wb");
+        ASSERT_NE(file, nullptr);
+        std::fputs("{\\rtf1 Weather.\\par}", file);
+        std::fclose(file);
+    }
+    m_app.LoadStdProfileSettings(4);
+    m_app.AddToRecentFileList(script.c_str());
+    CMenu* pFile = pFrame->GetMenu()->GetSubMenu(0);
+    ASSERT_NE(pFile, nullptr);
+    pFrame->SendMessage(WM_INITMENUPOPUP, (WPARAM)pFile->m_hMenu, 0);
+    CString item;
+    pFile->GetMenuString(ID_FILE_MRU_FILE1, item, MF_BYCOMMAND);
+    EXPECT_EQ(std::string(item).substr(0, 3), "&1 ");
+    EXPECT_NE(std::string(item).find("mq_recent_script.rtf"), std::string::npos) << item;
+    EXPECT_EQ(pFile->GetMenuState(ID_FILE_MRU_FILE1, MF_BYCOMMAND) & MF_GRAYED, 0u);
+    pFrame->SendMessage(WM_COMMAND, ID_FILE_MRU_FILE1);
+    ASSERT_EQ(m_app.m_pDocManager->GetOpenDocumentCount(), 1);
+    m_app.CloseAllDocuments(TRUE);
+
+    // The View menu shows and hides the rich-text bars, checked while they show.
+    CMenu* pView = pFrame->GetMenu()->GetSubMenu(1);
+    ASSERT_NE(pView, nullptr);
+    for (UINT id : {CMainFrame::kButtonBarID, CMainFrame::kStatusBarID}) {
+        SCOPED_TRACE(id);
+        CControlBar* pBar = pFrame->GetControlBar(id);
+        ASSERT_NE(pBar, nullptr);
+        for (bool visible : {true, false, true}) {
+            pFrame->SendMessage(WM_INITMENUPOPUP, (WPARAM)pView->m_hMenu, 1);
+            EXPECT_EQ((pView->GetMenuState(id, MF_BYCOMMAND) & MF_CHECKED) != 0, visible);
+            EXPECT_EQ(::IsWindowVisible(pBar->m_hWnd) != FALSE, visible);
+            pFrame->SendMessage(WM_COMMAND, id);
+        }
+    }
+
+    // Exit closes the main window.
+    pFile = pFrame->GetMenu()->GetSubMenu(0);
+    pFrame->SendMessage(WM_INITMENUPOPUP, (WPARAM)pFile->m_hMenu, 0);
+    EXPECT_EQ(pFile->GetMenuState(ID_APP_EXIT, MF_BYCOMMAND) & MF_GRAYED, 0u);
+    const HWND hFrame = pFrame->m_hWnd;
+    pFrame->SendMessage(WM_COMMAND, ID_APP_EXIT);
+    EXPECT_FALSE(::IsWindow(hFrame));
+    ::DeleteFileA(script.c_str());
 }
 
 } // namespace
