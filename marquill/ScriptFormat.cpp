@@ -256,3 +256,33 @@ std::string ScriptFormatFilter::DefaultExtension(int tableIdx) const
         pattern.erase(0, 2);
     return pattern == "*" ? std::string() : pattern;
 }
+
+namespace {
+// The formats of the table's entries, in its order.
+const int kTableFormats[] = {TXFORMAT_WORD,
+                             TXFORMAT_HTML,
+                             TXFORMAT_RTF,
+                             TXFORMAT_NATIVE,
+                             TXFORMAT_TEXT,
+                             TXFORMAT_UNICODE,
+                             0};
+} // namespace
+
+int ScriptFormatOfTableIndex(int tableIdx)
+{
+    const int count = (int)(sizeof kTableFormats / sizeof kTableFormats[0]);
+    return tableIdx >= 1 && tableIdx <= count ? kTableFormats[tableIdx - 1] : 0;
+}
+
+int ScriptTableIndexOfFormat(int format)
+{
+    if (format == TXFORMAT_MQD)
+        format = TXFORMAT_NATIVE;
+    if (format <= 0)
+        return 0;
+    const int count = (int)(sizeof kTableFormats / sizeof kTableFormats[0]);
+    for (int i = 0; i < count; ++i)
+        if (kTableFormats[i] == format)
+            return i + 1;
+    return 0;
+}

@@ -54,3 +54,8 @@ struct ScriptFormatFilter
 };
 ScriptFormatFilter BuildScriptFormatFilter(const std::vector<std::string>& formatStrings,
                                            bool openDialog);
+
+// The format of an entry of that table (1-based; 0 for "All" and anything else), and the
+// entry of a format (our own document type is the own-format entry; 0 for none).
+int ScriptFormatOfTableIndex(int tableIdx);
+int ScriptTableIndexOfFormat(int format);

@@ -1,6 +1,8 @@
 // The script file formats the file dialogs offer.
 #include "TXWords.h"
 
+#include <algorithm>
+
 #include "MarquillResource.h"
 #include "richtext/TXDocManager.h"
 
@@ -10,6 +12,13 @@ int DetectScriptFile(const char* path)
 {
     const int format = DetectScriptFormat(path, 0);
     return format == TXFORMAT_MQD ? TXFORMAT_NATIVE : format;
+}
+
+// True when the file-name part of the path has an extension ("C:\my.dir\News" has none).
+bool FileNameHasAnyExtension(const CString& path)
+{
+    const int slash = std::max(path.ReverseFind('\\'), path.ReverseFind('/'));
+    return path.ReverseFind('.') > slash;
 }
 
 // Part n (0-based) of a newline-separated format string.
@@ -38,6 +47,17 @@ void CTXWordsApp::RegisterScriptFormats()
         return;
     CTXDocManager* manager = static_cast<CTXDocManager*>(m_pDocManager);
     manager->SetFormatDetector(DetectScriptFile);
+    // File Open and Save As of scripts are the script file dialog too; a save starts on
+    // the document's format and hands back the one chosen.
+    manager->SetFilePrompt(
+        [this](CString& fileName, UINT nIDSTitle, DWORD lFlags, BOOL bOpenFileDialog, int& format) {
+            int tableIndex = ScriptTableIndexOfFormat(format);
+            if (!DoPromptFileName(fileName, nIDSTitle, lFlags, bOpenFileDialog,
+                                  bOpenFileDialog || tableIndex == 0 ? nullptr : &tableIndex))
+                return FALSE;
+            format = bOpenFileDialog ? 0 : ScriptFormatOfTableIndex(tableIndex);
+            return TRUE;
+        });
     struct Entry
     {
         UINT id;
@@ -73,8 +93,8 @@ BOOL CTXWordsApp::DoPromptFileName(CString& fileName, UINT nIDSTitle, DWORD lFla
                        defaultExtension.empty() ? nullptr : defaultExtension.c_str(), nullptr,
                        lFlags, filter.filter.c_str(), m_pMainWnd);
     CString title;
-    title.LoadString(nIDSTitle);
-    dialog.m_ofn.lpstrTitle = title;
+    if (nIDSTitle && title.LoadString(nIDSTitle))
+        dialog.m_ofn.lpstrTitle = title;
     dialog.m_ofn.nFilterIndex = (DWORD)filter.DialogIndex(tableIndex);
     lstrcpynA(dialog.m_ofn.lpstrFile, fileName, (int)dialog.m_ofn.nMaxFile);
 
@@ -86,5 +106,9 @@ BOOL CTXWordsApp::DoPromptFileName(CString& fileName, UINT nIDSTitle, DWORD lFla
     if (pFilterIndex)
         *pFilterIndex = tableIndex;
     fileName = dialog.GetPathName();
+    // A name saved without an extension takes the chosen format's.
+    const std::string chosenExtension = filter.DefaultExtension(tableIndex);
+    if (!bOpenFileDialog && !chosenExtension.empty() && !FileNameHasAnyExtension(fileName))
+        fileName += ("." + chosenExtension).c_str();
     return TRUE;
 }

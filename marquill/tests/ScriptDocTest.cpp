@@ -1,7 +1,10 @@
 // A script written, formatted, given an instruction and a bookmark, saved in our own format
 // and as RTF and read back equal; the warnings about instructions in other formats; the
-// reading time of a script.
+// reading time of a script; File Open and Save As through the script file dialog.
 #include "ScriptTestSupport.h"
+
+#include <cstring>
+#include <vector>
 
 #include "MarquillResource.h"
 #include "richtext/DocumentFormats.h"
@@ -181,4 +184,100 @@ TEST_F(ScriptDoc, ReadingTimeFollowsTheTextAndIsLeftForTheShow)
     EXPECT_EQ(std::string(m_app.m_strUpdatedScriptERT), "00:00:37");
     doc->OnCloseDocument();
     ::DeleteFileA(path.c_str());
+}
+
+namespace {
+// The entry names of a dialog filter ("name\0pattern\0...\0\0").
+std::vector<std::string> FilterNames(LPCSTR filter)
+{
+    std::vector<std::string> names;
+    for (LPCSTR p = filter; p && *p;) {
+        names.push_back(p);
+        p += strlen(p) + 1;
+        p += strlen(p) + 1;
+    }
+    return names;
+}
+
+// What a file dialog showed when it was answered.
+struct ShownDialog
+{
+    std::vector<std::string> names;
+    DWORD index = 0;
+    std::string extension;
+};
+} // namespace
+
+TEST_F(ScriptDoc, FileOpenAndSaveAsAreTheScriptFileDialog)
+{
+    const std::string news = TempPath("dialog news.rtf");
+    {
+        std::ofstream(news, std::ios::binary) << "{\\rtf1 Good evening.\\par}";
+    }
+    // File Open: the open dialog's formats, starting on the one remembered (RTF); the
+    // format chosen is remembered.
+    m_app.m_nFilterIndex = 3;
+    ShownDialog shown;
+    auto answer = [&shown](DWORD choose, std::string path) {
+        return [&shown, choose, path](const AFX_MODAL_REQUEST& r) {
+            CFileDialog* dialog = dynamic_cast<CFileDialog*>(r.pObject);
+            if (!dialog)
+                return AFX_MODAL_REPLY::Answer(IDCANCEL);
+            shown.names = FilterNames(dialog->m_ofn.lpstrFilter);
+            shown.index = dialog->m_ofn.nFilterIndex;
+            shown.extension = dialog->m_ofn.lpstrDefExt ? dialog->m_ofn.lpstrDefExt : "";
+            if (choose)
+                dialog->m_ofn.nFilterIndex = choose;
+            return AFX_MODAL_REPLY::Answer(IDOK, path.c_str());
+        };
+    };
+    {
+        ModalAnswers answers(answer(6, news)); // "All Documents"
+        Command(ID_FILE_OPEN);
+    }
+    ASSERT_EQ(shown.names.size(), 6u);
+    EXPECT_EQ(shown.names.front(), "Word Document (*.doc)");
+    EXPECT_EQ(shown.names.back(), "All Documents (*.*)");
+    EXPECT_EQ(shown.index, 3u);
+    EXPECT_EQ(shown.extension, "rtf");
+    EXPECT_EQ(m_app.m_nFilterIndex, 7);
+    CTXWordsDoc* opened = ActiveScript();
+    ASSERT_NE(opened, nullptr);
+    EXPECT_EQ(std::string(opened->GetPathName()), news);
+    opened->OnCloseDocument();
+
+    // Save As of a new script: the save dialog's formats, starting on our own document
+    // type; a name given without an extension takes the chosen format's, and the script
+    // is saved in that format.
+    CTXWordsDoc* doc = NewScript();
+    ASSERT_NE(doc, nullptr);
+    TypeText(doc->GetScriptView(), "Here is the news.");
+    const std::string bare = TempPath("dialog evening");
+    const std::string saved = bare + ".rtf";
+    ::DeleteFileA(saved.c_str());
+    {
+        MessageBoxRecorder boxes;
+        ModalAnswers answers(answer(3, bare)); // RTF
+        Command(ID_FILE_SAVE_AS);
+        EXPECT_TRUE(boxes.m_texts.empty());
+    }
+    ASSERT_EQ(shown.names.size(), 6u);
+    EXPECT_EQ(shown.names.back(), "Unicode Text Document");
+    EXPECT_EQ(shown.index, 4u);
+    EXPECT_EQ(shown.extension, "mqd");
+    EXPECT_EQ(m_app.m_nFilterIndex, 7); // only open dialogs remember
+    EXPECT_EQ(std::string(doc->GetPathName()), saved);
+    EXPECT_EQ(doc->GetFileFormat(), TXFORMAT_RTF);
+    EXPECT_EQ(ReadBytes(saved).compare(0, 5, "{\\rtf"), 0);
+
+    // Saved again, it starts on its own format now.
+    {
+        ModalAnswers answers(answer(0, saved));
+        Command(ID_FILE_SAVE_AS);
+    }
+    EXPECT_EQ(shown.index, 3u);
+    EXPECT_EQ(shown.extension, "rtf");
+    doc->OnCloseDocument();
+    ::DeleteFileA(saved.c_str());
+    ::DeleteFileA(news.c_str());
 }

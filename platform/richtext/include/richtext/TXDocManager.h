@@ -4,6 +4,7 @@
 #pragma once
 #include "framework.h"
 
+#include <functional>
 #include <vector>
 
 class CTXDoc;
@@ -42,6 +43,14 @@ public:
     void SetFormatDetector(FormatDetector detector) { m_pfnDetect = detector; }
     int DetectFileFormat(LPCSTR path) const;
 
+    // A program's own file dialog in place of the manager's. format: in, the format of the
+    // document being saved (0 for an open dialog); out, the format chosen (0: none in
+    // particular, the name's extension decides). TRUE when a file was chosen.
+    typedef std::function<BOOL(CString& fileName, UINT nIDSTitle, DWORD lFlags,
+                               BOOL bOpenFileDialog, int& format)>
+        FilePrompt;
+    void SetFilePrompt(FilePrompt prompt) { m_filePrompt = std::move(prompt); }
+
     CDocument* OpenDocumentFile(LPCSTR lpszFileName) override;
     BOOL DoPromptFileName(CString& fileName, UINT nIDSTitle, DWORD lFlags, BOOL bOpenFileDialog,
                           CDocTemplate* pTemplate) override;
@@ -54,4 +63,5 @@ protected:
     std::vector<FileFormat> m_formats;
     CTXDoc* m_pParentDoc;
     FormatDetector m_pfnDetect;
+    FilePrompt m_filePrompt;
 };

@@ -33,6 +33,20 @@ CString ExtensionOf(LPCSTR path)
     return dot > slash ? p.Mid(dot) : CString();
 }
 
+// True when one of the patterns ("*.htm;*.html") is "*" followed by the extension.
+bool PatternsHold(const CString& patterns, const CString& ext)
+{
+    CString list = patterns + ";";
+    int start = 0, semi;
+    while ((semi = list.Find(';', start)) >= 0) {
+        CString pattern = list.Mid(start, semi - start);
+        start = semi + 1;
+        if (pattern.Left(1) == "*" && pattern.Mid(1).CompareNoCase(ext) == 0)
+            return true;
+    }
+    return false;
+}
+
 int DetectByContent(const char* path)
 {
     std::string bytes, error;
@@ -90,16 +104,9 @@ int CTXDocManager::CheckFormatExtension(LPCSTR path) const
     const CString ext = ExtensionOf(path);
     if (ext.IsEmpty())
         return 0;
-    for (const FileFormat& f : m_formats) {
-        CString patterns = f.strPatterns + ";";
-        int start = 0, semi;
-        while ((semi = patterns.Find(';', start)) >= 0) {
-            CString pattern = patterns.Mid(start, semi - start);
-            start = semi + 1;
-            if (pattern.Left(1) == "*" && pattern.Mid(1).CompareNoCase(ext) == 0)
-                return f.nFormat;
-        }
-    }
+    for (const FileFormat& f : m_formats)
+        if (PatternsHold(f.strPatterns, ext))
+            return f.nFormat;
     return 0;
 }
 
@@ -147,10 +154,33 @@ CDocument* CTXDocManager::OpenDocumentFile(LPCSTR lpszFileName)
 BOOL CTXDocManager::DoPromptFileName(CString& fileName, UINT nIDSTitle, DWORD lFlags,
                                      BOOL bOpenFileDialog, CDocTemplate* pTemplate)
 {
+    CTXDoc* doc = bOpenFileDialog ? nullptr : m_pParentDoc;
+    if (m_filePrompt) {
+        // The program's dialog; the format it hands back is the document's, unless the
+        // chosen name's extension names another.
+        int format = doc ? doc->GetFileFormat() : 0;
+        if (!m_filePrompt(fileName, nIDSTitle,
+                          lFlags | OFN_HIDEREADONLY | (bOpenFileDialog ? 0 : OFN_OVERWRITEPROMPT),
+                          bOpenFileDialog, format))
+            return FALSE;
+        const int named = CheckFormatExtension(fileName);
+        if (named > 0 && named != format) {
+            // A format whose patterns hold the name's extension too (two kinds of text)
+            // stays as chosen.
+            bool chosenHolds = false;
+            for (const FileFormat& f : m_formats)
+                if (f.nFormat == format)
+                    chosenHolds = PatternsHold(f.strPatterns, ExtensionOf(fileName));
+            if (!chosenHolds)
+                format = named;
+        }
+        if (doc && format > 0)
+            doc->SetFileFormat(format);
+        return TRUE;
+    }
     if (m_formats.empty())
         return CDocManager::DoPromptFileName(fileName, nIDSTitle, lFlags, bOpenFileDialog,
                                              pTemplate);
-    CTXDoc* doc = bOpenFileDialog ? nullptr : m_pParentDoc;
     // The save dialog starts on the document's own format.
     int index = 1;
     if (doc)
