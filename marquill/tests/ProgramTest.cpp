@@ -1,11 +1,15 @@
 // Marquill.exe started as a person starts it: one instance per desktop, the profile written
-// on exit, and prompting a file straight from the command line.
+// on exit, the main frame with its bars as the screen shows it, and prompting a file
+// straight from the command line.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
+#include <cstring>
 #include <fstream>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "AppTestSupport.h"
 
@@ -138,6 +142,166 @@ TEST_F(ProgramTest, SecondInstanceBringsTheFirstForwardAndEnds)
     EXPECT_EQ(ReadProfileValue("User", "ReadingSpeed").Dword(), 180u);
     EXPECT_EQ(ReadProfileValue("SpeedKeys", "ps_max").Dword(), 3276812u);
     EXPECT_EQ(ReadProfileValue("Captioner", "Baud").String(), "1200");
+}
+
+// A child window of the frame by its id (bars sit in dock bars, not on the frame itself).
+HWND FindChildById(HWND parent, int id)
+{
+    struct Search
+    {
+        int id;
+        HWND found;
+    } search = {id, nullptr};
+    ::EnumChildWindows(
+        parent,
+        [](HWND h, LPARAM p) -> BOOL {
+            Search* s = (Search*)p;
+            if (::GetDlgCtrlID(h) == s->id && ::IsWindowVisible(h)) {
+                s->found = h;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        (LPARAM)&search);
+    return search.found;
+}
+
+// What the screen shows in a rectangle, as 32-bit pixels, top row first.
+struct Screenshot
+{
+    RECT rect = {};
+    std::vector<DWORD> pixels;
+    int Width() const { return rect.right - rect.left; }
+    int Height() const { return rect.bottom - rect.top; }
+    // The colour at a screen point (as a COLORREF).
+    COLORREF At(int x, int y) const
+    {
+        const DWORD p = pixels[(size_t)(y - rect.top) * Width() + (x - rect.left)];
+        return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+    }
+    // The number of different colours inside r.
+    size_t Colours(const RECT& r) const
+    {
+        std::set<COLORREF> colours;
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x)
+                colours.insert(At(x, y));
+        return colours.size();
+    }
+    bool Take(const RECT& screen)
+    {
+        rect = screen;
+        pixels.assign((size_t)Width() * Height(), 0);
+        HDC screenDC = ::GetDC(nullptr);
+        HDC memDC = ::CreateCompatibleDC(screenDC);
+        BITMAPINFO info = {};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = Width();
+        info.bmiHeader.biHeight = -Height();
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        void* bits = nullptr;
+        HBITMAP bitmap = ::CreateDIBSection(screenDC, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        bool ok = false;
+        if (bitmap) {
+            HGDIOBJ old = ::SelectObject(memDC, bitmap);
+            ok = ::BitBlt(memDC, 0, 0, Width(), Height(), screenDC, rect.left, rect.top,
+                          SRCCOPY) != FALSE;
+            ::GdiFlush();
+            memcpy(pixels.data(), bits, pixels.size() * sizeof(DWORD));
+            ::SelectObject(memDC, old);
+            ::DeleteObject(bitmap);
+        }
+        ::DeleteDC(memDC);
+        ::ReleaseDC(nullptr, screenDC);
+        return ok;
+    }
+    // Kept beside the test as a bitmap file for a person to look at.
+    bool Save(const std::string& path) const
+    {
+        BITMAPFILEHEADER file = {};
+        BITMAPINFOHEADER header = {};
+        header.biSize = sizeof header;
+        header.biWidth = Width();
+        header.biHeight = -Height();
+        header.biPlanes = 1;
+        header.biBitCount = 32;
+        const size_t size = pixels.size() * sizeof(DWORD);
+        file.bfType = 0x4D42; // "BM"
+        file.bfOffBits = sizeof file + sizeof header;
+        file.bfSize = (DWORD)(file.bfOffBits + size);
+        std::string bytes((const char*)&file, sizeof file);
+        bytes.append((const char*)&header, sizeof header);
+        bytes.append((const char*)pixels.data(), size);
+        return AfxSafeSaveFile(path.c_str(), bytes.data(), bytes.size(), nullptr) != FALSE;
+    }
+};
+
+bool Inside(const RECT& inner, const RECT& outer)
+{
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
+}
+
+TEST_F(ProgramTest, TheMainFrameShowsItsToolbarStatusBarAndScriptArea)
+{
+    Program program("");
+    ASSERT_TRUE(program.Started());
+    HWND main = program.WaitWindow("MarquillClass", 30000);
+    ASSERT_NE(main, nullptr);
+    EXPECT_NE(::GetMenu(main), nullptr); // its items are the main frame test's
+    ::SetWindowPos(main, HWND_TOPMOST, 20, 20, 800, 600, SWP_SHOWWINDOW);
+
+    HWND toolbar = nullptr, status = nullptr, client = nullptr;
+    Screenshot shot;
+    RECT frame = {}, rcToolbar = {}, rcStatus = {}, rcClient = {};
+    // The bars are built with the frame; wait until the screen shows them painted (another
+    // test's window may sit over ours for a moment).
+    bool painted = false;
+    const DWORD until = ::GetTickCount() + 20000;
+    do {
+        toolbar = FindChildById(main, 0xE800);
+        status = FindChildById(main, 0xE805);
+        client = FindChildById(main, 0xE900);
+        if (toolbar && status && client) {
+            ::RedrawWindow(main, nullptr, nullptr,
+                           RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+            ::GetWindowRect(main, &frame);
+            ::GetWindowRect(toolbar, &rcToolbar);
+            ::GetWindowRect(status, &rcStatus);
+            ::GetWindowRect(client, &rcClient);
+            const POINT centre = {(rcClient.left + rcClient.right) / 2,
+                                  (rcClient.top + rcClient.bottom) / 2};
+            painted = shot.Take(frame) && ::WindowFromPoint(centre) == client &&
+                      shot.At(centre.x, centre.y) == ::GetSysColor(COLOR_APPWORKSPACE) &&
+                      shot.Colours(rcToolbar) >= 4 && shot.Colours(rcStatus) >= 2;
+        }
+        if (!painted)
+            ::Sleep(100);
+    } while (!painted && (LONG)(::GetTickCount() - until) < 0);
+    ASSERT_TRUE(painted) << "toolbar " << toolbar << ", status bar " << status << ", client "
+                         << client;
+    EXPECT_TRUE(shot.Save(ProgramFolder() + "marquill-frame-test.bmp"));
+
+    // The toolbar across the top of the frame's client area, the status bar across its
+    // bottom, the script area between them.
+    RECT inside;
+    ::GetClientRect(main, &inside);
+    ::MapWindowPoints(main, nullptr, (POINT*)&inside, 2);
+    EXPECT_TRUE(Inside(rcToolbar, inside));
+    EXPECT_TRUE(Inside(rcStatus, inside));
+    EXPECT_EQ(rcToolbar.top, inside.top);
+    EXPECT_EQ(rcStatus.bottom, inside.bottom);
+    EXPECT_EQ(rcStatus.left, inside.left);
+    EXPECT_EQ(rcStatus.right, inside.right);
+    EXPECT_GE(rcClient.top, rcToolbar.bottom);
+    EXPECT_LE(rcClient.bottom, rcStatus.top);
+    EXPECT_GT(rcClient.bottom - rcClient.top, 300);
+
+    ::PostMessageA(main, WM_CLOSE, 0, 0);
+    DWORD code = 99;
+    ASSERT_TRUE(program.WaitEnd(30000, code));
+    EXPECT_EQ(code, 0u);
 }
 
 class DirectRunTest : public ProgramTest
