@@ -37,6 +37,8 @@ set(FW_WIN_SOURCES
   src/win/module.cpp
   src/win/msg_dispatch.cpp
   src/win/msgbox.cpp
+  src/win/preview.cpp
+  src/win/pagedevice.cpp
   src/win/ole_dragdrop.cpp
   src/win/profile.cpp
   src/win/propsheet.cpp
@@ -52,6 +54,7 @@ set(FW_WIN_SOURCES
   src/win/tooltips.cpp
   src/win/validation.cpp
   src/win/view.cpp
+  src/win/view_print.cpp
   src/win/wnd.cpp
   src/win/wnd_dialog.cpp
   src/win/wnd_handlers.cpp

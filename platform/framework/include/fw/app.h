@@ -6,6 +6,7 @@
 #include "fw/thread.h"
 
 class CDC;
+class CPrintDialog;
 class CDocManager;
 class CDocTemplate;
 class CDocument;
@@ -111,6 +112,9 @@ public:
     void SelectPrinter(HANDLE hDevNames, HANDLE hDevMode, BOOL bFreeOld = TRUE);
     BOOL CreatePrinterDC(CDC& dc);
     void UpdatePrinterSelection(BOOL bForceDefaults);
+    // Runs a print or print-setup dialog on the application's printer and keeps the
+    // printer chosen there.
+    INT_PTR DoPrintDialog(CPrintDialog* pPD);
 
     // --- help ----------------------------------------------------------------------------
     virtual void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT);

@@ -43,7 +43,8 @@ public:
     BOOL DeleteDC();
     virtual int SaveDC();
     virtual BOOL RestoreDC(int nSavedDC);
-    int GetDeviceCaps(int nIndex) const;
+    // Of the attribute DC; a page device answers for the page it stands for.
+    virtual int GetDeviceCaps(int nIndex) const;
 
     // Selection: both handles; the object returned is the one that was in the attribute DC.
     CPen* SelectObject(CPen* pPen);
@@ -214,13 +215,13 @@ public:
     BOOL ScrollDC(int dx, int dy, LPCRECT lpRectScroll, LPCRECT lpRectClip, CRgn* pRgnUpdate,
                   LPRECT lpRectUpdate);
 
-    // Printing.
-    int StartDoc(LPDOCINFO lpDocInfo);
+    // Printing (a page device keeps the pages itself, see fw/print.h).
+    virtual int StartDoc(LPDOCINFO lpDocInfo);
     int StartDoc(LPCSTR lpszDocName);
-    int StartPage();
-    int EndPage();
-    int EndDoc();
-    int AbortDoc();
+    virtual int StartPage();
+    virtual int EndPage();
+    virtual int EndDoc();
+    virtual int AbortDoc();
     int SetAbortProc(BOOL(CALLBACK* lpfn)(HDC, int));
     int Escape(int nEscape, int nCount, LPCSTR lpszInData, LPVOID lpOutData);
 

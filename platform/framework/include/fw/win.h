@@ -38,5 +38,7 @@
 #include "fw/splitter.h"
 #include "fw/filedialog.h"
 #include "fw/commdlg.h"
+#include "fw/print.h"
+#include "fw/preview.h"
 #include "fw/msgbox.h"
 #include "fw/module.h"

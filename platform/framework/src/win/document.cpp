@@ -2,6 +2,7 @@
 // question. Saving never loses the old file: the document is written to a temporary
 // file in the target's folder, which replaces the target only once it is complete.
 #include "fw/win.h"
+#include "fw/safe_save.h"
 #include "docview_util.h"
 
 IMPLEMENT_DYNAMIC(CDocument, CCmdTarget)
@@ -192,43 +193,32 @@ BOOL CDocument::OnOpenDocument(LPCSTR lpszPathName)
 
 BOOL CDocument::OnSaveDocument(LPCSTR lpszPathName)
 {
-    // The new content goes to a temporary file beside the target.
-    CString strTemp = fw::TempFileBeside(lpszPathName);
-    if (strTemp.IsEmpty()) {
-        CFileException fe(CFileException::OsErrorToException((LONG)::GetLastError()),
-                          (LONG)::GetLastError(), lpszPathName);
-        ReportSaveLoadException(lpszPathName, &fe, TRUE, AFX_IDP_INVALID_FILENAME);
-        return FALSE;
-    }
+    // Through the safe save: the old file stays as it was unless the whole new content
+    // reached the disk. What Serialize threw is kept to tell the user the cause.
+    CException* pThrown = nullptr;
     CFileException fe;
-    CFile* pFile =
-        GetFile(strTemp, CFile::modeCreate | CFile::modeReadWrite | CFile::shareExclusive, &fe);
-    if (pFile == nullptr) {
-        ::DeleteFileA(strTemp);
-        ReportSaveLoadException(lpszPathName, &fe, TRUE, AFX_IDP_INVALID_FILENAME);
-        return FALSE;
-    }
-    try {
-        CArchive saveArchive(pFile, CArchive::store | CArchive::bNoFlushOnDelete);
-        saveArchive.m_pDocument = this;
-        CWaitCursor wait;
-        Serialize(saveArchive);
-        saveArchive.Close();
-        pFile->Flush();
-        ReleaseFile(pFile, FALSE);
-    } catch (CException* e) {
-        // The old file was never touched; the partial new one goes.
-        ReleaseFile(pFile, TRUE);
-        ::DeleteFileA(strTemp);
-        ReportSaveLoadException(lpszPathName, e, TRUE, AFX_IDP_FAILED_TO_SAVE_DOC);
-        e->Delete();
-        return FALSE;
-    }
-    if (!::MoveFileExA(strTemp, lpszPathName, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        LONG lOsError = (LONG)::GetLastError();
-        ::DeleteFileA(strTemp);
-        CFileException feMove(CFileException::OsErrorToException(lOsError), lOsError, lpszPathName);
-        ReportSaveLoadException(lpszPathName, &feMove, TRUE, AFX_IDP_FAILED_TO_SAVE_DOC);
+    BOOL bSaved = AfxSafeSaveFile(
+        lpszPathName,
+        [&](CFile& file) {
+            try {
+                CArchive saveArchive(&file, CArchive::store | CArchive::bNoFlushOnDelete);
+                saveArchive.m_pDocument = this;
+                CWaitCursor wait;
+                Serialize(saveArchive);
+                saveArchive.Close();
+            } catch (CException* e) {
+                pThrown = e;
+                AfxThrowFileException(CFileException::generic);
+            }
+        },
+        &fe);
+    if (!bSaved) {
+        if (pThrown != nullptr) {
+            ReportSaveLoadException(lpszPathName, pThrown, TRUE, AFX_IDP_FAILED_TO_SAVE_DOC);
+            pThrown->Delete();
+        } else {
+            ReportSaveLoadException(lpszPathName, &fe, TRUE, AFX_IDP_FAILED_TO_SAVE_DOC);
+        }
         return FALSE;
     }
     SetModifiedFlag(FALSE);

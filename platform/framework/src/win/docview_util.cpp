@@ -1,6 +1,5 @@
 #include "docview_util.h"
 
-#include <algorithm>
 #include <cstring>
 
 namespace fw {
@@ -14,17 +13,6 @@ CString FileTitleOf(LPCSTR lpszPathName)
         if (*p == '\\' || *p == '/' || *p == ':')
             lpszName = p + 1;
     return CString(lpszName);
-}
-
-CString TempFileBeside(LPCSTR lpszPathName)
-{
-    CString strFolder(lpszPathName);
-    int iSep = std::max(strFolder.ReverseFind('\\'), strFolder.ReverseFind('/'));
-    strFolder = iSep >= 0 ? strFolder.Left(iSep + 1) : CString(".");
-    char szTemp[MAX_PATH];
-    if (::GetTempFileNameA(strFolder, "~fw", 0, szTemp) == 0)
-        return CString();
-    return CString(szTemp);
 }
 
 CString FormatString1(UINT nID, LPCSTR lpsz1)

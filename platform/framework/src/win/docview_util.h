@@ -6,8 +6,6 @@ namespace fw {
 
 // The file part of a path (after the last '\' or '/').
 CString FileTitleOf(LPCSTR lpszPathName);
-// A new, empty temporary file in the folder of lpszPathName; empty when none can be made.
-CString TempFileBeside(LPCSTR lpszPathName);
 // String nID with "%1" replaced by lpsz1.
 CString FormatString1(UINT nID, LPCSTR lpsz1);
 

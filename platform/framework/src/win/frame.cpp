@@ -2,6 +2,7 @@
 // document, frame, application), menus and accelerators, the message bar, idle updates
 // and the per-thread frame list.
 #include "fw/win.h"
+#include "fw/preview.h"
 #include "frame_bars.h"
 #include "thread_state.h"
 
@@ -577,24 +578,14 @@ void CFrameWnd::EndModalState()
     m_phWndDisable = nullptr;
 }
 
-void CFrameWnd::OnSetPreviewMode(BOOL bPreview, CPrintPreviewState* pState)
-{
-    // The print preview keeps its own state; the frame gives up its menu and bars meanwhile.
-    if (bPreview) {
-        m_pPreviewState = pState;
-        ::SetMenu(m_hWnd, nullptr);
-    } else {
-        m_pPreviewState = nullptr;
-        OnUpdateFrameMenu(nullptr);
-    }
-    fw::HideBarsForPreview(this, bPreview != FALSE);
-    RecalcLayout();
-}
-
 // --- closing --------------------------------------------------------------------------------------
 
 void CFrameWnd::OnClose()
 {
+    // While the frame previews, closing it closes the preview.
+    if (m_pPreviewState != nullptr && m_pPreviewState->lpfnCloseProc != nullptr &&
+        !m_pPreviewState->lpfnCloseProc(this))
+        return;
     // The active document may refuse (its last frame asks to save it).
     CDocument* pDocument = GetActiveDocument();
     if (pDocument != nullptr && !pDocument->CanCloseFrame(this))

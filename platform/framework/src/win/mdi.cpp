@@ -2,6 +2,7 @@
 // client, the menus and the accelerators of the active child; CMDIChildWnd is one
 // document window, created as an MDI child.
 #include "fw/win.h"
+#include "fw/preview.h"
 
 IMPLEMENT_DYNCREATE(CMDIFrameWnd, CFrameWnd)
 IMPLEMENT_DYNCREATE(CMDIChildWnd, CFrameWnd)
@@ -155,7 +156,9 @@ CMDIChildWnd* CMDIFrameWnd::CreateNewChild(CRuntimeClass* pClass, UINT nResource
 BOOL CMDIFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
 {
     // The active child (its view, document and frame) first, then this frame, then
-    // the application.
+    // the application. A print preview in this frame is its active view and comes first.
+    if (m_pPreviewState != nullptr)
+        return CFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
     CMDIChildWnd* pActiveChild = MDIGetActive();
     if (pActiveChild != nullptr) {
         const CMDIFrameWnd* pOldRouting = t_pRoutingFrame;

@@ -108,9 +108,11 @@ LRESULT CView::OnInitialUpdateMessage(WPARAM, LPARAM)
 
 BOOL CView::IsSelected(const CObject*) const { return FALSE; }
 
-void CView::OnPrepareDC(CDC*, CPrintInfo*)
+void CView::OnPrepareDC(CDC*, CPrintInfo* pInfo)
 {
-    // Nothing by default: the screen's mapping.
+    // The screen's mapping. A view that does not say how many pages it has prints one.
+    if (pInfo != nullptr)
+        pInfo->m_bContinuePrinting = pInfo->GetMaxPage() != 0xFFFF || pInfo->m_nCurPage == 1;
 }
 
 void CView::OnInitialUpdate() { OnUpdate(nullptr, 0, nullptr); }
@@ -144,12 +146,6 @@ void CView::OnBeginPrinting(CDC*, CPrintInfo*) { }
 void CView::OnPrint(CDC* pDC, CPrintInfo*) { OnDraw(pDC); }
 
 void CView::OnEndPrinting(CDC*, CPrintInfo*) { }
-
-void CView::OnEndPrintPreview(CDC*, CPrintInfo*, POINT, CPreviewView*)
-{
-    // The preview machinery closes the preview and restores the frame; a view that
-    // overrides this does its own clean-up first.
-}
 
 CSplitterWnd* PASCAL CView::GetParentSplitter(const CWnd* pWnd, BOOL bAnyState)
 {
