@@ -401,3 +401,81 @@ TEST(TXDocView, ParagraphCommandsFormatTheSelectedParagraphs)
     EXPECT_EQ(TXVIEW_NORMAL, control->GetViewMode());
     doc->SetModifiedFlag(FALSE);
 }
+
+namespace {
+
+std::vector<std::string> TextsOf(HENHMETAFILE page)
+{
+    std::vector<std::string> texts;
+    for (const CPageText& t : CPageDevice::TextsOf(page))
+        texts.push_back((LPCSTR)t.strText);
+    return texts;
+}
+
+TEST(TXDocView, PrintsAndPreviewsItsTextInPagesOnThePageDevice)
+{
+    TxProgram program;
+    ASSERT_NE(program.frame, nullptr);
+    program.app.OnFileNew();
+    CTXDoc* doc = static_cast<CTXDoc*>(program.frame->GetActiveFrame()->GetActiveDocument());
+    ASSERT_NE(doc, nullptr);
+    std::string script;
+    for (int i = 1; i <= 120; i++)
+        script += "Story line " + std::to_string(i) + (i < 120 ? "\n" : "");
+    doc->GetTextControl()->ReplaceSel(script.c_str());
+    CPageDevice device;
+    CPageDevice* previous = AfxSetPageDevice(&device);
+    UINT from = 0, to = 0; // the print dialog's range, 0: all pages
+    ModalAnswers answers([&](const AFX_MODAL_REQUEST& request) {
+        if (CPrintDialog* pd = dynamic_cast<CPrintDialog*>(request.pObject)) {
+            if (from != 0) {
+                pd->m_pd.Flags |= PD_PAGENUMS;
+                pd->m_pd.nFromPage = (WORD)from;
+                pd->m_pd.nToPage = (WORD)to;
+            }
+            return AFX_MODAL_REPLY::Answer(IDOK);
+        }
+        return AFX_MODAL_REPLY::Answer(IDCANCEL);
+    });
+
+    // Every line once, in order, over several pages of 12-point text at 300 dpi.
+    program.Command(ID_FILE_PRINT);
+    int pages = device.GetPageCount();
+    ASSERT_GE(pages, 2);
+    std::vector<std::string> all;
+    std::vector<std::string> firsts;
+    for (int p = 0; p < pages; p++) {
+        std::vector<std::string> texts = TextsOf(device.GetPage(p));
+        ASSERT_FALSE(texts.empty());
+        firsts.push_back(texts.front());
+        all.insert(all.end(), texts.begin(), texts.end());
+    }
+    ASSERT_EQ(all.size(), 120u);
+    for (int i = 0; i < 120; i++)
+        EXPECT_EQ(all[i], "Story line " + std::to_string(i + 1));
+    std::vector<CPageText> first = device.GetPageTexts(0);
+    EXPECT_NEAR(first[0].rectBounds.left, 300, 30); // an inch in from the edge
+    EXPECT_NEAR(first[1].rectBounds.top - first[0].rectBounds.top, 55, 15); // 12 points
+
+    // Page 2 alone.
+    from = to = 2;
+    program.Command(ID_FILE_PRINT);
+    ASSERT_EQ(device.GetPageCount(), 1);
+    EXPECT_EQ(TextsOf(device.GetPage(0)).front(), firsts[1]);
+
+    // The preview shows the same pages.
+    program.Command(ID_FILE_PRINT_PREVIEW);
+    CWnd* pane = program.frame->GetDlgItem(AFX_IDW_PANE_FIRST);
+    ASSERT_NE(pane, nullptr);
+    ASSERT_TRUE(pane->IsKindOf(RUNTIME_CLASS(CPreviewView)));
+    CPreviewView* preview = static_cast<CPreviewView*>(pane);
+    EXPECT_EQ(TextsOf(preview->GetPageImage(2)).front(), firsts[1]);
+    EXPECT_EQ(preview->GetPageImage(pages + 1), nullptr);
+    program.Command(AFX_ID_PREVIEW_CLOSE);
+    EXPECT_FALSE(
+        program.frame->GetDlgItem(AFX_IDW_PANE_FIRST)->IsKindOf(RUNTIME_CLASS(CPreviewView)));
+    AfxSetPageDevice(previous);
+    doc->SetModifiedFlag(FALSE);
+}
+
+} // namespace

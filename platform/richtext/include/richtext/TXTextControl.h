@@ -84,6 +84,11 @@ public:
     // Draws the visible part of the document, or only what lies in update, into a device
     // context of the client's size.
     void PaintTo(HDC dc, const RECT& client, const RECT* update = nullptr);
+    // Prints the text from position start onto a page: laid out to the width of page on
+    // dc (a printer or page device), the lines that fit below page's top from start are
+    // drawn (only measured when draw is false). Returns the position after the last line
+    // that fits, the text's length when the rest fits.
+    long FormatRange(HDC dc, const RECT& page, long start, bool draw);
 
 private:
     LRESULT Send(UINT msg, WPARAM w, LPARAM l) const;

@@ -7,6 +7,8 @@
 #include "framework.h"
 #include "richtext/TXTextControl.h"
 
+#include <vector>
+
 class CTXDoc;
 class CFindReplaceDialog;
 class CTXRulerBar;
@@ -34,6 +36,14 @@ public:
     void OnDraw(CDC* pDC) override;
     void OnInitialUpdate() override;
     void OnTextChanged(CTXTextControl*) override;
+
+    // Printing and print preview: the text in pages with inch margins.
+    BOOL OnPreparePrinting(CPrintInfo* pInfo) override;
+    void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override;
+    void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
+    void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) override;
+    // Where the text of a page goes on the printer's DC: the page less an inch all round.
+    static CRect PrintArea(CDC* pDC);
 
     CTXTextControl* m_pTextControl; // the edit window, made with the view
     CTXRulerBar* m_pRulerBar; // the ruler on the view's frame (hidden at start)
@@ -78,5 +88,6 @@ protected:
     CFindReplaceDialog* m_pFindDialog; // the modeless find or replace dialog, while open
     CString m_strFind, m_strReplace;
     BOOL m_bMatchCase, m_bWholeWord, m_bSearchDown;
+    std::vector<long> m_pageStarts; // while printing: the text position each page starts at
     DECLARE_MESSAGE_MAP()
 };

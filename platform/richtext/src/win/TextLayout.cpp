@@ -1,4 +1,5 @@
 // Word wrapping and measuring for the edit window.
+#include "framework.h"
 #include "richtext/TextLayout.h"
 
 #include <algorithm>
@@ -65,7 +66,8 @@ CTXFontCache::Entry& CTXFontCache::Get(HDC dc, const CRichCharFormat& f)
     if (it != m_fonts.end())
         return *it->second;
     LOGFONTA lf = {};
-    lf.lfHeight = -::MulDiv(f.halfPoints * m_zoom, ::GetDeviceCaps(dc, LOGPIXELSY), 144 * 100);
+    lf.lfHeight =
+        -::MulDiv(f.halfPoints * m_zoom, CPageDevice::GetCapsOf(dc, LOGPIXELSY), 144 * 100);
     if (lf.lfHeight == 0)
         lf.lfHeight = -1;
     lf.lfWeight = f.bold ? FW_BOLD : FW_NORMAL;
@@ -137,8 +139,8 @@ unsigned CTXLayout::PageOf(size_t pos) const
 int CTXLayout::LayOut(HDC dc, const CRichDocument& doc, size_t ps, size_t stop, int y0,
                       CTXFontCache& fonts, std::vector<CTXLine>& out)
 {
-    m_dpiX = ::GetDeviceCaps(dc, LOGPIXELSX);
-    m_dpiY = ::GetDeviceCaps(dc, LOGPIXELSY);
+    m_dpiX = CPageDevice::GetCapsOf(dc, LOGPIXELSX);
+    m_dpiY = CPageDevice::GetCapsOf(dc, LOGPIXELSY);
     m_zoom = fonts.Zoom();
     const std::u16string& text = doc.Text();
     // The column the text runs in.
