@@ -122,7 +122,9 @@ public:
 TEST_F(OleDragDropTest, ADragRunByTheSystemDropsOnTheRegisteredWindow)
 {
     CWnd wnd;
-    ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), "Drop here",
+    // Topmost: a window another test process leaves on the shared screen must not cover the
+    // point where the system looks for the target.
+    ASSERT_TRUE(wnd.CreateEx(WS_EX_TOPMOST, AfxRegisterWndClass(0), "Drop here",
                              WS_POPUP | WS_VISIBLE | WS_BORDER, 100, 100, 300, 200, nullptr,
                              nullptr));
     wnd.UpdateWindow();
