@@ -65,6 +65,12 @@ BOOL GXControlWriteCellStyle(CGXControl* pControl, ROWCOL nRow, ROWCOL nCol, con
     return pControl->WriteCellStyle(nRow, nCol, pStyle, mt, nFlags, pOldStyle);
 }
 
+void GXControlScrollMessage(CGXControl* pControl, UINT nMessage)
+{
+    if (pControl != nullptr)
+        pControl->OnScrollMessage(nMessage);
+}
+
 #else
 
 void GXInstallGridFeaturesOf(CGXGridCore*) { }
@@ -89,5 +95,7 @@ BOOL GXControlWriteCellStyle(CGXControl*, ROWCOL, ROWCOL, const CGXStyle*, GXMod
 {
     return FALSE;
 }
+
+void GXControlScrollMessage(CGXControl*, UINT) { }
 
 #endif

@@ -28,3 +28,5 @@ BOOL GXControlWriteCellText(CGXControl* pControl, ROWCOL nRow, ROWCOL nCol, LPCT
                             UINT nFlags, const CGXStyle* pOldStyle);
 BOOL GXControlWriteCellStyle(CGXControl* pControl, ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle,
                              GXModifyType mt, UINT nFlags, const CGXStyle* pOldStyle);
+// The current cell's control hears of a scroll (WM_VSCROLL or WM_HSCROLL) before it happens.
+void GXControlScrollMessage(CGXControl* pControl, UINT nMessage);

@@ -1,6 +1,7 @@
 // CGXGridCore: scroll bars (ranges scaled to fit the window's 16-bit range), scrolling by
 // cells and bringing a cell into view.
 #include "core/GXGridCore.h"
+#include "core/GXGridCoreControls.h"
 #include "core/GXGridParam.h"
 #include "fw/ctrls.h"
 
@@ -150,19 +151,68 @@ void CGXGridCore::ScrollGridWindow(int dx, int dy, LPCRECT lpRect, LPCRECT lpCli
                               SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE);
 }
 
+namespace {
+// The last top row (left column) with which the rows (columns) from there to the end still
+// fill the grid below (right of) the frozen area.
+ROWCOL LastUsefulFirst(CGXGridCore& grid, BOOL bRows)
+{
+    const CRect rectGrid = grid.GetGridRect();
+    const ROWCOL nFrozen = bRows ? grid.GetFrozenRowCount() : grid.GetFrozenColCount();
+    const ROWCOL nCount = bRows ? grid.GetRowCount() : grid.GetColCount();
+    const int nExtent = bRows ? rectGrid.Height() : rectGrid.Width();
+    auto size = [&](ROWCOL i) {
+        return bRows ? grid.GetRowPixelHeight(i) : grid.GetColPixelWidth(i);
+    };
+    int nSum =
+        bRows ? grid.SumRowHeights(0, nFrozen, nExtent) : grid.SumColWidths(0, nFrozen, nExtent);
+    ROWCOL nLast = nCount;
+    if (nLast <= nFrozen + 1)
+        return nFrozen + 1;
+    nSum += size(nLast);
+    while (nLast > nFrozen + 1 && nSum + size(nLast - 1) <= nExtent)
+        nSum += size(--nLast);
+    return nLast;
+}
+
+// The current cell's control hears of a scroll first (so that its drop-downs close).
+void TellControlOfScroll(CGXGridCore& grid, int nBar)
+{
+    if (grid.IsActiveCurrentCell())
+        GXControlScrollMessage(grid.GetCurrentCellControl(),
+                               nBar == SB_VERT ? WM_VSCROLL : WM_HSCROLL);
+}
+} // namespace
+
+ROWCOL GXLastUsefulTopRow(CGXGridCore& grid) { return LastUsefulFirst(grid, TRUE); }
+ROWCOL GXLastUsefulLeftCol(CGXGridCore& grid) { return LastUsefulFirst(grid, FALSE); }
+
 BOOL CGXGridCore::ScrollByCells(int nDirection, ROWCOL nCount, UINT flags)
 {
+    if (nCount == 0 || nDirection < 1 || nDirection > 4)
+        return FALSE;
     ResetVisibleCache();
     const BOOL bRows = nDirection == 1 || nDirection == 3;
-    const ROWCOL nFrozen = bRows ? GetFrozenRowCount() : GetFrozenColCount();
-    const ROWCOL nLimit = bRows ? GetRowCount() : GetColCount();
+    const BOOL bBack = nDirection == 1 || nDirection == 2;
+    const ROWCOL nFirst = (bRows ? GetFrozenRowCount() : GetFrozenColCount()) + 1;
     const ROWCOL nOld = bRows ? m_nTopRow : m_nLeftCol;
-    ROWCOL nNew = nOld;
-    if (nDirection == 1 || nDirection == 2)
-        nNew = nOld > nFrozen + 1 + nCount ? nOld - nCount : nFrozen + 1;
-    else
-        nNew = std::min(nLimit, nOld + nCount);
-    nNew = std::max(nNew, nFrozen + 1);
+    auto size = [&](ROWCOL i) { return bRows ? GetRowPixelHeight(i) : GetColPixelWidth(i); };
+
+    // Rows (columns) of size 0 do not count.
+    ROWCOL nNew = std::max(nOld, nFirst);
+    if (bBack) {
+        for (ROWCOL n = nCount; n > 0 && nNew > nFirst;)
+            if (size(--nNew) > 0)
+                --n;
+    } else {
+        ROWCOL nLimit = bRows ? GetRowCount() : GetColCount();
+        if (GetScrollBarMode(bRows ? SB_VERT : SB_HORZ) & GX_SBMODE_LASTUSEFUL)
+            nLimit = std::min(nLimit, LastUsefulFirst(*this, bRows));
+        for (ROWCOL n = nCount; n > 0 && nNew < nLimit;)
+            if (size(nNew++) > 0)
+                --n;
+        while (nNew < nLimit && size(nNew) == 0)
+            ++nNew; // the new first row is one that shows
+    }
     if (nNew == nOld)
         return FALSE;
     if (CGXAbstractGridReserved30Imp* pImp = Reserved30Imp())
@@ -172,57 +222,83 @@ BOOL CGXGridCore::ScrollByCells(int nDirection, ROWCOL nCount, UINT flags)
 
     ToggleSelectionFrame(FALSE);
     const CRect rectGrid = GetGridRect();
-    int nPixels = bRows ? SumRowHeights(std::min(nOld, nNew), std::max(nOld, nNew) - 1)
-                        : SumColWidths(std::min(nOld, nNew), std::max(nOld, nNew) - 1);
-    (bRows ? m_nTopRow : m_nLeftCol) = nNew;
     CRect rectArea(rectGrid);
     if (bRows)
-        rectArea.top += SumRowHeights(0, nFrozen);
+        rectArea.top += SumRowHeights(0, nFirst - 1, rectGrid.Height());
     else
-        rectArea.left += SumColWidths(0, nFrozen);
+        rectArea.left += SumColWidths(0, nFirst - 1, rectGrid.Width());
     const int nExtent = bRows ? rectArea.Height() : rectArea.Width();
-    if ((flags & (GX_INVALIDATE | GX_UPDATENOW | GX_SMART)) && m_pWindow != nullptr &&
-        m_pWindow->GetSafeHwnd() != nullptr) {
+    const ROWCOL nLow = std::min(nOld, nNew), nHigh = std::max(nOld, nNew);
+    const int nPixels = bRows ? SumRowHeights(nLow, nHigh - 1, nExtent + 1)
+                              : SumColWidths(nLow, nHigh - 1, nExtent + 1);
+    (bRows ? m_nTopRow : m_nLeftCol) = nNew;
+    if (m_pWindow != nullptr && m_pWindow->GetSafeHwnd() != nullptr && !rectArea.IsRectEmpty()) {
         if (nPixels < nExtent) {
             const int nSign = nNew > nOld ? -1 : 1;
             ScrollGridWindow(bRows ? 0 : nSign * nPixels, bRows ? nSign * nPixels : 0, &rectArea,
                              &rectArea);
+            // A grid line at the top (left) of cells follows the first scrolled row (column).
+            if ((bRows ? ShowHorzLines() : ShowVertLines()) && LinesAtTopLeft()) {
+                CRect rectStrip(rectArea);
+                if (bRows)
+                    rectStrip.bottom = std::min(rectStrip.bottom, rectStrip.top + nPixels);
+                else
+                    rectStrip.right = std::min(rectStrip.right, rectStrip.left + nPixels);
+                m_pWindow->InvalidateRect(&rectStrip);
+            }
         } else {
             m_pWindow->InvalidateRect(&rectArea);
         }
     }
     SetScrollUnitPos(bRows ? SB_VERT : SB_HORZ, nNew);
+    if ((GetScrollBarMode(bRows ? SB_VERT : SB_HORZ) & 7) == GX_SBMODE_AUTO && nNew == nFirst)
+        RefreshScrollBars();
     ToggleSelectionFrame(TRUE);
     if (bRows)
         OnTopRowMoved(nOld);
     else
         OnLeftColMoved(nOld);
+    if ((flags & GX_UPDATENOW) && m_pWindow != nullptr && m_pWindow->GetSafeHwnd() != nullptr)
+        m_pWindow->UpdateWindow();
     return TRUE;
 }
 
 void CGXGridCore::ScrollWithHint(int nDirection, ROWCOL nCount, UINT flags, BOOL bCreateHint)
 {
-    ScrollByCells(nDirection, nCount, flags);
-    if (bCreateHint && HintsEnabled())
+    const BOOL bScrolled = ScrollByCells(nDirection, nCount, flags);
+    if (bScrolled && bCreateHint && HintsEnabled())
         UpdateHintImp()->SendScrollHint(this, nDirection, nCount, flags);
 }
 
-BOOL CGXGridCore::BringCellIntoView(ROWCOL nRow, ROWCOL nCol, UINT flags, BOOL)
+BOOL CGXGridCore::BringCellIntoView(ROWCOL nRow, ROWCOL nCol, UINT flags, BOOL bFloatCell)
 {
+    if (!m_bInitialized)
+        return FALSE;
+    const ROWCOL nFrozenRows = GetFrozenRowCount(), nFrozenCols = GetFrozenColCount();
+    // A cell of a covered (or floating) range reaching past the frozen area counts as the
+    // last frozen row or column.
+    CGXRange range;
+    if (GetCoveredBlock(nRow, nCol, range) != nullptr ||
+        (bFloatCell && GetFloatBlock(nRow, nCol, range) != nullptr)) {
+        if (nRow <= nFrozenRows && range.bottom > nFrozenRows)
+            nRow = nFrozenRows;
+        if (nCol <= nFrozenCols && range.right > nFrozenCols)
+            nCol = nFrozenCols;
+    }
     const CRect rectGrid = GetGridRect();
     BOOL bMoved = FALSE;
-    const ROWCOL nFrozenRows = GetFrozenRowCount(), nFrozenCols = GetFrozenColCount();
     if (nRow > nFrozenRows && nRow <= GetRowCount()) {
         if (nRow < m_nTopRow) {
             SetFirstScrollRow(nRow, flags, TRUE);
             bMoved = TRUE;
-        } else {
-            int h = SumRowHeights(0, nFrozenRows) + GetRowPixelHeight(nRow);
+        } else if (nRow > m_nTopRow) {
+            int h = SumRowHeights(0, nFrozenRows, rectGrid.Height()) + GetRowPixelHeight(nRow);
             ROWCOL nTop = nRow;
             while (nTop > nFrozenRows + 1 && h + GetRowPixelHeight(nTop - 1) <= rectGrid.Height())
                 h += GetRowPixelHeight(--nTop);
             if (nTop > m_nTopRow) {
-                SetFirstScrollRow(nTop, flags, TRUE);
+                TellControlOfScroll(*this, SB_VERT);
+                SetFirstScrollRow(std::min(nTop, GetRowCount()), flags, TRUE);
                 bMoved = TRUE;
             }
         }
@@ -231,17 +307,21 @@ BOOL CGXGridCore::BringCellIntoView(ROWCOL nRow, ROWCOL nCol, UINT flags, BOOL)
         if (nCol < m_nLeftCol) {
             SetFirstScrollCol(nCol, flags, TRUE);
             bMoved = TRUE;
-        } else {
-            int w = SumColWidths(0, nFrozenCols) + GetColPixelWidth(nCol);
+        } else if (nCol > m_nLeftCol) {
+            int w = SumColWidths(0, nFrozenCols, rectGrid.Width()) + GetColPixelWidth(nCol);
             ROWCOL nLeft = nCol;
             while (nLeft > nFrozenCols + 1 && w + GetColPixelWidth(nLeft - 1) <= rectGrid.Width())
                 w += GetColPixelWidth(--nLeft);
             if (nLeft > m_nLeftCol) {
-                SetFirstScrollCol(nLeft, flags, TRUE);
+                TellControlOfScroll(*this, SB_HORZ);
+                SetFirstScrollCol(std::min(nLeft, GetColCount()), flags, TRUE);
                 bMoved = TRUE;
             }
         }
     }
+    if (bMoved && (flags & (GX_UPDATENOW | GX_SMART)) && m_pWindow != nullptr &&
+        m_pWindow->GetSafeHwnd() != nullptr)
+        m_pWindow->UpdateWindow();
     return bMoved;
 }
 

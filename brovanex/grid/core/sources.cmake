@@ -47,3 +47,11 @@ list(APPEND GX_WIN_SOURCES
   core/GXGridWnd.cpp
   core/GXPluginComponent.cpp
   core/GXStartup.cpp)
+# The grid a person uses: scroll bars, the tab window and its strip, the drag line and the
+# print device.
+list(APPEND GX_WIN_SOURCES
+  core/GXDragLineWnd.cpp
+  core/GXGridCoreScrollBars.cpp
+  core/GXPrintDevice.cpp
+  core/GXTabBeam.cpp
+  core/GXTabWnd.cpp)

@@ -150,15 +150,19 @@ public:
     virtual void SetDeviceData(CGXPrintDevice* pDevice, const void* pDevNames, DWORD cbNames,
                                const void* pDevMode, DWORD cbMode) = 0;
     virtual void FreeDevice(CGXPrintDevice* pDevice) = 0;
-    virtual BOOL GetDeviceData(CGXPrintDevice* pDevice, void*& pDevNames, DWORD& cbNames,
-                               void*& pDevMode, DWORD& cbMode) = 0;
+    // Copies two global blocks into new buffers (new BYTE[]; the caller deletes them).
+    virtual BOOL GetDeviceData(CGXPrintDevice* pDevice, HGLOBAL hDevNames, HGLOBAL hDevMode,
+                               void*& pDevNames, DWORD& cbNames, void*& pDevMode,
+                               DWORD& cbMode) = 0;
     virtual void NeedDefaultDevice(CGXPrintDevice* pDevice) = 0;
     virtual HDC GetPrinterDC(CGXPrintDevice* pDevice) = 0;
     virtual void ResetPrinterDC(CGXPrintDevice* pDevice) = 0;
     virtual void GetDeviceHandles(CGXPrintDevice* pDevice, HGLOBAL& hDevNames,
                                   HGLOBAL& hDevMode) = 0;
-    virtual void UpdateDeviceHandles(CGXPrintDevice* pDevice) = 0;
-    virtual void UpdateDeviceData(CGXPrintDevice* pDevice) = 0;
+    virtual void UpdateDeviceHandles(CGXPrintDevice* pDevice, HGLOBAL hDevNames,
+                                     HGLOBAL hDevMode) = 0;
+    virtual void UpdateDeviceData(CGXPrintDevice* pDevice, const void* pDevNames, DWORD cbNames,
+                                  const void* pDevMode, DWORD cbMode) = 0;
     virtual int RunPrintSetupDialog(CGXPrintDevice* pDevice) = 0;
     virtual BOOL RunPrintDialog(CGXPrintDevice* pDevice, void* pPrintInfo) = 0;
 };

@@ -1,0 +1,750 @@
+// CGXTabBeam: the tab strip of a tab window.
+#include "core/GXTabBeam.h"
+#include "core/GXFont.h"
+#include "core/GXFontTable.h"
+#include "core/GXLibraryState.h"
+#include "core/GXSysColorCache.h"
+#include "fw/app.h"
+#include "fw/dc.h"
+
+#include <algorithm>
+
+IMPLEMENT_DYNAMIC(CGXTabInfo, CObject)
+IMPLEMENT_DYNCREATE(CGXTabBeam, CWnd)
+
+namespace {
+// Strips the library made itself for windows created by class name; each is deleted once
+// its window is gone.
+CMapPtrToWord& SelfCreatedBeams()
+{
+    static CMapPtrToWord map;
+    return map;
+}
+
+int ThreeDFlag() { return GXGetLibraryState().m_b3dLook1 ? 1 : 0; }
+} // namespace
+
+CGXTabInfo::CGXTabInfo()
+    : nWidth(60), bSel(FALSE), pExtra(nullptr), bDeleteExtra(FALSE), pUserData(nullptr), sbInfo {},
+      crNormal(0), crSel(0), flags(0)
+{
+    sbInfo[0].cbSize = sbInfo[1].cbSize = sizeof(SCROLLINFO);
+}
+
+CGXTabInfo::~CGXTabInfo()
+{
+    if (bDeleteExtra && pExtra != nullptr)
+        delete pExtra;
+}
+
+DWORD CGXTabBeamClock::Now() const { return ::GetTickCount(); }
+
+void CGXTabBeamClock::Wait(DWORD nMilliseconds)
+{
+    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, nMilliseconds, QS_ALLINPUT);
+}
+
+CPoint CGXTabBeamClock::CursorPos(CWnd* pWnd) const
+{
+    CPoint point;
+    ::GetCursorPos(&point);
+    pWnd->ScreenToClient(&point);
+    return point;
+}
+
+BEGIN_MESSAGE_MAP(CGXTabBeam, CWnd)
+    ON_WM_PAINT()
+    ON_WM_ERASEBKGND()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONDBLCLK()
+    ON_WM_MOUSEMOVE()
+    ON_WM_LBUTTONUP()
+    ON_WM_CANCELMODE()
+    ON_WM_SYSCOLORCHANGE()
+    ON_WM_WININICHANGE()
+END_MESSAGE_MAP()
+
+CGXTabBeam::CGXTabBeam()
+    : m_nSlant(7), m_nButtons(2), m_bShowButtons(TRUE), m_nTabs(0), m_nCurrent(-1), m_nFirstTab(0),
+      m_crText(0), m_crTextActive(0), m_crFace(0), m_crWindow(0), m_crFree(0), m_nPressedButton(-1),
+      m_bButtonDown(FALSE), m_bTracking(FALSE), m_nPaintFrom(-1), m_pNotifyWnd(nullptr),
+      m_hArrow(::LoadCursor(nullptr, IDC_ARROW)), m_pClock(&m_systemClock)
+{
+    m_nHeight = m_nButtonWidth = ::GetSystemMetrics(SM_CYHSCROLL);
+    m_nButtonArea = m_nButtons * m_nButtonWidth;
+}
+
+CGXTabBeam::~CGXTabBeam()
+{
+    SelfCreatedBeams().RemoveKey(this);
+    for (int i = 0; i < m_arrTabs.GetSize(); ++i)
+        delete static_cast<CGXTabInfo*>(m_arrTabs[i]);
+    m_arrTabs.RemoveAll();
+    m_nTabs = 0;
+    if (m_hWnd != nullptr && CWnd::FromHandlePermanent(m_hWnd) == this)
+        DestroyWindow();
+}
+
+BOOL CGXTabBeam::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
+{
+    RegisterClass(AfxGetInstanceHandle());
+    if (!CWnd::Create(GX_TABBEAM_CLASS, nullptr, dwStyle | WS_CHILD, rect, pParentWnd, nID))
+        return FALSE;
+    CreateFonts();
+    SetWindowPos(nullptr, 0, 0, rect.right - rect.left, m_nHeight,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    UpdateColors();
+    return TRUE;
+}
+
+void CGXTabBeam::CreateFonts()
+{
+    m_fontNormal.DeleteObject();
+    m_fontBold.DeleteObject();
+    LOGFONT lf = {};
+    if (::GetSystemMetrics(SM_DBCSENABLED)) {
+        HGDIOBJ hFont = ::GetStockObject(DEFAULT_GUI_FONT);
+        if (hFont == nullptr)
+            hFont = ::GetStockObject(SYSTEM_FONT);
+        ::GetObject(hFont, sizeof(lf), &lf);
+    } else {
+        lf.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
+        lf.lfClipPrecision = 0x12;
+        lstrcpynA(lf.lfFaceName, "Arial", LF_FACESIZE);
+        if (const GXFaceEntry* pFace = GXGetFaceEntry(GXGetFaceIndex("Arial")))
+            lf.lfCharSet = pFace->nCharSet;
+    }
+    lf.lfHeight = std::max(1, m_nHeight - 2);
+    lf.lfWidth = 0;
+    lf.lfItalic = FALSE;
+    lf.lfUnderline = FALSE;
+    lf.lfWeight = FW_NORMAL;
+    m_fontNormal.CreateFontIndirect(&lf);
+    lf.lfWeight = FW_BOLD;
+    m_fontBold.CreateFontIndirect(&lf);
+}
+
+void CGXTabBeam::UpdateColors()
+{
+    m_crText = m_crTextActive = ::GetSysColor(COLOR_WINDOWTEXT);
+    m_crFace = ::GetSysColor(COLOR_BTNFACE);
+    m_crWindow = ::GetSysColor(COLOR_WINDOW);
+    m_crFree = ::GetSysColor(COLOR_SCROLLBAR);
+    m_brFace.DeleteObject();
+    m_brFace.CreateSolidBrush(m_crFace);
+    m_brWindow.DeleteObject();
+    m_brWindow.CreateSolidBrush(m_crWindow);
+    m_brBlack.DeleteObject();
+    m_brBlack.CreateSolidBrush(RGB(0, 0, 0));
+    m_penShadow.DeleteObject();
+    m_penShadow.CreatePen(PS_SOLID, 1, ::GetSysColor(COLOR_BTNSHADOW));
+}
+
+CGXTabInfo& CGXTabBeam::GetTabInfo(int nTab) const
+{
+    ASSERT(nTab >= 0 && nTab < m_nTabs);
+    return *static_cast<CGXTabInfo*>(m_arrTabs[nTab]);
+}
+
+CWnd* CGXTabBeam::GetNotifyWnd() const
+{
+    return m_pNotifyWnd != nullptr ? m_pNotifyWnd : GetParent();
+}
+
+void CGXTabBeam::SetClock(CGXTabBeamClock* pClock)
+{
+    m_pClock = pClock != nullptr ? pClock : &m_systemClock;
+}
+
+// Geometry.
+
+int CGXTabBeam::GetTabLeft(int nTab)
+{
+    int x = TabAreaLeft();
+    if (nTab >= m_nFirstTab) {
+        for (int i = m_nFirstTab; i < nTab && i < m_nTabs; ++i)
+            x += GetTabInfo(i).nWidth + m_nSlant;
+    } else {
+        for (int i = nTab; i < m_nFirstTab; ++i)
+            x -= GetTabInfo(i).nWidth + m_nSlant;
+    }
+    return x;
+}
+
+int CGXTabBeam::TabFromPoint(int x)
+{
+    int nTab = -1;
+    for (int i = m_nFirstTab; i < m_nTabs; ++i) {
+        if (GetTabLeft(i) > x)
+            break;
+        nTab = i;
+    }
+    if (nTab == m_nTabs - 1 && nTab >= 0 &&
+        x > GetTabLeft(nTab) + GetTabInfo(nTab).nWidth + 2 * m_nSlant)
+        return -1;
+    return nTab;
+}
+
+int CGXTabBeam::GetLastVisibleTab()
+{
+    CRect rect;
+    if (m_hWnd != nullptr)
+        GetClientRect(&rect);
+    int x = TabAreaLeft();
+    for (int i = m_nFirstTab; i < m_nTabs; ++i) {
+        const int w = GetTabInfo(i).nWidth + (i == m_nFirstTab ? 2 * m_nSlant : m_nSlant);
+        if (x + w > rect.right)
+            return std::max(m_nFirstTab, i - 1);
+        x += w;
+    }
+    return std::max(m_nFirstTab, m_nTabs - 1);
+}
+
+BOOL CGXTabBeam::CanScroll(int nButton)
+{
+    if (m_nTabs < 2)
+        return FALSE;
+    if (nButton == 0 || nButton == 1)
+        return m_nFirstTab > 0;
+    return GetLastVisibleTab() < m_nTabs - 1;
+}
+
+int CGXTabBeam::ButtonAtPosition(int nPosition) const
+{
+    return m_nButtons == 2 ? nPosition + 1 : nPosition;
+}
+
+int CGXTabBeam::PositionOfButton(int nButton) const
+{
+    return m_nButtons == 2 ? nButton - 1 : nButton;
+}
+
+// Scrolling the tabs.
+
+int CGXTabBeam::HitScrollButton(int x, int y, int nOnly)
+{
+    if (!m_bShowButtons || m_nButtons <= 0 || m_nButtonWidth <= 0)
+        return -1;
+    if (y < 0 || y >= m_nHeight || x < 0 || x > m_nButtonArea - 1)
+        return -1;
+    const int nButton = ButtonAtPosition(x / m_nButtonWidth);
+    if (nButton < 0 || nButton > 3 || !CanScroll(nButton) || (nOnly != -1 && nButton != nOnly))
+        return -1;
+    ScrollTabs(nButton);
+    return nButton;
+}
+
+void CGXTabBeam::ScrollTabs(int nButton)
+{
+    if (CWnd* pParent = GetParent())
+        pParent->SendMessage(GX_WM_RENAMECANCEL);
+    if (m_nTabs == 0)
+        return;
+    int nTarget = m_nFirstTab;
+    switch (nButton) {
+    case 0:
+        nTarget = 0;
+        break;
+    case 1:
+        nTarget = m_nFirstTab - 1;
+        break;
+    case 2:
+        nTarget = m_nFirstTab + 1;
+        break;
+    default:
+        nTarget = m_nTabs - 1;
+        break;
+    }
+    // The largest useful first tab: the smallest one from which the rest still fit.
+    CRect rect;
+    GetClientRect(&rect);
+    const int nArea = rect.right - TabAreaLeft();
+    int nLast = m_nTabs - 1;
+    int nSum = GetTabInfo(nLast).nWidth + 2 * m_nSlant;
+    while (nLast > 0 && nSum + GetTabInfo(nLast - 1).nWidth + m_nSlant <= nArea)
+        nSum += GetTabInfo(--nLast).nWidth + m_nSlant;
+    nTarget = std::max(0, std::min(nTarget, nLast));
+    if (nTarget == m_nFirstTab)
+        return;
+    m_nFirstTab = nTarget;
+    RepaintFrom(TabAreaLeft());
+}
+
+void CGXTabBeam::EnsureVisible(int nTab)
+{
+    if (nTab < 0 || nTab >= m_nTabs)
+        return;
+    if (nTab < m_nFirstTab) {
+        m_nFirstTab = nTab;
+        RepaintFrom(TabAreaLeft());
+    } else if (nTab > GetLastVisibleTab()) {
+        while (m_nFirstTab < nTab && GetLastVisibleTab() < nTab)
+            ++m_nFirstTab;
+        RepaintFrom(TabAreaLeft());
+    }
+}
+
+void CGXTabBeam::RepaintFrom(int x)
+{
+    if (m_hWnd == nullptr)
+        return;
+    m_nPaintFrom = x;
+    CRect rect;
+    GetClientRect(&rect);
+    if (x >= 0)
+        rect.left = std::max(0, x - 1);
+    InvalidateRect(&rect, TRUE);
+}
+
+// Tabs.
+
+void CGXTabBeam::SetActiveTab(int nTab)
+{
+    if (nTab < -1 || nTab >= m_nTabs || nTab == m_nCurrent)
+        return;
+    m_nCurrent = nTab;
+    EnsureVisible(nTab);
+    RepaintFrom(TabAreaLeft());
+}
+
+void CGXTabBeam::InsertTab(BOOL bBeforeActive, LPCTSTR pszName, CWnd* pPane, BOOL bOwnsPane,
+                           int nWidth, void* pUserData)
+{
+    CGXTabInfo* pInfo = new CGXTabInfo;
+    pInfo->sLabel = pszName != nullptr ? pszName : "";
+    pInfo->pExtra = pPane;
+    pInfo->bDeleteExtra = bOwnsPane;
+    pInfo->pUserData = pUserData;
+    pInfo->crNormal = m_crFace;
+    pInfo->crSel = m_crWindow;
+    pInfo->brNormal.CreateSolidBrush(m_crFace);
+    pInfo->brSel.CreateSolidBrush(m_crWindow);
+    pInfo->flags = 0;
+    int nIndex = m_nTabs;
+    if (bBeforeActive && m_nCurrent >= 0) {
+        nIndex = m_nCurrent;
+        ++m_nCurrent; // the active tab moves right with the insertion
+    }
+    m_arrTabs.InsertAt(nIndex, pInfo);
+    ++m_nTabs;
+    if (nWidth < 0)
+        UpdateTabWidth(nIndex);
+    else
+        pInfo->nWidth = nWidth;
+    if (m_nTabs == 1) {
+        m_nCurrent = 0;
+        m_nFirstTab = 0;
+    }
+    RepaintFrom(-2);
+}
+
+void CGXTabBeam::DeleteTab(int nTab)
+{
+    if (nTab < 0 || nTab >= m_nTabs)
+        return;
+    CGXTabInfo* pInfo = &GetTabInfo(nTab);
+    m_arrTabs.RemoveAt(nTab);
+    --m_nTabs;
+    delete pInfo;
+    // The active tab stays the same tab; deleting it activates the first one, and deleting
+    // the only one leaves none.
+    if (m_nTabs == 0) {
+        m_nCurrent = -1;
+        m_nFirstTab = 0;
+    } else if (nTab == m_nCurrent) {
+        m_nCurrent = 0;
+        m_nFirstTab = 0;
+    } else if (nTab < m_nCurrent) {
+        --m_nCurrent;
+    }
+    if (m_nFirstTab >= m_nTabs)
+        m_nFirstTab = std::max(0, m_nTabs - 1);
+    RepaintFrom(-2);
+}
+
+void CGXTabBeam::UpdateTabWidth(int nTab)
+{
+    if (nTab < 0 || nTab >= m_nTabs)
+        return;
+    CGXTabInfo& info = GetTabInfo(nTab);
+    if (m_hWnd == nullptr || m_fontBold.GetSafeHandle() == nullptr) {
+        info.nWidth = 60;
+        return;
+    }
+    CClientDC dc(this);
+    CFont* pOld = dc.SelectObject(&m_fontBold);
+    info.nWidth = dc.GetTextExtent(info.sLabel).cx + m_nSlant;
+    dc.SelectObject(pOld);
+    RepaintFrom(GetTabLeft(nTab));
+}
+
+int CGXTabBeam::FindTab(const CWnd* pPane)
+{
+    for (int i = 0; i < m_nTabs; ++i)
+        if (GetTabInfo(i).pExtra == pPane)
+            return i;
+    return -1;
+}
+
+void CGXTabBeam::MarkRange(int nFrom, int nTo)
+{
+    if (nFrom > nTo)
+        std::swap(nFrom, nTo);
+    for (int i = std::max(0, nFrom); i <= nTo && i < m_nTabs; ++i)
+        GetTabInfo(i).bSel = TRUE;
+}
+
+void CGXTabBeam::OnTabClick(int x, int)
+{
+    const int nLeft = TabAreaLeft();
+    if (x < nLeft)
+        return;
+    const int nTab = x < nLeft + m_nSlant ? std::max(0, m_nFirstTab - 1) : TabFromPoint(x);
+    if (nTab < 0 || nTab >= m_nTabs)
+        return;
+    CWnd* pNotify = GetNotifyWnd();
+    if (pNotify != nullptr && pNotify->SendMessage(GX_WM_CANCHANGETAB, (WPARAM)nTab) != 0)
+        return;
+    const BOOL bChanged = nTab != m_nCurrent;
+    m_nCurrent = nTab;
+    if (!GetTabInfo(nTab).bSel)
+        for (int i = 0; i < m_nTabs; ++i)
+            GetTabInfo(i).bSel = FALSE;
+    EnsureVisible(nTab);
+    if (bChanged) {
+        RepaintFrom(nLeft);
+        UpdateWindow();
+    }
+    if (pNotify != nullptr)
+        pNotify->PostMessage(GX_WM_TABCHOSEN, (WPARAM)m_nCurrent);
+}
+
+// Mouse.
+
+void CGXTabBeam::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    const int nButton = HitScrollButton(point.x, point.y, -1);
+    if (nButton != -1) {
+        m_nPressedButton = nButton;
+        m_bButtonDown = TRUE;
+        {
+            CClientDC dc(this);
+            DrawScrollButton(&dc, nButton, TRUE);
+        }
+        TrackScrollButton(WM_LBUTTONUP);
+        return;
+    }
+    if (point.x < TabAreaLeft())
+        return;
+    if (nFlags & (MK_SHIFT | MK_CONTROL)) {
+        const int nTab = TabFromPoint(point.x);
+        if (nTab < 0)
+            return;
+        if (nFlags & MK_SHIFT)
+            MarkRange(nTab, m_nCurrent >= 0 ? m_nCurrent : nTab);
+        else
+            GetTabInfo(nTab).bSel = !GetTabInfo(nTab).bSel;
+        RepaintFrom(TabAreaLeft());
+        return;
+    }
+    OnTabClick(point.x, point.y);
+}
+
+void CGXTabBeam::OnLButtonDblClk(UINT nFlags, CPoint point)
+{
+    if (point.x >= TabAreaLeft() && TabFromPoint(point.x) != -1 && m_nCurrent >= m_nFirstTab &&
+        m_nCurrent <= GetLastVisibleTab()) {
+        if (CWnd* pNotify = GetNotifyWnd())
+            pNotify->PostMessage(GX_WM_TABRENAME, (WPARAM)m_nCurrent);
+        return;
+    }
+    OnLButtonDown(nFlags, point);
+}
+
+void CGXTabBeam::OnMouseMove(UINT, CPoint point)
+{
+    ::SetCursor(m_hArrow);
+    if (m_nPressedButton < 0)
+        return;
+    const int nPos = PositionOfButton(m_nPressedButton);
+    const CRect rectButton(nPos * m_nButtonWidth, 0, (nPos + 1) * m_nButtonWidth, m_nHeight);
+    const BOOL bOn = rectButton.PtInRect(point);
+    if (bOn != m_bButtonDown) {
+        m_bButtonDown = bOn;
+        CClientDC dc(this);
+        DrawScrollButton(&dc, m_nPressedButton, bOn);
+    }
+    if (bOn)
+        HitScrollButton(point.x, point.y, m_nPressedButton);
+}
+
+void CGXTabBeam::OnLButtonUp(UINT, CPoint)
+{
+    if (m_nPressedButton < 0)
+        return;
+    m_nPressedButton = -1;
+    m_bButtonDown = FALSE;
+    RepaintFrom(0);
+}
+
+void CGXTabBeam::TrackScrollButton(UINT nReleaseMessage)
+{
+    SetCapture();
+    m_bTracking = TRUE;
+    DWORD nDelay = 200;
+    DWORD nLast = m_pClock->Now();
+    for (;;) {
+        if (CWnd::GetCapture() != this)
+            break; // the capture went elsewhere: the press is over
+        MSG msg;
+        if (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) {
+                ::PostQuitMessage((int)msg.wParam); // the outer loop must see it too
+                break;
+            }
+            if (msg.message == WM_MOUSEMOVE)
+                continue;
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+            if (msg.message == nReleaseMessage || msg.message == WM_CANCELMODE)
+                break;
+            continue;
+        }
+        if (!m_bTracking)
+            break; // a sent WM_CANCELMODE ended the press
+        const DWORD nNow = m_pClock->Now();
+        if (nNow - nLast >= nDelay) {
+            OnMouseMove(0, m_pClock->CursorPos(this));
+            nLast = nNow;
+            nDelay = std::max<DWORD>(100, nDelay - 20);
+        } else {
+            m_pClock->Wait(nDelay - (nNow - nLast));
+        }
+    }
+    m_bTracking = FALSE;
+    if (CWnd::GetCapture() == this)
+        ::ReleaseCapture();
+    if (m_nPressedButton >= 0)
+        OnLButtonUp(0, CPoint(0, 0));
+}
+
+// Drawing.
+
+void CGXTabBeam::FillSolid(CDC* pDC, const CRect& rect, COLORREF cr)
+{
+    const COLORREF crOld = pDC->SetBkColor(cr);
+    pDC->ExtTextOut(0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
+    pDC->SetBkColor(crOld);
+}
+
+void CGXTabBeam::DrawTab(CDC* pDC, int nTab)
+{
+    const CGXTabInfo& info = GetTabInfo(nTab);
+    const int x = GetTabLeft(nTab);
+    const int h = m_nHeight - ThreeDFlag();
+    const POINT pts[4] = {{x, 0},
+                          {x + info.nWidth + 2 * m_nSlant, 0},
+                          {x + info.nWidth + m_nSlant, h},
+                          {x + m_nSlant, h}};
+    CBrush* pFill;
+    if (info.bSel || nTab == m_nCurrent)
+        pFill = (info.flags & 2) ? const_cast<CBrush*>(&info.brSel) : &m_brWindow;
+    else
+        pFill = (info.flags & 1) ? const_cast<CBrush*>(&info.brNormal) : &m_brFace;
+    CBrush* pOldBrush = pDC->SelectObject(pFill);
+    CGdiObject* pOldPen = pDC->SelectStockObject(BLACK_PEN);
+    pDC->Polygon(pts, 4);
+    pDC->SelectObject(pOldBrush);
+    if (nTab == m_nCurrent)
+        FillSolid(pDC, CRect(x + 1, 0, x + info.nWidth + 2 * m_nSlant, 1), m_crWindow);
+    pDC->SelectObject(&m_penShadow);
+    pDC->MoveTo(x + m_nSlant + 1, h - 1);
+    pDC->LineTo(x + info.nWidth + m_nSlant - 1, h - 1);
+    pDC->LineTo(x + info.nWidth + 2 * m_nSlant - 2, 0);
+    pDC->SelectObject(pOldPen);
+
+    CFont* pOldFont = pDC->SelectObject(nTab == m_nCurrent ? &m_fontBold : &m_fontNormal);
+    const int nOldMode = pDC->SetBkMode(TRANSPARENT);
+    const COLORREF crOld = pDC->SetTextColor(nTab == m_nCurrent ? m_crTextActive : m_crText);
+    CRect rectText(x + m_nSlant, 0, x + m_nSlant + info.nWidth, h);
+    pDC->DrawText(info.sLabel, &rectText, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    pDC->SetTextColor(crOld);
+    pDC->SetBkMode(nOldMode);
+    pDC->SelectObject(pOldFont);
+}
+
+void CGXTabBeam::DrawScrollButton(CDC* pDC, int nButton, BOOL bPressed)
+{
+    const int nPos = PositionOfButton(nButton);
+    if (nPos < 0)
+        return;
+    const int x0 = nPos * m_nButtonWidth;
+    CRect rect(x0, 0, x0 + m_nButtonWidth, m_nHeight);
+    const COLORREF crShadow = ::GetSysColor(COLOR_BTNSHADOW);
+    const COLORREF crLight = ::GetSysColor(COLOR_BTNHIGHLIGHT);
+    FillSolid(pDC, rect, ::GetSysColor(COLOR_WINDOWFRAME));
+    CRect inner(rect);
+    inner.DeflateRect(1, 1);
+    FillSolid(pDC, inner, m_crFace);
+    if (bPressed) {
+        FillSolid(pDC, CRect(inner.left, inner.top, inner.right, inner.top + 1), crShadow);
+        FillSolid(pDC, CRect(inner.left, inner.top, inner.left + 1, inner.bottom), crShadow);
+    } else {
+        FillSolid(pDC, CRect(inner.left, inner.top, inner.right, inner.top + 1), crLight);
+        FillSolid(pDC, CRect(inner.left, inner.top, inner.left + 1, inner.bottom), crLight);
+        FillSolid(pDC, CRect(inner.left, inner.bottom - 1, inner.right, inner.bottom), crShadow);
+        FillSolid(pDC, CRect(inner.right - 1, inner.top, inner.right, inner.bottom), crShadow);
+    }
+    if (ThreeDFlag())
+        FillSolid(pDC, CRect(rect.left, rect.bottom - 1, rect.right, rect.bottom), RGB(0, 0, 0));
+
+    // The arrow: one-pixel columns 1, 3, 5, 7 (and 9) pixels tall, its tip outward.
+    const int nColumns = m_nHeight >= 20 ? 5 : 4;
+    const BOOL bLeft = nButton == 0 || nButton == 1;
+    const COLORREF crArrow = CanScroll(nButton) ? RGB(0, 0, 0) : RGB(0x60, 0x60, 0x60);
+    const int cy = rect.top + rect.Height() / 2 + (bPressed ? 1 : 0);
+    const int cx = rect.left + (rect.Width() - nColumns) / 2 + (bPressed ? 1 : 0);
+    for (int i = 0; i < nColumns; ++i) {
+        const int x = bLeft ? cx + i : cx + nColumns - 1 - i;
+        FillSolid(pDC, CRect(x, cy - i, x + 1, cy + i + 1), crArrow);
+    }
+    if (nButton == 0 || nButton == 3) {
+        const int x = bLeft ? cx - 2 : cx + nColumns + 1;
+        FillSolid(pDC, CRect(x, cy - nColumns + 1, x + 1, cy + nColumns), crArrow);
+    }
+}
+
+void CGXTabBeam::PaintStrip(CDC* pDC, const CRect& rectClip)
+{
+    CRect rect;
+    GetClientRect(&rect);
+    CFont* pOldFont = pDC->SelectObject(&m_fontNormal);
+    const int nLeft = TabAreaLeft();
+    if (m_bShowButtons && (rectClip.left < m_nButtonArea || m_nPaintFrom == -2)) {
+        const int nShown = m_nButtons == 2 ? 2 : m_nButtons;
+        for (int nPos = 0; nPos < nShown; ++nPos) {
+            const int nButton = ButtonAtPosition(nPos);
+            DrawScrollButton(pDC, nButton, nButton == m_nPressedButton && m_bButtonDown);
+        }
+        FillSolid(pDC, CRect(m_nButtonArea, 0, nLeft, rect.bottom), RGB(0, 0, 0));
+    }
+    const int nSaved = pDC->SaveDC();
+    pDC->IntersectClipRect(nLeft, 0, rect.right, rect.bottom);
+    FillSolid(pDC, CRect(nLeft, 1, rect.right, rect.bottom), m_crFree);
+    FillSolid(pDC, CRect(nLeft, 0, rect.right, 1), RGB(0, 0, 0));
+    if (m_nTabs > 0) {
+        int nLast = m_nFirstTab;
+        while (nLast + 1 < m_nTabs && GetTabLeft(nLast + 1) < rectClip.right + m_nSlant)
+            ++nLast;
+        const int nFirst = std::max(0, m_nFirstTab - 1);
+        for (int i = nLast; i >= nFirst; --i)
+            if (i != m_nCurrent)
+                DrawTab(pDC, i);
+        if (m_nCurrent >= nFirst && m_nCurrent <= nLast)
+            DrawTab(pDC, m_nCurrent);
+    }
+    pDC->RestoreDC(nSaved);
+    pDC->SelectObject(pOldFont);
+}
+
+void CGXTabBeam::OnPaint()
+{
+    CPaintDC dc(this);
+    CRect rect;
+    GetClientRect(&rect);
+    if (rect.IsRectEmpty())
+        return;
+    CRect rectClip;
+    dc.GetClipBox(&rectClip);
+    CDC dcMem;
+    dcMem.CreateCompatibleDC(&dc);
+    CBitmap bitmap;
+    bitmap.CreateCompatibleBitmap(&dc, rect.Width(), rect.Height());
+    CBitmap* pOldBitmap = dcMem.SelectObject(&bitmap);
+    dcMem.SetBrushOrg(rectClip.left % 8, rectClip.top % 8);
+    PaintStrip(&dcMem, m_nPaintFrom == -2 ? rect : rectClip);
+    dc.BitBlt(0, 0, rect.Width(), rect.Height(), &dcMem, 0, 0, SRCCOPY);
+    dcMem.SelectObject(pOldBitmap);
+    m_nPaintFrom = -1;
+}
+
+BOOL CGXTabBeam::OnEraseBkgnd(CDC* pDC)
+{
+    if (m_nPaintFrom >= 0) {
+        CRect rect;
+        GetClientRect(&rect);
+        FillSolid(pDC, CRect(std::max(0, m_nPaintFrom - 1), 1, rect.right, rect.bottom), m_crFree);
+    }
+    return TRUE;
+}
+
+void CGXTabBeam::OnCancelMode()
+{
+    m_bTracking = FALSE; // ends a running press of a scroll button
+    CWnd::OnCancelMode();
+}
+
+void CGXTabBeam::OnSysColorChange()
+{
+    GXGetSysColorCache().Refresh();
+    UpdateColors();
+    RepaintFrom(-2);
+}
+
+void CGXTabBeam::OnWinIniChange(LPCTSTR)
+{
+    const int cy = ::GetSystemMetrics(SM_CYHSCROLL);
+    if (cy != m_nHeight) {
+        m_nHeight = m_nButtonWidth = cy;
+        m_nButtonArea = m_nButtons * cy;
+        CreateFonts();
+        for (int i = 0; i < m_nTabs; ++i)
+            UpdateTabWidth(i);
+    }
+    RepaintFrom(-2);
+}
+
+// The window class.
+
+void CGXTabBeam::PostNcDestroy()
+{
+    WORD wMark = 0;
+    if (SelfCreatedBeams().Lookup(this, wMark)) {
+        SelfCreatedBeams().RemoveKey(this);
+        delete this;
+    }
+}
+
+LRESULT CALLBACK CGXTabBeam::SelfCreatingWndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (CWnd::FromHandlePermanent(hWnd) != nullptr)
+        return ::DefWindowProcA(hWnd, msg, wParam, lParam);
+    CGXTabBeam* pBeam = new CGXTabBeam;
+    if (!pBeam->SubclassWindow(hWnd)) {
+        delete pBeam;
+        return ::DefWindowProcA(hWnd, msg, wParam, lParam);
+    }
+    SelfCreatedBeams().SetAt(pBeam, 1);
+    pBeam->CreateFonts();
+    pBeam->UpdateColors();
+    return ::CallWindowProcA(AfxGetAfxWndProc(), hWnd, msg, wParam, lParam);
+}
+
+BOOL CGXTabBeam::RegisterClass(HINSTANCE hInstance)
+{
+    WNDCLASSA wc = {};
+    if (::GetClassInfoA(hInstance, GX_TABBEAM_CLASS, &wc))
+        return TRUE;
+    wc.style = CS_GLOBALCLASS | CS_DBLCLKS;
+    wc.lpfnWndProc = &CGXTabBeam::SelfCreatingWndProc;
+    wc.hInstance = hInstance;
+    wc.lpszClassName = GX_TABBEAM_CLASS;
+    if (!AfxRegisterClass(&wc))
+        AfxThrowResourceException();
+    return TRUE;
+}
+
+void CGXTabBeam::UnregisterClass(HINSTANCE hInstance)
+{
+    ::UnregisterClassA(GX_TABBEAM_CLASS, hInstance);
+}

@@ -1,0 +1,801 @@
+// CGXTabWnd: a window of panes switched by tabs; CGXEditLabelPopup, the in-place tab-name
+// editor; CGXTabWndInterface, through which panes name their tabs.
+#include "core/GXTabWnd.h"
+#include "core/GXDrawingAndFormatting.h"
+#include "core/GXLibraryState.h"
+#include "core/GXSysColorCache.h"
+#include "fw/app.h"
+#include "fw/dc.h"
+#include "fw/frame.h"
+#include "fw/resource_chain.h"
+#include "fw/view.h"
+
+#include <algorithm>
+
+IMPLEMENT_DYNAMIC(CGXEditLabelPopup, CEdit)
+IMPLEMENT_DYNCREATE(CGXTabWnd, CWnd)
+
+namespace {
+// Tab windows the library made itself for windows created by class name.
+CMapPtrToWord& SelfCreatedTabWnds()
+{
+    static CMapPtrToWord map;
+    return map;
+}
+
+BOOL EnsureFrameClass(HINSTANCE hInstance)
+{
+    WNDCLASSA wc = {};
+    if (::GetClassInfoA(hInstance, GX_TABWND_FRAME_CLASS, &wc))
+        return TRUE;
+    wc.style = CS_GLOBALCLASS | CS_DBLCLKS;
+    wc.lpfnWndProc = ::DefWindowProcA;
+    wc.hInstance = hInstance;
+    wc.lpszClassName = GX_TABWND_FRAME_CLASS;
+    return AfxRegisterClass(&wc);
+}
+} // namespace
+
+// The rename editor.
+
+BEGIN_MESSAGE_MAP(CGXEditLabelPopup, CEdit)
+    ON_WM_KEYDOWN()
+    ON_WM_KEYUP()
+    ON_WM_CHAR()
+    ON_WM_KILLFOCUS()
+    ON_WM_GETDLGCODE()
+END_MESSAGE_MAP()
+
+BOOL CGXEditLabelPopup::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
+{
+    return CEdit::Create(dwStyle | WS_CHILD, rect, pParentWnd, nID);
+}
+
+void CGXEditLabelPopup::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    if (nChar == VK_RETURN) {
+        GetParent()->SendMessage(GX_WM_RENAMEACCEPT);
+        return;
+    }
+    if (nChar == VK_ESCAPE) {
+        GetParent()->SendMessage(GX_WM_RENAMECANCEL);
+        return;
+    }
+    CEdit::OnKeyDown(nChar, nRepCnt, nFlags);
+}
+
+void CGXEditLabelPopup::OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    if (nChar == VK_RETURN || nChar == VK_ESCAPE)
+        return;
+    CEdit::OnKeyUp(nChar, nRepCnt, nFlags);
+}
+
+void CGXEditLabelPopup::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    if (nChar == '\r' || nChar == 0x1B)
+        return; // handled on key-down; the edit would only beep
+    CEdit::OnChar(nChar, nRepCnt, nFlags);
+}
+
+void CGXEditLabelPopup::OnKillFocus(CWnd* pNewWnd)
+{
+    CEdit::OnKillFocus(pNewWnd);
+    if (CWnd* pParent = GetParent())
+        pParent->SendMessage(GX_WM_RENAMECANCEL);
+}
+
+UINT CGXEditLabelPopup::OnGetDlgCode() { return CEdit::OnGetDlgCode() | DLGC_WANTALLKEYS; }
+
+// The interface panes use.
+
+namespace {
+CGXTabWnd* TabWndOfPane(CWnd* pPane)
+{
+    for (CWnd* p = pPane != nullptr ? pPane->GetParent() : nullptr; p != nullptr;
+         p = p->GetParent())
+        if (p->IsKindOf(RUNTIME_CLASS(CGXTabWnd)))
+            return static_cast<CGXTabWnd*>(p);
+    return nullptr;
+}
+} // namespace
+
+void CGXTabWndInterface::PaneTabName(CWnd* pPane, CString& str, BOOL bSet)
+{
+    CGXTabWnd* pTabWnd = TabWndOfPane(pPane);
+    if (bSet) {
+        if (pTabWnd != nullptr)
+            pTabWnd->SetPaneTabName(pPane, str, FALSE);
+        return;
+    }
+    str = pTabWnd != nullptr ? pTabWnd->GetTabName(pPane) : CString();
+}
+
+CString CGXTabWndInterface::TabNameAt(CWnd* pPane, int nTab)
+{
+    CGXTabWnd* pTabWnd = TabWndOfPane(pPane);
+    if (pTabWnd == nullptr || nTab < 0 || nTab >= pTabWnd->GetBeam().GetCount())
+        return CString();
+    return pTabWnd->GetBeam().GetTabInfo(nTab).sLabel;
+}
+
+// The tab window.
+
+BEGIN_MESSAGE_MAP(CGXTabWnd, CWnd)
+    ON_WM_PAINT()
+    ON_WM_ERASEBKGND()
+    ON_WM_NCPAINT()
+    ON_WM_SIZE()
+    ON_WM_SETFOCUS()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_MOUSEMOVE()
+    ON_WM_LBUTTONUP()
+    ON_WM_SETCURSOR()
+    ON_WM_HSCROLL()
+    ON_WM_VSCROLL()
+    ON_WM_SYSCOLORCHANGE()
+    ON_WM_WININICHANGE()
+    ON_MESSAGE(GX_WM_TABCHOSEN, &CGXTabWnd::OnTabChosen)
+    ON_MESSAGE(GX_WM_TABRENAME, &CGXTabWnd::OnTabRename)
+    ON_MESSAGE(GX_WM_CANCHANGETAB, &CGXTabWnd::OnCanChangeTab)
+    ON_MESSAGE(GX_WM_RENAMEACCEPT, &CGXTabWnd::OnRenameAccept)
+    ON_MESSAGE(GX_WM_RENAMECANCEL, &CGXTabWnd::OnRenameCancel)
+END_MESSAGE_MAP()
+
+CGXTabWnd::CGXTabWnd(CRuntimeClass* pBeamClass)
+    : m_bDrawFrame(FALSE),
+      m_pBeamClass(pBeamClass != nullptr ? pBeamClass : RUNTIME_CLASS(CGXTabBeam)),
+      m_pBeam(nullptr), m_pActivePane(nullptr), m_nBeamWidth(0), m_nLastWidth(0), m_nRatio(0),
+      m_nBoxWidth(6), m_bHScroll(TRUE), m_bVScroll(TRUE), m_bCreated(FALSE), m_bDragging(FALSE),
+      m_pRenamePopup(nullptr), m_pDeadPopup(nullptr), m_hArrow(::LoadCursor(nullptr, IDC_ARROW))
+{
+    m_cxVScroll = ::GetSystemMetrics(SM_CXVSCROLL);
+    m_cyHScroll = ::GetSystemMetrics(SM_CYHSCROLL);
+    m_nStripHeight = m_cyHScroll + 2 * ThreeD();
+    m_brFace.CreateSolidBrush(::GetSysColor(COLOR_BTNFACE));
+    CGXGridLibraryState& state = GXGetLibraryState();
+    if (state.m_gridParentClasses.Find(RUNTIME_CLASS(CGXTabWnd)) == nullptr)
+        state.m_gridParentClasses.AddTail(RUNTIME_CLASS(CGXTabWnd));
+    if (state.m_pTabWndInterface == nullptr)
+        state.m_pTabWndInterface = new CGXTabWndInterface;
+}
+
+CGXTabWnd::~CGXTabWnd()
+{
+    SelfCreatedTabWnds().RemoveKey(this);
+    if (m_hWnd != nullptr && CWnd::FromHandlePermanent(m_hWnd) == this)
+        DestroyWindow();
+    delete m_pRenamePopup;
+    delete m_pDeadPopup;
+    delete m_pBeam;
+}
+
+int CGXTabWnd::ThreeD() const { return GXGetLibraryState().m_b3dLook1 ? 1 : 0; }
+
+BOOL CGXTabWnd::PreCreateWindow(CREATESTRUCT& cs)
+{
+    cs.style |= WS_CLIPCHILDREN;
+    return CWnd::PreCreateWindow(cs);
+}
+
+BOOL CGXTabWnd::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID)
+{
+    m_bHScroll = (dwStyle & WS_HSCROLL) != 0;
+    m_bVScroll = (dwStyle & WS_VSCROLL) != 0;
+    dwStyle &= ~(WS_HSCROLL | WS_VSCROLL);
+    if (!EnsureFrameClass(AfxGetInstanceHandle()))
+        return FALSE;
+    if (!CWnd::Create(GX_TABWND_FRAME_CLASS, nullptr, dwStyle | WS_CHILD, CRect(0, 0, 0, 0),
+                      pParentWnd, nID))
+        return FALSE;
+    return CreateChildren();
+}
+
+BOOL CGXTabWnd::CreateChildren()
+{
+    try {
+        const CRect rectOne(0, 0, 1, 1);
+        if (!m_sbHorz.Create(WS_CHILD | (m_bHScroll ? WS_VISIBLE : 0) | SBS_HORZ, rectOne, this,
+                             GX_IDW_HSCROLL))
+            AfxThrowResourceException();
+        if (!m_sbVert.Create(WS_CHILD | (m_bVScroll ? WS_VISIBLE : 0) | SBS_VERT, rectOne, this,
+                             GX_IDW_VSCROLL))
+            AfxThrowResourceException();
+        if (ThreeD() && (m_bHScroll || m_bVScroll) && GetParentFrame() != nullptr &&
+            !m_sbBox.Create(WS_CHILD | WS_VISIBLE | SBS_SIZEBOX, rectOne, this, GX_IDW_SIZEBOX))
+            AfxThrowResourceException();
+    } catch (CException* e) {
+        e->Delete();
+        DestroyWindow();
+        return FALSE;
+    }
+    CObject* pObject = m_pBeamClass->CreateObject();
+    m_pBeam = pObject != nullptr && pObject->IsKindOf(RUNTIME_CLASS(CGXTabBeam))
+        ? static_cast<CGXTabBeam*>(pObject)
+        : nullptr;
+    if (m_pBeam == nullptr) {
+        delete pObject;
+        m_pBeam = new CGXTabBeam;
+    }
+    if (!m_pBeam->Create(WS_VISIBLE, CRect(0, 0, 1, 1), this, GX_IDW_TABBEAM))
+        return FALSE;
+    m_bCreated = TRUE;
+    return TRUE;
+}
+
+CView* CGXTabWnd::PaneAsView(CWnd* pPane) const
+{
+    return pPane != nullptr && pPane->IsKindOf(RUNTIME_CLASS(CView)) ? static_cast<CView*>(pPane)
+                                                                     : nullptr;
+}
+
+CWnd* CGXTabWnd::AttachWnd(CWnd* pPane, LPCTSTR pszName)
+{
+    if (!m_bCreated) {
+        m_bHScroll = m_bVScroll = TRUE;
+        if (!CreateChildren())
+            return nullptr;
+    }
+    pPane->MoveWindow(CalcPaneRect());
+    m_pBeam->InsertTab(FALSE, pszName, pPane, FALSE, -1, nullptr);
+    const int nTab = m_pBeam->GetCount() - 1;
+    pPane->ShowScrollBar(SB_BOTH, FALSE);
+    if (m_pActivePane == nullptr) {
+        m_pActivePane = pPane;
+        pPane->ShowWindow(SW_SHOW);
+        if (CView* pView = PaneAsView(pPane))
+            if (CFrameWnd* pFrame = GetParentFrame())
+                pFrame->SetActiveView(pView);
+    } else {
+        pPane->ShowWindow(SW_HIDE);
+    }
+    pPane->SendMessage(GX_WM_PANEATTACHED, (WPARAM)nTab);
+    SavePaneScrollInfo(pPane);
+    RecalcLayout(nullptr);
+    return pPane;
+}
+
+CRect CGXTabWnd::CalcPaneRect()
+{
+    CRect rect;
+    GetClientRect(&rect);
+    rect.bottom += ThreeD() - m_nStripHeight + 1;
+    if (m_bVScroll)
+        rect.right += ThreeD() - m_cxVScroll + 1;
+    rect.bottom = std::max(rect.bottom, rect.top);
+    rect.right = std::max(rect.right, rect.left);
+    return rect;
+}
+
+CRect CGXTabWnd::GetSizingBoxRect()
+{
+    CRect rect;
+    GetClientRect(&rect);
+    return CRect(m_nBeamWidth + 1, rect.bottom - m_nStripHeight, m_nBeamWidth + 1 + m_nBoxWidth,
+                 rect.bottom);
+}
+
+void CGXTabWnd::PlaceChild(HDWP& hdwp, CWnd* pChild, CRect rect)
+{
+    if (pChild == nullptr || pChild->GetSafeHwnd() == nullptr)
+        return;
+    rect.InflateRect(1, 1); // one pixel of overlap on every side
+    const BOOL bTiny = rect.Width() < 2 || rect.Height() < 2;
+    pChild->ModifyStyle(bTiny ? 0 : WS_BORDER, bTiny ? WS_BORDER : 0);
+    CRect rectNow;
+    pChild->GetWindowRect(&rectNow);
+    ScreenToClient(&rectNow);
+    if (rectNow == rect)
+        return;
+    if (hdwp != nullptr)
+        hdwp = ::DeferWindowPos(hdwp, pChild->m_hWnd, nullptr, rect.left, rect.top, rect.Width(),
+                                rect.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+    else
+        pChild->SetWindowPos(nullptr, rect.left, rect.top, rect.Width(), rect.Height(),
+                             SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CGXTabWnd::RecalcLayout(CDC* pDC)
+{
+    if (!m_bCreated) {
+        m_bHScroll = m_bVScroll = TRUE;
+        if (!CreateChildren())
+            return;
+    }
+    CRect rectClient;
+    GetClientRect(&rectClient);
+    if (m_nRatio == 0 && rectClient.Width() > 0) {
+        m_nBeamWidth = rectClient.Width() / 2;
+        m_nRatio = (long long)m_nBeamWidth * 100;
+    }
+    const CRect rectPane = CalcPaneRect();
+    const int yStrip = rectPane.bottom;
+    HDWP hdwp = ::BeginDeferWindowPos(5);
+    if (m_bHScroll) {
+        PlaceChild(
+            hdwp, &m_sbHorz,
+            CRect(m_nBeamWidth + m_nBoxWidth + 1, yStrip, rectPane.right, rectClient.bottom));
+        PlaceChild(hdwp, m_pBeam, CRect(0, yStrip, m_nBeamWidth, rectClient.bottom));
+    } else {
+        PlaceChild(hdwp, m_pBeam, CRect(0, yStrip, rectPane.right, rectClient.bottom));
+    }
+    if (m_bVScroll && pDC == nullptr)
+        PlaceChild(hdwp, &m_sbVert, CRect(rectPane.right, 0, rectClient.right, rectPane.bottom));
+    if (m_sbBox.GetSafeHwnd() != nullptr) {
+        CFrameWnd* pFrame = GetParentFrame();
+        BOOL bGrip = FALSE;
+        if (pFrame != nullptr) {
+            CRect rectFrame, rectMine;
+            pFrame->GetClientRect(&rectFrame);
+            pFrame->ClientToScreen(&rectFrame);
+            GetWindowRect(&rectMine);
+            bGrip = rectFrame.BottomRight() == rectMine.BottomRight();
+        }
+        m_sbBox.EnableWindow(bGrip);
+        PlaceChild(hdwp, &m_sbBox,
+                   CRect(rectPane.right, yStrip, rectClient.right, rectClient.bottom));
+    }
+    if (m_pActivePane != nullptr && pDC == nullptr)
+        PlaceChild(
+            hdwp, m_pActivePane,
+            CRect(1, 1, std::max(1, rectPane.Width() - 1), std::max(1, rectPane.Height() - 1)));
+    if (hdwp != nullptr)
+        ::EndDeferWindowPos(hdwp);
+    if (m_pActivePane != nullptr && pDC == nullptr)
+        m_pActivePane->SendMessage(
+            WM_SIZE, SIZE_MAXIMIZED,
+            MAKELPARAM(std::max(0, rectPane.Width() - 3), std::max(0, rectPane.Height() - 3)));
+}
+
+// Panes.
+
+void CGXTabWnd::SavePaneScrollInfo(CWnd* pPane)
+{
+    const int nTab = m_pBeam != nullptr ? m_pBeam->FindTab(pPane) : -1;
+    if (nTab < 0)
+        return;
+    CGXTabInfo& info = m_pBeam->GetTabInfo(nTab);
+    const int anBars[2] = {SB_VERT, SB_HORZ};
+    for (int i = 0; i < 2; ++i) {
+        SCROLLINFO& si = info.sbInfo[i];
+        si = SCROLLINFO {};
+        si.cbSize = sizeof(si);
+        if (!pPane->GetScrollInfo(anBars[i], &si, SIF_ALL)) {
+            int nMin = 0, nMax = 0;
+            pPane->GetScrollRange(anBars[i], &nMin, &nMax);
+            si.nMin = nMin;
+            si.nMax = nMax;
+            si.nPos = pPane->GetScrollPos(anBars[i]);
+        }
+        si.nTrackPos = si.nPos;
+    }
+}
+
+void CGXTabWnd::RestorePaneScrollInfo(CWnd* pPane)
+{
+    const int nTab = m_pBeam != nullptr ? m_pBeam->FindTab(pPane) : -1;
+    if (nTab < 0)
+        return;
+    CGXTabInfo& info = m_pBeam->GetTabInfo(nTab);
+    const int anBars[2] = {SB_VERT, SB_HORZ};
+    CScrollBar* apBars[2] = {&m_sbVert, &m_sbHorz};
+    for (int i = 0; i < 2; ++i) {
+        SCROLLINFO si = info.sbInfo[i];
+        if (apBars[i]->GetSafeHwnd() == nullptr)
+            continue;
+        if (si.nMax == 0) {
+            apBars[i]->EnableScrollBar(ESB_DISABLE_BOTH);
+            continue;
+        }
+        apBars[i]->EnableScrollBar(ESB_ENABLE_BOTH);
+        si.cbSize = sizeof(si);
+        si.fMask = SIF_ALL | SIF_DISABLENOSCROLL;
+        if (!pPane->SetScrollInfo(anBars[i], &si, TRUE))
+            pPane->SetScrollRange(anBars[i], si.nMin, si.nMax, TRUE);
+        pPane->SetScrollPos(anBars[i], si.nPos, TRUE);
+    }
+}
+
+void CGXTabWnd::ActivatePane(CWnd* pPane)
+{
+    if (pPane == nullptr || m_pBeam == nullptr)
+        return;
+    CWnd* pOld = m_pActivePane;
+    if (pOld != nullptr && pOld != pPane) {
+        if (pOld->SendMessage(GX_WM_CANCHANGEPANE, 0) != 0 ||
+            pPane->SendMessage(GX_WM_CANCHANGEPANE, 1) != 0) {
+            m_pBeam->SetActiveTab(m_pBeam->FindTab(pOld));
+            pOld->SetFocus();
+            return;
+        }
+        SavePaneScrollInfo(pOld);
+        pOld->ShowWindow(SW_HIDE);
+    }
+    const int nTab = m_pBeam->FindTab(pPane);
+    if (nTab != m_pBeam->GetActiveTab())
+        m_pBeam->SetActiveTab(nTab);
+    m_pBeam->EnsureVisible(nTab);
+    m_pBeam->UpdateWindow();
+    m_pActivePane = pPane;
+    pPane->ShowWindow(SW_SHOW);
+    pPane->SetFocus();
+    if (CView* pView = PaneAsView(pPane))
+        if (CFrameWnd* pFrame = GetParentFrame())
+            pFrame->SetActiveView(pView);
+    RestorePaneScrollInfo(pPane);
+    pPane->Invalidate();
+    const CRect rectPane = CalcPaneRect();
+    pPane->MoveWindow(rectPane);
+    RecalcLayout(nullptr);
+}
+
+CString CGXTabWnd::GetTabName(CWnd* pPane)
+{
+    const int nTab = m_pBeam != nullptr ? m_pBeam->FindTab(pPane) : -1;
+    return nTab >= 0 ? m_pBeam->GetTabInfo(nTab).sLabel : CString();
+}
+
+void CGXTabWnd::SetTabName(int nTab, LPCTSTR pszName, BOOL bNotify)
+{
+    if (m_pBeam == nullptr || nTab < 0 || nTab >= m_pBeam->GetCount())
+        return;
+    m_pBeam->GetTabInfo(nTab).sLabel = pszName != nullptr ? pszName : "";
+    m_pBeam->UpdateTabWidth(nTab);
+    m_pBeam->RepaintFrom(-2);
+    if (bNotify)
+        SendMessage(GX_WM_TABNAMECHANGED, (WPARAM)nTab);
+}
+
+void CGXTabWnd::SetPaneTabName(CWnd* pPane, LPCTSTR pszName, BOOL bNotify)
+{
+    if (m_pBeam != nullptr)
+        SetTabName(m_pBeam->FindTab(pPane), pszName, bNotify);
+}
+
+// Messages of the strip and the rename editor.
+
+LRESULT CGXTabWnd::OnCanChangeTab(WPARAM wParam, LPARAM)
+{
+    const int nTab = (int)wParam;
+    if (m_pBeam == nullptr || nTab < 0 || nTab >= m_pBeam->GetCount())
+        return 1;
+    CWnd* pPane = m_pBeam->GetTabInfo(nTab).pExtra;
+    if (m_pActivePane == nullptr || pPane == m_pActivePane)
+        return 0;
+    if (m_pActivePane->SendMessage(GX_WM_CANCHANGEPANE, 0) != 0 ||
+        (pPane != nullptr && pPane->SendMessage(GX_WM_CANCHANGEPANE, 1) != 0)) {
+        m_pActivePane->SetFocus();
+        return 1;
+    }
+    return 0;
+}
+
+LRESULT CGXTabWnd::OnTabChosen(WPARAM wParam, LPARAM)
+{
+    const int nTab = (int)wParam;
+    if (m_pBeam == nullptr || nTab < 0 || nTab >= m_pBeam->GetCount())
+        return 0;
+    CWnd* pPane = m_pBeam->GetTabInfo(nTab).pExtra;
+    if (pPane == nullptr)
+        return 0;
+    if (pPane != m_pActivePane) {
+        ActivatePane(pPane);
+        return 0;
+    }
+    MSG msg;
+    if (::PeekMessageA(&msg, m_hWnd, GX_WM_TABRENAME, GX_WM_TABRENAME, PM_NOREMOVE))
+        return 0; // a rename is on its way: leave the focus to it
+    if (CView* pView = PaneAsView(pPane))
+        if (CFrameWnd* pFrame = GetParentFrame())
+            pFrame->SetActiveView(pView);
+    pPane->SetFocus();
+    pPane->Invalidate();
+    return 0;
+}
+
+LRESULT CGXTabWnd::OnTabRename(WPARAM wParam, LPARAM)
+{
+    const int nTab = (int)wParam;
+    if (m_pRenamePopup != nullptr || m_pBeam == nullptr || nTab < 0 || nTab >= m_pBeam->GetCount())
+        return 0;
+    CWnd* pPane = m_pBeam->GetTabInfo(nTab).pExtra;
+    if (pPane != nullptr && pPane->SendMessage(GX_WM_CANRENAMETAB, (WPARAM)nTab) == 0)
+        return 0;
+    FreeDeadPopup();
+
+    CSize sizeChar;
+    {
+        CClientDC dc(m_pBeam);
+        CFont* pOld = dc.SelectObject(m_pBeam->GetNormalFont());
+        sizeChar = dc.GetTextExtent("W", 1);
+        dc.SelectObject(pOld);
+    }
+    const int cyFrame = ::GetSystemMetrics(SM_CYDLGFRAME);
+    CRect rectClient;
+    GetClientRect(&rectClient);
+    const CRect rectPane = CalcPaneRect();
+    int nWidth = 15 * (int)sizeChar.cx;
+    const int nHeight = 4 * cyFrame + (int)sizeChar.cy;
+    int x = m_pBeam->GetTabLeft(nTab);
+    const int y = std::max(0, (int)rectPane.bottom - (int)(sizeChar.cy + cyFrame) * 2);
+    if (x + nWidth > rectClient.right)
+        x = std::max(0, (int)rectClient.right - nWidth);
+    nWidth = std::min(nWidth, rectClient.Width());
+
+    CGXEditLabelPopup* pPopup = new CGXEditLabelPopup;
+    const DWORD dwStyle = ThreeD() ? WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL
+                                   : WS_VISIBLE | WS_BORDER | WS_DLGFRAME | ES_AUTOHSCROLL;
+    if (!pPopup->Create(dwStyle, CRect(x, y, x + nWidth, y + nHeight), this, GX_IDC_EDITLABEL)) {
+        delete pPopup;
+        return 0;
+    }
+    m_pRenamePopup = pPopup;
+    pPopup->SetWindowText(m_pBeam->GetTabInfo(nTab).sLabel);
+    pPopup->SetFont(m_pBeam->GetNormalFont());
+    pPopup->SetSel(0, -1);
+    pPopup->SetFocus();
+    return 0;
+}
+
+void CGXTabWnd::FreeDeadPopup()
+{
+    delete m_pDeadPopup;
+    m_pDeadPopup = nullptr;
+}
+
+void CGXTabWnd::CloseRenamePopup()
+{
+    CGXEditLabelPopup* pPopup = m_pRenamePopup;
+    if (pPopup == nullptr)
+        return;
+    // Cleared first: destroying the editor takes its focus away, which asks to cancel again.
+    m_pRenamePopup = nullptr;
+    pPopup->DestroyWindow();
+    // The object may still be inside its own key handler: freed at the next occasion.
+    FreeDeadPopup();
+    m_pDeadPopup = pPopup;
+    if (m_pActivePane != nullptr && ::IsWindowVisible(m_pActivePane->m_hWnd))
+        m_pActivePane->SetFocus();
+}
+
+LRESULT CGXTabWnd::OnRenameAccept(WPARAM, LPARAM)
+{
+    if (m_pRenamePopup == nullptr || m_pBeam == nullptr)
+        return 0;
+    CString strName;
+    m_pRenamePopup->GetWindowText(strName);
+    CloseRenamePopup();
+    const int nTab = m_pBeam->GetActiveTab();
+    if (nTab < 0)
+        return 0;
+    m_pBeam->GetTabInfo(nTab).sLabel = strName;
+    m_pBeam->UpdateTabWidth(nTab);
+    m_pBeam->RepaintFrom(-2);
+    if (CWnd* pPane = m_pBeam->GetTabInfo(nTab).pExtra)
+        pPane->SendMessage(GX_WM_TABNAMECHANGED, (WPARAM)nTab);
+    return 0;
+}
+
+LRESULT CGXTabWnd::OnRenameCancel(WPARAM, LPARAM)
+{
+    CloseRenamePopup();
+    return 0;
+}
+
+// Window messages.
+
+void CGXTabWnd::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
+{
+    CloseRenamePopup();
+    if (m_pActivePane != nullptr)
+        m_pActivePane->SendMessage(WM_HSCROLL, MAKEWPARAM(nSBCode, nPos),
+                                   (LPARAM)(pScrollBar != nullptr ? pScrollBar->m_hWnd : nullptr));
+}
+
+void CGXTabWnd::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
+{
+    CloseRenamePopup();
+    if (m_pActivePane != nullptr)
+        m_pActivePane->SendMessage(WM_VSCROLL, MAKEWPARAM(nSBCode, nPos),
+                                   (LPARAM)(pScrollBar != nullptr ? pScrollBar->m_hWnd : nullptr));
+}
+
+void CGXTabWnd::OnSize(UINT nType, int cx, int cy)
+{
+    CloseRenamePopup();
+    if (m_pActivePane != nullptr)
+        m_pActivePane->SendMessage(GX_WM_TABWNDRESIZING, 1);
+    if (nType != SIZE_MINIMIZED && cx > 0 && cy > 0 && cx < 0x7FFF && cy < 0x7FFF) {
+        if (m_nRatio != 0 && m_nBeamWidth != (int)(m_nRatio / 100))
+            m_nRatio = (long long)m_nBeamWidth * 100;
+        if (m_pBeam != nullptr && m_nLastWidth > 0 && m_nRatio != 0) {
+            // Proportional, measured from 20 pixels left of the end of the strip's buttons.
+            const long long e = (long long)m_pBeam->GetButtonAreaWidth() * 100 - 2000;
+            m_nRatio = (long long)cx * (m_nRatio - e) / m_nLastWidth + e;
+        } else if (m_nRatio == 0) {
+            m_nRatio = (long long)(cx / 2) * 100;
+        }
+        m_nBeamWidth = (int)(m_nRatio / 100);
+        m_nLastWidth = cx;
+        RecalcLayout(nullptr);
+    }
+    CWnd::OnSize(nType, cx, cy);
+    UpdateWindow();
+    if (m_pActivePane != nullptr) {
+        m_pActivePane->SendMessage(GX_WM_TABWNDRESIZING, 0);
+        CRect rect;
+        m_pActivePane->GetClientRect(&rect);
+        m_pActivePane->SendMessage(WM_SIZE, nType, MAKELPARAM(rect.Width(), rect.Height()));
+    }
+}
+
+void CGXTabWnd::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    if (GetSizingBoxRect().PtInRect(point)) {
+        SetCapture();
+        m_bDragging = TRUE;
+        return;
+    }
+    CWnd::OnLButtonDown(nFlags, point);
+}
+
+void CGXTabWnd::OnMouseMove(UINT nFlags, CPoint point)
+{
+    if (m_bDragging) {
+        if (point.x == m_nBeamWidth || m_pBeam == nullptr)
+            return;
+        CRect rectClient;
+        GetClientRect(&rectClient);
+        if (point.x < m_pBeam->GetButtonAreaWidth() + 20 ||
+            point.x > rectClient.Width() - 2 * m_nStripHeight)
+            return;
+        InvalidateRect(GetSizingBoxRect());
+        m_pBeam->RepaintFrom(std::min(m_nBeamWidth, (int)point.x));
+        m_nBeamWidth = point.x;
+        {
+            CClientDC dc(this);
+            RecalcLayout(&dc);
+        }
+        UpdateWindow();
+        return;
+    }
+    if (GetSizingBoxRect().PtInRect(point)) {
+        HCURSOR hCursor = nullptr;
+        if (HINSTANCE hInst = AfxFindResourceHandle(MAKEINTRESOURCE(20197), RT_GROUP_CURSOR))
+            hCursor = ::LoadCursor(hInst, MAKEINTRESOURCE(20197));
+        ::SetCursor(hCursor != nullptr ? hCursor : ::LoadCursor(nullptr, IDC_SIZEWE));
+    } else {
+        ::SetCursor(m_hArrow);
+    }
+    CWnd::OnMouseMove(nFlags, point);
+}
+
+void CGXTabWnd::OnLButtonUp(UINT nFlags, CPoint point)
+{
+    if (!m_bDragging) {
+        CWnd::OnLButtonUp(nFlags, point);
+        return;
+    }
+    OnMouseMove(nFlags, point);
+    m_bDragging = FALSE;
+    ::ReleaseCapture();
+    if (m_pBeam != nullptr)
+        m_pBeam->RepaintFrom(-2);
+}
+
+BOOL CGXTabWnd::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
+{
+    if (pWnd == this && !m_bDragging)
+        return TRUE; // the mouse move set it
+    return CWnd::OnSetCursor(pWnd, nHitTest, message);
+}
+
+void CGXTabWnd::OnPaint()
+{
+    CPaintDC dc(this);
+    if (!m_bCreated)
+        RecalcLayout(nullptr);
+    const CRect rectBox = GetSizingBoxRect();
+    const COLORREF acr[5] = {RGB(0, 0, 0), ::GetSysColor(COLOR_BTNHIGHLIGHT),
+                             ::GetSysColor(COLOR_BTNFACE), ::GetSysColor(COLOR_BTNSHADOW),
+                             RGB(0, 0, 0)};
+    for (int i = 0; i < 5 && i < rectBox.Width(); ++i)
+        dc.FillSolidRect(rectBox.left + i, rectBox.top, 1, rectBox.Height(), acr[i]);
+    if (ThreeD())
+        dc.FillSolidRect(rectBox.left, rectBox.top, rectBox.Width(), 1, RGB(0, 0, 0));
+}
+
+BOOL CGXTabWnd::OnEraseBkgnd(CDC* pDC)
+{
+    CRect rect;
+    GetClientRect(&rect);
+    rect.left = std::max((int)rect.left, (int)rect.right - m_nStripHeight);
+    pDC->FillRect(&rect, &m_brFace);
+    return TRUE;
+}
+
+void CGXTabWnd::OnNcPaint()
+{
+    Default();
+    if (!m_bDrawFrame && !(GetStyle() & 0x200))
+        return;
+    CWnd* pParent = GetParent();
+    if (pParent == nullptr)
+        return;
+    CRect rect;
+    GetWindowRect(&rect);
+    pParent->ScreenToClient(&rect);
+    rect.left -= 2;
+    rect.top -= 2;
+    rect.right += 3;
+    rect.bottom += 3;
+    CClientDC dc(pParent);
+    GXDrawEdge(&dc, &rect, EDGE_SUNKEN, FALSE);
+}
+
+void CGXTabWnd::OnSetFocus(CWnd* pOldWnd)
+{
+    CWnd::OnSetFocus(pOldWnd);
+    if (m_pActivePane != nullptr && ::IsWindow(m_pActivePane->m_hWnd))
+        m_pActivePane->SetFocus();
+}
+
+void CGXTabWnd::OnSysColorChange()
+{
+    GXGetSysColorCache().Refresh();
+    m_brFace.DeleteObject();
+    m_brFace.CreateSolidBrush(::GetSysColor(COLOR_BTNFACE));
+    CWnd::OnSysColorChange();
+}
+
+void CGXTabWnd::OnWinIniChange(LPCTSTR lpszSection)
+{
+    m_cxVScroll = ::GetSystemMetrics(SM_CXVSCROLL);
+    m_cyHScroll = ::GetSystemMetrics(SM_CYHSCROLL);
+    m_nStripHeight = m_cyHScroll + 2 * ThreeD();
+    RecalcLayout(nullptr);
+    CWnd::OnWinIniChange(lpszSection);
+}
+
+// The window class.
+
+void CGXTabWnd::PostNcDestroy()
+{
+    WORD wMark = 0;
+    if (SelfCreatedTabWnds().Lookup(this, wMark)) {
+        SelfCreatedTabWnds().RemoveKey(this);
+        delete this;
+    }
+}
+
+LRESULT CALLBACK CGXTabWnd::SelfCreatingWndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (CWnd::FromHandlePermanent(hWnd) != nullptr)
+        return ::DefWindowProcA(hWnd, msg, wParam, lParam);
+    CGXTabWnd* pTabWnd = new CGXTabWnd;
+    if (!pTabWnd->SubclassWindow(hWnd)) {
+        delete pTabWnd;
+        return ::DefWindowProcA(hWnd, msg, wParam, lParam);
+    }
+    SelfCreatedTabWnds().SetAt(pTabWnd, 1);
+    return ::CallWindowProcA(AfxGetAfxWndProc(), hWnd, msg, wParam, lParam);
+}
+
+BOOL CGXTabWnd::RegisterClass(HINSTANCE hInstance)
+{
+    WNDCLASSA wc = {};
+    if (::GetClassInfoA(hInstance, GX_TABWND_CLASS, &wc))
+        return TRUE;
+    wc.style = CS_GLOBALCLASS | CS_DBLCLKS;
+    wc.lpfnWndProc = &CGXTabWnd::SelfCreatingWndProc;
+    wc.hInstance = hInstance;
+    wc.lpszClassName = GX_TABWND_CLASS;
+    if (!AfxRegisterClass(&wc))
+        AfxThrowResourceException();
+    return TRUE;
+}
+
+void CGXTabWnd::UnregisterClass(HINSTANCE hInstance)
+{
+    ::UnregisterClassA(GX_TABWND_CLASS, hInstance);
+}
