@@ -1,6 +1,7 @@
 // CGXGridWnd: the grid in a child window. Every message of interest goes to the core
 // first; what it does not handle gets the framework's default handling.
 #include "core/GXGridWnd.h"
+#include "core/GXGridMessages.h"
 #include "core/GXGridParam.h"
 #include "core/GXLibraryState.h"
 #include "fw/ctrls.h"
@@ -18,11 +19,6 @@ CMapPtrToWord& SelfCreatedGrids()
     return map;
 }
 
-UINT FindReplaceMessage()
-{
-    static const UINT nMsg = ::RegisterWindowMessageA("commdlg_FindReplace");
-    return nMsg;
-}
 } // namespace
 
 BEGIN_MESSAGE_MAP(CGXGridWnd, CWnd)
@@ -122,133 +118,9 @@ void CGXGridWnd::OnNcPaint()
     ::DrawEdge(dc.GetSafeHdc(), &rect, EDGE_SUNKEN, BF_RECT);
 }
 
-void CGXGridWnd::TakeFocusForClick()
-{
-    HWND hFocus = ::GetFocus();
-    if (hFocus != m_hWnd && !::IsChild(m_hWnd, hFocus))
-        SetFocus();
-}
-
 BOOL CGXGridWnd::HandleGridMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& lResult)
 {
-    const CPoint pt((short)LOWORD(lParam), (short)HIWORD(lParam));
-    const UINT nFlags = (UINT)wParam;
-    switch (message) {
-    case WM_SIZE:
-        return HandleSize((UINT)wParam, (short)LOWORD(lParam), (short)HIWORD(lParam));
-    case WM_SETCURSOR:
-        if (HandleSetCursor(CWnd::FromHandle((HWND)wParam), LOWORD(lParam), HIWORD(lParam))) {
-            lResult = TRUE;
-            return TRUE;
-        }
-        return FALSE;
-    case WM_MOUSEMOVE:
-        return HandleMouseMove(nFlags, pt);
-    case WM_LBUTTONDOWN:
-        TakeFocusForClick();
-        return HandleLButtonDown(nFlags, pt);
-    case WM_LBUTTONUP:
-        return HandleLButtonUp(nFlags, pt);
-    case WM_LBUTTONDBLCLK:
-        return HandleLButtonDblClk(nFlags, pt);
-    case WM_RBUTTONDOWN:
-        TakeFocusForClick();
-        return HandleRButtonDown(nFlags, pt);
-    case WM_RBUTTONUP:
-        return HandleRButtonUp(nFlags, pt);
-    case WM_RBUTTONDBLCLK:
-        return HandleRButtonDblClk(nFlags, pt);
-    case WM_MBUTTONDOWN:
-        TakeFocusForClick();
-        return HandleMButtonDown(nFlags, pt);
-    case WM_MBUTTONUP:
-        return HandleMButtonUp(nFlags, pt);
-    case WM_MBUTTONDBLCLK:
-        return HandleMButtonDblClk(nFlags, pt);
-    case WM_MOUSEACTIVATE:
-        return HandleMouseActivate(CWnd::FromHandle((HWND)wParam), LOWORD(lParam), HIWORD(lParam),
-                                   lResult);
-    case WM_KEYDOWN:
-    case WM_KEYUP:
-    case WM_CHAR:
-    case WM_SYSKEYDOWN:
-    case WM_SYSKEYUP:
-    case WM_SYSCHAR:
-        return DispatchKeyMessage(this, message, (UINT)wParam, LOWORD(lParam), HIWORD(lParam));
-    case WM_HSCROLL:
-        return HandleHScroll(LOWORD(wParam), HIWORD(wParam),
-                             (CScrollBar*)CWnd::FromHandle((HWND)lParam));
-    case WM_VSCROLL:
-        return HandleVScroll(LOWORD(wParam), HIWORD(wParam),
-                             (CScrollBar*)CWnd::FromHandle((HWND)lParam));
-    case WM_GETDLGCODE:
-        lResult = (LRESULT)HandleGetDlgCode((UINT)DefWindowProc(message, wParam, lParam));
-        return TRUE;
-    case WM_SETFOCUS:
-        lResult = DefWindowProc(message, wParam, lParam);
-        HandleSetFocus(CWnd::FromHandle((HWND)wParam));
-        return TRUE;
-    case WM_KILLFOCUS:
-        lResult = DefWindowProc(message, wParam, lParam);
-        HandleKillFocus(CWnd::FromHandle((HWND)wParam));
-        return TRUE;
-    case WM_SHOWWINDOW:
-        lResult = DefWindowProc(message, wParam, lParam);
-        HandleShowWindow((BOOL)wParam, (UINT)lParam);
-        return TRUE;
-    case WM_CANCELMODE:
-        HandleCancelMode();
-        lResult = DefWindowProc(message, wParam, lParam);
-        return TRUE;
-    case WM_TIMER:
-        HandleTimer((UINT_PTR)wParam);
-        return FALSE;
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC: {
-        HBRUSH hbr = HandleCtlColor(CDC::FromHandle((HDC)wParam), CWnd::FromHandle((HWND)lParam),
-                                    message - WM_CTLCOLORMSGBOX);
-        if (hbr == nullptr)
-            return FALSE;
-        lResult = (LRESULT)hbr;
-        return TRUE;
-    }
-    case WM_DESTROY:
-        return CloseGridPopup();
-    case WM_SYSCOLORCHANGE:
-        HandleSysColorChange();
-        return FALSE;
-    case WM_WININICHANGE:
-        HandleWinIniChange((LPCTSTR)lParam);
-        return FALSE;
-    case GX_WM_CANRENAMETAB:
-        lResult = CanRenameTab();
-        return TRUE;
-    case GX_WM_TABNAMECHANGED:
-        OnTabNameChanged((int)wParam);
-        lResult = 0;
-        return TRUE;
-    case GX_WM_CANCHANGEPANE:
-        lResult = !CanChangePane((int)wParam);
-        return TRUE;
-    case GX_WM_PANEENTERED:
-        SetFocus();
-        OnPaneEntered((int)wParam);
-        lResult = 0;
-        return TRUE;
-    case GX_WM_TABWNDRESIZING:
-        Invalidate();
-        lResult = 0;
-        return TRUE;
-    default:
-        if (message == FindReplaceMessage()) {
-            lResult = HandleFindReplace(CWnd::FromHandle(((FINDREPLACE*)lParam)->hwndOwner));
-            return TRUE;
-        }
-        return FALSE;
-    }
+    return GXHandleGridMessage(this, this, message, wParam, lParam, lResult);
 }
 
 LRESULT CGXGridWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)

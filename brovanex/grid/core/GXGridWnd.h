@@ -55,5 +55,4 @@ protected:
 private:
     static LRESULT CALLBACK SelfCreatingWndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
     BOOL HandleGridMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& lResult);
-    void TakeFocusForClick();
 };

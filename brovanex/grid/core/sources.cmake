@@ -52,6 +52,8 @@ list(APPEND GX_WIN_SOURCES
 list(APPEND GX_WIN_SOURCES
   core/GXDragLineWnd.cpp
   core/GXGridCoreScrollBars.cpp
+  core/GXGridMessages.cpp
+  core/GXGridView.cpp
   core/GXPrintDevice.cpp
   core/GXTabBeam.cpp
   core/GXTabWnd.cpp)
