@@ -799,3 +799,15 @@ void CGXTabWnd::UnregisterClass(HINSTANCE hInstance)
 {
     ::UnregisterClassA(GX_TABWND_CLASS, hInstance);
 }
+
+void GXRegisterTabWndClasses(HINSTANCE hInstance)
+{
+    CGXTabWnd::RegisterClass(hInstance);
+    CGXTabBeam::RegisterClass(hInstance);
+}
+
+void GXUnregisterTabWndClasses(HINSTANCE hInstance)
+{
+    CGXTabWnd::UnregisterClass(hInstance);
+    CGXTabBeam::UnregisterClass(hInstance);
+}

@@ -31,6 +31,12 @@
 class CGXTabWnd;
 class CView;
 
+// The window classes of tab windows and tab strips made by class name (the control
+// factory registers them at library start).
+#define GX_TABWND_CLASSES 1
+void GXRegisterTabWndClasses(HINSTANCE hInstance);
+void GXUnregisterTabWndClasses(HINSTANCE hInstance);
+
 // The in-place editor of a tab's name: Enter accepts, Esc or losing the focus cancels.
 class CGXEditLabelPopup : public CEdit
 {
