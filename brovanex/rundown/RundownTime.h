@@ -23,6 +23,16 @@ public:
     // A running sum of seconds as "%H:%M:%S" of a time span: the hours within a day.
     static CString DayTime(long long seconds);
 
+    // The SOT cell's editing form: "HH:MM:SS" (or "MM:SS") as four digits MMSS, the hours
+    // folded into the minutes; beyond 99 minutes the minutes stop at 99 and the rest goes
+    // into the seconds (at most 99).
+    static CString GridEditTime(const CString& text);
+
+    // Four digits MMSS back to "HH:MM:SS": seconds of 60 or more carry into the minutes,
+    // minutes of 60 or more into the hours; the hours wrap at a day. 0130 gives 00:01:30,
+    // 9999 gives 01:40:39.
+    static CString FromGridEditTime(const CString& digits);
+
 private:
     static long TimeOfDaySeconds(const CString& text, DWORD flags);
 };

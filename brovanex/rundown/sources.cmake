@@ -8,3 +8,15 @@ list(APPEND BROVANEX_CORE_SOURCES
   rundown/ColInfo.cpp
   rundown/FmtGridCol.cpp
   rundown/FmtGrid.cpp)
+
+# The rundown's windows and dialogs: Windows only.
+list(APPEND BROVANEX_WIN_SOURCES
+  rundown/LibraryResourceScope.cpp
+  rundown/ColumnSelectDlg.cpp
+  rundown/NewScriptDlg.cpp)
+list(APPEND BROVANEX_WIN_SOURCES
+  rundown/MyGridWnd.cpp
+  rundown/BaseGrid.cpp
+  rundown/BaseGridRows.cpp
+  rundown/RundownDoc.cpp
+  rundown/RundownView.cpp)

@@ -77,3 +77,25 @@ TEST(RundownTime, DayTimeShowsHoursWithinADay)
     for (const auto& c : cases)
         EXPECT_STREQ((LPCSTR)CRundownTime::DayTime(c.seconds), c.text) << c.seconds;
 }
+
+// The SOT cell is edited as four digits MMSS and shown again as HH:MM:SS.
+TEST(RundownTime, GridEditTimeBothWays)
+{
+    struct Case
+    {
+        const char* text;
+        const char* digits;
+    } toDigits[] = {
+        {"00:01:30", "0130"}, {"01:05:00", "6500"}, {"02:30:00", "9960"}, {"02:00:45", "9999"},
+        {"01:40:20", "9980"}, {"04:45", "0445"},    {"", "0000"},         {"00:00:00", "0000"},
+    };
+    for (const Case& c : toDigits)
+        EXPECT_STREQ(CRundownTime::GridEditTime(c.text), c.digits) << c.text;
+
+    Case fromDigits[] = {
+        {"00:01:30", "0130"}, {"01:40:39", "9999"}, {"00:01:15", "0075"}, {"00:02:45", "245"},
+        {"00:00:00", ""},     {"00:00:00", "-20"},  {"01:05:00", "6500"},
+    };
+    for (const Case& c : fromDigits)
+        EXPECT_STREQ(CRundownTime::FromGridEditTime(c.digits), c.text) << c.digits;
+}
