@@ -1,6 +1,7 @@
 #include "MainFrame.h"
 
 #include "MarquillResource.h"
+#include "ShowView.h"
 #include "TXWords.h"
 
 IMPLEMENT_DYNCREATE(CMainFrame, CMDIFrameWnd)
@@ -70,12 +71,40 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
         m_wndPowerPointBar.SetWindowText("Power Point Instructions");
     }
 
+    // The show's rundown and its toolbar, hidden until a show is open.
+    const bool bRundown = m_wndRundownBar.Create("RundownBar", this, CSize(100, 200), TRUE,
+                                                 CRundownBar::kBarID, barStyle);
+    if (bRundown) {
+        m_wndRundownBar.SetBarStyle(m_wndRundownBar.GetBarStyle() | CBRS_TOOLTIPS | CBRS_FLYBY |
+                                    CBRS_SIZE_DYNAMIC);
+        m_wndRundownBar.m_szHorz = CSize(-1, 250);
+        m_wndRundownBar.m_szVert = CSize(338, -1);
+        m_wndRundownBar.m_szFloat = CSize(300, 100);
+        m_wndRundownBar.EnableDocking(CBRS_ALIGN_ANY);
+    }
+    const bool bRundownTools = m_wndRundownToolBar.Create(this, barStyle, kRundownToolbarID) &&
+        m_wndRundownToolBar.LoadToolBar(IDR_RUNDOWN_TOOLBAR);
+    if (bRundownTools) {
+        m_wndRundownToolBar.SetBarStyle(m_wndRundownToolBar.GetBarStyle() | CBRS_TOOLTIPS |
+                                        CBRS_FLYBY | CBRS_SIZE_FIXED);
+        m_wndRundownToolBar.EnableDocking(CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM);
+        m_wndRundownToolBar.SetWindowText("Rundown");
+    }
+
     EnableDocking(CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM);
     DockControlBar(&m_wndToolBar);
     if (m_wndButtonBar.GetSafeHwnd())
         DockControlBar(&m_wndButtonBar);
     if (m_wndPowerPointBar.GetSafeHwnd())
         DockBarBeside(&m_wndPowerPointBar, &m_wndToolBar);
+    if (bRundown) {
+        DockControlBar(&m_wndRundownBar, AFX_IDW_DOCKBAR_BOTTOM);
+        ShowControlBar(&m_wndRundownBar, FALSE, FALSE);
+    }
+    if (bRundownTools) {
+        DockControlBar(&m_wndRundownToolBar);
+        ShowControlBar(&m_wndRundownToolBar, FALSE, FALSE);
+    }
     if (bHeaders) {
         FloatControlBar(&m_wndHeadersBar, CPoint(0, -1000), CBRS_ALIGN_TOP);
         ShowControlBar(&m_wndHeadersBar, FALSE, FALSE);
@@ -118,7 +147,24 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     if (app && app->m_bPrompting &&
         (message == WM_COMMAND || message == WM_INITMENU || message == WM_INITMENUPOPUP))
         return 0;
+    if (message == WM_SHOW_RUNDOWN_BARS) {
+        const BOOL bShow = wParam != 0;
+        if (m_wndRundownBar.GetSafeHwnd())
+            ShowControlBar(&m_wndRundownBar, bShow, FALSE);
+        if (m_wndRundownToolBar.GetSafeHwnd())
+            ShowControlBar(&m_wndRundownToolBar, bShow, FALSE);
+        return 0;
+    }
     return CMDIFrameWnd::WindowProc(message, wParam, lParam);
+}
+
+BOOL CMainFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+    if (CMDIFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+        return TRUE;
+    CShowView* show = m_wndRundownBar.GetShowView();
+    return show != nullptr && show->GetSafeHwnd() != nullptr &&
+        show->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }
 
 void CMainFrame::RestorePlacement()
@@ -152,6 +198,9 @@ void CMainFrame::OnClose()
         app->m_nWindowState = IsZoomed() ? SW_SHOWMAXIMIZED
             : IsIconic()                 ? SW_SHOWMINIMIZED
                                          : SW_SHOWNORMAL;
+        // The open show is closed (and saved when it has a file) before the documents.
+        if (CShowView* show = app->GetShowView())
+            show->CloseShow(MB_YESNO);
     }
     CMDIFrameWnd::OnClose();
 }

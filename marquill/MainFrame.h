@@ -10,6 +10,7 @@
 
 #include "FlatToolBar.h"
 #include "MyCustomToolbar.h"
+#include "RundownBar.h"
 
 class CMainFrame : public CMDIFrameWnd
 {
@@ -20,6 +21,8 @@ public:
 
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Commands no window on the usual route takes go to the show view in the rundown bar.
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
     // The saved placement when it lies on the virtual screen, then the saved show state.
     void RestorePlacement();
     // The status bar while it has a window (the framework's prompts go there).
@@ -32,12 +35,15 @@ public:
     static const UINT kPowerPointBarID = 151; // "Power Point Instructions"
     static const UINT kHeadersBarID = 0xE807; // "Headers"
     static const UINT kButtonBarID = 0xE804; // "ButtonBar"
+    static const UINT kRundownToolbarID = 0xE808; // "Rundown": not the main toolbar's id
 
     CMyCustomToolbar m_wndToolBar;
     CTXStatusBar m_wndStatusBar; // the message, then the caret's page, line and column
     CTXButtonBar m_wndButtonBar; // font, size and styles of the active script
     CFlatToolBar m_wndHeadersBar; // floated off the screen and hidden
     CFlatToolBar m_wndPowerPointBar; // only where slide shows can be run
+    CRundownBar m_wndRundownBar; // the show's rundown, shown while a show is open
+    CFlatToolBar m_wndRundownToolBar; // prompting and the rundown's rows, shown with it
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);

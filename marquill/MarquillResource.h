@@ -165,3 +165,19 @@
 
 // The pane texts of the main frame's rich-text status bar.
 #define IDS_TX_STATUS_FORMAT 32831
+
+// Shows: the rundown's commands, the Break Time dialog and the rundown's context menu.
+#define IDM_NUMBER_SCRIPTS 32852
+#define IDM_NEW_SHOW_SCRIPT 32783
+#define IDM_ADD_SHOW_SCRIPT 32774
+#define IDM_OPEN_SHOW_SCRIPT 32776
+#define IDM_REMOVE_SHOW_SCRIPT 32778
+#define IDM_ADD_BREAK 32850
+#define IDM_COLUMN_INFORMATION 32845
+#define IDM_CHANGE_FILE 32977
+#define IDM_PROMPT_SELECTED_SCRIPT 32803
+#define IDM_PROMPT_SHOW 32806
+#define IDD_BREAK_TIME 1114
+#define IDC_BREAK_TIME_EDIT 1030
+#define IDR_RUNDOWN_CONTEXT 146
+#define IDR_RUNDOWN_TOOLBAR 147

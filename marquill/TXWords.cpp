@@ -27,6 +27,14 @@ BEGIN_MESSAGE_MAP(CTXWordsApp, CWinApp)
     ON_COMMAND(ID_APP_ABOUT, &CTXWordsApp::OnAppAbout)
     ON_COMMAND(IDM_PROMPTER_FONT, &CTXWordsApp::OnPrompterFont)
     ON_COMMAND(IDM_GENERAL_OPTIONS, &CTXWordsApp::OnGeneralOptions)
+    ON_COMMAND(IDM_SHOW_NEW, &CTXWordsApp::OnShowNew)
+    ON_COMMAND(IDM_SHOW_OPEN, &CTXWordsApp::OnShowOpen)
+    ON_COMMAND(IDM_SHOW_SAVE, &CTXWordsApp::OnShowSave)
+    ON_COMMAND(IDM_SHOW_SAVE_AS, &CTXWordsApp::OnShowSaveAs)
+    ON_COMMAND(IDM_SHOW_CLOSE, &CTXWordsApp::OnShowClose)
+    ON_UPDATE_COMMAND_UI(IDM_SHOW_SAVE, &CTXWordsApp::OnUpdateShowOpenOnly)
+    ON_UPDATE_COMMAND_UI(IDM_SHOW_SAVE_AS, &CTXWordsApp::OnUpdateShowOpenOnly)
+    ON_UPDATE_COMMAND_UI(IDM_SHOW_CLOSE, &CTXWordsApp::OnUpdateShowOpenOnly)
     ON_COMMAND(ID_FILE_NEW, &CWinApp::OnFileNew)
     ON_COMMAND(ID_FILE_OPEN, &CWinApp::OnFileOpen)
     ON_COMMAND(ID_APP_EXIT, &CWinApp::OnAppExit)
@@ -52,7 +60,11 @@ CTXWordsApp::CTXWordsApp()
         m_bMetric = measure[0] == '0';
 }
 
-CTXWordsApp::~CTXWordsApp() = default;
+CTXWordsApp::~CTXWordsApp()
+{
+    // The show template is the application's own (File New does not offer it).
+    delete m_pShowTemplate;
+}
 
 BOOL CTXWordsApp::FirstInstance()
 {

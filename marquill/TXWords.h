@@ -30,6 +30,7 @@
 #endif
 
 class CMarquillCmdWnd;
+class CShowView;
 class CMultiDocTemplate;
 class CCmdUI;
 
@@ -128,6 +129,9 @@ public:
     BOOL PromptDirectFullScreen();
     BOOL PromptDirectInWindow(int mode);
     void EndDirectPrompt();
+    // A script file as RTF: RTF files as they are on disk, every other format converted by
+    // the rich-text control's readers. Empty when the file cannot be read.
+    static std::string LoadScriptAsRtf(const char* path);
 
     // ---- help and fallbacks (TXWordsHelp.cpp) --------------------------------------------
     // The help file beside the program.
@@ -235,6 +239,22 @@ public:
     void OnAppAbout();
     void OnPrompterFont();
     void OnGeneralOptions();
+
+    // ---- shows (TXWordsShows.cpp) --------------------------------------------------------
+    // The show template (show document, child frame, show view).
+    void AddShowTemplate();
+    // A new show document with its one show view, a child of pParent (the rundown bar's
+    // place); kept as the show document.
+    CShowView* CreateShowView(CWnd* pParent, UINT nID);
+    // The show document's first view; null before the rundown exists.
+    CShowView* GetShowView() const;
+    void OnShowNew();
+    void OnShowOpen();
+    void OnShowSave();
+    void OnShowSaveAs();
+    void OnShowClose();
+    void OnUpdateShowOpenOnly(CCmdUI* pCmdUI);
+    CDocument* m_pShowDoc = nullptr; // the show's document, made with the rundown
 
 protected:
     DECLARE_MESSAGE_MAP()

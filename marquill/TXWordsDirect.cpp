@@ -41,10 +41,9 @@ bool DirectPromptScriptText(void*, long, qelstring& text)
 
 void DirectPromptDone(void*, int) { }
 
-// The file as RTF: RTF files as they are on disk (read as text), every other format
-// converted by the rich-text control's readers. A file that cannot be read gives an empty
-// script.
-std::string LoadDirectScript(const char* path)
+} // namespace
+
+std::string CTXWordsApp::LoadScriptAsRtf(const char* path)
 {
     std::string text;
     const int format = DetectScriptFormat(path, 0);
@@ -57,8 +56,6 @@ std::string LoadDirectScript(const char* path)
     }
     return text;
 }
-
-} // namespace
 
 BOOL CTXWordsApp::PromptDirect()
 {
@@ -88,7 +85,7 @@ CMarquillCmdWnd* PrepareDirectPrompter(CTXWordsApp* app)
         g_pPrompter = new CMarquillCmdWnd;
     app->ApplyPrompterSettings();
     {
-        std::string text = LoadDirectScript(app->m_strCmdLineFile);
+        std::string text = CTXWordsApp::LoadScriptAsRtf(app->m_strCmdLineFile);
         std::lock_guard<std::mutex> lock(g_directTextLock);
         g_directText.swap(text);
     }

@@ -1,0 +1,7 @@
+#include "ShowDoc.h"
+
+IMPLEMENT_DYNCREATE(CShowDoc, CRundownDoc)
+
+CShowDoc::CShowDoc() { }
+
+CShowDoc::~CShowDoc() { }
