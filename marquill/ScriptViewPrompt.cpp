@@ -67,32 +67,10 @@ bool CMyTXWordsView::PromptFullScreen()
 
 void CMyTXWordsView::PromptInWindow(int screens)
 {
-    CTXWordsApp* app = GetTXWordsApp();
-    std::vector<ScreenMonitor> list;
-    for (const auto& entry : app->m_Monitors)
-        list.push_back(ScreenMonitor {(uintptr_t)entry.first, entry.second.rcMonitor});
     CRect viewRect;
     GetWindowRect(&viewRect);
-    uintptr_t chosen = 0;
-    for (const ScreenMonitor& m : list)
-        if (app->m_nPrompterScreen != 0 && (DWORD)m.handle == (DWORD)app->m_nPrompterScreen)
-            chosen = m.handle;
-    const bool sameMonitor =
-        (app->m_bWindowPrompter && app->m_nMonitorCount < 2) || app->m_bForegroundScreenActive;
-    RECT screen = {0, 0, 0, 0};
-    if (const ScreenMonitor* m =
-            ChoosePrompterScreen(list, app->m_nMonitorCount, chosen, viewRect, sameMonitor))
-        screen = m->rect;
-    RECT window;
-    if (app->m_bForegroundScreenActive) {
-        window = MiniScreenRect(screen, app->m_nFGScreenSize, app->m_bFGRightJustified != 0);
-    } else {
-        CWnd* main = AfxGetMainWnd();
-        if (main)
-            main->GetWindowRect(&window);
-        else
-            window = screen;
-    }
+    RECT screen, window;
+    GetTXWordsApp()->GetWindowPrompterRects(viewRect, screen, window);
     PrepareScriptPrompter(this);
     g_pPrompter->Create(this, CRect(window), WINTYPE_WINDOW, screens, CRect(screen));
 }

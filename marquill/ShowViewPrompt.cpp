@@ -169,27 +169,10 @@ bool CShowView::PromptShowFullScreen(int nStart, bool bWholeShow)
 
 void CShowView::PromptShowInWindow(int nStart, int nScreens, bool bWholeShow)
 {
-    CTXWordsApp* app = GetTXWordsApp();
-    std::vector<ScreenMonitor> list;
-    for (const auto& entry : app->m_Monitors)
-        list.push_back(ScreenMonitor {(uintptr_t)entry.first, entry.second.rcMonitor});
     CRect viewRect;
     GetWindowRect(&viewRect);
-    uintptr_t chosen = 0;
-    for (const ScreenMonitor& m : list)
-        if (app->m_nPrompterScreen != 0 && (DWORD)m.handle == (DWORD)app->m_nPrompterScreen)
-            chosen = m.handle;
-    const bool sameMonitor =
-        (app->m_bWindowPrompter && app->m_nMonitorCount < 2) || app->m_bForegroundScreenActive;
-    RECT screen = {0, 0, 0, 0};
-    if (const ScreenMonitor* m =
-            ChoosePrompterScreen(list, app->m_nMonitorCount, chosen, viewRect, sameMonitor))
-        screen = m->rect;
-    RECT window = screen;
-    if (app->m_bForegroundScreenActive)
-        window = MiniScreenRect(screen, app->m_nFGScreenSize, app->m_bFGRightJustified != 0);
-    else if (CWnd* main = AfxGetMainWnd())
-        main->GetWindowRect(&window);
+    RECT screen, window;
+    GetTXWordsApp()->GetWindowPrompterRects(viewRect, screen, window);
     PrepareShowPrompter(this);
     g_pPrompter->Create(this, CRect(window), WINTYPE_WINDOW, nScreens, CRect(screen));
     StartRun(nStart, bWholeShow);

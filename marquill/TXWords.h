@@ -120,6 +120,9 @@ public:
     // The monitor rectangle of the prompter screen (see ScreenChoice.h); FALSE when no
     // monitor is known.
     BOOL GetPrompterScreenRect(RECT& rect, bool sameMonitor);
+    // A windowed prompter's screen (the monitor it prompts on) and its window (the small
+    // foreground screen, or over the main window), chosen for a view at viewRect.
+    void GetWindowPrompterRects(const CRect& viewRect, RECT& screen, RECT& window);
     // The saved frame placement as a rectangle.
     RECT GetSavedFrameRect() const;
 

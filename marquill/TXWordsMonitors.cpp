@@ -2,6 +2,7 @@
 #include "TXWords.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "ScreenChoice.h"
 
@@ -76,4 +77,26 @@ BOOL CTXWordsApp::GetPrompterScreenRect(RECT& rect, bool sameMonitor)
         return FALSE;
     rect = screen->rect;
     return TRUE;
+}
+
+void CTXWordsApp::GetWindowPrompterRects(const CRect& viewRect, RECT& screen, RECT& window)
+{
+    std::vector<ScreenMonitor> list;
+    for (const auto& entry : m_Monitors)
+        list.push_back(ScreenMonitor {(uintptr_t)entry.first, entry.second.rcMonitor});
+    uintptr_t chosen = 0;
+    for (const ScreenMonitor& m : list)
+        if (m_nPrompterScreen != 0 && (DWORD)m.handle == (DWORD)m_nPrompterScreen)
+            chosen = m.handle;
+    const bool sameMonitor =
+        (m_bWindowPrompter && m_nMonitorCount < 2) || m_bForegroundScreenActive;
+    screen = RECT {0, 0, 0, 0};
+    if (const ScreenMonitor* m =
+            ChoosePrompterScreen(list, m_nMonitorCount, chosen, viewRect, sameMonitor))
+        screen = m->rect;
+    window = screen;
+    if (m_bForegroundScreenActive)
+        window = MiniScreenRect(screen, m_nFGScreenSize, m_bFGRightJustified != 0);
+    else if (CWnd* main = AfxGetMainWnd())
+        main->GetWindowRect(&window);
 }
