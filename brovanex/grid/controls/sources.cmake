@@ -36,3 +36,7 @@ list(APPEND GX_WIN_SOURCES
   controls/GXBDropEdit.cpp
   controls/GXBCurrencyEdit.cpp
   controls/GXBCurrencyEditEditing.cpp)
+# The input-mask rules of the masked edit (window-free).
+list(APPEND GX_CORE_SOURCES controls/GXMaskData.cpp)
+# The progress cell (id 52536).
+gx_add_control(CGXProgressCtrl GXProgressCtrl.cpp)
