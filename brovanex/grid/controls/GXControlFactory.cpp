@@ -1,5 +1,6 @@
 #include "controls/GXControlFactory.h"
 #include "controls/GXButtonControls.h"
+#include "controls/GXCellTip.h"
 #include "controls/GXControl.h"
 #include "controls/GXStatic.h"
 #include "core/GXGridCore.h"
@@ -354,6 +355,7 @@ void CGXControlFactory::InstallProcessFeatures()
 #ifdef GX_HAVE_FEATURE_DrawRotatedText
     GXImplementDrawRotatedText();
 #endif
+    GXImplementCellTips();
     GXImplementNumberFormatting();
     GXImplementOleDateTime();
     GXImplementNoOleDateTime();

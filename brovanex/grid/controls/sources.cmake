@@ -40,3 +40,7 @@ list(APPEND GX_WIN_SOURCES
 list(APPEND GX_CORE_SOURCES controls/GXMaskData.cpp)
 # The progress cell (id 52536).
 gx_add_control(CGXProgressCtrl GXProgressCtrl.cpp)
+# Child arrow and hot-spot buttons, and cell tips.
+list(APPEND GX_WIN_SOURCES controls/GXArrowButton.cpp controls/GXCellTip.cpp)
+# The list-box cell (id 52522).
+gx_add_control(CGXListBox GXListBox.cpp)
