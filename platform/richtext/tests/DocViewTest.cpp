@@ -14,6 +14,7 @@
 #include "richtext/DocumentFormats.h"
 #include "richtext/TXDoc.h"
 #include "richtext/TXDocManager.h"
+#include "richtext/TXHyperlinkDialog.h"
 #include "richtext/TXParagraphDialog.h"
 #include "richtext/TXView.h"
 #include "richtext/TXViewIds.h"
@@ -399,6 +400,53 @@ TEST(TXDocView, ParagraphCommandsFormatTheSelectedParagraphs)
     EXPECT_EQ(CTXTextControl::TXZOOM_PAGEWIDTH, control->GetZoomFit());
     program.Command(ID_TX_VIEW_NORMAL);
     EXPECT_EQ(TXVIEW_NORMAL, control->GetViewMode());
+    doc->SetModifiedFlag(FALSE);
+}
+
+TEST(TXDocView, HyperlinkCommandLinksTheSelection)
+{
+    TxProgram program;
+    ASSERT_NE(program.frame, nullptr);
+    program.app.OnFileNew();
+    CTXDoc* doc = static_cast<CTXDoc*>(program.frame->GetActiveFrame()->GetActiveDocument());
+    ASSERT_NE(doc, nullptr);
+    CTXTextControl* control = doc->GetTextControl();
+    control->ReplaceSel("Visit our site today");
+    const CRichDocument& d = control->Core().Document();
+
+    // The dialog opens on the selected text; OK without an address says so and stays open.
+    CString shownText;
+    int notices = 0;
+    AFX_MESSAGEBOX_ANSWERER previousBoxes =
+        AfxSetMessageBoxAnswerer([&](const AFX_MESSAGEBOX_REQUEST&) { return ++notices, IDOK; });
+    ModalAnswers answers([&](const AFX_MODAL_REQUEST& r) {
+        if (r.nKind != afxModalDialog)
+            return AFX_MODAL_REPLY::Answer(IDCANCEL);
+        return AFX_MODAL_REPLY::Script([&](CWnd* dialog) {
+            dialog->GetDlgItemText(CTXHyperlinkDialog::IDC_TXH_TEXT, shownText);
+            dialog->SendMessage(WM_COMMAND, IDOK, 0);
+            EXPECT_TRUE(::IsWindow(dialog->m_hWnd)) << "closed without an address";
+            dialog->SetDlgItemText(CTXHyperlinkDialog::IDC_TXH_ADDRESS, " http://example.org ");
+            dialog->SendMessage(WM_COMMAND, IDOK, 0);
+        });
+    });
+    control->SetSel(10, 14); // "site"
+    program.Command(ID_TX_INSERT_HYPERLINK);
+    AfxSetMessageBoxAnswerer(previousBoxes);
+    EXPECT_EQ("site", std::string(shownText));
+    EXPECT_EQ(1, notices);
+    ASSERT_EQ(1u, d.Fields().size());
+    const CRichField& link = d.Fields()[0];
+    EXPECT_EQ(TXFIELDTYPE_LINK, link.type);
+    EXPECT_EQ("http://example.org", richtext::Utf16ToAnsi(link.typeText));
+    EXPECT_EQ(10u, link.start);
+    EXPECT_EQ(4u, link.length);
+    EXPECT_TRUE(doc->IsModified());
+
+    // Cancel changes nothing.
+    ModalAnswers cancel([](const AFX_MODAL_REQUEST&) { return AFX_MODAL_REPLY::Answer(IDCANCEL); });
+    program.Command(ID_TX_INSERT_HYPERLINK);
+    EXPECT_EQ(1u, d.Fields().size());
     doc->SetModifiedFlag(FALSE);
 }
 

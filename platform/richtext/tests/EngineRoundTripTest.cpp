@@ -360,3 +360,22 @@ TEST(EngineRoundTrip, ARefusedBookmarkNameLeavesNoFieldToHideALine)
 }
 
 } // namespace
+
+namespace {
+
+TEST(EngineRoundTrip, HyperlinkTextIsPromptedAsText)
+{
+    CTextControlCore c;
+    Type(c, "Call ");
+    ASSERT_NE(0u, c.InsertHyperlink(W("the desk"), W("tel:555-0100")));
+    Type(c, " now.");
+    std::vector<EngineRun> runs = ReadWithEngine(richtext::WriteRtf(c.Document()));
+    std::string all;
+    for (const EngineRun& r : runs) {
+        EXPECT_EQ(0, r.flags) << r;
+        all += r.text;
+    }
+    EXPECT_EQ("Call the desk now.", all);
+}
+
+} // namespace

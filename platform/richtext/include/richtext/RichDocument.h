@@ -7,6 +7,7 @@
 #pragma once
 #include "richtext/TxTypes.h"
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -55,6 +56,37 @@ struct CRichParaFormat
     bool operator!=(const CRichParaFormat& o) const { return !(*this == o); }
 };
 
+// What an embedded field holds: an image or an object, shown where its one object
+// character (U+FFFC) stands. A character image or object flows with the text like a
+// character of its size, standing on the baseline; a fixed one stands at an offset from the
+// top left of its paragraph's text and takes no room in the line. Lengths are in twips.
+struct CRichObject
+{
+    enum : BYTE { kImage = 0, kObject = 1 };
+    // An image's picture: a device-independent bitmap (the header, colours and bits, as
+    // RTF's \dibitmap), PNG or JPEG bytes; an object's data: the bytes of the file it was
+    // made from.
+    enum : BYTE { kDib = 0, kPng = 1, kJpeg = 2, kFileData = 3 };
+    BYTE kind = kImage;
+    BYTE format = kDib;
+    bool fixed = false;
+    int width = 1440, height = 1440; // as shown
+    int x = 0, y = 0; // a fixed one's offset
+    std::string className; // an object's class, e.g. "Package"
+    std::u16string name; // an object's label: the name of the file it was made from
+    std::string data;
+
+    static constexpr int kMaxSize = 31680; // 22 inches, either way
+    static constexpr size_t kMaxData = 64u << 20;
+    // Whether every member is in range (what the readers check before they keep one).
+    bool IsValid() const;
+    bool operator==(const CRichObject& o) const;
+    bool operator!=(const CRichObject& o) const { return !(*this == o); }
+};
+
+// The character an embedded field stands on.
+constexpr char16_t kObjectChar = 0xFFFC;
+
 // A field: a protected range of the text with an id, a kind, 32-bit data, a type (4 for a
 // target, i.e. a bookmark) and a type text (the target's name). Ids are handed out in
 // insertion order and never reused within a document.
@@ -67,6 +99,7 @@ struct CRichField
     std::u16string typeText;
     size_t start = 0;
     size_t length = 0;
+    std::shared_ptr<const CRichObject> object; // an embedded field's content (shared by copies)
     size_t end() const { return start + length; }
     // A position strictly inside the field's text (never true for an empty field).
     bool Contains(size_t pos) const { return pos > start && pos < end(); }
@@ -139,7 +172,8 @@ public:
     // Builders used by the format readers: append text and fields in document order.
     void Append(const std::u16string& text, const CRichCharFormat& fmt);
     // Adds a field over [start, start+length) of text already appended. id 0 takes the
-    // next id; a given id must be unused. Fails on overlap or a range outside the text.
+    // next id; a given id must be unused. Fails on overlap, a range outside the text, or an
+    // embedded field that does not stand on one object character with valid content.
     bool AddField(CRichField field);
     void SetNextFieldId(DWORD id) { m_nextId = id; }
 
@@ -166,6 +200,9 @@ private:
     void NoteChange(size_t lo, size_t oldHi, size_t newHi);
 
     void ShiftFields(size_t from, long delta);
+    // An embedded field stands on one object character and holds valid content; any other
+    // field holds none.
+    bool IsEmbeddedWell(const CRichField& f) const;
     // Keeps the paragraph formats in step with text erased at lo or inserted at pos.
     void ErasedText(size_t lo, size_t hi);
     void InsertedText(size_t pos, const std::u16string& text);

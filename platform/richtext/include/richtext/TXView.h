@@ -1,7 +1,7 @@
 // CTXView: the view of a rich-text document. It fills its client with a text control and
 // routes the editing commands to it: undo and redo, cut, copy, paste, clear, select all,
-// find and replace, character and paragraph format, alignment, page breaks and target
-// insertion, the normal and page layout views and the zoom. The document hears about every
+// find and replace, character and paragraph format, alignment, page breaks, target and
+// hyperlink insertion, the normal and page layout views and the zoom. The document hears about every
 // change the user makes.
 #pragma once
 #include "framework.h"
@@ -72,6 +72,7 @@ public:
     afx_msg void OnFormatParagraph();
     afx_msg void OnInsertPagebreak();
     afx_msg void OnInsertTarget();
+    afx_msg void OnInsertHyperlink();
     afx_msg void OnAlign(UINT nID);
     afx_msg void OnUpdateAlign(CCmdUI* pCmdUI);
     afx_msg void OnViewNormal();

@@ -65,6 +65,17 @@ public:
     bool FieldSetData(DWORD id, DWORD data);
     bool FieldGetData(DWORD id, DWORD& data) const;
     bool FieldGetText(DWORD id, std::u16string& text) const;
+    // A field of its own in place of the selection: the field takes proto's kind, type, type
+    // text, data and content, and text in fmt. One undo step; the new id, or 0 when nothing
+    // went in (the document and the selection stay as they were).
+    DWORD InsertFieldAtSel(const CRichField& proto, const std::u16string& text,
+                           const CRichCharFormat& fmt);
+    // A hyperlink in place of the selection: its text (line ends become blanks) in the typing
+    // format, blue and underlined, and its address as the field's type text. 0 without
+    // an address or text.
+    DWORD InsertHyperlink(const std::u16string& text, const std::u16string& address);
+    // The hyperlink that holds the character at pos, or null.
+    const CRichField* LinkAt(size_t pos) const;
 
     // Whole-document operations. Load keeps the current document when it fails.
     bool Load(const std::string& bytes, int format, std::string& error);

@@ -64,9 +64,23 @@ enum : UINT { TXSTYLE_BOLD = 32772, TXSTYLE_ITALIC = 32776, TXSTYLE_UNDERLINE = 
 enum : UINT { TXCOLOR_TEXT = 2, TXCOLOR_BACK = 8 };
 // wMask of TXFIELDSETTYPE and the target type.
 enum : WORD { TXFT_TYPEALL = 23 };
-enum : BYTE { TXFIELDTYPE_NONE = 0, TXFIELDTYPE_TARGET = 4 };
-// Field kinds the program inserts.
-enum : WORD { TXFIELD_TARGET = 32, TXFIELD_BREAKPART = 66, TXFIELD_INSTRUCTION = 32770 };
+// A hyperlink field's type text is its address; an embedded field (an image or an object)
+// stands on one object character and carries its content (CRichObject).
+enum : BYTE {
+    TXFIELDTYPE_NONE = 0,
+    TXFIELDTYPE_LINK = 2,
+    TXFIELDTYPE_EMBEDDED = 3,
+    TXFIELDTYPE_TARGET = 4
+};
+// Field kinds the program and the view insert.
+enum : WORD {
+    TXFIELD_TARGET = 32,
+    TXFIELD_HYPERLINK = 33,
+    TXFIELD_IMAGE = 34,
+    TXFIELD_OBJECT = 35,
+    TXFIELD_BREAKPART = 66,
+    TXFIELD_INSTRUCTION = 32770
+};
 
 // File format codes of LoadFile, SaveToMemory and the script formats.
 enum TXFormat {

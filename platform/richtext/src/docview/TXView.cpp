@@ -7,6 +7,7 @@
 #include "richtext/Codepage.h"
 #include "richtext/TXBars.h"
 #include "richtext/TXDoc.h"
+#include "richtext/TXHyperlinkDialog.h"
 #include "richtext/TXParagraphDialog.h"
 #include "richtext/TXRulerBar.h"
 #include "richtext/TXViewIds.h"
@@ -94,6 +95,7 @@ BEGIN_MESSAGE_MAP(CTXView, CView)
     ON_COMMAND(ID_TX_FORMAT_CHAR, &CTXView::OnFormatChar)
     ON_COMMAND(ID_FORMAT_FONT, &CTXView::OnFormatChar)
     ON_COMMAND(ID_TX_INSERT_TARGET, &CTXView::OnInsertTarget)
+    ON_COMMAND(ID_TX_INSERT_HYPERLINK, &CTXView::OnInsertHyperlink)
     ON_COMMAND(ID_TX_FORMAT_PARAGRAPH, &CTXView::OnFormatParagraph)
     ON_COMMAND(ID_TX_INSERT_PAGEBREAK, &CTXView::OnInsertPagebreak)
     ON_COMMAND_RANGE(ID_TX_ALIGN_LEFT, ID_TX_ALIGN_JUSTIFY, &CTXView::OnAlign)
@@ -391,6 +393,26 @@ void CTXView::OnInsertTarget()
         if (SendTx(TXM_FIELDSETTYPE, id, reinterpret_cast<LPARAM>(&type)))
             m_bChanged = 1;
     }
+    m_pTextControl->SyncWithCore(true);
+}
+
+void CTXView::OnInsertHyperlink()
+{
+    // The dialog opens on the selected text (a selection of one line); the link replaces it.
+    if (!m_pTextControl)
+        return;
+    CTextControlCore& core = m_pTextControl->Core();
+    CTXHyperlinkDialog dialog(this);
+    std::u16string selected = core.SelectedText();
+    if (selected.find(u'\n') == std::u16string::npos)
+        dialog.m_strText = richtext::Utf16ToAnsi(selected).c_str();
+    if (dialog.DoModal() != IDOK)
+        return;
+    const DWORD id = core.InsertHyperlink(richtext::AnsiToUtf16((LPCSTR)dialog.m_strText),
+                                          richtext::AnsiToUtf16((LPCSTR)dialog.m_strAddress));
+    if (id == 0)
+        AfxMessageBox("The hyperlink cannot go here: the selection lies inside a field.",
+                      MB_OK | MB_ICONINFORMATION);
     m_pTextControl->SyncWithCore(true);
 }
 

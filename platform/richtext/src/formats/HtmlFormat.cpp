@@ -3,7 +3,8 @@
 // height, page break) and each stretch of formatting as a styled span (font, size, colour,
 // background, bold, italic, underline, strike); fields are spans with data-mq-* attributes
 // (the line feeds that lead a field's text are paragraph ends before it, counted in
-// data-mq-lead; a line feed inside a field is a <br>), targets named anchors. In such a
+// data-mq-lead; a line feed inside a field is a <br>), hyperlinks links with the same
+// attributes, targets named anchors. In such a
 // block every <p> after the first starts a paragraph and a <br> that ends a <p> adds
 // nothing (it only gives an empty paragraph its height). Import reads that back, the
 // single pre-wrapped block with <br> line breaks that earlier versions wrote, and the
@@ -153,12 +154,14 @@ public:
                 while (lead < f.length && m_doc.Text()[f.start + lead] == '\n')
                     ++lead;
                 Range(f.start, f.start + lead, true);
-                m_out += "<span data-mq-field=\"" + std::to_string(f.kind) + "\" data-mq-data=\"" +
+                const bool link = f.type == TXFIELDTYPE_LINK;
+                m_out += link ? "<a href=\"" + name + "\"" : std::string("<span");
+                m_out += " data-mq-field=\"" + std::to_string(f.kind) + "\" data-mq-data=\"" +
                     std::to_string(f.data) + "\" data-mq-type=\"" + std::to_string(f.type) +
                     "\" data-mq-name=\"" + name + "\"" +
                     (lead ? " data-mq-lead=\"" + std::to_string(lead) + "\"" : std::string()) + ">";
                 Range(f.start + lead, f.end(), false);
-                m_out += "</span>";
+                m_out += link ? "</a>" : "</span>";
             }
             pos = f.end();
         }
@@ -873,6 +876,26 @@ private:
         ApplyStyle(Attribute(attrs, "style"), e, block ? &parent : nullptr);
         bool isField = false;
         std::string kind = Attribute(attrs, "data-mq-field", &isField);
+        bool hasHref = false;
+        const std::string href = name == "a" ? Attribute(attrs, "href", &hasHref) : std::string();
+        if (!isField && hasHref && !href.empty() && m_skipDepth == 0) {
+            // Everyday HTML's link: a hyperlink over its text. A blank or line end owed
+            // before it goes before it.
+            RealizeOwedBreak();
+            if (m_needBreak && LastChar() != '\n' && LastChar() != 0)
+                PutRaw('\n');
+            if (m_pendingSpace && !m_needBreak)
+                PutRaw(' ');
+            m_needBreak = false;
+            m_pendingSpace = false;
+            Flush();
+            e.field = true;
+            e.fieldStart = m_doc.Length();
+            e.fieldKind = TXFIELD_HYPERLINK;
+            e.fieldData = 0;
+            e.fieldType = TXFIELDTYPE_LINK;
+            e.fieldName = Utf8ToUtf16(href);
+        }
         if (isField && m_skipDepth == 0) {
             RealizeOwedBreak();
             Flush();
@@ -938,7 +961,8 @@ private:
                 f.typeText = e.fieldName;
                 f.start = e.fieldStart;
                 f.length = m_doc.Length() - e.fieldStart;
-                m_doc.AddField(f);
+                if (f.length > 0 || f.type != TXFIELDTYPE_LINK)
+                    m_doc.AddField(f); // a link that shows nothing is no link
             }
         }
         if (IsBlock(name) && !(m_paragraphs && name == "p"))

@@ -1,6 +1,6 @@
 // RTF in: what our writer writes (text-control fields, bookmarks) and the everyday RTF of
 // word processors (fonts, sizes, colours, highlighting, bold, italic, underline, strike,
-// Unicode characters, field results) with paragraph formats (alignment, indents, spacing,
+// Unicode characters, field results, hyperlink fields) with paragraph formats (alignment, indents, spacing,
 // line spacing, page breaks: \page ends its paragraph and breaks the page before the next,
 // as \pagebb does for its own paragraph). Pictures, objects, tables' structure, styles and
 // document information are skipped. The reader keeps its own group stack, so deep nesting
@@ -29,6 +29,7 @@ enum Destination {
     kFieldEnd,
     kFieldName,
     kFieldInfo,
+    kFieldInst, // the instruction of an everyday \field
 };
 
 struct FontEntry
@@ -165,6 +166,8 @@ public:
             return false;
         }
         Flush();
+        if (m_link.depth != 0)
+            CloseLink();
         if (m_field.open)
             CloseField();
         AssignEndedLines(m_finalPara);
@@ -268,6 +271,7 @@ private:
         case kBookmarkEnd:
         case kFieldStart:
         case kFieldName:
+        case kFieldInst:
             if (g.collected.size() < 4096) {
                 if (isByte && c >= 0x80)
                     g.collected +=
@@ -307,7 +311,15 @@ private:
             m_finalPara = m_stack.back().para; // the document's last paragraph
         GroupState g = std::move(m_stack.back());
         m_stack.pop_back();
+        if (m_link.depth > m_stack.size())
+            CloseLink();
         switch (g.dest) {
+        case kFieldInst:
+            if (Top().dest == kFieldInst)
+                Top().collected += g.collected; // {\fldinst {HYPERLINK ...}}
+            else if (m_link.depth != 0 && m_link.instruction.size() < 4096)
+                m_link.instruction += g.collected;
+            break;
         case kFontEntry:
             if (g.fontNumber >= 0)
                 StoreFont(g);
@@ -386,6 +398,62 @@ private:
             m_field.name = m_info.name;
         }
         m_info = FieldInfo();
+    }
+
+    // The everyday field whose group just closed: a hyperlink when its instruction says so
+    // and it showed some text.
+    void CloseLink()
+    {
+        Flush();
+        const LinkField link = std::move(m_link);
+        m_link = LinkField();
+        std::u16string address;
+        if (!link.inResult || m_doc.Length() <= link.resultStart ||
+            !ParseHyperlink(link.instruction, link.local, address))
+            return;
+        CRichField f;
+        f.kind = TXFIELD_HYPERLINK;
+        f.type = TXFIELDTYPE_LINK;
+        f.typeText = address;
+        f.start = link.resultStart;
+        f.length = m_doc.Length() - link.resultStart;
+        m_doc.AddField(f); // a link over another field is dropped, its text stays
+    }
+
+    // HYPERLINK "address" (the address runs to the last quote), HYPERLINK address, and with
+    // the \l switch a place in the document: "#name".
+    static bool ParseHyperlink(const std::u16string& in, bool local, std::u16string& address)
+    {
+        size_t b = in.find_first_not_of(u" \t");
+        static const char16_t kWord[] = u"HYPERLINK";
+        for (size_t k = 0; k < 9; ++k) {
+            const size_t at = b == std::u16string::npos ? in.size() : b + k;
+            if (at >= in.size() || (in[at] & ~0x20) != kWord[k])
+                return false;
+        }
+        std::u16string rest = in.substr(b + 9);
+        if (rest.find(u"\\l") != std::u16string::npos)
+            local = true;
+        const size_t q1 = rest.find(u'"'), q2 = rest.rfind(u'"');
+        if (q1 != std::u16string::npos && q2 > q1) {
+            address = rest.substr(q1 + 1, q2 - q1 - 1);
+        } else {
+            size_t s = 0;
+            for (;;) {
+                s = rest.find_first_not_of(u" \t", s);
+                if (s == std::u16string::npos)
+                    return false;
+                if (rest[s] != '\\')
+                    break;
+                s = rest.find_first_of(u" \t", s); // a switch
+            }
+            address = rest.substr(s, rest.find_first_of(u" \t", s) - s);
+        }
+        if (address.empty())
+            return false;
+        if (local && address[0] != '#')
+            address.insert(address.begin(), u'#');
+        return true;
     }
 
     void CloseField()
@@ -520,11 +588,33 @@ private:
         }
         if (w == "mqfieldname")
             return Enter(kFieldName);
+        if (w == "field") {
+            // A field's result is ordinary text; a hyperlink's becomes a hyperlink field.
+            Flush();
+            if (m_link.depth != 0)
+                CloseLink(); // fields in fields: the inner one ends the outer one's link
+            m_link = LinkField();
+            m_link.depth = m_stack.size();
+            return;
+        }
+        if (w == "fldinst")
+            return Enter(m_link.depth == m_stack.size() - 1 ? kFieldInst : kSkip);
+        if (w == "fldrslt") {
+            Flush();
+            if (m_link.depth == m_stack.size() - 1 && !m_link.inResult) {
+                m_link.inResult = true;
+                m_link.resultStart = m_doc.Length();
+            }
+            return;
+        }
+        if (g.dest == kFieldInst) {
+            if (w == "l")
+                m_link.local = true; // HYPERLINK \l "bookmark"
+            return;
+        }
         for (const char* s : kSkipped)
             if (w == s)
                 return Enter(kSkip);
-        if (w == "fldrslt" || w == "field")
-            return; // a field's result is ordinary text; its instruction is skipped
 
         // What a field's info group and its start group say.
         if (g.dest == kFieldInfo) {
@@ -755,8 +845,18 @@ private:
     COLORREF m_color = 0;
     bool m_colorSet = false;
     bool m_skipNext = false;
+    struct LinkField
+    {
+        size_t depth = 0; // the stack depth of the field's group; 0: none open
+        std::u16string instruction;
+        bool local = false;
+        bool inResult = false;
+        size_t resultStart = 0;
+    };
+
     OpenField m_field;
     FieldInfo m_info;
+    LinkField m_link; // the everyday \field being read
     size_t m_lineCount = 0; // line feeds in m_doc
     std::vector<CRichParaFormat> m_ended; // formats of the paragraphs whose mark was read
     std::set<size_t> m_pageLines; // paragraphs that follow a \page

@@ -9,7 +9,10 @@
 // reader) gives back what the shape itself does not carry. Targets become bookmark groups
 // {\*\bkmkstart name}{\*\bkmkend name} inside the group of the text where they stand, so a
 // target after a line's last word stays in that line's paragraph. Word processors skip the
-// ignorable destinations and keep the text.
+// ignorable destinations and keep the text. A hyperlink is the everyday field
+//   {\field{\*\fldinst HYPERLINK "address"}{\fldrslt <format groups of its text>}}
+// whose result every reader (the prompter's too) shows as text; a quote in the address is
+// \'22, and the address runs to the instruction's last quote.
 //
 // Paragraph formats are set at the document's level, with \pard and the paragraph words
 // before a paragraph's first group whenever they differ from the paragraph before; a group
@@ -288,6 +291,20 @@ private:
         m_out += "{\\*\\txfieldend}\\plain\n";
     }
 
+    void WriteLink(const CRichField& f)
+    {
+        ParaAt(f.start);
+        m_out += "{\\field{\\*\\fldinst HYPERLINK \"";
+        for (char16_t c : f.typeText)
+            if (c == '"')
+                m_out += "\\'22";
+            else
+                AppendEscaped(m_out, std::u16string(1, c));
+        m_out += "\"}{\\fldrslt ";
+        WriteText(f.start, f.end(), {});
+        m_out += "}}\n";
+    }
+
     void WriteBody()
     {
         // A target's own text, if any, stays text after its bookmark.
@@ -300,7 +317,10 @@ private:
             }
             WriteText(pos, f.start, targets);
             targets.clear();
-            WriteField(f);
+            if (f.type == TXFIELDTYPE_LINK)
+                WriteLink(f);
+            else
+                WriteField(f);
             pos = f.end();
         }
         WriteText(pos, m_doc.Length(), targets);

@@ -19,6 +19,22 @@ bool CRichParaFormat::operator==(const CRichParaFormat& o) const
         lineMultiple == o.lineMultiple && pageBreakBefore == o.pageBreakBefore;
 }
 
+bool CRichObject::IsValid() const
+{
+    const bool sized = width > 0 && width <= kMaxSize && height > 0 && height <= kMaxSize &&
+        x >= -kMaxSize && x <= kMaxSize && y >= -kMaxSize && y <= kMaxSize;
+    const bool typed = kind == kImage ? format <= kJpeg : (kind == kObject && format == kFileData);
+    return sized && typed && data.size() <= kMaxData && className.size() <= 255 &&
+        name.size() <= 255;
+}
+
+bool CRichObject::operator==(const CRichObject& o) const
+{
+    return kind == o.kind && format == o.format && fixed == o.fixed && width == o.width &&
+        height == o.height && x == o.x && y == o.y && className == o.className && name == o.name &&
+        data == o.data;
+}
+
 void CRichParaFormat::Clamp()
 {
     auto clamp = [](int v, int lo, int hi) { return v < lo ? lo : v > hi ? hi : v; };
@@ -418,9 +434,19 @@ void CRichDocument::Append(const std::u16string& rawText, const CRichCharFormat&
     m_fmtIndex.insert(m_fmtIndex.end(), text.size(), fi);
 }
 
+bool CRichDocument::IsEmbeddedWell(const CRichField& f) const
+{
+    if (f.type != TXFIELDTYPE_EMBEDDED && !f.object)
+        return true;
+    return f.type == TXFIELDTYPE_EMBEDDED && f.object && f.object->IsValid() && f.length == 1 &&
+        f.start < m_text.size() && m_text[f.start] == kObjectChar;
+}
+
 bool CRichDocument::AddField(CRichField field)
 {
     if (field.start > m_text.size() || field.length > m_text.size() - field.start)
+        return false;
+    if (!IsEmbeddedWell(field))
         return false;
     for (const CRichField& f : m_fields) {
         if (field.id != 0 && f.id == field.id)
@@ -461,7 +487,7 @@ bool CRichDocument::IsConsistent() const
             return false;
     for (size_t i = 0; i < m_fields.size(); ++i) {
         const CRichField& f = m_fields[i];
-        if (f.id == 0 || f.id >= m_nextId || f.end() > m_text.size())
+        if (f.id == 0 || f.id >= m_nextId || f.end() > m_text.size() || !IsEmbeddedWell(f))
             return false;
         if (i > 0 && !FieldBefore(m_fields[i - 1], f))
             return false;
@@ -491,6 +517,8 @@ bool CRichDocument::operator==(const CRichDocument& o) const
         const CRichField &a = m_fields[i], &b = o.m_fields[i];
         if (a.id != b.id || a.kind != b.kind || a.data != b.data || a.type != b.type ||
             a.typeText != b.typeText || a.start != b.start || a.length != b.length)
+            return false;
+        if (!a.object != !b.object || (a.object && *a.object != *b.object))
             return false;
     }
     return true;

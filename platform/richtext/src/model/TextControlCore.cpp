@@ -351,6 +351,65 @@ DWORD CTextControlCore::InsertField(WORD kind, const std::u16string& text)
     return id;
 }
 
+DWORD CTextControlCore::InsertFieldAtSel(const CRichField& proto, const std::u16string& text,
+                                         const CRichCharFormat& fmt)
+{
+    std::lock_guard<std::recursive_mutex> g(m_lock);
+    if (text.empty())
+        return 0;
+    CRichDocument before = m_doc;
+    const size_t at = m_doc.Replace(SelMin(), SelMax(), std::u16string(), m_typing);
+    const DWORD id = m_doc.InsertField(at, proto.kind, text, fmt);
+    CRichField* f = id ? m_doc.FindField(id) : nullptr;
+    if (!f || f->length != text.size()) {
+        m_doc = std::move(before);
+        m_doc.MarkAllChanged();
+        return 0;
+    }
+    f->type = proto.type;
+    f->typeText = proto.typeText;
+    f->data = proto.data;
+    f->object = proto.object;
+    const size_t end = f->end();
+    ++m_docRevision;
+    m_undo.push_back(Snapshot {std::move(before), m_anchor, m_caret});
+    if (m_undo.size() > kUndoDepth)
+        m_undo.pop_front();
+    m_redo.clear();
+    m_lastWasTyping = false;
+    m_anchor = m_caret = static_cast<long>(end);
+    m_modified = true;
+    Changed();
+    return id;
+}
+
+DWORD CTextControlCore::InsertHyperlink(const std::u16string& text, const std::u16string& address)
+{
+    std::u16string shown = text.empty() ? address : text;
+    for (char16_t& c : shown)
+        if (c == '\n' || c == '\r')
+            c = ' ';
+    if (address.empty() || shown.empty())
+        return 0;
+    CRichField proto;
+    proto.kind = TXFIELD_HYPERLINK;
+    proto.type = TXFIELDTYPE_LINK;
+    proto.typeText = address;
+    CRichCharFormat fmt = m_typing;
+    fmt.color = 0xFF0000; // blue
+    fmt.underline = true;
+    return InsertFieldAtSel(proto, shown, fmt);
+}
+
+const CRichField* CTextControlCore::LinkAt(size_t pos) const
+{
+    std::lock_guard<std::recursive_mutex> g(m_lock);
+    for (const CRichField& f : m_doc.Fields())
+        if (f.type == TXFIELDTYPE_LINK && pos >= f.start && pos < f.end())
+            return &f;
+    return nullptr;
+}
+
 bool CTextControlCore::FieldSetData(DWORD id, DWORD data)
 {
     std::lock_guard<std::recursive_mutex> g(m_lock);
