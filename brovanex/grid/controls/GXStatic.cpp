@@ -9,6 +9,7 @@
 #include "core/GXSysColorCache.h"
 #include "fw/dc.h"
 #include <algorithm>
+#include <cstring>
 
 GX_IMPLEMENT_CONTROL(CGXStatic, CGXControl)
 GX_IMPLEMENT_CONTROL(CGXHeader, CGXStatic)
@@ -142,7 +143,50 @@ void CGXHeader::DrawCurrentCellFrame(CDC* pDC, const CRect& rect)
 
 GX_IMPLEMENT_CONTROL(CGXDaoBitmap, CGXStatic)
 
-CGXDaoBitmap::CGXDaoBitmap(CGXGridCore* pGrid) : CGXStatic(pGrid) { }
+CGXDaoBitmap::CGXDaoBitmap(CGXGridCore* pGrid) : CGXStatic(pGrid), m_nDecodes(0) { }
+
+CGXDaoBitmap::~CGXDaoBitmap()
+{
+    for (Decoded& d : m_decoded)
+        if (d.hDIB != nullptr)
+            ::GlobalFree(d.hDIB);
+}
+
+HGLOBAL CGXDaoBitmap::LookupPicture(const VARIANT& var)
+{
+    if (var.vt != (VT_ARRAY | VT_UI1) || var.parray == nullptr ||
+        ::SafeArrayGetDim(var.parray) != 1)
+        return nullptr;
+    LONG lo = 0, hi = -1;
+    ::SafeArrayGetLBound(var.parray, 1, &lo);
+    ::SafeArrayGetUBound(var.parray, 1, &hi);
+    if (hi < lo)
+        return nullptr;
+    const size_t cb = (size_t)hi - (size_t)lo + 1;
+    void* pData = nullptr;
+    if (FAILED(::SafeArrayAccessData(var.parray, &pData)))
+        return nullptr;
+    auto it = std::find_if(m_decoded.begin(), m_decoded.end(), [&](const Decoded& d) {
+        return d.bytes.size() == cb && memcmp(d.bytes.data(), pData, cb) == 0;
+    });
+    if (it != m_decoded.end()) {
+        ::SafeArrayUnaccessData(var.parray);
+        m_decoded.splice(m_decoded.begin(), m_decoded, it);
+        return it->hDIB;
+    }
+    Decoded d;
+    d.bytes.assign((const BYTE*)pData, (const BYTE*)pData + cb);
+    ::SafeArrayUnaccessData(var.parray);
+    d.hDIB = GXLoadDIBFromVariant(var);
+    ++m_nDecodes;
+    if (m_decoded.size() >= (size_t)nMaxDecoded) {
+        if (m_decoded.back().hDIB != nullptr)
+            ::GlobalFree(m_decoded.back().hDIB);
+        m_decoded.pop_back();
+    }
+    m_decoded.push_front(std::move(d));
+    return m_decoded.front().hDIB;
+}
 
 void CGXDaoBitmap::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
                         const CGXStyle* pStandardStyle)
@@ -153,7 +197,7 @@ void CGXDaoBitmap::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const CG
         ? dynamic_cast<const CGXOleVarUserAttribute*>(
               &style.GetUserAttribute(GX_IDS_UA_PICTUREDATA))
         : nullptr;
-    HGLOBAL hDIB = pAttr != nullptr ? GXLoadDIBFromVariant(pAttr->GetVariant()) : nullptr;
+    HGLOBAL hDIB = pAttr != nullptr ? LookupPicture(pAttr->GetVariant()) : nullptr;
     if (hDIB == nullptr) {
         CGXStatic::Draw(pDC, rect, nRow, nCol, style, pStandardStyle);
         return;
@@ -161,6 +205,5 @@ void CGXDaoBitmap::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const CG
     DrawBackground(pDC, rect, style, TRUE);
     const CRect inner = CGXControl::GetCellRect(nRow, nCol, &rect, &style);
     GXDrawDIB(pDC, hDIB, inner, 0, style.GetHorizontalAlignment() | style.GetVerticalAlignment());
-    ::GlobalFree(hDIB);
     CGXControl::Draw(pDC, rect, nRow, nCol, style, pStandardStyle);
 }

@@ -2,6 +2,8 @@
 // edited; CGXHeader draws row and column headers.
 #pragma once
 #include "controls/GXControl.h"
+#include <list>
+#include <vector>
 
 // The DrawText format of a style: its alignment with wrapping or a single line.
 UINT GXTextFormatOf(const CGXStyle& style);
@@ -39,13 +41,30 @@ public:
 };
 
 // A picture cell: the bitmap file held in the style's picture attribute (a VARIANT byte
-// array) drawn with the style's alignment; a cell without one draws as static text.
+// array) drawn with the style's alignment; a cell without one draws as static text. The
+// bitmaps last drawn are kept decoded, keyed by their bytes, so a repaint decodes nothing.
 class CGXDaoBitmap : public CGXStatic
 {
     GX_DECLARE_CONTROL(CGXDaoBitmap)
 public:
     explicit CGXDaoBitmap(CGXGridCore* pGrid);
+    ~CGXDaoBitmap() override;
 
     void Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
               const CGXStyle* pStandardStyle) override;
+
+    // The DIB of a picture attribute's bytes (null when they hold none), decoded once while
+    // it stays among the last nMaxDecoded pictures drawn. Owned by the control.
+    HGLOBAL LookupPicture(const VARIANT& var);
+    int GetDecodeCount() const { return m_nDecodes; }
+    enum { nMaxDecoded = 64 };
+
+private:
+    struct Decoded
+    {
+        std::vector<BYTE> bytes; // the attribute's bytes, compared whole on each lookup
+        HGLOBAL hDIB; // null: the bytes hold no bitmap
+    };
+    std::list<Decoded> m_decoded; // most recently drawn first
+    int m_nDecodes;
 };

@@ -40,6 +40,7 @@ void GXPlaceDIB(const RECT& rcSource, const RECT& rcDest, int nMode, UINT nAlign
 
 #if defined(_WIN32)
 class CDC;
+class CBitmap;
 
 class CGXDIB : public CObject
 {
@@ -89,6 +90,10 @@ CGXDIBPool* GXGetDIBPool();
 HGLOBAL GXLoadDIBResource(HINSTANCE hModule, LPCTSTR pszName);
 // A DIB from a VARIANT holding a byte array; null when it holds none.
 HGLOBAL GXLoadDIBFromVariant(const VARIANT& var);
+// Loads a bitmap resource with black, dark grey, light grey and white of its palette
+// replaced by the system's button text, shadow, face and highlight colours, as a bitmap
+// compatible with the screen. FALSE when the resource is missing or does not check.
+BOOL GXLoadSysColorBitmap(CBitmap& bitmap, LPCTSTR pszResourceName);
 // Draws a DIB in global memory; a DIB that does not check draws nothing (FALSE).
 BOOL GXDrawDIB(CDC* pDC, HGLOBAL hDIB, const RECT& rcDest, int nMode, UINT nAlign,
                const RECT* pSource = nullptr);

@@ -1,5 +1,6 @@
 // The Windows half of the bitmaps: CGXDIB, the DIB pool, loading and drawing.
 #include "core/GXDIB.h"
+#include "fw/gdi.h"
 #include "fw/win.h"
 
 IMPLEMENT_DYNCREATE(CGXDIB, CObject)
@@ -193,4 +194,56 @@ CGXDIBPool* GXGetDIBPool()
 {
     static CGXDIBPool pool;
     return &pool;
+}
+
+BOOL GXLoadSysColorBitmap(CBitmap& bitmap, LPCTSTR pszResourceName)
+{
+    HGLOBAL hDIB = GXLoadDIBResource(AfxFindResourceHandle(pszResourceName, (LPCSTR)RT_BITMAP),
+                                     pszResourceName);
+    if (hDIB == nullptr)
+        hDIB = GXLoadDIBResource(AfxGetResourceHandle(), pszResourceName);
+    if (hDIB == nullptr)
+        return FALSE;
+    BOOL bDone = FALSE;
+    BYTE* p = static_cast<BYTE*>(::GlobalLock(hDIB));
+    GXDIBLayout layout;
+    if (p != nullptr && GXCheckDIB(p, ::GlobalSize(hDIB), &layout)) {
+        // The palette's greys and black and white become the button colours of the system.
+        static const struct
+        {
+            COLORREF crFrom;
+            int nSysColor;
+        } s_map[] = {{RGB(0, 0, 0), COLOR_BTNTEXT},
+                     {RGB(128, 128, 128), COLOR_BTNSHADOW},
+                     {RGB(192, 192, 192), COLOR_BTNFACE},
+                     {RGB(255, 255, 255), COLOR_BTNHIGHLIGHT}};
+        RGBQUAD* pTable = reinterpret_cast<RGBQUAD*>(p + layout.cbHeader);
+        for (DWORD i = 0; i < layout.nColors; ++i) {
+            const COLORREF cr = RGB(pTable[i].rgbRed, pTable[i].rgbGreen, pTable[i].rgbBlue);
+            for (const auto& m : s_map) {
+                if (cr == m.crFrom) {
+                    const COLORREF crSys = ::GetSysColor(m.nSysColor);
+                    pTable[i].rgbRed = GetRValue(crSys);
+                    pTable[i].rgbGreen = GetGValue(crSys);
+                    pTable[i].rgbBlue = GetBValue(crSys);
+                    break;
+                }
+            }
+        }
+        HDC hScreen = ::GetDC(nullptr);
+        HBITMAP hBitmap = ::CreateDIBitmap(hScreen, reinterpret_cast<BITMAPINFOHEADER*>(p),
+                                           CBM_INIT, p + layout.dwBitsOffset,
+                                           reinterpret_cast<BITMAPINFO*>(p), DIB_RGB_COLORS);
+        ::ReleaseDC(nullptr, hScreen);
+        if (hBitmap != nullptr) {
+            bitmap.DeleteObject();
+            bDone = bitmap.Attach(hBitmap);
+            if (!bDone)
+                ::DeleteObject(hBitmap);
+        }
+    }
+    if (p != nullptr)
+        ::GlobalUnlock(hDIB);
+    ::GlobalFree(hDIB);
+    return bDone;
 }

@@ -703,6 +703,16 @@ public:
     void ReturnGridDC();
     COLORREF ResolveTextColor(const CGXStyle& style) const;
     int GetFreeStyleCount() const { return (int)m_freeStyles.size(); }
+    int GetCachedStyleCount() const { return (int)m_styleCache.size(); }
+    // Cells whose cached styles survive FlushDrawingCaches: up to two rows and two columns
+    // (GX_INVALID: none) of a drawing in progress; the current cell is kept with them.
+    void KeepCachedStyles(ROWCOL nRow1, ROWCOL nRow2, ROWCOL nCol1, ROWCOL nCol2);
+    void ReleaseKeptStyles() { KeepCachedStyles(GX_INVALID, GX_INVALID, GX_INVALID, GX_INVALID); }
+    // Switches of the current cell's style: kept in its own holder (on), looked up apart
+    // from the style cache (on), held over a flush of the caches (off).
+    BOOL m_bCacheCurrentCellStyle = TRUE;
+    BOOL m_bCurrentCellStyleApart = TRUE;
+    BOOL m_bPreserveCurrentCellStyle = FALSE;
 
     // --- Window messages and mouse (GXGridCoreEvents.cpp) ---
     virtual BOOL HandleSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
@@ -996,6 +1006,9 @@ protected:
     std::unordered_map<ULONGLONG, CGXStyle*> m_styleCache; // (row << 32 | col)
     std::vector<CGXStyle*> m_tempStyles;
     std::vector<CGXStyle*> m_freeStyles; // LIFO, at most 501
+    ROWCOL m_anKeepRows[2] = {GX_INVALID, GX_INVALID};
+    ROWCOL m_anKeepCols[2] = {GX_INVALID, GX_INVALID};
+    BOOL m_bKeepStyles = FALSE; // some row or column above is set
     CClientDC* m_pGridDC;
     HFONT m_hGridDCOldFont;
 };

@@ -122,9 +122,11 @@ COLORREF CGXGridCore::ResolveTextColor(const CGXStyle& style) const
 const CGXStyle& CGXGridCore::GetCachedCellStyle(ROWCOL nRow, ROWCOL nCol)
 {
     const BOOL bCurrent = m_bCurrentCellValid && nRow == m_nCurrentRow && nCol == m_nCurrentCol;
-    if (bCurrent && m_bCurrentStyleValid && m_pStyleCurrentCell != nullptr)
+    if (bCurrent && m_bCacheCurrentCellStyle && m_bCurrentStyleValid &&
+        m_pStyleCurrentCell != nullptr)
         return *m_pStyleCurrentCell;
-    if (!bCurrent) {
+    const BOOL bApart = bCurrent && m_bCurrentCellStyleApart;
+    if (!bApart) {
         auto it = m_styleCache.find(GXCellKey(nRow, nCol));
         if (it != m_styleCache.end())
             return *it->second;
@@ -133,17 +135,30 @@ const CGXStyle& CGXGridCore::GetCachedCellStyle(ROWCOL nRow, ROWCOL nCol)
     ComposeCellStyle(nRow, nCol, pStyle, TRUE);
     if (IsGridReadOnly())
         pStyle->SetReadOnly(TRUE);
-    if (bCurrent) {
+    if (bApart)
         m_tempStyles.push_back(pStyle);
-        m_pCurrentCellControl = LookupControl(pStyle->GetControl());
-        if (m_pStyleCurrentCell == nullptr)
-            m_pStyleCurrentCell = TakeStyleObject();
-        *m_pStyleCurrentCell = *pStyle;
-        m_bCurrentStyleValid = TRUE;
-    } else {
+    else
         m_styleCache[GXCellKey(nRow, nCol)] = pStyle;
+    if (bCurrent) {
+        m_pCurrentCellControl = LookupControl(pStyle->GetControl());
+        if (m_bCacheCurrentCellStyle) {
+            if (m_pStyleCurrentCell == nullptr)
+                m_pStyleCurrentCell = TakeStyleObject();
+            *m_pStyleCurrentCell = *pStyle;
+            m_bCurrentStyleValid = TRUE;
+        }
     }
     return *pStyle;
+}
+
+void CGXGridCore::KeepCachedStyles(ROWCOL nRow1, ROWCOL nRow2, ROWCOL nCol1, ROWCOL nCol2)
+{
+    m_anKeepRows[0] = nRow1;
+    m_anKeepRows[1] = nRow2;
+    m_anKeepCols[0] = nCol1;
+    m_anKeepCols[1] = nCol2;
+    m_bKeepStyles =
+        nRow1 != GX_INVALID || nRow2 != GX_INVALID || nCol1 != GX_INVALID || nCol2 != GX_INVALID;
 }
 
 void CGXGridCore::ReleaseCachedCellStyle(ROWCOL nRow, ROWCOL nCol)
@@ -198,13 +213,31 @@ void CGXGridCore::FlushDrawingCaches()
         m_brushCache.clear();
         m_penCache.clear();
     }
-    for (auto& kv : m_styleCache)
-        ReturnStyleObject(kv.second);
-    m_styleCache.clear();
-    m_bCurrentStyleValid = FALSE;
-    if (m_pStyleCurrentCell != nullptr)
-        m_pStyleCurrentCell->ClearAll();
-    m_pCurrentCellControl = nullptr;
+    if (m_bKeepStyles) {
+        // Only the styles of the marked rows and columns and of the current cell stay.
+        for (auto it = m_styleCache.begin(); it != m_styleCache.end();) {
+            const ROWCOL nRow = (ROWCOL)(it->first >> 32), nCol = (ROWCOL)(it->first & 0xFFFFFFFF);
+            const BOOL bKeep = nRow == m_anKeepRows[0] || nRow == m_anKeepRows[1] ||
+                nCol == m_anKeepCols[0] || nCol == m_anKeepCols[1] ||
+                (m_bCurrentCellValid && nRow == m_nCurrentRow && nCol == m_nCurrentCol);
+            if (bKeep) {
+                ++it;
+            } else {
+                ReturnStyleObject(it->second);
+                it = m_styleCache.erase(it);
+            }
+        }
+    } else {
+        for (auto& kv : m_styleCache)
+            ReturnStyleObject(kv.second);
+        m_styleCache.clear();
+        if (!m_bPreserveCurrentCellStyle) {
+            m_bCurrentStyleValid = FALSE;
+            if (m_pStyleCurrentCell != nullptr)
+                m_pStyleCurrentCell->ClearAll();
+            m_pCurrentCellControl = nullptr;
+        }
+    }
     for (CGXStyle* pStyle : m_tempStyles)
         delete pStyle;
     m_tempStyles.clear();

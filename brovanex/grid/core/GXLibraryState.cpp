@@ -28,10 +28,19 @@ CGXGridLibraryState::~CGXGridLibraryState()
     m_mapGridsOfObject.RemoveAll();
 }
 
+void CGXGridLibraryState::ReleaseListeners()
+{
+    delete m_pActivationListener;
+    m_pActivationListener = nullptr;
+    delete m_pCurrentCellListener;
+    m_pCurrentCellListener = nullptr;
+}
+
 void CGXGridLibraryState::Shutdown()
 {
     if (m_pfnReleaseWindowObjects != nullptr)
         m_pfnReleaseWindowObjects(*this);
+    ReleaseListeners();
     for (CObject*& pObject : m_apOwnedObjects) {
         delete pObject;
         pObject = nullptr;

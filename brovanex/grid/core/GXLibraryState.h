@@ -10,7 +10,26 @@ class CGXDrawingAndFormatting;
 class CGXGridCore;
 class CGXProperties;
 class CGXAbstractGridPrintImp;
+class CGXTabWndInterface;
 class CWnd;
+
+// Told when a grid becomes the active one (the library makes none; an application
+// installs its own in the library state, which then owns it).
+class CGXGridActivationListener
+{
+public:
+    virtual ~CGXGridActivationListener() = default;
+    virtual void OnGridActivated(CGXGridCore* pGrid) = 0;
+};
+
+// Told when a grid's current cell is set or moves (owned by the library state like the
+// activation listener).
+class CGXCurrentCellListener
+{
+public:
+    virtual ~CGXCurrentCellListener() = default;
+    virtual void OnCurrentCellChanged(CGXGridCore* pGrid) = 0;
+};
 
 class CGXGridLibraryState
 {
@@ -25,9 +44,11 @@ public:
     // Frees the factory, the owned objects and everything on the delete list (library
     // unload; also callable by tests to start over).
     void Shutdown();
-    // Set by the window start-up code: frees the control factory, the auxiliary objects
-    // and the drawing object, whose classes the model does not know.
+    // Set by the window code: frees the control factory, the tab-window interface and the
+    // drawing object, whose classes the model does not know.
     void (*m_pfnReleaseWindowObjects)(CGXGridLibraryState& state);
+    // Deletes the two listeners (installing a factory and shut-down do).
+    void ReleaseListeners();
 
     // The grids that use a model object (parameter, properties, styles map, data).
     void RegisterGridOfObject(void* pObject, CGXGridCore* pGrid);
@@ -59,9 +80,10 @@ public:
     WORD m_b3dLook1, m_wReserved1, m_b3dLook2, m_nDefaultGridMode, m_wReserved2;
 
     CGXControlFactory* m_pControlFactory;
-    void* m_pTabWndInterface;
-    void* m_pActivationListener;
-    void* m_pCurrentCellListener;
+    // Owned; each is deleted and set to null when a factory is installed and at shut-down.
+    CGXTabWndInterface* m_pTabWndInterface; // made by the first tab window
+    CGXGridActivationListener* m_pActivationListener;
+    CGXCurrentCellListener* m_pCurrentCellListener;
     CPtrList m_gridParentClasses;
     CMapPtrToPtr m_mapGridsOfObject; // object -> CPtrList* of CGXGridCore*
     CGXDrawingAndFormatting* m_pDrawingAndFormatting;

@@ -4,6 +4,7 @@
 #include "core/GXLibraryState.h"
 #include "core/GXResourceString.h"
 #include "core/GXSysColorCache.h"
+#include "core/GXTabWnd.h"
 #include "fw/app.h"
 #include "fw/frame.h"
 #include "fw/resource_chain.h"
@@ -16,14 +17,20 @@ const UINT s_anStateTextIds[CGXGridLibraryState::nResourceTexts] = {
 const UINT s_anProcessTextIds[4] = {20081, 20075, 20076, 20077};
 CString s_astrProcessTexts[4];
 
+} // namespace
+
 // The objects whose classes the model does not know, freed at shut-down.
-void ReleaseWindowObjects(CGXGridLibraryState& state)
+void GXReleaseWindowObjects(CGXGridLibraryState& state)
 {
     delete state.m_pControlFactory;
     state.m_pControlFactory = nullptr;
+    delete state.m_pTabWndInterface;
+    state.m_pTabWndInterface = nullptr;
     delete state.m_pDrawingAndFormatting;
     state.m_pDrawingAndFormatting = nullptr;
 }
+
+namespace {
 
 // Registers a class made from a system class under another name (global to the process).
 void RegisterSubclass(HINSTANCE hInstance, LPCSTR pszSystemClass, LPCSTR pszName)
@@ -61,12 +68,12 @@ void CGXGridLibraryState::SetControlFactory(CGXControlFactory* pFactory)
     if (m_pControlFactory != pFactory)
         delete m_pControlFactory;
     m_pControlFactory = pFactory;
-    m_pfnReleaseWindowObjects = &ReleaseWindowObjects;
-    // The auxiliary objects belong to the previous factory's grids; their creators (the
-    // tab window) make them again.
+    m_pfnReleaseWindowObjects = &GXReleaseWindowObjects;
+    // The auxiliary objects belong to the previous factory's grids; the next tab window
+    // makes its interface again.
+    delete m_pTabWndInterface;
     m_pTabWndInterface = nullptr;
-    m_pActivationListener = nullptr;
-    m_pCurrentCellListener = nullptr;
+    ReleaseListeners();
 
     const DWORD dwVersion = ::GetVersion();
     const BYTE nMajor = LOBYTE(LOWORD(dwVersion)), nMinor = HIBYTE(LOWORD(dwVersion));

@@ -6,6 +6,7 @@
 #include "fw/win.h"
 
 class CGXControlFactory;
+class CGXGridLibraryState;
 
 // Installs the factory (owned by the library state from then on), loads the texts,
 // registers the window classes and reads the system colours. A second call replaces the
@@ -23,3 +24,6 @@ CView* GXGetActiveView();
 // The four process-wide texts loaded with the state's texts (ids 20081, 20075, 20076,
 // 20077: the grid, rows, columns and cells).
 const CString& GXGetProcessText(int nIndex);
+// Frees the state's window-bound objects (the factory, the tab-window interface, the
+// drawing object); the state calls it at shut-down.
+void GXReleaseWindowObjects(CGXGridLibraryState& state);

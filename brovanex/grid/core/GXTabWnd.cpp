@@ -3,6 +3,7 @@
 #include "core/GXTabWnd.h"
 #include "core/GXDrawingAndFormatting.h"
 #include "core/GXLibraryState.h"
+#include "core/GXStartup.h"
 #include "core/GXSysColorCache.h"
 #include "fw/app.h"
 #include "fw/dc.h"
@@ -156,8 +157,10 @@ CGXTabWnd::CGXTabWnd(CRuntimeClass* pBeamClass)
     CGXGridLibraryState& state = GXGetLibraryState();
     if (state.m_gridParentClasses.Find(RUNTIME_CLASS(CGXTabWnd)) == nullptr)
         state.m_gridParentClasses.AddTail(RUNTIME_CLASS(CGXTabWnd));
-    if (state.m_pTabWndInterface == nullptr)
+    if (state.m_pTabWndInterface == nullptr) {
         state.m_pTabWndInterface = new CGXTabWndInterface;
+        state.m_pfnReleaseWindowObjects = &GXReleaseWindowObjects;
+    }
 }
 
 CGXTabWnd::~CGXTabWnd()

@@ -3,6 +3,7 @@
 #include "controls/GXStatic.h"
 #include "core/GXLibraryState.h"
 #include "core/GXStylesMap.h"
+#include "core/GXTabWnd.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -141,6 +142,54 @@ TEST(GridStartup, StartingTwiceReplacesTheFactoryAndKeepsClassesAndClipboardForm
     EXPECT_EQ((UINT)CS_SAVEBITS, wc.style);
     // The texts of the state came from the string table.
     EXPECT_FALSE(state.m_astrTexts[2].IsEmpty());
+}
+
+namespace {
+class CCountedActivation : public CGXGridActivationListener
+{
+public:
+    explicit CCountedActivation(int& n) : m_n(n) { }
+    ~CCountedActivation() override { ++m_n; }
+    void OnGridActivated(CGXGridCore*) override { }
+    int& m_n;
+};
+class CCountedCellListener : public CGXCurrentCellListener
+{
+public:
+    explicit CCountedCellListener(int& n) : m_n(n) { }
+    ~CCountedCellListener() override { ++m_n; }
+    void OnCurrentCellChanged(CGXGridCore*) override { }
+    int& m_n;
+};
+} // namespace
+
+TEST(GridStartup, ANewFactoryDeletesTheAuxiliaryObjectsOnceAndTheTabWindowMakesItsAgain)
+{
+    GXTestStartLibrary();
+    CGXGridLibraryState& state = GXGetLibraryState();
+    const BOOL bTabClassListed =
+        state.m_gridParentClasses.Find(RUNTIME_CLASS(CGXTabWnd)) != nullptr;
+    int nDeleted = 0;
+    state.m_pActivationListener = new CCountedActivation(nDeleted);
+    state.m_pCurrentCellListener = new CCountedCellListener(nDeleted);
+    {
+        CGXTabWnd tabWnd; // the first tab window makes the interface
+        EXPECT_NE(nullptr, state.m_pTabWndInterface);
+    }
+    GXStartGridLibrary(0x600, new CGXControlFactory, 0, 0);
+    EXPECT_EQ(2, nDeleted);
+    EXPECT_EQ(nullptr, state.m_pActivationListener);
+    EXPECT_EQ(nullptr, state.m_pCurrentCellListener);
+    EXPECT_EQ(nullptr, state.m_pTabWndInterface);
+    GXStartGridLibrary(0x600, new CGXControlFactory, 0, 0);
+    EXPECT_EQ(2, nDeleted); // never twice
+    {
+        CGXTabWnd tabWnd;
+        EXPECT_NE(nullptr, state.m_pTabWndInterface);
+    }
+    if (!bTabClassListed) // tab windows list their class as a grid parent: leave it as found
+        state.m_gridParentClasses.RemoveAt(
+            state.m_gridParentClasses.Find(RUNTIME_CLASS(CGXTabWnd)));
 }
 
 namespace {

@@ -1,6 +1,7 @@
 // Cells drawn through their controls, read back from the window: the regions compared come
 // from the grid's own coordinates, the colours from the styles and the system colours.
 #include "ControlTestSupport.h"
+#include "controls/GXStatic.h"
 #include "core/GXOleVarUserAttribute.h"
 #include "core/GXSysColorCache.h"
 #include <vector>
@@ -76,10 +77,11 @@ TEST_F(ControlPaint, HeadersAreDrawnRaisedWithTheirGeneratedTexts)
     }
 }
 
-TEST_F(ControlPaint, PictureCellsDrawTheBitmapOfTheirPictureAttribute)
+namespace {
+// A bitmap file of n x n pixels of one colour, with a few bytes before it as databases keep
+// them, in a byte-array variant (cleared by the caller).
+VARIANT PictureVariant(int n, COLORREF cr)
 {
-    // An 8 x 8 red bitmap file with a few bytes before it, as databases keep them.
-    const int n = 8;
     std::vector<BYTE> bytes(4, 0xEE);
     BITMAPFILEHEADER bfh = {};
     BITMAPINFOHEADER bih = {};
@@ -94,9 +96,10 @@ TEST_F(ControlPaint, PictureCellsDrawTheBitmapOfTheirPictureAttribute)
     bfh.bfSize = bfh.bfOffBits + nRowBytes * n;
     bytes.insert(bytes.end(), (BYTE*)&bfh, (BYTE*)&bfh + sizeof bfh);
     bytes.insert(bytes.end(), (BYTE*)&bih, (BYTE*)&bih + sizeof bih);
+    const BYTE bgr[3] = {GetBValue(cr), GetGValue(cr), GetRValue(cr)};
     for (int y = 0; y < n; ++y)
         for (int x = 0; x < nRowBytes; ++x)
-            bytes.push_back(x < n * 3 && x % 3 == 2 ? 0xFF : 0x00); // blue, green, red
+            bytes.push_back(x < n * 3 ? bgr[x % 3] : 0x00);
     SAFEARRAY* psa = ::SafeArrayCreateVector(VT_UI1, 0, (ULONG)bytes.size());
     BYTE* p = nullptr;
     ::SafeArrayAccessData(psa, (void**)&p);
@@ -106,6 +109,14 @@ TEST_F(ControlPaint, PictureCellsDrawTheBitmapOfTheirPictureAttribute)
     ::VariantInit(&var);
     var.vt = VT_ARRAY | VT_UI1;
     var.parray = psa;
+    return var;
+}
+} // namespace
+
+TEST_F(ControlPaint, PictureCellsDrawTheBitmapOfTheirPictureAttribute)
+{
+    const int n = 8;
+    VARIANT var = PictureVariant(n, RGB(255, 0, 0));
     CGXStyle picture;
     picture.SetControl(20128).SetInterior(RGB(255, 255, 255)).SetValue("text");
     picture.SetUserAttributePtr(52794, new CGXOleVarUserAttribute(var));
@@ -121,4 +132,51 @@ TEST_F(ControlPaint, PictureCellsDrawTheBitmapOfTheirPictureAttribute)
         m_w.AllPixels(CRect(inner.left, inner.top, inner.left + n, inner.top + n), RGB(255, 0, 0)));
     EXPECT_EQ(0, CountPixels(Inner(4, 2), RGB(0, 0, 0)));
     EXPECT_GT(CountPixels(Inner(4, 3), RGB(0, 0, 255)), 5);
+}
+
+TEST_F(ControlPaint, PictureCellsDecodeAPictureOnceAndRedrawAChangedOne)
+{
+    const int n = 8;
+    auto store = [&](ROWCOL nRow, COLORREF cr) {
+        VARIANT var = PictureVariant(n, cr);
+        CGXStyle picture;
+        picture.SetControl(20128).SetInterior(RGB(255, 255, 255));
+        picture.SetUserAttributePtr(52794, new CGXOleVarUserAttribute(var));
+        ::VariantClear(&var);
+        grid().SetStyleRange(CGXRange(nRow, 2, nRow, 2), picture);
+    };
+    store(4, RGB(255, 0, 0));
+    store(5, RGB(255, 0, 0)); // the same bytes in another cell
+    m_w.Capture();
+    auto* pControl = dynamic_cast<CGXDaoBitmap*>(grid().GetControl(4, 2));
+    ASSERT_NE(pControl, nullptr);
+    const int nDecodes = pControl->GetDecodeCount();
+    EXPECT_EQ(1, nDecodes);
+    m_w.Capture();
+    m_w.Capture();
+    EXPECT_EQ(nDecodes, pControl->GetDecodeCount());
+
+    // A changed picture is decoded and drawn, never the one kept before.
+    store(4, RGB(0, 0, 255));
+    m_w.Capture();
+    EXPECT_EQ(nDecodes + 1, pControl->GetDecodeCount());
+    for (ROWCOL nRow : {4u, 5u}) {
+        const CRect inner = pControl->CGXControl::GetCellRect(nRow, 2);
+        EXPECT_TRUE(m_w.AllPixels(CRect(inner.left, inner.top, inner.left + n, inner.top + n),
+                                  nRow == 4 ? RGB(0, 0, 255) : RGB(255, 0, 0)));
+    }
+
+    // Pictures beyond the kept number push the least recently drawn out.
+    std::vector<VARIANT> vars;
+    for (int i = 0; i <= CGXDaoBitmap::nMaxDecoded; ++i)
+        vars.push_back(PictureVariant(2, RGB(i, 1, 2)));
+    const int nBefore = pControl->GetDecodeCount();
+    for (const VARIANT& var : vars)
+        EXPECT_NE(nullptr, pControl->LookupPicture(var));
+    EXPECT_EQ(nBefore + CGXDaoBitmap::nMaxDecoded + 1, pControl->GetDecodeCount());
+    EXPECT_NE(nullptr, pControl->LookupPicture(vars.back())); // kept
+    EXPECT_NE(nullptr, pControl->LookupPicture(vars.front())); // pushed out: decoded again
+    EXPECT_EQ(nBefore + CGXDaoBitmap::nMaxDecoded + 2, pControl->GetDecodeCount());
+    for (VARIANT& var : vars)
+        ::VariantClear(&var);
 }

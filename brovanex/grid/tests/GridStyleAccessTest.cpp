@@ -1,7 +1,9 @@
 // Composing a cell's style from the cell, row, column, table and base styles, generated
 // header texts, the negative-number colour and the GDI and style caches.
 #include "GridTestWindow.h"
+#include "core/GXData.h"
 #include "core/GXStylesMap.h"
+#include "core/GXSysColorCache.h"
 #include "res/GXResource.h"
 #include <gtest/gtest.h>
 
@@ -175,4 +177,59 @@ TEST(GridStyleAccess, SelectingTheSameFontAgainSelectsNothing)
     CGXStyle noFont;
     EXPECT_EQ(nullptr, grid.SelectStyleFont(&dc, noFont, &standard));
     dc.SelectObject(pOld);
+}
+
+TEST(GridStyleAccess, ABrushOfASystemColourFollowsItAfterTheCachesAreEmptied)
+{
+    CGridTestWindow w(3, 3);
+    CGXGridWnd& grid = w.Grid();
+    CGXSysColorCache& colors = GXGetSysColorCache();
+    if (colors.m_nCount <= COLOR_BTNFACE)
+        colors.Refresh();
+    ASSERT_GT(colors.m_nCount, COLOR_BTNFACE);
+    const CGXBrush brush(BS_SOLID, GXSysColorRef(COLOR_BTNFACE), 0);
+    auto colourOf = [&] {
+        LOGBRUSH lb = {};
+        grid.FindOrMakeBrush(brush)->GetObject(sizeof lb, &lb);
+        return lb.lbColor & 0xFFFFFF;
+    };
+    const COLORREF crBefore = colourOf();
+    EXPECT_EQ(GXResolveColor(GXSysColorRef(COLOR_BTNFACE)), crBefore);
+    const DWORD dwSaved = colors.m_colors[COLOR_BTNFACE];
+    colors.m_colors[COLOR_BTNFACE] = crBefore ^ 0x102030;
+    EXPECT_EQ(crBefore, colourOf()); // cached until the caches are emptied
+    grid.FlushDrawingCaches();
+    EXPECT_EQ(crBefore ^ 0x102030, colourOf());
+    colors.m_colors[COLOR_BTNFACE] = dwSaved;
+    grid.FlushDrawingCaches();
+}
+
+TEST(GridStyleAccess, EmptyingTheCachesKeepsOnlyTheMarkedRowsAndColumns)
+{
+    CGridTestWindow w(6, 6);
+    CGXGridWnd& grid = w.Grid();
+    grid.FlushDrawingCaches();
+    for (ROWCOL r = 1; r <= 6; ++r)
+        for (ROWCOL c = 1; c <= 6; ++c)
+            grid.GetCachedCellStyle(r, c);
+    ASSERT_EQ(36, grid.GetCachedStyleCount());
+    const CGXStyle* pKept = &grid.GetCachedCellStyle(2, 5);
+
+    // Rows 2 and 4, column 5: 6 + 6 + 6 - 2 cells stay.
+    grid.KeepCachedStyles(2, 4, 5, GX_INVALID);
+    grid.FlushDrawingCaches();
+    EXPECT_EQ(16, grid.GetCachedStyleCount());
+    EXPECT_EQ(pKept, &grid.GetCachedCellStyle(2, 5)); // the very same object
+    grid.GetCachedCellStyle(1, 1);
+    EXPECT_EQ(17, grid.GetCachedStyleCount()); // made again
+
+    // A changed cell composes anew once nothing is marked.
+    grid.ReleaseKeptStyles();
+    CGXStyle style;
+    style.SetValue("changed");
+    grid.GetData()->PutCellStyle(2, 5, &style, gxOverride, 0);
+    EXPECT_EQ(CString(), grid.GetCachedCellStyle(2, 5).GetValue());
+    grid.FlushDrawingCaches();
+    EXPECT_EQ(0, grid.GetCachedStyleCount());
+    EXPECT_EQ(CString("changed"), grid.GetCachedCellStyle(2, 5).GetValue());
 }
