@@ -61,6 +61,10 @@ BEGIN_MESSAGE_MAP(CMyTXWordsView, CTXView)
     ON_UPDATE_COMMAND_UI(ID_TX_INSERT_PAGEBREAK, &CMyTXWordsView::OnUpdateEnable)
     ON_UPDATE_COMMAND_UI(ID_TX_INSERT_TARGET, &CMyTXWordsView::OnUpdateEnable)
     ON_UPDATE_COMMAND_UI(ID_TX_INSERT_HYPERLINK, &CMyTXWordsView::OnUpdateEnable)
+    ON_UPDATE_COMMAND_UI(ID_TX_INSERT_IMAGE_FIXED, &CMyTXWordsView::OnUpdateEnable)
+    ON_UPDATE_COMMAND_UI(ID_TX_INSERT_IMAGE_CHAR, &CMyTXWordsView::OnUpdateEnable)
+    ON_UPDATE_COMMAND_UI(ID_TX_INSERT_OBJECT_FIXED, &CMyTXWordsView::OnUpdateEnable)
+    ON_UPDATE_COMMAND_UI(ID_TX_INSERT_OBJECT_CHAR, &CMyTXWordsView::OnUpdateEnable)
     ON_UPDATE_COMMAND_UI(ID_TX_FORMAT_CHAR, &CMyTXWordsView::OnUpdateEnable)
     ON_UPDATE_COMMAND_UI(ID_TX_FORMAT_PARAGRAPH, &CMyTXWordsView::OnUpdateEnable)
 END_MESSAGE_MAP()
@@ -278,8 +282,12 @@ void CMyTXWordsView::DeleteFieldsInSelection()
     DWORD id = static_cast<DWORD>(SendTx(TXM_FIELDNEXT, 0, 0));
     while (id) {
         long start = 0, end = 0;
+        // Hyperlinks, images and objects are content of the text, not fields of ours: they stay.
+        const CRichField* field = m_pTextControl->Core().Document().FindField(id);
+        const bool content =
+            field && (field->type == TXFIELDTYPE_LINK || field->type == TXFIELDTYPE_EMBEDDED);
         // The field's start is its offset + 1: offsets in [lo, hi) are starts in (lo, hi].
-        if (FieldPos(id, start, end) && start - 1 >= lo && start - 1 < hi) {
+        if (!content && FieldPos(id, start, end) && start - 1 >= lo && start - 1 < hi) {
             SendTx(TXM_FIELDDELETE, id, 1);
             // The field's own line goes with it: one line feed (the one after it, else the
             // one before). Taking both would glue the lines around it together.

@@ -230,3 +230,26 @@ TEST_F(ScriptFields, PasteLeavesInstructionFieldsOut)
     EXPECT_EQ(ViewText(view), "[Alpha\nOmega]");
     EXPECT_EQ(Caret(view), 1); // at the start of the pasted text
 }
+
+TEST_F(ScriptFields, PasteKeepsHyperlinksAndImages)
+{
+    TextWithStart("Alpha\nOmega", 6);
+    CTextControlCore& core = view->GetTextControl()->Core();
+    core.SetSel(static_cast<long>(Doc().Length()), -1);
+    ASSERT_NE(core.InsertHyperlink(u"site", u"http://example.org"), 0u);
+    CRichObject image;
+    image.data = "data"; // an object holds any bytes
+    image.kind = CRichObject::kObject;
+    image.format = CRichObject::kFileData;
+    ASSERT_NE(core.InsertObject(image), 0u);
+    view->SetSelPair(0, static_cast<long>(Doc().Length()));
+    view->SendTx(WM_COPY);
+    view->GetTextControl()->SetSel(0, -1);
+    view->GetTextControl()->ReplaceSel("[]");
+    view->SetSelPair(1, 1);
+    Command(ID_EDIT_PASTE);
+    ASSERT_EQ(Doc().Fields().size(), 2u);
+    EXPECT_EQ(Doc().Fields()[0].type, TXFIELDTYPE_LINK);
+    EXPECT_EQ(Doc().Fields()[1].type, TXFIELDTYPE_EMBEDDED);
+    EXPECT_EQ(Doc().Text(), u"[Alpha\nOmegasite\uFFFC]");
+}

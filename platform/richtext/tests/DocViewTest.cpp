@@ -15,6 +15,7 @@
 #include "richtext/TXDoc.h"
 #include "richtext/TXDocManager.h"
 #include "richtext/TXHyperlinkDialog.h"
+#include "richtext/RichObject.h"
 #include "richtext/TXParagraphDialog.h"
 #include "richtext/TXView.h"
 #include "richtext/TXViewIds.h"
@@ -448,6 +449,78 @@ TEST(TXDocView, HyperlinkCommandLinksTheSelection)
     program.Command(ID_TX_INSERT_HYPERLINK);
     EXPECT_EQ(1u, d.Fields().size());
     doc->SetModifiedFlag(FALSE);
+}
+
+TEST(TXDocView, ImageAndObjectCommandsInsertTheChosenFile)
+{
+    TxProgram program;
+    ASSERT_NE(program.frame, nullptr);
+    program.app.OnFileNew();
+    CTXDoc* doc = static_cast<CTXDoc*>(program.frame->GetActiveFrame()->GetActiveDocument());
+    ASSERT_NE(doc, nullptr);
+    CTXTextControl* control = doc->GetTextControl();
+    control->ReplaceSel("Map here");
+    const CRichDocument& d = control->Core().Document();
+
+    // A PNG picture of 32 x 16 pixels, a damaged picture, and any file for an object.
+    std::string png("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\0\x20\0\0\0\x10\x08\x02\0\0\0", 29);
+    const std::string picture = TempPath("map.png"), damaged = TempPath("bad.bmp"),
+                      file = TempPath("rundown.xls");
+    WriteFile(picture, png);
+    WriteFile(damaged, "BM not a bitmap at all");
+    WriteFile(file, std::string("sheet\0data", 10));
+    std::string chosen;
+    int boxes = 0;
+    AFX_MESSAGEBOX_ANSWERER previousBoxes =
+        AfxSetMessageBoxAnswerer([&](const AFX_MESSAGEBOX_REQUEST&) { return ++boxes, IDOK; });
+    ModalAnswers answers([&](const AFX_MODAL_REQUEST& r) {
+        if (r.nKind != afxModalFileDialog)
+            return AFX_MODAL_REPLY::Answer(IDCANCEL);
+        return AFX_MODAL_REPLY::Answer(IDOK, chosen.c_str());
+    });
+    struct Step
+    {
+        UINT command;
+        const std::string* path;
+        bool inserted;
+        BYTE kind;
+        bool fixed;
+    } steps[] = {
+        {ID_TX_INSERT_IMAGE_CHAR, &picture, true, CRichObject::kImage, false},
+        {ID_TX_INSERT_IMAGE_FIXED, &picture, true, CRichObject::kImage, true},
+        {ID_TX_INSERT_IMAGE_CHAR, &damaged, false, 0, false},
+        {ID_TX_INSERT_OBJECT_CHAR, &file, true, CRichObject::kObject, false},
+        {ID_TX_INSERT_OBJECT_FIXED, &file, true, CRichObject::kObject, true},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(*step.path);
+        chosen = *step.path;
+        const size_t before = d.Fields().size();
+        const int boxesBefore = boxes;
+        control->SetSel(4, 4);
+        program.Command(step.command);
+        if (!step.inserted) {
+            EXPECT_EQ(before, d.Fields().size());
+            EXPECT_EQ(boxesBefore + 1, boxes) << "the user hears why";
+            continue;
+        }
+        ASSERT_EQ(before + 1, d.Fields().size());
+        const CRichField* f = CTXLayout::EmbeddedAt(d, 4);
+        ASSERT_NE(nullptr, f);
+        EXPECT_EQ(step.kind, f->object->kind);
+        EXPECT_EQ(step.fixed, f->object->fixed);
+        if (step.kind == CRichObject::kImage) {
+            EXPECT_EQ(png, f->object->data);
+            EXPECT_EQ(480, f->object->width); // 32 pixels at 96 an inch
+        } else {
+            EXPECT_EQ(std::string("sheet\0data", 10), f->object->data);
+            EXPECT_EQ("txdocview_rundown.xls", richtext::Utf16ToAnsi(f->object->name));
+        }
+    }
+    AfxSetMessageBoxAnswerer(previousBoxes);
+    doc->SetModifiedFlag(FALSE);
+    for (const std::string* p : {&picture, &damaged, &file})
+        ::DeleteFileA(p->c_str());
 }
 
 namespace {

@@ -7,6 +7,7 @@
 #include "fixtures/script_rtf_shapes.h"
 #include "fw/codepage.h"
 #include "richtext/DocumentFormats.h"
+#include "richtext/RichObject.h"
 
 #include "PromptTextReader.h"
 
@@ -376,6 +377,32 @@ TEST(EngineRoundTrip, HyperlinkTextIsPromptedAsText)
         all += r.text;
     }
     EXPECT_EQ("Call the desk now.", all);
+}
+
+} // namespace
+
+namespace {
+
+TEST(EngineRoundTrip, ImagesAndObjectsAreNotPrompted)
+{
+    CTextControlCore c;
+    Type(c, "Weather ");
+    CRichObject image;
+    std::string error;
+    std::string png("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\0\x10\0\0\0\x10\x08\x02\0\0\0", 29);
+    ASSERT_TRUE(richtext::ImageFromFile(png, image, error)) << error;
+    ASSERT_NE(0u, c.InsertObject(image));
+    Type(c, "map ");
+    image.fixed = true;
+    ASSERT_NE(0u, c.InsertObject(image));
+    ASSERT_NE(0u, c.InsertObject(richtext::ObjectFromFile("notes.txt", "{\\rtf1 hidden}")));
+    Type(c, "now.");
+    std::string all;
+    for (const EngineRun& r : ReadWithEngine(richtext::WriteRtf(c.Document()))) {
+        EXPECT_EQ(0, r.flags) << r;
+        all += r.text;
+    }
+    EXPECT_EQ("Weather map now.", all);
 }
 
 } // namespace

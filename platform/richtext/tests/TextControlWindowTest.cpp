@@ -2,6 +2,7 @@
 // clipboard, undo, scrolling, painting, files, and saving from a worker thread.
 #include "TextHelpers.h"
 #include "richtext/DocumentFormats.h"
+#include "richtext/RichObject.h"
 #include "richtext/TXTextControl.h"
 
 #include <gtest/gtest.h>
@@ -393,6 +394,93 @@ TEST_F(TextControlWindow, EveryCharacterIsKeptTypedPastedAndDrawn)
     };
     EXPECT_NE(ink(u"\u0416\u0416"), ink(u"??"));
     EXPECT_NE(ink(u"\u0416\u0416"), ink(u""));
+}
+
+// A device-independent bitmap of one colour, w x h pixels at 96 dots an inch.
+std::string SolidDib(int w, int h, COLORREF colour)
+{
+    std::string dib(40, '\0');
+    BITMAPINFOHEADER* head = reinterpret_cast<BITMAPINFOHEADER*>(&dib[0]);
+    head->biSize = 40;
+    head->biWidth = w;
+    head->biHeight = h;
+    head->biPlanes = 1;
+    head->biBitCount = 24;
+    head->biXPelsPerMeter = head->biYPelsPerMeter = 3780;
+    const int stride = ((w * 24 + 31) / 32) * 4;
+    for (int y = 0; y < h; ++y) {
+        std::string row;
+        for (int x = 0; x < w; ++x) {
+            row += static_cast<char>(GetBValue(colour));
+            row += static_cast<char>(GetGValue(colour));
+            row += static_cast<char>(GetRValue(colour));
+        }
+        row.resize(static_cast<size_t>(stride), '\0');
+        dib += row;
+    }
+    return dib;
+}
+
+TEST_F(TextControlWindow, ImagesAndObjectsAreLaidOutAndDrawn)
+{
+    Type("ab\ncd");
+    CRichObject image;
+    std::string error;
+    ASSERT_TRUE(richtext::ImageFromFile(richtext::DibToBitmapFile(SolidDib(20, 40, RGB(255, 0, 0))),
+                                        image, error))
+        << error;
+    CTextControlCore& core = m_ctl.Core();
+    core.SetSel(1, 1);
+    const DWORD character = core.InsertObject(image); // "a|b": a character image
+    image.fixed = true;
+    image.x = 4320;
+    core.SetSel(6, 6);
+    const DWORD fixed = core.InsertObject(image); // at the end of "cd": fixed
+    const DWORD object = core.InsertObject(richtext::ObjectFromFile("C:\\run.xls", "data"));
+    ASSERT_TRUE(character && fixed && object);
+    m_ctl.SyncWithCore(true);
+
+    RECT rc;
+    m_ctl.GetClientRect(&rc);
+    HDC screen = ::GetDC(nullptr);
+    HDC dc = ::CreateCompatibleDC(screen);
+    HBITMAP bmp = ::CreateCompatibleBitmap(screen, rc.right, rc.bottom);
+    HGDIOBJ old = ::SelectObject(dc, bmp);
+    m_ctl.PaintTo(dc, rc);
+
+    const CTXLayout& layout = m_ctl.Layout();
+    const CRichDocument& doc = core.Document();
+    const std::vector<CTXLine>& lines = layout.Lines();
+    ASSERT_GE(lines.size(), 2u);
+    // The character image makes its line as tall as it is and takes its width.
+    const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
+    const int w = ::MulDiv(20, dpi, 96), h = ::MulDiv(40, dpi, 96);
+    EXPECT_GE(lines[0].height, h);
+    EXPECT_EQ(w, lines[0].x[2] - lines[0].x[1]);
+    const RECT charRect = layout.ObjectRect(doc, *doc.FindField(character));
+    EXPECT_EQ(lines[0].x[1], charRect.left);
+    EXPECT_EQ(lines[0].y + lines[0].ascent, charRect.bottom);
+    EXPECT_EQ(RGB(255, 0, 0),
+              ::GetPixel(dc, (charRect.left + charRect.right) / 2,
+                         (charRect.top + charRect.bottom) / 2 - m_ctl.ScrollPos()));
+    // The fixed one takes no room and stands three inches into its paragraph's first line.
+    const size_t at = doc.FindField(fixed)->start;
+    const CTXLine& second = lines[layout.LineOf(at)];
+    EXPECT_EQ(second.x[at - second.start], second.x[at - second.start + 1]);
+    const RECT fixedRect = layout.ObjectRect(doc, *doc.FindField(fixed));
+    EXPECT_EQ(second.y, fixedRect.top);
+    EXPECT_EQ(RGB(255, 0, 0),
+              ::GetPixel(dc, fixedRect.left + 2, fixedRect.top + 2 - m_ctl.ScrollPos()));
+    // The object is a framed box.
+    const RECT box = layout.ObjectRect(doc, *doc.FindField(object));
+    EXPECT_EQ(RGB(128, 128, 128),
+              ::GetPixel(dc, box.left, (box.top + box.bottom) / 2 - m_ctl.ScrollPos()));
+    EXPECT_EQ(RGB(255, 255, 255), ::GetPixel(dc, box.left + 2, box.top + 2 - m_ctl.ScrollPos()));
+
+    ::SelectObject(dc, old);
+    ::DeleteObject(bmp);
+    ::DeleteDC(dc);
+    ::ReleaseDC(nullptr, screen);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // CTXView: the view of a rich-text document. It fills its client with a text control and
 // routes the editing commands to it: undo and redo, cut, copy, paste, clear, select all,
 // find and replace, character and paragraph format, alignment, page breaks, target and
-// hyperlink insertion, the normal and page layout views and the zoom. The document hears about every
+// hyperlink insertion, images and objects from files, the normal and page layout views and the zoom. The document hears about every
 // change the user makes.
 #pragma once
 #include "framework.h"
@@ -73,6 +73,10 @@ public:
     afx_msg void OnInsertPagebreak();
     afx_msg void OnInsertTarget();
     afx_msg void OnInsertHyperlink();
+    afx_msg void OnInsertImageFixed();
+    afx_msg void OnInsertImageChar();
+    afx_msg void OnInsertObjectFixed();
+    afx_msg void OnInsertObjectChar();
     afx_msg void OnAlign(UINT nID);
     afx_msg void OnUpdateAlign(CCmdUI* pCmdUI);
     afx_msg void OnViewNormal();
@@ -86,6 +90,9 @@ public:
 
 protected:
     void ShowFindDialog(BOOL findOnly);
+    // An image (a bitmap, PNG or JPEG file) or an object (any file) chosen in the open file
+    // dialog, in place of the selection: fixed at its paragraph's top left, or a character.
+    void InsertFromFile(bool image, bool fixed);
     CFindReplaceDialog* m_pFindDialog; // the modeless find or replace dialog, while open
     CString m_strFind, m_strReplace;
     BOOL m_bMatchCase, m_bWholeWord, m_bSearchDown;

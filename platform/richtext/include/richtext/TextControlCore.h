@@ -74,6 +74,9 @@ public:
     // format, blue and underlined, and its address as the field's type text. 0 without
     // an address or text.
     DWORD InsertHyperlink(const std::u16string& text, const std::u16string& address);
+    // An image or object in place of the selection: one object character in the typing
+    // format, an embedded field holding a copy of the content. 0 when the content is not valid.
+    DWORD InsertObject(const CRichObject& object);
     // The hyperlink that holds the character at pos, or null.
     const CRichField* LinkAt(size_t pos) const;
 

@@ -99,6 +99,12 @@ public:
     size_t LineOf(size_t pos) const;
     POINT PointOf(size_t pos) const; // top of the caret there, in document pixels
     size_t PositionAt(int x, int y) const;
+    // Where an image or object (an embedded field) shows, in document pixels: a character
+    // one on its line's baseline, a fixed one at its offset from its paragraph's first line
+    // at the text column's left.
+    RECT ObjectRect(const CRichDocument& doc, const CRichField& f) const;
+    // The embedded field on the object character at pos, or null.
+    static const CRichField* EmbeddedAt(const CRichDocument& doc, size_t pos);
 
 private:
     // Lays out the paragraphs from the one starting at ps to the one that holds stop,
@@ -107,6 +113,7 @@ private:
                std::vector<CTXLine>& out);
 
     int PageLeft() const;
+    int TextLeft() const;
     int PageTextTop(int page) const;
     int PageTextBottom(int page) const;
 

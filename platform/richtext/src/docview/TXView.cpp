@@ -7,6 +7,8 @@
 #include "richtext/Codepage.h"
 #include "richtext/TXBars.h"
 #include "richtext/TXDoc.h"
+#include "richtext/DocumentFormats.h"
+#include "richtext/RichObject.h"
 #include "richtext/TXHyperlinkDialog.h"
 #include "richtext/TXParagraphDialog.h"
 #include "richtext/TXRulerBar.h"
@@ -96,6 +98,10 @@ BEGIN_MESSAGE_MAP(CTXView, CView)
     ON_COMMAND(ID_FORMAT_FONT, &CTXView::OnFormatChar)
     ON_COMMAND(ID_TX_INSERT_TARGET, &CTXView::OnInsertTarget)
     ON_COMMAND(ID_TX_INSERT_HYPERLINK, &CTXView::OnInsertHyperlink)
+    ON_COMMAND(ID_TX_INSERT_IMAGE_FIXED, &CTXView::OnInsertImageFixed)
+    ON_COMMAND(ID_TX_INSERT_IMAGE_CHAR, &CTXView::OnInsertImageChar)
+    ON_COMMAND(ID_TX_INSERT_OBJECT_FIXED, &CTXView::OnInsertObjectFixed)
+    ON_COMMAND(ID_TX_INSERT_OBJECT_CHAR, &CTXView::OnInsertObjectChar)
     ON_COMMAND(ID_TX_FORMAT_PARAGRAPH, &CTXView::OnFormatParagraph)
     ON_COMMAND(ID_TX_INSERT_PAGEBREAK, &CTXView::OnInsertPagebreak)
     ON_COMMAND_RANGE(ID_TX_ALIGN_LEFT, ID_TX_ALIGN_JUSTIFY, &CTXView::OnAlign)
@@ -413,6 +419,50 @@ void CTXView::OnInsertHyperlink()
     if (id == 0)
         AfxMessageBox("The hyperlink cannot go here: the selection lies inside a field.",
                       MB_OK | MB_ICONINFORMATION);
+    m_pTextControl->SyncWithCore(true);
+}
+
+void CTXView::OnInsertImageFixed() { InsertFromFile(true, true); }
+
+void CTXView::OnInsertImageChar() { InsertFromFile(true, false); }
+
+void CTXView::OnInsertObjectFixed() { InsertFromFile(false, true); }
+
+void CTXView::OnInsertObjectChar() { InsertFromFile(false, false); }
+
+void CTXView::InsertFromFile(bool image, bool fixed)
+{
+    if (!m_pTextControl)
+        return;
+    const char* filter = image
+        ? "Pictures (*.bmp;*.dib;*.png;*.jpg;*.jpeg)|*.bmp;*.dib;*.png;*.jpg;*.jpeg|All Files "
+          "(*.*)|*.*||"
+        : "All Files (*.*)|*.*||";
+    CFileDialog dialog(TRUE, nullptr, nullptr, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, filter, this);
+    if (dialog.DoModal() != IDOK)
+        return;
+    const CString path = dialog.GetPathName();
+    std::string bytes, error;
+    CRichObject object;
+    if (!richtext::ReadFileBytes(path, bytes, error)) {
+        AfxMessageBox(CString("The file cannot be read: ") + error.c_str(), MB_OK | MB_ICONSTOP);
+        return;
+    }
+    if (bytes.size() > CRichObject::kMaxData) {
+        AfxMessageBox("The file is too large to go into the document.", MB_OK | MB_ICONSTOP);
+        return;
+    }
+    if (image) {
+        if (!richtext::ImageFromFile(bytes, object, error)) {
+            AfxMessageBox(CString("The picture cannot be inserted: ") + error.c_str(),
+                          MB_OK | MB_ICONSTOP);
+            return;
+        }
+    } else {
+        object = richtext::ObjectFromFile(std::string(path), bytes);
+    }
+    object.fixed = fixed;
+    m_pTextControl->Core().InsertObject(object);
     m_pTextControl->SyncWithCore(true);
 }
 

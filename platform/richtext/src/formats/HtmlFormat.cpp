@@ -4,7 +4,9 @@
 // background, bold, italic, underline, strike); fields are spans with data-mq-* attributes
 // (the line feeds that lead a field's text are paragraph ends before it, counted in
 // data-mq-lead; a line feed inside a field is a <br>), hyperlinks links with the same
-// attributes, targets named anchors. In such a
+// attributes, targets named anchors; images are <img> and objects <object> whose data is
+// in a data: address (a bitmap as a bitmap file), with their exact size and a fixed one's
+// place in data-mq-* attributes. In such a
 // block every <p> after the first starts a paragraph and a <br> that ends a <p> adds
 // nothing (it only gives an empty paragraph its height). Import reads that back, the
 // single pre-wrapped block with <br> line breaks that earlier versions wrote, and the
@@ -14,6 +16,7 @@
 #include "richtext/Codepage.h"
 #include "fw/codepage.h"
 #include "richtext/DocumentFormats.h"
+#include "richtext/RichObject.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -145,6 +148,11 @@ public:
         size_t pos = 0;
         for (const CRichField& f : m_doc.Fields()) {
             Range(pos, f.start, true);
+            if (f.object) {
+                WriteObject(*f.object);
+                pos = f.end();
+                continue;
+            }
             std::string name;
             AppendHtml(name, f.typeText, true);
             if (f.type == TXFIELDTYPE_TARGET && f.length == 0) {
@@ -172,6 +180,36 @@ public:
     }
 
 private:
+    void WriteObject(const CRichObject& o)
+    {
+        char size[160];
+        std::snprintf(
+            size, sizeof size,
+            " data-mq-width=\"%d\" data-mq-height=\"%d\" style=\"width:%gpt;height:%gpt\"", o.width,
+            o.height, o.width / 20.0, o.height / 20.0);
+        std::string common = size;
+        if (o.fixed)
+            common += " data-mq-fixed=\"" + std::to_string(o.x) + "," + std::to_string(o.y) + "\"";
+        if (o.kind == CRichObject::kImage) {
+            const char* mime = o.format == CRichObject::kPng ? "image/png"
+                : o.format == CRichObject::kJpeg             ? "image/jpeg"
+                                                             : "image/bmp";
+            const std::string bytes =
+                o.format == CRichObject::kDib ? DibToBitmapFile(o.data) : o.data;
+            m_out += std::string("<img src=\"data:") + mime + ";base64," + Base64Encode(bytes) +
+                "\" alt=\"\"" + common + ">";
+        } else {
+            std::string cls, name;
+            AppendHtml(cls, AnsiToUtf16(o.className), true);
+            AppendHtml(name, o.name, true);
+            m_out += "<object type=\"application/octet-stream\" data=\"data:application/"
+                     "octet-stream;base64," +
+                Base64Encode(o.data) + "\" data-mq-class=\"" + cls + "\" data-mq-name=\"" + name +
+                "\"" + common + ">" + name + "</object>";
+        }
+        m_empty = false;
+    }
+
     // A paragraph's style is its format; data-mq-mark holds the character format of the
     // line feed that ends it.
     void OpenParagraph()
@@ -751,7 +789,9 @@ private:
 
     static bool IsSkipped(const std::string& n)
     {
-        return n == "head" || n == "script" || n == "style" || n == "title" || n == "noscript";
+        // An object's content is what shows where it cannot: never text of the document.
+        return n == "head" || n == "script" || n == "style" || n == "title" || n == "noscript" ||
+            n == "object";
     }
 
     size_t Tag(size_t pos)
@@ -782,8 +822,67 @@ private:
         return end + 1;
     }
 
+    // An image or object of a data: address, as an embedded field.
+    void ReadEmbedded(const std::string& name, const std::string& attrs)
+    {
+        const std::string src = Attribute(attrs, name == "img" ? "src" : "data");
+        const size_t comma = src.find(',');
+        if (src.compare(0, 5, "data:") != 0 || comma == std::string::npos || comma < 12 ||
+            src.compare(comma - 7, 7, ";base64") != 0)
+            return;
+        const std::string bytes = Base64Decode(src.substr(comma + 1));
+        CRichObject o;
+        std::string error;
+        bool isObject = false;
+        const std::string cls = Attribute(attrs, "data-mq-class", &isObject);
+        if (name == "img") {
+            if (!ImageFromFile(bytes, o, error))
+                return;
+        } else if (isObject) {
+            o = ObjectFromFile(std::string(), bytes);
+            o.className = cls;
+            o.name = Utf8ToUtf16(Attribute(attrs, "data-mq-name"));
+        } else {
+            return;
+        }
+        const int w = std::atoi(Attribute(attrs, "data-mq-width").c_str());
+        const int h = std::atoi(Attribute(attrs, "data-mq-height").c_str());
+        if (w > 0 && h > 0) {
+            o.width = w;
+            o.height = h;
+        }
+        bool fixed = false;
+        const std::string at = Attribute(attrs, "data-mq-fixed", &fixed);
+        if (fixed) {
+            o.fixed = true;
+            o.x = std::atoi(at.c_str());
+            const size_t sep = at.find(',');
+            o.y = sep == std::string::npos ? 0 : std::atoi(at.c_str() + sep + 1);
+        }
+        if (!o.IsValid())
+            return;
+        RealizeOwedBreak();
+        if (m_needBreak && LastChar() != '\n' && LastChar() != 0)
+            PutRaw('\n');
+        if (m_pendingSpace && !m_needBreak)
+            PutRaw(' ');
+        m_needBreak = false;
+        m_pendingSpace = false;
+        PutRaw(kObjectChar);
+        Flush();
+        CRichField f;
+        f.kind = o.kind == CRichObject::kImage ? TXFIELD_IMAGE : TXFIELD_OBJECT;
+        f.type = TXFIELDTYPE_EMBEDDED;
+        f.start = m_doc.Length() - 1;
+        f.length = 1;
+        f.object = std::make_shared<const CRichObject>(std::move(o));
+        m_doc.AddField(f);
+    }
+
     void Open(const std::string& name, const std::string& attrs, bool selfClosing)
     {
+        if ((name == "img" || name == "object") && m_skipDepth == 0)
+            ReadEmbedded(name, attrs);
         if (IsSkipped(name)) {
             if (!selfClosing) {
                 ++m_skipDepth;

@@ -15,9 +15,14 @@
 //             indent, i32 right indent, i32 first-line indent, i32 space before, i32 space
 //             after, i32 line spacing (twips), u8 flags (1 line spacing is a multiple,
 //             2 page break before); u32 run count, each: u32 paragraphs, u16 format
+//           revision 4 only: u32 embedded content count, each: u32 field id, u8 kind,
+//             u8 format, u8 flags (1 fixed), i32 width, i32 height, i32 x, i32 y (twips),
+//             u16 class length, class, u16 name length, name (UTF-8), u32 data length, data
 //   trailer u32 CRC-32 of the body
 // A document whose paragraphs all have the default format is written as revision 2, which
-// programs that know no paragraph formats still read. The fixed header passes the
+// programs that know no paragraph formats still read; one without images or objects as
+// revision 3 at most. Programs that know revision 3 refuse a revision 4 file (its body
+// holds more than they read) rather than show its images and objects as bare characters. The fixed header passes the
 // script-format detection for this format.
 #include "richtext/Codepage.h"
 #include "richtext/DocumentFormats.h"
@@ -177,6 +182,64 @@ bool ReadParagraphs(Reader& r, CRichDocument& doc, std::string& error)
     return true;
 }
 
+void WriteObjects(Writer& body, const CRichDocument& doc)
+{
+    uint32_t count = 0;
+    for (const CRichField& f : doc.Fields())
+        count += f.object ? 1 : 0;
+    body.U32(count);
+    for (const CRichField& f : doc.Fields()) {
+        if (!f.object)
+            continue;
+        const CRichObject& o = *f.object;
+        body.U32(f.id);
+        body.U8(o.kind);
+        body.U8(o.format);
+        body.U8(o.fixed ? 1 : 0);
+        for (int v : {o.width, o.height, o.x, o.y})
+            body.U32(static_cast<uint32_t>(v));
+        body.Str16(o.className);
+        body.Str16(Utf16ToUtf8(o.name));
+        body.U32(static_cast<uint32_t>(o.data.size()));
+        body.out += o.data;
+    }
+}
+
+// The content of the embedded fields held back from the field table; each gets its own
+// and only then joins the document.
+bool ReadObjects(Reader& r, CRichDocument& doc, std::vector<CRichField>& embedded,
+                 std::string& error)
+{
+    const uint32_t count = r.Get(4);
+    if (!r.ok || count != embedded.size())
+        return Fail(error, "the image and object table is wrong");
+    for (uint32_t i = 0; i < count; ++i) {
+        const uint32_t id = r.Get(4);
+        auto o = std::make_shared<CRichObject>();
+        o->kind = static_cast<BYTE>(r.Get(1));
+        o->format = static_cast<BYTE>(r.Get(1));
+        const uint32_t flags = r.Get(1);
+        o->fixed = flags & 1;
+        for (int* v : {&o->width, &o->height, &o->x, &o->y})
+            *v = static_cast<int32_t>(r.Get(4));
+        o->className = r.Bytes(r.Get(2));
+        o->name = Utf8ToUtf16(r.Bytes(r.Get(2)));
+        const uint32_t length = r.Get(4);
+        if (!r.ok || length > r.Left() || flags > 1)
+            return Fail(error, "an image or object is cut short");
+        o->data = r.Bytes(length);
+        auto it = std::find_if(embedded.begin(), embedded.end(),
+                               [&](const CRichField& f) { return f.id == id && !f.object; });
+        if (!r.ok || !o->IsValid() || it == embedded.end())
+            return Fail(error, "an image or object is out of range");
+        it->object = std::move(o);
+    }
+    for (const CRichField& f : embedded)
+        if (!doc.AddField(f))
+            return Fail(error, "an image or object field is out of range");
+    return true;
+}
+
 } // namespace
 
 std::string WriteNative(const CRichDocument& source)
@@ -228,15 +291,20 @@ std::string WriteNative(const CRichDocument& source)
         body.Str16(Utf16ToUtf8(f.typeText).substr(0, 0xFFFF));
     }
 
-    bool paragraphs = false;
+    bool objects = false;
+    for (const CRichField& f : doc.Fields())
+        objects = objects || f.object != nullptr;
+    bool paragraphs = objects;
     for (const CRichParaFormat& p : doc.ParaFormats())
         paragraphs = paragraphs || !p.IsDefault();
     if (paragraphs)
         WriteParagraphs(body, doc);
+    if (objects)
+        WriteObjects(body, doc);
 
     Writer file;
     file.U16(kNativeVersion);
-    file.U16(paragraphs ? kNativeRevision : 2);
+    file.U16(objects ? kNativeRevision : paragraphs ? 3 : 2);
     file.U32(kNativeHeaderSize);
     file.U16(0);
     file.U32(0);
@@ -329,6 +397,7 @@ bool ReadNative(const std::string& bytes, CRichDocument& doc, std::string& error
     if (!r.ok || fieldCount > r.Left() / 21)
         return Fail(error, "the field table is wrong");
     DWORD maxId = 0;
+    std::vector<CRichField> embedded; // they join once their content is read
     for (uint32_t i = 0; i < fieldCount; ++i) {
         CRichField f;
         f.id = r.Get(4);
@@ -339,12 +408,16 @@ bool ReadNative(const std::string& bytes, CRichDocument& doc, std::string& error
         f.type = static_cast<BYTE>(r.Get(1));
         const std::string name = r.Bytes(r.Get(2));
         f.typeText = wide ? Utf8ToUtf16(name) : CodePageToUtf16(1252, name);
-        if (!r.ok || f.id == 0 || !fresh.AddField(f))
+        if (revision >= 4 && f.type == TXFIELDTYPE_EMBEDDED && r.ok && f.id != 0) {
+            embedded.push_back(f);
+        } else if (!r.ok || f.id == 0 || !fresh.AddField(f))
             return Fail(error, "a field is out of range or overlaps another");
         if (f.id > maxId)
             maxId = f.id;
     }
     if (revision >= 3 && !ReadParagraphs(r, fresh, error))
+        return false;
+    if (revision >= 4 && !ReadObjects(r, fresh, embedded, error))
         return false;
     if (!r.ok || r.Left() != 0)
         return Fail(error, "the body has trailing data");

@@ -2,11 +2,13 @@
 // word processors (fonts, sizes, colours, highlighting, bold, italic, underline, strike,
 // Unicode characters, field results, hyperlink fields) with paragraph formats (alignment, indents, spacing,
 // line spacing, page breaks: \page ends its paragraph and breaks the page before the next,
-// as \pagebb does for its own paragraph). Pictures, objects, tables' structure, styles and
-// document information are skipped. The reader keeps its own group stack, so deep nesting
+// as \pagebb does for its own paragraph), pictures (bitmaps, PNG, JPEG; other kinds are
+// skipped) and the objects our writer writes, each as an embedded field. Tables' structure,
+// styles and document information are skipped. The reader keeps its own group stack, so deep nesting
 // costs memory, not stack; input that ends inside a group is refused as cut short.
 #include "richtext/Codepage.h"
 #include "richtext/DocumentFormats.h"
+#include "richtext/RichObject.h"
 
 #include <algorithm>
 #include <cstring>
@@ -30,6 +32,13 @@ enum Destination {
     kFieldName,
     kFieldInfo,
     kFieldInst, // the instruction of an everyday \field
+    kPicture, // \pict: its words and hexadecimal data
+    kObject, // \object: its words; its groups are parts
+    kObjectPart, // a group of an object, until a word says which part
+    kObjectClass,
+    kObjectName,
+    kObjectData,
+    kObjectPos, // where a fixed image or object stands
 };
 
 struct FontEntry
@@ -138,6 +147,10 @@ public:
                 inner.collected.clear();
                 if (inner.dest == kFontTable)
                     inner.dest = kFontEntry;
+                else if (inner.dest == kObject)
+                    inner.dest = kObjectPart;
+                else if (inner.dest == kPicture || inner.dest >= kObjectClass)
+                    inner.dest = kSkip; // \*\blipuid and the like
                 m_stack.push_back(inner);
                 if (m_stack.size() == 2)
                     m_stack.back().dest = kText;
@@ -259,6 +272,11 @@ private:
             else
                 g.collected += c;
             break;
+        case kPicture:
+        case kObjectData:
+            if (m_hex.size() < 2 * CRichObject::kMaxData + 2)
+                m_hex += static_cast<char>(c);
+            break;
         case kColorTable:
             if (c == ';') {
                 m_colors.push_back(m_colorSet ? m_color : 0);
@@ -272,6 +290,8 @@ private:
         case kFieldStart:
         case kFieldName:
         case kFieldInst:
+        case kObjectClass:
+        case kObjectName:
             if (g.collected.size() < 4096) {
                 if (isByte && c >= 0x80)
                     g.collected +=
@@ -314,6 +334,30 @@ private:
         if (m_link.depth > m_stack.size())
             CloseLink();
         switch (g.dest) {
+        case kPicture:
+            EndPicture();
+            break;
+        case kObjectClass:
+            m_object.className = Utf16ToAnsi(g.collected);
+            break;
+        case kObjectName:
+            m_object.name = g.collected;
+            break;
+        case kObjectData:
+            m_object.data = HexDecode(m_hex) + m_binary;
+            m_objectHasData = true;
+            m_hex.clear();
+            m_binary.clear();
+            break;
+        case kObject:
+            if (m_objectHasData) {
+                m_object.kind = CRichObject::kObject;
+                m_object.format = CRichObject::kFileData;
+                PlaceObject(m_object, TXFIELD_OBJECT);
+            }
+            m_object = CRichObject();
+            m_objectHasData = false;
+            break;
         case kFieldInst:
             if (Top().dest == kFieldInst)
                 Top().collected += g.collected; // {\fldinst {HYPERLINK ...}}
@@ -398,6 +442,98 @@ private:
             m_field.name = m_info.name;
         }
         m_info = FieldInfo();
+    }
+
+    void ObjectWord(GroupState& g, const std::string& w, bool hasParam, long p)
+    {
+        const int v = hasParam ? static_cast<int>(p) : 0;
+        if (g.dest == kObjectPart) {
+            if (w == "objclass")
+                Enter(kObjectClass);
+            else if (w == "mqobjname")
+                Enter(kObjectName);
+            else if (w == "mqobjdata")
+                Enter(kObjectData);
+            else
+                Enter(kSkip); // \result, \objdata ...
+        } else if (g.dest == kObjectPos) {
+            if (w == "mqobjx")
+                m_position.x = v;
+            else if (w == "mqobjy")
+                m_position.y = v;
+            m_position.set = true;
+        } else if (g.dest == kObject) {
+            if (w == "objw")
+                m_object.width = v;
+            else if (w == "objh")
+                m_object.height = v;
+        } else if (w == "dibitmap") {
+            m_picture.format = CRichObject::kDib;
+        } else if (w == "pngblip") {
+            m_picture.format = CRichObject::kPng;
+        } else if (w == "jpegblip") {
+            m_picture.format = CRichObject::kJpeg;
+        } else if (w == "picwgoal") {
+            m_picture.goalW = v;
+        } else if (w == "pichgoal") {
+            m_picture.goalH = v;
+        } else if (w == "picw") {
+            m_picture.w = v;
+        } else if (w == "pich") {
+            m_picture.h = v;
+        } else if (w == "picscalex") {
+            m_picture.scaleX = v;
+        } else if (w == "picscaley") {
+            m_picture.scaleY = v;
+        } else if (w == "wmetafile" || w == "emfblip" || w == "macpict" || w == "wbitmap" ||
+                   w == "pmmetafile") {
+            m_picture.format = -1;
+        }
+    }
+
+    // A picture group closed: an image when its kind is one we show and its data is sound.
+    void EndPicture()
+    {
+        const std::string data = HexDecode(m_hex) + m_binary;
+        m_hex.clear();
+        m_binary.clear();
+        int w = 0, h = 0;
+        if (m_picture.format < 0 || !PictureSize(static_cast<BYTE>(m_picture.format), data, w, h)) {
+            m_position = Position();
+            return;
+        }
+        CRichObject o;
+        o.kind = CRichObject::kImage;
+        o.format = static_cast<BYTE>(m_picture.format);
+        o.data = data;
+        // The size shown: the goal size (else the pixels at 96 an inch), scaled.
+        const long long gw = m_picture.goalW > 0 ? m_picture.goalW : w * 15LL;
+        const long long gh = m_picture.goalH > 0 ? m_picture.goalH : h * 15LL;
+        const long long sx = m_picture.scaleX > 0 ? m_picture.scaleX : 100;
+        const long long sy = m_picture.scaleY > 0 ? m_picture.scaleY : 100;
+        o.width = static_cast<int>(std::min<long long>(gw * sx / 100, CRichObject::kMaxSize));
+        o.height = static_cast<int>(std::min<long long>(gh * sy / 100, CRichObject::kMaxSize));
+        PlaceObject(o, TXFIELD_IMAGE);
+    }
+
+    // An image or object read: its character in the format of the group around it.
+    void PlaceObject(CRichObject o, WORD kind)
+    {
+        o.fixed = m_position.set;
+        o.x = m_position.x;
+        o.y = m_position.y;
+        m_position = Position();
+        if (!o.IsValid())
+            return;
+        Flush();
+        m_doc.Append(std::u16string(1, kObjectChar), Top().fmt);
+        CRichField f;
+        f.kind = kind;
+        f.type = TXFIELDTYPE_EMBEDDED;
+        f.start = m_doc.Length() - 1;
+        f.length = 1;
+        f.object = std::make_shared<const CRichObject>(std::move(o));
+        m_doc.AddField(f);
     }
 
     // The everyday field whose group just closed: a hyperlink when its instruction says so
@@ -536,6 +672,10 @@ private:
         if (word == "bin" && hasParam) {
             if (param < 0 || static_cast<unsigned long long>(param) > m_in.size() - pos)
                 return std::string::npos;
+            const Destination d = Top().dest;
+            if ((d == kPicture || d == kObjectData) &&
+                m_binary.size() + static_cast<size_t>(param) <= CRichObject::kMaxData)
+                m_binary.append(m_in, pos, static_cast<size_t>(param));
             return pos + static_cast<size_t>(param);
         }
         Word(word, hasParam,
@@ -588,6 +728,26 @@ private:
         }
         if (w == "mqfieldname")
             return Enter(kFieldName);
+        if (w == "shppict")
+            return; // the picture inside is the one to show
+        if (w == "pict") {
+            m_picture = PictureWords();
+            m_hex.clear();
+            m_binary.clear();
+            return Enter(kPicture);
+        }
+        if (w == "object") {
+            m_object = CRichObject();
+            m_objectHasData = false;
+            return Enter(kObject);
+        }
+        if (w == "mqobjpos") {
+            m_position = Position();
+            return Enter(kObjectPos);
+        }
+        if (g.dest == kPicture || g.dest == kObject || g.dest == kObjectPart ||
+            g.dest == kObjectPos)
+            return ObjectWord(g, w, hasParam, p);
         if (w == "field") {
             // A field's result is ordinary text; a hyperlink's becomes a hyperlink field.
             Flush();
@@ -854,6 +1014,23 @@ private:
         size_t resultStart = 0;
     };
 
+    struct PictureWords
+    {
+        int format = -1; // CRichObject's, or -1: a kind not shown
+        int w = 0, h = 0, goalW = 0, goalH = 0, scaleX = 100, scaleY = 100;
+    };
+    struct Position
+    {
+        bool set = false;
+        int x = 0, y = 0;
+    };
+
+    PictureWords m_picture;
+    CRichObject m_object; // the object being read
+    bool m_objectHasData = false;
+    Position m_position; // of the next image or object: fixed there
+    std::string m_hex; // the data of the picture or object being read
+    std::string m_binary; // ... given with \bin
     OpenField m_field;
     FieldInfo m_info;
     LinkField m_link; // the everyday \field being read

@@ -14,6 +14,15 @@
 // whose result every reader (the prompter's too) shows as text; a quote in the address is
 // \'22, and the address runs to the instruction's last quote.
 //
+// An image is a picture group in a group of its character's format,
+//   {<format words> {\pict\dibitmap0 (or \pngblip, \jpegblip)\picwN\pichN\picwgoalN\pichgoalN hex}}
+// and an object an object group whose data lies in an ignorable destination of ours (it is
+// the file's bytes, not what word processors expect in \objdata):
+//   {<format words> {\object\objemb\objwN\objhN{\*\objclass class}{\*\mqobjname name}
+//    {\*\mqobjdata hex}}}
+// A fixed one has {\*\mqobjpos\mqobjxN\mqobjyN} before its picture or object group. The
+// prompter skips pictures and ignorable destinations, so neither shows in a prompted script.
+//
 // Paragraph formats are set at the document's level, with \pard and the paragraph words
 // before a paragraph's first group whenever they differ from the paragraph before; a group
 // ends after a paragraph mark whose next paragraph is formatted otherwise, so the mark (in its
@@ -24,6 +33,7 @@
 // code page's '?' as its one fallback character (\uc1).
 #include "richtext/Codepage.h"
 #include "richtext/DocumentFormats.h"
+#include "richtext/RichObject.h"
 
 #include <cstdio>
 #include <algorithm>
@@ -305,6 +315,33 @@ private:
         m_out += "}}\n";
     }
 
+    void WriteObject(const CRichField& f)
+    {
+        ParaAt(f.start);
+        const CRichObject& o = *f.object;
+        m_out += "{" + FormatWords(m_doc.FormatAt(f.start)) + " ";
+        if (o.fixed)
+            m_out += "{\\*\\mqobjpos\\mqobjx" + std::to_string(o.x) + "\\mqobjy" +
+                std::to_string(o.y) + "}";
+        if (o.kind == CRichObject::kImage) {
+            static const char* const kinds[] = {"\\dibitmap0", "\\pngblip", "\\jpegblip"};
+            int w = 0, h = 0;
+            PictureSize(o.format, o.data, w, h);
+            m_out += std::string("{\\pict") + kinds[o.format <= CRichObject::kJpeg ? o.format : 0] +
+                "\\picw" + std::to_string(w) + "\\pich" + std::to_string(h) + "\\picwgoal" +
+                std::to_string(o.width) + "\\pichgoal" + std::to_string(o.height) + "\n";
+        } else {
+            m_out += "{\\object\\objemb\\objw" + std::to_string(o.width) + "\\objh" +
+                std::to_string(o.height) + "{\\*\\objclass ";
+            AppendEscaped(m_out, AnsiToUtf16(o.className));
+            m_out += "}{\\*\\mqobjname ";
+            AppendEscaped(m_out, o.name);
+            m_out += "}{\\*\\mqobjdata\n";
+        }
+        m_out += HexEncode(o.data);
+        m_out += o.kind == CRichObject::kImage ? "}}\n" : "}}}\n";
+    }
+
     void WriteBody()
     {
         // A target's own text, if any, stays text after its bookmark.
@@ -319,6 +356,8 @@ private:
             targets.clear();
             if (f.type == TXFIELDTYPE_LINK)
                 WriteLink(f);
+            else if (f.object)
+                WriteObject(f);
             else
                 WriteField(f);
             pos = f.end();

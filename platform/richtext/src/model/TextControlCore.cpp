@@ -401,6 +401,18 @@ DWORD CTextControlCore::InsertHyperlink(const std::u16string& text, const std::u
     return InsertFieldAtSel(proto, shown, fmt);
 }
 
+DWORD CTextControlCore::InsertObject(const CRichObject& object)
+{
+    if (!object.IsValid())
+        return 0;
+    CRichField proto;
+    proto.kind = object.kind == CRichObject::kImage ? TXFIELD_IMAGE : TXFIELD_OBJECT;
+    proto.type = TXFIELDTYPE_EMBEDDED;
+    proto.object = std::make_shared<const CRichObject>(object);
+    std::lock_guard<std::recursive_mutex> g(m_lock);
+    return InsertFieldAtSel(proto, std::u16string(1, kObjectChar), m_typing);
+}
+
 const CRichField* CTextControlCore::LinkAt(size_t pos) const
 {
     std::lock_guard<std::recursive_mutex> g(m_lock);

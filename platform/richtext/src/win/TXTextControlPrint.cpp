@@ -2,6 +2,7 @@
 // drawn a page of lines at a time.
 #include "framework.h"
 #include "richtext/TXTextControl.h"
+#include "richtext/ObjectPainter.h"
 
 #include <algorithm>
 
@@ -52,11 +53,11 @@ long CTXTextControl::FormatRange(HDC dc, const RECT& page, long start, bool draw
                 }
                 ::SelectObject(dc, font.font);
                 ::SetTextColor(dc, f.color);
-                // Tabs take their space and print nothing.
+                // Tabs take their space and print nothing; images and objects print below.
                 size_t k = i;
                 while (k < j) {
                     size_t e = k;
-                    while (e < j && text[e] != '\t')
+                    while (e < j && text[e] != '\t' && text[e] != kObjectChar)
                         ++e;
                     if (e > k)
                         ::TextOutW(dc, page.left + line.x[k - line.start],
@@ -67,6 +68,13 @@ long CTXTextControl::FormatRange(HDC dc, const RECT& page, long start, bool draw
                 }
                 i = j;
             }
+            for (size_t k = text.find(kObjectChar, line.start); k < line.end;
+                 k = text.find(kObjectChar, k + 1))
+                if (const CRichField* f = CTXLayout::EmbeddedAt(doc, k)) {
+                    RECT r = layout.ObjectRect(doc, *f);
+                    ::OffsetRect(&r, page.left, page.top - y0);
+                    richtext::DrawRichObject(dc, *f->object, r);
+                }
         }
         ::RestoreDC(dc, saved);
     }

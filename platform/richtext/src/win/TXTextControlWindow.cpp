@@ -4,6 +4,7 @@
 #include "richtext/Codepage.h"
 #include "richtext/DocumentFormats.h"
 #include "richtext/TXTextControl.h"
+#include "richtext/ObjectPainter.h"
 #include "richtext/TXBars.h"
 
 #include <algorithm>
@@ -517,11 +518,12 @@ void CTXTextControl::PaintTo(HDC target, const RECT& client, const RECT* update)
             }
             ::SelectObject(dc, font.font);
             ::SetTextColor(dc, selected ? highlightText : f.color);
-            // Tabs are drawn as the space they take; the rest as it stands.
+            // Tabs are drawn as the space they take, images and objects below; the rest as
+            // it stands.
             size_t k = i;
             while (k < j) {
                 size_t e = k;
-                while (e < j && text[e] != '\t')
+                while (e < j && text[e] != '\t' && text[e] != kObjectChar)
                     ++e;
                 if (e > k)
                     ::TextOutW(dc, line.x[k - line.start], top + line.ascent - font.ascent,
@@ -531,6 +533,13 @@ void CTXTextControl::PaintTo(HDC target, const RECT& client, const RECT* update)
             }
             i = j;
         }
+        for (size_t k = text.find(kObjectChar, line.start); k < line.end;
+             k = text.find(kObjectChar, k + 1))
+            if (const CRichField* f = CTXLayout::EmbeddedAt(doc, k)) {
+                RECT r = m_layout.ObjectRect(doc, *f);
+                ::OffsetRect(&r, 0, -m_scrollY);
+                richtext::DrawRichObject(dc, *f->object, r);
+            }
         // A selected paragraph mark shows as a small block.
         if (line.endsParagraph && line.end >= selLo && line.end < selHi) {
             RECT mark = {line.x.back(), top, line.x.back() + 5, top + line.height};

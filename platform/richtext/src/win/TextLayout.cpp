@@ -100,6 +100,47 @@ int CTXLayout::PageLeft() const
     return kPageGap;
 }
 
+int CTXLayout::TextLeft() const
+{
+    return PageLayout() ? PageLeft() + PixelsX(kMarginLeft) : kMargin;
+}
+
+const CRichField* CTXLayout::EmbeddedAt(const CRichDocument& doc, size_t pos)
+{
+    if (pos >= doc.Length() || doc.Text()[pos] != kObjectChar)
+        return nullptr;
+    const std::vector<CRichField>& fields = doc.Fields();
+    auto it = std::lower_bound(fields.begin(), fields.end(), pos,
+                               [](const CRichField& f, size_t p) { return f.start < p; });
+    for (; it != fields.end() && it->start == pos; ++it)
+        if (it->object)
+            return &*it;
+    return nullptr;
+}
+
+RECT CTXLayout::ObjectRect(const CRichDocument& doc, const CRichField& f) const
+{
+    RECT r = {0, 0, 0, 0};
+    if (!f.object || m_lines.empty())
+        return r;
+    const CRichObject& o = *f.object;
+    const int w = std::max(PixelsX(o.width), 1), h = std::max(PixelsY(o.height), 1);
+    if (o.fixed) {
+        const size_t paraStart = doc.LineStart(doc.LineOf(f.start));
+        const CTXLine& first = m_lines[LineOf(paraStart)];
+        r.left = TextLeft() + PixelsX(o.x);
+        r.top = first.y + PixelsY(o.y);
+    } else {
+        const CTXLine& line = m_lines[LineOf(f.start)];
+        const size_t at = std::min(f.start, line.end) - line.start;
+        r.left = at < line.x.size() ? line.x[at] : line.x.back();
+        r.top = line.y + line.ascent - h;
+    }
+    r.right = r.left + w;
+    r.bottom = r.top + h;
+    return r;
+}
+
 int CTXLayout::PageTextTop(int page) const
 {
     return kPageGap + page * (PixelsY(kPageHeight) + kPageGap) + PixelsY(kMarginTop);
@@ -197,6 +238,10 @@ int CTXLayout::LayOut(HDC dc, const CRichDocument& doc, size_t ps, size_t stop, 
             }
             i = j;
         }
+        // Images and objects: a character one is as wide as it shows, a fixed one takes no room.
+        for (size_t k = text.find(kObjectChar, ps); k < pe; k = text.find(kObjectChar, k + 1))
+            if (const CRichField* f = EmbeddedAt(doc, k))
+                advance[k - ps] = f->object->fixed ? 0 : std::max(PixelsX(f->object->width), 1);
         // Wrap into lines.
         size_t ls = ps;
         do {
@@ -264,6 +309,10 @@ int CTXLayout::LayOut(HDC dc, const CRichDocument& doc, size_t ps, size_t stop, 
                 const CTXFontCache::Entry& e = FontOf(doc.FormatIndexAt(k));
                 ascent = std::max(ascent, e.ascent);
                 descent = std::max(descent, e.descent);
+                if (text[k] == kObjectChar)
+                    if (const CRichField* f = EmbeddedAt(doc, k))
+                        if (!f->object->fixed)
+                            ascent = std::max(ascent, PixelsY(f->object->height));
             }
             if (ascent == 0) {
                 CRichCharFormat f =

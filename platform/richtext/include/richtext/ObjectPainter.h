@@ -1,0 +1,15 @@
+// Drawing the content of embedded fields on a device context: a bitmap image as its
+// picture, stretched to the rectangle; a PNG or JPEG image, which the edit window cannot
+// decode, and an object as a framed box with their label.
+#pragma once
+#include "richtext/RichDocument.h"
+
+#include <windows.h>
+
+namespace richtext {
+
+void DrawRichObject(HDC dc, const CRichObject& object, const RECT& rect);
+// The label a box shows: an object's name (or class), or the picture's format.
+std::string ObjectLabel(const CRichObject& object);
+
+} // namespace richtext
