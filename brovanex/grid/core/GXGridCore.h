@@ -686,6 +686,9 @@ public:
     // A rectangle a windowed control covers: painting leaves it out.
     void AddExcludedRect(const CRect& rect);
     GXPaintPass* GetPaintPass() const { return m_pPaintPass; }
+    // The border and grid-line flags of a cell drawn with the style; only the sides in
+    // wOuterSides (border bits 1 left, 2 right, 4 top, 8 bottom) draw a border or a line.
+    WORD CellEdgeFlags(const CGXStyle& style, ROWCOL nRow, ROWCOL nCol, WORD wOuterSides);
 
     // --- GDI caches, fonts and cursors (GXGridCoreCaches.cpp, GXGridCoreSizes.cpp) ---
     virtual CFont* SelectStyleFont(CDC* pDC, const CGXStyle& style,

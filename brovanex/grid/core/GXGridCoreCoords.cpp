@@ -374,6 +374,16 @@ int CGXGridCore::HitTestPoint(CPoint point, ROWCOL* pnRow, ROWCOL* pnCol, CRect*
     int nFrame = HitTestFrame(nRow, nCol, point, rect);
     if (nFrame != 0)
         return nFrame;
+    // A covered range answers as its top-left cell, over its whole rectangle.
+    CGXRange covered;
+    if (GetCoveredBlock(nRow, nCol, covered) != nullptr) {
+        if (pnRow != nullptr)
+            *pnRow = covered.top;
+        if (pnCol != nullptr)
+            *pnCol = covered.left;
+        if (pRectHit != nullptr)
+            *pRectHit = GetSpannedCellRect(nRow, nCol);
+    }
     return nRow > nHeaderRows && nCol > nHeaderCols ? gxHitCell : gxHitHeader;
 }
 

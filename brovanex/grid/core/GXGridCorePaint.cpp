@@ -251,10 +251,7 @@ void CGXGridCore::PaintCellRange(ROWCOL nFirstRow, ROWCOL nFirstCol, ROWCOL nLas
 
 void CGXGridCore::PreparePassCells(GXPaintPass& pass)
 {
-    const BOOL bVert = ShowVertLines(), bHorz = ShowHorzLines();
-    const BOOL bTopLeft = LinesAtTopLeft();
     const CGXStyle& standard = GetStandardStyle();
-    CGXAbstractDrawSpannedCellsImp* pSpans = DrawSpannedCellsImp();
     for (size_t r = 0; r < pass.Rows(); ++r) {
         const ROWCOL nRow = pass.anRow[r];
         if (nRow == GX_INVALID)
@@ -268,29 +265,7 @@ void CGXGridCore::PreparePassCells(GXPaintPass& pass)
             pass.apStyle[i] = &style;
             if (pass.anHeight[r] == 0 || pass.anWidth[c] == 0)
                 continue;
-            // A side with a pen of its own draws that pen (a null pen draws nothing) and
-            // takes the place of the grid line there.
-            WORD w = 0, wSet = 0;
-            if (style.GetInclude(gxBorders)) {
-                for (int side = 0; side < 4; ++side) {
-                    const CGXPen& pen = style.GetBorders(side);
-                    if (!pen.IsSet())
-                        continue;
-                    wSet |= (WORD)(1 << side);
-                    if (pen.GetStyle() != PS_NULL)
-                        w |= (WORD)(1 << side);
-                }
-            }
-            const WORD wVertSide = bTopLeft ? gxPaintBorderLeft : gxPaintBorderRight;
-            const WORD wHorzSide = bTopLeft ? gxPaintBorderTop : gxPaintBorderBottom;
-            if (bVert && !(wSet & wVertSide))
-                w |= gxPaintVertLine;
-            if (bHorz && !(wSet & wHorzSide))
-                w |= gxPaintHorzLine;
-            if (pass.nFrozenCols > 0 && nCol == pass.nFrozenCols)
-                w |= gxPaintFrozenColSep;
-            if (pass.nFrozenRows > 0 && nRow == pass.nFrozenRows)
-                w |= gxPaintFrozenRowSep;
+            WORD w = CellEdgeFlags(style, nRow, nCol, 0x0F);
             if (style.GetInterior() != standard.GetInterior())
                 w |= gxPaintBackground;
             if (m_bShowSelection && nRow > 0 && nCol > 0 &&
@@ -299,7 +274,43 @@ void CGXGridCore::PreparePassCells(GXPaintPass& pass)
             pass.awFlags[i] |= w;
         }
     }
-    (void)pSpans;
+    // Covered, merged and floated blocks take over the cells they span.
+    if (CGXAbstractDrawSpannedCellsImp* pSpans = DrawSpannedCellsImp())
+        pSpans->PrepareSpannedCells(this, &pass);
+}
+
+WORD CGXGridCore::CellEdgeFlags(const CGXStyle& style, ROWCOL nRow, ROWCOL nCol, WORD wOuterSides)
+{
+    const GXPaintPass* pPass = m_pPaintPass;
+    const BOOL bVert = ShowVertLines(), bHorz = ShowHorzLines();
+    const BOOL bTopLeft = LinesAtTopLeft();
+    // A side with a pen of its own draws that pen (a null pen draws nothing) and takes the
+    // place of the grid line there. Sides inside a spanned block draw neither.
+    WORD w = 0, wSet = 0;
+    if (style.GetInclude(gxBorders)) {
+        for (int side = 0; side < 4; ++side) {
+            const CGXPen& pen = style.GetBorders(side);
+            if (!pen.IsSet())
+                continue;
+            wSet |= (WORD)(1 << side);
+            if (pen.GetStyle() != PS_NULL)
+                w |= (WORD)(1 << side);
+        }
+    }
+    w &= wOuterSides;
+    const WORD wVertSide = bTopLeft ? gxPaintBorderLeft : gxPaintBorderRight;
+    const WORD wHorzSide = bTopLeft ? gxPaintBorderTop : gxPaintBorderBottom;
+    if (bVert && !(wSet & wVertSide) && (wOuterSides & wVertSide))
+        w |= gxPaintVertLine;
+    if (bHorz && !(wSet & wHorzSide) && (wOuterSides & wHorzSide))
+        w |= gxPaintHorzLine;
+    const ROWCOL nFrozenCols = pPass != nullptr ? pPass->nFrozenCols : GetFrozenColCount();
+    const ROWCOL nFrozenRows = pPass != nullptr ? pPass->nFrozenRows : GetFrozenRowCount();
+    if (nFrozenCols > 0 && nCol == nFrozenCols)
+        w |= gxPaintFrozenColSep;
+    if (nFrozenRows > 0 && nRow == nFrozenRows)
+        w |= gxPaintFrozenRowSep;
+    return w;
 }
 
 void CGXGridCore::DrawPassBackgrounds(GXPaintPass& pass, size_t r)
@@ -337,9 +348,10 @@ void CGXGridCore::DrawPassCell(GXPaintPass& pass, size_t r, size_t c)
     const size_t i = pass.Index(r, c);
     if (nCol == GX_INVALID || (pass.awFlags[i] & gxPaintSpanHidden))
         return;
-    if (CGXAbstractDrawSpannedCellsImp* pSpans = DrawSpannedCellsImp())
-        if (pSpans->DrawSpannedCell(this, &pass, nRow, nCol))
-            return;
+    if (pass.awFlags[i] & gxPaintSpanned)
+        if (CGXAbstractDrawSpannedCellsImp* pSpans = DrawSpannedCellsImp())
+            if (pSpans->DrawSpannedPassCell(this, &pass, r, c))
+                return;
     const CGXStyle* pStyle = pass.apStyle[i];
     CRect rect(pass.anX[c], pass.anY[r], pass.anX[c] + pass.anWidth[c],
                pass.anY[r] + pass.anHeight[r]);

@@ -168,7 +168,7 @@ void CGXGridCore::DrawColumnBorders(GXPaintPass& pass, size_t c)
             const size_t i = pass.Index(r, c);
             const WORD w = pass.awFlags[i];
             if (pass.anRow[r] == GX_INVALID || pass.apStyle[i] == nullptr ||
-                (w & gxPaintSpanHidden) || pass.anHeight[r] == 0 || pass.anWidth[c] == 0)
+                pass.anHeight[r] == 0 || pass.anWidth[c] == 0)
                 return key;
             if (w & wBorderBit) {
                 key.nKind = 1;
@@ -216,7 +216,7 @@ void CGXGridCore::DrawRowBorders(GXPaintPass& pass, size_t r)
             const size_t i = pass.Index(r, c);
             const WORD w = pass.awFlags[i];
             if (pass.anCol[c] == GX_INVALID || pass.apStyle[i] == nullptr ||
-                (w & gxPaintSpanHidden) || pass.anHeight[r] == 0 || pass.anWidth[c] == 0)
+                pass.anHeight[r] == 0 || pass.anWidth[c] == 0)
                 return key;
             if (w & wBorderBit) {
                 key.nKind = 1;

@@ -17,11 +17,14 @@ enum GXPaintCellFlags : WORD {
     gxPaintBorderBottom = 0x0008,
     gxPaintInverted = 0x0010, // selected: drawn inverted
     gxPaintBackground = 0x0020, // background still to be drawn
-    gxPaintSpanHidden = 0x0040, // under a spanning cell: skipped
+    gxPaintSpanHidden = 0x0040, // inside a spanned block, not the cell that draws it: skipped
+    gxPaintSpanned = 0x0080, // part of a covered, merged or floated block
+    gxPaintSpanCovered = 0x0100, // the block is a covered range
     gxPaintHorzLine = 0x0200, // the horizontal grid line of the cell is drawn
     gxPaintVertLine = 0x0400, // the vertical grid line of the cell is drawn
     gxPaintFrozenColSep = 0x0800, // the cell's column is the last frozen column
-    gxPaintFrozenRowSep = 0x1000 // the cell's row is the last frozen row
+    gxPaintFrozenRowSep = 0x1000, // the cell's row is the last frozen row
+    gxPaintSpanCurrent = 0x2000 // the cell draws a block that holds the current cell
 };
 
 struct GXPaintPass

@@ -117,6 +117,12 @@ public:
                                          ROWCOL nTopRow, ROWCOL nLeftCol, ROWCOL nLastRow,
                                          ROWCOL nLastCol) = 0;
     virtual void WidenRangeBySpans(CGXGridCore* pGrid, CGXRange& range) = 0;
+    // After the pass's cells have their styles and flags: the cells of every block take
+    // the block's first style, its outer borders and the span flags of GXPaintPass.h.
+    virtual void PrepareSpannedCells(CGXGridCore* pGrid, GXPaintPass* pPass) = 0;
+    // A cell of the pass flagged as spanned; TRUE when it was handled here.
+    virtual BOOL DrawSpannedPassCell(CGXGridCore* pGrid, GXPaintPass* pPass, size_t r,
+                                     size_t c) = 0;
 };
 
 // 7: floating cells.

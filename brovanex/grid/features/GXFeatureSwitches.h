@@ -32,6 +32,7 @@ void GXImplementStyleDataExchange(CGXGridCore* pGrid);
 void GXImplementCutPaste(CGXGridCore* pGrid);
 void GXImplementClearCells(CGXGridCore* pGrid);
 void GXImplementExcelLikeFill(CGXGridCore* pGrid);
+void GXImplementDrawSpannedCells(CGXGridCore* pGrid);
 
 // The pattern of every per-grid switch: a new TImp in the slot when it is empty, owned by
 // the grid (deleted through its own type).

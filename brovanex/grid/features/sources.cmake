@@ -3,3 +3,6 @@
 list(APPEND GX_CORE_SOURCES
   features/GXDateTimeImp.cpp
   features/GXNumberFormattingImp.cpp)
+# Covered cells, their pool and drawing spanned blocks as one cell.
+gx_add_feature(CoveredCellPool GXCoveredCellPool.cpp)
+gx_add_feature(CoveredCells WIN GXGridCoveredCellsImp.cpp GXDrawSpannedCellsImp.cpp)
