@@ -338,3 +338,28 @@ void CGXCellTipStatic::InitTipWnd(ROWCOL nRow, ROWCOL nCol, const CGXStyle& styl
     rectText.top = origin.y - pos.y - ((nVert & DT_BOTTOM) ? 1 : 0);
     pTextTip->m_rectText = rectText;
 }
+
+void GXMeasureTabbedBitmaps(LPCTSTR pszLine, CSize& size, BOOL bFirstOnly, int nColumn, int nCount)
+{
+    if (pszLine == nullptr)
+        return;
+    const int nFirst = bFirstOnly ? 0 : std::max(0, nColumn);
+    const int nLast = bFirstOnly ? 0 : (nCount <= 0 ? -1 : nFirst + nCount - 1);
+    if (nLast < nFirst)
+        return;
+    const char* p = pszLine;
+    for (int nField = 0; nField <= nLast; ++nField) {
+        const char* pEnd = p;
+        while (*pEnd != 0 && *pEnd != '\t')
+            ++pEnd;
+        if (nField >= nFirst) {
+            const CString strField(p, (int)(pEnd - p));
+            const CSize sizeBitmap = DIBSize(GXGetDIBPool()->LookupDIB(strField));
+            size.cx = std::max(size.cx, sizeBitmap.cx);
+            size.cy = std::max(size.cy, sizeBitmap.cy);
+        }
+        if (*pEnd == 0)
+            break;
+        p = pEnd + 1;
+    }
+}

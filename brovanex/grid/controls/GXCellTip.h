@@ -86,3 +86,7 @@ protected:
 
 // Gives every control that asks (ImplementCellTips) a CGXCellTipStatic.
 void GXImplementCellTips();
+
+// Raises size to the largest bitmap named by the tab-separated fields of one choice line:
+// only the first field with bFirstOnly, else at most nCount fields from field nColumn on.
+void GXMeasureTabbedBitmaps(LPCTSTR pszLine, CSize& size, BOOL bFirstOnly, int nColumn, int nCount);

@@ -15,15 +15,16 @@ protected:
         grid().SetRowHeight(1, 6, 22);
     }
     CGXGridWnd& grid() { return m_w.Grid(); }
-    CGXControl* Static()
+    // The cell's own control, with tips.
+    CGXControl* TipsOf(ROWCOL nRow, ROWCOL nCol)
     {
-        CGXControl* pControl = grid().GetControl(1, 1);
+        CGXControl* pControl = grid().GetControl(nRow, nCol);
         pControl->ImplementCellTips();
         return pControl;
     }
     DWORD Needs(ROWCOL nRow, ROWCOL nCol)
     {
-        return Static()->NeedsCellTip(nRow, nCol, grid().GetCachedCellStyle(nRow, nCol));
+        return TipsOf(nRow, nCol)->NeedsCellTip(nRow, nCol, grid().GetCachedCellStyle(nRow, nCol));
     }
     CGridTestWindow m_w;
 };
@@ -46,7 +47,7 @@ TEST_F(CellTips, TextWiderThanItsCellNeedsATip)
     EXPECT_EQ(Needs(2, 1), 0u);
     EXPECT_EQ(Needs(3, 1), 0u); // wrapped text shows itself
     EXPECT_EQ(Needs(4, 1) & gxTipWider, (DWORD)gxTipWider);
-    EXPECT_EQ(Static()->GetCellTipKind(1, 1, grid().GetCachedCellStyle(1, 1)),
+    EXPECT_EQ(TipsOf(1, 1)->GetCellTipKind(1, 1, grid().GetCachedCellStyle(1, 1)),
               (int)CGXCellTipWnd::kindText);
     // A control without tips needs none.
     CGXControl* pHeader = grid().GetControl(0, 1);
@@ -59,14 +60,14 @@ TEST_F(CellTips, BitmapCellsGetBitmapTips)
     grid().SetStyleRange(CGXRange(1, 2, 1, 2),
                          CGXStyle().SetControl(52513).SetWrapText(FALSE).SetValue("#BMP(20026)"));
     const CGXStyle& style = grid().GetCachedCellStyle(1, 2);
-    EXPECT_EQ(Static()->GetCellTipKind(1, 2, style), (int)CGXCellTipWnd::kindBitmap);
-    EXPECT_EQ(Static()->NeedsCellTip(1, 2, style) & gxTipWider, (DWORD)gxTipWider);
+    EXPECT_EQ(TipsOf(1, 2)->GetCellTipKind(1, 2, style), (int)CGXCellTipWnd::kindBitmap);
+    EXPECT_EQ(TipsOf(1, 2)->NeedsCellTip(1, 2, style) & gxTipWider, (DWORD)gxTipWider);
     grid().SetColWidth(2, 2, 120);
-    EXPECT_EQ(Static()->NeedsCellTip(1, 2, grid().GetCachedCellStyle(1, 2)) & gxTipWider, 0u);
+    EXPECT_EQ(TipsOf(1, 2)->NeedsCellTip(1, 2, grid().GetCachedCellStyle(1, 2)) & gxTipWider, 0u);
     // An unknown bitmap needs no tip.
     grid().SetStyleRange(CGXRange(2, 2, 2, 2),
                          CGXStyle().SetControl(52513).SetWrapText(FALSE).SetValue("#BMP(1)"));
-    EXPECT_EQ(Static()->NeedsCellTip(2, 2, grid().GetCachedCellStyle(2, 2)), 0u);
+    EXPECT_EQ(TipsOf(2, 2)->NeedsCellTip(2, 2, grid().GetCachedCellStyle(2, 2)), 0u);
 }
 
 TEST_F(CellTips, TipWindowShowsTheWholeTextOverTheCell)
@@ -77,7 +78,7 @@ TEST_F(CellTips, TipWindowShowsTheWholeTextOverTheCell)
     const CGXStyle& style = grid().GetCachedCellStyle(2, 1);
     CGXTextCellTipWnd tip;
     ASSERT_TRUE(tip.CreateTip(&grid()));
-    Static()->InitCellTipWnd(2, 1, style, &tip);
+    TipsOf(2, 1)->InitCellTipWnd(2, 1, style, &tip);
     EXPECT_STREQ(tip.m_strText, pszLong);
 
     CRect rectTip, rectCell = grid().GetCellWindowRect(2, 1);
@@ -116,4 +117,29 @@ TEST_F(CellTips, TipWindowShowsTheWholeTextOverTheCell)
     EXPECT_GT(nText, sizeText.cx / 2); // text all along the tip
     EXPECT_EQ(dc.GetPixel(0, 0) & 0xFFFFFF, 0u);
     tip.DestroyWindow();
+}
+
+TEST(TabbedBitmaps, LargestBitmapOfTheChosenFieldsIsMeasured)
+{
+    GXTestStartLibrary();
+    // The flat check strip is 65 x 13, the 3D radio strip 28 x 26.
+    struct Case
+    {
+        const char* pszLine;
+        BOOL bFirstOnly;
+        int nColumn, nCount;
+        CSize size;
+    } cases[] = {
+        {"#BMP(20026)\t#BMP(20019)", TRUE, 0, 0, CSize(65, 13)},
+        {"text\t#BMP(20019)", TRUE, 0, 0, CSize(0, 0)},
+        {"#BMP(20026)\t#BMP(20019)", FALSE, 1, 1, CSize(28, 26)},
+        {"#BMP(20026)\t#BMP(20019)", FALSE, 0, 2, CSize(65, 26)},
+        {"#BMP(20026)\tx", FALSE, 2, 5, CSize(0, 0)},
+    };
+    for (const auto& c : cases) {
+        CSize size(0, 0);
+        GXMeasureTabbedBitmaps(c.pszLine, size, c.bFirstOnly, c.nColumn, c.nCount);
+        EXPECT_EQ(size.cx, c.size.cx) << c.pszLine << " " << c.nColumn;
+        EXPECT_EQ(size.cy, c.size.cy) << c.pszLine << " " << c.nColumn;
+    }
 }
