@@ -33,6 +33,7 @@ void GXImplementCutPaste(CGXGridCore* pGrid);
 void GXImplementClearCells(CGXGridCore* pGrid);
 void GXImplementExcelLikeFill(CGXGridCore* pGrid);
 void GXImplementDrawSpannedCells(CGXGridCore* pGrid);
+void GXImplementCalcSize(CGXGridCore* pGrid);
 
 // The pattern of every per-grid switch: a new TImp in the slot when it is empty, owned by
 // the grid (deleted through its own type).

@@ -6,3 +6,6 @@ list(APPEND GX_CORE_SOURCES
 # Covered cells, their pool and drawing spanned blocks as one cell.
 gx_add_feature(CoveredCellPool GXCoveredCellPool.cpp)
 gx_add_feature(CoveredCells WIN GXGridCoveredCellsImp.cpp GXDrawSpannedCellsImp.cpp)
+# Hidden rows and columns; the size a cell's content needs and rows and columns fitted to it.
+gx_add_feature(HideCells GXHiddenBits.cpp WIN GXGridHideCellsImp.cpp)
+gx_add_feature(ResizeToFit WIN GXCalcSizeImp.cpp GXGridResizeToFitImp.cpp)
