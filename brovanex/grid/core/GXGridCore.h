@@ -44,6 +44,14 @@ class CPen;
 #define GX_SBMODE_RANGEONLY 4
 #define GX_SBMODE_LASTUSEFUL 8
 
+// Flags of MakeCellCurrent beyond the update flags (GX_INVALIDATE, GX_UPDATENOW, GX_SMART).
+#define GX_SCROLLINVIEW 0x08 // scroll the new cell into view
+#define GX_ACTIVATE 0x10 // activate the new cell's control
+#define GX_NOSETFOCUS 0x20 // leave the focus where it is
+#define GX_NOHINT 0x40 // send no update hint
+#define GX_NOSELECTION 0x80 // the selection does not follow the cell
+#define GX_STOREONLY 0x100 // store the active cell in place (SyncCurrentCell)
+
 // Hit codes of HitTestPoint.
 enum GXHitCode {
     gxHitNothing = 0,
@@ -530,6 +538,7 @@ public:
     virtual void GetScrollUnitRange(int nBar, ROWCOL& nMin, ROWCOL& nMax);
     void ScrollGridWindow(int dx, int dy, LPCRECT lpRect, LPCRECT lpClip);
     void StartAutoScroll(BOOL bCapture, int nDirection, int nSpeed);
+    void StopAutoScroll();
     int GetScrollBarMode(int nBar) const
     {
         return nBar == SB_VERT ? m_nVScrollMode : m_nHScrollMode;
@@ -560,7 +569,8 @@ public:
     virtual void OnMovedCurrentCell(ROWCOL nRow, ROWCOL nCol);
     virtual BOOL MayChangeCurrentCell(BOOL bSelect, ROWCOL nRow, ROWCOL nCol, ROWCOL nOldRow,
                                       ROWCOL nOldCol);
-    virtual BOOL OnScrollRequest(ROWCOL nRow, ROWCOL nCol);
+    // Page moves scroll through this: direction as ScrollByCells, count of rows or columns.
+    virtual BOOL OnScrollRequest(int nDirection, ROWCOL nCount);
     virtual BOOL OnLButtonClickedRowCol(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint pt);
     virtual BOOL OnMButtonClickedRowCol(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint pt);
     virtual BOOL OnRButtonClickedRowCol(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint pt);
@@ -569,9 +579,15 @@ public:
     virtual BOOL OnRButtonDblClkRowCol(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint pt);
     virtual BOOL OnMouseOverRowCol(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint pt);
     virtual void OnClickedButtonRowCol(ROWCOL nRow, ROWCOL nCol);
-    virtual BOOL OnLButtonTrackRowCol(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint pt);
-    virtual BOOL OnMButtonTrackRowCol(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint pt);
-    virtual BOOL OnRButtonTrackRowCol(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint pt);
+    // A mouse step of a button pressed over (nRow, nCol), now over (nDragRow, nDragCol),
+    // with the hit state (0x04 down, 0x08 move, 0x10 up, 0x20 just left the pressed cell,
+    // 0x40 over it; OR-ed with the mouse-down state). FALSE refuses (cancels the mouse mode).
+    virtual BOOL OnLButtonTrackRowCol(ROWCOL nRow, ROWCOL nCol, ROWCOL nDragRow, ROWCOL nDragCol,
+                                      CPoint point, UINT nFlags, WORD nHitState);
+    virtual BOOL OnMButtonTrackRowCol(ROWCOL nRow, ROWCOL nCol, ROWCOL nDragRow, ROWCOL nDragCol,
+                                      CPoint point, UINT nFlags, WORD nHitState);
+    virtual BOOL OnRButtonTrackRowCol(ROWCOL nRow, ROWCOL nCol, ROWCOL nDragRow, ROWCOL nDragCol,
+                                      CPoint point, UINT nFlags, WORD nHitState);
     virtual CGXControl* GetControl(ROWCOL nRow, ROWCOL nCol);
     BOOL GetCurrentCell(ROWCOL& nRow, ROWCOL& nCol, BOOL bIgnorePrinting = FALSE);
     void StoreCurrentCell(BOOL bValid, ROWCOL nRow = 0, ROWCOL nCol = 0);
@@ -580,6 +596,11 @@ public:
     CGXControl* GetCurrentCellControl();
     // Forgets the cached style of one cell (a control whose cell changed asks for it).
     void ReleaseCachedCellStyle(ROWCOL nRow, ROWCOL nCol);
+    BOOL GetCurrentCellText(CString& strText);
+    // Drops the keyboard messages queued for a window (before a message box or a veto).
+    static void RemoveQueuedKeys(HWND hWnd);
+    // Gives the focus back to a window without the grid treating it as a focus change.
+    void GiveFocusBack(HWND hFocus);
 
     // --- Data exchange and clipboard forwards ---
     virtual BOOL SetRangeName(LPCTSTR pszName, const CGXRange* pRange, CObject* pUserObject,
@@ -928,6 +949,20 @@ public:
     CString m_strPendingMessage;
     BOOL m_bShowingMessage;
     BOOL m_bMoveInProgress;
+    // Set by a key-down handled as Ctrl+Backspace: the 0x7F character the system makes of
+    // the same keystroke is swallowed, so that one keystroke is one action.
+    BOOL m_bSwallowDelChar = FALSE;
+    UINT m_nMouseHitState = 0; // the hit state of the mouse operation running (0x40 in cell)
+    // Mouse: the down state (low byte 1 while a button is down over cells, 0x80 with Ctrl;
+    // 0x100 when the pressed cell was current), the button (0 left, 1 middle, 2 right) and
+    // its key flags, the pressed cell and the last cell visited.
+    WORD m_wMouseDown = 0;
+    int m_nMouseButton = 0;
+    UINT m_nMouseDownFlags = 0;
+    ROWCOL m_nPressRow = 0, m_nPressCol = 0, m_nLastRow = 0, m_nLastCol = 0;
+    BOOL m_bAutoScrollOnDrag = TRUE; // a press over scrolling cells auto-scrolls while held
+    int m_nAutoScrollAxes = 0; // of a press: 1 rows, 2 columns
+    CPoint m_ptAutoScroll; // the held mouse's last position
 
     // Sizes and coordinates.
     int m_nHorzUnit, m_nVertUnit, m_nPrintHorzUnit, m_nPrintVertUnit;
@@ -980,6 +1015,20 @@ protected:
         return static_cast<T*>(m_apFeatures[nSlot]);
     }
     void FreeOwnedObjects();
+    // Leaves (or, with bSameCell, stores) the current cell for MakeCellCurrent.
+    BOOL LeaveCurrentCell(ROWCOL nOldRow, ROWCOL nOldCol, ROWCOL nRow, ROWCOL nCol, BOOL bSameCell);
+    // Mouse steps (GXGridCoreMouse.cpp).
+    CPoint ClampToGrid(CPoint point);
+    BOOL PressButton(int nButton, UINT nFlags, CPoint point);
+    BOOL ReleaseButton(int nButton, UINT nFlags, CPoint point);
+    BOOL DoubleClickButton(int nButton, UINT nFlags, CPoint point);
+    WORD HitStateAt(CPoint point, ROWCOL& nRow, ROWCOL& nCol);
+    BOOL TrackButton(int nButton, ROWCOL nRow, ROWCOL nCol, ROWCOL nDragRow, ROWCOL nDragCol,
+                     CPoint point, UINT nFlags, WORD nHitState);
+    BOOL TrackCellMouse(int nButton, ROWCOL nRow, ROWCOL nCol, ROWCOL nDragRow, ROWCOL nDragCol,
+                        CPoint point, UINT nFlags, WORD nHitState);
+    // The target of a page move (5 down, 6 up) from a row: scrolls by a page first.
+    ROWCOL PageTargetRow(int nDirection, ROWCOL nRow, UINT nCount);
     BOOL HintsEnabled() const;
     void RecordUndo(CGXCommand* pCmd, GXCmdType ctCmd, ROWCOL nRow, ROWCOL nCol);
     void PaintPassBody(CDC* pDC, const CRect& rectClip);

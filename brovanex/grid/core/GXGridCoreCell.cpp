@@ -1,9 +1,10 @@
-// CGXGridCore: the current cell as the core itself needs it (storing, moving with inserted
-// and removed rows, releasing its control) and the notifications a derived grid
-// overrides. Keyboard navigation and editing belong to the grid a person uses.
+// CGXGridCore: the current cell (storing it, making a cell current through the control's
+// validation, store and leave notifications, releasing its control, pending messages) and
+// the notifications a derived grid overrides. Keys and moves are in GXGridCoreKeys.cpp.
 #include "core/GXGridCore.h"
 #include "core/GXGridCoreControls.h"
 #include "core/GXGridParam.h"
+#include "core/GXLibraryState.h"
 
 BOOL CGXGridCore::GetCurrentCell(ROWCOL& nRow, ROWCOL& nCol, BOOL bIgnorePrinting)
 {
@@ -75,9 +76,9 @@ BOOL CGXGridCore::SyncCurrentCell(BOOL bSaveAndValidate, UINT flags, BOOL bCreat
     BOOL bResult = TRUE;
     if (bSaveAndValidate) {
         if (GXControlIsActive(pControl)) {
-            if (!GXControlValidate(pControl))
-                return FALSE;
-            bResult = GXControlStore(pControl);
+            // Storing goes through the move to the same cell: validation, the store and
+            // the end-of-editing notifications in one place.
+            bResult = MakeCellCurrent(m_nCurrentRow, m_nCurrentCol, flags | GX_STOREONLY);
             m_bCurrentStyleValid = FALSE;
         }
     } else {
@@ -110,27 +111,190 @@ BOOL CGXGridCore::MayChangeCurrentCell(BOOL bSelect, ROWCOL nRow, ROWCOL nCol, R
     return TRUE;
 }
 
+namespace {
+// The window that has the focus when it is the grid window or one of its children.
+BOOL FocusInGrid(CWnd* pGridWnd, HWND hFocus)
+{
+    return pGridWnd != nullptr && pGridWnd->GetSafeHwnd() != nullptr && hFocus != nullptr &&
+        (hFocus == pGridWnd->GetSafeHwnd() || ::IsChild(pGridWnd->GetSafeHwnd(), hFocus));
+}
+} // namespace
+
+void CGXGridCore::RemoveQueuedKeys(HWND hWnd)
+{
+    if (hWnd == nullptr)
+        return;
+    MSG msg;
+    while (::PeekMessageA(&msg, hWnd, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {
+    }
+}
+
+void CGXGridCore::GiveFocusBack(HWND hFocus)
+{
+    if (hFocus == nullptr || !::IsWindow(hFocus) || ::GetFocus() == hFocus)
+        return;
+    CGXGridLibraryState* pState = m_pLibState;
+    const BOOL bOldLock = pState->m_bLockFocusChange;
+    pState->m_bLockFocusChange = TRUE;
+    ::SetFocus(hFocus);
+    pState->m_bLockFocusChange = bOldLock;
+}
+
+BOOL CGXGridCore::LeaveCurrentCell(ROWCOL nOldRow, ROWCOL nOldCol, ROWCOL nRow, ROWCOL nCol,
+                                   BOOL bSameCell)
+{
+    CGXControl* pOld = m_pCurrentCellControl;
+    const BOOL bWasActive = GXControlIsActive(pOld);
+    CString strOldText;
+    if (bWasActive)
+        GXControlGetEditText(pOld, strOldText);
+    const BOOL bOldShowing = m_bShowingMessage;
+    m_bShowingMessage = TRUE;
+    const HWND hFocus = ::GetFocus();
+    if (bWasActive && FocusInGrid(m_pWindow, hFocus))
+        RemoveQueuedKeys(hFocus);
+
+    if (!MayChangeCurrentCell(FALSE, nRow, nCol, nOldRow, nOldCol)) {
+        m_bShowingMessage = bOldShowing;
+        GiveFocusBack(hFocus);
+        ShowPendingMessage();
+        if (pOld != nullptr)
+            GXControlRefresh(pOld);
+        return FALSE;
+    }
+    BOOL bStored = TRUE;
+    BOOL bChanged = FALSE;
+    if (bWasActive) {
+        bChanged = GXControlGetModify(pOld);
+        bStored = GXControlStore(pOld);
+        if (bStored)
+            bStored = GXControlEndEditing(pOld);
+    }
+    EvaluatePending();
+    CString strError;
+    if (GetEvaluationError(strError) && !strError.IsEmpty())
+        SetPendingMessage(strError);
+    m_bShowingMessage = bOldShowing;
+
+    if (!bStored) {
+        // The value stays in the cell being edited: it becomes current again with the
+        // typed text, as the user left it.
+        GiveFocusBack(hFocus);
+        ShowPendingMessage();
+        StoreCurrentCell(TRUE, nOldRow, nOldCol);
+        if (CGXControl* pControl = m_pCurrentCellControl) {
+            GXControlInit(pControl, nOldRow, nOldCol);
+            GXControlSetActive(pControl, TRUE);
+            GXControlSetEditText(pControl, strOldText);
+            GXControlSetModify(pControl, TRUE);
+            GXControlRefresh(pControl);
+        }
+        return FALSE;
+    }
+    if (bSameCell) {
+        // The control shows the stored value again, inactive.
+        if (pOld != nullptr) {
+            GXControlHide(pOld);
+            GXControlInit(pOld, nOldRow, nOldCol);
+        }
+        ShowPendingMessage();
+        InvalidateCellRange(CGXRange(nOldRow, nOldCol, nOldRow, nOldCol), GX_INVALIDATE, FALSE);
+        return TRUE;
+    }
+    // Leaving: the control lets the cell go unless its grid vetoes the new cell.
+    StoreCurrentCell(FALSE);
+    if (pOld != nullptr) {
+        GXControlHide(pOld);
+        GXControlSetActive(pOld, FALSE);
+        if (!GXControlCellLeft(pOld, nRow, nCol)) {
+            StoreCurrentCell(TRUE, nOldRow, nOldCol);
+            if (m_pCurrentCellControl != nullptr)
+                GXControlInit(m_pCurrentCellControl, nOldRow, nOldCol);
+            ShowPendingMessage();
+            InvalidateCellRange(CGXRange(nOldRow, nOldCol, nOldRow, nOldCol), GX_INVALIDATE, FALSE);
+            return FALSE;
+        }
+    }
+    ShowPendingMessage();
+    if (pOld != nullptr && !bChanged)
+        GXControlRefresh(pOld);
+    InvalidateCellRange(CGXRange(nOldRow, nOldCol, nOldRow, nOldCol), GX_INVALIDATE, FALSE);
+    UpdateEditHeaderMark(nOldRow, nOldCol, FALSE);
+    return TRUE;
+}
+
 BOOL CGXGridCore::MakeCellCurrent(ROWCOL nRow, ROWCOL nCol, UINT flags)
 {
+    OnCellAccess(nRow, nCol);
+    CGXRange covered;
+    if (GetCoveredBlock(nRow, nCol, covered) != nullptr) {
+        nRow = covered.top;
+        nCol = covered.left;
+    }
     ROWCOL nOldRow = 0, nOldCol = 0;
     const BOOL bHadCell = GetCurrentCell(nOldRow, nOldCol);
-    if (bHadCell && nOldRow == nRow && nOldCol == nCol)
-        return SyncCurrentCell(TRUE, flags, TRUE);
-    if (bHadCell && !MayChangeCurrentCell(FALSE, nRow, nCol, nOldRow, nOldCol))
-        return FALSE;
-    if (!MayChangeCurrentCell(TRUE, nRow, nCol, nOldRow, nOldCol))
-        return FALSE;
-    if (bHadCell) {
-        if (!OnLeaveCell(nOldRow, nOldCol, nRow, nCol))
+    const BOOL bSameCell = bHadCell && nOldRow == nRow && nOldCol == nCol;
+    int nMoveKind = 0;
+    if (bSameCell)
+        nMoveKind = -1;
+    else if (bHadCell && nOldRow > GetHeaderRowCount() && nOldCol > GetHeaderColCount())
+        nMoveKind = nOldRow == nRow ? 1 : nOldCol == nCol ? 2 : 0;
+
+    if (bHadCell && (!bSameCell || GXControlIsActive(m_pCurrentCellControl))) {
+        if (!LeaveCurrentCell(nOldRow, nOldCol, nRow, nCol, bSameCell))
             return FALSE;
-        ReleaseCurrentCellControl(TRUE);
-        InvalidateCellRange(CGXRange(nOldRow, nOldCol, nOldRow, nOldCol), flags, FALSE);
+        if (bSameCell) {
+            // Storing the cell that stays current: it is only scrolled into view.
+            if (!(flags & GX_STOREONLY))
+                BringCellIntoView(nRow, nCol);
+            return TRUE;
+        }
+    }
+    if (nRow > GetRowCount() || nCol > GetColCount())
+        return FALSE;
+
+    if (!MayChangeCurrentCell(TRUE, nRow, nCol, nOldRow, nOldCol)) {
+        if (bHadCell && !bSameCell && !m_bCurrentCellValid &&
+            MayChangeCurrentCell(TRUE, nOldRow, nOldCol, nOldRow, nOldCol)) {
+            StoreCurrentCell(TRUE, nOldRow, nOldCol);
+            if (m_pCurrentCellControl != nullptr)
+                GXControlInit(m_pCurrentCellControl, nOldRow, nOldCol);
+            InvalidateCellRange(CGXRange(nOldRow, nOldCol, nOldRow, nOldCol), GX_INVALIDATE, FALSE);
+        }
+        return FALSE;
+    }
+
+    const BOOL bWindow = m_pWindow != nullptr && m_pWindow->GetSafeHwnd() != nullptr;
+    if (m_pGridParam != nullptr && m_pGridParam->m_bLockUpdate) {
+        StoreCurrentCell(TRUE, nRow, nCol);
+        if (m_pCurrentCellControl != nullptr)
+            GXControlInit(m_pCurrentCellControl, nRow, nCol);
+        return TRUE;
+    }
+    if (bWindow && !(flags & GX_NOSETFOCUS) && !FocusInGrid(m_pWindow, ::GetFocus()) &&
+        m_pWindow->IsWindowVisible()) {
+        const BOOL bOldLock = m_pLibState->m_bLockFocusChange;
+        m_pLibState->m_bLockFocusChange = TRUE;
+        m_pWindow->SetFocus();
+        m_pLibState->m_bLockFocusChange = bOldLock;
     }
     StoreCurrentCell(TRUE, nRow, nCol);
-    if (m_pCurrentCellControl != nullptr)
-        GXControlInit(m_pCurrentCellControl, nRow, nCol);
-    OnInitCurrentCell(nRow, nCol);
-    InvalidateCellRange(CGXRange(nRow, nCol, nRow, nCol), flags, FALSE);
+    if (CGXControl* pControl = m_pCurrentCellControl) {
+        GXControlInit(pControl, nRow, nCol);
+        if ((flags & GX_ACTIVATE) && GXControlStartEditing(pControl))
+            GXControlSetActive(pControl, TRUE);
+    } else {
+        OnInitCurrentCell(nRow, nCol);
+    }
+    InvalidateCellRange(CGXRange(nRow, nCol, nRow, nCol), GX_INVALIDATE, FALSE);
+    if (flags & GX_SCROLLINVIEW)
+        BringCellIntoView(nRow, nCol, flags & (GX_UPDATENOW | GX_SMART));
+    if (bWindow && (flags & (GX_UPDATENOW | GX_SMART)))
+        m_pWindow->UpdateWindow();
+    if (nMoveKind != -1)
+        UpdateEditHeaderMark(nRow, nCol, TRUE);
+    if (!(flags & GX_NOHINT) && HintsEnabled())
+        UpdateHintImp()->SendStoreCurrentCellHint(this, nRow, nCol, flags);
     return TRUE;
 }
 
@@ -139,7 +303,8 @@ void CGXGridCore::ReleaseCurrentCellControl(BOOL bStore)
     if (!m_bCurrentCellValid || m_pCurrentCellControl == nullptr)
         return;
     CGXControl* pControl = m_pCurrentCellControl;
-    if (bStore && GXControlIsActive(pControl))
+    if (bStore && GXControlIsActive(pControl) &&
+        MayChangeCurrentCell(FALSE, m_nCurrentRow, m_nCurrentCol, m_nCurrentRow, m_nCurrentCol))
         GXControlStore(pControl);
     GXControlReset(pControl);
 }
@@ -157,12 +322,21 @@ void CGXGridCore::SetPendingMessage(LPCTSTR pszMessage)
 
 void CGXGridCore::ShowPendingMessage()
 {
-    if (m_strPendingMessage.IsEmpty() || m_bShowingMessage)
+    if (m_strPendingMessage.IsEmpty() || m_bShowingMessage) {
+        if (!m_bShowingMessage)
+            m_strPendingMessage.Empty();
         return;
-    CString strMessage = m_strPendingMessage;
+    }
+    const CString strMessage = m_strPendingMessage;
     m_strPendingMessage.Empty();
     m_bShowingMessage = TRUE;
+    const HWND hFocus = ::GetFocus();
+    RemoveQueuedKeys(hFocus);
+    if (m_bCurrentCellValid)
+        InvalidateCellRange(CGXRange(m_nCurrentRow, m_nCurrentCol, m_nCurrentRow, m_nCurrentCol),
+                            GX_UPDATENOW, FALSE);
     AfxMessageBox(strMessage, MB_OK | MB_ICONEXCLAMATION);
+    GiveFocusBack(hFocus);
     m_bShowingMessage = FALSE;
 }
 
@@ -207,56 +381,6 @@ BOOL CGXGridCore::StepToEnabledCell(int nDirection, ROWCOL& nRow, ROWCOL& nCol)
     }
 }
 
-BOOL CGXGridCore::StepCurrentCell(int nDirection, UINT nCount, BOOL)
-{
-    ROWCOL nRow, nCol;
-    if (!GetCurrentCell(nRow, nCol))
-        return FALSE;
-    if (nDirection < 1 || nDirection > 4)
-        return FALSE; // paging and jumps belong to the keyboard handling
-    BOOL bMoved = FALSE;
-    for (UINT i = 0; i < std::max(1u, nCount); ++i) {
-        if (!StepToEnabledCell(nDirection, nRow, nCol))
-            break;
-        bMoved = TRUE;
-    }
-    if (!bMoved)
-        return FALSE;
-    BringCellIntoView(nRow, nCol);
-    return MakeCellCurrent(nRow, nCol);
-}
-
-BOOL CGXGridCore::MoveCurrentCell(int nDirection, UINT nCount, BOOL bSelect)
-{
-    if (MoveCurrentCellEx(nDirection, nCount))
-        return TRUE;
-    return StepCurrentCell(nDirection, nCount, bSelect);
-}
-
-BOOL CGXGridCore::DispatchKeyMessage(CWnd*, UINT nMessage, UINT nChar, UINT nRepCnt, UINT flags)
-{
-    switch (nMessage) {
-    case WM_KEYDOWN:
-        return HandleKeyDown(nChar, nRepCnt, flags);
-    case WM_KEYUP:
-        return HandleKeyUp(nChar, nRepCnt, flags);
-    case WM_CHAR:
-        return HandleChar(nChar, nRepCnt, flags);
-    case WM_DEADCHAR:
-        return HandleDeadChar(nChar, nRepCnt, flags);
-    case WM_SYSKEYDOWN:
-        return HandleSysKeyDown(nChar, nRepCnt, flags);
-    case WM_SYSKEYUP:
-        return HandleSysKeyUp(nChar, nRepCnt, flags);
-    case WM_SYSCHAR:
-        return HandleSysChar(nChar, nRepCnt, flags);
-    case WM_SYSDEADCHAR:
-        return HandleSysDeadChar(nChar, nRepCnt, flags);
-    default:
-        return FALSE;
-    }
-}
-
 // Notifications: a derived grid vetoes or reacts; by default nothing is vetoed.
 BOOL CGXGridCore::OnValidateCell(ROWCOL, ROWCOL) { return TRUE; }
 BOOL CGXGridCore::OnStartEditing(ROWCOL, ROWCOL) { return TRUE; }
@@ -275,9 +399,11 @@ void CGXGridCore::OnInitCurrentCell(ROWCOL nRow, ROWCOL nCol)
     }
 }
 void CGXGridCore::OnMovedCurrentCell(ROWCOL, ROWCOL) { }
-BOOL CGXGridCore::OnScrollRequest(ROWCOL nRow, ROWCOL nCol)
+BOOL CGXGridCore::OnScrollRequest(int nDirection, ROWCOL nCount)
 {
-    return BringCellIntoView(nRow, nCol);
+    const ROWCOL nOldTop = m_nTopRow, nOldLeft = m_nLeftCol;
+    ScrollWithHint(nDirection, nCount, GX_UPDATENOW, TRUE);
+    return nOldTop != m_nTopRow || nOldLeft != m_nLeftCol;
 }
 BOOL CGXGridCore::OnLButtonClickedRowCol(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint pt)
 {
@@ -298,9 +424,6 @@ BOOL CGXGridCore::OnMButtonDblClkRowCol(ROWCOL, ROWCOL, UINT, CPoint) { return F
 BOOL CGXGridCore::OnRButtonDblClkRowCol(ROWCOL, ROWCOL, UINT, CPoint) { return FALSE; }
 BOOL CGXGridCore::OnMouseOverRowCol(ROWCOL, ROWCOL, UINT, CPoint) { return FALSE; }
 void CGXGridCore::OnClickedButtonRowCol(ROWCOL, ROWCOL) { }
-BOOL CGXGridCore::OnLButtonTrackRowCol(ROWCOL, ROWCOL, UINT, CPoint) { return FALSE; }
-BOOL CGXGridCore::OnMButtonTrackRowCol(ROWCOL, ROWCOL, UINT, CPoint) { return FALSE; }
-BOOL CGXGridCore::OnRButtonTrackRowCol(ROWCOL, ROWCOL, UINT, CPoint) { return FALSE; }
 
 // Panes, tabs and listeners.
 void CGXGridCore::OnPaneEntered(int) { }

@@ -53,6 +53,24 @@ void GXControlReset(CGXControl* pControl) { pControl->Reset(); }
 BOOL GXControlRefresh(CGXControl* pControl) { return pControl->Refresh(); }
 BOOL GXControlValidate(CGXControl* pControl) { return pControl->ValidateCellValue(); }
 
+BOOL GXControlGetModify(CGXControl* pControl) { return pControl->GetModify(); }
+void GXControlSetModify(CGXControl* pControl, BOOL bModified) { pControl->SetModify(bModified); }
+void GXControlSetActive(CGXControl* pControl, BOOL bActive) { pControl->SetActive(bActive); }
+BOOL GXControlGetEditText(CGXControl* pControl, CString& strText)
+{
+    return pControl->GetEditText(strText);
+}
+void GXControlSetEditText(CGXControl* pControl, const CString& strText)
+{
+    pControl->SetEditText(strText);
+}
+BOOL GXControlEndEditing(CGXControl* pControl) { return pControl->OnEndEditing(); }
+BOOL GXControlStartEditing(CGXControl* pControl) { return pControl->OnStartEditing(); }
+BOOL GXControlCellLeft(CGXControl* pControl, ROWCOL nNewRow, ROWCOL nNewCol)
+{
+    return pControl->NotifyCellLeft(nNewRow, nNewCol);
+}
+
 BOOL GXControlWriteCellText(CGXControl* pControl, ROWCOL nRow, ROWCOL nCol, LPCTSTR pszText,
                             UINT nFlags, const CGXStyle* pOldStyle)
 {
@@ -97,5 +115,17 @@ BOOL GXControlWriteCellStyle(CGXControl*, ROWCOL, ROWCOL, const CGXStyle*, GXMod
 }
 
 void GXControlScrollMessage(CGXControl*, UINT) { }
+BOOL GXControlGetModify(CGXControl*) { return FALSE; }
+void GXControlSetModify(CGXControl*, BOOL) { }
+void GXControlSetActive(CGXControl*, BOOL) { }
+BOOL GXControlGetEditText(CGXControl*, CString& strText)
+{
+    strText.Empty();
+    return FALSE;
+}
+void GXControlSetEditText(CGXControl*, const CString&) { }
+BOOL GXControlEndEditing(CGXControl*) { return TRUE; }
+BOOL GXControlStartEditing(CGXControl*) { return FALSE; }
+BOOL GXControlCellLeft(CGXControl*, ROWCOL, ROWCOL) { return TRUE; }
 
 #endif

@@ -28,5 +28,13 @@ BOOL GXControlWriteCellText(CGXControl* pControl, ROWCOL nRow, ROWCOL nCol, LPCT
                             UINT nFlags, const CGXStyle* pOldStyle);
 BOOL GXControlWriteCellStyle(CGXControl* pControl, ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle,
                              GXModifyType mt, UINT nFlags, const CGXStyle* pOldStyle);
+BOOL GXControlGetModify(CGXControl* pControl);
+void GXControlSetModify(CGXControl* pControl, BOOL bModified);
+void GXControlSetActive(CGXControl* pControl, BOOL bActive);
+BOOL GXControlGetEditText(CGXControl* pControl, CString& strText);
+void GXControlSetEditText(CGXControl* pControl, const CString& strText);
+BOOL GXControlEndEditing(CGXControl* pControl);
+BOOL GXControlStartEditing(CGXControl* pControl);
+BOOL GXControlCellLeft(CGXControl* pControl, ROWCOL nNewRow, ROWCOL nNewCol);
 // The current cell's control hears of a scroll (WM_VSCROLL or WM_HSCROLL) before it happens.
 void GXControlScrollMessage(CGXControl* pControl, UINT nMessage);

@@ -2,6 +2,7 @@
 // Here are the parts the drawing grid needs (sizes, scroll bars, colours, cursors and the
 // plug-in dispatch); mouse selection, keyboard navigation and editing belong to the grid a
 // person uses and answer "not handled" so that the window's default handling runs.
+#include "controls/GXControl.h"
 #include "core/GXGridCore.h"
 #include "core/GXGridParam.h"
 #include "core/GXLibraryState.h"
@@ -112,33 +113,20 @@ BOOL CGXGridCore::HandleSetCursor(CWnd*, UINT nHitTest, UINT)
     return TRUE;
 }
 
-BOOL CGXGridCore::HandleMouseMove(UINT, CPoint) { return FALSE; }
 void CGXGridCore::HandleShowWindow(BOOL bShow, UINT)
 {
     if (bShow && m_bInitialized)
         RefreshScrollBars();
 }
-BOOL CGXGridCore::HandleLButtonDblClk(UINT, CPoint) { return FALSE; }
-BOOL CGXGridCore::HandleLButtonDown(UINT, CPoint) { return FALSE; }
-BOOL CGXGridCore::HandleLButtonUp(UINT, CPoint) { return FALSE; }
-BOOL CGXGridCore::HandleMButtonDblClk(UINT, CPoint) { return FALSE; }
-BOOL CGXGridCore::HandleMButtonDown(UINT, CPoint) { return FALSE; }
-BOOL CGXGridCore::HandleMButtonUp(UINT, CPoint) { return FALSE; }
-BOOL CGXGridCore::HandleRButtonDblClk(UINT, CPoint) { return FALSE; }
-BOOL CGXGridCore::HandleRButtonDown(UINT, CPoint) { return FALSE; }
-BOOL CGXGridCore::HandleRButtonUp(UINT, CPoint) { return FALSE; }
 HBRUSH CGXGridCore::HandleCtlColor(CDC*, CWnd*, UINT) { return nullptr; }
 BOOL CGXGridCore::CloseGridPopup() { return FALSE; }
-void CGXGridCore::HandleCancelMode()
-{
-    if (m_bAutoScroll) {
-        m_bAutoScroll = FALSE;
-        if (m_pWindow != nullptr && m_pWindow->GetSafeHwnd() != nullptr)
-            m_pWindow->KillTimer(992);
-    }
-}
 BOOL CGXGridCore::HandleMouseActivate(CWnd*, UINT, UINT, LRESULT&) { return FALSE; }
-BOOL CGXGridCore::HandleCommand(WPARAM, LPARAM) { return FALSE; }
+BOOL CGXGridCore::HandleCommand(WPARAM wParam, LPARAM lParam)
+{
+    // Notifications of the current cell's control window (EN_CHANGE ...) go to its control.
+    CGXControl* pControl = m_bCurrentCellValid ? m_pCurrentCellControl : nullptr;
+    return pControl != nullptr && pControl->OnCommand(wParam, lParam);
+}
 void CGXGridCore::HandleWinIniChange(LPCTSTR)
 {
     FlushDrawingCaches();
@@ -195,19 +183,3 @@ BOOL CGXGridCore::DispatchToPlugins(UINT message, WPARAM wParam, LPARAM lParam, 
     }
     return FALSE;
 }
-
-void CGXGridCore::HandleTimer(UINT_PTR nIDEvent)
-{
-    if (nIDEvent == 992 && m_bAutoScroll && !m_bAutoScrollStop && m_nAutoScrollDirection != 0)
-        ScrollByCells(m_nAutoScrollDirection, (ROWCOL)std::max(1, m_nAutoScrollSpeed));
-}
-
-BOOL CGXGridCore::HandleKeyDown(UINT, UINT, UINT) { return FALSE; }
-BOOL CGXGridCore::HandleKeyUp(UINT, UINT, UINT) { return FALSE; }
-BOOL CGXGridCore::HandleChar(UINT, UINT, UINT) { return FALSE; }
-BOOL CGXGridCore::HandleCharString(LPCTSTR, UINT) { return FALSE; }
-BOOL CGXGridCore::HandleDeadChar(UINT, UINT, UINT) { return FALSE; }
-BOOL CGXGridCore::HandleSysKeyDown(UINT, UINT, UINT) { return FALSE; }
-BOOL CGXGridCore::HandleSysKeyUp(UINT, UINT, UINT) { return FALSE; }
-BOOL CGXGridCore::HandleSysChar(UINT, UINT, UINT) { return FALSE; }
-BOOL CGXGridCore::HandleSysDeadChar(UINT, UINT, UINT) { return FALSE; }

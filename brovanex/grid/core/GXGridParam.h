@@ -124,4 +124,9 @@ public:
     WORD m_nHideCurrentCell; // 0
     // Non-zero: clipboard commands and Delete work on whole cells, not on a cell's text.
     WORD m_wClipboardFlags; // 1
+
+    // Keys of the current cell.
+    int m_nEnterKeyAction = 0; // Enter also moves the cell: a StepCurrentCell direction, 0 none
+    BOOL m_bRangeMarking = FALSE; // range marking without Shift is on (Esc turns it off)
+    BOOL m_bKeepSelection = FALSE; // Esc keeps the selection
 };

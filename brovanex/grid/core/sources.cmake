@@ -37,6 +37,8 @@ list(APPEND GX_WIN_SOURCES
   core/GXGridCoreForwarders.cpp
   core/GXGridCoreForwardersData.cpp
   core/GXGridCoreInsertRemove.cpp
+  core/GXGridCoreKeys.cpp
+  core/GXGridCoreMouse.cpp
   core/GXGridCoreInvalidate.cpp
   core/GXGridCorePaint.cpp
   core/GXGridCorePaintLines.cpp
