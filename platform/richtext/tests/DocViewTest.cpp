@@ -15,6 +15,7 @@
 #include "richtext/TXDoc.h"
 #include "richtext/TXDocManager.h"
 #include "richtext/TXHyperlinkDialog.h"
+#include "richtext/TXTableDialog.h"
 #include "richtext/RichObject.h"
 #include "richtext/TXParagraphDialog.h"
 #include "richtext/TXView.h"
@@ -521,6 +522,83 @@ TEST(TXDocView, ImageAndObjectCommandsInsertTheChosenFile)
     doc->SetModifiedFlag(FALSE);
     for (const std::string* p : {&picture, &damaged, &file})
         ::DeleteFileA(p->c_str());
+}
+
+TEST(TXDocView, TableCommandsMakeFormatAndDeleteRows)
+{
+    TxProgram program;
+    ASSERT_NE(program.frame, nullptr);
+    program.app.OnFileNew();
+    CTXDoc* doc = static_cast<CTXDoc*>(program.frame->GetActiveFrame()->GetActiveDocument());
+    ASSERT_NE(doc, nullptr);
+    CTXTextControl* control = doc->GetTextControl();
+    control->ReplaceSel("Before\nAfter");
+    const CRichDocument& d = control->Core().Document();
+    int boxes = 0;
+    AFX_MESSAGEBOX_ANSWERER previousBoxes =
+        AfxSetMessageBoxAnswerer([&](const AFX_MESSAGEBOX_REQUEST&) { return ++boxes, IDOK; });
+
+    // Insert: rows and columns from the dialog; a number out of range keeps it open.
+    std::function<void(CWnd*)> script;
+    ModalAnswers answers([&](const AFX_MODAL_REQUEST& r) {
+        if (r.nKind != afxModalDialog)
+            return AFX_MODAL_REPLY::Answer(IDCANCEL);
+        return AFX_MODAL_REPLY::Script(script);
+    });
+    script = [&](CWnd* dialog) {
+        dialog->SetDlgItemText(CTXTableDialog::IDC_TXT_SECOND, "64");
+        dialog->SendMessage(WM_COMMAND, IDOK, 0);
+        EXPECT_TRUE(::IsWindow(dialog->m_hWnd));
+        dialog->SetDlgItemText(CTXTableDialog::IDC_TXT_FIRST, "3");
+        dialog->SetDlgItemText(CTXTableDialog::IDC_TXT_SECOND, "4");
+        dialog->SendMessage(WM_COMMAND, IDOK, 0);
+    };
+    control->SetSel(7, 7); // the start of "After"
+    program.Command(ID_TX_TABLE_INSERT);
+    EXPECT_EQ(1, boxes);
+    ASSERT_EQ(5u, d.LastLine() + 1);
+    for (size_t line = 1; line <= 3; ++line) {
+        SCOPED_TRACE(line);
+        EXPECT_EQ(std::vector<int>({2160, 4320, 6480, 8640}), d.ParaFormat(line).cells);
+    }
+    // The row is one line whose cells start at their columns.
+    const CTXLayout& layout = control->Layout();
+    const CTXLine& row = layout.Lines()[layout.LineOf(d.LineStart(1))];
+    ASSERT_EQ(5u, row.cellEdges.size());
+    EXPECT_LT(row.cellEdges[1], row.x[1]) << "the second cell's text starts inside it";
+    EXPECT_TRUE(row.borders);
+
+    // Attributes: the caret's row shows its width; the chosen width and borders reach the
+    // selected rows.
+    CString shown;
+    script = [&](CWnd* dialog) {
+        dialog->GetDlgItemText(CTXTableDialog::IDC_TXT_FIRST, shown);
+        dialog->SetDlgItemText(CTXTableDialog::IDC_TXT_FIRST, "72");
+        dialog->CheckDlgButton(CTXTableDialog::IDC_TXT_BORDERS, BST_UNCHECKED);
+        dialog->SendMessage(WM_COMMAND, IDOK, 0);
+    };
+    control->SetSel(static_cast<long>(d.LineStart(1)), static_cast<long>(d.LineStart(2)));
+    program.Command(ID_TX_TABLE_ATTR);
+    EXPECT_EQ("108", std::string(shown));
+    for (size_t line : {1u, 2u}) {
+        EXPECT_EQ(std::vector<int>({1440, 2880, 4320, 5760}), d.ParaFormat(line).cells);
+        EXPECT_FALSE(d.ParaFormat(line).borders);
+    }
+    EXPECT_TRUE(d.ParaFormat(3).borders) << "a row outside the selection keeps its own";
+    // Outside a table the attributes say so.
+    control->SetSel(0, 0);
+    program.Command(ID_TX_TABLE_ATTR);
+    EXPECT_EQ(2, boxes);
+
+    // Grid lines toggle; deleting lines takes the selected rows.
+    EXPECT_TRUE(control->GridLinesShown());
+    program.Command(ID_TX_TABLE_GRIDLINES);
+    EXPECT_FALSE(control->GridLinesShown());
+    control->SetSel(static_cast<long>(d.LineStart(2)), static_cast<long>(d.LineStart(3)));
+    program.Command(ID_TX_TABLE_DELROWS);
+    EXPECT_EQ(u"Before\n\a\a\a\nAfter", d.Text());
+    AfxSetMessageBoxAnswerer(previousBoxes);
+    doc->SetModifiedFlag(FALSE);
 }
 
 namespace {

@@ -15,6 +15,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <map>
 #include <memory>
 
 namespace {
@@ -403,6 +404,30 @@ TEST(EngineRoundTrip, ImagesAndObjectsAreNotPrompted)
         all += r.text;
     }
     EXPECT_EQ("Weather map now.", all);
+}
+
+} // namespace
+
+namespace {
+
+TEST(EngineRoundTrip, TableRowsArePromptedAsParagraphsOfTheirCells)
+{
+    CTextControlCore c;
+    Type(c, "Rundown\n");
+    ASSERT_TRUE(c.InsertTable(2, 2, 8640));
+    for (const char* cell : {"Slug", "Time", "Fire", "1:30"}) {
+        Type(c, cell);
+        c.SetSel(c.Caret() + 1, c.Caret() + 1); // over the cell's end
+    }
+    std::vector<EngineRun> runs = ReadWithEngine(richtext::WriteRtf(c.Document()));
+    std::map<int, std::string> paragraphs;
+    for (const EngineRun& r : runs)
+        paragraphs[r.paragraph] += r.text;
+    std::vector<std::string> texts;
+    for (const auto& p : paragraphs)
+        if (!p.second.empty())
+            texts.push_back(p.second);
+    EXPECT_EQ(std::vector<std::string>({"Rundown", "Slug Time ", "Fire 1:30 "}), texts);
 }
 
 } // namespace

@@ -38,9 +38,9 @@ std::string WriteHtml(const CRichDocument& doc);
 // The header of our own format: the version and revision words, the offset of the body
 // and the magic that follows the fixed part.
 constexpr WORD kNativeVersion = 600;
-// 4: images and objects; 3: paragraph formats; 2: UTF-16 text; 1 (still read): code page
-// 1252 text
-constexpr WORD kNativeRevision = 4;
+// 5: tables; 4: images and objects; 3: paragraph formats; 2: UTF-16 text; 1 (still read):
+// code page 1252 text
+constexpr WORD kNativeRevision = 5;
 constexpr size_t kNativeHeaderSize = 24;
 
 } // namespace richtext

@@ -45,10 +45,17 @@ struct CRichParaFormat
     int lineSpacing = 0;
     bool lineMultiple = false;
     bool pageBreakBefore = false;
+    // A table row: the right edge of each of its cells from the text's left (rising; none:
+    // no table row). The row's text holds its cells one after the other, separated by
+    // kCellChar; text past its last cell stays in the last, and cells without text are empty.
+    std::vector<int> cells;
+    bool borders = false; // the row's cells print with their borders
 
     // The limits every reader and the paragraph dialog keep to.
     static constexpr int kMaxIndent = 31680; // 22 inches
     static constexpr int kMaxSpace = 31680;
+    static constexpr size_t kMaxCells = 63;
+    bool IsTableRow() const { return !cells.empty(); }
     // Brings every member into its range (what a reader calls on what it read).
     void Clamp();
     bool IsDefault() const { return *this == CRichParaFormat(); }
@@ -86,6 +93,8 @@ struct CRichObject
 
 // The character an embedded field stands on.
 constexpr char16_t kObjectChar = 0xFFFC;
+// The character between two cells of a table row.
+constexpr char16_t kCellChar = 0x0007;
 
 // A field: a protected range of the text with an id, a kind, 32-bit data, a type (4 for a
 // target, i.e. a bookmark) and a type text (the target's name). Ids are handed out in

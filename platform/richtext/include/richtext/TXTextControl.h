@@ -70,6 +70,10 @@ public:
     enum { TXZOOM_FIXED = 0, TXZOOM_PAGEWIDTH = 1, TXZOOM_WHOLEPAGE = 2 };
     void ZoomToFit(int fit);
     int GetZoomFit() const { return m_zoomFit; }
+    // Grid lines: table rows without borders show their cells' edges as light lines (never
+    // printed).
+    void ShowGridLines(bool show);
+    bool GridLinesShown() const { return m_showGridLines; }
 
     BOOL GetModify() const { return m_core.Modified(); }
     void SetModify(BOOL modified = TRUE) { m_core.SetModified(modified != FALSE); }
@@ -139,6 +143,7 @@ private:
     };
     Surface m_measure, m_back;
     int m_scrollY = 0;
+    bool m_showGridLines = true;
     int m_barMax = -1, m_barPage = -1, m_barPos = -1; // what the scroll bar shows
     int m_goalX = -1; // the column kept while moving up and down
     bool m_hasFocus = false;

@@ -1,7 +1,7 @@
 // CTXView: the view of a rich-text document. It fills its client with a text control and
 // routes the editing commands to it: undo and redo, cut, copy, paste, clear, select all,
 // find and replace, character and paragraph format, alignment, page breaks, target and
-// hyperlink insertion, images and objects from files, the normal and page layout views and the zoom. The document hears about every
+// hyperlink insertion, images and objects from files, tables, the normal and page layout views and the zoom. The document hears about every
 // change the user makes.
 #pragma once
 #include "framework.h"
@@ -77,6 +77,11 @@ public:
     afx_msg void OnInsertImageChar();
     afx_msg void OnInsertObjectFixed();
     afx_msg void OnInsertObjectChar();
+    afx_msg void OnTableInsert();
+    afx_msg void OnTableAttr();
+    afx_msg void OnTableDelRows();
+    afx_msg void OnTableGridlines();
+    afx_msg void OnUpdateTableGridlines(CCmdUI* pCmdUI);
     afx_msg void OnAlign(UINT nID);
     afx_msg void OnUpdateAlign(CCmdUI* pCmdUI);
     afx_msg void OnViewNormal();

@@ -77,6 +77,13 @@ public:
     // An image or object in place of the selection: one object character in the typing
     // format, an embedded field holding a copy of the content. 0 when the content is not valid.
     DWORD InsertObject(const CRichObject& object);
+    // A table of rows x columns in place of the selection, on paragraphs of its own, its
+    // columns sharing width (twips) and bordered; the caret goes to its first cell. One undo
+    // step; false when it cannot go in.
+    bool InsertTable(int rows, int columns, int width);
+    // Deletes the table rows among the paragraphs the selection touches (one undo step);
+    // false when there are none.
+    bool DeleteTableRows();
     // The hyperlink that holds the character at pos, or null.
     const CRichField* LinkAt(size_t pos) const;
 

@@ -53,6 +53,10 @@ struct CTXLine
     bool pageBreak = false; // a page break stands above the line (the normal view)
     int page = 0; // the page that holds the line (page layout)
     std::vector<int> x; // x of each character boundary, end - start + 1 of them
+    // A table row's line: the x of its left edge and of each cell's right edge; empty for
+    // other lines. A row is one line: its cells do not wrap.
+    std::vector<int> cellEdges;
+    bool borders = false;
 };
 
 enum TXViewMode { TXVIEW_NORMAL = 0, TXVIEW_PAGELAYOUT = 1, TXVIEW_CENTEREDLAYOUT = 2 };

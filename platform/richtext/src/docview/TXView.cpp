@@ -10,6 +10,7 @@
 #include "richtext/DocumentFormats.h"
 #include "richtext/RichObject.h"
 #include "richtext/TXHyperlinkDialog.h"
+#include "richtext/TXTableDialog.h"
 #include "richtext/TXParagraphDialog.h"
 #include "richtext/TXRulerBar.h"
 #include "richtext/TXViewIds.h"
@@ -102,6 +103,11 @@ BEGIN_MESSAGE_MAP(CTXView, CView)
     ON_COMMAND(ID_TX_INSERT_IMAGE_CHAR, &CTXView::OnInsertImageChar)
     ON_COMMAND(ID_TX_INSERT_OBJECT_FIXED, &CTXView::OnInsertObjectFixed)
     ON_COMMAND(ID_TX_INSERT_OBJECT_CHAR, &CTXView::OnInsertObjectChar)
+    ON_COMMAND(ID_TX_TABLE_INSERT, &CTXView::OnTableInsert)
+    ON_COMMAND(ID_TX_TABLE_ATTR, &CTXView::OnTableAttr)
+    ON_COMMAND(ID_TX_TABLE_DELROWS, &CTXView::OnTableDelRows)
+    ON_COMMAND(ID_TX_TABLE_GRIDLINES, &CTXView::OnTableGridlines)
+    ON_UPDATE_COMMAND_UI(ID_TX_TABLE_GRIDLINES, &CTXView::OnUpdateTableGridlines)
     ON_COMMAND(ID_TX_FORMAT_PARAGRAPH, &CTXView::OnFormatParagraph)
     ON_COMMAND(ID_TX_INSERT_PAGEBREAK, &CTXView::OnInsertPagebreak)
     ON_COMMAND_RANGE(ID_TX_ALIGN_LEFT, ID_TX_ALIGN_JUSTIFY, &CTXView::OnAlign)
@@ -464,6 +470,68 @@ void CTXView::InsertFromFile(bool image, bool fixed)
     object.fixed = fixed;
     m_pTextControl->Core().InsertObject(object);
     m_pTextControl->SyncWithCore(true);
+}
+
+void CTXView::OnTableInsert()
+{
+    // The table runs the text's width (six inches), its columns sharing it.
+    if (!m_pTextControl)
+        return;
+    CTXTableDialog dialog(true, this);
+    if (dialog.DoModal() != IDOK)
+        return;
+    if (!m_pTextControl->Core().InsertTable(dialog.m_nRows, dialog.m_nColumns, 8640))
+        AfxMessageBox("The table cannot go here.", MB_OK | MB_ICONINFORMATION);
+    m_pTextControl->SyncWithCore(true);
+}
+
+void CTXView::OnTableAttr()
+{
+    // The rows the selection touches take the width for each of their columns and the borders.
+    if (!m_pTextControl)
+        return;
+    CTextControlCore& core = m_pTextControl->Core();
+    const CRichParaFormat at = core.SelParaFormat();
+    if (!at.IsTableRow()) {
+        AfxMessageBox("Place the caret in a table first.", MB_OK | MB_ICONINFORMATION);
+        return;
+    }
+    CTXTableDialog dialog(false, this);
+    dialog.m_nWidth = at.cells[0];
+    dialog.m_bBorders = at.borders;
+    if (dialog.DoModal() != IDOK)
+        return;
+    const int width = dialog.m_nWidth;
+    const bool borders = dialog.m_bBorders != FALSE;
+    core.ChangeSelParaFormat([&](CRichParaFormat& p) {
+        if (!p.IsTableRow())
+            return;
+        // Columns past 22 inches do not fit: the row keeps those that do.
+        const size_t fit = static_cast<size_t>(CRichParaFormat::kMaxIndent / width);
+        p.cells.resize(std::max<size_t>(1, std::min(p.cells.size(), fit)));
+        for (size_t i = 0; i < p.cells.size(); ++i)
+            p.cells[i] = width * static_cast<int>(i + 1);
+        p.borders = borders;
+    });
+    m_pTextControl->SyncWithCore(true);
+}
+
+void CTXView::OnTableDelRows()
+{
+    if (m_pTextControl && m_pTextControl->Core().DeleteTableRows())
+        m_pTextControl->SyncWithCore(true);
+}
+
+void CTXView::OnTableGridlines()
+{
+    if (m_pTextControl)
+        m_pTextControl->ShowGridLines(!m_pTextControl->GridLinesShown());
+}
+
+void CTXView::OnUpdateTableGridlines(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_pTextControl != nullptr);
+    pCmdUI->SetCheck(m_pTextControl && m_pTextControl->GridLinesShown() ? 1 : 0);
 }
 
 void CTXView::OnStyle(UINT nID)

@@ -217,6 +217,15 @@ private:
         std::string style;
         AppendHtml(style, ParagraphStyle(m_doc.ParaFormat(m_line)), true);
         m_out += "<p style=\"" + style + "\"";
+        const CRichParaFormat& para = m_doc.ParaFormat(m_line);
+        if (para.IsTableRow()) {
+            // A table row: its cells' right edges; its cells are separated by &#7;.
+            std::string edges;
+            for (int edge : para.cells)
+                edges += (edges.empty() ? "" : ",") + std::to_string(edge);
+            m_out +=
+                " data-mq-cells=\"" + edges + "\"" + (para.borders ? " data-mq-borders=\"1\"" : "");
+        }
         if (m_line + 1 < m_lineStarts.size()) {
             std::string mark;
             AppendHtml(mark, SpanStyle(m_doc.FormatAt(m_lineStarts[m_line + 1] - 1)), true);
@@ -1015,6 +1024,18 @@ private:
             e.fieldType = static_cast<BYTE>(
                 std::strtoul(Attribute(attrs, "data-mq-type").c_str(), nullptr, 10));
             e.fieldName = Utf8ToUtf16(Attribute(attrs, "data-mq-name"));
+        }
+        if (ownParagraph) {
+            const std::string edges = Attribute(attrs, "data-mq-cells");
+            for (size_t at = 0; at < edges.size();) {
+                e.para.cells.push_back(std::atoi(edges.c_str() + at));
+                const size_t comma = edges.find(',', at);
+                at = comma == std::string::npos ? edges.size() : comma + 1;
+            }
+            bool borders = false;
+            Attribute(attrs, "data-mq-borders", &borders);
+            e.para.borders = borders;
+            e.para.Clamp();
         }
         m_stack.push_back(e);
         if (ownParagraph && m_skipDepth == 0)

@@ -18,10 +18,12 @@
 //           revision 4 only: u32 embedded content count, each: u32 field id, u8 kind,
 //             u8 format, u8 flags (1 fixed), i32 width, i32 height, i32 x, i32 y (twips),
 //             u16 class length, class, u16 name length, name (UTF-8), u32 data length, data
+//           revision 5 only: u32 table row count, each: u32 paragraph, u8 flags (1
+//             borders), u8 cell count, i32 right edge of each cell (twips)
 //   trailer u32 CRC-32 of the body
 // A document whose paragraphs all have the default format is written as revision 2, which
 // programs that know no paragraph formats still read; one without images or objects as
-// revision 3 at most. Programs that know revision 3 refuse a revision 4 file (its body
+// revision 3 at most, one without tables as revision 4 at most. Programs that know revision 3 refuse a revision 4 file (its body
 // holds more than they read) rather than show its images and objects as bare characters. The fixed header passes the
 // script-format detection for this format.
 #include "richtext/Codepage.h"
@@ -240,6 +242,52 @@ bool ReadObjects(Reader& r, CRichDocument& doc, std::vector<CRichField>& embedde
     return true;
 }
 
+void WriteTables(Writer& body, const CRichDocument& doc)
+{
+    const std::vector<CRichParaFormat>& paras = doc.ParaFormats();
+    uint32_t count = 0;
+    for (const CRichParaFormat& p : paras)
+        count += p.IsTableRow() ? 1 : 0;
+    body.U32(count);
+    for (size_t line = 0; line < paras.size(); ++line) {
+        const CRichParaFormat& p = paras[line];
+        if (!p.IsTableRow())
+            continue;
+        body.U32(static_cast<uint32_t>(line));
+        body.U8(p.borders ? 1 : 0);
+        body.U8(static_cast<unsigned>(p.cells.size()));
+        for (int edge : p.cells)
+            body.U32(static_cast<uint32_t>(edge));
+    }
+}
+
+bool ReadTables(Reader& r, CRichDocument& doc, std::string& error)
+{
+    const uint32_t count = r.Get(4);
+    const size_t lines = doc.LastLine() + 1;
+    if (!r.ok || count > lines)
+        return Fail(error, "the table row table is wrong");
+    for (uint32_t i = 0; i < count; ++i) {
+        const uint32_t line = r.Get(4);
+        const uint32_t flags = r.Get(1);
+        const uint32_t cells = r.Get(1);
+        if (!r.ok || line >= lines || flags > 1 || cells == 0 ||
+            cells > CRichParaFormat::kMaxCells || cells > r.Left() / 4)
+            return Fail(error, "a table row is out of range");
+        CRichParaFormat p = doc.ParaFormat(line);
+        p.borders = flags & 1;
+        p.cells.resize(cells);
+        for (int& edge : p.cells)
+            edge = static_cast<int32_t>(r.Get(4));
+        CRichParaFormat clamped = p;
+        clamped.Clamp();
+        if (clamped != p || doc.ParaFormat(line).IsTableRow())
+            return Fail(error, "a table row's cells are out of range");
+        doc.SetParaFormat(line, p);
+    }
+    return true;
+}
+
 } // namespace
 
 std::string WriteNative(const CRichDocument& source)
@@ -294,6 +342,10 @@ std::string WriteNative(const CRichDocument& source)
     bool objects = false;
     for (const CRichField& f : doc.Fields())
         objects = objects || f.object != nullptr;
+    bool tables = false;
+    for (const CRichParaFormat& p : doc.ParaFormats())
+        tables = tables || p.IsTableRow();
+    objects = objects || tables;
     bool paragraphs = objects;
     for (const CRichParaFormat& p : doc.ParaFormats())
         paragraphs = paragraphs || !p.IsDefault();
@@ -301,10 +353,12 @@ std::string WriteNative(const CRichDocument& source)
         WriteParagraphs(body, doc);
     if (objects)
         WriteObjects(body, doc);
+    if (tables)
+        WriteTables(body, doc);
 
     Writer file;
     file.U16(kNativeVersion);
-    file.U16(objects ? kNativeRevision : paragraphs ? 3 : 2);
+    file.U16(tables ? 5 : objects ? 4 : paragraphs ? 3 : 2);
     file.U32(kNativeHeaderSize);
     file.U16(0);
     file.U32(0);
@@ -418,6 +472,8 @@ bool ReadNative(const std::string& bytes, CRichDocument& doc, std::string& error
     if (revision >= 3 && !ReadParagraphs(r, fresh, error))
         return false;
     if (revision >= 4 && !ReadObjects(r, fresh, embedded, error))
+        return false;
+    if (revision >= 5 && !ReadTables(r, fresh, error))
         return false;
     if (!r.ok || r.Left() != 0)
         return Fail(error, "the body has trailing data");

@@ -184,6 +184,11 @@ public:
         if (m_field.open)
             CloseField();
         AssignEndedLines(m_finalPara);
+        if (m_rowEndsText && m_lineCount > 0 && m_doc.Length() > 0 && m_doc.Text().back() == '\n') {
+            // The last row's end is the end of the text, not a paragraph after it.
+            m_doc.Replace(m_doc.Length() - 1, m_doc.Length(), std::u16string(), CRichCharFormat());
+            --m_lineCount;
+        }
         for (size_t l = 0; l <= m_lineCount && l < m_ended.size() + 1; ++l)
             m_doc.SetParaFormat(l, l < m_ended.size() ? m_ended[l] : WithPageBreak(m_finalPara, l));
         out = std::move(m_doc);
@@ -247,6 +252,8 @@ private:
         }
         switch (g.dest) {
         case kText: {
+            m_rowEndsText = false;
+            m_rowPar = false;
             if ((m_pending.empty() && m_bytes.empty()) || !(g.fmt == m_pendingFmt)) {
                 Flush();
                 m_pendingFmt = g.fmt;
@@ -847,6 +854,47 @@ private:
             return;
         if (ParagraphWord(g.para, w, hasParam, p))
             return;
+        if (w == "mqrowend") {
+            m_rowPar = true; // the \par after it is the row's end again, for the prompter
+            return Enter(kSkip);
+        }
+        if (w == "par" && m_rowPar) {
+            m_rowPar = false;
+            return;
+        }
+        if (w == "trowd") {
+            m_row.clear();
+            m_rowBorders = false;
+            return;
+        }
+        if (w == "cellx" && hasParam) {
+            if (m_row.size() < CRichParaFormat::kMaxCells)
+                m_row.push_back(static_cast<int>(p));
+            return;
+        }
+        if (w.compare(0, 6, "clbrdr") == 0) {
+            m_rowBorders = true;
+            return;
+        }
+        if (w == "cell" && g.dest == kText) {
+            Emit(kCellChar, false);
+            return;
+        }
+        if (w == "row" && g.dest == kText) {
+            // The last cell's \cell ends the row, not another cell; the row's paragraph
+            // takes its cells.
+            FlushBytes();
+            if (!m_pending.empty() && m_pending.back() == kCellChar)
+                m_pending.pop_back();
+            const CRichParaFormat saved = g.para;
+            g.para.cells = m_row;
+            g.para.borders = m_rowBorders;
+            g.para.Clamp();
+            Emit(u'\n', false);
+            g.para = saved;
+            m_rowEndsText = true;
+            return;
+        }
         if (SpecialCharacter(w)) {
             if (w == "page" && Top().dest == kText) {
                 AssignEndedLines(Top().para);
@@ -1025,6 +1073,10 @@ private:
         int x = 0, y = 0;
     };
 
+    std::vector<int> m_row; // the cells of the table row being read (\trowd, \cellx)
+    bool m_rowBorders = false;
+    bool m_rowEndsText = false; // nothing came after the last \row
+    bool m_rowPar = false; // a \par that only repeats the row's end comes next
     PictureWords m_picture;
     CRichObject m_object; // the object being read
     bool m_objectHasData = false;

@@ -185,7 +185,38 @@ private:
             s += "\\sl" + std::to_string(p.lineSpacing) + "\\slmult" + (p.lineMultiple ? "1" : "0");
         if (p.pageBreakBefore)
             s += "\\pagebb";
+        if (p.IsTableRow()) {
+            // The row's definition, then its paragraph in the table.
+            std::string row = "\\trowd\\trgaph108";
+            for (int edge : p.cells) {
+                if (p.borders)
+                    row += "\\clbrdrt\\brdrs\\brdrw10\\clbrdrl\\brdrs\\brdrw10\\clbrdrb\\brdrs\\brd"
+                           "rw10"
+                           "\\clbrdrr\\brdrs\\brdrw10";
+                row += "\\cellx" + std::to_string(edge);
+            }
+            s = row + "\n" + s + "\\intbl";
+        }
         return s + "\n";
+    }
+
+    // Text of [lo, hi): a table row's cells end with \cell, the row with \cell\row.
+    void Escape(size_t lo, size_t hi)
+    {
+        const std::u16string& text = m_doc.Text();
+        size_t k = lo;
+        for (size_t i = lo; i < hi; ++i) {
+            if (text[i] != '\n' && text[i] != kCellChar)
+                continue;
+            const bool row = text[i] == kCellChar || m_doc.ParaFormat(LineAt(i)).IsTableRow();
+            if (!row)
+                continue;
+            AppendEscaped(m_out, text.substr(k, i - k));
+            // The prompter knows no \\row: a paragraph mark it reads (and we pass over) follows.
+            m_out += text[i] == kCellChar ? "\\cell " : "\\cell\\row{\\*\\mqrowend}\\par\n";
+            k = i + 1;
+        }
+        AppendEscaped(m_out, text.substr(k, hi - k));
     }
 
     size_t LineAt(size_t pos) const
@@ -238,11 +269,11 @@ private:
             while (next < targets.size() &&
                    (targets[next]->start < j || (j == hi && targets[next]->start <= hi))) {
                 const size_t at = std::min(std::max(targets[next]->start, k), j);
-                AppendEscaped(m_out, text.substr(k, at - k));
+                Escape(k, at);
                 WriteBookmark(*targets[next++]);
                 k = at;
             }
-            AppendEscaped(m_out, text.substr(k, j - k));
+            Escape(k, j);
             m_out += "}";
             i = j;
         }
@@ -294,7 +325,7 @@ private:
             if (nl != std::u16string::npos && nl < j)
                 j = nl + 1;
             m_out += InlineWords(m_doc.FormatAt(i));
-            AppendEscaped(m_out, text.substr(i, j - i));
+            Escape(i, j);
             ParaAt(j);
             i = j;
         }
@@ -364,6 +395,8 @@ private:
         }
         WriteText(pos, m_doc.Length(), targets);
         ParaAt(m_doc.Length()); // the last paragraph, when empty, takes the words in force
+        if (m_doc.ParaFormat(m_doc.LastLine()).IsTableRow())
+            m_out += "\\cell\\row\n"; // the last row ends the text
     }
 
     const CRichDocument& m_doc;

@@ -16,7 +16,8 @@ bool CRichParaFormat::operator==(const CRichParaFormat& o) const
     return align == o.align && leftIndent == o.leftIndent && rightIndent == o.rightIndent &&
         firstIndent == o.firstIndent && spaceBefore == o.spaceBefore &&
         spaceAfter == o.spaceAfter && lineSpacing == o.lineSpacing &&
-        lineMultiple == o.lineMultiple && pageBreakBefore == o.pageBreakBefore;
+        lineMultiple == o.lineMultiple && pageBreakBefore == o.pageBreakBefore &&
+        cells == o.cells && (cells.empty() || borders == o.borders);
 }
 
 bool CRichObject::IsValid() const
@@ -49,6 +50,14 @@ void CRichParaFormat::Clamp()
         lineMultiple ? clamp(lineSpacing, 0, 240 * 10) : clamp(lineSpacing, -kMaxSpace, kMaxSpace);
     if (lineSpacing == 0)
         lineMultiple = false;
+    // Cells rise from the text's left and stay on a page; anything else is no table.
+    bool rising = cells.size() <= kMaxCells;
+    for (size_t i = 0; i < cells.size() && rising; ++i)
+        rising = cells[i] > (i ? cells[i - 1] : 0) && cells[i] <= kMaxIndent;
+    if (!rising)
+        cells.clear();
+    if (cells.empty())
+        borders = false;
 }
 
 namespace {

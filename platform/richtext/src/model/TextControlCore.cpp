@@ -413,6 +413,84 @@ DWORD CTextControlCore::InsertObject(const CRichObject& object)
     return InsertFieldAtSel(proto, std::u16string(1, kObjectChar), m_typing);
 }
 
+bool CTextControlCore::InsertTable(int rows, int columns, int width)
+{
+    std::lock_guard<std::recursive_mutex> g(m_lock);
+    if (rows < 1 || rows > 1000 || columns < 1 ||
+        columns > static_cast<int>(CRichParaFormat::kMaxCells) || width < columns ||
+        width > CRichParaFormat::kMaxIndent)
+        return false;
+    CRichDocument before = m_doc;
+    const size_t at = m_doc.Replace(SelMin(), SelMax(), std::u16string(), m_typing);
+    std::u16string text;
+    if (at > 0 && m_doc.Text()[at - 1] != '\n')
+        text += u'\n';
+    const size_t first = at + text.size();
+    for (int r = 0; r < rows; ++r) {
+        text.append(static_cast<size_t>(columns - 1), kCellChar);
+        text += u'\n';
+    }
+    const size_t end = m_doc.Replace(at, at, text, m_typing);
+    if (end != at + text.size()) {
+        m_doc = std::move(before);
+        m_doc.MarkAllChanged();
+        return false;
+    }
+    CRichParaFormat row = m_doc.ParaFormat(m_doc.LineOf(first));
+    row.pageBreakBefore = false;
+    row.cells.clear();
+    for (int c = 1; c <= columns; ++c)
+        row.cells.push_back(static_cast<int>(static_cast<long long>(width) * c / columns));
+    row.borders = true;
+    const size_t line = m_doc.LineOf(first);
+    for (int r = 0; r < rows; ++r)
+        m_doc.SetParaFormat(line + static_cast<size_t>(r), row);
+    ++m_docRevision;
+    m_undo.push_back(Snapshot {std::move(before), m_anchor, m_caret});
+    if (m_undo.size() > kUndoDepth)
+        m_undo.pop_front();
+    m_redo.clear();
+    m_lastWasTyping = false;
+    m_anchor = m_caret = static_cast<long>(first);
+    m_modified = true;
+    Changed();
+    return true;
+}
+
+bool CTextControlCore::DeleteTableRows()
+{
+    std::lock_guard<std::recursive_mutex> g(m_lock);
+    const size_t firstLine = m_doc.LineOf(static_cast<size_t>(SelMin()));
+    const size_t lastLine = m_doc.LineOf(static_cast<size_t>(SelMax()));
+    bool any = false;
+    for (size_t l = firstLine; l <= lastLine; ++l)
+        any = any || m_doc.ParaFormat(l).IsTableRow();
+    if (!any)
+        return false;
+    PushUndo(false);
+    // From the last up, each row with the line end before it, so the paragraph before keeps
+    // its format; the first paragraph of all takes that of the one after it.
+    for (size_t l = lastLine + 1; l-- > firstLine;) {
+        if (!m_doc.ParaFormat(l).IsTableRow())
+            continue;
+        const size_t start = m_doc.LineStart(l);
+        const size_t next = m_doc.LineStart(l + 1);
+        const size_t end = next > m_doc.Length() ? m_doc.Length() : next - 1;
+        if (l > 0) {
+            m_doc.Replace(start - 1, end, std::u16string(), m_typing);
+        } else {
+            const CRichParaFormat after = m_doc.ParaFormat(next > m_doc.Length() ? 0 : 1);
+            m_doc.Replace(0, next > m_doc.Length() ? end : next, std::u16string(), m_typing);
+            m_doc.SetParaFormat(0, next > m_doc.Length() ? CRichParaFormat() : after);
+        }
+    }
+    const long pos = Clamp(static_cast<long>(m_doc.LineStart(firstLine)));
+    m_anchor = m_caret = pos;
+    m_modified = true;
+    Changed();
+    return true;
+}
+
 const CRichField* CTextControlCore::LinkAt(size_t pos) const
 {
     std::lock_guard<std::recursive_mutex> g(m_lock);

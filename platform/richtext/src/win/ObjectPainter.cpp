@@ -52,4 +52,20 @@ void DrawRichObject(HDC dc, const CRichObject& object, const RECT& rect)
     ::SetBkMode(dc, oldMode);
 }
 
+void DrawCellEdges(HDC dc, const std::vector<int>& edges, int dx, int top, int bottom, bool grid)
+{
+    if (edges.size() < 2)
+        return;
+    CGdiHandle<HBRUSH> brush(::CreateSolidBrush(grid ? RGB(192, 192, 192) : RGB(0, 0, 0)));
+    auto fill = [&](int l, int t, int r, int b) {
+        RECT rc = {l, t, r, b};
+        ::FillRect(dc, &rc, brush.Get());
+    };
+    const int left = edges.front() + dx, right = edges.back() + dx + 1;
+    fill(left, top, right, top + 1);
+    fill(left, bottom - 1, right, bottom);
+    for (int edge : edges)
+        fill(edge + dx, top, edge + dx + 1, bottom);
+}
+
 } // namespace richtext

@@ -57,7 +57,8 @@ long CTXTextControl::FormatRange(HDC dc, const RECT& page, long start, bool draw
                 size_t k = i;
                 while (k < j) {
                     size_t e = k;
-                    while (e < j && text[e] != '\t' && text[e] != kObjectChar)
+                    while (e < j && text[e] != '\t' && text[e] != kObjectChar &&
+                           text[e] != kCellChar)
                         ++e;
                     if (e > k)
                         ::TextOutW(dc, page.left + line.x[k - line.start],
@@ -68,6 +69,9 @@ long CTXTextControl::FormatRange(HDC dc, const RECT& page, long start, bool draw
                 }
                 i = j;
             }
+            if (line.borders)
+                richtext::DrawCellEdges(dc, line.cellEdges, page.left, top, top + line.height,
+                                        false);
             for (size_t k = text.find(kObjectChar, line.start); k < line.end;
                  k = text.find(kObjectChar, k + 1))
                 if (const CRichField* f = CTXLayout::EmbeddedAt(doc, k)) {

@@ -220,6 +220,13 @@ void CTXTextControl::SetZoom(int percent)
     ViewChanged();
 }
 
+void CTXTextControl::ShowGridLines(bool show)
+{
+    m_showGridLines = show;
+    if (m_hWnd)
+        ::InvalidateRect(m_hWnd, nullptr, FALSE);
+}
+
 void CTXTextControl::ZoomToFit(int fit)
 {
     m_zoomFit = fit;
@@ -523,7 +530,7 @@ void CTXTextControl::PaintTo(HDC target, const RECT& client, const RECT* update)
             size_t k = i;
             while (k < j) {
                 size_t e = k;
-                while (e < j && text[e] != '\t' && text[e] != kObjectChar)
+                while (e < j && text[e] != '\t' && text[e] != kObjectChar && text[e] != kCellChar)
                     ++e;
                 if (e > k)
                     ::TextOutW(dc, line.x[k - line.start], top + line.ascent - font.ascent,
@@ -540,6 +547,8 @@ void CTXTextControl::PaintTo(HDC target, const RECT& client, const RECT* update)
                 ::OffsetRect(&r, 0, -m_scrollY);
                 richtext::DrawRichObject(dc, *f->object, r);
             }
+        if (!line.cellEdges.empty() && (line.borders || m_showGridLines))
+            richtext::DrawCellEdges(dc, line.cellEdges, 0, top, top + line.height, !line.borders);
         // A selected paragraph mark shows as a small block.
         if (line.endsParagraph && line.end >= selLo && line.end < selHi) {
             RECT mark = {line.x.back(), top, line.x.back() + 5, top + line.height};

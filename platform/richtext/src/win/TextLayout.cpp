@@ -242,22 +242,40 @@ int CTXLayout::LayOut(HDC dc, const CRichDocument& doc, size_t ps, size_t stop, 
         for (size_t k = text.find(kObjectChar, ps); k < pe; k = text.find(kObjectChar, k + 1))
             if (const CRichField* f = EmbeddedAt(doc, k))
                 advance[k - ps] = f->object->fixed ? 0 : std::max(PixelsX(f->object->width), 1);
+        // A table row: each cell's text starts at its cell's left, inside a small gap.
+        const bool row = pf.IsTableRow();
+        const int gap = PixelsX(108);
+        std::vector<int> edges;
+        if (row) {
+            edges.push_back(left);
+            for (int edge : pf.cells)
+                edges.push_back(left + PixelsX(edge));
+        }
         // Wrap into lines.
         size_t ls = ps;
         do {
             const bool firstLine = ls == ps;
-            const int startX = firstLine ? firstLeft : left;
+            const int startX = row ? left + gap : firstLine ? firstLeft : left;
             CTXLine line;
             line.start = ls;
             line.x.push_back(startX);
+            line.cellEdges = edges;
+            line.borders = row && pf.borders;
             int x = startX;
+            size_t cell = 0;
             size_t lastBreak = 0; // position after the last blank, 0 when none
             size_t i = ls;
             for (; i < pe; ++i) {
                 int w = text[i] == '\t' ? tabWidth - (x - textLeft) % tabWidth : advance[i - ps];
                 if (w <= 0 && text[i] == '\t')
                     w = tabWidth;
-                if (x + w > right && i > ls && text[i] != ' ' && !IsLowSurrogate(text[i])) {
+                if (row && text[i] == kCellChar) {
+                    // On to the next cell (text past the last stays in it).
+                    w = 0;
+                    if (cell + 2 < edges.size())
+                        w = std::max(0, edges[++cell] + gap - x);
+                }
+                if (!row && x + w > right && i > ls && text[i] != ' ' && !IsLowSurrogate(text[i])) {
                     if (lastBreak > ls) {
                         line.x.resize(lastBreak - ls + 1);
                         i = lastBreak;
@@ -277,13 +295,13 @@ int CTXLayout::LayOut(HDC dc, const CRichDocument& doc, size_t ps, size_t stop, 
                 --trimmed;
             const int used = line.x[trimmed - line.start];
             int offset = 0;
-            if (pf.align == TXALIGN_CENTER)
+            if (!row && pf.align == TXALIGN_CENTER) // cells keep their own places
                 offset = (right - used) / 2;
-            else if (pf.align == TXALIGN_RIGHT)
+            else if (!row && pf.align == TXALIGN_RIGHT)
                 offset = right - used;
             if (offset < 0)
                 offset = 0;
-            if (pf.align == TXALIGN_JUSTIFY && i < pe && used < right) {
+            if (!row && pf.align == TXALIGN_JUSTIFY && i < pe && used < right) {
                 // A wrapped line of a justified paragraph: its blanks share the room left.
                 int blanks = 0;
                 for (size_t k = line.start; k < trimmed; ++k)
