@@ -9,3 +9,5 @@ gx_add_feature(CoveredCells WIN GXGridCoveredCellsImp.cpp GXDrawSpannedCellsImp.
 # Hidden rows and columns; the size a cell's content needs and rows and columns fitted to it.
 gx_add_feature(HideCells GXHiddenBits.cpp WIN GXGridHideCellsImp.cpp)
 gx_add_feature(ResizeToFit WIN GXCalcSizeImp.cpp GXGridResizeToFitImp.cpp)
+# The redraw after rows and columns were inserted, removed or resized.
+gx_add_feature(OptimizedUpdate WIN GXGridOptimizedUpdateImp.cpp)
