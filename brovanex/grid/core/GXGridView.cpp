@@ -71,16 +71,18 @@ void CGXView::OnInitialUpdate()
 BOOL CGXView::OnPreparePrinting(CPrintInfo* pInfo)
 {
     CWaitCursor wait;
+    if (pInfo != nullptr)
+        pInfo->SetMaxPage(0xFFFF); // the pages are known only while printing
     return PreparePrinting(pInfo);
 }
 
 BOOL CGXView::PreparePrinting(CPrintInfo* pInfo)
 {
     CGXAbstractPrintDeviceImp* pImp = GXGetLibraryState().m_pPrintDeviceImp;
-    // The print dialog belongs to the print-device feature; without it nothing can be
-    // printed from here.
+    // Without the print-device feature (or a device of the view's own) the framework runs
+    // the print dialog.
     if (pImp == nullptr || m_pPrintDevice == nullptr)
-        return FALSE;
+        return pInfo != nullptr && DoPreparePrinting(pInfo);
     if (!pImp->RunPrintDialog(m_pPrintDevice, pInfo))
         return FALSE;
     OnPrinterChanged();
@@ -176,7 +178,8 @@ void CGXGridView::OnInitialUpdate()
     int nRow = 0, nCol = 0;
     if (m_pSplitter != nullptr && m_pSplitter->IsChildPane(this, &nRow, &nCol)) {
         CWnd* pOrigin = m_pSplitter->GetPane(0, 0);
-        if (pOrigin != nullptr && pOrigin != this && pOrigin->IsKindOf(RUNTIME_CLASS(CGXGridView))) {
+        if (pOrigin != nullptr && pOrigin != this &&
+            pOrigin->IsKindOf(RUNTIME_CLASS(CGXGridView))) {
             if (nRow >= 1) {
                 auto* pAbove = static_cast<CGXGridView*>(m_pSplitter->GetPane(0, nCol));
                 if (pAbove != nullptr && pAbove != this &&
@@ -189,7 +192,8 @@ void CGXGridView::OnInitialUpdate()
             }
             if (nCol >= 1) {
                 auto* pLeft = static_cast<CGXGridView*>(m_pSplitter->GetPane(nRow, 0));
-                if (pLeft != nullptr && pLeft != this && pLeft->IsKindOf(RUNTIME_CLASS(CGXGridView))) {
+                if (pLeft != nullptr && pLeft != this &&
+                    pLeft->IsKindOf(RUNTIME_CLASS(CGXGridView))) {
                     m_nTopRow = pLeft->m_nTopRow;
                     if (nRow == 0)
                         m_nLeftCol = pLeft->m_nLeftCol;
@@ -213,17 +217,25 @@ void CGXGridView::OnActivateView(BOOL bActivate, CView* pActivateView, CView* pD
 
 void CGXGridView::OnDraw(CDC* pDC) { PaintGrid(pDC); }
 
-void CGXGridView::OnPrepareDC(CDC* pDC, CPrintInfo* pInfo)
-{
-    CGXGridCore::OnPrepareDC(pDC, pInfo);
-}
+void CGXGridView::OnPrepareDC(CDC* pDC, CPrintInfo* pInfo) { CGXGridCore::OnPrepareDC(pDC, pInfo); }
 
 void CGXGridView::OnUpdate(CView*, LPARAM, CObject* pHint)
 {
     DispatchUpdateHint(reinterpret_cast<CGXGridHint*>(pHint));
 }
 
-BOOL CGXGridView::OnPreparePrinting(CPrintInfo* pInfo) { return PreparePrinting(pInfo); }
+BOOL CGXGridView::OnPreparePrinting(CPrintInfo* pInfo)
+{
+    CWaitCursor wait;
+    if (pInfo != nullptr) {
+        pInfo->SetMaxPage(0xFFFF);
+        if (pInfo->m_pPD != nullptr) {
+            pInfo->m_pPD->m_pd.Flags &= ~PD_NOSELECTION;
+            pInfo->m_pPD->m_pd.hInstance = AfxGetInstanceHandle();
+        }
+    }
+    return PreparePrinting(pInfo);
+}
 
 void CGXGridView::OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo)
 {

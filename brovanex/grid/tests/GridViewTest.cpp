@@ -9,6 +9,8 @@
 #include "fw/doctemplate.h"
 #include "fw/document.h"
 #include "fw/frame.h"
+#include "fw/modal.h"
+#include "fw/print.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -95,9 +97,9 @@ protected:
     void SetUp() override
     {
         GXTestEnsureGridClasses();
-        m_pTemplate = new CMultiDocTemplate(IDR_GRIDVIEW_DOC, RUNTIME_CLASS(CGridTestDoc),
-                                            RUNTIME_CLASS(CGridTestChild),
-                                            RUNTIME_CLASS(CGridTestView));
+        m_pTemplate =
+            new CMultiDocTemplate(IDR_GRIDVIEW_DOC, RUNTIME_CLASS(CGridTestDoc),
+                                  RUNTIME_CLASS(CGridTestChild), RUNTIME_CLASS(CGridTestView));
         m_app.AddDocTemplate(m_pTemplate);
         m_pMain = new CGridTestMain;
         ASSERT_TRUE(m_pMain->LoadFrame(IDR_GRIDVIEW_MAIN));
@@ -188,6 +190,44 @@ TEST_F(GridViewProgram, PrintingEntryRunsThePrintDeviceDialogs)
     pView->SendMessage(WM_COMMAND, ID_FILE_PRINT_SETUP, 0);
     EXPECT_EQ(pView->m_nPrinterChanges, 2);
 
+    GXGetLibraryState().m_pPrintDeviceImp = pOld;
+}
+
+TEST_F(GridViewProgram, WithoutThePrintDeviceFeatureTheFrameworkPrepares)
+{
+    CGridTestView* pView = FirstView();
+    CGXAbstractPrintDeviceImp* pOld = GXGetLibraryState().m_pPrintDeviceImp;
+    GXGetLibraryState().m_pPrintDeviceImp = nullptr;
+    CPageDevice device;
+    CPageDevice* pOldDevice = AfxSetPageDevice(&device);
+    int nAsked = 0;
+    WORD nMaxPage = 0;
+    DWORD dwFlags = 0;
+    INT_PTR nAnswer = IDOK;
+    AFX_MODAL_ANSWERER previous = AfxSetModalAnswerer([&](const AFX_MODAL_REQUEST& request) {
+        CPrintDialog* pPD = dynamic_cast<CPrintDialog*>(request.pObject);
+        if (pPD == nullptr)
+            return AFX_MODAL_REPLY::Answer(IDCANCEL);
+        ++nAsked;
+        nMaxPage = pPD->m_pd.nMaxPage;
+        dwFlags = pPD->m_pd.Flags;
+        return AFX_MODAL_REPLY::Answer(nAnswer);
+    });
+    {
+        CPrintInfo info;
+        EXPECT_TRUE(pView->OnPreparePrinting(&info));
+        EXPECT_EQ(nAsked, 1);
+        EXPECT_EQ(nMaxPage, 0xFFFF) << "the page count is found while printing";
+        EXPECT_EQ(dwFlags & PD_NOSELECTION, 0u) << "the selection may be printed";
+    }
+    {
+        nAnswer = IDCANCEL;
+        CPrintInfo info;
+        EXPECT_FALSE(pView->OnPreparePrinting(&info)) << "a cancelled dialog prints nothing";
+        EXPECT_EQ(nAsked, 2);
+    }
+    AfxSetModalAnswerer(previous);
+    AfxSetPageDevice(pOldDevice);
     GXGetLibraryState().m_pPrintDeviceImp = pOld;
 }
 } // namespace
