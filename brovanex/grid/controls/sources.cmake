@@ -46,3 +46,11 @@ gx_add_control(CGXProgressCtrl GXProgressCtrl.cpp)
 list(APPEND GX_WIN_SOURCES controls/GXArrowButton.cpp controls/GXCellTip.cpp)
 # The list-box cell (id 52522).
 gx_add_control(CGXListBox GXListBox.cpp)
+# The password, scroll and hot-spot edits (ids 52537, 52521, 52518).
+gx_add_control(CGXPasswordControl GXEditVariants.cpp)
+gx_add_control(CGXVScrollEdit)
+gx_add_control(CGXHotSpotEdit)
+# The spin cell (id 52519).
+gx_add_control(CGXSpinEdit GXSpinEdit.cpp)
+# The masked edit cell (id 52535).
+gx_add_control(CGXMaskControl GXMaskControl.cpp GXMaskControlKeys.cpp)
