@@ -93,6 +93,8 @@ public:
     // ---- called by the grid window ----
     void BGStartEditing(ROWCOL nRow, ROWCOL nCol);
     void BGEndEditing(ROWCOL nRow, ROWCOL nCol);
+    // Makes a cell a masked time edit with the mask (its length the cell's maximum length).
+    void SetTimeMask(ROWCOL nRow, ROWCOL nCol, const CString& mask);
     void BGModifyCell(ROWCOL nRow, ROWCOL nCol);
     void BGMoveRows(long nTarget);
 

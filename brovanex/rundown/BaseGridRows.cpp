@@ -7,6 +7,7 @@
 #include "core/GXGridParam.h"
 #include "core/GXRange.h"
 #include "core/GXStyle.h"
+#include "res/GXResource.h"
 
 void CBaseGrid::RewriteGrid()
 {
@@ -79,9 +80,28 @@ void CBaseGrid::BGStartEditing(ROWCOL nRow, ROWCOL nCol)
         m_Grid.OnCanceledEditing(nRow, nCol);
         return;
     }
-    if ((long)nCol == m_Columns.col[COLIDX_SOT])
+    if ((long)nCol == m_Columns.col[COLIDX_SOT]) {
+        // The time is edited as four digits MMSS in a masked cell.
         SetGridValue(&m_Grid, nRow, (long)nCol,
                      GetGridEditTimeString(m_Grid.GetValueRowCol(nRow, nCol)));
+        SetTimeMask(nRow, nCol, "####");
+    }
+}
+
+void CBaseGrid::SetTimeMask(ROWCOL nRow, ROWCOL nCol, const CString& mask)
+{
+    CGXStyle style;
+    style.SetControl(GX_IDS_CTRL_MASKEDIT)
+        .SetUserAttribute(GX_IDS_UA_MASK, mask)
+        .SetMaxLength((WORD)mask.GetLength());
+    // Programmatic writes reach read-only cells.
+    CGXGridParam* param = m_Grid.GetParam();
+    const BOOL bGuard = param != nullptr ? param->m_bStoreGuard : FALSE;
+    if (param != nullptr)
+        param->m_bStoreGuard = FALSE;
+    m_Grid.SetStyleRange(CGXRange(nRow, nCol, nRow, nCol), style, gxOverride, 0, 0);
+    if (param != nullptr)
+        param->m_bStoreGuard = bGuard;
 }
 
 void CBaseGrid::BGEndEditing(ROWCOL nRow, ROWCOL nCol)
@@ -89,9 +109,12 @@ void CBaseGrid::BGEndEditing(ROWCOL nRow, ROWCOL nCol)
     if (!m_bEditing)
         return;
     m_bEditing = 0;
-    if ((long)nCol == m_Columns.col[COLIDX_SOT])
-        SetGridValue(&m_Grid, nRow, (long)nCol,
-                     SetGridTimeString(m_Grid.GetValueRowCol(nRow, nCol)));
+    if ((long)nCol == m_Columns.col[COLIDX_SOT]) {
+        const CString time = SetGridTimeString(m_Grid.GetValueRowCol(nRow, nCol));
+        // The cell keeps its masked control; its mask takes the time as it stands.
+        SetTimeMask(nRow, nCol, CString('&', time.GetLength()));
+        SetGridValue(&m_Grid, nRow, (long)nCol, time);
+    }
 
     // A cell whose text now differs from its row was changed.
     POSITION pos = nRow >= 1 ? m_ScriptList.FindIndex((INT_PTR)nRow - 1) : nullptr;

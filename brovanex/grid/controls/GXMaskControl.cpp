@@ -194,6 +194,18 @@ int CGXMaskControl::EditPosAtOrBefore(int nPos) const
     return nFirst >= 0 ? nFirst : 0;
 }
 
+void CGXMaskControl::ReloadMask()
+{
+    const CGXStyle* pStyle = IsInit() ? LoadStyle() : nullptr;
+    if (pStyle == nullptr)
+        return;
+    SetUpMask(*m_pEditMask, *pStyle);
+    m_pEditMask->SetData(pStyle->GetInclude(gxValue) ? (LPCTSTR)pStyle->GetValue() : "", -1);
+    CString strText;
+    m_pEditMask->GetDisplayText(strText);
+    SetWindowTextQuiet(strText);
+}
+
 void CGXMaskControl::SetValue(LPCTSTR pszValue)
 {
     if (GetSafeHwnd() == nullptr || !IsInit())

@@ -52,6 +52,8 @@ public:
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // The edit mask and window again from the bound cell's style and value.
+    void ReloadMask();
     // The window shows the edit mask's text with the caret (and selection) at positions.
     void ShowMask(int nSelStart, int nSelEnd);
     // The window's selection in positions.

@@ -72,6 +72,7 @@ BOOL CGXMaskControl::InsertTypedText(LPCTSTR pszText, UINT, UINT)
         if (!OnStartEditing())
             return FALSE;
         SetActive(TRUE);
+        ReloadMask(); // the grid may have changed the cell when editing started
         m_pEditMask->ResetDisplay();
         const int nFirst = EditPosAtOrAfter(0);
         ShowMask(nFirst < 0 ? 0 : nFirst, nFirst < 0 ? 0 : nFirst);
@@ -93,6 +94,7 @@ BOOL CGXMaskControl::KeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
         if (!OnStartEditing())
             return TRUE;
         SetActive(TRUE);
+        ReloadMask();
         const int nPos = nChar == VK_HOME ? EditPosAtOrAfter(0)
                                           : m_pEditMask->GetEndPos(m_pEditMask->GetLength());
         ShowMask(nPos < 0 ? 0 : nPos, nPos < 0 ? 0 : nPos);
@@ -104,6 +106,7 @@ BOOL CGXMaskControl::KeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
             KeyIsDown(VK_SHIFT) || !OnDeleteCell() || !OnStartEditing())
             return CGXEditControl::KeyDown(nChar, nRepCnt, nFlags);
         SetActive(TRUE);
+        ReloadMask();
         m_pEditMask->ResetDisplay();
         const int nFirst = EditPosAtOrAfter(0);
         ShowMask(nFirst < 0 ? 0 : nFirst, nFirst < 0 ? 0 : nFirst);

@@ -13,6 +13,7 @@
 #include "core/GXStyle.h"
 #include "modal_support.h"
 #include "rundown/RundownView.h"
+#include "res/GXResource.h"
 
 namespace {
 // The derived view of the tests: the callbacks the program fills in, recorded.
@@ -234,10 +235,22 @@ TEST_F(RundownView, EditedCellsReachTheirRowsButReservedSlugsDoNot)
     // The SOT is edited as MMSS and shown again as a time.
     m_pView->BGStartEditing(1, sot);
     EXPECT_STREQ(grid.GetValueRowCol(1, sot), "0130");
+    // ... in a masked cell of four digits.
+    const CGXStyle& editing = grid.GetCachedCellStyle(1, sot);
+    EXPECT_EQ(editing.GetControl(), GX_IDS_CTRL_MASKEDIT);
+    ASSERT_TRUE(editing.HasUserAttribute(GX_IDS_UA_MASK));
+    EXPECT_STREQ(editing.GetUserAttribute(GX_IDS_UA_MASK).GetValue(), "####");
+    EXPECT_EQ(editing.GetMaxLength(), 4);
     m_pView->SetGridValue(&grid, 1, (long)sot, CString("0245"));
     m_pView->BGEndEditing(1, sot);
     EXPECT_STREQ(row->SOT, "00:02:45");
     EXPECT_STREQ(row->TTL, "00:03:25");
+    // The cell keeps the masked control, its mask taking the time as it stands.
+    const CGXStyle& shown = grid.GetCachedCellStyle(1, sot);
+    EXPECT_EQ(shown.GetControl(), GX_IDS_CTRL_MASKEDIT);
+    ASSERT_TRUE(shown.HasUserAttribute(GX_IDS_UA_MASK));
+    EXPECT_STREQ(shown.GetUserAttribute(GX_IDS_UA_MASK).GetValue(), "&&&&&&&&");
+    EXPECT_EQ(shown.GetMaxLength(), 8);
 
     m_pView->BGStartEditing(1, slug);
     m_pView->SetGridValue(&grid, 1, (long)slug, CString("bReAk"));
