@@ -64,6 +64,11 @@ TEST_F(CellTips, BitmapCellsGetBitmapTips)
     EXPECT_EQ(TipsOf(1, 2)->NeedsCellTip(1, 2, style) & gxTipWider, (DWORD)gxTipWider);
     grid().SetColWidth(2, 2, 120);
     EXPECT_EQ(TipsOf(1, 2)->NeedsCellTip(1, 2, grid().GetCachedCellStyle(1, 2)) & gxTipWider, 0u);
+    // The same text in an edit cell is text.
+    grid().SetStyleRange(CGXRange(3, 2, 3, 2),
+                         CGXStyle().SetControl(52512).SetWrapText(FALSE).SetValue("#BMP(20026)"));
+    EXPECT_EQ(TipsOf(3, 2)->GetCellTipKind(3, 2, grid().GetCachedCellStyle(3, 2)),
+              (int)CGXCellTipWnd::kindText);
     // An unknown bitmap needs no tip.
     grid().SetStyleRange(CGXRange(2, 2, 2, 2),
                          CGXStyle().SetControl(52513).SetWrapText(FALSE).SetValue("#BMP(1)"));
