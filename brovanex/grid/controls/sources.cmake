@@ -54,3 +54,5 @@ gx_add_control(CGXHotSpotEdit)
 gx_add_control(CGXSpinEdit GXSpinEdit.cpp)
 # The masked edit cell (id 52535).
 gx_add_control(CGXMaskControl GXMaskControl.cpp GXMaskControlKeys.cpp)
+# The rich-text cell (id 52534).
+gx_add_control(CGXRichEditCtrl GXRichEditCtrl.cpp GXRichEditCtrlFormat.cpp)
