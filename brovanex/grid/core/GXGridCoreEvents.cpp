@@ -10,6 +10,7 @@
 #include "core/GXSysColorCache.h"
 #include "fw/ctrls.h"
 #include "fw/dc.h"
+#include "fw/gdi.h"
 #include "fw/resource_chain.h"
 
 void CGXGridCore::OnPrepareDC(CDC*, CPrintInfo*) { }
@@ -118,7 +119,22 @@ void CGXGridCore::HandleShowWindow(BOOL bShow, UINT)
     if (bShow && m_bInitialized)
         RefreshScrollBars();
 }
-HBRUSH CGXGridCore::HandleCtlColor(CDC*, CWnd*, UINT) { return nullptr; }
+HBRUSH CGXGridCore::HandleCtlColor(CDC* pDC, CWnd* pWnd, UINT)
+{
+    // The current cell's window (its edit ...) takes the cell's colours.
+    if (!m_bCurrentCellValid || pDC == nullptr || pWnd == nullptr || GetStylesMap() == nullptr)
+        return nullptr;
+    CGXControl* pControl = GetCurrentCellControl();
+    if (pControl == nullptr || pControl->GetWnd() == nullptr ||
+        pControl->GetWnd()->GetSafeHwnd() != pWnd->GetSafeHwnd())
+        return nullptr;
+    const CGXStyle& style = GetCachedCellStyle(m_nCurrentRow, m_nCurrentCol);
+    const CGXBrush& brush = style.GetInterior();
+    pDC->SetTextColor(ResolveTextColor(style));
+    pDC->SetBkColor(brush.GetColor());
+    CBrush* pBrush = FindOrMakeBrush(brush);
+    return pBrush != nullptr ? (HBRUSH)pBrush->GetSafeHandle() : nullptr;
+}
 BOOL CGXGridCore::CloseGridPopup() { return FALSE; }
 BOOL CGXGridCore::HandleMouseActivate(CWnd*, UINT, UINT, LRESULT&) { return FALSE; }
 BOOL CGXGridCore::HandleCommand(WPARAM wParam, LPARAM lParam)

@@ -161,3 +161,27 @@ TEST_F(EditCell, DeleteEmptiesAnInactiveCellOnlyWithoutCellClipboard)
         grid().GetParam()->m_bStoreGuard = FALSE;
     }
 }
+
+TEST_F(EditCell, TheEditWindowTakesTheCellsColours)
+{
+    grid().SetStyleRange(CGXRange(2, 4, 2, 4),
+                         CGXStyle().SetInterior(RGB(255, 255, 0)).SetTextColor(RGB(0, 0, 160)));
+    ASSERT_TRUE(grid().SetCurrentCell(2, 4));
+    CGridKeyboard::Type("w");
+    ASSERT_TRUE(Edit()->IsWindowVisible());
+    CClientDC dc(Edit());
+    const LRESULT hbr =
+        grid().SendMessage(WM_CTLCOLOREDIT, (WPARAM)dc.GetSafeHdc(), (LPARAM)Edit()->m_hWnd);
+    ASSERT_NE(hbr, 0);
+    LOGBRUSH lb = {};
+    ASSERT_NE(::GetObjectA((HBRUSH)hbr, sizeof(lb), &lb), 0);
+    EXPECT_EQ(lb.lbColor, RGB(255, 255, 0));
+    EXPECT_EQ(dc.GetBkColor(), RGB(255, 255, 0));
+    EXPECT_EQ(dc.GetTextColor(), RGB(0, 0, 160));
+    // Another window of the grid keeps the default colours.
+    const LRESULT hbrOther =
+        grid().SendMessage(WM_CTLCOLOREDIT, (WPARAM)dc.GetSafeHdc(), (LPARAM)grid().m_hWnd);
+    LOGBRUSH lbOther = {};
+    if (hbrOther != 0 && ::GetObjectA((HBRUSH)hbrOther, sizeof(lbOther), &lbOther) != 0)
+        EXPECT_NE(lbOther.lbColor, RGB(255, 255, 0));
+}
