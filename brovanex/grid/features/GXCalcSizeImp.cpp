@@ -6,6 +6,7 @@
 #include "features/GXFeatureSwitches.h"
 #include "fw/dc.h"
 #include <algorithm>
+#include <cmath>
 
 CSize CGXCalcSizeImp::CalcCellSize(CGXGridCore* pGrid, CGXControl* pControl, CDC* pDC, ROWCOL nRow,
                                    ROWCOL nCol, const CGXStyle& style, const CGXStyle* pStandard,
@@ -38,6 +39,17 @@ CSize CGXCalcSizeImp::CalcCellSize(CGXGridCore* pGrid, CGXControl* pControl, CDC
     CSize size;
     if (strText.IsEmpty()) {
         size = CSize(tm.tmMaxCharWidth, nLine + 1);
+    } else if (const LONG lfOrientation = style.GetInclude(gxFont) || style.HasFontObject()
+                   ? style.GetFont().GetLogFontRef().lfOrientation
+                   : 0) {
+        // Rotated text is one line: the box around the turned line.
+        const CSize extent = pDC->GetTextExtent(strText, strText.GetLength());
+        const double a = lfOrientation * 0.1 * 0.017453292519444445;
+        const double s = std::fabs(std::sin(a)), c = std::fabs(std::cos(a));
+        if (bHeight)
+            size = CSize(rectText.Width(), (int)std::ceil(extent.cx * s + extent.cy * c) + 1);
+        else
+            size = CSize((int)std::ceil(extent.cx * c + extent.cy * s), rectText.Height());
     } else {
         const BOOL bWrap = style.GetInclude(gxWrapText) && style.GetWrapText();
         UINT nFormat = DT_NOPREFIX | DT_CALCRECT | DT_EXPANDTABS;

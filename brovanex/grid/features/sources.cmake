@@ -11,3 +11,5 @@ gx_add_feature(HideCells GXHiddenBits.cpp WIN GXGridHideCellsImp.cpp)
 gx_add_feature(ResizeToFit WIN GXCalcSizeImp.cpp GXGridResizeToFitImp.cpp)
 # The redraw after rows and columns were inserted, removed or resized.
 gx_add_feature(OptimizedUpdate WIN GXGridOptimizedUpdateImp.cpp)
+# Text in rotated fonts.
+gx_add_feature(DrawRotatedText WIN GXDrawRotatedTextImp.cpp)
