@@ -134,3 +134,21 @@ TEST(Table, WordProcessorRowsAreRead)
 }
 
 } // namespace
+
+namespace {
+
+TEST(Table, ARowBeforeAnEmptyLastParagraphKeepsItsLineEnd)
+{
+    CTextControlCore c;
+    ASSERT_TRUE(c.InsertTable(1, 2, 4000)); // the row, then the empty paragraph after it
+    Type(c, "a");
+    ASSERT_EQ(u"a\a\n", c.Document().Text());
+    CRichDocument back;
+    std::string error;
+    ASSERT_TRUE(ReadRtf(WriteRtf(c.Document()), back, error)) << error;
+    EXPECT_EQ(c.Document().Text(), back.Text());
+    EXPECT_TRUE(back.ParaFormat(0).IsTableRow());
+    EXPECT_FALSE(back.ParaFormat(1).IsTableRow());
+}
+
+} // namespace

@@ -85,7 +85,8 @@ struct CRichObject
 
     static constexpr int kMaxSize = 31680; // 22 inches, either way
     static constexpr size_t kMaxData = 64u << 20;
-    // Whether every member is in range (what the readers check before they keep one).
+    // Whether every member is in range and an image's picture is sound (what the readers
+    // check before they keep one).
     bool IsValid() const;
     bool operator==(const CRichObject& o) const;
     bool operator!=(const CRichObject& o) const { return !(*this == o); }

@@ -856,6 +856,7 @@ private:
             return;
         if (w == "mqrowend") {
             m_rowPar = true; // the \par after it is the row's end again, for the prompter
+            m_rowEndsText = false; // and the row's end is a line end of the text
             return Enter(kSkip);
         }
         if (w == "par" && m_rowPar) {

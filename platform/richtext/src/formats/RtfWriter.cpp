@@ -312,7 +312,8 @@ private:
         }
         m_out += "}";
         for (size_t i = 0; i < lead; ++i) {
-            m_out += InlineWords(m_doc.FormatAt(f.start + i)) + "\\par\n";
+            m_out += InlineWords(m_doc.FormatAt(f.start + i));
+            Escape(f.start + i, f.start + i + 1);
             ParaAt(f.start + i + 1);
         }
         m_out += "{\\*\\txfieldstart\\txfieldtype0 " + Hex(f.data) + "}";
@@ -330,6 +331,13 @@ private:
             i = j;
         }
         m_out += "{\\*\\txfieldend}\\plain\n";
+    }
+
+    bool IsOneLine(const CRichField& f) const
+    {
+        const std::u16string& text = m_doc.Text();
+        return std::find(text.begin() + f.start, text.begin() + f.end(), u'\n') ==
+            text.begin() + f.end();
     }
 
     void WriteLink(const CRichField& f)
@@ -385,8 +393,10 @@ private:
             }
             WriteText(pos, f.start, targets);
             targets.clear();
-            if (f.type == TXFIELDTYPE_LINK)
+            if (f.type == TXFIELDTYPE_LINK && IsOneLine(f))
                 WriteLink(f);
+            else if (f.type == TXFIELDTYPE_LINK)
+                WriteText(f.start, f.end(), {}); // a link over paragraphs keeps its text only
             else if (f.object)
                 WriteObject(f);
             else

@@ -1,5 +1,6 @@
 // The document model: text, per-character formats and fields that stay whole.
 #include "richtext/RichDocument.h"
+#include "richtext/RichObject.h"
 
 #include <algorithm>
 
@@ -24,7 +25,9 @@ bool CRichObject::IsValid() const
 {
     const bool sized = width > 0 && width <= kMaxSize && height > 0 && height <= kMaxSize &&
         x >= -kMaxSize && x <= kMaxSize && y >= -kMaxSize && y <= kMaxSize;
-    const bool typed = kind == kImage ? format <= kJpeg : (kind == kObject && format == kFileData);
+    int w = 0, h = 0;
+    const bool typed = kind == kImage ? format <= kJpeg && richtext::PictureSize(format, data, w, h)
+                                      : (kind == kObject && format == kFileData);
     return sized && typed && data.size() <= kMaxData && className.size() <= 255 &&
         name.size() <= 255;
 }
