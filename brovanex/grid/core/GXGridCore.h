@@ -246,12 +246,14 @@ public:
                                   int nType, UINT flags, BOOL bCreateHint);
     virtual CGXStyle* TakeStyleObject();
     virtual void ReturnStyleObject(CGXStyle* pStyle);
-    virtual BOOL ChangeStylesMap(const CGXStylesMap& stylesMap, UINT flags = GX_INVALIDATE);
+    virtual BOOL ChangeStylesMap(const CGXStylesMap& stylesMap, UINT flags = GX_INVALIDATE,
+                                 GXCmdType ctCmd = gxDo);
     virtual void UpdateStylesMap(UINT flags, BOOL bCreateHint);
-    virtual BOOL ChangeProperties(const CGXProperties& properties, UINT flags = GX_INVALIDATE);
+    virtual BOOL ChangeProperties(const CGXProperties& properties, UINT flags = GX_INVALIDATE,
+                                  GXCmdType ctCmd = gxDo);
     virtual void UpdateProperties(UINT flags, BOOL bCreateHint);
     virtual BOOL ChangeBaseStyle(WORD wStyleId, const CGXStyle& style, GXModifyType mt = gxOverride,
-                                 UINT flags = GX_INVALIDATE);
+                                 UINT flags = GX_INVALIDATE, GXCmdType ctCmd = gxDo);
     virtual void UpdateBaseStyle(WORD wStyleId, UINT flags, BOOL bCreateHint);
     const CString& GetCellValueText(ROWCOL nRow, ROWCOL nCol);
     const CString& GetStoredCellValueText(ROWCOL nRow, ROWCOL nCol);
@@ -996,6 +998,8 @@ public:
     BOOL m_bAutoScroll, m_bAutoScrollStop;
     int m_nAutoScrollDirection, m_nAutoScrollSpeed;
     BOOL m_bDeferUndoPosition;
+    // The id update hints of this grid carry; a hint with another id (not -1) passes it by.
+    int m_nHintId = 0;
 
     // Control registry.
     CMapWordToPtr m_mapControls; // id -> CGXControl*, owned
@@ -1031,6 +1035,16 @@ protected:
     ROWCOL PageTargetRow(int nDirection, ROWCOL nRow, UINT nCount);
     BOOL HintsEnabled() const;
     void RecordUndo(CGXCommand* pCmd, GXCmdType ctCmd, ROWCOL nRow, ROWCOL nCol);
+
+public:
+    // The command factory when a change in this mode is to be recorded, else null.
+    CGXAbstractCommandFactory* UndoRecorder(GXCmdType ctCmd) const;
+    // The sizes rows (columns) store of their own, -1 where a row takes the default; for the
+    // command that puts them back (new[], owned by the caller).
+    int* SaveStoredRowHeights(ROWCOL nFrom, ROWCOL nTo);
+    int* SaveStoredColWidths(ROWCOL nFrom, ROWCOL nTo);
+
+protected:
     void PaintPassBody(CDC* pDC, const CRect& rectClip);
     void PreparePassCells(GXPaintPass& pass);
     void DrawPassBackgrounds(GXPaintPass& pass, size_t r);

@@ -9,6 +9,18 @@
 #include "core/GXLibraryState.h"
 #include <memory>
 
+namespace {
+// Styles saved for an undo that did not happen.
+void GXDeleteSavedStyles(CObArray* pArray)
+{
+    if (pArray == nullptr)
+        return;
+    for (INT_PTR i = 0; i < pArray->GetSize(); ++i)
+        delete pArray->GetAt(i);
+    delete pArray;
+}
+} // namespace
+
 BOOL CGXGridCore::InsertRows(ROWCOL nRow, ROWCOL nCount, const int* anHeights,
                              const CObArray* pCellStyles, const CObArray* pRowStyles,
                              ROWCOL nStyleCols, UINT flags, GXCmdType ctCmd)
@@ -53,7 +65,9 @@ BOOL CGXGridCore::InsertRows(ROWCOL nRow, ROWCOL nCount, const int* anHeights,
                 StoreCellStyle(nRow + i, 0, static_cast<CGXStyle*>(pRowStyles->GetAt(i)), gxCopy,
                                -1);
     RefreshRowInsertion(nRow, nCount, flags, TRUE);
-    RecordUndo(nullptr, ctCmd, nRow, m_nLeftCol);
+    CGXAbstractCommandFactory* pFactory = UndoRecorder(ctCmd);
+    RecordUndo(pFactory != nullptr ? pFactory->MakeRemoveRowsCmd(nRow, nRow + nCount - 1) : nullptr,
+               ctCmd, nRow, m_nLeftCol);
     if (bRedraw)
         RefreshAll(TRUE, nullptr, TRUE);
     return TRUE;
@@ -104,7 +118,9 @@ BOOL CGXGridCore::InsertCols(ROWCOL nCol, ROWCOL nCount, const int* anWidths,
                 StoreCellStyle(0, nCol + i, static_cast<CGXStyle*>(pColStyles->GetAt(i)), gxCopy,
                                -1);
     RefreshColInsertion(nCol, nCount, flags, TRUE);
-    RecordUndo(nullptr, ctCmd, m_nTopRow, nCol);
+    CGXAbstractCommandFactory* pFactory = UndoRecorder(ctCmd);
+    RecordUndo(pFactory != nullptr ? pFactory->MakeRemoveColsCmd(nCol, nCol + nCount - 1) : nullptr,
+               ctCmd, m_nTopRow, nCol);
     if (bRedraw)
         RefreshAll(TRUE, nullptr, TRUE);
     return TRUE;
@@ -211,6 +227,20 @@ BOOL CGXGridCore::RemoveRows(ROWCOL nFrom, ROWCOL nTo, UINT flags, GXCmdType ctC
         return FALSE;
     CGXLongOperation longOp;
     longOp.ShowStatusText(m_pLibState->m_astrTexts[5]);
+    // What the removal's undo puts back: the styles and sizes of the removed rows.
+    CGXAbstractCommandFactory* pFactory = UndoRecorder(ctCmd);
+    const ROWCOL nOther = GetColCount() + 1;
+    CObArray *pCellStyles = nullptr, *pLineStyles = nullptr;
+    std::unique_ptr<int[]> anUndo;
+    if (pFactory != nullptr) {
+        if (!pFactory->CopyRowStyleBlock(this, nFrom, nTo - nFrom + 1, nOther, pCellStyles,
+                                         pLineStyles, &longOp))
+            return FALSE;
+        anUndo.reset(SaveStoredRowHeights(nFrom, nTo));
+    }
+    // The covered-cells feature opens the removal's undo step for a new action; it closes
+    // here, whichever way the removal ends.
+    const BOOL bCoveredStep = ctCmd == gxDo && CoveredCellsImp() != nullptr;
     if (CGXAbstractGridCoveredCellsImp* pImp = CoveredCellsImp())
         pImp->PrepareRowRemoval(this, nFrom, nTo, flags, ctCmd);
     std::unique_ptr<int[]> anOld;
@@ -225,13 +255,22 @@ BOOL CGXGridCore::RemoveRows(ROWCOL nFrom, ROWCOL nTo, UINT flags, GXCmdType ctC
     const BOOL bStored = WriteRowRemoval(nFrom, nTo, FALSE);
     SwitchRecording(bOld);
     DiscardPendingState();
-    if (!bStored)
+    if (!bStored) {
+        GXDeleteSavedStyles(pCellStyles);
+        GXDeleteSavedStyles(pLineStyles);
+        if (bCoveredStep)
+            CommitUndoBlock();
         return FALSE;
+    }
     RefreshRowRemoval(nFrom, nTo, anOld.get(), flags, TRUE);
-    RecordUndo(nullptr, ctCmd, nFrom, m_nLeftCol);
+    RecordUndo(pFactory != nullptr
+                   ? pFactory->MakeInsertRowsCmd(nFrom, nTo - nFrom + 1, anUndo.release(),
+                                                 pCellStyles, pLineStyles, nOther)
+                   : nullptr,
+               ctCmd, nFrom, m_nLeftCol);
     SetSelection(nullptr);
     RefreshAll(TRUE, nullptr, TRUE);
-    if (ctCmd == gxDo)
+    if (bCoveredStep)
         CommitUndoBlock();
     return TRUE;
 }
@@ -246,6 +285,20 @@ BOOL CGXGridCore::RemoveCols(ROWCOL nFrom, ROWCOL nTo, UINT flags, GXCmdType ctC
         return FALSE;
     CGXLongOperation longOp;
     longOp.ShowStatusText(m_pLibState->m_astrTexts[5]);
+    // What the removal's undo puts back: the styles and sizes of the removed cols.
+    CGXAbstractCommandFactory* pFactory = UndoRecorder(ctCmd);
+    const ROWCOL nOther = GetRowCount() + 1;
+    CObArray *pCellStyles = nullptr, *pLineStyles = nullptr;
+    std::unique_ptr<int[]> anUndo;
+    if (pFactory != nullptr) {
+        if (!pFactory->CopyColStyleBlock(this, nFrom, nOther, nTo - nFrom + 1, pCellStyles,
+                                         pLineStyles, &longOp))
+            return FALSE;
+        anUndo.reset(SaveStoredColWidths(nFrom, nTo));
+    }
+    // The covered-cells feature opens the removal's undo step for a new action; it closes
+    // here, whichever way the removal ends.
+    const BOOL bCoveredStep = ctCmd == gxDo && CoveredCellsImp() != nullptr;
     if (CGXAbstractGridCoveredCellsImp* pImp = CoveredCellsImp())
         pImp->PrepareColRemoval(this, nFrom, nTo, flags, ctCmd);
     std::unique_ptr<int[]> anOld;
@@ -260,13 +313,22 @@ BOOL CGXGridCore::RemoveCols(ROWCOL nFrom, ROWCOL nTo, UINT flags, GXCmdType ctC
     const BOOL bStored = WriteColRemoval(nFrom, nTo, FALSE);
     SwitchRecording(bOld);
     DiscardPendingState();
-    if (!bStored)
+    if (!bStored) {
+        GXDeleteSavedStyles(pCellStyles);
+        GXDeleteSavedStyles(pLineStyles);
+        if (bCoveredStep)
+            CommitUndoBlock();
         return FALSE;
+    }
     RefreshColRemoval(nFrom, nTo, anOld.get(), flags, TRUE);
-    RecordUndo(nullptr, ctCmd, m_nTopRow, nFrom);
+    RecordUndo(pFactory != nullptr
+                   ? pFactory->MakeInsertColsCmd(nFrom, nTo - nFrom + 1, anUndo.release(),
+                                                 pCellStyles, pLineStyles, nOther)
+                   : nullptr,
+               ctCmd, m_nTopRow, nFrom);
     SetSelection(nullptr);
     RefreshAll(TRUE, nullptr, TRUE);
-    if (ctCmd == gxDo)
+    if (bCoveredStep)
         CommitUndoBlock();
     return TRUE;
 }

@@ -158,6 +158,34 @@ int CGXGridCore::CollectColWidths(ROWCOL nFrom, ROWCOL nTo, int* anWidths, int n
     return n;
 }
 
+int* CGXGridCore::SaveStoredRowHeights(ROWCOL nFrom, ROWCOL nTo)
+{
+    int* an = new int[(size_t)(nTo - nFrom) + 1];
+    for (ROWCOL r = nFrom; r <= nTo; ++r) {
+        LONG nStored = 0;
+        an[r - nFrom] = m_pGridParam != nullptr && m_pGridParam->m_rowHeights.Lookup(r, nStored)
+            ? (int)(nStored / StepOf(GetVertBaseUnit()))
+            : -1;
+        if (r == GX_MAXROWCOL)
+            break;
+    }
+    return an;
+}
+
+int* CGXGridCore::SaveStoredColWidths(ROWCOL nFrom, ROWCOL nTo)
+{
+    int* an = new int[(size_t)(nTo - nFrom) + 1];
+    for (ROWCOL c = nFrom; c <= nTo; ++c) {
+        LONG nStored = 0;
+        an[c - nFrom] = m_pGridParam != nullptr && m_pGridParam->m_colWidths.Lookup(c, nStored)
+            ? (int)(nStored / StepOf(GetHorzBaseUnit()))
+            : -1;
+        if (c == GX_MAXROWCOL)
+            break;
+    }
+    return an;
+}
+
 BOOL CGXGridCore::SetRowHeight(ROWCOL nFrom, ROWCOL nTo, int nHeight, const int* anHeights,
                                UINT flags, GXCmdType ctCmd)
 {
@@ -167,6 +195,8 @@ BOOL CGXGridCore::SetRowHeight(ROWCOL nFrom, ROWCOL nTo, int nHeight, const int*
     const size_t nCount = (size_t)(nTo - nFrom) + 1;
     std::unique_ptr<int[]> anOld(new int[nCount]);
     CollectRowHeights(nFrom, nTo, anOld.get(), (int)nCount);
+    CGXAbstractCommandFactory* pFactory = UndoRecorder(ctCmd);
+    std::unique_ptr<int[]> anUndo(pFactory != nullptr ? SaveStoredRowHeights(nFrom, nTo) : nullptr);
     BOOL bChanged = FALSE;
     for (ROWCOL r = nFrom; r <= nTo; ++r) {
         const int nNew = anHeights != nullptr ? anHeights[r - nFrom] : nHeight;
@@ -178,9 +208,9 @@ BOOL CGXGridCore::SetRowHeight(ROWCOL nFrom, ROWCOL nTo, int nHeight, const int*
         return FALSE;
     MarkFloatRangeDirty(CGXRange().SetRows(nFrom, nTo));
     RefreshRowHeights(nFrom, nTo, anOld.get(), flags, TRUE);
-    // The set-row-height command is made by the undo feature's command factory; here only
-    // the position is shown for an undo or redo.
-    RecordUndo(nullptr, ctCmd, nFrom, m_nLeftCol);
+    RecordUndo(pFactory != nullptr ? pFactory->MakeSetRowHeightCmd(nFrom, nTo, anUndo.release())
+                                   : nullptr,
+               ctCmd, nFrom, m_nLeftCol);
     return TRUE;
 }
 
@@ -193,6 +223,8 @@ BOOL CGXGridCore::SetColWidth(ROWCOL nFrom, ROWCOL nTo, int nWidth, const int* a
     const size_t nCount = (size_t)(nTo - nFrom) + 1;
     std::unique_ptr<int[]> anOld(new int[nCount]);
     CollectColWidths(nFrom, nTo, anOld.get(), (int)nCount);
+    CGXAbstractCommandFactory* pFactory = UndoRecorder(ctCmd);
+    std::unique_ptr<int[]> anUndo(pFactory != nullptr ? SaveStoredColWidths(nFrom, nTo) : nullptr);
     BOOL bChanged = FALSE;
     for (ROWCOL c = nFrom; c <= nTo; ++c) {
         const int nNew = anWidths != nullptr ? anWidths[c - nFrom] : nWidth;
@@ -204,29 +236,37 @@ BOOL CGXGridCore::SetColWidth(ROWCOL nFrom, ROWCOL nTo, int nWidth, const int* a
         return FALSE;
     MarkFloatRangeDirty(CGXRange().SetCols(nFrom, nTo));
     RefreshColWidths(nFrom, nTo, anOld.get(), flags, TRUE);
-    RecordUndo(nullptr, ctCmd, m_nTopRow, nFrom);
+    RecordUndo(pFactory != nullptr ? pFactory->MakeSetColWidthCmd(nFrom, nTo, anUndo.release())
+                                   : nullptr,
+               ctCmd, m_nTopRow, nFrom);
     return TRUE;
 }
 
 BOOL CGXGridCore::SetDefaultRowHeight(int nHeight, UINT flags, GXCmdType ctCmd)
 {
+    const int nOld = GetDefaultRowPixelHeight();
     if (!WriteDefaultRowHeight(nHeight))
         return FALSE;
     MarkFloatRangeDirty(CGXRange().SetTable());
     MarkMergeRangeDirty(CGXRange().SetTable());
     RefreshRowHeights(1, std::max<ROWCOL>(1, GetRowCount()), nullptr, flags, TRUE);
-    RecordUndo(nullptr, ctCmd, m_nTopRow, m_nLeftCol);
+    CGXAbstractCommandFactory* pFactory = UndoRecorder(ctCmd);
+    RecordUndo(pFactory != nullptr ? pFactory->MakeSetDefaultRowHeightCmd(nOld) : nullptr, ctCmd,
+               m_nTopRow, m_nLeftCol);
     return TRUE;
 }
 
 BOOL CGXGridCore::SetDefaultColWidth(int nWidth, UINT flags, GXCmdType ctCmd)
 {
+    const int nOld = GetDefaultColPixelWidth();
     if (!WriteDefaultColWidth(nWidth))
         return FALSE;
     MarkFloatRangeDirty(CGXRange().SetTable());
     MarkMergeRangeDirty(CGXRange().SetTable());
     RefreshColWidths(1, std::max<ROWCOL>(1, GetColCount()), nullptr, flags, TRUE);
-    RecordUndo(nullptr, ctCmd, m_nTopRow, m_nLeftCol);
+    CGXAbstractCommandFactory* pFactory = UndoRecorder(ctCmd);
+    RecordUndo(pFactory != nullptr ? pFactory->MakeSetDefaultColWidthCmd(nOld) : nullptr, ctCmd,
+               m_nTopRow, m_nLeftCol);
     return TRUE;
 }
 

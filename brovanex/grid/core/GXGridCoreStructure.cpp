@@ -163,7 +163,10 @@ BOOL CGXGridCore::SetFrozenRows(ROWCOL nFrozenRows, ROWCOL nHeaderRows, UINT fla
     if (!WriteFrozenRows(nFrozenRows, nHeaderRows))
         return FALSE;
     RefreshFrozenRows(nOldFrozen, nOldHeader, flags, TRUE);
-    RecordUndo(nullptr, ctCmd, m_nTopRow, m_nLeftCol);
+    CGXAbstractCommandFactory* pFactory = UndoRecorder(ctCmd);
+    RecordUndo(pFactory != nullptr ? pFactory->MakeSetFrozenRowsCmd(nOldFrozen, nOldHeader)
+                                   : nullptr,
+               ctCmd, m_nTopRow, m_nLeftCol);
     return TRUE;
 }
 
@@ -173,7 +176,10 @@ BOOL CGXGridCore::SetFrozenCols(ROWCOL nFrozenCols, ROWCOL nHeaderCols, UINT fla
     if (!WriteFrozenCols(nFrozenCols, nHeaderCols))
         return FALSE;
     RefreshFrozenCols(nOldFrozen, nOldHeader, flags, TRUE);
-    RecordUndo(nullptr, ctCmd, m_nTopRow, m_nLeftCol);
+    CGXAbstractCommandFactory* pFactory = UndoRecorder(ctCmd);
+    RecordUndo(pFactory != nullptr ? pFactory->MakeSetFrozenColsCmd(nOldFrozen, nOldHeader)
+                                   : nullptr,
+               ctCmd, m_nTopRow, m_nLeftCol);
     return TRUE;
 }
 

@@ -251,8 +251,8 @@ BOOL CGXGridCore::ApplyStyleToRange(const CGXRange& rangeIn, const CGXStyle* pSt
         MarkDocumentModified(TRUE);
         if (bUndo && pOld != nullptr) {
             pOld->Add(TakePendingState());
-            // The style-range command is made by the command factory of the undo feature.
-            RecordUndo(nullptr, ctCmd, range.top, range.left);
+            RecordUndo(pFactory->MakeSetStyleRangeCmd(range, nType, pOld), ctCmd, range.top,
+                       range.left);
             pOld = nullptr;
         }
     } else {
@@ -267,6 +267,13 @@ BOOL CGXGridCore::ApplyStyleToRange(const CGXRange& rangeIn, const CGXStyle* pSt
     if (bOuter)
         m_bStyleOperation = FALSE;
     return bAny;
+}
+
+CGXAbstractCommandFactory* CGXGridCore::UndoRecorder(GXCmdType ctCmd) const
+{
+    if (ctCmd == gxRollback || m_pGridParam == nullptr || !m_pGridParam->m_bUndoEnabled)
+        return nullptr;
+    return CommandFactory();
 }
 
 void CGXGridCore::RecordUndo(CGXCommand* pCmd, GXCmdType ctCmd, ROWCOL nRow, ROWCOL nCol)
@@ -290,12 +297,17 @@ void CGXGridCore::UpdateStyleRange(const CGXRange& rangeIn, const CGXStyle* pSty
         UpdateHintImp()->SendStyleRangeHint(this, rangeIn, pStyle, mt, nType, flags);
 }
 
-BOOL CGXGridCore::ChangeStylesMap(const CGXStylesMap& stylesMap, UINT flags)
+BOOL CGXGridCore::ChangeStylesMap(const CGXStylesMap& stylesMap, UINT flags, GXCmdType ctCmd)
 {
     CGXStylesMap* pMap = GetStylesMap();
     if (pMap == nullptr || (IsGridReadOnly() && m_pGridParam->m_bStoreGuard))
         return FALSE;
+    CGXCommand* pUndo = nullptr;
+    if (CGXAbstractCommandFactory* pFactory = CommandFactory())
+        if (ctCmd != gxRollback && m_pGridParam->m_bUndoEnabled)
+            pUndo = pFactory->MakeChangeStylesMapCmd(*pMap);
     *pMap = stylesMap;
+    RecordUndo(pUndo, ctCmd, m_nTopRow, m_nLeftCol);
     MarkDocumentModified(TRUE);
     UpdateStylesMap(flags, TRUE);
     return TRUE;
@@ -311,12 +323,17 @@ void CGXGridCore::UpdateStylesMap(UINT flags, BOOL bCreateHint)
         UpdateHintImp()->SendStylesMapHint(this, flags);
 }
 
-BOOL CGXGridCore::ChangeProperties(const CGXProperties& properties, UINT flags)
+BOOL CGXGridCore::ChangeProperties(const CGXProperties& properties, UINT flags, GXCmdType ctCmd)
 {
     CGXProperties* pProp = GetProperties();
     if (pProp == nullptr || (IsGridReadOnly() && m_pGridParam->m_bStoreGuard))
         return FALSE;
+    CGXCommand* pUndo = nullptr;
+    if (CGXAbstractCommandFactory* pFactory = CommandFactory())
+        if (ctCmd != gxRollback && m_pGridParam->m_bUndoEnabled)
+            pUndo = pFactory->MakeChangePropertiesCmd(*pProp);
     *pProp = properties;
+    RecordUndo(pUndo, ctCmd, m_nTopRow, m_nLeftCol);
     MarkDocumentModified(TRUE);
     UpdateProperties(flags, TRUE);
     return TRUE;
@@ -332,11 +349,21 @@ void CGXGridCore::UpdateProperties(UINT flags, BOOL bCreateHint)
         UpdateHintImp()->SendPropertiesHint(this, flags);
 }
 
-BOOL CGXGridCore::ChangeBaseStyle(WORD wStyleId, const CGXStyle& style, GXModifyType mt, UINT flags)
+BOOL CGXGridCore::ChangeBaseStyle(WORD wStyleId, const CGXStyle& style, GXModifyType mt, UINT flags,
+                                  GXCmdType ctCmd)
 {
     const CGXStyle& base = FindBaseStyle(wStyleId); // throws for an unknown id
     if (IsGridReadOnly() && m_pGridParam->m_bStoreGuard)
         return FALSE;
+    if (CGXAbstractCommandFactory* pFactory = CommandFactory())
+        if (ctCmd != gxRollback && m_pGridParam->m_bUndoEnabled) {
+            UINT nResId = 0;
+            CGXStylesMap* pMap = GetStylesMap();
+            LPCTSTR pszName = pMap != nullptr ? pMap->GetStyleName(wStyleId, nResId) : nullptr;
+            RecordUndo(
+                pFactory->MakeChangeBaseStyleCmd(base, pszName != nullptr ? pszName : "", wStyleId),
+                ctCmd, m_nTopRow, m_nLeftCol);
+        }
     const_cast<CGXStyle&>(base).MergeStyle(style, mt);
     MarkDocumentModified(TRUE);
     UpdateBaseStyle(wStyleId, flags, TRUE);

@@ -115,6 +115,10 @@ public:
     LONG m_nMinTrackWidth, m_nMinTrackHeight;
     ROWCOL m_nLastSortRowKey, m_nLastSortColKey;
     CDWordArray m_awHiddenRows, m_awHiddenCols;
+    // Rows (columns) frozen from the selection: where the block went, its length and where
+    // it came from, for unfreezing.
+    ROWCOL m_nFreezeRowStart = 0, m_nFreezeRowLength = 0, m_nFreezeRowFirst = 0;
+    ROWCOL m_nFreezeColStart = 0, m_nFreezeColLength = 0, m_nFreezeColFirst = 0;
 
     // How the current cell's control is activated: 1 a click in its text, 2 a click on
     // the cell, 4 at once when the cell becomes current, 8 a double click.

@@ -16,6 +16,9 @@ class CGXData;
 class CGXProperties;
 class CGXGridParam;
 class CGXGridHint;
+class CGXStylesMap;
+class CGXLongOperation;
+class CObArray;
 class CGXPluginComponent;
 class CGXSpanCellPool;
 class CDC;
@@ -159,11 +162,53 @@ public:
 };
 
 // 9: the command factory (undo and redo). Unlike the other interfaces its first
-// operation is a virtual destructor (CGXCommandFactory, freed like the others).
+// operation is a virtual destructor (CGXCommandFactory, freed like the others). The
+// creating operations come first, one per command class; each takes the command's fields
+// (arrays and objects handed over become the command's) and returns the new command.
 class CGXAbstractCommandFactory
 {
 public:
     virtual ~CGXAbstractCommandFactory() { }
+    virtual CGXCommand* MakeBlockCmd(LPCTSTR pszName) = 0;
+    virtual CGXCommand* MakeSetRowHeightCmd(ROWCOL nFrom, ROWCOL nTo, int* anHeights) = 0;
+    virtual CGXCommand* MakeHideRowsCmd(ROWCOL nFrom, ROWCOL nTo, BOOL* abHidden) = 0;
+    virtual CGXCommand* MakeSetDefaultRowHeightCmd(int nHeight) = 0;
+    virtual CGXCommand* MakeSetColWidthCmd(ROWCOL nFrom, ROWCOL nTo, int* anWidths) = 0;
+    virtual CGXCommand* MakeHideColsCmd(ROWCOL nFrom, ROWCOL nTo, BOOL* abHidden) = 0;
+    virtual CGXCommand* MakeSetDefaultColWidthCmd(int nWidth) = 0;
+    virtual CGXCommand* MakeMoveRowsCmd(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest) = 0;
+    virtual CGXCommand* MakeMoveColsCmd(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest) = 0;
+    virtual CGXCommand* MakeRemoveRowsCmd(ROWCOL nFrom, ROWCOL nTo) = 0;
+    virtual CGXCommand* MakeRemoveColsCmd(ROWCOL nFrom, ROWCOL nTo) = 0;
+    virtual CGXCommand* MakeInsertRowsCmd(ROWCOL nRow, ROWCOL nCount, int* anHeights,
+                                          CObArray* pCellStyles, CObArray* pRowStyles,
+                                          ROWCOL nColCount) = 0;
+    virtual CGXCommand* MakeInsertColsCmd(ROWCOL nCol, ROWCOL nCount, int* anWidths,
+                                          CObArray* pCellStyles, CObArray* pColStyles,
+                                          ROWCOL nRowCount) = 0;
+    virtual CGXCommand* MakeSetCoveredCellsCmd(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom,
+                                               ROWCOL nRight) = 0;
+    virtual CGXCommand* MakeSetStyleRangeCmd(const CGXRange& range, int nType,
+                                             CObArray* pStyles) = 0;
+    virtual CGXCommand* MakeSetFrozenRowsCmd(ROWCOL nFrozen, ROWCOL nHeader) = 0;
+    virtual CGXCommand* MakeSetFrozenColsCmd(ROWCOL nFrozen, ROWCOL nHeader) = 0;
+    virtual CGXCommand* MakeMoveDataRowsCmd(CDWordArray* pOrder, const CGXRange& range) = 0;
+    virtual CGXCommand* MakeMoveDataColsCmd(CDWordArray* pOrder, const CGXRange& range) = 0;
+    virtual CGXCommand* MakeChangeStylesMapCmd(const CGXStylesMap& stylesMap) = 0;
+    virtual CGXCommand* MakeChangePropertiesCmd(const CGXProperties& properties) = 0;
+    virtual CGXCommand* MakeChangeBaseStyleCmd(const CGXStyle& style, LPCTSTR pszName,
+                                               WORD wStyleId) = 0;
+    virtual CGXCommand* MakeMoveCellsCmd(const CGXRange& range, ROWCOL nDestRow, ROWCOL nDestCol,
+                                         CObject* pMoved) = 0;
+    virtual CGXCommand* MakeSetRangeNameCmd(LPCTSTR pszName, BOOL bSet, const CGXRange& range) = 0;
+    virtual CGXCommand* MakeDeleteRangeNameCmd(LPCTSTR pszName, const CGXRange& range,
+                                               CObject* pUserObject) = 0;
+    virtual BOOL SwitchRecording(CGXGridCore* pGrid, BOOL bOn) = 0;
+    virtual CObject* TakePendingState(CGXGridCore* pGrid) = 0;
+    virtual BOOL RestorePendingState(CGXGridCore* pGrid, CObject* pState, BOOL bSwitchOff,
+                                     int nReserved) = 0;
+    virtual void DiscardPendingState(CGXGridCore* pGrid) = 0;
+    virtual BOOL ExecuteCommand(CGXCommand* pCmd, CGXGridCore* pGrid, GXCmdType ctCmd) = 0;
     virtual void RecordCommand(CGXGridCore* pGrid, CGXCommand* pCmd, GXCmdType ctCmd) = 0;
     virtual void RemoveNewestCommand(CGXGridCore* pGrid, GXCmdType ctCmd) = 0;
     virtual BOOL Undo(CGXGridCore* pGrid) = 0;
@@ -171,24 +216,18 @@ public:
     virtual void BeginUndoBlock(CGXGridCore* pGrid, LPCTSTR pszName) = 0;
     virtual void CommitUndoBlock(CGXGridCore* pGrid) = 0;
     virtual void RollbackUndoBlock(CGXGridCore* pGrid) = 0;
-    virtual BOOL SwitchRecording(CGXGridCore* pGrid, BOOL bOn) = 0;
-    virtual CObject* TakePendingState(CGXGridCore* pGrid) = 0;
-    virtual BOOL RestorePendingState(CGXGridCore* pGrid, CObject* pState, BOOL bSwitchOff,
-                                     int nReserved) = 0;
-    virtual void DiscardPendingState(CGXGridCore* pGrid) = 0;
-    virtual BOOL ExecuteCommand(CGXCommand* pCmd, CGXGridCore* pGrid, GXCmdType ctCmd) = 0;
     virtual void ShowUndoPosition(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol,
                                   BOOL bMakeCurrent) = 0;
     virtual BOOL UpdateUndoMenu(CGXGridCore* pGrid, CCmdUI* pCmdUI) = 0;
     virtual BOOL UpdateRedoMenu(CGXGridCore* pGrid, CCmdUI* pCmdUI) = 0;
-    virtual BOOL CopyRowStyleBlock(CGXGridCore* pGrid, const CGXRange& range, ROWCOL nCount,
-                                   ROWCOL nColsPerRow, CObArray*& pCellStyles,
-                                   CObArray*& pRowStyles, CGXStyle* pScratch) = 0;
-    virtual BOOL CopyColStyleBlock(CGXGridCore* pGrid, const CGXRange& range, ROWCOL nCount,
-                                   ROWCOL nRowsPerCol, CObArray*& pCellStyles,
-                                   CObArray*& pColStyles, CGXStyle* pScratch) = 0;
-    // The commands the factory makes (one creation operation per command class) are
-    // declared by CGXCommandFactory itself, which the undo issue writes.
+    // The styles of rows (columns) about to be removed, for the command that puts them back.
+    // FALSE: the user cancelled, the removal does not happen.
+    virtual BOOL CopyRowStyleBlock(CGXGridCore* pGrid, ROWCOL nFirstRow, ROWCOL nRowCount,
+                                   ROWCOL nColCount, CObArray*& pCellStyles, CObArray*& pRowStyles,
+                                   CGXLongOperation* pLongOp) = 0;
+    virtual BOOL CopyColStyleBlock(CGXGridCore* pGrid, ROWCOL nFirstCol, ROWCOL nRowCount,
+                                   ROWCOL nColCount, CObArray*& pCellStyles, CObArray*& pColStyles,
+                                   CGXLongOperation* pLongOp) = 0;
 };
 
 // 10: the size a cell's content needs.

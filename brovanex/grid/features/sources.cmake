@@ -13,3 +13,12 @@ gx_add_feature(ResizeToFit WIN GXCalcSizeImp.cpp GXGridResizeToFitImp.cpp)
 gx_add_feature(OptimizedUpdate WIN GXGridOptimizedUpdateImp.cpp)
 # Text in rotated fonts.
 gx_add_feature(DrawRotatedText WIN GXDrawRotatedTextImp.cpp)
+# Undo and redo: the commands and the command factory.
+gx_add_feature(UndoRedo WIN GXCommand.cpp GXCommands.cpp GXCommandFactory.cpp
+  GXCommandFactoryMenus.cpp)
+# Moving rows and columns (switched on by a program, not by the factory).
+gx_add_feature(MoveRowsCols WIN GXGridMoveRowsColsImp.cpp)
+# Update hints between the views of one document.
+gx_add_feature(UpdateHint WIN GXGridUpdateHintImp.cpp)
+# Freezing rows and columns from the selection.
+gx_add_feature(FreezeMenuHelper WIN GXGridFreezeMenuHelperImp.cpp)

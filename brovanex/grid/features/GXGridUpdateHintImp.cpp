@@ -1,0 +1,409 @@
+// CGXGridUpdateHintImp: building and sending hints, and replaying received ones.
+#include "features/GXGridUpdateHintImp.h"
+#include "core/GXGridCore.h"
+#include "core/GXGridParam.h"
+#include "features/GXFeatureSwitches.h"
+#include "fw/splitter.h"
+
+IMPLEMENT_DYNAMIC(CGXGridHint, CObject)
+
+void GXImplementUpdateHint(CGXGridCore* pGrid)
+{
+    GXInstallGridFeature<CGXGridUpdateHintImp>(pGrid, gxSlotUpdateHint);
+}
+
+namespace {
+CSplitterWnd* SplitterOf(CGXGridCore* pGrid)
+{
+    CWnd* pWnd = pGrid->GetGridWnd();
+    if (pWnd == nullptr || pWnd->GetSafeHwnd() == nullptr)
+        return nullptr;
+    CWnd* pParent = pWnd->GetParent();
+    if (pParent == nullptr || !pParent->IsKindOf(RUNTIME_CLASS(CSplitterWnd)))
+        return nullptr;
+    return static_cast<CSplitterWnd*>(pParent);
+}
+} // namespace
+
+void CGXGridUpdateHintImp::Send(CGXGridCore* pGrid, CGXGridHint& hint)
+{
+    CWnd* pWnd = pGrid->GetGridWnd();
+    CView* pSender = pWnd != nullptr && pWnd->IsKindOf(RUNTIME_CLASS(CView))
+        ? static_cast<CView*>(pWnd)
+        : nullptr;
+    pGrid->NotifyAllViews(pSender, 0, &hint);
+}
+
+CWnd* CGXGridUpdateHintImp::SplitterPartner(CGXGridCore* pGrid, BOOL bRows)
+{
+    CSplitterWnd* pSplitter = SplitterOf(pGrid);
+    int nRow = 0, nCol = 0;
+    if (pSplitter == nullptr || !pSplitter->IsChildPane(pGrid->GetGridWnd(), &nRow, &nCol))
+        return nullptr;
+    if (bRows)
+        return pSplitter->GetColumnCount() > 1 ? pSplitter->GetPane(nRow, 1 - nCol) : nullptr;
+    return pSplitter->GetRowCount() > 1 ? pSplitter->GetPane(1 - nRow, nCol) : nullptr;
+}
+
+// Sending.
+#define GX_HINT(id) CGXGridHint hint(id, pGrid->m_nHintId)
+
+BOOL CGXGridUpdateHintImp::SendRowCountHint(CGXGridCore* pGrid, ROWCOL nFirst, UINT nFlags)
+{
+    GX_HINT(gxHintRowCount);
+    hint.m_nRow1 = nFirst;
+    hint.m_flags = nFlags;
+    Send(pGrid, hint);
+    return TRUE;
+}
+BOOL CGXGridUpdateHintImp::SendColCountHint(CGXGridCore* pGrid, ROWCOL nFirst, UINT nFlags)
+{
+    GX_HINT(gxHintColCount);
+    hint.m_nCol1 = nFirst;
+    hint.m_flags = nFlags;
+    Send(pGrid, hint);
+    return TRUE;
+}
+BOOL CGXGridUpdateHintImp::SendFrozenRowsHint(CGXGridCore* pGrid, ROWCOL nOldFrozen,
+                                              ROWCOL nOldHeader, UINT nFlags)
+{
+    GX_HINT(gxHintFrozenRows);
+    hint.m_nRow1 = nOldFrozen;
+    hint.m_nRow2 = nOldHeader;
+    hint.m_flags = nFlags;
+    Send(pGrid, hint);
+    return TRUE;
+}
+BOOL CGXGridUpdateHintImp::SendFrozenColsHint(CGXGridCore* pGrid, ROWCOL nOldFrozen,
+                                              ROWCOL nOldHeader, UINT nFlags)
+{
+    GX_HINT(gxHintFrozenCols);
+    hint.m_nCol1 = nOldFrozen;
+    hint.m_nCol2 = nOldHeader;
+    hint.m_flags = nFlags;
+    Send(pGrid, hint);
+    return TRUE;
+}
+BOOL CGXGridUpdateHintImp::SendTopRowHint(CGXGridCore* pGrid, ROWCOL nRow, UINT nFlags)
+{
+    CWnd* pTarget = SplitterPartner(pGrid, TRUE);
+    if (pTarget == nullptr)
+        return TRUE;
+    GX_HINT(gxHintTopRow);
+    hint.m_nRow1 = nRow;
+    hint.m_flags = nFlags;
+    hint.m_vptr = pTarget;
+    Send(pGrid, hint);
+    return TRUE;
+}
+BOOL CGXGridUpdateHintImp::SendLeftColHint(CGXGridCore* pGrid, ROWCOL nCol, UINT nFlags)
+{
+    CWnd* pTarget = SplitterPartner(pGrid, FALSE);
+    if (pTarget == nullptr)
+        return TRUE;
+    GX_HINT(gxHintLeftCol);
+    hint.m_nCol1 = nCol;
+    hint.m_flags = nFlags;
+    hint.m_vptr = pTarget;
+    Send(pGrid, hint);
+    return TRUE;
+}
+BOOL CGXGridUpdateHintImp::SendInsertRowsHint(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nCount,
+                                              UINT nFlags)
+{
+    GX_HINT(gxHintInsertRows);
+    hint.m_nRow1 = nFirst;
+    hint.m_lValue = (int)nCount;
+    hint.m_flags = nFlags;
+    Send(pGrid, hint);
+    return TRUE;
+}
+BOOL CGXGridUpdateHintImp::SendInsertColsHint(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nCount,
+                                              UINT nFlags)
+{
+    GX_HINT(gxHintInsertCols);
+    hint.m_nCol1 = nFirst;
+    hint.m_lValue = (int)nCount;
+    hint.m_flags = nFlags;
+    Send(pGrid, hint);
+    return TRUE;
+}
+BOOL CGXGridUpdateHintImp::SendRemoveRowsHint(CGXGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo,
+                                              UINT nFlags, int)
+{
+    GX_HINT(gxHintRemoveRows);
+    hint.m_nRow1 = nFrom;
+    hint.m_nRow2 = nTo;
+    hint.m_flags = nFlags;
+    Send(pGrid, hint);
+    return TRUE;
+}
+BOOL CGXGridUpdateHintImp::SendRemoveColsHint(CGXGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo,
+                                              UINT nFlags, int)
+{
+    GX_HINT(gxHintRemoveCols);
+    hint.m_nCol1 = nFrom;
+    hint.m_nCol2 = nTo;
+    hint.m_flags = nFlags;
+    Send(pGrid, hint);
+    return TRUE;
+}
+BOOL CGXGridUpdateHintImp::SendMoveRowsHint(CGXGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo,
+                                            ROWCOL nDest, UINT nFlags)
+{
+    GX_HINT(gxHintMoveRows);
+    hint.m_nRow1 = nFrom;
+    hint.m_nRow2 = nTo;
+    hint.m_nRow3 = nDest;
+    hint.m_flags = nFlags;
+    Send(pGrid, hint);
+    return TRUE;
+}
+BOOL CGXGridUpdateHintImp::SendMoveColsHint(CGXGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo,
+                                            ROWCOL nDest, UINT nFlags)
+{
+    GX_HINT(gxHintMoveCols);
+    hint.m_nCol1 = nFrom;
+    hint.m_nCol2 = nTo;
+    hint.m_nCol3 = nDest;
+    hint.m_flags = nFlags;
+    Send(pGrid, hint);
+    return TRUE;
+}
+BOOL CGXGridUpdateHintImp::SendRowHeightsHint(CGXGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo,
+                                              UINT nFlags, int* pOldSizes)
+{
+    GX_HINT(gxHintRowHeights);
+    hint.m_nRow1 = nFrom;
+    hint.m_nRow2 = nTo;
+    hint.m_vptr = pOldSizes;
+    hint.m_flags = nFlags;
+    Send(pGrid, hint);
+    return TRUE;
+}
+BOOL CGXGridUpdateHintImp::SendColWidthsHint(CGXGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo,
+                                             UINT nFlags, int* pOldSizes)
+{
+    GX_HINT(gxHintColWidths);
+    hint.m_nCol1 = nFrom;
+    hint.m_nCol2 = nTo;
+    hint.m_vptr = pOldSizes;
+    hint.m_flags = nFlags;
+    Send(pGrid, hint);
+    return TRUE;
+}
+BOOL CGXGridUpdateHintImp::SendZoomHint(CGXGridCore* pGrid, int nZoom)
+{
+    GX_HINT(gxHintZoom);
+    hint.m_nValue = nZoom;
+    hint.m_vptr = SplitterOf(pGrid);
+    Send(pGrid, hint);
+    return TRUE;
+}
+BOOL CGXGridUpdateHintImp::SendZoomChangedHint(CGXGridCore* pGrid, int nOldZoom, UINT nFlags)
+{
+    GX_HINT(gxHintZoomChanged);
+    hint.m_nValue = nOldZoom;
+    hint.m_flags = nFlags;
+    hint.m_vptr = SplitterOf(pGrid);
+    Send(pGrid, hint);
+    return TRUE;
+}
+BOOL CGXGridUpdateHintImp::SendRedrawRangeHint(CGXGridCore* pGrid, const CGXRange& range,
+                                               UINT nFlags)
+{
+    GX_HINT(gxHintRedrawRowCol);
+    hint.m_range = range;
+    hint.m_nRow1 = range.top;
+    hint.m_nCol1 = range.left;
+    hint.m_nRow2 = range.bottom;
+    hint.m_nCol2 = range.right;
+    hint.m_flags = nFlags;
+    Send(pGrid, hint);
+    return TRUE;
+}
+BOOL CGXGridUpdateHintImp::SendRedrawAllHint(CGXGridCore* pGrid, UINT nFlags)
+{
+    GX_HINT(gxHintRedraw);
+    hint.m_flags = nFlags;
+    Send(pGrid, hint);
+    return TRUE;
+}
+BOOL CGXGridUpdateHintImp::SendStyleRangeHint(CGXGridCore* pGrid, const CGXRange& range,
+                                              const CGXStyle* pStyle, GXModifyType mt, int nType,
+                                              UINT nFlags)
+{
+    GX_HINT(gxHintStyleRange);
+    hint.m_range = range;
+    hint.m_pStyle = pStyle;
+    hint.m_mt = mt;
+    hint.m_nValue = nType;
+    hint.m_flags = nFlags;
+    Send(pGrid, hint);
+    return TRUE;
+}
+BOOL CGXGridUpdateHintImp::SendStylesMapHint(CGXGridCore* pGrid, UINT nFlags)
+{
+    GX_HINT(gxHintStylesMap);
+    hint.m_flags = nFlags;
+    Send(pGrid, hint);
+    return TRUE;
+}
+BOOL CGXGridUpdateHintImp::SendPropertiesHint(CGXGridCore* pGrid, UINT nFlags)
+{
+    GX_HINT(gxHintProperties);
+    hint.m_flags = nFlags;
+    Send(pGrid, hint);
+    return TRUE;
+}
+BOOL CGXGridUpdateHintImp::SendBaseStyleHint(CGXGridCore* pGrid, WORD wStyleId, UINT nFlags)
+{
+    GX_HINT(gxHintBaseStyle);
+    hint.m_lValue = wStyleId;
+    hint.m_flags = nFlags;
+    Send(pGrid, hint);
+    return TRUE;
+}
+BOOL CGXGridUpdateHintImp::SendStoreCurrentCellHint(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol,
+                                                    UINT nFlags)
+{
+    // Every other view ends its own edit; the sender hears FALSE when one of them refuses.
+    GX_HINT(gxHintTransferCurrentCell);
+    hint.m_nRow1 = nRow;
+    hint.m_nCol1 = nCol;
+    hint.m_nValue = TRUE;
+    hint.m_lValue = 1;
+    hint.m_flags = nFlags;
+    Send(pGrid, hint);
+    return hint.m_lValue != 0;
+}
+BOOL CGXGridUpdateHintImp::SendTabNameHint(CGXGridCore* pGrid, LPCTSTR pszName)
+{
+    GX_HINT(gxHintTabName);
+    hint.m_vptr = const_cast<LPTSTR>(pszName);
+    Send(pGrid, hint);
+    return TRUE;
+}
+BOOL CGXGridUpdateHintImp::SendScrollHint(CGXGridCore* pGrid, int nDirection, ROWCOL, UINT)
+{
+    // Panes beside each other scroll their rows together, panes above each other their
+    // columns.
+    if (nDirection == 1 || nDirection == 3)
+        return SendTopRowHint(pGrid, pGrid->GetTopRow(), GX_UPDATENOW);
+    if (nDirection == 2 || nDirection == 4)
+        return SendLeftColHint(pGrid, pGrid->GetLeftCol(), GX_UPDATENOW);
+    return FALSE;
+}
+
+// Replaying.
+void CGXGridUpdateHintImp::ReplayHint(CGXGridCore* pGrid, CGXGridHint* pHint)
+{
+    HintUpdate(pGrid, pHint);
+}
+
+int CGXGridUpdateHintImp::HintUpdate(CGXGridCore* pGrid, CGXGridHint* pHint)
+{
+    CObject* pObject = reinterpret_cast<CObject*>(pHint);
+    if (pGrid->GetParam() == nullptr || pObject == nullptr ||
+        !pObject->IsKindOf(RUNTIME_CLASS(CGXGridHint)))
+        return 0;
+    CGXGridHint& h = *pHint;
+    if (h.m_nViewID != -1 && h.m_nViewID != pGrid->m_nHintId)
+        return h.m_nViewID;
+    switch (h.m_id) {
+    case gxHintRedraw:
+        pGrid->RedrawAll(h.m_flags, FALSE);
+        return TRUE;
+    case gxHintRedrawRowCol:
+        pGrid->InvalidateCellRange(CGXRange(h.m_nRow1, h.m_nCol1, h.m_nRow2, h.m_nCol2), h.m_flags,
+                                   FALSE);
+        return TRUE;
+    case gxHintRowCount:
+        pGrid->RefreshRowCount(h.m_nRow1, h.m_flags, FALSE);
+        return TRUE;
+    case gxHintColCount:
+        pGrid->RefreshColCount(h.m_nCol1, h.m_flags, FALSE);
+        return TRUE;
+    case gxHintRowHeights:
+        pGrid->RefreshRowHeights(h.m_nRow1, h.m_nRow2, static_cast<int*>(h.m_vptr), h.m_flags,
+                                 FALSE);
+        return TRUE;
+    case gxHintColWidths:
+        pGrid->RefreshColWidths(h.m_nCol1, h.m_nCol2, static_cast<int*>(h.m_vptr), h.m_flags,
+                                FALSE);
+        return TRUE;
+    case gxHintInsertCols:
+        pGrid->RefreshColInsertion(h.m_nCol1, (ROWCOL)h.m_lValue, h.m_flags, FALSE);
+        return TRUE;
+    case gxHintInsertRows:
+        pGrid->RefreshRowInsertion(h.m_nRow1, (ROWCOL)h.m_lValue, h.m_flags, FALSE);
+        return TRUE;
+    case gxHintRemoveCols:
+        pGrid->RefreshColRemoval(h.m_nCol1, h.m_nCol2, nullptr, h.m_flags, FALSE);
+        return TRUE;
+    case gxHintRemoveRows:
+        pGrid->RefreshRowRemoval(h.m_nRow1, h.m_nRow2, nullptr, h.m_flags, FALSE);
+        return TRUE;
+    case gxHintMoveCols:
+        pGrid->RefreshColMove(h.m_nCol1, h.m_nCol2, h.m_nCol3, h.m_flags, FALSE);
+        return TRUE;
+    case gxHintMoveRows:
+        pGrid->RefreshRowMove(h.m_nRow1, h.m_nRow2, h.m_nRow3, h.m_flags, FALSE);
+        return TRUE;
+    case gxHintFrozenRows:
+        pGrid->RefreshFrozenRows(h.m_nRow1, h.m_nRow2, h.m_flags, FALSE);
+        return TRUE;
+    case gxHintFrozenCols:
+        pGrid->RefreshFrozenCols(h.m_nCol1, h.m_nCol2, h.m_flags, FALSE);
+        return TRUE;
+    case gxHintStyleRange:
+        pGrid->UpdateStyleRange(h.m_range, h.m_pStyle, (GXModifyType)h.m_mt, h.m_nValue, h.m_flags,
+                                FALSE);
+        return TRUE;
+    case gxHintZoomChanged:
+    case gxHintZoom:
+        // Zoom follows within one splitter window only, unless cells float.
+        if (pGrid->GetFloatMode() == 0 && h.m_vptr != SplitterOf(pGrid))
+            return FALSE;
+        if (h.m_id == gxHintZoom)
+            pGrid->WriteZoom(h.m_nValue, FALSE);
+        else
+            pGrid->RefreshZoom(h.m_nValue, h.m_flags, FALSE);
+        return TRUE;
+    case gxHintTabName:
+        pGrid->OnTabNameChanged(0);
+        return TRUE;
+    case gxHintTransferCurrentCell: {
+        const BOOL bResult = pGrid->SyncCurrentCell(h.m_nValue, h.m_flags, FALSE);
+        h.m_lValue = h.m_lValue && bResult;
+        return bResult;
+    }
+    case gxHintTopRow:
+        if (h.m_vptr != pGrid->GetGridWnd())
+            return FALSE;
+        pGrid->SetFirstScrollRow(h.m_nRow1, h.m_flags, FALSE);
+        return TRUE;
+    case gxHintLeftCol:
+        if (h.m_vptr != pGrid->GetGridWnd())
+            return FALSE;
+        pGrid->SetFirstScrollCol(h.m_nCol1, h.m_flags, FALSE);
+        return TRUE;
+    case gxHintCurrentCell:
+        return pGrid->MakeCellCurrent(h.m_nRow1, h.m_nCol1, h.m_flags);
+    case gxHintLockSelectionFrame:
+        return pGrid->LockSelectionFrame((BOOL)h.m_flags, FALSE);
+    case gxHintProperties:
+        pGrid->UpdateProperties(h.m_flags, FALSE);
+        return TRUE;
+    case gxHintStylesMap:
+        pGrid->UpdateStylesMap(h.m_flags, FALSE);
+        return TRUE;
+    case gxHintBaseStyle:
+        pGrid->UpdateBaseStyle((WORD)(h.m_lValue & 0xFFFF), h.m_flags, FALSE);
+        return TRUE;
+    case gxHintRefresh:
+        return pGrid->RefreshAll(TRUE, nullptr, FALSE);
+    default:
+        return h.m_id - 1;
+    }
+}
