@@ -124,22 +124,24 @@ BOOL CGXData::PutCellCopy(const CGXRange& range, ROWCOL nDestRow, ROWCOL nDestCo
     return pImp != nullptr && pImp->CopyDataCells(*this, range, nDestRow, nDestCol, nFlags);
 }
 
-BOOL CGXData::PutCellMove(const CGXRange& range, ROWCOL nDestRow, ROWCOL nDestCol, UINT nFlags)
+BOOL CGXData::PutCellMove(const CGXRange& range, ROWCOL nDestRow, ROWCOL nDestCol,
+                          CObject*& pUndoInfo, BOOL bCreateUndoInfo)
 {
     CGXAbstractDataCopyMoveCellsImp* pImp = m_pAppData->m_pDataCopyMoveCellsImp;
-    return pImp != nullptr && pImp->MoveDataCells(*this, range, nDestRow, nDestCol, nFlags);
+    return pImp != nullptr &&
+        pImp->MoveDataCells(*this, range, nDestRow, nDestCol, pUndoInfo, bCreateUndoInfo);
 }
 
-BOOL CGXData::PutRowOrder(const CDWordArray& order, UINT nFlags)
+BOOL CGXData::PutRowOrder(const CGXRange& range, const CDWordArray& order, UINT nFlags)
 {
     CGXAbstractGridSortMoveDataImp* pImp = m_pAppData->m_pSortMoveDataImp;
-    return pImp != nullptr && pImp->ReorderRows(*this, order, nFlags);
+    return pImp != nullptr && pImp->ReorderRows(*this, range, order, nFlags);
 }
 
-BOOL CGXData::PutColOrder(const CDWordArray& order, UINT nFlags)
+BOOL CGXData::PutColOrder(const CGXRange& range, const CDWordArray& order, UINT nFlags)
 {
     CGXAbstractGridSortMoveDataImp* pImp = m_pAppData->m_pSortMoveDataImp;
-    return pImp != nullptr && pImp->ReorderCols(*this, order, nFlags);
+    return pImp != nullptr && pImp->ReorderCols(*this, range, order, nFlags);
 }
 
 int CGXData::GetValueTextHook()

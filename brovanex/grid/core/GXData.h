@@ -30,15 +30,17 @@ public:
     virtual BOOL PutRowMove(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest);
     virtual BOOL PutColMove(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest);
     virtual BOOL PutCellCopy(const CGXRange& range, ROWCOL nDestRow, ROWCOL nDestCol, UINT nFlags);
-    virtual BOOL PutCellMove(const CGXRange& range, ROWCOL nDestRow, ROWCOL nDestCol, UINT nFlags);
+    virtual BOOL PutCellMove(const CGXRange& range, ROWCOL nDestRow, ROWCOL nDestCol,
+                             CObject*& pUndoInfo, BOOL bCreateUndoInfo);
     // Mode -1 stores a row style (row not 0) or a column style (row 0); other modes the
     // cell's style. A null style deletes the entry. Always TRUE.
     virtual BOOL PutCellStyle(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle, GXModifyType mt,
                               int nMode);
     virtual BOOL GetStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGXStyle& style, GXModifyType mt,
                                 int nMode);
-    virtual BOOL PutRowOrder(const CDWordArray& order, UINT nFlags);
-    virtual BOOL PutColOrder(const CDWordArray& order, UINT nFlags);
+    // order[i]: the row (column) relative to the range's first that goes to position i.
+    virtual BOOL PutRowOrder(const CGXRange& range, const CDWordArray& order, UINT nFlags);
+    virtual BOOL PutColOrder(const CGXRange& range, const CDWordArray& order, UINT nFlags);
     virtual int GetValueTextHook();
     // Undo hooks of a data object that keeps its own undo state; the library's does not.
     virtual CObject* TakeUndoInfo() { return nullptr; }

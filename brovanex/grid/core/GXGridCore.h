@@ -52,6 +52,17 @@ class CPen;
 #define GX_NOSELECTION 0x80 // the selection does not follow the cell
 #define GX_STOREONLY 0x100 // store the active cell in place (SyncCurrentCell)
 
+// Clipboard flags (m_nClipboardFlags): what Copy, Cut and Paste exchange and how.
+#define GX_CLIP_COLHEADERS 0x01 // copy header rows; paste may start in row-header columns
+#define GX_CLIP_ROWHEADERS 0x02 // copy header columns; paste may start in column-header rows
+#define GX_CLIP_TEXT 0x08 // plain text (CF_TEXT; a paste also reads CF_OEMTEXT)
+#define GX_CLIP_STYLES 0x10 // the library's style format; a cut clears whole styles
+#define GX_CLIP_ASKSIZE 0x100 // pasting styles into a range of another size asks first
+#define GX_CLIP_NOADDROWS 0x200 // a paste never adds rows
+#define GX_CLIP_NOADDCOLS 0x400 // a paste never adds columns
+#define GX_CLIP_STORETYPE 0x800 // copied styles are read with the grid's store type
+#define GX_CLIP_ESCAPES 0x1000 // CR, LF and TAB in cell text travel as "\r", "\n", "\t"
+
 // Hit codes of HitTestPoint.
 enum GXHitCode {
     gxHitNothing = 0,
@@ -618,15 +629,16 @@ public:
     virtual BOOL CutRangesToClipboard(const CGXRangeList& ranges, UINT flags = GX_INVALIDATE);
     virtual BOOL ClearRanges(const CGXRangeList& ranges, BOOL bStyleOrValue,
                              UINT flags = GX_INVALIDATE);
-    virtual BOOL ImportStyles(CArchive& ar, ROWCOL nRow, ROWCOL nCol, UINT flags);
+    virtual BOOL ImportStyles(CArchive& ar, const CGXRange& target, BOOL bWithoutAsking);
     virtual BOOL ImportText(LPCTSTR pszText, DWORD dwSize, ROWCOL nRow, ROWCOL nCol, UINT flags);
     virtual BOOL MeasureTextBlock(LPCTSTR pszText, DWORD dwSize, ROWCOL& nRows, ROWCOL& nCols);
     virtual BOOL PutCellText(ROWCOL nRow, ROWCOL nCol, LPCTSTR pszText, UINT flags);
-    virtual BOOL PasteStylesFromClipboard(ROWCOL nRow, ROWCOL nCol);
+    virtual BOOL PasteStylesFromClipboard(const CGXRange& target);
     virtual BOOL PasteTextFromClipboard(const CGXRange& range);
     virtual BOOL HasPasteableFormat();
     virtual BOOL WriteCopyCells(const CGXRange& range, ROWCOL nRow, ROWCOL nCol);
-    virtual BOOL WriteMoveCells(const CGXRange& range, ROWCOL nRow, ROWCOL nCol);
+    virtual BOOL WriteMoveCells(const CGXRange& range, ROWCOL nRow, ROWCOL nCol,
+                                CObject*& pUndoInfo, BOOL bCreateUndoInfo);
     virtual BOOL CopyCells(const CGXRange& range, ROWCOL nRow, ROWCOL nCol,
                            UINT flags = GX_INVALIDATE);
     virtual BOOL MoveCells(const CGXRange& range, ROWCOL nRow, ROWCOL nCol,
@@ -1006,6 +1018,12 @@ public:
     CGXControl* m_pDefaultControl;
     WORD m_nLastControlId;
     CGXControl* m_pLastControl;
+
+    // Clipboard and data exchange (read and written by the clipboard features).
+    DWORD m_nClipboardFlags = GX_CLIP_TEXT | GX_CLIP_STYLES;
+    CString m_strExportSeparator; // written between the cells of a row; a TAB when empty
+    CString m_strImportSeparators; // any of these ends a pasted cell; a TAB when empty
+    ROWCOL m_nLastExportRows = 0, m_nLastExportCols = 0; // size of the last export
 
     // Feature table and owned objects.
     void* m_apFeatures[gxFeatureSlotCount];

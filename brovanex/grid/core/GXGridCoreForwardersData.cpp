@@ -70,9 +70,9 @@ BOOL CGXGridCore::GetExportStyle(ROWCOL nRow, ROWCOL nCol, CGXStyle& style, BOOL
 {
     GX_FORWARD(StyleDataExchangeImp, GetExportStyle(this, nRow, nCol, style, bComposed), FALSE);
 }
-BOOL CGXGridCore::ImportStyles(CArchive& ar, ROWCOL nRow, ROWCOL nCol, UINT flags)
+BOOL CGXGridCore::ImportStyles(CArchive& ar, const CGXRange& target, BOOL bWithoutAsking)
 {
-    GX_FORWARD(StyleDataExchangeImp, ImportStyles(this, ar, nRow, nCol, flags), FALSE);
+    GX_FORWARD(StyleDataExchangeImp, ImportStyles(this, ar, target, bWithoutAsking), FALSE);
 }
 
 // Direct copy and move of cells.
@@ -90,9 +90,11 @@ BOOL CGXGridCore::MoveCells(const CGXRange& range, ROWCOL nRow, ROWCOL nCol, COb
     GX_FORWARD(DirectCopyMoveCellsImp, MoveCells(this, range, nRow, nCol, pUndoInfo, flags, ctCmd),
                FALSE);
 }
-BOOL CGXGridCore::WriteMoveCells(const CGXRange& range, ROWCOL nRow, ROWCOL nCol)
+BOOL CGXGridCore::WriteMoveCells(const CGXRange& range, ROWCOL nRow, ROWCOL nCol,
+                                 CObject*& pUndoInfo, BOOL bCreateUndoInfo)
 {
-    GX_FORWARD(DirectCopyMoveCellsImp, WriteMoveCells(this, range, nRow, nCol), FALSE);
+    GX_FORWARD(DirectCopyMoveCellsImp,
+               WriteMoveCells(this, range, nRow, nCol, pUndoInfo, bCreateUndoInfo), FALSE);
 }
 
 // Cut, copy and paste.
@@ -111,9 +113,9 @@ BOOL CGXGridCore::CutRangesToClipboard(const CGXRangeList& ranges, UINT flags)
 BOOL CGXGridCore::CanPaste() { GX_FORWARD(CutPasteImp, CanPaste(this), FALSE); }
 BOOL CGXGridCore::HasPasteableFormat() { GX_FORWARD(CutPasteImp, HasPasteableFormat(this), FALSE); }
 BOOL CGXGridCore::Paste() { GX_FORWARD(CutPasteImp, Paste(this), FALSE); }
-BOOL CGXGridCore::PasteStylesFromClipboard(ROWCOL nRow, ROWCOL nCol)
+BOOL CGXGridCore::PasteStylesFromClipboard(const CGXRange& target)
 {
-    GX_FORWARD(CutPasteImp, PasteStylesFromClipboard(this, nRow, nCol), FALSE);
+    GX_FORWARD(CutPasteImp, PasteStylesFromClipboard(this, target), FALSE);
 }
 BOOL CGXGridCore::PasteTextFromClipboard(const CGXRange& range)
 {

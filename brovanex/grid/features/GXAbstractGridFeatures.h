@@ -471,8 +471,8 @@ public:
                                 ROWCOL nCol) = 0;
     virtual BOOL MoveCells(CGXGridCore* pGrid, const CGXRange& rg, ROWCOL nRow, ROWCOL nCol,
                            CObject* pUndoInfo, UINT nFlags, GXCmdType ctCmd) = 0;
-    virtual BOOL WriteMoveCells(CGXGridCore* pGrid, const CGXRange& rg, ROWCOL nRow,
-                                ROWCOL nCol) = 0;
+    virtual BOOL WriteMoveCells(CGXGridCore* pGrid, const CGXRange& rg, ROWCOL nRow, ROWCOL nCol,
+                                CObject*& pUndoInfo, BOOL bCreateUndoInfo) = 0;
 };
 
 // 25: text data exchange (tab-separated rows).
@@ -497,8 +497,10 @@ public:
     virtual BOOL ExportStyles(CGXGridCore* pGrid, CArchive& ar, const CGXRangeList& ranges) = 0;
     virtual BOOL GetExportStyle(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, CGXStyle& style,
                                 BOOL bComposed) = 0;
-    virtual BOOL ImportStyles(CGXGridCore* pGrid, CArchive& ar, ROWCOL nRow, ROWCOL nCol,
-                              UINT nFlags) = 0;
+    // Pastes into the target from its top-left; a block of another size than the target is
+    // pasted only bWithoutAsking or when the user agrees.
+    virtual BOOL ImportStyles(CGXGridCore* pGrid, CArchive& ar, const CGXRange& target,
+                              BOOL bWithoutAsking) = 0;
 };
 
 // 27: cut, copy and paste through the clipboard.
@@ -515,7 +517,7 @@ public:
     virtual BOOL CanPaste(CGXGridCore* pGrid) = 0;
     virtual BOOL HasPasteableFormat(CGXGridCore* pGrid) = 0;
     virtual BOOL Paste(CGXGridCore* pGrid) = 0;
-    virtual BOOL PasteStylesFromClipboard(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol) = 0;
+    virtual BOOL PasteStylesFromClipboard(CGXGridCore* pGrid, const CGXRange& target) = 0;
     virtual BOOL PasteTextFromClipboard(CGXGridCore* pGrid, const CGXRange& range) = 0;
     virtual BOOL ConfirmPaste(CGXGridCore* pGrid) = 0;
     virtual BOOL PutTextOnClipboard(CGXGridCore* pGrid, const CGXRangeList& ranges) = 0;

@@ -119,15 +119,19 @@ class CGXAbstractDataCopyMoveCellsImp
 public:
     virtual BOOL CopyDataCells(CGXData& data, const CGXRange& src, ROWCOL nDestRow, ROWCOL nDestCol,
                                UINT nFlags) = 0;
+    // pUndoInfo: the styles an earlier move overwrote, put back (an undo of that move); with
+    // bCreateUndoInfo it receives the styles this move overwrites (a new object when null).
     virtual BOOL MoveDataCells(CGXData& data, const CGXRange& src, ROWCOL nDestRow, ROWCOL nDestCol,
-                               UINT nFlags) = 0;
+                               CObject*& pUndoInfo, BOOL bCreateUndoInfo) = 0;
 };
 
 class CGXAbstractGridSortMoveDataImp
 {
 public:
-    virtual BOOL ReorderRows(CGXData& data, const CDWordArray& order, UINT nFlags) = 0;
-    virtual BOOL ReorderCols(CGXData& data, const CDWordArray& order, UINT nFlags) = 0;
+    virtual BOOL ReorderRows(CGXData& data, const CGXRange& range, const CDWordArray& order,
+                             UINT nFlags) = 0;
+    virtual BOOL ReorderCols(CGXData& data, const CGXRange& range, const CDWordArray& order,
+                             UINT nFlags) = 0;
 };
 
 class CGXAbstractLongOperationImp

@@ -22,3 +22,17 @@ gx_add_feature(MoveRowsCols WIN GXGridMoveRowsColsImp.cpp)
 gx_add_feature(UpdateHint WIN GXGridUpdateHintImp.cpp)
 # Freezing rows and columns from the selection.
 gx_add_feature(FreezeMenuHelper WIN GXGridFreezeMenuHelperImp.cpp)
+# Copying and moving stored cells, and rewriting stored rows and columns in a sorted order.
+gx_add_feature(DataCopyMoveCells GXDataCopyMoveCellsImp.cpp)
+gx_add_feature(GridSortMoveData GXGridSortMoveDataImp.cpp)
+# The clipboard's byte formats: tab-separated text and the style block.
+list(APPEND GX_CORE_SOURCES features/GXClipboardFormats.cpp)
+# Long-operation feedback (wait cursor, status text, Esc to cancel).
+gx_add_feature(LongOperation WIN GXLongOperationImp.cpp)
+# Clearing cells, text and style exchange, cut, copy and paste, direct copy and move.
+list(APPEND GX_WIN_SOURCES features/GXExchangeHelpers.cpp)
+gx_add_feature(ClearCells WIN GXGridClearCellsImp.cpp)
+gx_add_feature(TextDataExchange WIN GXGridDataExchangeImp.cpp)
+gx_add_feature(StyleDataExchange)
+gx_add_feature(DirectCopyMoveCells WIN GXGridDirectCopyMoveCellsImp.cpp)
+gx_add_feature(CutPaste WIN GXGridCutPasteImp.cpp)

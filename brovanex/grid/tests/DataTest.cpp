@@ -171,7 +171,7 @@ TEST(GridData, ServicesOff)
 {
     CGXData data;
     CDWordArray order;
-    EXPECT_FALSE(data.PutRowOrder(order, 0));
+    EXPECT_FALSE(data.PutRowOrder(CGXRange(1, 1, 1, 1), order, 0));
     EXPECT_FALSE(data.PutCellCopy(CGXRange(1, 1, 1, 1), 2, 2, 0));
     EXPECT_EQ(nullptr, data.TakeUndoInfo());
 }
