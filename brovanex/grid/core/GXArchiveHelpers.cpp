@@ -1,10 +1,13 @@
 #include "core/GXArchiveHelpers.h"
 
-CObject* GXReadOwnedObject(CArchive& ar, const CRuntimeClass* pClass)
+namespace {
+CObject* ReadOwned(CArchive& ar, const CRuntimeClass* pClass, bool bNullAllowed)
 {
     UINT nSchema = 0;
     DWORD dwTag = 0;
     CRuntimeClass* pClassRef = ar.ReadClass(pClass, &nSchema, &dwTag);
+    if (pClassRef == nullptr && dwTag == 0 && bNullAllowed)
+        return nullptr;
     if (pClassRef == nullptr)
         AfxThrowArchiveException(CArchiveException::badIndex, ar.m_strFileName);
     CObject* pOb = pClassRef->CreateObject();
@@ -21,4 +24,15 @@ CObject* GXReadOwnedObject(CArchive& ar, const CRuntimeClass* pClass)
         throw;
     }
     return pOb;
+}
+} // namespace
+
+CObject* GXReadOwnedObject(CArchive& ar, const CRuntimeClass* pClass)
+{
+    return ReadOwned(ar, pClass, false);
+}
+
+CObject* GXReadOwnedObjectOrNull(CArchive& ar, const CRuntimeClass* pClass)
+{
+    return ReadOwned(ar, pClass, true);
 }

@@ -7,6 +7,8 @@
 // back-reference to an object read earlier is bad data (CArchiveException badIndex):
 // the caller owns what it gets, so it must be a fresh object.
 CObject* GXReadOwnedObject(CArchive& ar, const CRuntimeClass* pClass);
+// The same where a null object is allowed: null gives nullptr.
+CObject* GXReadOwnedObjectOrNull(CArchive& ar, const CRuntimeClass* pClass);
 
 // Fails with endOfFile unless nCount records of at least nMinBytes each can follow.
 inline void GXEnsureRecords(CArchive& ar, ULONGLONG nCount, ULONGLONG nMinBytes)

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <unordered_map>
 
-IMPLEMENT_DYNCREATE(CGXFont, CObject)
+IMPLEMENT_SERIAL(CGXFont, CObject, 0)
 
 namespace {
 // Shared font data: one LOGFONT per distinct font, counted by the fonts that use it.

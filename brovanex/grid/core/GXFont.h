@@ -6,7 +6,7 @@
 
 class CGXFont : public CObject
 {
-    DECLARE_DYNCREATE(CGXFont)
+    DECLARE_SERIAL(CGXFont)
 public:
     CGXFont();
     CGXFont(const CGXFont& other);
@@ -27,6 +27,27 @@ public:
     CGXFont& SetOrientation(LONG nTenthsOfDegree);
     CGXFont& SetFaceIndex(int nFaceIndex);
     CGXFont& SetFaceName(LPCTSTR pszFaceName);
+    // Mark one attribute as not set.
+    CGXFont& ResetWeight()
+    {
+        SetField(4, 4, 15);
+        return *this;
+    }
+    CGXFont& ResetSize()
+    {
+        SetField(8, 10, 0);
+        return *this;
+    }
+    CGXFont& ResetOrientation()
+    {
+        SetField(21, 9, 0x1FF);
+        return *this;
+    }
+    CGXFont& ResetFaceName()
+    {
+        SetField(32, 10, 0x3FF);
+        return *this;
+    }
 
     BOOL GetIncludeWeight() const { return Field(4, 4) != 15; }
     BOOL GetIncludeSize() const { return Field(8, 10) != 0; }

@@ -8,6 +8,7 @@ class CGXGridCore;
 class CGXStyle;
 class CGXFont;
 class CGXBrush;
+class CGXPen;
 class CGXStylesMap;
 class CGXProperties;
 class CGXGridParam;
@@ -28,6 +29,7 @@ class CGXAbstractStyleSerializeImp
 public:
     virtual void SerializeFont(CGXFont& font, CArchive& ar) = 0;
     virtual void SerializeBrush(CArchive& ar, CGXBrush& brush) = 0;
+    virtual void SerializePen(CArchive& ar, CGXPen& pen) = 0;
     virtual void SerializeStyle(CGXStyle& style, CArchive& ar, const CGXStylesMap* pStylesMap) = 0;
 };
 
@@ -41,8 +43,8 @@ public:
 class CGXAbstractSerializeTQ5CompatibleImp
 {
 public:
-    virtual void SerializeStyleCompatible(CGXStyle& style, CArchive& ar,
-                                          const CGXStylesMap* pStylesMap) = 0;
+    // The user attributes of a style stored in the older layout (schemas up to 4).
+    virtual void ReadUserAttributes(CGXStyle& style, CArchive& ar) = 0;
 };
 
 class CGXAbstractGridProfileImp

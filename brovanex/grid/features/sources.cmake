@@ -36,3 +36,7 @@ gx_add_feature(TextDataExchange WIN GXGridDataExchangeImp.cpp)
 gx_add_feature(StyleDataExchange)
 gx_add_feature(DirectCopyMoveCells WIN GXGridDirectCopyMoveCellsImp.cpp)
 gx_add_feature(CutPaste WIN GXGridCutPasteImp.cpp)
+# Styles in archives, style comparison and the reader of the older style layout.
+gx_add_feature(StyleSerialize GXStyleSerializeImp.cpp)
+gx_add_feature(StyleCompareSubset GXStyleCompareSubsetImp.cpp)
+gx_add_feature(SerializeTQ5Compatible GXSerializeTQ5CompatibleImp.cpp)

@@ -1,11 +1,13 @@
 // The grid model's archive readers over arbitrary bytes: range lists, user-attribute
-// maps, size maps, number-to-text maps, cell-to-object maps, the font word, and bitmap blocks
-// and the cell texts that name bitmaps. The first
+// maps, size maps, number-to-text maps, cell-to-object maps, the font word, bitmap blocks
+// and the cell texts that name bitmaps, styles and fonts in their archive layouts. The first
 // byte picks the reader; whatever is read is stored again and read back.
 #include "core/GXCollections.h"
 #include "core/GXDIB.h"
 #include "core/GXFont.h"
+#include "core/GXLibraryState.h"
 #include "core/GXRange.h"
+#include "core/GXStyle.h"
 #include "core/GXUserAttribute.h"
 #include <cstddef>
 #include <cstdint>
@@ -53,11 +55,17 @@ struct FontWord : CGXFont
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
+    static const bool bServices = [] {
+        GXImplementStyleSerialize();
+        GXImplementSerializeTQ5Compatible();
+        return true;
+    }();
+    (void)bServices;
     if (size < 1)
         return 0;
     const uint8_t* body = data + 1;
     size_t n = size - 1;
-    switch (data[0] % 7) {
+    switch (data[0] % 9) {
     case 0:
         ReadStoreRead<CGXRangeList>(body, n);
         break;
@@ -75,6 +83,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         break;
     case 5:
         ReadStoreRead<FontWord>(body, n);
+        break;
+    case 7:
+        ReadStoreRead<CGXStyle>(body, n);
+        break;
+    case 8:
+        ReadStoreRead<CGXFont>(body, n);
         break;
     case 6: {
         GXDIBLayout layout;
