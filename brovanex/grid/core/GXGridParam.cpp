@@ -31,7 +31,7 @@ CGXGridParam::CGXGridParam()
       m_wUndoSaveFlags(3), m_wMarkHeaders(3), m_wWordFlag(1), m_dwOptionWord(0), m_nTwo(2),
       m_nHundred(100), m_nFour(4), m_nMinTrackWidth(0), m_nMinTrackHeight(0), m_nLastSortRowKey(0),
       m_nLastSortColKey(0), m_wActivateCell(1), m_bNoCurrentCellFrame(FALSE), m_nHideCurrentCell(0),
-      m_wClipboardFlags(1)
+      m_wClipboardFlags(1), m_abKeptSettings {TRUE, TRUE, TRUE}
 {
     m_rowHeights.InitHashTable(1021);
     m_colWidths.InitHashTable(257);

@@ -12,6 +12,17 @@ class CGXStylesMap;
 class CGXData;
 class CGXPrintDevice;
 
+// The places of the display pools in CGXGridParam::m_apPools.
+enum GXPoolIndex {
+    gxPoolFloatDelayed = 0, // floating cells: ranges waiting to be evaluated
+    gxPoolFloatSpans = 1, // floating cells: their spans (display)
+    gxPoolPrintSpans = 2, // spans while printing
+    gxPoolMergeDelayed = 3, // merged cells: ranges waiting to be evaluated
+    gxPoolMergeSpansH = 4, // merged cells: horizontal spans
+    gxPoolMergeSpansV = 5, // merged cells: vertical spans
+    gxPoolPrintDelayed = 6 // ranges waiting to be evaluated while printing
+};
+
 class CGXGridParam : public CObject
 {
     DECLARE_SERIAL(CGXGridParam)
@@ -82,7 +93,7 @@ public:
     CGXRangeList m_selRects;
     CGXRangeList m_coveredCells;
     CObject* m_pCoveredCellPool;
-    CObject* m_apPools[7]; // span, float, merge and delayed-range pools
+    CObject* m_apPools[7]; // span, float, merge and delayed-range pools (GXPoolIndex)
     CGXProperties* m_pProperties;
     BOOL m_bOwnProperties;
     CGXStylesMap* m_pStylesMap;
@@ -133,4 +144,6 @@ public:
     int m_nEnterKeyAction = 0; // Enter also moves the cell: a StepCurrentCell direction, 0 none
     BOOL m_bRangeMarking = FALSE; // range marking without Shift is on (Esc turns it off)
     BOOL m_bKeepSelection = FALSE; // Esc keeps the selection
+    // Three more settings (all TRUE at first) that documents carry for the core.
+    BOOL m_abKeptSettings[3];
 };

@@ -265,3 +265,46 @@ BOOL CGXStylesMap::ReadProfile()
     CGXAbstractGridProfileImp* pImp = GXGetLibraryState().m_pProfileImp;
     return pImp != nullptr && pImp->ReadStylesMap(*this);
 }
+
+BOOL CGXStylesMap::RestoreBaseStyle(WORD nId, UINT nResId, LPCTSTR pszName, const CGXStyle& style,
+                                    int nFlag)
+{
+    if (nId == 0 || nId > kMaxBaseStyleId)
+        return FALSE;
+    auto it = m_mapIdToEntry.find(nId);
+    if (it != m_mapIdToEntry.end()) {
+        // A repeated id replaces the entry and its look-ups.
+        m_mapNameToId.erase(it->second.strName);
+        if (it->second.nResId != 0)
+            m_mapResIdToId.erase(it->second.nResId);
+    }
+    StoreBaseStyle(nId, pszName, nResId, style, nFlag);
+    if (nId > m_nNextId)
+        m_nNextId = nId;
+    return TRUE;
+}
+
+void CGXStylesMap::RestoreUserAttribute(WORD nId, LPCTSTR pszName, const CGXStyle& defaultStyle)
+{
+    GXUserAttributeEntry& entry = m_mapUserAttributes[nId];
+    delete entry.pDefault;
+    entry.nId = nId;
+    entry.strName = pszName;
+    entry.pDefault = CreateStyle();
+    *entry.pDefault = defaultStyle;
+}
+
+void CGXStylesMap::SetNextId(WORD nId)
+{
+    WORD nHighest = m_mapIdToEntry.empty() ? 0 : m_mapIdToEntry.rbegin()->first;
+    if (nId > kMaxBaseStyleId)
+        nId = kMaxBaseStyleId;
+    m_nNextId = nId > nHighest ? nId : nHighest;
+}
+
+void CGXStylesMap::LookUpStandardStyles()
+{
+    m_wStyleStandard = BaseStyleIdOfStringId(GX_IDS_STYLE_STANDARD);
+    m_wStyleColHeader = BaseStyleIdOfStringId(GX_IDS_STYLE_COLHEADER);
+    m_wStyleRowHeader = BaseStyleIdOfStringId(GX_IDS_STYLE_ROWHEADER);
+}

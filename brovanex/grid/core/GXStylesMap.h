@@ -87,6 +87,17 @@ public:
     void CopyContents(const CGXStylesMap& other);
     WORD GetNextId() const { return m_nNextId; }
 
+    // Archive and profile support: entries put back under the ids they were stored with.
+    const std::map<WORD, GXBaseStyleEntry>& BaseStyleEntries() const { return m_mapIdToEntry; }
+    // FALSE (nothing stored) for id 0 or an id beyond the 8 bits of a base style.
+    BOOL RestoreBaseStyle(WORD nId, UINT nResId, LPCTSTR pszName, const CGXStyle& style, int nFlag);
+    void RestoreControlName(WORD nId, LPCTSTR pszName) { m_mapControlNames[nId] = pszName; }
+    void RestoreUserAttribute(WORD nId, LPCTSTR pszName, const CGXStyle& defaultStyle);
+    // The last id given out (ids above it are free); kept at or above every stored id.
+    void SetNextId(WORD nId);
+    // The three standard-style fields from the built-in styles' string ids.
+    void LookUpStandardStyles();
+
 private:
     WORD StoreBaseStyle(WORD nId, LPCTSTR pszName, UINT nResId, const CGXStyle& style, int nFlag);
 

@@ -40,3 +40,5 @@ gx_add_feature(CutPaste WIN GXGridCutPasteImp.cpp)
 gx_add_feature(StyleSerialize GXStyleSerializeImp.cpp)
 gx_add_feature(StyleCompareSubset GXStyleCompareSubsetImp.cpp)
 gx_add_feature(SerializeTQ5Compatible GXSerializeTQ5CompatibleImp.cpp)
+# Grid documents: the parameter object with its styles map, data, properties and print device.
+gx_add_feature(GridDocSerialize GXGridDocSerializeImp.cpp)

@@ -1,10 +1,15 @@
 // The grid model's archive readers over arbitrary bytes: range lists, user-attribute
 // maps, size maps, number-to-text maps, cell-to-object maps, the font word, bitmap blocks
-// and the cell texts that name bitmaps, styles and fonts in their archive layouts. The first
+// and the cell texts that name bitmaps, styles and fonts in their archive layouts, and the grid document's parts (style arrays,
+// data, styles map, properties, the parameter object with everything it owns). The first
 // byte picks the reader; whatever is read is stored again and read back.
 #include "core/GXCollections.h"
 #include "core/GXDIB.h"
+#include "core/GXData.h"
 #include "core/GXFont.h"
+#include "core/GXGridParam.h"
+#include "core/GXProperties.h"
+#include "core/GXStylesMap.h"
 #include "core/GXLibraryState.h"
 #include "core/GXRange.h"
 #include "core/GXStyle.h"
@@ -58,6 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     static const bool bServices = [] {
         GXImplementStyleSerialize();
         GXImplementSerializeTQ5Compatible();
+        GXImplementGridDocSerialize();
         return true;
     }();
     (void)bServices;
@@ -65,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     const uint8_t* body = data + 1;
     size_t n = size - 1;
-    switch (data[0] % 9) {
+    switch (data[0] % 14) {
     case 0:
         ReadStoreRead<CGXRangeList>(body, n);
         break;
@@ -89,6 +95,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         break;
     case 8:
         ReadStoreRead<CGXFont>(body, n);
+        break;
+    case 9:
+        ReadStoreRead<CGXStylePtrArrayPtrArray>(body, n);
+        break;
+    case 10:
+        ReadStoreRead<CGXData>(body, n);
+        break;
+    case 11:
+        ReadStoreRead<CGXStylesMap>(body, n);
+        break;
+    case 12:
+        ReadStoreRead<CGXProperties>(body, n);
+        break;
+    case 13:
+        ReadStoreRead<CGXGridParam>(body, n);
         break;
     case 6: {
         GXDIBLayout layout;
