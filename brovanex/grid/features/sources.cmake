@@ -42,3 +42,5 @@ gx_add_feature(StyleCompareSubset GXStyleCompareSubsetImp.cpp)
 gx_add_feature(SerializeTQ5Compatible GXSerializeTQ5CompatibleImp.cpp)
 # Grid documents: the parameter object with its styles map, data, properties and print device.
 gx_add_feature(GridDocSerialize GXGridDocSerializeImp.cpp)
+# Deep copies of parameter objects, styles maps and properties.
+gx_add_feature(GridParamCopyOperator GXGridParamCopyOperatorImp.cpp)
