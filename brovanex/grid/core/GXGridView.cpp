@@ -83,7 +83,7 @@ BOOL CGXView::PreparePrinting(CPrintInfo* pInfo)
     // the print dialog.
     if (pImp == nullptr || m_pPrintDevice == nullptr)
         return pInfo != nullptr && DoPreparePrinting(pInfo);
-    if (!pImp->RunPrintDialog(m_pPrintDevice, pInfo))
+    if (!pImp->DoPreparePrinting(this, m_pPrintDevice, pInfo))
         return FALSE;
     OnPrinterChanged();
     return TRUE;

@@ -12,7 +12,7 @@ IMPLEMENT_SERIAL(CGXProperties, CObject, 0)
 CGXProperties::CGXProperties()
     : m_pAppData(&GXGetLibraryState()), m_abDisplay {TRUE, TRUE, TRUE, TRUE, TRUE},
       m_bPrintingFlag(FALSE), m_strSection("Grid"),
-      m_nZoom(100), m_abPrint {TRUE, TRUE, FALSE, TRUE, TRUE, FALSE, TRUE, TRUE, TRUE},
+      m_nZoom(100), m_abPrint {TRUE, TRUE, FALSE, TRUE, TRUE, FALSE, TRUE, FALSE, TRUE},
       m_nFirstPage(-1), m_pDataFooter(new CGXData), m_pDataHeader(new CGXData)
 {
     static const UINT kChoiceIds[5] = {51006, 51007, 51008, 51009, 20059};
@@ -210,38 +210,46 @@ void CGXProperties::AddStandardUserProperty()
 
 CString CGXProperties::TokenText(int nToken)
 {
-    CString s;
-    if (CGXAbstractGridPrintImp* pImp = m_pAppData->GetPrintImpOfProperties(this))
-        pImp->GetTokenText(s, this, nToken);
-    return s;
+    CString strRest;
+    return SubstTokenText(nToken, strRest);
 }
 
 CString CGXProperties::ExpandTokens(LPCTSTR pszText)
 {
-    CString s;
-    if (CGXAbstractGridPrintImp* pImp = m_pAppData->GetPrintImpOfProperties(this))
-        pImp->ExpandTokens(s, this, pszText);
-    return s;
+    CGXAbstractGridPrintImp* pImp = m_pAppData->GetPrintImpOfProperties(this);
+    return pImp != nullptr ? pImp->ExpandTokens(this, pszText) : CString();
 }
 
-CString CGXProperties::TokenArgument(int nToken)
-{
-    CString s;
-    if (CGXAbstractGridPrintImp* pImp = m_pAppData->GetPrintImpOfProperties(this))
-        pImp->GetTokenArgs(s, this, nToken);
-    return s;
-}
-
-int CGXProperties::MeasureHeaderFooter(CDC* pDC, CGXData* pBlock, UINT nFlags)
+CString CGXProperties::SubstTokenText(int nToken, CString& strRest)
 {
     CGXAbstractGridPrintImp* pImp = m_pAppData->GetPrintImpOfProperties(this);
-    return pImp != nullptr ? pImp->CalcHeaderFooterHeight(this, pDC, pBlock, nFlags) : 0;
+    return pImp != nullptr ? pImp->SubstTokenText(this, nToken, strRest) : CString();
 }
 
-void CGXProperties::DrawHeaderFooter(CDC* pDC, CGXData* pBlock, LPCRECT pRect, UINT nFlags)
+CString CGXProperties::GetTokenArgs(CString& strRest)
+{
+    CGXAbstractGridPrintImp* pImp = m_pAppData->GetPrintImpOfProperties(this);
+    return pImp != nullptr ? pImp->GetTokenArgs(this, strRest) : CString();
+}
+
+void CGXProperties::DrawHeaderAndFooter(CDC* pDC, CPrintInfo* pInfo, CDocument* pDoc,
+                                        CGXGridParam* pParam)
 {
     if (CGXAbstractGridPrintImp* pImp = m_pAppData->GetPrintImpOfProperties(this))
-        pImp->PrintHeaderFooter(this, pDC, pRect, pBlock, nFlags);
+        pImp->DrawHeaderAndFooter(this, pDC, pInfo, pDoc, pParam);
+}
+
+int CGXProperties::CalcHeaderFooterHeight(CDC* pDC, CGXData* pBlock, CGXStylesMap* pStylesMap)
+{
+    CGXAbstractGridPrintImp* pImp = m_pAppData->GetPrintImpOfProperties(this);
+    return pImp != nullptr ? pImp->CalcHeaderFooterHeight(this, pDC, pBlock, pStylesMap) : 0;
+}
+
+void CGXProperties::PrintHeaderFooter(CDC* pDC, CPrintInfo* pInfo, LPCRECT pRect, CGXData* pBlock,
+                                      CGXStylesMap* pStylesMap)
+{
+    if (CGXAbstractGridPrintImp* pImp = m_pAppData->GetPrintImpOfProperties(this))
+        pImp->PrintHeaderFooter(this, pDC, pInfo, pRect, pBlock, pStylesMap);
 }
 
 void CGXProperties::Serialize(CArchive& ar)

@@ -9,6 +9,10 @@
 class CGXGridLibraryState;
 class CGXData;
 class CDC;
+class CPrintInfo;
+class CDocument;
+class CGXGridParam;
+class CGXStylesMap;
 
 struct GXUserPropertyEntry
 {
@@ -29,8 +33,12 @@ public:
     virtual void AddStandardUserProperty();
     virtual void WriteProfile();
     virtual BOOL ReadProfile();
+    // A token's text alone (no argument).
     virtual CString TokenText(int nToken);
     virtual CString ExpandTokens(LPCTSTR pszText);
+    // A token's text; strRest is the text behind the token (a derived class may add tokens).
+    virtual CString SubstTokenText(int nToken, CString& strRest);
+    CString GetTokenArgs(CString& strRest);
 
     // Colours: the name is the string of the id or "COLOR%u".
     int AddColorByStringId(UINT nResId, COLORREF cr);
@@ -56,9 +64,10 @@ public:
 
     // Header and footer through the print feature of the first grid that uses these
     // properties; empty texts and no height without one.
-    int MeasureHeaderFooter(CDC* pDC, CGXData* pBlock, UINT nFlags);
-    void DrawHeaderFooter(CDC* pDC, CGXData* pBlock, LPCRECT pRect, UINT nFlags);
-    CString TokenArgument(int nToken);
+    void DrawHeaderAndFooter(CDC* pDC, CPrintInfo* pInfo, CDocument* pDoc, CGXGridParam* pParam);
+    int CalcHeaderFooterHeight(CDC* pDC, CGXData* pBlock, CGXStylesMap* pStylesMap);
+    void PrintHeaderFooter(CDC* pDC, CPrintInfo* pInfo, LPCRECT pRect, CGXData* pBlock,
+                           CGXStylesMap* pStylesMap);
 
     void ClearAll();
     void CopyContents(const CGXProperties& other);

@@ -131,6 +131,9 @@ public:
     BOOL IsSubSet(const CGXUserAttributeMap& other) const;
     // WORD count, then each attribute as an object followed by its WORD id.
     void Serialize(CArchive& ar) override;
+    // Each attribute's text under "UA" and its id in a section of the application's
+    // profile (Windows; with the profile feature's files).
+    void WriteProfile(LPCTSTR pszSection) const;
 
 private:
     INT_PTR IndexOf(WORD nId) const;

@@ -42,15 +42,17 @@ public:
     virtual void OnEndPrinting(CGXGridCore* pGrid, CDC* pDC, CPrintInfo* pInfo) = 0;
     virtual void DrawHeaderAndFooter(CGXProperties* pProp, CDC* pDC, CPrintInfo* pInfo,
                                      CDocument* pDoc, CGXGridParam* pParam) = 0;
+    // The height of a header or footer block (10 lines by 3 columns).
     virtual int CalcHeaderFooterHeight(CGXProperties* pProp, CDC* pDC, CGXData* pBlock,
-                                       UINT nFlags) = 0;
-    virtual void PrintHeaderFooter(CGXProperties* pProp, CDC* pDC, LPCRECT pRect, CGXData* pBlock,
-                                   UINT nFlags) = 0;
-    virtual void GetTokenText(CString& strText, CGXProperties* pProp, int nToken) = 0;
-    virtual void SubstTokenText(CString& strText, CGXProperties* pProp, int nToken,
-                                LPCTSTR pszArg) = 0;
-    virtual void GetTokenArgs(CString& strArgs, CGXProperties* pProp, int nToken) = 0;
-    virtual void ExpandTokens(CString& strText, CGXProperties* pProp, LPCTSTR pszSource) = 0;
+                                       CGXStylesMap* pStylesMap) = 0;
+    virtual void PrintHeaderFooter(CGXProperties* pProp, CDC* pDC, CPrintInfo* pInfo, LPCRECT pRect,
+                                   CGXData* pBlock, CGXStylesMap* pStylesMap) = 0;
+    // The text with every token replaced (through the properties' SubstTokenText).
+    virtual CString ExpandTokens(CGXProperties* pProp, LPCTSTR pszText) = 0;
+    // A token's text; strRest is the text after the token, which loses what the token takes.
+    virtual CString SubstTokenText(CGXProperties* pProp, int nToken, CString& strRest) = 0;
+    // "{...}" at the start of strRest: its inside, taken off strRest; else empty.
+    virtual CString GetTokenArgs(CGXProperties* pProp, CString& strRest) = 0;
 };
 
 // 3: sorting rows and columns and moving data rows and columns.

@@ -21,6 +21,8 @@ class CGXPrintDevice;
 class CGXLongOperation;
 class CGXCoveredCellPool;
 class CDC;
+class CView;
+class CPrintInfo;
 class CTime;
 struct tm;
 
@@ -171,6 +173,27 @@ public:
                                   const void* pDevMode, DWORD cbMode) = 0;
     virtual int RunPrintSetupDialog(CGXPrintDevice* pDevice) = 0;
     virtual BOOL RunPrintDialog(CGXPrintDevice* pDevice, void* pPrintInfo) = 0;
+    // The view's print dialog on the grid's printer; a printer chosen there is kept.
+    virtual BOOL DoPreparePrinting(CView* pView, CGXPrintDevice* pDevice, CPrintInfo* pInfo)
+    {
+        (void)pView;
+        return RunPrintDialog(pDevice, pInfo);
+    }
+    // The application's printer becomes a copy of the device's.
+    virtual void CopyToApp(CGXPrintDevice* pDevice) { (void)pDevice; }
+    virtual BOOL IsSameDevice(CGXPrintDevice* pDevice, HGLOBAL hDevNames, HGLOBAL hDevMode)
+    {
+        (void)pDevice, (void)hDevNames, (void)hDevMode;
+        return FALSE;
+    }
+    virtual BOOL IsSameDeviceData(CGXPrintDevice* pDevice, const void* pDevNames, DWORD cbNames,
+                                  const void* pDevMode, DWORD cbMode)
+    {
+        (void)pDevice, (void)pDevNames, (void)cbNames, (void)pDevMode, (void)cbMode;
+        return FALSE;
+    }
+    // The default printer's blocks, when there is one.
+    virtual void CreateDefaultDevice(CGXPrintDevice* pDevice) { (void)pDevice; }
 };
 
 // A date and time as the date-time feature reads and writes it; month 0 means no date.

@@ -17,6 +17,11 @@ const WORD kParamSchema = 9;
 const WORD kPropertiesSchema = 3;
 const WORD kStylesMapSchema = 2;
 const DWORD kEndOfEntries = 0xFFFFFFFF;
+// Style arrays are dense: an index is a slot to allocate. One array holds at most this many
+// slots, and the rows of a data object together at most kMaxCellSlots, so a few stored
+// bytes can never ask for gigabytes.
+const DWORD kMaxArraySlots = 0x100000;
+const ULONGLONG kMaxCellSlots = 0x800000;
 
 [[noreturn]] void Throw(CArchive& ar, int nCause)
 {
@@ -182,7 +187,7 @@ void CGXGridDocSerializeImp::SerializeStylePtrArray(CGXStylePtrArray& arr, CArch
         ar >> nIndex;
         if (nIndex == kEndOfEntries)
             break;
-        if (nIndex >= nCount || nIndex >= 0x7FFFFFFF)
+        if (nIndex >= nCount || nIndex >= kMaxArraySlots)
             Throw(ar, CArchiveException::badIndex);
         CObject* pOb = GXReadOwnedObject(ar, RUNTIME_CLASS(CGXStyle));
         if ((INT_PTR)nIndex >= arr.GetSize())
@@ -209,15 +214,19 @@ void CGXGridDocSerializeImp::SerializeStylePtrArrayPtrArray(CGXStylePtrArrayPtrA
     DWORD nCount;
     ar >> nCount;
     arr.DeleteAll();
+    ULONGLONG nSlots = 0;
     for (;;) {
         DWORD nIndex;
         ar >> nIndex;
         if (nIndex == kEndOfEntries)
             break;
-        if (nIndex >= nCount || nIndex >= 0x7FFFFFFF)
+        if (nIndex >= nCount || nIndex >= kMaxArraySlots)
             Throw(ar, CArchiveException::badIndex);
         std::unique_ptr<CGXStylePtrArray> pRow(new CGXStylePtrArray);
         SerializeStylePtrArray(*pRow, ar);
+        nSlots += (ULONGLONG)pRow->GetSize();
+        if (nSlots > kMaxCellSlots)
+            Throw(ar, CArchiveException::badIndex);
         if ((INT_PTR)nIndex >= arr.GetSize())
             arr.SetSize((INT_PTR)nIndex + 1);
         delete arr.GetRow(nIndex);

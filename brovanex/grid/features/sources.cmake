@@ -44,3 +44,9 @@ gx_add_feature(SerializeTQ5Compatible GXSerializeTQ5CompatibleImp.cpp)
 gx_add_feature(GridDocSerialize GXGridDocSerializeImp.cpp)
 # Deep copies of parameter objects, styles maps and properties.
 gx_add_feature(GridParamCopyOperator GXGridParamCopyOperatorImp.cpp)
+# The printer each grid remembers and the print dialogs on it.
+gx_add_feature(PrintDevice WIN GXPrintDeviceImp.cpp)
+# Grid settings and styles in the application's profile.
+gx_add_feature(GridProfile WIN GXGridProfileImp.cpp)
+# Printing a grid in pages with its header and footer.
+gx_add_feature(Printing WIN GXGridPrintImp.cpp)
