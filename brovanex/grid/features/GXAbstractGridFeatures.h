@@ -15,6 +15,7 @@ class CGXCommand;
 class CGXData;
 class CGXProperties;
 class CGXGridParam;
+class CGXStylesMap;
 class CGXGridHint;
 class CGXStylesMap;
 class CGXLongOperation;
