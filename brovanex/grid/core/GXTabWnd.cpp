@@ -1,5 +1,5 @@
-// CGXTabWnd: a window of panes switched by tabs; CGXEditLabelPopup, the in-place tab-name
-// editor; CGXTabWndInterface, through which panes name their tabs.
+// CGXTabWnd: a window of panes switched by tabs; CGXTabWndInterface, through which panes
+// name their tabs.
 #include "core/GXTabWnd.h"
 #include "core/GXDrawingAndFormatting.h"
 #include "core/GXLibraryState.h"
@@ -13,7 +13,6 @@
 
 #include <algorithm>
 
-IMPLEMENT_DYNAMIC(CGXEditLabelPopup, CEdit)
 IMPLEMENT_DYNCREATE(CGXTabWnd, CWnd)
 
 namespace {
@@ -36,57 +35,6 @@ BOOL EnsureFrameClass(HINSTANCE hInstance)
     return AfxRegisterClass(&wc);
 }
 } // namespace
-
-// The rename editor.
-
-BEGIN_MESSAGE_MAP(CGXEditLabelPopup, CEdit)
-    ON_WM_KEYDOWN()
-    ON_WM_KEYUP()
-    ON_WM_CHAR()
-    ON_WM_KILLFOCUS()
-    ON_WM_GETDLGCODE()
-END_MESSAGE_MAP()
-
-BOOL CGXEditLabelPopup::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
-{
-    return CEdit::Create(dwStyle | WS_CHILD, rect, pParentWnd, nID);
-}
-
-void CGXEditLabelPopup::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
-{
-    if (nChar == VK_RETURN) {
-        GetParent()->SendMessage(GX_WM_RENAMEACCEPT);
-        return;
-    }
-    if (nChar == VK_ESCAPE) {
-        GetParent()->SendMessage(GX_WM_RENAMECANCEL);
-        return;
-    }
-    CEdit::OnKeyDown(nChar, nRepCnt, nFlags);
-}
-
-void CGXEditLabelPopup::OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags)
-{
-    if (nChar == VK_RETURN || nChar == VK_ESCAPE)
-        return;
-    CEdit::OnKeyUp(nChar, nRepCnt, nFlags);
-}
-
-void CGXEditLabelPopup::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
-{
-    if (nChar == '\r' || nChar == 0x1B)
-        return; // handled on key-down; the edit would only beep
-    CEdit::OnChar(nChar, nRepCnt, nFlags);
-}
-
-void CGXEditLabelPopup::OnKillFocus(CWnd* pNewWnd)
-{
-    CEdit::OnKillFocus(pNewWnd);
-    if (CWnd* pParent = GetParent())
-        pParent->SendMessage(GX_WM_RENAMECANCEL);
-}
-
-UINT CGXEditLabelPopup::OnGetDlgCode() { return CEdit::OnGetDlgCode() | DLGC_WANTALLKEYS; }
 
 // The interface panes use.
 

@@ -53,6 +53,7 @@ list(APPEND GX_WIN_SOURCES
 # print device.
 list(APPEND GX_WIN_SOURCES
   core/GXDragLineWnd.cpp
+  core/GXEditLabelPopup.cpp
   core/GXGridCoreScrollBars.cpp
   core/GXGridMessages.cpp
   core/GXGridView.cpp

@@ -21,24 +21,6 @@ bool CRichParaFormat::operator==(const CRichParaFormat& o) const
         cells == o.cells && (cells.empty() || borders == o.borders);
 }
 
-bool CRichObject::IsValid() const
-{
-    const bool sized = width > 0 && width <= kMaxSize && height > 0 && height <= kMaxSize &&
-        x >= -kMaxSize && x <= kMaxSize && y >= -kMaxSize && y <= kMaxSize;
-    int w = 0, h = 0;
-    const bool typed = kind == kImage ? format <= kJpeg && richtext::PictureSize(format, data, w, h)
-                                      : (kind == kObject && format == kFileData);
-    return sized && typed && data.size() <= kMaxData && className.size() <= 255 &&
-        name.size() <= 255;
-}
-
-bool CRichObject::operator==(const CRichObject& o) const
-{
-    return kind == o.kind && format == o.format && fixed == o.fixed && width == o.width &&
-        height == o.height && x == o.x && y == o.y && className == o.className && name == o.name &&
-        data == o.data;
-}
-
 void CRichParaFormat::Clamp()
 {
     auto clamp = [](int v, int lo, int hi) { return v < lo ? lo : v > hi ? hi : v; };
