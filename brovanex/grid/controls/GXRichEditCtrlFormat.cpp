@@ -12,6 +12,7 @@
 #include "fw/dc.h"
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 namespace {
 BOOL s_bInternalChange = FALSE; // user-interface thread only
@@ -211,9 +212,9 @@ void CGXRichEditCtrl::DrawInactive(CDC* pDC, const CRect& rect, ROWCOL nRow, ROW
     // Twips of the DC; a printing DC without an attribute DC of its own measures like the
     // screen.
     HDC hMeasure = pDC->m_hAttribDC != nullptr ? pDC->m_hAttribDC : pDC->GetSafeHdc();
-    HDC hScreen = nullptr;
+    std::optional<CClientDC> dcScreen;
     if (Grid()->IsPrinting() && pDC->m_hAttribDC == nullptr)
-        hMeasure = hScreen = ::GetDC(nullptr);
+        hMeasure = dcScreen.emplace(nullptr).GetSafeHdc();
     const int nPpiX = ::GetDeviceCaps(hMeasure, LOGPIXELSX);
     const int nPpiY = ::GetDeviceCaps(hMeasure, LOGPIXELSY);
     const CRect rcGrid = Grid()->GetGridRect();
@@ -257,8 +258,6 @@ void CGXRichEditCtrl::DrawInactive(CDC* pDC, const CRect& rect, ROWCOL nRow, ROW
         pDC->SetWindowExt(sizeWindowExt);
         pDC->SetViewportExt(sizeViewportExt);
     }
-    if (hScreen != nullptr)
-        ::ReleaseDC(nullptr, hScreen);
     pDC->SetBkMode(nOldMode);
 }
 

@@ -1,5 +1,6 @@
 // The Windows half of the bitmaps: CGXDIB, the DIB pool, loading and drawing.
 #include "core/GXDIB.h"
+#include "fw/dc.h"
 #include "fw/gdi.h"
 #include "fw/win.h"
 
@@ -230,11 +231,10 @@ BOOL GXLoadSysColorBitmap(CBitmap& bitmap, LPCTSTR pszResourceName)
                 }
             }
         }
-        HDC hScreen = ::GetDC(nullptr);
-        HBITMAP hBitmap = ::CreateDIBitmap(hScreen, reinterpret_cast<BITMAPINFOHEADER*>(p),
-                                           CBM_INIT, p + layout.dwBitsOffset,
-                                           reinterpret_cast<BITMAPINFO*>(p), DIB_RGB_COLORS);
-        ::ReleaseDC(nullptr, hScreen);
+        CClientDC dcScreen(nullptr);
+        HBITMAP hBitmap = ::CreateDIBitmap(
+            dcScreen.GetSafeHdc(), reinterpret_cast<BITMAPINFOHEADER*>(p), CBM_INIT,
+            p + layout.dwBitsOffset, reinterpret_cast<BITMAPINFO*>(p), DIB_RGB_COLORS);
         if (hBitmap != nullptr) {
             bitmap.DeleteObject();
             bDone = bitmap.Attach(hBitmap);

@@ -37,40 +37,30 @@ WORD ReadSchema(CArchive& ar, WORD nWritten, bool bExactly)
     return nSchema;
 }
 
-// BOOLs travel as their low byte.
-void ArchiveFlag(CArchive& ar, BOOL& b)
+// A value stored as the archive type Stored, read back into its own type.
+template<class Stored, class T>
+void ArchiveAs(CArchive& ar, T& value)
 {
     if (ar.IsStoring()) {
-        ar << (BYTE)b;
+        ar << (Stored)value;
     } else {
-        BYTE by;
-        ar >> by;
-        b = by;
+        Stored stored;
+        ar >> stored;
+        value = (T)stored;
     }
 }
 
+// BOOLs travel as their low byte.
+void ArchiveFlag(CArchive& ar, BOOL& b) { ArchiveAs<BYTE>(ar, b); }
 template<class T>
 void ArchiveWord(CArchive& ar, T& value)
 {
-    if (ar.IsStoring()) {
-        ar << (WORD)value;
-    } else {
-        WORD w;
-        ar >> w;
-        value = (T)w;
-    }
+    ArchiveAs<WORD>(ar, value);
 }
-
 template<class T>
 void ArchiveDWord(CArchive& ar, T& value)
 {
-    if (ar.IsStoring()) {
-        ar << (DWORD)value;
-    } else {
-        DWORD dw;
-        ar >> dw;
-        value = (T)dw;
-    }
+    ArchiveAs<DWORD>(ar, value);
 }
 
 // The archive's document names the styles map while the styles inside an object are

@@ -70,57 +70,44 @@ BOOL CGXGridFreezeMenuHelperImp::CanUnfreezeCols(CGXGridCore* pGrid)
     return pGrid->GetParam() != nullptr && pGrid->GetParam()->m_nFrozenCols > 0;
 }
 
-void CGXGridFreezeMenuHelperImp::FreezeRows(CGXGridCore* pGrid)
-{
-    ROWCOL nFirst, nLast;
-    if (!CanFreezeRows(pGrid) || !SelectedBand(pGrid, TRUE, nFirst, nLast))
-        return;
-    CGXGridParam* pParam = pGrid->GetParam();
-    const ROWCOL nStart = pGrid->GetHeaderRowCount() + 1;
-    nFirst = std::max(nFirst, nStart);
-    if (nFirst > nLast)
-        return;
-    CWaitCursor wait;
-    CString strName;
-    GXLoadString(20172, strName);
-    pGrid->BeginUndoBlock(strName);
-    {
-        LockUpdates lock(pParam);
-        pGrid->SetSelection(nullptr);
-        if (nFirst > nStart)
-            pGrid->MoveRows(nFirst, nLast, nStart, GX_UPDATENOW);
-        pParam->m_nFreezeRowStart = nStart;
-        pParam->m_nFreezeRowLength = nLast - nFirst + 1;
-        pParam->m_nFreezeRowFirst = nFirst;
-        pGrid->SetFrozenRows(nLast - nFirst + 1, pGrid->GetHeaderRowCount(), GX_UPDATENOW);
-    }
-    pGrid->RedrawAll(GX_UPDATENOW, TRUE);
-    pGrid->CommitUndoBlock();
-}
+void CGXGridFreezeMenuHelperImp::FreezeRows(CGXGridCore* pGrid) { FreezeBand(pGrid, TRUE); }
+void CGXGridFreezeMenuHelperImp::FreezeCols(CGXGridCore* pGrid) { FreezeBand(pGrid, FALSE); }
 
-void CGXGridFreezeMenuHelperImp::FreezeCols(CGXGridCore* pGrid)
+void CGXGridFreezeMenuHelperImp::FreezeBand(CGXGridCore* pGrid, BOOL bRows)
 {
     ROWCOL nFirst, nLast;
-    if (!CanFreezeCols(pGrid) || !SelectedBand(pGrid, FALSE, nFirst, nLast))
+    if (!(bRows ? CanFreezeRows(pGrid) : CanFreezeCols(pGrid)) ||
+        !SelectedBand(pGrid, bRows, nFirst, nLast))
         return;
     CGXGridParam* pParam = pGrid->GetParam();
-    const ROWCOL nStart = pGrid->GetHeaderColCount() + 1;
+    const ROWCOL nHeaders = bRows ? pGrid->GetHeaderRowCount() : pGrid->GetHeaderColCount();
+    const ROWCOL nStart = nHeaders + 1;
     nFirst = std::max(nFirst, nStart);
     if (nFirst > nLast)
         return;
+    const ROWCOL nLength = nLast - nFirst + 1;
     CWaitCursor wait;
     CString strName;
-    GXLoadString(20173, strName);
+    GXLoadString(bRows ? 20172 : 20173, strName);
     pGrid->BeginUndoBlock(strName);
     {
         LockUpdates lock(pParam);
         pGrid->SetSelection(nullptr);
-        if (nFirst > nStart)
-            pGrid->MoveCols(nFirst, nLast, nStart, GX_UPDATENOW);
-        pParam->m_nFreezeColStart = nStart;
-        pParam->m_nFreezeColLength = nLast - nFirst + 1;
-        pParam->m_nFreezeColFirst = nFirst;
-        pGrid->SetFrozenCols(nLast - nFirst + 1, pGrid->GetHeaderColCount(), GX_UPDATENOW);
+        if (bRows) {
+            if (nFirst > nStart)
+                pGrid->MoveRows(nFirst, nLast, nStart, GX_UPDATENOW);
+            pParam->m_nFreezeRowStart = nStart;
+            pParam->m_nFreezeRowLength = nLength;
+            pParam->m_nFreezeRowFirst = nFirst;
+            pGrid->SetFrozenRows(nLength, nHeaders, GX_UPDATENOW);
+        } else {
+            if (nFirst > nStart)
+                pGrid->MoveCols(nFirst, nLast, nStart, GX_UPDATENOW);
+            pParam->m_nFreezeColStart = nStart;
+            pParam->m_nFreezeColLength = nLength;
+            pParam->m_nFreezeColFirst = nFirst;
+            pGrid->SetFrozenCols(nLength, nHeaders, GX_UPDATENOW);
+        }
     }
     pGrid->RedrawAll(GX_UPDATENOW, TRUE);
     pGrid->CommitUndoBlock();

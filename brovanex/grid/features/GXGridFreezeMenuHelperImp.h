@@ -20,4 +20,6 @@ public:
 private:
     // The one selected band of rows (columns); FALSE when there is none or more than one.
     static BOOL SelectedBand(CGXGridCore* pGrid, BOOL bRows, ROWCOL& nFirst, ROWCOL& nLast);
+    // Freezes the selected band of rows (columns) as one undo step.
+    void FreezeBand(CGXGridCore* pGrid, BOOL bRows);
 };

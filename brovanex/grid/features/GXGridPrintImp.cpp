@@ -60,10 +60,9 @@ void MapToScreenPixels(CDC* pDC)
 {
     if (pDC->GetMapMode() != MM_TEXT)
         return;
-    HDC hScreen = ::GetDC(nullptr);
-    const int nScreenX = ::GetDeviceCaps(hScreen, LOGPIXELSX);
-    const int nScreenY = ::GetDeviceCaps(hScreen, LOGPIXELSY);
-    ::ReleaseDC(nullptr, hScreen);
+    CClientDC dcScreen(nullptr);
+    const int nScreenX = dcScreen.GetDeviceCaps(LOGPIXELSX);
+    const int nScreenY = dcScreen.GetDeviceCaps(LOGPIXELSY);
     const int nPrinterX = pDC->GetDeviceCaps(LOGPIXELSX);
     const int nPrinterY = pDC->GetDeviceCaps(LOGPIXELSY);
     if (nScreenX <= 0 || nScreenY <= 0 || (nPrinterX == nScreenX && nPrinterY == nScreenY))

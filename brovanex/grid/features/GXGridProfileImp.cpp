@@ -194,6 +194,16 @@ CString EntryNameOf(const GXBaseStyleEntry& entry)
     s.Format("#%u", entry.nResId);
     return s;
 }
+// The profile keys of a style's four borders, in the order they are written.
+const struct
+{
+    int nSide;
+    LPCTSTR pszKey;
+} kBorderKeys[] = {{gxBorderTop, "Top"},
+                   {gxBorderLeft, "Left"},
+                   {gxBorderBottom, "Bottom"},
+                   {gxBorderRight, "Right"}};
+
 } // namespace
 
 class CGXGridProfileImp : public CGXAbstractGridProfileImp
@@ -365,21 +375,14 @@ void CGXGridProfileImp::WriteStyleKeys(const CGXStyle& style, LPCTSTR s, const C
     // Borders last, with their four sides.
     if (style.GetInclude(gxBorders)) {
         Put(s, "Borders", "1");
-        const struct
-        {
-            int nSide;
-            LPCTSTR pszKey;
-        } sides[] = {{gxBorderTop, "Top"},
-                     {gxBorderLeft, "Left"},
-                     {gxBorderBottom, "Bottom"},
-                     {gxBorderRight, "Right"}};
-        for (const auto& side : sides) {
+        for (const auto& side : kBorderKeys) {
             const CGXPen& pen = style.GetBorders(side.nSide);
             Put(s, side.pszKey, pen.IsSet() ? (LPCTSTR)pen.GetDescription() : nullptr);
         }
     } else {
-        for (LPCTSTR pszKey : {"Borders", "Top", "Left", "Bottom", "Right"})
-            Put(s, pszKey, nullptr);
+        Put(s, "Borders", nullptr);
+        for (const auto& side : kBorderKeys)
+            Put(s, side.pszKey, nullptr);
     }
 }
 
@@ -437,15 +440,7 @@ void CGXGridProfileImp::ReadStyleKeys(CGXStyle& style, LPCTSTR s, const CGXStyle
             style.SetBaseStyle(nId);
     });
     if (Get(s, "Borders") == "1") {
-        const struct
-        {
-            int nSide;
-            LPCTSTR pszKey;
-        } sides[] = {{gxBorderTop, "Top"},
-                     {gxBorderLeft, "Left"},
-                     {gxBorderBottom, "Bottom"},
-                     {gxBorderRight, "Right"}};
-        for (const auto& side : sides)
+        for (const auto& side : kBorderKeys)
             read(side.pszKey, [&](const CString& v) {
                 CGXPen pen;
                 if (pen.SetDescription(v))

@@ -9,24 +9,11 @@
 #include "core/GXStartup.h"
 #include "features/GXFeatureSwitches.h"
 #include "fw/app.h"
+#include "GridBenchClock.h"
 #include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
-
-namespace {
-double Now()
-{
-    static LARGE_INTEGER freq = [] {
-        LARGE_INTEGER f;
-        ::QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    ::QueryPerformanceCounter(&t);
-    return (double)t.QuadPart * 1000.0 / (double)freq.QuadPart;
-}
-} // namespace
 
 int main()
 {
@@ -62,9 +49,9 @@ int main()
     for (int i = 0; i < nRuns; ++i) {
         // Start each run from the default height so that every row changes.
         pGrid->SetRowHeight(1, nRows, pGrid->GetDefaultRowHeight(), nullptr, 0);
-        const double t0 = Now();
+        const double t0 = BenchNowMs();
         pGrid->FitRowHeights(CGXRange().SetRows(1, nRows), TRUE, 0);
-        times.push_back(Now() - t0);
+        times.push_back(BenchNowMs() - t0);
     }
     std::sort(times.begin(), times.end());
     printf("fit heights of %u wrapped rows: median %8.1f ms   best %8.1f ms   (%d runs)\n",

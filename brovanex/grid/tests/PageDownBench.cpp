@@ -9,24 +9,13 @@
 #include "core/GXGridWnd.h"
 #include "core/GXStartup.h"
 #include "fw/app.h"
+#include "GridBenchClock.h"
 #include <algorithm>
 #include <cstdio>
 #include <numeric>
 #include <vector>
 
 namespace {
-double Now()
-{
-    static LARGE_INTEGER freq = [] {
-        LARGE_INTEGER f;
-        ::QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    ::QueryPerformanceCounter(&t);
-    return (double)t.QuadPart * 1000.0 / (double)freq.QuadPart;
-}
-
 void Dispatch()
 {
     MSG msg;
@@ -69,10 +58,10 @@ int main()
     times.reserve(nSteps);
     const LPARAM lDown = 1 | ((LPARAM)::MapVirtualKeyA(VK_NEXT, 0) << 16);
     for (int i = 0; i < nSteps; ++i) {
-        const double t0 = Now();
+        const double t0 = BenchNowMs();
         pGrid->PostMessage(WM_KEYDOWN, VK_NEXT, lDown);
         Dispatch();
-        times.push_back(Now() - t0);
+        times.push_back(BenchNowMs() - t0);
     }
     ROWCOL nRow = 0, nCol = 0;
     pGrid->GetCurrentCell(nRow, nCol);

@@ -9,6 +9,7 @@
 #include "core/GXGridWnd.h"
 #include "core/GXStartup.h"
 #include "fw/app.h"
+#include "GridBenchClock.h"
 #include "fw/dc.h"
 #include "fw/gdi.h"
 #include <algorithm>
@@ -16,18 +17,6 @@
 #include <vector>
 
 namespace {
-double Now()
-{
-    static LARGE_INTEGER freq = [] {
-        LARGE_INTEGER f;
-        ::QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    ::QueryPerformanceCounter(&t);
-    return (double)t.QuadPart * 1000.0 / (double)freq.QuadPart;
-}
-
 void Report(const char* pszWhat, std::vector<double> times)
 {
     std::sort(times.begin(), times.end());
@@ -93,9 +82,9 @@ int main()
     std::vector<double> paints;
     for (int i = 0; i < nRuns + 5; ++i) {
         pGrid->Invalidate(FALSE);
-        const double t0 = Now();
+        const double t0 = BenchNowMs();
         pGrid->UpdateWindow();
-        const double t1 = Now();
+        const double t1 = BenchNowMs();
         if (i >= 5) // the first paints fill the caches
             paints.push_back(t1 - t0);
         Pump();
@@ -111,10 +100,10 @@ int main()
         CBitmap* pOld = mem.SelectObject(&bitmap);
         mem.PatBlt(0, 0, cx, cy, WHITENESS);
         for (int i = 0; i < nRuns + 5; ++i) {
-            const double t0 = Now();
+            const double t0 = BenchNowMs();
             dc.BitBlt(0, 0, cx, cy, &mem, 0, 0, SRCCOPY);
             ::GdiFlush();
-            const double t1 = Now();
+            const double t1 = BenchNowMs();
             if (i >= 5)
                 blits.push_back(t1 - t0);
         }
