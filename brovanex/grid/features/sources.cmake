@@ -50,3 +50,5 @@ gx_add_feature(PrintDevice WIN GXPrintDeviceImp.cpp)
 gx_add_feature(GridProfile WIN GXGridProfileImp.cpp)
 # Printing a grid in pages with its header and footer.
 gx_add_feature(Printing WIN GXGridPrintImp.cpp)
+# Selecting ranges with the mouse and the keys.
+gx_add_feature(UserSelectRange WIN GXGridUserSelectRangeImp.cpp)
