@@ -52,3 +52,5 @@ gx_add_feature(GridProfile WIN GXGridProfileImp.cpp)
 gx_add_feature(Printing WIN GXGridPrintImp.cpp)
 # Selecting ranges with the mouse and the keys.
 gx_add_feature(UserSelectRange WIN GXGridUserSelectRangeImp.cpp)
+# Marking the headers of the current cell and of a row or column being sized.
+gx_add_feature(MarkEditHeader WIN GXGridMarkEditHeaderImp.cpp)
