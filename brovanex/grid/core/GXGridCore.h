@@ -31,6 +31,9 @@ class CGXControl;
 class CGXPluginComponent;
 class CGXCommandFactory;
 class CGXLongOperation;
+class CGXSortInfoArray;
+struct CGXSortKeyInfo;
+struct GXSortRecords;
 class CScrollBar;
 class CClientDC;
 class CFont;
@@ -388,23 +391,25 @@ public:
     ROWCOL GetLeftCol() const { return m_bPrinting ? m_nPrintLeftCol : m_nLeftCol; }
 
     // --- Sorting forwards (GXGridCoreForwarders.cpp) ---
-    virtual void SortRows(const CGXRange& range, GXSortInfo* pInfo, UINT flags = GX_INVALIDATE);
+    virtual void SortKeyRecords(CGXSortInfoArray& keys, GXSortRecords& records);
+    virtual void SortRows(const CGXRange& range, CGXSortInfoArray& keys,
+                          UINT flags = GX_INVALIDATE);
     virtual BOOL MoveDataRows(const CGXRange& range, const CDWordArray& order,
                               UINT flags = GX_INVALIDATE, GXCmdType ctCmd = gxDo);
-    virtual BOOL WriteDataRowOrder(const CGXRange& range, const CDWordArray& order);
-    virtual void RefreshDataRowOrder(const CGXRange& range, UINT flags, BOOL bCreateHint);
-    virtual void GetRowKeyTexts(ROWCOL nRow, const CGXRange& range, GXSortInfo* pInfo,
-                                CStringArray& keys, UINT flags);
-    virtual void SortCols(const CGXRange& range, GXSortInfo* pInfo, UINT flags = GX_INVALIDATE);
+    virtual BOOL StoreMoveDataRows(const CGXRange& range, const CDWordArray& order);
+    virtual void UpdateMoveDataRows(const CGXRange& range, UINT flags, BOOL bCreateHint = TRUE);
+    virtual void GetRowSortKeys(ROWCOL nRow, const CGXSortInfoArray& keys, CString* pTexts);
+    virtual void SortCols(const CGXRange& range, CGXSortInfoArray& keys,
+                          UINT flags = GX_INVALIDATE);
     virtual BOOL MoveDataCols(const CGXRange& range, const CDWordArray& order,
                               UINT flags = GX_INVALIDATE, GXCmdType ctCmd = gxDo);
-    virtual BOOL WriteDataColOrder(const CGXRange& range, const CDWordArray& order);
-    virtual void RefreshDataColOrder(const CGXRange& range, UINT flags, BOOL bCreateHint);
-    virtual void GetColKeyTexts(ROWCOL nCol, const CGXRange& range, GXSortInfo* pInfo,
-                                CStringArray& keys, UINT flags);
-    virtual void SortKeyRecords(GXSortInfo* pInfo, void* pRecords, ROWCOL nCount);
-    virtual void GetKeyTextOfGrid(CGXGridCore* pOther, ROWCOL nCol, const CGXRange& range,
-                                  GXSortInfo* pInfo, CStringArray& keys, UINT flags);
+    virtual BOOL StoreMoveDataCols(const CGXRange& range, const CDWordArray& order);
+    virtual void UpdateMoveDataCols(const CGXRange& range, UINT flags, BOOL bCreateHint = TRUE);
+    virtual void GetColSortKeys(ROWCOL nCol, const CGXSortInfoArray& keys, CString* pTexts);
+    virtual BOOL SortByHeaderClick(ROWCOL nRow, ROWCOL nCol);
+    // The text a cell sorts by under a key: by default what its control displays.
+    virtual void GetSortKey(CGXControl* pControl, ROWCOL nRow, ROWCOL nCol,
+                            const CGXSortKeyInfo& key, const CGXStyle& style, CString& strKey);
 
     // --- Drag selection forwards ---
     virtual BOOL FindDragRange(ROWCOL nRow, ROWCOL nCol, CGXRange& range);

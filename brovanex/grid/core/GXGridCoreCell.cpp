@@ -413,11 +413,10 @@ BOOL CGXGridCore::OnLButtonClickedRowCol(ROWCOL nRow, ROWCOL nCol, UINT nFlags, 
 }
 BOOL CGXGridCore::OnMButtonClickedRowCol(ROWCOL, ROWCOL, UINT, CPoint) { return FALSE; }
 BOOL CGXGridCore::OnRButtonClickedRowCol(ROWCOL, ROWCOL, UINT, CPoint) { return FALSE; }
-BOOL CGXGridCore::OnLButtonDblClkRowCol(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint)
+BOOL CGXGridCore::OnLButtonDblClkRowCol(ROWCOL nRow, ROWCOL nCol, UINT, CPoint)
 {
-    if (CGXAbstractGridSortImp* pImp = SortImp())
-        if (nRow <= GetHeaderRowCount() || nCol <= GetHeaderColCount())
-            return pImp->OnHeaderDblClk(this, nRow, nCol, nFlags);
+    if (nRow <= GetHeaderRowCount() || nCol <= GetHeaderColCount())
+        return SortByHeaderClick(nRow, nCol);
     return FALSE;
 }
 BOOL CGXGridCore::OnMButtonDblClkRowCol(ROWCOL, ROWCOL, UINT, CPoint) { return FALSE; }

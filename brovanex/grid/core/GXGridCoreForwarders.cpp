@@ -1,6 +1,8 @@
 // CGXGridCore: the members that only forward to a feature object, passing the grid first.
-// An empty slot means the feature is off: the member does nothing and answers 0.
+// An empty slot means the feature is off: the member does nothing and answers 0. Also the
+// default text a cell sorts by.
 #include "core/GXGridCore.h"
+#include "controls/GXControl.h"
 #include "core/GXGridParam.h"
 #include "fw/cmdtarget.h"
 
@@ -28,13 +30,17 @@ void CGXGridCore::OnEndPrinting(CDC* pDC, CPrintInfo* pInfo)
 }
 
 // Sorting.
-void CGXGridCore::SortRows(const CGXRange& range, GXSortInfo* pInfo, UINT flags)
+void CGXGridCore::SortKeyRecords(CGXSortInfoArray& keys, GXSortRecords& records)
 {
-    GX_FORWARD_VOID(SortImp, SortRows(this, range, pInfo, flags));
+    GX_FORWARD_VOID(SortImp, SortKeyRecords(this, keys, records));
 }
-void CGXGridCore::SortCols(const CGXRange& range, GXSortInfo* pInfo, UINT flags)
+void CGXGridCore::SortRows(const CGXRange& range, CGXSortInfoArray& keys, UINT flags)
 {
-    GX_FORWARD_VOID(SortImp, SortCols(this, range, pInfo, flags));
+    GX_FORWARD_VOID(SortImp, SortRows(this, range, keys, flags));
+}
+void CGXGridCore::SortCols(const CGXRange& range, CGXSortInfoArray& keys, UINT flags)
+{
+    GX_FORWARD_VOID(SortImp, SortCols(this, range, keys, flags));
 }
 BOOL CGXGridCore::MoveDataRows(const CGXRange& range, const CDWordArray& order, UINT flags,
                                GXCmdType ctCmd)
@@ -46,41 +52,39 @@ BOOL CGXGridCore::MoveDataCols(const CGXRange& range, const CDWordArray& order, 
 {
     GX_FORWARD(SortImp, MoveDataCols(this, range, order, flags, ctCmd), FALSE);
 }
-BOOL CGXGridCore::WriteDataRowOrder(const CGXRange& range, const CDWordArray& order)
+BOOL CGXGridCore::StoreMoveDataRows(const CGXRange& range, const CDWordArray& order)
 {
-    GX_FORWARD(SortImp, WriteDataRowOrder(this, range, order), FALSE);
+    GX_FORWARD(SortImp, StoreMoveDataRows(this, range, order), FALSE);
 }
-BOOL CGXGridCore::WriteDataColOrder(const CGXRange& range, const CDWordArray& order)
+BOOL CGXGridCore::StoreMoveDataCols(const CGXRange& range, const CDWordArray& order)
 {
-    GX_FORWARD(SortImp, WriteDataColOrder(this, range, order), FALSE);
+    GX_FORWARD(SortImp, StoreMoveDataCols(this, range, order), FALSE);
 }
-void CGXGridCore::RefreshDataRowOrder(const CGXRange& range, UINT flags, BOOL bCreateHint)
+void CGXGridCore::UpdateMoveDataRows(const CGXRange& range, UINT flags, BOOL bCreateHint)
 {
-    GX_FORWARD_VOID(SortImp, RefreshDataRowOrder(this, range, flags, bCreateHint));
+    GX_FORWARD_VOID(SortImp, UpdateMoveDataRows(this, range, flags, bCreateHint));
 }
-void CGXGridCore::RefreshDataColOrder(const CGXRange& range, UINT flags, BOOL bCreateHint)
+void CGXGridCore::UpdateMoveDataCols(const CGXRange& range, UINT flags, BOOL bCreateHint)
 {
-    GX_FORWARD_VOID(SortImp, RefreshDataColOrder(this, range, flags, bCreateHint));
+    GX_FORWARD_VOID(SortImp, UpdateMoveDataCols(this, range, flags, bCreateHint));
 }
-void CGXGridCore::GetRowKeyTexts(ROWCOL nRow, const CGXRange& range, GXSortInfo* pInfo,
-                                 CStringArray& keys, UINT flags)
+void CGXGridCore::GetRowSortKeys(ROWCOL nRow, const CGXSortInfoArray& keys, CString* pTexts)
 {
-    GX_FORWARD_VOID(SortImp, GetRowKeyTexts(this, nRow, range, pInfo, keys, flags));
+    GX_FORWARD_VOID(SortImp, GetRowSortKeys(this, nRow, keys, pTexts));
 }
-void CGXGridCore::GetColKeyTexts(ROWCOL nCol, const CGXRange& range, GXSortInfo* pInfo,
-                                 CStringArray& keys, UINT flags)
+void CGXGridCore::GetColSortKeys(ROWCOL nCol, const CGXSortInfoArray& keys, CString* pTexts)
 {
-    GX_FORWARD_VOID(SortImp, GetColKeyTexts(this, nCol, range, pInfo, keys, flags));
+    GX_FORWARD_VOID(SortImp, GetColSortKeys(this, nCol, keys, pTexts));
 }
-void CGXGridCore::SortKeyRecords(GXSortInfo* pInfo, void* pRecords, ROWCOL nCount)
+BOOL CGXGridCore::SortByHeaderClick(ROWCOL nRow, ROWCOL nCol)
 {
-    GX_FORWARD_VOID(SortImp, SortKeyRecords(this, pInfo, pRecords, nCount));
+    GX_FORWARD(SortImp, SortByHeaderClick(this, nRow, nCol), FALSE);
 }
-void CGXGridCore::GetKeyTextOfGrid(CGXGridCore* pOther, ROWCOL nCol, const CGXRange& range,
-                                   GXSortInfo* pInfo, CStringArray& keys, UINT flags)
+void CGXGridCore::GetSortKey(CGXControl* pControl, ROWCOL nRow, ROWCOL nCol, const CGXSortKeyInfo&,
+                             const CGXStyle& style, CString& strKey)
 {
-    if (pOther != nullptr)
-        pOther->GetColKeyTexts(nCol, range, pInfo, keys, flags);
+    if (pControl == nullptr || !pControl->GetStyleText(nRow, nCol, style, strKey))
+        strKey = style.GetValue();
 }
 
 // Covered, floating and merged cells.

@@ -31,7 +31,8 @@ class CDWordArray;
 class CStringArray;
 class CObList;
 struct GXFindReplaceInfo;
-struct GXSortInfo;
+class CGXSortInfoArray;
+struct GXSortRecords;
 struct GXPaintPass;
 
 // 2: printing and the header and footer of the properties of the first grid that uses them.
@@ -60,30 +61,33 @@ public:
 class CGXAbstractGridSortImp
 {
 public:
-    virtual void SortRows(CGXGridCore* pGrid, const CGXRange& range, GXSortInfo* pInfo,
+    // Orders the collected records by the keys (the positions before sorting break ties).
+    virtual void SortKeyRecords(CGXGridCore* pGrid, CGXSortInfoArray& keys,
+                                GXSortRecords& records) = 0;
+    virtual void SortRows(CGXGridCore* pGrid, const CGXRange& range, CGXSortInfoArray& keys,
                           UINT nFlags) = 0;
-    virtual void SortCols(CGXGridCore* pGrid, const CGXRange& range, GXSortInfo* pInfo,
-                          UINT nFlags) = 0;
+    // order[i] is the row (column), relative to the range's first, that goes to position i.
     virtual BOOL MoveDataRows(CGXGridCore* pGrid, const CGXRange& range, const CDWordArray& order,
                               UINT nFlags, GXCmdType ctCmd) = 0;
+    virtual BOOL StoreMoveDataRows(CGXGridCore* pGrid, const CGXRange& range,
+                                   const CDWordArray& order) = 0;
+    virtual void UpdateMoveDataRows(CGXGridCore* pGrid, const CGXRange& range, UINT nFlags,
+                                    BOOL bCreateHint) = 0;
+    virtual void GetRowSortKeys(CGXGridCore* pGrid, ROWCOL nRow, const CGXSortInfoArray& keys,
+                                CString* pTexts) = 0;
+    virtual void SortCols(CGXGridCore* pGrid, const CGXRange& range, CGXSortInfoArray& keys,
+                          UINT nFlags) = 0;
     virtual BOOL MoveDataCols(CGXGridCore* pGrid, const CGXRange& range, const CDWordArray& order,
                               UINT nFlags, GXCmdType ctCmd) = 0;
-    virtual BOOL WriteDataRowOrder(CGXGridCore* pGrid, const CGXRange& range,
+    virtual BOOL StoreMoveDataCols(CGXGridCore* pGrid, const CGXRange& range,
                                    const CDWordArray& order) = 0;
-    virtual BOOL WriteDataColOrder(CGXGridCore* pGrid, const CGXRange& range,
-                                   const CDWordArray& order) = 0;
-    virtual void RefreshDataRowOrder(CGXGridCore* pGrid, const CGXRange& range, UINT nFlags,
-                                     BOOL bCreateHint) = 0;
-    virtual void RefreshDataColOrder(CGXGridCore* pGrid, const CGXRange& range, UINT nFlags,
-                                     BOOL bCreateHint) = 0;
-    virtual void GetRowKeyTexts(CGXGridCore* pGrid, ROWCOL nRow, const CGXRange& range,
-                                GXSortInfo* pInfo, CStringArray& keys, UINT nFlags) = 0;
-    virtual void GetColKeyTexts(CGXGridCore* pGrid, ROWCOL nCol, const CGXRange& range,
-                                GXSortInfo* pInfo, CStringArray& keys, UINT nFlags) = 0;
-    virtual void SortKeyRecords(CGXGridCore* pGrid, GXSortInfo* pInfo, void* pRecords,
-                                ROWCOL nCount) = 0;
-    // A double click on a header cell sorts by that row or column.
-    virtual BOOL OnHeaderDblClk(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, UINT nFlags) = 0;
+    virtual void UpdateMoveDataCols(CGXGridCore* pGrid, const CGXRange& range, UINT nFlags,
+                                    BOOL bCreateHint) = 0;
+    virtual void GetColSortKeys(CGXGridCore* pGrid, ROWCOL nCol, const CGXSortInfoArray& keys,
+                                CString* pTexts) = 0;
+    // A double click on a row or column header sorts by that row or column when the grid
+    // parameter allows it; TRUE when it sorted.
+    virtual BOOL SortByHeaderClick(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol) = 0;
 };
 
 // 4: an alternate whole paint pass; TRUE means it drew everything.
@@ -286,6 +290,9 @@ public:
                                           UINT nFlags) = 0;
     virtual BOOL SendTabNameHint(CGXGridCore* pGrid, LPCTSTR pszName) = 0;
     virtual BOOL SendScrollHint(CGXGridCore* pGrid, int nDirection, ROWCOL nCount, UINT nFlags) = 0;
+    // Rows (columns) of a range were rewritten in a new order (sorting).
+    virtual BOOL SendMoveDataRowsHint(CGXGridCore* pGrid, const CGXRange& range, UINT nFlags) = 0;
+    virtual BOOL SendMoveDataColsHint(CGXGridCore* pGrid, const CGXRange& range, UINT nFlags) = 0;
 };
 
 // 12: resizing rows and columns to fit their contents.

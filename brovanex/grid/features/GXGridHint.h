@@ -31,6 +31,8 @@ enum GXHintId {
     gxHintLeftCol = 26,
     gxHintCurrentCell = 27,
     gxHintLockSelectionFrame = 30,
+    gxHintMoveDataRows = 31,
+    gxHintMoveDataCols = 32,
     gxHintProperties = 33,
     gxHintStylesMap = 34,
     gxHintBaseStyle = 35,

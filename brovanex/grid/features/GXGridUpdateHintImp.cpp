@@ -209,6 +209,24 @@ BOOL CGXGridUpdateHintImp::SendZoomChangedHint(CGXGridCore* pGrid, int nOldZoom,
     Send(pGrid, hint);
     return TRUE;
 }
+BOOL CGXGridUpdateHintImp::SendMoveDataRowsHint(CGXGridCore* pGrid, const CGXRange& range,
+                                                UINT nFlags)
+{
+    GX_HINT(gxHintMoveDataRows);
+    hint.m_range = range;
+    hint.m_flags = nFlags;
+    Send(pGrid, hint);
+    return TRUE;
+}
+BOOL CGXGridUpdateHintImp::SendMoveDataColsHint(CGXGridCore* pGrid, const CGXRange& range,
+                                                UINT nFlags)
+{
+    GX_HINT(gxHintMoveDataCols);
+    hint.m_range = range;
+    hint.m_flags = nFlags;
+    Send(pGrid, hint);
+    return TRUE;
+}
 BOOL CGXGridUpdateHintImp::SendRedrawRangeHint(CGXGridCore* pGrid, const CGXRange& range,
                                                UINT nFlags)
 {
@@ -400,6 +418,12 @@ int CGXGridUpdateHintImp::HintUpdate(CGXGridCore* pGrid, CGXGridHint* pHint)
         return TRUE;
     case gxHintBaseStyle:
         pGrid->UpdateBaseStyle((WORD)(h.m_lValue & 0xFFFF), h.m_flags, FALSE);
+        return TRUE;
+    case gxHintMoveDataRows:
+        pGrid->UpdateMoveDataRows(h.m_range, h.m_flags, FALSE);
+        return TRUE;
+    case gxHintMoveDataCols:
+        pGrid->UpdateMoveDataCols(h.m_range, h.m_flags, FALSE);
         return TRUE;
     case gxHintRefresh:
         return pGrid->RefreshAll(TRUE, nullptr, FALSE);

@@ -45,6 +45,8 @@ public:
                                   UINT nFlags) override;
     BOOL SendTabNameHint(CGXGridCore* pGrid, LPCTSTR pszName) override;
     BOOL SendScrollHint(CGXGridCore* pGrid, int nDirection, ROWCOL nCount, UINT nFlags) override;
+    BOOL SendMoveDataRowsHint(CGXGridCore* pGrid, const CGXRange& range, UINT nFlags) override;
+    BOOL SendMoveDataColsHint(CGXGridCore* pGrid, const CGXRange& range, UINT nFlags) override;
 
     // Replays a hint; the replayed operation's result (0 for another grid's or a foreign
     // hint, the hint's grid id when it names another grid).

@@ -54,3 +54,5 @@ gx_add_feature(Printing WIN GXGridPrintImp.cpp)
 gx_add_feature(UserSelectRange WIN GXGridUserSelectRangeImp.cpp)
 # Marking the headers of the current cell and of a row or column being sized.
 gx_add_feature(MarkEditHeader WIN GXGridMarkEditHeaderImp.cpp)
+# Sorting rows and columns by key columns and rows, with undo.
+gx_add_feature(Sort GXSortInfo.cpp WIN GXGridSortImp.cpp)
