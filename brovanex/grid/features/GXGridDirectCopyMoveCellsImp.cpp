@@ -3,6 +3,7 @@
 #include "core/GXGridParam.h"
 #include "core/GXLibraryState.h"
 #include "core/GXLongOperation.h"
+#include "features/GXCommands.h"
 #include "features/GXExchangeHelpers.h"
 #include "features/GXFeatureSwitches.h"
 #include "features/GXLongOperationImp.h"
@@ -35,18 +36,40 @@ BOOL CGXGridDirectCopyMoveCellsImp::CopyCells(CGXGridCore* pGrid, const CGXRange
     GXLongOperationAllowRollback(TRUE);
     const CGXRange dest = DestinationOf(rg, nRow, nCol);
 
+    // The destination's present styles, for the step that puts them back.
+    CGXAbstractCommandFactory* pFactory = pGrid->UndoRecorder(gxDo);
+    CObArray* pOld = nullptr;
+    if (pFactory != nullptr) {
+        const ROWCOL nH = dest.GetHeight(), nW = dest.GetWidth();
+        if (nH > 0x7FFF || nW > 0x7FFF || (ULONGLONG)nH * nW > 0x7FFFFFFE) {
+            if (AfxMessageBox(GXLibraryText(GX_IDS_TOO_LARGE_FOR_UNDO), MB_OKCANCEL) == IDCANCEL) {
+                pGrid->RollbackUndoBlock();
+                return FALSE;
+            }
+        } else {
+            try {
+                pOld = pGrid->CollectRangeStyles(dest, 0, &longOp);
+            } catch (CUserException* e) {
+                e->Delete();
+                pGrid->RollbackUndoBlock();
+                return FALSE;
+            }
+        }
+    }
+
     CGXData* pData = pGrid->GetData();
     CGXGridParam* pParam = pGrid->GetParam();
     const BOOL bOldUndoMode = pData->SetUndoMode(pParam != nullptr && pParam->m_bUndoEnabled);
     const BOOL bOk = pGrid->WriteCopyCells(rg, nRow, nCol);
     pData->SetUndoMode(bOldUndoMode);
     if (bOk) {
+        if (pOld != nullptr)
+            pGrid->RecordCommand(pFactory->MakeSetStyleRangeCmd(dest, 0, pOld), gxDo);
         pGrid->CommitUndoBlock();
         RefreshAround(pGrid, dest);
         pGrid->MarkDocumentModified(TRUE);
-        // The undo step restoring the destination's old styles comes with the command
-        // factory's set-style-range command.
     } else {
+        GXDeleteStyleArray(pOld);
         pGrid->RollbackUndoBlock();
     }
     pData->OnChanged();
@@ -70,18 +93,20 @@ BOOL CGXGridDirectCopyMoveCellsImp::MoveCells(CGXGridCore* pGrid, const CGXRange
     CGXLongOperation longOp;
     longOp.SetStatusText(GXLibraryText(GX_IDS_MOVE_CELLS));
     const CGXRange dest = DestinationOf(rg, nRow, nCol);
-    CGXGridParam* pParam = pGrid->GetParam();
-    const BOOL bCreateUndo = pGrid->CommandFactory() != nullptr && pParam != nullptr &&
-        pParam->m_bUndoEnabled && ctCmd != gxRollback;
+    // pUndoInfo (what an earlier move overwrote, put back now) is this move's to keep or free.
+    CGXAbstractCommandFactory* pFactory = pGrid->UndoRecorder(ctCmd);
     CObject* pInfo = pUndoInfo;
-    if (!pGrid->WriteMoveCells(rg, nRow, nCol, pInfo, bCreateUndo))
+    if (!pGrid->WriteMoveCells(rg, nRow, nCol, pInfo, pFactory != nullptr)) {
+        delete pInfo;
         return FALSE;
+    }
     RefreshAround(pGrid, dest);
     RefreshAround(pGrid, rg);
     pGrid->MarkDocumentModified(TRUE);
-    // The overwritten styles belong to the move command that undoes this move; until the
-    // command factory makes that command nobody keeps them.
-    if (pInfo != pUndoInfo)
+    // The opposite move takes the styles this one overwrote along, to put them back.
+    if (pFactory != nullptr)
+        pGrid->RecordCommand(pFactory->MakeMoveCellsCmd(rg, nRow, nCol, pInfo), ctCmd);
+    else
         delete pInfo;
     pGrid->GetData()->OnChanged();
     pGrid->RedrawRowCol(rg, nFlags);

@@ -90,3 +90,52 @@ TEST(GridCopyCells, ACutInDirectMoveModeWaitsForItsPaste)
     EXPECT_STREQ(".|.|c|.|a|b", g.Values(CGXRange(1, 1, 6, 1)));
     EXPECT_FALSE(pParam->m_bCutPending);
 }
+
+TEST(GridCopyCells, CopiesAndMovesAreUndoneAndRedoneInOneStepEach)
+{
+    CExchangeGrid g(5, 5);
+    GXImplementUndoRedo(&g.Grid());
+    g.Fill(1, 1, "a,b,c|d,e,f|g,h,i");
+    CGXStyle green;
+    green.SetInterior(RGB(0, 200, 0));
+    g.Grid().SetStyleRange(CGXRange(3, 3, 3, 3), green);
+    CGXGridParam& param = *g.Grid().GetParam();
+    const char* const pszStart = "a,b,c,.|d,e,f,.|g,h,i,.|.,.,.,.";
+    CGXStyle style;
+
+    // A copy over part of its own block: undo gives the destination's cells back, styles too.
+    INT_PTR nSteps = param.m_undoList.GetCount();
+    ASSERT_TRUE(g.Grid().CopyCells(CGXRange(1, 1, 2, 2), 2, 2));
+    EXPECT_STREQ("a,b,c,.|d,a,b,.|g,d,e,.|.,.,.,.", g.Values(CGXRange(1, 1, 4, 4)));
+    EXPECT_EQ(nSteps + 1, param.m_undoList.GetCount());
+    ASSERT_TRUE(g.Grid().Undo());
+    EXPECT_STREQ(pszStart, g.Values(CGXRange(1, 1, 4, 4)));
+    g.Grid().ComposeStyleRowCol(3, 3, &style);
+    EXPECT_EQ(RGB(0, 200, 0), style.GetInterior().GetColor());
+    ASSERT_TRUE(g.Grid().Redo());
+    EXPECT_STREQ("a,b,c,.|d,a,b,.|g,d,e,.|.,.,.,.", g.Values(CGXRange(1, 1, 4, 4)));
+    ASSERT_TRUE(g.Grid().Undo());
+
+    // A move over part of its own block: undo puts the overwritten cells back as well.
+    nSteps = param.m_undoList.GetCount();
+    ASSERT_TRUE(g.Grid().MoveCells(CGXRange(1, 1, 2, 2), 2, 2));
+    EXPECT_STREQ(".,.,c,.|.,a,b,.|g,d,e,.|.,.,.,.", g.Values(CGXRange(1, 1, 4, 4)));
+    EXPECT_EQ(nSteps + 1, param.m_undoList.GetCount());
+    ASSERT_TRUE(g.Grid().Undo());
+    EXPECT_STREQ(pszStart, g.Values(CGXRange(1, 1, 4, 4)));
+    g.Grid().ComposeStyleRowCol(3, 3, &style);
+    EXPECT_EQ(RGB(0, 200, 0), style.GetInterior().GetColor());
+    ASSERT_TRUE(g.Grid().Redo());
+    EXPECT_STREQ(".,.,c,.|.,a,b,.|g,d,e,.|.,.,.,.", g.Values(CGXRange(1, 1, 4, 4)));
+    ASSERT_TRUE(g.Grid().Undo());
+    EXPECT_STREQ(pszStart, g.Values(CGXRange(1, 1, 4, 4)));
+
+    // A move onto a cell with a style of its own: the style comes back with the undo.
+    ASSERT_TRUE(g.Grid().MoveCells(CGXRange(1, 1, 1, 1), 3, 3));
+    g.Grid().ComposeStyleRowCol(3, 3, &style);
+    EXPECT_NE(RGB(0, 200, 0), style.GetInterior().GetColor());
+    ASSERT_TRUE(g.Grid().Undo());
+    EXPECT_STREQ(pszStart, g.Values(CGXRange(1, 1, 4, 4)));
+    g.Grid().ComposeStyleRowCol(3, 3, &style);
+    EXPECT_EQ(RGB(0, 200, 0), style.GetInterior().GetColor());
+}
