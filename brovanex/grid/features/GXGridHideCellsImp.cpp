@@ -8,7 +8,7 @@
 #include <memory>
 
 BOOL CGXGridHideCellsImp::Hide(CGXGridCore* pGrid, BOOL bRows, ROWCOL nFrom, ROWCOL nTo, BOOL bHide,
-                               BOOL* abStates, UINT nFlags)
+                               BOOL* abStates, UINT nFlags, GXCmdType ctCmd)
 {
     if (pGrid->GetParam() == nullptr)
         return FALSE;
@@ -26,6 +26,11 @@ BOOL CGXGridHideCellsImp::Hide(CGXGridCore* pGrid, BOOL bRows, ROWCOL nFrom, ROW
         pGrid->CollectRowHeights(nFrom, nTo, anOld.get(), (int)n);
     else
         pGrid->CollectColWidths(nFrom, nTo, anOld.get(), (int)n);
+    // The states before the change, for the command that puts them back.
+    CGXAbstractCommandFactory* pFactory = pGrid->UndoRecorder(ctCmd);
+    std::unique_ptr<BOOL[]> abOld(pFactory != nullptr ? new BOOL[n] : nullptr);
+    for (ROWCOL i = nFrom; abOld != nullptr && i <= nTo; ++i)
+        abOld[i - nFrom] = bRows ? pGrid->QueryRowHidden(i) : pGrid->QueryColHidden(i);
     BOOL bChanged = FALSE;
     for (ROWCOL i = nFrom; i <= nTo; ++i) {
         const BOOL bState = abStates != nullptr ? abStates[i - nFrom] : bHide;
@@ -40,19 +45,26 @@ BOOL CGXGridHideCellsImp::Hide(CGXGridCore* pGrid, BOOL bRows, ROWCOL nFrom, ROW
         pGrid->RefreshRowHeights(nFrom, nTo, anOld.get(), nFlags, TRUE);
     else
         pGrid->RefreshColWidths(nFrom, nTo, anOld.get(), nFlags, TRUE);
+    if (pFactory != nullptr)
+        pGrid->RecordCommand(bRows ? pFactory->MakeHideRowsCmd(nFrom, nTo, abOld.release())
+                                   : pFactory->MakeHideColsCmd(nFrom, nTo, abOld.release()),
+                             ctCmd);
+    if (ctCmd == gxUndo || ctCmd == gxRedo)
+        pGrid->ShowUndoPosition(bRows ? nFrom : pGrid->GetTopRow(),
+                                bRows ? pGrid->GetLeftCol() : nFrom, FALSE);
     return TRUE;
 }
 
 BOOL CGXGridHideCellsImp::HideRows(CGXGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo, BOOL bHide,
-                                   BOOL* abStates, UINT nFlags, GXCmdType)
+                                   BOOL* abStates, UINT nFlags, GXCmdType ctCmd)
 {
-    return Hide(pGrid, TRUE, nFrom, nTo, bHide, abStates, nFlags);
+    return Hide(pGrid, TRUE, nFrom, nTo, bHide, abStates, nFlags, ctCmd);
 }
 
 BOOL CGXGridHideCellsImp::HideCols(CGXGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo, BOOL bHide,
-                                   BOOL* abStates, UINT nFlags, GXCmdType)
+                                   BOOL* abStates, UINT nFlags, GXCmdType ctCmd)
 {
-    return Hide(pGrid, FALSE, nFrom, nTo, bHide, abStates, nFlags);
+    return Hide(pGrid, FALSE, nFrom, nTo, bHide, abStates, nFlags, ctCmd);
 }
 
 BOOL CGXGridHideCellsImp::QueryRowHidden(CGXGridCore* pGrid, ROWCOL nRow)

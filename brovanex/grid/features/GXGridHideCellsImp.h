@@ -26,5 +26,5 @@ public:
 
 private:
     BOOL Hide(CGXGridCore* pGrid, BOOL bRows, ROWCOL nFrom, ROWCOL nTo, BOOL bHide, BOOL* abStates,
-              UINT nFlags);
+              UINT nFlags, GXCmdType ctCmd);
 };

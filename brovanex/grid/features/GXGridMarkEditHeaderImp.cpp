@@ -5,6 +5,7 @@
 #include "core/GXGridParam.h"
 #include "core/GXProperties.h"
 #include "features/GXFeatureSwitches.h"
+#include "features/GXGridUserResizeCellsImp.h"
 
 void GXImplementMarkEditHeader(CGXGridCore* pGrid)
 {
@@ -80,5 +81,14 @@ BOOL CGXGridMarkEditHeaderImp::IsHeaderMarked(CGXControl* pControl, ROWCOL nRow,
     if (bCurrent && bColHeader && MarkColHeaders(pGrid) && nCurCol >= header.left &&
         nCurCol <= header.right)
         return TRUE;
-    return FALSE;
+
+    // The header of a column (row) being sized.
+    auto* pResize = dynamic_cast<CGXGridUserResizeCellsImp*>(pGrid->UserResizeCellsImp());
+    if (pResize == nullptr || !pGrid->IsUserResizing() || !pResize->MarksHeader())
+        return FALSE;
+    if (pResize->GetMode() == 2)
+        return nRow <= nHeaderRows && pResize->GetTrackedCol() >= header.left &&
+            pResize->GetTrackedCol() <= header.right;
+    return nCol <= nHeaderCols && pResize->GetTrackedRow() >= header.top &&
+        pResize->GetTrackedRow() <= header.bottom;
 }

@@ -56,3 +56,5 @@ gx_add_feature(UserSelectRange WIN GXGridUserSelectRangeImp.cpp)
 gx_add_feature(MarkEditHeader WIN GXGridMarkEditHeaderImp.cpp)
 # Sorting rows and columns by key columns and rows, with undo.
 gx_add_feature(Sort GXSortInfo.cpp WIN GXGridSortImp.cpp)
+# Sizing rows and columns by dragging their header edges.
+gx_add_feature(UserResizeCells WIN GXGridUserResizeCellsImp.cpp)
