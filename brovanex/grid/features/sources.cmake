@@ -58,3 +58,5 @@ gx_add_feature(MarkEditHeader WIN GXGridMarkEditHeaderImp.cpp)
 gx_add_feature(Sort GXSortInfo.cpp WIN GXGridSortImp.cpp)
 # Sizing rows and columns by dragging their header edges.
 gx_add_feature(UserResizeCells WIN GXGridUserResizeCellsImp.cpp)
+# Dragging selected rows and columns by their headers.
+gx_add_feature(UserDragSelectRange WIN GXGridUserDragSelectRangeImp.cpp)

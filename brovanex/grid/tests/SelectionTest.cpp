@@ -75,6 +75,8 @@ protected:
     void Mouse(const std::vector<Step>& steps)
     {
         for (const Step& s : steps) {
+            // The key state agrees with the message's key flags, as with a real keyboard.
+            CGridKeyboard::Hold((s.nKeys & MK_CONTROL) != 0, (s.nKeys & MK_SHIFT) != 0);
             if (s.cWhat == 'd')
                 Send(WM_LBUTTONDOWN, s.nRow, s.nCol, MK_LBUTTON | s.nKeys);
             else if (s.cWhat == 'm')
@@ -82,6 +84,7 @@ protected:
             else
                 Send(WM_LBUTTONUP, s.nRow, s.nCol, s.nKeys);
         }
+        CGridKeyboard::Hold(FALSE, FALSE);
         CGridKeyboard::Dispatch();
     }
     void ExpectInverted(std::set<std::pair<ROWCOL, ROWCOL>> cells, const char* pszWhat)
