@@ -74,12 +74,19 @@ BOOL MayPaint(CGXGridCore* pGrid)
 void CGXGridUserSelectRangeImp::RepaintDifference(CGXGridCore* pGrid, const CGXRangeList& oldList,
                                                   const CGXRangeList& newList)
 {
-    if (!MayPaint(pGrid))
+    if (pGrid->GetParam() == nullptr)
         return;
-    CWnd* pWnd = pGrid->GetGridWnd();
+    const CGXRangeList& sel = pGrid->GetParam()->m_selRects;
+    const CGXRange* pLast = sel.IsEmpty() ? nullptr : sel.GetRangeAt(sel.GetTailPosition());
+    if (!MayPaint(pGrid)) {
+        // Only the frame follows the last range (drawing nothing while updates are locked).
+        pGrid->UpdateSelectionFrame(TRUE, pLast);
+        return;
+    }
+    // The frame is inverted too: it goes before the cells change and comes back after.
     pGrid->UpdateSelectionFrame(FALSE, nullptr);
     {
-        CClientDC dc(pWnd);
+        CClientDC dc(pGrid->GetGridWnd());
         const CRect rectGrid = pGrid->GetGridRect();
         dc.IntersectClipRect(&rectGrid);
         ForChangedCells(pGrid, oldList, newList, [&](ROWCOL r, ROWCOL c) {
@@ -88,9 +95,7 @@ void CGXGridUserSelectRangeImp::RepaintDifference(CGXGridCore* pGrid, const CGXR
                 pGrid->DrawInvertCell(&dc, r, c, rect);
         });
     }
-    const CGXRangeList& sel = pGrid->GetParam()->m_selRects;
-    pGrid->UpdateSelectionFrame(TRUE,
-                                sel.IsEmpty() ? nullptr : sel.GetRangeAt(sel.GetTailPosition()));
+    pGrid->UpdateSelectionFrame(TRUE, pLast);
 }
 
 void CGXGridUserSelectRangeImp::RepaintSelection(CGXGridCore* pGrid)
