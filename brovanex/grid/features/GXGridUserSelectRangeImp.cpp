@@ -61,6 +61,41 @@ void ForChangedCells(CGXGridCore* pGrid, const CGXRangeList& oldList, const CGXR
                 fn(r, c);
 }
 
+BOOL ListHolds(const CGXRangeList& list, const CGXRange& range)
+{
+    for (POSITION pos = list.GetHeadPosition(); pos != nullptr;)
+        if (*list.GetNextRange(pos) == range)
+            return TRUE;
+    return FALSE;
+}
+
+// The other views of the document share the selection list: they draw again the block that
+// holds every range one list has and the other has not.
+void SendChangeHint(CGXGridCore* pGrid, const CGXRangeList& oldList, const CGXRangeList& newList)
+{
+    CGXAbstractGridUpdateHintImp* pHints = pGrid->UpdateHintImp();
+    if (!pGrid->m_bDocumentLinked || pHints == nullptr)
+        return;
+    CGXRange changed;
+    BOOL bAny = FALSE;
+    auto add = [&](const CGXRangeList& from, const CGXRangeList& other) {
+        for (POSITION pos = from.GetHeadPosition(); pos != nullptr;) {
+            const CGXRange& range = *from.GetNextRange(pos);
+            if (ListHolds(other, range))
+                continue;
+            if (bAny)
+                changed.Unite(CGXRange(changed), range);
+            else
+                changed = range;
+            bAny = TRUE;
+        }
+    };
+    add(oldList, newList);
+    add(newList, oldList);
+    if (bAny)
+        pHints->SendRedrawRangeHint(pGrid, changed, GX_INVALIDATE);
+}
+
 BOOL MayPaint(CGXGridCore* pGrid)
 {
     CGXGridParam* pParam = pGrid->GetParam();
@@ -78,6 +113,7 @@ void CGXGridUserSelectRangeImp::RepaintDifference(CGXGridCore* pGrid, const CGXR
         return;
     const CGXRangeList& sel = pGrid->GetParam()->m_selRects;
     const CGXRange* pLast = sel.IsEmpty() ? nullptr : sel.GetRangeAt(sel.GetTailPosition());
+    SendChangeHint(pGrid, oldList, newList);
     if (!MayPaint(pGrid)) {
         // Only the frame follows the last range (drawing nothing while updates are locked).
         pGrid->UpdateSelectionFrame(TRUE, pLast);

@@ -6,6 +6,7 @@
 #include "features/GXFeatureSwitches.h"
 #include "features/GXGridHint.h"
 #include "features/GXGridMoveRowsColsImp.h"
+#include "features/GXGridUserSelectRangeImp.h"
 #include "fw/app.h"
 #include "fw/doctemplate.h"
 #include "fw/document.h"
@@ -152,4 +153,19 @@ TEST_F(GridHints, FrozenRowsReachTheOtherViewAndAnotherGridsHintPassesBy)
     m_pDoc->UpdateAllViews(nullptr, 0, &other);
     m_pDoc->UpdateAllViews(nullptr, 0, nullptr);
     EXPECT_EQ(13u, CurrentRow(m_pSecond));
+}
+
+TEST_F(GridHints, ASelectionChangeRedrawsItsCellsInTheOtherView)
+{
+    GXImplementUserSelectRange(m_pFirst);
+    auto* pSelect = dynamic_cast<CGXGridUserSelectRangeImp*>(m_pFirst->UserSelectRangeImp());
+    ASSERT_NE(pSelect, nullptr);
+    m_pSecond->UpdateWindow();
+    pSelect->SelectRange(m_pFirst, CGXRange(2, 1, 3, 2), TRUE);
+    EXPECT_TRUE(m_pSecond->GetParam()->m_selRects.IsCellInList(3, 2)); // one list for both
+    CRgn rgn;
+    rgn.CreateRectRgn(0, 0, 0, 0);
+    m_pSecond->GetUpdateRgn(&rgn, FALSE);
+    EXPECT_TRUE(rgn.PtInRegion(m_pSecond->CalcRectFromRowCol(3, 2).CenterPoint()));
+    EXPECT_FALSE(rgn.PtInRegion(m_pSecond->CalcRectFromRowCol(5, 1).CenterPoint()));
 }
