@@ -56,3 +56,5 @@ gx_add_control(CGXSpinEdit GXSpinEdit.cpp)
 gx_add_control(CGXMaskControl GXMaskControl.cpp GXMaskControlKeys.cpp)
 # The rich-text cell (id 52534).
 gx_add_control(CGXRichEditCtrl GXRichEditCtrl.cpp GXRichEditCtrlFormat.cpp)
+# The combo box with its drop-down list (ids 52517, 52525-52527, 52531, 52532).
+gx_add_control(CGXComboBox GXComboBox.cpp GXComboBoxList.cpp)

@@ -968,6 +968,12 @@ public:
     CString m_strPendingMessage;
     BOOL m_bShowingMessage;
     BOOL m_bMoveInProgress;
+    // Cell drop-downs: raised while a control's pop-up list is open; the activation lock
+    // and the suspended focus handling are held only while one opens or closes, so the
+    // focus moving into or out of the pop-up is not the grid being left.
+    BOOL m_bDropDownCell = FALSE;
+    BOOL m_bLockActivate = FALSE;
+    BOOL m_bIgnoreFocus = FALSE;
     // Set by a key-down handled as Ctrl+Backspace: the 0x7F character the system makes of
     // the same keystroke is swallowed, so that one keystroke is one action.
     BOOL m_bSwallowDelChar = FALSE;
