@@ -484,7 +484,19 @@ BOOL CGXGridUserSelectRangeImp::OnLButtonClickedRowCol(CGXGridCore* pGrid, ROWCO
     const ROWCOL nCount = range.IsCols() ? pGrid->GetRowCount() : pGrid->GetColCount();
     if (nCount == 0)
         return FALSE;
-    for (ROWCOL i = 1; i <= nCount; ++i) {
+    BOOL bWhole = FALSE; // one range covers it all: no need to look at each cell
+    for (POSITION pos = sel.GetHeadPosition(); pos != nullptr && !bWhole;) {
+        const POSITION posThis = pos;
+        const CGXRange* p = sel.GetNextRange(pos);
+        if (posThis == posNew)
+            continue;
+        CGXRange cells(*p);
+        cells.WidenToCells(1, 1, pGrid->GetRowCount(), pGrid->GetColCount());
+        bWhole = range.IsCols()
+            ? cells.top <= 1 && cells.bottom >= nCount && cells.left <= nCol && cells.right >= nCol
+            : cells.left <= 1 && cells.right >= nCount && cells.top <= nRow && cells.bottom >= nRow;
+    }
+    for (ROWCOL i = 1; !bWhole && i <= nCount; ++i) {
         const BOOL bIn = range.IsCols() ? sel.ListContainsCell(i, nCol, posNew)
                                         : sel.ListContainsCell(nRow, i, posNew);
         if (!bIn)
