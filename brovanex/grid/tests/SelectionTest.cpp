@@ -355,3 +355,29 @@ TEST_F(GridSelect, RemovingPartOfARangeLeavesWhatIsAroundIt)
     CGXGridUserSelectRangeImp::AddOrRemoveRange(&Grid(), CGXRange().SetRows(1, 2), FALSE);
     EXPECT_EQ("r3-30", Ranges()) << "rows removed from the table";
 }
+
+TEST_F(GridSelect, ArrowsInWholeRowModesSelectRows)
+{
+    // Several rows at a time (the rundown's mode): an arrow selects the new current row,
+    // Shift+arrows extend from the anchor row.
+    Grid().GetParam()->SetRowSelectionMode(2);
+    ASSERT_TRUE(Grid().SetCurrentCell(3, 2));
+    CGridKeyboard::Press(VK_DOWN);
+    EXPECT_EQ("r4-4", Ranges());
+    CGridKeyboard::Hold(FALSE, TRUE);
+    CGridKeyboard::Press(VK_DOWN);
+    CGridKeyboard::Press(VK_DOWN);
+    EXPECT_EQ("r4-6", Ranges());
+    CGridKeyboard::Press(VK_UP);
+    EXPECT_EQ("r4-5", Ranges());
+    CGridKeyboard::Hold(FALSE, FALSE);
+    CGridKeyboard::Press(VK_UP);
+    EXPECT_EQ("r4-4", Ranges());
+
+    // One row at a time: Shift changes nothing.
+    Grid().GetParam()->SetRowSelectionMode(1);
+    CGridKeyboard::Hold(FALSE, TRUE);
+    CGridKeyboard::Press(VK_DOWN);
+    CGridKeyboard::Press(VK_DOWN);
+    EXPECT_EQ("r6-6", Ranges());
+}
