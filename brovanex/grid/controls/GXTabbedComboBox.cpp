@@ -1,0 +1,458 @@
+// CGXTabbedComboBox: the table settings, the value conversions between key and display
+// columns, filling the kept list, opening it with its header, and completion while typing.
+#include "controls/GXTabbedComboBox.h"
+#include "controls/GXControlFactory.h"
+#include "core/GXChoiceList.h"
+#include "core/GXGridCore.h"
+#include "core/GXStylesMap.h"
+#include "core/GXSysColorCache.h"
+#include "fw/dc.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+
+GX_IMPLEMENT_CONTROL(CGXTabbedComboBox, CGXComboBox)
+
+CGXControl* GXCreate_CGXTabbedComboBox(CGXGridCore* pGrid, UINT nID)
+{
+    return new CGXTabbedComboBox(pGrid, nID, nID);
+}
+void GXAddAttributes_CGXTabbedComboBox(CGXStylesMap* pStylesMap)
+{
+    CGXTabbedComboBox::AddUserAttributes(pStylesMap);
+}
+
+namespace {
+const int kMaxColumns = 10;
+
+CString AttributeText(const CGXStyle& style, WORD nId)
+{
+    return style.HasUserAttribute(nId) ? style.GetUserAttribute(nId).GetValue() : CString();
+}
+} // namespace
+
+// --- Settings and conversions ---
+
+GXTabbedSettings GXTabbedSettings::FromStyle(const CGXStyle& style)
+{
+    GXTabbedSettings s;
+    CString strText;
+    if (!(strText = AttributeText(style, GX_IDS_UA_TABLIST_KEYCOL)).IsEmpty())
+        s.nValueCol = std::max(0, std::atoi(strText));
+    if (!(strText = AttributeText(style, GX_IDS_UA_TABLIST_TEXTCOL)).IsEmpty())
+        s.nDisplayCol = std::atoi(strText);
+    if (!(strText = AttributeText(style, GX_IDS_UA_TABLIST_SHOWALLCOLS)).IsEmpty())
+        s.bDisplayAllCols = std::atoi(strText) != 0;
+    if (!(strText = AttributeText(style, GX_IDS_UA_TABLIST_TITLE)).IsEmpty())
+        s.bTitleLine = std::atoi(strText) != 0;
+    if (!(strText = AttributeText(style, GX_IDS_UA_TABLIST_SORTCOL)).IsEmpty())
+        s.nSortCol = std::atoi(strText);
+    s.strColWidths = AttributeText(style, GX_IDS_UA_TABLIST_COLWIDTHS);
+    return s;
+}
+
+BOOL GXTabbedSettings::ValueToText(const CGXStyle& style, LPCTSTR pszValue, CString& strText) const
+{
+    strText.Empty();
+    CString strLine;
+    if (pszValue == nullptr || *pszValue == '\0' ||
+        GXFindChoice(pszValue, nValueCol, style.GetChoiceList(), bTitleLine, strLine, TRUE) < 0)
+        return FALSE;
+    strText = GXGetTabbedItem(strLine, ShownCol());
+    return TRUE;
+}
+
+BOOL GXTabbedSettings::TextToValue(const CGXStyle& style, LPCTSTR pszText, BOOL bExact,
+                                   CString& strValue) const
+{
+    CString strLine;
+    if (pszText == nullptr || *pszText == '\0' ||
+        GXFindChoice(pszText, ShownCol(), style.GetChoiceList(), bTitleLine, strLine, bExact) < 0)
+        return FALSE;
+    strValue = GXGetTabbedItem(strLine, nValueCol);
+    return TRUE;
+}
+
+std::vector<int> GXParseColumnWidths(LPCTSTR pszWidths)
+{
+    std::vector<int> widths;
+    if (pszWidths == nullptr)
+        return widths;
+    const char* p = pszWidths;
+    while (*p != '\0') {
+        if (!std::isdigit((unsigned char)*p)) {
+            ++p;
+            continue;
+        }
+        long n = 0;
+        while (std::isdigit((unsigned char)*p)) {
+            if (n < 100000) // a width beyond any screen stays bounded
+                n = n * 10 + (*p - '0');
+            ++p;
+        }
+        widths.push_back((int)n);
+    }
+    return widths;
+}
+
+// --- The control ---
+
+CGXTabbedComboBox::CGXTabbedComboBox(CGXGridCore* pGrid, UINT nEditID, UINT nListBoxID)
+    : CGXComboBox(pGrid, nEditID, nListBoxID, GX_CBF_TEXT), m_nValueCol(0), m_nDisplayCol(0),
+      m_bDisplayAllCols(TRUE), m_bTitleLine(TRUE), m_nSortCol(-1), m_crGridLine(RGB(192, 192, 192)),
+      m_crBack(RGB(255, 255, 255)), m_crText(RGB(0, 0, 0)), m_bAutoComplete(TRUE),
+      m_nItemHeight(10), m_nTotalWidth(0), m_bListFilled(FALSE), m_pHeader(nullptr),
+      m_pListBox(nullptr), m_pPopup(nullptr)
+{
+    m_bButtonFitsText = FALSE;
+}
+
+CGXTabbedComboBox::~CGXTabbedComboBox()
+{
+    if (m_pHeader != nullptr) {
+        if (m_pHeader->GetSafeHwnd() != nullptr)
+            m_pHeader->DestroyWindow();
+        delete m_pHeader;
+    }
+    m_pDropDownWnd = nullptr; // the kept pop-up is deleted here, not by the combo box
+    delete m_pPopup;
+}
+
+void CGXTabbedComboBox::AddUserAttributes(CGXStylesMap* pStylesMap)
+{
+    CGXStyle edit;
+    for (WORD nId : {GX_IDS_UA_TABLIST_KEYCOL, GX_IDS_UA_TABLIST_TEXTCOL, GX_IDS_UA_TABLIST_SORTCOL,
+                     GX_IDS_UA_TABLIST_LISTCACHE})
+        pStylesMap->DeclareUserAttribute(nId, &edit);
+    CGXStyle check;
+    check.SetControl(52523);
+    pStylesMap->DeclareUserAttribute(GX_IDS_UA_TABLIST_SHOWALLCOLS, &check);
+    pStylesMap->DeclareUserAttribute(GX_IDS_UA_TABLIST_TITLE, &check);
+}
+
+void CGXTabbedComboBox::ReadSettings(const CGXStyle& style)
+{
+    const GXTabbedSettings s = GXTabbedSettings::FromStyle(style);
+    m_nValueCol = s.nValueCol;
+    m_nDisplayCol = s.nDisplayCol;
+    m_bDisplayAllCols = s.bDisplayAllCols;
+    m_bTitleLine = s.bTitleLine;
+    m_nSortCol = s.nSortCol;
+    m_strColWidths = s.strColWidths;
+}
+
+void CGXTabbedComboBox::Init(ROWCOL nRow, ROWCOL nCol)
+{
+    m_bListFilled = FALSE;
+    CGXComboBox::Init(nRow, nCol);
+    const CGXStyle* pStyle = LoadStyle();
+    if (pStyle == nullptr)
+        return;
+    ReadSettings(*pStyle);
+    if (m_nSortCol >= 0 && !pStyle->GetChoiceList().IsEmpty()) {
+        // The rows are sorted once: the sorted list replaces the cell's own, and the sort
+        // column becomes -1.
+        CString strSorted = pStyle->GetChoiceList();
+        GXSortChoiceList(strSorted, m_nSortCol, m_bTitleLine);
+        CGXStyle sorted;
+        sorted.SetChoiceList(strSorted).SetUserAttribute(GX_IDS_UA_TABLIST_SORTCOL, "-1");
+        Grid()->StoreStyleRowCol(nRow, nCol, &sorted, gxOverride, 0);
+        m_nSortCol = -1;
+        FreeStyle(TRUE);
+        LoadStyle();
+    }
+}
+
+BOOL CGXTabbedComboBox::FormatDisplayText(CString& strText, ROWCOL, ROWCOL, LPCTSTR pszValue,
+                                          const CGXStyle& style)
+{
+    if (pszValue == nullptr) {
+        if (!style.GetInclude(gxValue)) {
+            strText.Empty();
+            return FALSE;
+        }
+        pszValue = style.GetValue();
+    }
+    GXTabbedSettings::FromStyle(style).ValueToText(style, pszValue, strText);
+    return TRUE;
+}
+
+BOOL CGXTabbedComboBox::GetValue(CString& strValue)
+{
+    if (!IsInit())
+        return FALSE;
+    if (!IsActive())
+        return CGXControl::GetValue(strValue);
+    CString strText;
+    GetWindowText(strText);
+    strValue.Empty();
+    if (strText.IsEmpty())
+        return TRUE;
+    const CGXStyle* pStyle = LoadStyle();
+    return pStyle != nullptr &&
+        GXTabbedSettings::FromStyle(*pStyle).TextToValue(*pStyle, strText, TRUE, strValue);
+}
+
+BOOL CGXTabbedComboBox::AcceptsTypedText(CString& strText, ROWCOL, ROWCOL, const CGXStyle& style)
+{
+    if (m_bStoringValue || strText.IsEmpty())
+        return TRUE;
+    CString strValue;
+    if (!GXTabbedSettings::FromStyle(style).TextToValue(style, strText, FALSE, strValue))
+        return FALSE; // no row shows this text: nothing is stored in its place
+    strText = strValue;
+    return TRUE;
+}
+
+BOOL CGXTabbedComboBox::ValidateText(const CString& strText)
+{
+    if (strText.IsEmpty() || !m_bFillWithChoiceList)
+        return TRUE;
+    const CGXStyle* pStyle = IsInit() ? LoadStyle() : nullptr;
+    CString strValue;
+    return pStyle != nullptr &&
+        GXTabbedSettings::FromStyle(*pStyle).TextToValue(*pStyle, strText, FALSE, strValue);
+}
+
+BOOL CGXTabbedComboBox::ValidateCellValue()
+{
+    if (IsActive() && GetModify()) {
+        CString strValue;
+        if (!GetValue(strValue))
+            return FALSE;
+    }
+    return CGXComboBox::ValidateCellValue();
+}
+
+CSize CGXTabbedComboBox::MeasureCellSize(CDC* pDC, ROWCOL, ROWCOL, const CGXStyle& style,
+                                         const CGXStyle*, BOOL)
+{
+    const GXTabbedSettings s = GXTabbedSettings::FromStyle(style);
+    CFont* pOld = Grid()->SelectStyleFont(pDC, style);
+    TEXTMETRIC tm = {};
+    pDC->GetTextMetrics(&tm);
+    CSize size(0, tm.tmHeight + tm.tmExternalLeading + 1);
+    CString strList = style.GetChoiceList(), strLine;
+    for (BOOL bFirst = TRUE; !strList.IsEmpty(); bFirst = FALSE) {
+        GXExtractLine(strList, strLine);
+        if (bFirst && s.bTitleLine)
+            continue;
+        size.cx =
+            std::max(size.cx, (LONG)pDC->GetTextExtent(GXGetTabbedItem(strLine, s.ShownCol())).cx);
+    }
+    if (pOld != nullptr)
+        pDC->SelectObject(pOld);
+    return AddBorders(size, style);
+}
+
+// --- The list ---
+
+CGXGridCombo* CGXTabbedComboBox::CreateDropDownWnd(CWnd* pOwner, const CRect& rect)
+{
+    if (m_pPopup == nullptr)
+        m_pPopup = new CGXGridCombo(pOwner, nullptr, rect);
+    return m_pPopup;
+}
+
+CListBox* CGXTabbedComboBox::CreateListBox(CWnd* pPopup, UINT nID)
+{
+    if (m_pListBox != nullptr)
+        return m_pListBox;
+    if (m_dwListBoxStyle == 0)
+        m_dwListBoxStyle = WS_VSCROLL | LBS_NOTIFY;
+    CGXTabbedComboLBox* pList = new CGXTabbedComboLBox(this, this);
+    const DWORD dwStyle = m_dwListBoxStyle | LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS | WS_CHILD |
+        WS_VISIBLE | WS_BORDER;
+    if (!pList->CreateEx(0, "LISTBOX", nullptr, dwStyle, CRect(0, 0, 1, 1), pPopup, nID)) {
+        delete pList;
+        return nullptr;
+    }
+    m_pListBox = pList;
+    return pList;
+}
+
+void CGXTabbedComboBox::DestroyDropDownWnd(CGXGridCombo* pPopup)
+{
+    // The pop-up and its list are kept for the next drop-down.
+    if (pPopup != nullptr && pPopup->GetSafeHwnd() != nullptr)
+        pPopup->ShowWindow(SW_HIDE);
+    if (m_pHeader != nullptr && m_pHeader->GetSafeHwnd() != nullptr)
+        m_pHeader->ShowWindow(SW_HIDE);
+    if (CGXComboListBox* pList = dynamic_cast<CGXComboListBox*>(m_pListBox))
+        pList->ResetState();
+}
+
+void CGXTabbedComboBox::GetDropDownRect(CRect& rect, const CRect& rectCell)
+{
+    CGXComboBox::GetDropDownRect(rect, rectCell);
+    if (rect.Width() < m_nTotalWidth)
+        rect.right = rect.left + m_nTotalWidth;
+}
+
+void CGXTabbedComboBox::FillListBox(CListBox* pListBox)
+{
+    const CGXStyle* pStyle = LoadStyle();
+    if (pListBox == nullptr || pStyle == nullptr)
+        return;
+    if (!m_bListFilled) {
+        m_bListFilled = TRUE;
+        ReadSettings(*pStyle);
+        pListBox->ResetContent();
+        if (m_pHeader != nullptr)
+            m_pHeader->SetTitles("");
+        m_nTotalWidth = 0;
+        std::vector<int> measured(kMaxColumns, -1);
+        int nColumns = 0;
+        CWnd* pGridWnd = Grid()->GetGridWnd();
+        CClientDC dc(pGridWnd);
+        CFont* pOld = Grid()->SelectStyleFont(&dc, *pStyle);
+        TEXTMETRIC tm = {};
+        dc.GetTextMetrics(&tm);
+        m_nItemHeight = std::max(10, (int)tm.tmHeight);
+        CString strList = pStyle->GetChoiceList(), strLine;
+        for (BOOL bFirst = TRUE; !strList.IsEmpty(); bFirst = FALSE) {
+            GXExtractLine(strList, strLine);
+            // Each field's width, at most ten columns.
+            for (int i = 0; i < kMaxColumns; ++i) {
+                const CString strField = GXGetTabbedItem(strLine, i);
+                int nTabs = 0;
+                for (int k = 0; k < strLine.GetLength(); ++k)
+                    nTabs += strLine[k] == '\t';
+                if (i > nTabs)
+                    break;
+                measured[i] = std::max(measured[i], (int)dc.GetTextExtent(strField).cx);
+                nColumns = std::max(nColumns, i + 1);
+            }
+            CString strEntry = strLine;
+            if (m_nDisplayCol > 0)
+                strEntry = GXGetTabbedItem(strLine, m_nDisplayCol) + "\t" + strLine;
+            if (bFirst && m_bTitleLine) {
+                if (m_pHeader == nullptr)
+                    m_pHeader = new CGXTabbedLBoxHeader(this);
+                m_pHeader->SetTitles(strEntry);
+            } else {
+                pListBox->AddString(strEntry);
+            }
+        }
+        if (pOld != nullptr)
+            dc.SelectObject(pOld);
+        const std::vector<int> given = GXParseColumnWidths(m_strColWidths);
+        m_colRight.clear();
+        int nRight = 0;
+        for (int i = 0; i < nColumns; ++i) {
+            int nWidth = 0;
+            if (i < (int)given.size())
+                nWidth = given[i];
+            else if (m_bDisplayAllCols || i == m_nDisplayCol || (m_nDisplayCol <= 0 && i == 0))
+                nWidth = measured[i] + 4;
+            nRight += nWidth;
+            m_colRight.push_back(nRight);
+        }
+        m_nTotalWidth = nRight + ::GetSystemMetrics(SM_CXVSCROLL);
+    }
+    // The entry showing the edit's text.
+    CString strText;
+    GetWindowText(strText);
+    int nIndex = strText.IsEmpty() ? LB_ERR : pListBox->FindStringExact(-1, strText);
+    if (nIndex == LB_ERR && !strText.IsEmpty())
+        nIndex = pListBox->SelectString(-1, strText);
+    if (nIndex != LB_ERR)
+        pListBox->SetCurSel(nIndex);
+}
+
+void CGXTabbedComboBox::SetValueFromListBox(CListBox* pListBox)
+{
+    const int nSel = pListBox != nullptr ? pListBox->GetCurSel() : LB_ERR;
+    if (nSel == LB_ERR || GetSafeHwnd() == nullptr)
+        return;
+    CString strEntry;
+    pListBox->GetText(nSel, strEntry);
+    if (!IsActive())
+        SetActive(TRUE);
+    SetWindowTextQuiet(GXGetTabbedItem(strEntry, 0));
+    SetSel(0, -1);
+    SetModify(TRUE);
+    if (m_bDropDownList)
+        Refresh();
+    else
+        Invalidate();
+}
+
+void CGXTabbedComboBox::ShowDropDown(BOOL bShow)
+{
+    if (bShow && m_pDropDownWnd != nullptr)
+        return;
+    if (bShow && IsInit()) {
+        const CGXStyle& style = Grid()->GetCachedCellStyle(GetRow(), GetCol());
+        m_crBack = GXResolveColor(style.GetInterior().GetColor());
+        m_crText = Grid()->ResolveTextColor(style);
+    }
+    CGXComboBox::ShowDropDown(bShow);
+    if (bShow && m_pDropDownWnd != nullptr)
+        PlaceHeader();
+}
+
+void CGXTabbedComboBox::PlaceHeader()
+{
+    if (!m_bTitleLine || m_pHeader == nullptr || m_pDropDownWnd == nullptr)
+        return;
+    if (m_pHeader->GetSafeHwnd() == nullptr && !m_pHeader->CreateHeader())
+        return;
+    m_pHeader->SendMessage(WM_SETFONT, (WPARAM)m_font.GetSafeHandle(), FALSE);
+    CRect rectPopup;
+    m_pDropDownWnd->GetWindowRect(&rectPopup);
+    CRect rectCell = Grid()->GetSpannedCellRect(GetRow(), GetCol());
+    Grid()->GetGridWnd()->ClientToScreen(&rectCell);
+    const int nHeader = m_nItemHeight + 4;
+    CRect rectHeader(rectPopup.left, rectPopup.top, rectPopup.right, rectPopup.top + nHeader);
+    if (rectPopup.top >= rectCell.bottom) {
+        // Below the cell: the header under the cell, the list under the header.
+        rectPopup.OffsetRect(0, nHeader);
+    } else {
+        // Above the cell: the header right above the list.
+        rectHeader.OffsetRect(0, -nHeader);
+    }
+    m_pDropDownWnd->SetWindowPos(&CWnd::wndTopMost, rectPopup.left, rectPopup.top,
+                                 rectPopup.Width(), rectPopup.Height(), SWP_NOACTIVATE);
+    m_pHeader->SetWindowPos(&CWnd::wndTopMost, rectHeader.left, rectHeader.top, rectHeader.Width(),
+                            rectHeader.Height(), SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    m_pHeader->Invalidate();
+}
+
+void CGXTabbedComboBox::AutoComplete()
+{
+    if (!m_bAutoComplete || !m_bFillWithChoiceList || IsReadOnly() || GetSafeHwnd() == nullptr)
+        return;
+    const CGXStyle* pStyle = LoadStyle();
+    if (pStyle == nullptr)
+        return;
+    CString strTyped;
+    GetWindowText(strTyped);
+    if (strTyped.IsEmpty())
+        return;
+    const GXTabbedSettings s = GXTabbedSettings::FromStyle(*pStyle);
+    CString strLine;
+    if (GXFindChoice(strTyped, s.ShownCol(), pStyle->GetChoiceList(), s.bTitleLine, strLine, TRUE) <
+            0 &&
+        GXFindChoice(strTyped, s.ShownCol(), pStyle->GetChoiceList(), s.bTitleLine, strLine,
+                     FALSE) < 0)
+        return;
+    const CString strShown = GXGetTabbedItem(strLine, s.ShownCol());
+    int nStart = 0, nEnd = 0;
+    GetSel(nStart, nEnd);
+    SetWindowTextQuiet(strShown);
+    SetModify(TRUE);
+    SetSel(std::min(nEnd, strShown.GetLength()), strShown.GetLength());
+}
+
+LRESULT CGXTabbedComboBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_CHAR && wParam >= 32 && wParam != 127) {
+        const LRESULT lResult = CGXComboBox::WindowProc(message, wParam, lParam);
+        if (IsActive() && GetSafeHwnd() != nullptr && ::GetFocus() == m_hWnd)
+            AutoComplete();
+        return lResult;
+    }
+    return CGXComboBox::WindowProc(message, wParam, lParam);
+}

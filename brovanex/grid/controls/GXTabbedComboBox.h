@@ -1,0 +1,133 @@
+// CGXTabbedComboBox: a combo cell whose choice list is a table, one row per line and its
+// fields separated by tabs. The key column's text is stored, the display column's text is
+// shown; the drop-down shows the columns side by side with grey separators and, when the
+// first line holds titles, a header window against the list. Typing completes the text from
+// the display column. The settings are user attributes of the cell's style.
+#pragma once
+#include "controls/GXComboBox.h"
+
+#include <vector>
+
+const WORD GX_IDS_UA_TABLIST_KEYCOL = 51028;
+const WORD GX_IDS_UA_TABLIST_TEXTCOL = 51029;
+const WORD GX_IDS_UA_TABLIST_SHOWALLCOLS = 51030;
+const WORD GX_IDS_UA_TABLIST_TITLE = 51031;
+const WORD GX_IDS_UA_TABLIST_COLWIDTHS = 51032;
+const WORD GX_IDS_UA_TABLIST_SORTCOL = 51033;
+const WORD GX_IDS_UA_TABLIST_LISTCACHE = 51055;
+
+// The table settings of a style (the attributes, or their defaults).
+struct GXTabbedSettings
+{
+    int nValueCol = 0;
+    int nDisplayCol = 0;
+    BOOL bDisplayAllCols = TRUE;
+    BOOL bTitleLine = FALSE;
+    int nSortCol = -1;
+    CString strColWidths;
+
+    static GXTabbedSettings FromStyle(const CGXStyle& style);
+    // The field of a row the cell shows.
+    int ShownCol() const { return nDisplayCol > 0 ? nDisplayCol : 0; }
+    // The row whose key equals the value: its display text (FALSE: none).
+    BOOL ValueToText(const CGXStyle& style, LPCTSTR pszValue, CString& strText) const;
+    // The row whose display text equals the text (or begins with it): its key.
+    BOOL TextToValue(const CGXStyle& style, LPCTSTR pszText, BOOL bExact, CString& strValue) const;
+};
+
+// The column widths a width text gives (numbers separated by any non-digits).
+std::vector<int> GXParseColumnWidths(LPCTSTR pszWidths);
+
+class CGXTabbedComboBox;
+
+// The titles above (or below) the open list.
+class CGXTabbedLBoxHeader : public CWnd
+{
+public:
+    explicit CGXTabbedLBoxHeader(CGXTabbedComboBox* pCombo) : m_pCombo(pCombo) { }
+    BOOL CreateHeader();
+    void SetTitles(const CString& strTitles) { m_strTitles = strTitles; }
+    const CString& GetTitles() const { return m_strTitles; }
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void Paint(CDC* pDC);
+
+    CGXTabbedComboBox* m_pCombo;
+    CString m_strTitles;
+};
+
+// The owner-drawn list of the tabbed combo box.
+class CGXTabbedComboLBox : public CGXComboListBox
+{
+public:
+    CGXTabbedComboLBox(CWnd* pOwner, CGXTabbedComboBox* pCombo)
+        : CGXComboListBox(pOwner), m_pCombo(pCombo)
+    { }
+    void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
+    void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct) override;
+    int CompareItem(LPCOMPAREITEMSTRUCT) override { return -1; }
+
+protected:
+    CGXTabbedComboBox* m_pCombo;
+};
+
+class CGXTabbedComboBox : public CGXComboBox
+{
+    GX_DECLARE_CONTROL(CGXTabbedComboBox)
+public:
+    CGXTabbedComboBox(CGXGridCore* pGrid, UINT nEditID, UINT nListBoxID);
+    ~CGXTabbedComboBox() override;
+
+    static void AddUserAttributes(CGXStylesMap* pStylesMap);
+
+    CGXGridCombo* CreateDropDownWnd(CWnd* pOwner, const CRect& rect) override;
+    CListBox* CreateListBox(CWnd* pPopup, UINT nID) override;
+    void ShowDropDown(BOOL bShow) override;
+    void SetValueFromListBox(CListBox* pListBox) override;
+    void FillListBox(CListBox* pListBox) override;
+    void GetDropDownRect(CRect& rect, const CRect& rectCell) override;
+    void DestroyDropDownWnd(CGXGridCombo* pPopup) override;
+    // Completes the edit's text from the display column after a typed character.
+    virtual void AutoComplete();
+
+    void Init(ROWCOL nRow, ROWCOL nCol) override;
+    BOOL GetValue(CString& strValue) override;
+    BOOL FormatDisplayText(CString& strText, ROWCOL nRow, ROWCOL nCol, LPCTSTR pszValue,
+                           const CGXStyle& style) override;
+    BOOL AcceptsTypedText(CString& strText, ROWCOL nRow, ROWCOL nCol,
+                          const CGXStyle& style) override;
+    BOOL ValidateText(const CString& strText) override;
+    BOOL ValidateCellValue() override;
+    CSize MeasureCellSize(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
+                          const CGXStyle* pStandardStyle, BOOL bHeight) override;
+
+    const std::vector<int>& GetColumnRights() const { return m_colRight; }
+    CGXTabbedLBoxHeader* GetHeader() const { return m_pHeader; }
+    int GetTotalWidth() const { return m_nTotalWidth; }
+
+    int m_nValueCol, m_nDisplayCol;
+    BOOL m_bDisplayAllCols, m_bTitleLine;
+    int m_nSortCol;
+    CString m_strColWidths;
+    COLORREF m_crGridLine;
+    COLORREF m_crBack, m_crText;
+    BOOL m_bAutoComplete;
+    int m_nItemHeight;
+    int m_nTotalWidth;
+    BOOL m_bListFilled;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void ReadSettings(const CGXStyle& style);
+    // Places the header against the open list.
+    void PlaceHeader();
+
+    std::vector<int> m_colRight; // right edges of the columns in the list
+    CGXTabbedLBoxHeader* m_pHeader; // owned
+    CListBox* m_pListBox; // kept between drop-downs (owned by the pop-up)
+    CGXGridCombo* m_pPopup; // kept between drop-downs, owned
+
+    friend class CGXTabbedComboLBox;
+    friend class CGXTabbedLBoxHeader;
+};

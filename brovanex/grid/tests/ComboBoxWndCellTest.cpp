@@ -1,0 +1,170 @@
+// Windowed combo cells in a grid window driven by real messages: the cell's button and
+// Alt+Down drop the combo's list, keys and clicks in the list choose, index cells store the
+// index plus their base; Delete empties a pick-only cell unless it is read-only or the grid
+// vetoes it; the arrow keys leave an editable cell only at the ends of its text.
+#include "ControlTestSupport.h"
+#include "GridKeyboard.h"
+#include "controls/GXComboBoxWnd.h"
+#include <gtest/gtest.h>
+
+namespace {
+const char* const kColours = "Red\nGreen\nBlue";
+
+// A grid that can veto deleting a cell.
+class CDeleteVetoGrid : public CGXGridWnd
+{
+public:
+    BOOL OnDeleteCell(ROWCOL nRow, ROWCOL nCol) override
+    {
+        return !m_bVeto && CGXGridWnd::OnDeleteCell(nRow, nCol);
+    }
+    BOOL m_bVeto = FALSE;
+};
+
+class ComboBoxWndCell : public ::testing::Test
+{
+protected:
+    ComboBoxWndCell() : m_w((GXTestStartLibrary(), 6), 3, 640, 480, new CDeleteVetoGrid)
+    {
+        grid().SetColWidth(1, 3, 120);
+        grid().SetRowHeight(1, 6, 22);
+        grid().SetFocus();
+        CGridKeyboard::Dispatch();
+    }
+    ~ComboBoxWndCell() override { CGridKeyboard::Dispatch(); }
+    CDeleteVetoGrid& grid() { return static_cast<CDeleteVetoGrid&>(m_w.Grid()); }
+    void SetCombo(ROWCOL nRow, ROWCOL nCol, WORD nId, const char* pszValue)
+    {
+        grid().SetStyleRange(CGXRange(nRow, nCol, nRow, nCol),
+                             CGXStyle().SetControl(nId).SetChoiceList(kColours).SetValue(pszValue));
+    }
+    CGXComboBoxWnd* Combo()
+    {
+        return dynamic_cast<CGXComboBoxWnd*>(grid().GetCurrentCellControl());
+    }
+    static void Click(HWND hWnd, CPoint point)
+    {
+        const LPARAM lPoint = MAKELPARAM(point.x, point.y);
+        ::PostMessageA(hWnd, WM_LBUTTONDOWN, MK_LBUTTON, lPoint);
+        ::PostMessageA(hWnd, WM_LBUTTONUP, 0, lPoint);
+        CGridKeyboard::Dispatch();
+    }
+    static void AltDown()
+    {
+        HWND hFocus = ::GetFocus();
+        ::PostMessageA(hFocus, WM_SYSKEYDOWN, VK_DOWN, 0x20000001);
+        ::PostMessageA(hFocus, WM_SYSKEYUP, VK_DOWN, 0xE0000001);
+        CGridKeyboard::Dispatch();
+    }
+    CGridTestWindow m_w;
+    CGridKeyboard m_keys;
+};
+} // namespace
+
+TEST_F(ComboBoxWndCell, ButtonDropsThePickOnlyListAndKeysChoose)
+{
+    SetCombo(1, 1, 52529, "Green");
+    ASSERT_TRUE(grid().SetCurrentCell(1, 1));
+    CGXComboBoxWnd* pCombo = Combo();
+    ASSERT_NE(pCombo, nullptr);
+    EXPECT_TRUE(pCombo->IsPickOnly());
+    m_w.Capture();
+    const CRect rectButton = pCombo->GetButton()->GetRect();
+    ASSERT_FALSE(rectButton.IsRectEmpty());
+    Click(grid().m_hWnd, rectButton.CenterPoint());
+    EXPECT_TRUE(pCombo->IsActive());
+    ASSERT_TRUE(pCombo->IsWindowVisible());
+    ASSERT_TRUE(pCombo->GetDroppedState());
+    EXPECT_TRUE(grid().m_bDropDownCell);
+    EXPECT_EQ(pCombo->GetCurSel(), 1);
+    CGridKeyboard::Press(VK_DOWN);
+    EXPECT_EQ(pCombo->GetCurSel(), 2);
+    CGridKeyboard::Press(VK_RETURN, '\r');
+    EXPECT_FALSE(pCombo->GetDroppedState());
+    EXPECT_FALSE(grid().m_bDropDownCell);
+    EXPECT_TRUE(pCombo->GetModify());
+    CGridKeyboard::Press(VK_RETURN, '\r');
+    EXPECT_STREQ(grid().GetValueRowCol(1, 1), "Blue");
+}
+
+TEST_F(ComboBoxWndCell, AClickInTheDroppedListStoresTheIndexPlusTheBase)
+{
+    SetCombo(1, 1, 52528, "2");
+    CGXComboBoxWnd* pCombo = dynamic_cast<CGXComboBoxWnd*>(grid().GetControl(1, 1));
+    ASSERT_NE(pCombo, nullptr);
+    pCombo->m_nIndexValue = 1;
+    ASSERT_TRUE(grid().SetCurrentCell(1, 1));
+    EXPECT_EQ(pCombo->GetCurSel(), 1) << "value 2 of base 1 is the second entry";
+    m_w.Capture();
+    AltDown();
+    ASSERT_TRUE(pCombo->GetDroppedState());
+    COMBOBOXINFO info = {sizeof(info)};
+    ASSERT_TRUE(::GetComboBoxInfo(pCombo->m_hWnd, &info));
+    CRect rectItem;
+    ASSERT_NE(::SendMessageA(info.hwndList, LB_GETITEMRECT, 0, (LPARAM)&rectItem), LB_ERR);
+    Click(info.hwndList, rectItem.CenterPoint());
+    EXPECT_FALSE(pCombo->GetDroppedState());
+    EXPECT_EQ(pCombo->GetCurSel(), 0);
+    CGridKeyboard::Press(VK_RETURN, '\r');
+    EXPECT_STREQ(grid().GetValueRowCol(1, 1), "1");
+    pCombo->m_nIndexValue = -1;
+}
+
+TEST_F(ComboBoxWndCell, DeleteEmptiesAPickOnlyCellUnlessReadOnlyOrVetoed)
+{
+    SetCombo(1, 1, 52529, "Green");
+    ASSERT_TRUE(grid().SetCurrentCell(1, 1));
+    CGXComboBoxWnd* pCombo = Combo();
+    m_w.Capture();
+    AltDown(); // activates the cell: the keys go to the combo window
+    ASSERT_TRUE(pCombo->GetDroppedState());
+    CGridKeyboard::Press(VK_RETURN, '\r'); // closes the list
+    ASSERT_TRUE(pCombo->IsActive());
+    ASSERT_EQ(::GetFocus(), pCombo->m_hWnd);
+    // The grid vetoes deleting: nothing changes.
+    grid().m_bVeto = TRUE;
+    CGridKeyboard::Press(VK_DELETE, 0, pCombo->m_hWnd);
+    EXPECT_STREQ(grid().GetValueRowCol(1, 1), "Green");
+    grid().m_bVeto = FALSE;
+    // A read-only cell keeps its value.
+    grid().GetParam()->m_bStoreGuard = TRUE;
+    grid().SetStyleRange(CGXRange(1, 1, 1, 1), CGXStyle().SetReadOnly(TRUE), gxApplyNew);
+    pCombo->FreeStyle(FALSE);
+    CGridKeyboard::Press(VK_DELETE, 0, pCombo->m_hWnd);
+    EXPECT_STREQ(grid().GetValueRowCol(1, 1), "Green");
+    grid().GetParam()->m_bStoreGuard = FALSE;
+    pCombo->FreeStyle(FALSE);
+    CGridKeyboard::Press(VK_DELETE, 0, pCombo->m_hWnd);
+    EXPECT_STREQ(grid().GetValueRowCol(1, 1), "");
+    EXPECT_FALSE(pCombo->IsActive());
+}
+
+TEST_F(ComboBoxWndCell, ArrowsLeaveAnEditableCellOnlyAtTheEndsOfItsText)
+{
+    SetCombo(1, 1, 52528, "Green");
+    ASSERT_TRUE(grid().SetCurrentCell(1, 1));
+    CGXComboBoxWnd* pCombo = Combo();
+    m_w.Capture();
+    CGridKeyboard::Type("Re");
+    ASSERT_TRUE(pCombo->IsActive());
+    m_w.Capture();
+    CEdit* pEdit = pCombo->GetEditPart();
+    ASSERT_NE(pEdit, nullptr);
+    ASSERT_EQ(::GetFocus(), pEdit->m_hWnd);
+    CString strText;
+    pEdit->GetWindowText(strText);
+    EXPECT_STREQ(strText, "Re");
+    // In the middle the caret moves; Delete deletes a character.
+    CGridKeyboard::Press(VK_LEFT);
+    CGridKeyboard::Press(VK_DELETE);
+    pEdit->GetWindowText(strText);
+    EXPECT_STREQ(strText, "R");
+    ROWCOL nRow = 0, nCol = 0;
+    ASSERT_TRUE(grid().GetCurrentCell(nRow, nCol));
+    EXPECT_EQ(nCol, 1u);
+    // At the end, Right moves to the next cell and the text is stored.
+    CGridKeyboard::Press(VK_RIGHT);
+    ASSERT_TRUE(grid().GetCurrentCell(nRow, nCol));
+    EXPECT_EQ(nCol, 2u);
+    EXPECT_STREQ(grid().GetValueRowCol(1, 1), "R");
+}

@@ -1,0 +1,178 @@
+// Tabbed combo cells driven by real messages: the cell shows the display column of the row
+// whose key is its value, the list opens with the titles in a header right under the cell,
+// a click chooses a row and its key is stored, typing completes from the display column;
+// column widths and the one-time sort come from the cell's attributes.
+#include "ControlTestSupport.h"
+#include "GridKeyboard.h"
+#include "controls/GXTabbedComboBox.h"
+#include "core/GXChoiceList.h"
+#include <gtest/gtest.h>
+
+namespace {
+const char* const kFruit = "Code\tName\n1\tApple\n2\tBanana";
+
+class TabbedCombo : public ::testing::Test
+{
+protected:
+    TabbedCombo() : m_w((GXTestStartLibrary(), 6), 3)
+    {
+        grid().SetColWidth(1, 3, 120);
+        grid().SetRowHeight(1, 6, 22);
+        grid().SetFocus();
+        CGridKeyboard::Dispatch();
+    }
+    ~TabbedCombo() override { CGridKeyboard::Dispatch(); }
+    CGXGridWnd& grid() { return m_w.Grid(); }
+    void SetTable(ROWCOL nRow, const char* pszChoices, const char* pszValue)
+    {
+        grid().SetStyleRange(CGXRange(nRow, 1, nRow, 1),
+                             CGXStyle()
+                                 .SetControl(52541)
+                                 .SetChoiceList(pszChoices)
+                                 .SetValue(pszValue)
+                                 .SetUserAttribute(GX_IDS_UA_TABLIST_KEYCOL, "0")
+                                 .SetUserAttribute(GX_IDS_UA_TABLIST_TEXTCOL, "1")
+                                 .SetUserAttribute(GX_IDS_UA_TABLIST_TITLE, "1"));
+    }
+    CGXTabbedComboBox* Combo()
+    {
+        return dynamic_cast<CGXTabbedComboBox*>(grid().GetCurrentCellControl());
+    }
+    CString EditText()
+    {
+        CString s;
+        if (CGXTabbedComboBox* p = Combo())
+            p->GetWindowText(s);
+        return s;
+    }
+    CRect ScreenCell(ROWCOL nRow, ROWCOL nCol)
+    {
+        CRect rect = grid().GetSpannedCellRect(nRow, nCol);
+        grid().ClientToScreen(&rect);
+        return rect;
+    }
+    CGridTestWindow m_w;
+    CGridKeyboard m_keys;
+};
+} // namespace
+
+TEST_F(TabbedCombo, ShowsTheDisplayColumnAndStoresTheChosenRowsKey)
+{
+    SetTable(1, kFruit, "2");
+    CString strShown;
+    CGXControl* pControl = grid().GetControl(1, 1);
+    ASSERT_STREQ(GXControlClassName(pControl), "CGXTabbedComboBox");
+    pControl->FormatDisplayText(strShown, 1, 1, nullptr, grid().GetCachedCellStyle(1, 1));
+    EXPECT_STREQ(strShown, "Banana");
+    ASSERT_TRUE(grid().SetCurrentCell(1, 1));
+    CGXTabbedComboBox* pCombo = Combo();
+    EXPECT_STREQ(EditText(), "Banana");
+    m_w.Capture();
+    HWND hFocus = ::GetFocus();
+    ::PostMessageA(hFocus, WM_SYSKEYDOWN, VK_DOWN, 0x20000001);
+    ::PostMessageA(hFocus, WM_SYSKEYUP, VK_DOWN, 0xE0000001);
+    CGridKeyboard::Dispatch();
+    ASSERT_TRUE(pCombo->IsDropDownVisible());
+    CListBox* pList = pCombo->GetListBox();
+    ASSERT_EQ(pList->GetCount(), 2) << "the title line is not a row";
+    EXPECT_EQ(pList->GetCurSel(), 1);
+    // The header with the titles right under the cell, the list under the header.
+    CGXTabbedLBoxHeader* pHeader = pCombo->GetHeader();
+    ASSERT_NE(pHeader, nullptr);
+    ASSERT_TRUE(pHeader->IsWindowVisible());
+    EXPECT_STREQ(GXGetTabbedItem(pHeader->GetTitles(), 1), "Code");
+    EXPECT_STREQ(GXGetTabbedItem(pHeader->GetTitles(), 2), "Name");
+    CRect rectHeader, rectPopup;
+    pHeader->GetWindowRect(&rectHeader);
+    pCombo->GetDropDownWnd()->GetWindowRect(&rectPopup);
+    EXPECT_EQ(rectHeader.top, ScreenCell(1, 1).bottom);
+    EXPECT_EQ(rectPopup.top, rectHeader.bottom);
+    // A click on Apple: the cell shows Apple and stores its key.
+    CRect rectItem;
+    pList->GetItemRect(0, &rectItem);
+    const LPARAM lPoint = MAKELPARAM(rectItem.CenterPoint().x, rectItem.CenterPoint().y);
+    ::PostMessageA(pList->m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, lPoint);
+    ::PostMessageA(pList->m_hWnd, WM_LBUTTONUP, 0, lPoint);
+    CGridKeyboard::Dispatch();
+    EXPECT_FALSE(pCombo->IsDropDownVisible());
+    EXPECT_FALSE(pHeader->IsWindowVisible());
+    EXPECT_STREQ(EditText(), "Apple");
+    CGridKeyboard::Press(VK_RETURN, '\r');
+    EXPECT_STREQ(grid().GetValueRowCol(1, 1), "1");
+    // The kept list opens again on the new value.
+    ::PostMessageA(::GetFocus(), WM_SYSKEYDOWN, VK_DOWN, 0x20000001);
+    CGridKeyboard::Dispatch();
+    ASSERT_TRUE(pCombo->IsDropDownVisible());
+    EXPECT_EQ(pCombo->GetListBox(), pList);
+    EXPECT_EQ(pList->GetCurSel(), 0);
+    CGridKeyboard::Press(VK_ESCAPE, 0x1B);
+    EXPECT_FALSE(pCombo->IsDropDownVisible());
+}
+
+TEST_F(TabbedCombo, TypingCompletesFromTheDisplayColumn)
+{
+    SetTable(1, kFruit, "1");
+    ASSERT_TRUE(grid().SetCurrentCell(1, 1));
+    m_w.Capture();
+    CGridKeyboard::Type("b");
+    m_w.Capture();
+    CGridKeyboard::Type("a");
+    EXPECT_STREQ(EditText(), "Banana");
+    int nStart = 0, nEnd = 0;
+    Combo()->GetSel(nStart, nEnd);
+    EXPECT_EQ(nStart, 2) << "the completed part is selected";
+    EXPECT_EQ(nEnd, 6);
+    CGridKeyboard::Press(VK_RETURN, '\r');
+    EXPECT_STREQ(grid().GetValueRowCol(1, 1), "2");
+    // Pasted or programmatic text converts by prefix; a text no row shows is refused.
+    EXPECT_TRUE(grid().SetControlTextRowCol(2, 1, "x")); // an edit cell: any text
+    SetTable(2, kFruit, "1");
+    EXPECT_TRUE(grid().SetControlTextRowCol(2, 1, "ban"));
+    EXPECT_STREQ(grid().GetValueRowCol(2, 1), "2");
+    EXPECT_FALSE(grid().SetControlTextRowCol(2, 1, "cherry"));
+    EXPECT_STREQ(grid().GetValueRowCol(2, 1), "2");
+}
+
+TEST_F(TabbedCombo, ColumnWidthsAndTheOneTimeSortComeFromTheAttributes)
+{
+    struct Case
+    {
+        const char* pszText;
+        std::vector<int> widths;
+    } const cases[] = {
+        {"40,,60", {40, 60}},
+        {"", {}},
+        {" 7 x 8;9", {7, 8, 9}},
+        {"abc", {}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(GXParseColumnWidths(c.pszText), c.widths) << c.pszText;
+
+    grid().SetStyleRange(CGXRange(1, 1, 1, 1),
+                         CGXStyle()
+                             .SetControl(52541)
+                             .SetChoiceList("Code\tName\n3\tCherry\n1\tApple\n2\tBanana")
+                             .SetValue("2")
+                             .SetUserAttribute(GX_IDS_UA_TABLIST_TEXTCOL, "1")
+                             .SetUserAttribute(GX_IDS_UA_TABLIST_TITLE, "1")
+                             .SetUserAttribute(GX_IDS_UA_TABLIST_SORTCOL, "1")
+                             .SetUserAttribute(GX_IDS_UA_TABLIST_COLWIDTHS, "40,,60"));
+    ASSERT_TRUE(grid().SetCurrentCell(1, 1));
+    const CGXStyle& style = grid().GetCachedCellStyle(1, 1);
+    CString strList = style.GetChoiceList(), strLine;
+    GXExtractLine(strList, strLine);
+    EXPECT_STREQ(strLine, "Code\tName");
+    GXExtractLine(strList, strLine);
+    EXPECT_STREQ(strLine, "1\tApple");
+    EXPECT_STREQ(style.GetUserAttribute(GX_IDS_UA_TABLIST_SORTCOL).GetValue(), "-1");
+    m_w.Capture();
+    ::PostMessageA(::GetFocus(), WM_SYSKEYDOWN, VK_DOWN, 0x20000001);
+    CGridKeyboard::Dispatch();
+    CGXTabbedComboBox* pCombo = Combo();
+    ASSERT_TRUE(pCombo->IsDropDownVisible());
+    ASSERT_GE(pCombo->GetColumnRights().size(), 2u);
+    EXPECT_EQ(pCombo->GetColumnRights()[0], 40);
+    EXPECT_EQ(pCombo->GetColumnRights()[1], 100);
+    EXPECT_EQ(pCombo->GetListBox()->GetCurSel(), 1) << "Banana, after sorting";
+    CGridKeyboard::Press(VK_ESCAPE, 0x1B);
+}
