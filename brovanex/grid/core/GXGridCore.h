@@ -520,7 +520,17 @@ public:
     virtual void OnTextNotFound(LPCTSTR pszFind);
     virtual void ShowFindReplaceDialog(BOOL bFindOnly);
     virtual BOOL HandleFindReplace(CWnd* pDialog);
-    BOOL FindInCells(ROWCOL nRow, ROWCOL nCol, GXFindReplaceInfo& info);
+    // The cells after nRow (before it when the search goes up) in column nCol; on a hit nRow
+    // is its row and, with bSelect, the cell is current.
+    BOOL FindInCells(ROWCOL& nRow, ROWCOL nCol, GXFindReplaceInfo& info, BOOL bSelect = TRUE);
+    // Find, find next, replace and replace all in the current cell's column (FALSE also
+    // without the feature or rows or columns); an empty find text finds nothing.
+    virtual BOOL Find(LPCTSTR pszFind, BOOL bDown = TRUE, BOOL bCase = FALSE);
+    virtual BOOL FindNext(BOOL bSetCell = TRUE);
+    virtual BOOL Replace(LPCTSTR pszFind, BOOL bDown, BOOL bCase, LPCTSTR pszReplace);
+    virtual BOOL ReplaceAll(LPCTSTR pszFind, LPCTSTR pszReplace, BOOL bCase = FALSE);
+    // Runs for each row a search leaves (with the next row); nothing by default.
+    virtual void OnFindNextRow(ROWCOL nRow);
 
     // --- Undo and redo forwards ---
     virtual BOOL Undo();

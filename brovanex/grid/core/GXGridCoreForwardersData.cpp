@@ -199,10 +199,27 @@ void CGXGridCore::ReplaceAllInGrid(GXFindReplaceInfo& info)
 {
     GX_FORWARD_VOID(FindReplaceImp, OnReplaceAll(this, info));
 }
-BOOL CGXGridCore::FindInCells(ROWCOL nRow, ROWCOL nCol, GXFindReplaceInfo& info)
+BOOL CGXGridCore::FindInCells(ROWCOL& nRow, ROWCOL nCol, GXFindReplaceInfo& info, BOOL bSelect)
 {
-    GX_FORWARD(FindReplaceImp, FindText(this, info, nRow, nCol, FALSE, TRUE), FALSE);
+    GX_FORWARD(FindReplaceImp, FindInCells(this, info, nRow, nCol, bSelect), FALSE);
 }
+BOOL CGXGridCore::Find(LPCTSTR pszFind, BOOL bDown, BOOL bCase)
+{
+    GX_FORWARD(FindReplaceImp, Find(this, pszFind, bDown, bCase), FALSE);
+}
+BOOL CGXGridCore::FindNext(BOOL bSetCell)
+{
+    GX_FORWARD(FindReplaceImp, FindText(this, bSetCell), FALSE);
+}
+BOOL CGXGridCore::Replace(LPCTSTR pszFind, BOOL bDown, BOOL bCase, LPCTSTR pszReplace)
+{
+    GX_FORWARD(FindReplaceImp, Replace(this, pszFind, bDown, bCase, pszReplace), FALSE);
+}
+BOOL CGXGridCore::ReplaceAll(LPCTSTR pszFind, LPCTSTR pszReplace, BOOL bCase)
+{
+    GX_FORWARD(FindReplaceImp, ReplaceAll(this, pszFind, pszReplace, bCase), FALSE);
+}
+void CGXGridCore::OnFindNextRow(ROWCOL) { }
 void CGXGridCore::OnTextNotFound(LPCTSTR) { ::MessageBeep(0); }
 
 // The selection features: user range selection (15), the frame (16) and the fill (17).

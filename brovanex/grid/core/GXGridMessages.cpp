@@ -2,6 +2,7 @@
 // goes to the core's operation; FALSE leaves it to the window's default handling.
 #include "core/GXGridMessages.h"
 #include "core/GXGridWnd.h"
+#include "fw/commdlg.h"
 #include "fw/ctrls.h"
 #include "fw/dc.h"
 
@@ -21,7 +22,6 @@ void TakeFocusForClick(CWnd* pWnd)
         pWnd->SetFocus();
 }
 } // namespace
-
 
 BOOL GXHandleGridMessage(CGXGridCore* pGrid, CWnd* pWnd, UINT message, WPARAM wParam, LPARAM lParam,
                          LRESULT& lResult)
@@ -62,8 +62,8 @@ BOOL GXHandleGridMessage(CGXGridCore* pGrid, CWnd* pWnd, UINT message, WPARAM wP
     case WM_MBUTTONDBLCLK:
         return grid.HandleMButtonDblClk(nFlags, pt);
     case WM_MOUSEACTIVATE:
-        return grid.HandleMouseActivate(CWnd::FromHandle((HWND)wParam), LOWORD(lParam), HIWORD(lParam),
-                                   lResult);
+        return grid.HandleMouseActivate(CWnd::FromHandle((HWND)wParam), LOWORD(lParam),
+                                        HIWORD(lParam), lResult);
     case WM_KEYDOWN:
     case WM_KEYUP:
     case WM_CHAR:
@@ -73,12 +73,13 @@ BOOL GXHandleGridMessage(CGXGridCore* pGrid, CWnd* pWnd, UINT message, WPARAM wP
         return grid.DispatchKeyMessage(pWnd, message, (UINT)wParam, LOWORD(lParam), HIWORD(lParam));
     case WM_HSCROLL:
         return grid.HandleHScroll(LOWORD(wParam), HIWORD(wParam),
-                             (CScrollBar*)CWnd::FromHandle((HWND)lParam));
+                                  (CScrollBar*)CWnd::FromHandle((HWND)lParam));
     case WM_VSCROLL:
         return grid.HandleVScroll(LOWORD(wParam), HIWORD(wParam),
-                             (CScrollBar*)CWnd::FromHandle((HWND)lParam));
+                                  (CScrollBar*)CWnd::FromHandle((HWND)lParam));
     case WM_GETDLGCODE:
-        lResult = (LRESULT)grid.HandleGetDlgCode((UINT)pWnd->DefWindowProc(message, wParam, lParam));
+        lResult =
+            (LRESULT)grid.HandleGetDlgCode((UINT)pWnd->DefWindowProc(message, wParam, lParam));
         return TRUE;
     case WM_SETFOCUS:
         lResult = pWnd->DefWindowProc(message, wParam, lParam);
@@ -104,8 +105,9 @@ BOOL GXHandleGridMessage(CGXGridCore* pGrid, CWnd* pWnd, UINT message, WPARAM wP
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORSCROLLBAR:
     case WM_CTLCOLORSTATIC: {
-        HBRUSH hbr = grid.HandleCtlColor(CDC::FromHandle((HDC)wParam), CWnd::FromHandle((HWND)lParam),
-                                    message - WM_CTLCOLORMSGBOX);
+        HBRUSH hbr =
+            grid.HandleCtlColor(CDC::FromHandle((HDC)wParam), CWnd::FromHandle((HWND)lParam),
+                                message - WM_CTLCOLORMSGBOX);
         if (hbr == nullptr)
             return FALSE;
         lResult = (LRESULT)hbr;
@@ -140,10 +142,10 @@ BOOL GXHandleGridMessage(CGXGridCore* pGrid, CWnd* pWnd, UINT message, WPARAM wP
         return TRUE;
     default:
         if (message == FindReplaceMessage()) {
-            lResult = grid.HandleFindReplace(CWnd::FromHandle(((FINDREPLACE*)lParam)->hwndOwner));
+            // The dialog that notifies: the feature compares it with the one it opened.
+            lResult = grid.HandleFindReplace(CFindReplaceDialog::GetNotifier(lParam));
             return TRUE;
         }
         return FALSE;
     }
 }
-

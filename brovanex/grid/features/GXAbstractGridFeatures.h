@@ -323,15 +323,24 @@ public:
     virtual void RemoveHiddenCols(CGXGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo) = 0;
 };
 
-// 14: find and replace.
+// 14: find and replace. Searches run down or up the current cell's column; the record of the
+// search is the library's one GXFindReplaceInfo.
 class CGXAbstractGridFindReplaceImp
 {
 public:
     virtual void ShowFindReplaceDialog(CGXGridCore* pGrid, BOOL bFindOnly) = 0;
+    // A notification of the find dialog (pDialog is the CFindReplaceDialog).
     virtual void OnFindReplace(CGXGridCore* pGrid, CWnd* pDialog) = 0;
+    // Find next with the last search; bNext: make the cell found current.
     virtual BOOL FindText(CGXGridCore* pGrid, BOOL bNext) = 0;
-    virtual BOOL FindText(CGXGridCore* pGrid, GXFindReplaceInfo& info, ROWCOL nRow, ROWCOL nCol,
-                          BOOL bCurrentPos, BOOL bSelect) = 0;
+    virtual BOOL Find(CGXGridCore* pGrid, LPCTSTR pszFind, BOOL bDown, BOOL bCase) = 0;
+    // The cells after nRow (before it when searching up) in column nCol; nRow is the row found.
+    virtual BOOL FindInCells(CGXGridCore* pGrid, GXFindReplaceInfo& info, ROWCOL& nRow, ROWCOL nCol,
+                             BOOL bSelect) = 0;
+    virtual BOOL Replace(CGXGridCore* pGrid, LPCTSTR pszFind, BOOL bDown, BOOL bCase,
+                         LPCTSTR pszReplace) = 0;
+    virtual BOOL ReplaceAll(CGXGridCore* pGrid, LPCTSTR pszFind, LPCTSTR pszReplace,
+                            BOOL bCase) = 0;
     virtual void OnReplaceSel(CGXGridCore* pGrid, GXFindReplaceInfo& info) = 0;
     virtual void OnReplaceAll(CGXGridCore* pGrid, GXFindReplaceInfo& info) = 0;
     virtual BOOL OnEditRepeat(CGXGridCore* pGrid) = 0;

@@ -60,3 +60,6 @@ gx_add_feature(Sort GXSortInfo.cpp WIN GXGridSortImp.cpp)
 gx_add_feature(UserResizeCells WIN GXGridUserResizeCellsImp.cpp)
 # Dragging selected rows and columns by their headers.
 gx_add_feature(UserDragSelectRange WIN GXGridUserDragSelectRangeImp.cpp)
+# Find and replace in a grid's column with the library's find dialog.
+gx_add_feature(FindReplace WIN GXFindReplaceInfo.cpp GXGridFindReplaceImp.cpp
+  GXGridFindReplaceDialog.cpp)
