@@ -60,3 +60,8 @@ gx_add_feature(Sort GXSortInfo.cpp WIN GXGridSortImp.cpp)
 gx_add_feature(UserResizeCells WIN GXGridUserResizeCellsImp.cpp)
 # Dragging selected rows and columns by their headers.
 gx_add_feature(UserDragSelectRange WIN GXGridUserDragSelectRangeImp.cpp)
+# Auto-scroll while the mouse is held beyond the grid (a plug-in of the grid window).
+gx_add_feature(AutoScroll WIN GXAutoScrollPlugin.cpp)
+# The spreadsheet-like selection frame and the fill handle's drag.
+gx_add_feature(ExcelLikeFrame WIN GXGridExcelLikeFrameImp.cpp)
+gx_add_feature(ExcelLikeFill WIN GXGridExcelLikeFillImp.cpp)
