@@ -24,6 +24,10 @@ void GXImplementAutoScroll(CGXGridCore* pGrid)
 
 BEGIN_MESSAGE_MAP(CGXAutoScrollPlugin, CGXPluginComponent)
     ON_WM_TIMER()
+    ON_WM_MOUSEMOVE()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_MBUTTONDOWN()
+    ON_WM_RBUTTONDOWN()
     ON_WM_LBUTTONUP()
     ON_WM_MBUTTONUP()
     ON_WM_RBUTTONUP()
@@ -41,6 +45,8 @@ CPoint CGXAutoScrollPlugin::CursorPos() const
 {
     if (m_fnCursor)
         return m_fnCursor();
+    if (m_bSawMouse)
+        return m_ptLastMouse;
     CPoint pt;
     ::GetCursorPos(&pt);
     if (m_hWnd != nullptr)
@@ -196,6 +202,16 @@ void CGXAutoScrollPlugin::OnTimer(UINT_PTR nIDEvent)
     // the step sends to the grid pass this plug-in too and clear its flags.
     m_bExitMessage = TRUE;
 }
+
+// Where the mouse is: the grid handles these messages too.
+void CGXAutoScrollPlugin::OnMouseMove(UINT, CPoint point)
+{
+    m_bSawMouse = TRUE;
+    m_ptLastMouse = point;
+}
+void CGXAutoScrollPlugin::OnLButtonDown(UINT nFlags, CPoint point) { OnMouseMove(nFlags, point); }
+void CGXAutoScrollPlugin::OnMButtonDown(UINT nFlags, CPoint point) { OnMouseMove(nFlags, point); }
+void CGXAutoScrollPlugin::OnRButtonDown(UINT nFlags, CPoint point) { OnMouseMove(nFlags, point); }
 
 // The ends of a drag or of a held key: the grid handles each of these messages too.
 void CGXAutoScrollPlugin::OnLButtonUp(UINT, CPoint) { Stop(); }

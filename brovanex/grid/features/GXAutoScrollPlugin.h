@@ -17,7 +17,9 @@ public:
     explicit CGXAutoScrollPlugin(CGXGridCore* pGrid);
 
     // Where the time (milliseconds) and the mouse (client coordinates of the grid window)
-    // come from: GetTickCount and the cursor position unless a test drives them.
+    // come from unless a test drives them: GetTickCount, and where the grid window last saw
+    // the mouse (a move or a press; with the mouse captured that is where the cursor is),
+    // or the cursor position before it saw any.
     void SetClock(std::function<DWORD()> fnClock) { m_fnClock = std::move(fnClock); }
     void SetCursorSource(std::function<CPoint()> fnCursor) { m_fnCursor = std::move(fnCursor); }
 
@@ -36,6 +38,10 @@ public:
 
 protected:
     afx_msg void OnTimer(UINT_PTR nIDEvent);
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnMButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnMButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnRButtonUp(UINT nFlags, CPoint point);
@@ -71,4 +77,6 @@ private:
     int m_nSpeed = 0; // 1 .. 80; a step scrolls speed / 10 cells (at least 1)
     int m_nLastDistance = 0;
     CPoint m_ptStart;
+    BOOL m_bSawMouse = FALSE;
+    CPoint m_ptLastMouse; // where the grid window last saw the mouse
 };
