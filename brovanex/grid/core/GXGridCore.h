@@ -1030,6 +1030,11 @@ public:
     ROWCOL m_nLastScrollRows, m_nLastScrollCols;
     BOOL m_bAutoScroll, m_bAutoScrollStop;
     int m_nAutoScrollDirection, m_nAutoScrollSpeed;
+    // Raised by StartAutoScroll for the auto-scroll plug-in, which takes the request at its
+    // next tick; a held key scrolls in key mode (the key repeated while the mouse is still).
+    BOOL m_bAutoScrollRequest = FALSE;
+    BOOL m_bAutoScrollKeyMode = FALSE;
+    UINT m_nAutoScrollKey = 0, m_nAutoScrollKeyHigh = 0;
     BOOL m_bDeferUndoPosition;
     // The id update hints of this grid carry; a hint with another id (not -1) passes it by.
     int m_nHintId = 0;
@@ -1045,6 +1050,16 @@ public:
     CString m_strExportSeparator; // written between the cells of a row; a TAB when empty
     CString m_strImportSeparators; // any of these ends a pasted cell; a TAB when empty
     ROWCOL m_nLastExportRows = 0, m_nLastExportCols = 0; // size of the last export
+
+    // The spreadsheet-like selection frame: the range it surrounds, where its fill handle
+    // sits (0 bottom-right, 2 bottom-left for whole rows, 7 top-right for whole columns),
+    // whether it shows and whether it is locked, and the window rectangles it inverted
+    // (inverted once more to erase it).
+    CGXRange m_rgSelFrame;
+    int m_nSelFrameHandle = 0;
+    BOOL m_bSelFrameVisible = FALSE;
+    BOOL m_bSelFrameLocked = FALSE;
+    std::vector<CRect> m_selFrameRects;
 
     // Feature table and owned objects.
     void* m_apFeatures[gxFeatureSlotCount];

@@ -287,30 +287,11 @@ BOOL CGXGridCore::ToggleSelectionFrame(BOOL bShow)
 }
 BOOL CGXGridCore::FillRange(const CGXRange& source, const CGXRange& target)
 {
-    if (ExcelLikeFillImp() == nullptr || !CanApplyFill(source, target))
-        return FALSE;
-    // The fill handle feature copies the source's styles over the target.
-    CGXStyle* pStyle = TakeStyleObject();
-    BOOL bAny = FALSE;
-    for (ROWCOL r = target.top; r <= target.bottom; ++r)
-        for (ROWCOL c = target.left; c <= target.right; ++c) {
-            ROWCOL rs = source.top + (r - target.top) % source.GetHeight();
-            ROWCOL cs = source.left + (c - target.left) % source.GetWidth();
-            pStyle->ClearAll();
-            if (GetStyleRowCol(rs, cs, *pStyle, gxCopy, 0))
-                bAny |= StoreCellStyle(r, c, pStyle, gxCopy, 0);
-        }
-    ReturnStyleObject(pStyle);
-    if (bAny)
-        InvalidateCellRange(target, GX_INVALIDATE, TRUE);
-    return bAny;
+    GX_FORWARD(ExcelLikeFillImp, FillRange(this, source, target), FALSE);
 }
 BOOL CGXGridCore::SelectFilledRange(const CGXRange& range)
 {
-    if (ExcelLikeFillImp() == nullptr)
-        return FALSE;
-    SetSelection(nullptr);
-    return SelectRange(range, TRUE, TRUE);
+    GX_FORWARD(ExcelLikeFillImp, SelectFilledRange(this, range), FALSE);
 }
 BOOL CGXGridCore::CanChangeSelection(CGXRange* pRange, BOOL bIsDragging, BOOL bKey)
 {

@@ -335,11 +335,13 @@ void CGXGridCore::StartAutoScroll(BOOL bCapture, int nDirection, int nSpeed)
     m_nAutoScrollDirection = nDirection;
     m_nAutoScrollSpeed = nSpeed;
     m_bAutoScroll = TRUE;
+    m_bAutoScrollRequest = TRUE;
     m_bAutoScrollStop = FALSE;
     if (bCapture)
         m_pWindow->SetCapture();
     if (m_pWindow->SetTimer(992, 10) == 0) {
         m_bAutoScroll = FALSE;
+        m_bAutoScrollRequest = FALSE;
         return;
     }
     m_pWindow->PostMessage(WM_TIMER, 992);

@@ -11,6 +11,8 @@
 #include "fw/splitter.h"
 #include "fw/stdids.h"
 
+#include <algorithm>
+
 IMPLEMENT_DYNAMIC(CGXView, CView)
 IMPLEMENT_DYNCREATE(CGXGridView, CGXView)
 
@@ -206,6 +208,34 @@ void CGXGridView::OnInitialUpdate()
 
     // 7. The scroll bars.
     RefreshScrollBars();
+
+    // 8. Hints between the document's views of a shared parameter object.
+    LinkToDocument();
+}
+
+void CGXGridView::LinkToDocument()
+{
+    if (m_pOwnerDoc == nullptr || m_pGridParam == nullptr || m_bOwnParam)
+        return;
+    m_bDocumentLinked = TRUE;
+    int nHighest = -1;
+    BOOL bTaken = FALSE;
+    for (POSITION pos = m_pOwnerDoc->GetFirstViewPosition(); pos != nullptr;) {
+        CView* pView = m_pOwnerDoc->GetNextView(pos);
+        if (pView == this || pView == nullptr || !pView->IsKindOf(RUNTIME_CLASS(CGXGridView)))
+            continue;
+        auto* pOther = static_cast<CGXGridView*>(pView);
+        if (!pOther->m_bDocumentLinked)
+            continue;
+        if (pOther->m_pGridParam == m_pGridParam) {
+            m_nHintId = pOther->m_nHintId;
+            return;
+        }
+        nHighest = std::max(nHighest, pOther->m_nHintId);
+        bTaken |= pOther->m_nHintId == m_nHintId;
+    }
+    if (bTaken)
+        m_nHintId = nHighest + 1;
 }
 
 void CGXGridView::OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView)
@@ -219,9 +249,17 @@ void CGXGridView::OnDraw(CDC* pDC) { PaintGrid(pDC); }
 
 void CGXGridView::OnPrepareDC(CDC* pDC, CPrintInfo* pInfo) { CGXGridCore::OnPrepareDC(pDC, pInfo); }
 
-void CGXGridView::OnUpdate(CView*, LPARAM, CObject* pHint)
+void CGXGridView::OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint)
 {
-    DispatchUpdateHint(reinterpret_cast<CGXGridHint*>(pHint));
+    // A document that changed as a whole (loaded, reverted) tells its views without a hint:
+    // they repaint. Hints of other kinds pass the update-hint feature by.
+    if (pHint == nullptr) {
+        CGXView::OnUpdate(pSender, lHint, pHint);
+        return;
+    }
+    // A view not linked to its document (its grid is its own) takes no other view's hints.
+    if (m_bDocumentLinked)
+        DispatchUpdateHint(reinterpret_cast<CGXGridHint*>(pHint));
 }
 
 BOOL CGXGridView::OnPreparePrinting(CPrintInfo* pInfo)

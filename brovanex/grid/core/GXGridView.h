@@ -60,6 +60,11 @@ public:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // A view that shares its document's parameter object (one it does not own) sends and
+    // takes update hints, so the document's views of that object stay in step; views of
+    // the same object get the same hint id, views of other objects other ids. Called at the
+    // first update.
+    void LinkToDocument();
 
     // The splitter the view is a pane of, when it splits dynamically.
     CSplitterWnd* m_pSplitter;

@@ -388,6 +388,9 @@ public:
                           ROWCOL nCol) = 0;
     virtual BOOL FillRelease(CGXGridCore* pGrid, CPoint point, UINT nFlags) = 0;
     virtual void HideFillHandle(CGXGridCore* pGrid) = 0;
+    // The fill itself (CGXGridCore::FillRange) and the selection of what it filled.
+    virtual BOOL FillRange(CGXGridCore* pGrid, const CGXRange& source, const CGXRange& target) = 0;
+    virtual BOOL SelectFilledRange(CGXGridCore* pGrid, const CGXRange& range) = 0;
 };
 
 // 18: dragging selected rows and columns.

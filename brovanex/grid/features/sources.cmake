@@ -63,3 +63,8 @@ gx_add_feature(UserDragSelectRange WIN GXGridUserDragSelectRangeImp.cpp)
 # Find and replace in a grid's column with the library's find dialog.
 gx_add_feature(FindReplace WIN GXFindReplaceInfo.cpp GXGridFindReplaceImp.cpp
   GXGridFindReplaceDialog.cpp)
+# Auto-scroll while the mouse is held beyond the grid (a plug-in of the grid window).
+gx_add_feature(AutoScroll WIN GXAutoScrollPlugin.cpp)
+# The spreadsheet-like selection frame and the fill handle's drag.
+gx_add_feature(ExcelLikeFrame WIN GXGridExcelLikeFrameImp.cpp)
+gx_add_feature(ExcelLikeFill WIN GXGridExcelLikeFillImp.cpp)

@@ -169,3 +169,132 @@ TEST_F(GridHints, ASelectionChangeRedrawsItsCellsInTheOtherView)
     EXPECT_TRUE(rgn.PtInRegion(m_pSecond->CalcRectFromRowCol(3, 2).CenterPoint()));
     EXPECT_FALSE(rgn.PtInRegion(m_pSecond->CalcRectFromRowCol(5, 1).CenterPoint()));
 }
+
+namespace {
+// A program's document with two grids (sheets); each view shows the sheet it is opened on
+// and leaves hints to the grid view (it neither links itself nor picks a hint id).
+class CSheetsDoc : public CDocument
+{
+    DECLARE_DYNCREATE(CSheetsDoc)
+public:
+    CGXGridParam m_sheets[2];
+    static int s_nNextSheet;
+};
+IMPLEMENT_DYNCREATE(CSheetsDoc, CDocument)
+int CSheetsDoc::s_nNextSheet = 0;
+
+class CSheetView : public CGXGridView
+{
+    DECLARE_DYNCREATE(CSheetView)
+public:
+    void OnInitialUpdate() override
+    {
+        GXImplementUpdateHint(this);
+        if (m_bOwnSheet)
+            m_nSheet = -1; // a grid of its own
+        else
+            AttachParam(&static_cast<CSheetsDoc*>(GetDocument())->m_sheets[m_nSheet], FALSE);
+        CGXGridView::OnInitialUpdate();
+        if (GetRowCount() == 0) {
+            SetRowCount(20, 0);
+            SetColCount(4, 0);
+        }
+    }
+    int m_nSheet = CSheetsDoc::s_nNextSheet;
+    BOOL m_bOwnSheet = CSheetsDoc::s_nNextSheet < 0;
+};
+IMPLEMENT_DYNCREATE(CSheetView, CGXGridView)
+
+class SheetViews : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        GXTestEnsureGridClasses();
+        m_pTemplate =
+            new CMultiDocTemplate(IDR_GRIDVIEW_DOC, RUNTIME_CLASS(CSheetsDoc),
+                                  RUNTIME_CLASS(CHintTestChild), RUNTIME_CLASS(CSheetView));
+        m_app.AddDocTemplate(m_pTemplate);
+        m_pMain = new CHintTestMain;
+        ASSERT_TRUE(m_pMain->LoadFrame(IDR_GRIDVIEW_MAIN));
+        m_app.m_pMainWnd = m_pMain;
+        m_pMain->ShowWindow(SW_SHOW);
+        CSheetsDoc::s_nNextSheet = 0;
+        m_pDoc = static_cast<CSheetsDoc*>(m_pTemplate->OpenDocumentFile(nullptr));
+        ASSERT_NE(m_pDoc, nullptr);
+        CGridTestWindow::Pump();
+    }
+    void TearDown() override
+    {
+        m_app.CloseAllDocuments(TRUE);
+        if (m_pMain != nullptr && ::IsWindow(m_pMain->m_hWnd))
+            m_pMain->DestroyWindow();
+        CGridTestWindow::Pump();
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+        }
+    }
+    // Opens one more view of the document on a sheet (-1: a grid of the view's own).
+    CSheetView* OpenView(int nSheet)
+    {
+        CSheetsDoc::s_nNextSheet = nSheet;
+        CFrameWnd* pFrame = m_pTemplate->CreateNewFrame(m_pDoc, nullptr);
+        if (pFrame == nullptr)
+            return nullptr;
+        m_pTemplate->InitialUpdateFrame(pFrame, m_pDoc);
+        CGridTestWindow::Pump();
+        CSheetView* pLast = nullptr;
+        for (POSITION pos = m_pDoc->GetFirstViewPosition(); pos != nullptr;)
+            pLast = static_cast<CSheetView*>(m_pDoc->GetNextView(pos));
+        return pLast;
+    }
+    CSheetView* FirstView()
+    {
+        POSITION pos = m_pDoc->GetFirstViewPosition();
+        return static_cast<CSheetView*>(m_pDoc->GetNextView(pos));
+    }
+    static ROWCOL CurrentRow(CGXGridCore* pGrid)
+    {
+        ROWCOL nRow = 0, nCol = 0;
+        return pGrid->GetCurrentCell(nRow, nCol) ? nRow : 0;
+    }
+
+    CHintTestApp m_app;
+    CMultiDocTemplate* m_pTemplate = nullptr;
+    CHintTestMain* m_pMain = nullptr;
+    CSheetsDoc* m_pDoc = nullptr;
+};
+} // namespace
+
+TEST_F(SheetViews, ViewsOfOneSheetStayInStepAndOtherSheetsAreLeftAlone)
+{
+    CSheetView* pFirst = FirstView();
+    CSheetView* pSecond = OpenView(0);
+    CSheetView* pOther = OpenView(1);
+    CSheetView* pOwn = OpenView(-1);
+    ASSERT_TRUE(pFirst != nullptr && pSecond != nullptr && pOther != nullptr && pOwn != nullptr);
+    EXPECT_TRUE(pFirst->m_bDocumentLinked);
+    EXPECT_TRUE(pSecond->m_bDocumentLinked);
+    EXPECT_EQ(pSecond->m_nHintId, pFirst->m_nHintId) << "one sheet, one hint id";
+    EXPECT_TRUE(pOther->m_bDocumentLinked);
+    EXPECT_NE(pOther->m_nHintId, pFirst->m_nHintId) << "another sheet, another id";
+    EXPECT_FALSE(pOwn->m_bDocumentLinked) << "a view's own grid is not the document's";
+    m_pDoc->SetModifiedFlag(FALSE);
+
+    ASSERT_TRUE(pSecond->SetCurrentCell(5, 2));
+    ASSERT_TRUE(pOther->SetCurrentCell(5, 2));
+    ASSERT_TRUE(pOwn->SetCurrentCell(5, 2));
+    ASSERT_TRUE(pFirst->InsertRows(2, 2));
+    EXPECT_EQ(22u, pSecond->GetRowCount());
+    EXPECT_EQ(7u, CurrentRow(pSecond)) << "the other view of the sheet followed the rows";
+    EXPECT_EQ(5u, CurrentRow(pOther)) << "another sheet took no hint";
+    EXPECT_EQ(20u, pOther->GetRowCount());
+    EXPECT_EQ(5u, CurrentRow(pOwn));
+    EXPECT_TRUE(m_pDoc->IsModified()) << "the document holds the changed sheet";
+
+    ASSERT_TRUE(pOther->SetFrozenRows(2, 0));
+    EXPECT_EQ(0u, pFirst->GetFrozenRowCount());
+    ASSERT_TRUE(pFirst->RemoveRows(1, 1));
+    EXPECT_EQ(21u, pSecond->GetRowCount());
+    EXPECT_EQ(6u, CurrentRow(pSecond));
+}
