@@ -7,6 +7,7 @@
 #include "features/GXGridHint.h"
 #include "features/GXGridMoveRowsColsImp.h"
 #include "features/GXGridUserSelectRangeImp.h"
+#include "features/GXSortInfo.h"
 #include "fw/app.h"
 #include "fw/doctemplate.h"
 #include "fw/document.h"
@@ -34,11 +35,18 @@ public:
         m_bDocumentLinked = TRUE;
         GXImplementUpdateHint(this);
         GXImplementMoveRowsCols(this);
+        GXImplementSort(this);
         if (GetRowCount() == 0) {
             SetRowCount(20);
             SetColCount(4);
         }
     }
+    void UpdateMoveDataRows(const CGXRange& range, UINT flags, BOOL bCreateHint) override
+    {
+        ++m_nSortUpdates;
+        CGXGridView::UpdateMoveDataRows(range, flags, bCreateHint);
+    }
+    int m_nSortUpdates = 0;
 };
 IMPLEMENT_DYNCREATE(CHintTestView, CGXGridView)
 
@@ -297,4 +305,19 @@ TEST_F(SheetViews, ViewsOfOneSheetStayInStepAndOtherSheetsAreLeftAlone)
     ASSERT_TRUE(pFirst->RemoveRows(1, 1));
     EXPECT_EQ(21u, pSecond->GetRowCount());
     EXPECT_EQ(6u, CurrentRow(pSecond));
+}
+
+TEST_F(GridHints, ASortInOneViewUpdatesTheOtherOnce)
+{
+    m_pFirst->SetValueRange(CGXRange(1, 1, 1, 1), "b");
+    m_pFirst->SetValueRange(CGXRange(2, 1, 2, 1), "a");
+    ASSERT_TRUE(m_pSecond->SetCurrentCell(1, 1));
+    CGXSortInfoArray keys;
+    keys.SetSize(1);
+    keys[0].nRC = 1;
+    keys[0].sortType = gxSortAlphanumeric;
+    m_pFirst->SortRows(CGXRange().SetRows(1, 2), keys);
+    EXPECT_STREQ("a", m_pSecond->GetValueRowCol(1, 1));
+    EXPECT_EQ(1, m_pFirst->m_nSortUpdates);
+    EXPECT_EQ(1, m_pSecond->m_nSortUpdates); // and it sent nothing back
 }
