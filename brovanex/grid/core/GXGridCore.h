@@ -511,6 +511,12 @@ public:
     void GrowRangeByMerge(CGXRange& range);
     WORD GetFloatMode() const;
     WORD GetMergeMode() const;
+    void SetFloatCellsMode(WORD wMode, BOOL bRedraw = TRUE);
+    // The span-cell pools of merged and floated blocks follow inserted (nOp 0: at, count),
+    // removed (1: from, to) and moved (2: from, to, destination) rows or columns; the area
+    // from the change on is then worked out again.
+    void ShiftSpanPools(int nOp, BOOL bRows, ROWCOL n1, ROWCOL n2, ROWCOL n3 = 0);
+    void SetMergeCellsMode(WORD wMode, BOOL bRedraw = TRUE);
     CObject* GetFloatPool() const;
 
     // --- Find and replace forwards ---
@@ -1027,6 +1033,8 @@ public:
     BOOL m_bDrawSelectionFrame;
     BOOL m_bShowSelection; // the pass marks selected cells
     BOOL m_bDelayedSizes;
+    BOOL m_bSuspendSpanEvaluation = FALSE; // merged and floating cells are not worked out
+    BOOL m_bOldDrawingUsed = FALSE; // a pass took the alternate drawing path: all later do
     std::vector<CRect> m_excludedRects;
 
     // Scroll bars.
@@ -1105,6 +1113,7 @@ public:
     int* SaveStoredColWidths(ROWCOL nFrom, ROWCOL nTo);
 
 protected:
+    friend class CGXGridOldDrawingImp; // draws the prepared pass's cells and lines itself
     void PaintPassBody(CDC* pDC, const CRect& rectClip);
     void PreparePassCells(GXPaintPass& pass);
     void DrawPassBackgrounds(GXPaintPass& pass, size_t r);

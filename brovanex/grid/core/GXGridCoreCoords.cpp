@@ -383,6 +383,15 @@ int CGXGridCore::HitTestPoint(CPoint point, ROWCOL* pnRow, ROWCOL* pnCol, CRect*
             *pnCol = covered.left;
         if (pRectHit != nullptr)
             *pRectHit = GetSpannedCellRect(nRow, nCol);
+    } else if (GetMergeBlock(nRow, nCol, covered, -1) != nullptr) {
+        // So does a merged block: its cells show the first one's content.
+        if (pnRow != nullptr)
+            *pnRow = covered.top;
+        if (pnCol != nullptr)
+            *pnCol = covered.left;
+        if (pRectHit != nullptr)
+            *pRectHit =
+                GetRangeWindowRect(covered.top, covered.left, covered.bottom, covered.right);
     }
     return nRow > nHeaderRows && nCol > nHeaderCols ? gxHitCell : gxHitHeader;
 }

@@ -129,7 +129,7 @@ CGXRange* CGXGridCore::GetSpanningBlock(ROWCOL nRow, ROWCOL nCol, CGXRange& rang
 {
     if (GetCoveredBlock(nRow, nCol, range) != nullptr)
         return &range;
-    if (GetMergeBlock(nRow, nCol, range) != nullptr)
+    if (GetMergeBlock(nRow, nCol, range, -1) != nullptr)
         return &range;
     if (GetFloatBlock(nRow, nCol, range) != nullptr)
         return &range;
@@ -182,6 +182,14 @@ void CGXGridCore::InvalidateMergeBlocks(const CGXRange& range)
 void CGXGridCore::GrowRangeByMerge(CGXRange& range)
 {
     GX_FORWARD_VOID(MergeCellsImp, GrowRangeByMerge(this, range));
+}
+void CGXGridCore::SetFloatCellsMode(WORD wMode, BOOL bRedraw)
+{
+    GX_FORWARD_VOID(FloatCellsImp, SetFloatMode(this, wMode, bRedraw));
+}
+void CGXGridCore::SetMergeCellsMode(WORD wMode, BOOL bRedraw)
+{
+    GX_FORWARD_VOID(MergeCellsImp, SetMergeMode(this, wMode, bRedraw));
 }
 WORD CGXGridCore::GetFloatMode() const
 {

@@ -7,6 +7,7 @@
 #include "core/GXGridParam.h"
 #include "core/GXLongOperation.h"
 #include "core/GXLibraryState.h"
+#include "features/GXAbstractProcessFeatures.h"
 #include <memory>
 
 namespace {
@@ -141,6 +142,7 @@ BOOL CGXGridCore::WriteRowInsertion(ROWCOL nRow, ROWCOL nCount, BOOL bForce)
     m_pGridParam->m_selRects.AdjustForInsertedRows(nRow, nCount);
     m_pGridParam->m_coveredCells.AdjustForInsertedRows(nRow, nCount);
     m_pGridParam->UpdateCoveredCellPool();
+    ShiftSpanPools(0, TRUE, nRow, nCount);
     if (GetMergeMode() != 0)
         MarkMergeRangeDirty(CGXRange().SetRows(nRow, std::max(nRow, GetRowCount())));
     return TRUE;
@@ -161,6 +163,7 @@ BOOL CGXGridCore::WriteColInsertion(ROWCOL nCol, ROWCOL nCount, BOOL bForce)
     m_pGridParam->m_selRects.AdjustForInsertedCols(nCol, nCount);
     m_pGridParam->m_coveredCells.AdjustForInsertedCols(nCol, nCount);
     m_pGridParam->UpdateCoveredCellPool();
+    ShiftSpanPools(0, FALSE, nCol, nCount);
     if (GetMergeMode() != 0)
         MarkMergeRangeDirty(CGXRange().SetCols(nCol, std::max(nCol, GetColCount())));
     return TRUE;
@@ -352,6 +355,7 @@ BOOL CGXGridCore::WriteRowRemoval(ROWCOL nFrom, ROWCOL nTo, BOOL bForce)
     m_pGridParam->m_selRects.AdjustForRemovedRows(nFrom, nTo, nRows);
     m_pGridParam->m_coveredCells.AdjustForRemovedRows(nFrom, nTo, nRows);
     m_pGridParam->UpdateCoveredCellPool();
+    ShiftSpanPools(1, TRUE, nFrom, nTo);
     if (GetMergeMode() != 0)
         MarkMergeRangeDirty(CGXRange().SetRows(nFrom, std::max(nFrom, GetRowCount())));
     return TRUE;
@@ -376,6 +380,7 @@ BOOL CGXGridCore::WriteColRemoval(ROWCOL nFrom, ROWCOL nTo, BOOL bForce)
     m_pGridParam->m_selRects.AdjustForRemovedCols(nFrom, nTo, nCols);
     m_pGridParam->m_coveredCells.AdjustForRemovedCols(nFrom, nTo, nCols);
     m_pGridParam->UpdateCoveredCellPool();
+    ShiftSpanPools(1, FALSE, nFrom, nTo);
     if (GetMergeMode() != 0)
         MarkMergeRangeDirty(CGXRange().SetCols(nFrom, std::max(nFrom, GetColCount())));
     return TRUE;
@@ -425,4 +430,33 @@ void CGXGridCore::RefreshColRemoval(ROWCOL nFrom, ROWCOL nTo, int* anOld, UINT f
     NotifyGridListeners(1);
     if (bCreateHint && HintsEnabled())
         UpdateHintImp()->SendRemoveColsHint(this, nFrom, nTo, flags & 7, 0);
+}
+
+void CGXGridCore::ShiftSpanPools(int nOp, BOOL bRows, ROWCOL n1, ROWCOL n2, ROWCOL n3)
+{
+    CGXAbstractSpanCellPoolImp* pImp = GXGetLibraryState().m_pSpanCellPoolImp;
+    if (pImp == nullptr || m_pGridParam == nullptr)
+        return;
+    for (int i : {gxPoolFloatSpans, gxPoolPrintSpans, gxPoolMergeSpansH, gxPoolMergeSpansV}) {
+        CObject* pPool = m_pGridParam->m_apPools[i];
+        if (pPool == nullptr)
+            continue;
+        if (nOp == 0)
+            bRows ? pImp->InsertRows(pPool, n1, n2) : pImp->InsertCols(pPool, n1, n2);
+        else if (nOp == 1)
+            bRows ? pImp->RemoveRows(pPool, n1, n2) : pImp->RemoveCols(pPool, n1, n2);
+        else
+            bRows ? pImp->MoveRows(pPool, n1, n2, n3) : pImp->MoveCols(pPool, n1, n2, n3);
+    }
+    // Floating text from the change on is measured again (merged cells are delayed by the
+    // callers).
+    if (GetFloatMode() != 0) {
+        const ROWCOL nFirst = nOp == 2 ? std::min(n1, n3) : n1;
+        CGXRange range;
+        if (bRows)
+            range.SetRows(nFirst, std::max(nFirst, GetRowCount()));
+        else
+            range.SetCols(nFirst > 1 ? nFirst - 1 : nFirst, std::max(nFirst, GetColCount()));
+        MarkFloatRangeDirty(range);
+    }
 }

@@ -221,6 +221,12 @@ void CGXGridCore::PaintCellRange(ROWCOL nFirstRow, ROWCOL nFirstCol, ROWCOL nLas
         ? RGB(255, 255, 255)
         : GXResolveColor(GetStandardStyle().GetInterior().GetColor());
 
+    // Merged and floating cells still pending in the window are worked out first.
+    if (GetMergeMode() != 0 || GetFloatMode() != 0) {
+        CGXRange visible(pass.anRow.front(), pass.anCol.front(), pass.anRow.front(),
+                         pass.anCol.front());
+        EvalVisibleSpannedCells(visible);
+    }
     for (size_t r = 0; r < pass.Rows(); ++r)
         for (size_t c = 0; c < pass.Cols(); ++c)
             if (pass.anRow[r] != GX_INVALID && pass.anCol[c] != GX_INVALID &&

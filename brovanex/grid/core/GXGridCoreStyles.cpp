@@ -187,7 +187,9 @@ BOOL CGXGridCore::ApplyStyleToRange(const CGXRange& rangeIn, const CGXStyle* pSt
     FlushDrawingCaches();
     const BOOL bOuter = !m_bStyleOperation;
     if (bOuter) {
-        EvalVisibleSpannedCells(range);
+        // Blocks are worked out first; the change itself stays on the cells asked for.
+        CGXRange spanned(range);
+        EvalVisibleSpannedCells(spanned);
         m_bStyleOperation = TRUE;
     }
     const BOOL bOldRecording = SwitchRecording(bUndo);

@@ -150,6 +150,9 @@ public:
     // Whether a cell's text may float into its neighbours.
     virtual BOOL CanFloatCell(CGXGridCore* pGrid, CGXControl* pControl, ROWCOL nRow, ROWCOL nCol,
                               const CGXStyle& style, BOOL bFloatOrFlood) = 0;
+    // 0 off, 1 worked out just before drawing, 2 at every change; a new mode starts with
+    // new pools (and, delayed, the whole grid pending).
+    virtual void SetFloatMode(CGXGridCore* pGrid, WORD wMode, BOOL bRedraw) = 0;
 };
 
 // 8: merged cells.
@@ -166,6 +169,9 @@ public:
     virtual BOOL QueryMergeRange(CGXGridCore* pGrid, const CGXRange& range, CGXRange& result) = 0;
     virtual BOOL CompareMergeValues(CGXGridCore* pGrid, const CGXStyle& style1,
                                     const CGXStyle& style2) = 0;
+    // Low two bits 0 off, 1 worked out just before drawing, 2 at every change; 4 no
+    // vertical, 8 no horizontal merging. A new mode starts with new pools.
+    virtual void SetMergeMode(CGXGridCore* pGrid, WORD wMode, BOOL bRedraw) = 0;
 };
 
 // 9: the command factory (undo and redo). Unlike the other interfaces its first

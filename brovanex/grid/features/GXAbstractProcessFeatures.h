@@ -88,16 +88,29 @@ public:
     virtual void RebuildPool(CObject* pPool, const CGXRangeList& coveredCells) = 0;
 };
 
+// Span-cell pools (merged and floated blocks). The shifting operations do nothing for a
+// null pool or one of another class.
 class CGXAbstractSpanCellPoolImp
 {
 public:
     virtual CObject* CreateSpanCellPool() = 0;
+    virtual CObject* CreateCopy(const CObject* pSource) = 0;
+    virtual void CopyPool(CObject* pDest, const CObject* pSource) = 0;
+    virtual void InsertRows(CObject* pPool, ROWCOL nAt, ROWCOL nCount) = 0;
+    virtual void RemoveRows(CObject* pPool, ROWCOL nFrom, ROWCOL nTo) = 0;
+    virtual void MoveRows(CObject* pPool, ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest) = 0;
+    virtual void InsertCols(CObject* pPool, ROWCOL nAt, ROWCOL nCount) = 0;
+    virtual void RemoveCols(CObject* pPool, ROWCOL nFrom, ROWCOL nTo) = 0;
+    virtual void MoveCols(CObject* pPool, ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest) = 0;
 };
 
+// Delayed-range pools (areas whose merged or floating cells wait to be worked out).
 class CGXAbstractDelayedRangePoolImp
 {
 public:
     virtual CObject* CreateDelayedRangePool() = 0;
+    virtual CObject* CreateCopy(const CObject* pSource) = 0;
+    virtual void CopyPool(CObject* pDest, const CObject* pSource) = 0;
 };
 
 class CGXAbstractNumberFormattingImp

@@ -129,6 +129,10 @@ BOOL CGXDrawSpannedCellsImp::DrawSpannedPassCell(CGXGridCore* pGrid, GXPaintPass
     try {
         CRect rectClip;
         rectClip.IntersectRect(&rectPiece, &pass.rectClip);
+        // The alternate drawing path clips to one row: a block reaching over more rows
+        // drops that region first.
+        if (pGrid->m_bOldDrawingUsed)
+            pDC->SelectClipRgn(nullptr);
         pDC->IntersectClipRect(&rectClip);
         pGrid->DrawBrushRect(pDC, rectPiece, style.GetInterior());
         CGXControl* pControl = pGrid->LookupControl(style.GetControl());

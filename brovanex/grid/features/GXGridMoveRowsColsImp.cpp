@@ -146,6 +146,7 @@ BOOL CGXGridMoveRowsColsImp::WriteMove(CGXGridCore* pGrid, BOOL bRows, ROWCOL nF
         pParam->m_coveredCells.OnMoveCols(nFrom, nTo, nDest, nCount);
     }
     pParam->UpdateCoveredCellPool();
+    pGrid->ShiftSpanPools(2, bRows, nFrom, nTo, nDest);
     const ROWCOL nMin = std::min(nFrom, nDest);
     CGXRange changed;
     if (bRows)

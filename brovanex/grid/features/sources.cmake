@@ -6,6 +6,14 @@ list(APPEND GX_CORE_SOURCES
 # Covered cells, their pool and drawing spanned blocks as one cell.
 gx_add_feature(CoveredCellPool GXCoveredCellPool.cpp)
 gx_add_feature(CoveredCells WIN GXGridCoveredCellsImp.cpp GXDrawSpannedCellsImp.cpp)
+# The span-cell and delayed-range pools that merged and floating cells keep their blocks in.
+gx_add_feature(SpanCellPool GXSpanCellPool.cpp)
+gx_add_feature(DelayedRangePool GXDelayedRangePool.cpp)
+# Merged and floating cells (every grid has them; each is off until its mode is set).
+gx_add_feature(MergeCells WIN GXGridMergeCellsImp.cpp)
+gx_add_feature(FloatCells WIN GXGridFloatCellsImp.cpp)
+# The alternate drawing path (taken when the parameter object's old-drawing setting is on).
+gx_add_feature(OldDrawing WIN GXGridOldDrawingImp.cpp)
 # Hidden rows and columns; the size a cell's content needs and rows and columns fitted to it.
 gx_add_feature(HideCells GXHiddenBits.cpp WIN GXGridHideCellsImp.cpp)
 gx_add_feature(ResizeToFit WIN GXCalcSizeImp.cpp GXGridResizeToFitImp.cpp)

@@ -1,7 +1,8 @@
 // The grid model's archive readers over arbitrary bytes: range lists, user-attribute
 // maps, size maps, number-to-text maps, cell-to-object maps, the font word, bitmap blocks
 // and the cell texts that name bitmaps, styles and fonts in their archive layouts, and the grid document's parts (style arrays,
-// data, styles map, properties, the parameter object with everything it owns). The first
+// data, styles map, properties, the parameter object with everything it owns) and the
+// span-cell and delayed-range pools. The first
 // byte picks the reader; whatever is read is stored again and read back.
 #include "core/GXCollections.h"
 #include "core/GXDIB.h"
@@ -14,6 +15,8 @@
 #include "core/GXRange.h"
 #include "core/GXStyle.h"
 #include "core/GXUserAttribute.h"
+#include "features/GXDelayedRangePool.h"
+#include "features/GXSpanCellPool.h"
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -64,6 +67,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         GXImplementStyleSerialize();
         GXImplementSerializeTQ5Compatible();
         GXImplementGridDocSerialize();
+        GXImplementSpanCellPool();
+        GXImplementDelayedRangePool();
         return true;
     }();
     (void)bServices;
@@ -71,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     const uint8_t* body = data + 1;
     size_t n = size - 1;
-    switch (data[0] % 14) {
+    switch (data[0] % 16) {
     case 0:
         ReadStoreRead<CGXRangeList>(body, n);
         break;
@@ -110,6 +115,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         break;
     case 13:
         ReadStoreRead<CGXGridParam>(body, n);
+        break;
+    case 14:
+        ReadStoreRead<CGXSpanCellPool>(body, n);
+        break;
+    case 15:
+        ReadStoreRead<CGXDelayedRangePool>(body, n);
         break;
     case 6: {
         GXDIBLayout layout;
