@@ -19,6 +19,8 @@
 #include "features/GXAbstractGridFeatures.h"
 #include "features/GXFeatureSlots.h"
 #include "fw/win.h"
+// After the framework: its window types come first.
+#include "core/GXGridListener.h"
 #include <unordered_map>
 #include <vector>
 
@@ -482,7 +484,13 @@ public:
     virtual BOOL CanChangePane(int nDirection);
     virtual BOOL CanRenameTab();
     virtual void OnTabNameChanged(int nTab);
+    // Tells the listeners of an event (GXGridListenerEvent): the library's current-cell
+    // listener sees the grid when its current cell is set, the library's two listeners
+    // when it is activated, and the grid's own listener when its structure changed.
     virtual void NotifyGridListeners(int nEvent);
+    // The grid's own listener (owned; the previous one is deleted; null detaches).
+    void AttachGridListener(CGXGridListener* pListener);
+    CGXGridListener* GetGridListener() const { return m_pGridListener; }
 
     // --- Covered, floating and merged cells (GXGridCoreForwarders.cpp) ---
     virtual BOOL SetCoveredCells(ROWCOL nRow, ROWCOL nCol, ROWCOL nToRow, ROWCOL nToCol,
@@ -1039,6 +1047,7 @@ public:
     // Feature table and owned objects.
     void* m_apFeatures[gxFeatureSlotCount];
     CPtrList m_plugins; // CGXPluginComponent*, owned
+    CGXGridListener* m_pGridListener = nullptr; // owned
     CObList m_pendingDelete;
 
 protected:

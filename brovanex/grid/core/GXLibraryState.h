@@ -29,6 +29,8 @@ class CGXCurrentCellListener
 public:
     virtual ~CGXCurrentCellListener() = default;
     virtual void OnCurrentCellChanged(CGXGridCore* pGrid) = 0;
+    // Also told, after the activation listener, when a grid is activated.
+    virtual void OnGridActivated(CGXGridCore*) { }
 };
 
 class CGXGridLibraryState
