@@ -289,14 +289,6 @@ void CGXGridCore::InitializeGrid()
     RefreshScrollBars();
 }
 
-void CGXGridCore::HandleActivation(BOOL bActivate)
-{
-    if (bActivate && m_bInitialized) {
-        MeasureBaseUnits();
-        ResetVisibleCache();
-    }
-}
-
 void CGXGridCore::DispatchUpdateHint(CGXGridHint* pHint)
 {
     if (CGXAbstractGridUpdateHintImp* pImp = UpdateHintImp())

@@ -88,6 +88,8 @@ public:
     CGXCurrentCellListener* m_pCurrentCellListener;
     CPtrList m_gridParentClasses;
     CMapPtrToPtr m_mapGridsOfObject; // object -> CPtrList* of CGXGridCore*
+    // The grid activated last (cleared when that grid goes).
+    CGXGridCore* m_pActiveGrid = nullptr;
     CGXDrawingAndFormatting* m_pDrawingAndFormatting;
     CObject* m_apOwnedObjects[5];
 
