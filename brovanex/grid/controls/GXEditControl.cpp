@@ -337,6 +337,7 @@ void CGXEditControl::LayoutWindow(const CGXStyle& style)
         SetWindowPos(nullptr, rect.left, rect.top, rect.Width(), rect.Height(),
                      SWP_NOZORDER | SWP_NOACTIVATE);
     }
+    pGrid->ClipCellWindowToScrollArea(this, GetRow(), GetCol());
     RecalcLayout();
     m_bActive = TRUE;
     CWnd* pGridWnd = pGrid->GetGridWnd();
@@ -369,6 +370,7 @@ void CGXEditControl::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const 
         CFocusChangeLock lock(pGrid);
         SetWindowPos(nullptr, rectCell.left, rectCell.top, rectCell.Width(), rectCell.Height(),
                      SWP_NOZORDER | SWP_NOACTIVATE);
+        pGrid->ClipCellWindowToScrollArea(this, nRow, nCol);
         DrawBackground(pDC, rect, style, TRUE);
         AddExcludedRect(rect);
         CGXControl::Draw(pDC, rect, nRow, nCol, style, pStandardStyle);

@@ -95,3 +95,38 @@ std::vector<BYTE> CGXOleObjectHeader::BuildBlock(LPCTSTR pszUserType, LPCTSTR ps
     v.insert(v.end(), 4, 0);
     return v;
 }
+
+BOOL CGXOleObjectHeader::FindNativeData(const BYTE* pStream, size_t nSize, size_t& nOffset,
+                                        size_t& nLength)
+{
+    if (pStream == nullptr || nSize < 8)
+        return FALSE;
+    if (ReadDword(pStream + 4) != GX_OLE_OBJECT_EMBEDDED)
+        return FALSE;
+    size_t n = 8;
+    for (int nName = 0; nName < 3; ++nName) { // class, topic and item names
+        if (nSize - n < 4)
+            return FALSE;
+        const size_t nNameLength = ReadDword(pStream + n);
+        n += 4;
+        if (nNameLength > nSize - n)
+            return FALSE;
+        n += nNameLength;
+    }
+    if (nSize - n < 4)
+        return FALSE;
+    const size_t nData = ReadDword(pStream + n);
+    n += 4;
+    if (nData == 0 || nData > nSize - n)
+        return FALSE;
+    nOffset = n;
+    nLength = nData;
+    return TRUE;
+}
+
+BOOL CGXOleObjectHeader::IsCompoundFile(const BYTE* pData, size_t nSize)
+{
+    static const BYTE signature[8] = {0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1};
+    return pData != nullptr && nSize >= sizeof signature &&
+        memcmp(pData, signature, sizeof signature) == 0;
+}

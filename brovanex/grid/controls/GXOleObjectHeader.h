@@ -25,6 +25,13 @@ public:
     static std::vector<BYTE> BuildBlock(LPCTSTR pszUserType, LPCTSTR pszProgID, const BYTE* pStream,
                                         size_t nStreamSize);
 
+    // The native data of an OLE 1 stream (version, format 2 for an embedded object, class,
+    // topic and item names each with its length, then the data with its length), checked
+    // against the stream's size. FALSE for anything else.
+    static BOOL FindNativeData(const BYTE* pStream, size_t nSize, size_t& nOffset, size_t& nLength);
+    // TRUE when the bytes begin as a compound file (an OLE 2 object's storage).
+    static BOOL IsCompoundFile(const BYTE* pData, size_t nSize);
+
     CString m_strUserType;
     CString m_strProgID;
     DWORD m_dwObjectType = 0;

@@ -30,6 +30,10 @@ list(APPEND GX_CORE_SOURCES controls/GXBCurrencyFormat.cpp)
 list(APPEND GX_CORE_SOURCES controls/GXBCalcEngine.cpp)
 # Stored OLE objects and rich-text values (window-free).
 list(APPEND GX_CORE_SOURCES controls/GXOleObjectHeader.cpp controls/GXRichTextValue.cpp)
+# The browser grid's parameter record (window-free) and the OLE object cell (id 20132) with
+# its viewers and the container side it gives the objects.
+list(APPEND GX_CORE_SOURCES controls/GXBrowseParam.cpp)
+gx_add_control(CGXOlePreview GXOlePreview.cpp GXOleViewer.cpp GXOleSites.cpp)
 # The currency cell control.
 gx_add_control(CGXCurrencyEdit GXCurrencyEdit.cpp)
 # The calculator window and the currency edit window with its drop button.

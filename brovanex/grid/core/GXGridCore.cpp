@@ -85,6 +85,8 @@ CGXGridCore::~CGXGridCore()
     delete m_pStyleCurrentCell;
     m_pStyleScratch = m_pStyleValue = m_pStyleCurrentCell = nullptr;
     FreeOwnedObjects();
+    delete m_pGridListener;
+    m_pGridListener = nullptr;
     while (!m_pendingDelete.IsEmpty())
         delete m_pendingDelete.RemoveHead();
     for (CGXStyle* pStyle : m_freeStyles)
@@ -282,17 +284,9 @@ void CGXGridCore::InitializeGrid()
     if (pParam->m_nValue1 != -1 && pParam->m_nValue2 != -1 &&
         (ROWCOL)pParam->m_nValue1 <= GetRowCount() && (ROWCOL)pParam->m_nValue2 <= GetColCount()) {
         StoreCurrentCell(TRUE, (ROWCOL)pParam->m_nValue1, (ROWCOL)pParam->m_nValue2);
-        NotifyGridListeners(0);
+        NotifyGridListeners(gxListenCurrentCell);
     }
     RefreshScrollBars();
-}
-
-void CGXGridCore::HandleActivation(BOOL bActivate)
-{
-    if (bActivate && m_bInitialized) {
-        MeasureBaseUnits();
-        ResetVisibleCache();
-    }
 }
 
 void CGXGridCore::DispatchUpdateHint(CGXGridHint* pHint)

@@ -19,6 +19,8 @@
 #include "features/GXAbstractGridFeatures.h"
 #include "features/GXFeatureSlots.h"
 #include "fw/win.h"
+// After the framework: its window types come first.
+#include "core/GXGridListener.h"
 #include <unordered_map>
 #include <vector>
 
@@ -93,7 +95,10 @@ public:
     virtual void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = nullptr);
     virtual void NotifyAllViews(CView* pSender, LPARAM lHint = 0, CObject* pHint = nullptr);
     virtual void InitializeGrid();
-    virtual void HandleActivation(BOOL bActivate);
+    // Activation and deactivation of the grid (focus, view activation): the current cell's
+    // control is activated or its editing ended. FALSE when the grid is not initialised or
+    // the active control may not be left (its value is kept and it stays active).
+    virtual BOOL HandleActivation(BOOL bActivate);
     virtual void DispatchUpdateHint(CGXGridHint* pHint);
     void AttachParam(CGXGridParam* pParam, BOOL bMustDelete);
     BOOL IsInGridParentWindow() const;
@@ -482,7 +487,13 @@ public:
     virtual BOOL CanChangePane(int nDirection);
     virtual BOOL CanRenameTab();
     virtual void OnTabNameChanged(int nTab);
+    // Tells the listeners of an event (GXGridListenerEvent): the library's current-cell
+    // listener sees the grid when its current cell is set, the library's two listeners
+    // when it is activated, and the grid's own listener when its structure changed.
     virtual void NotifyGridListeners(int nEvent);
+    // The grid's own listener (owned; the previous one is deleted; null detaches).
+    void AttachGridListener(CGXGridListener* pListener);
+    CGXGridListener* GetGridListener() const { return m_pGridListener; }
 
     // --- Covered, floating and merged cells (GXGridCoreForwarders.cpp) ---
     virtual BOOL SetCoveredCells(ROWCOL nRow, ROWCOL nCol, ROWCOL nToRow, ROWCOL nToCol,
@@ -571,6 +582,9 @@ public:
     virtual ROWCOL GetScrollUnitPos(int nBar);
     virtual void GetScrollUnitRange(int nBar, ROWCOL& nMin, ROWCOL& nMax);
     void ScrollGridWindow(int dx, int dy, LPCRECT lpRect, LPCRECT lpClip);
+    // A window laid over a cell that has scrolled partly under the frozen rows or columns
+    // is cut to the scrolling area (its window region), so the frozen cells show whole.
+    void ClipCellWindowToScrollArea(CWnd* pCellWnd, ROWCOL nRow, ROWCOL nCol);
     void StartAutoScroll(BOOL bCapture, int nDirection, int nSpeed);
     void StopAutoScroll();
     int GetScrollBarMode(int nBar) const
@@ -1074,10 +1088,26 @@ public:
     BOOL m_bSelFrameVisible = FALSE;
     BOOL m_bSelFrameLocked = FALSE;
     std::vector<CRect> m_selFrameRects;
+    // Activation and focus (GXGridCoreFocus.cpp): the window that had the focus before the
+    // last focus change, whether the focus went to a window outside the grid, the grid's
+    // own switch for ignoring focus changes, a refresh of the current cell's control owed
+    // at the next focus gain, and whether the grid was last activated.
+    HWND m_hLastFocusWnd = nullptr;
+    BOOL m_bFocusLost = FALSE;
+    BOOL m_bNoFocusHandling = FALSE;
+    BOOL m_bRefreshOnSetFocus = FALSE;
+    BOOL m_bActivated = FALSE;
+    // Size changes: the client size last seen (less the scroll bars; empty when not
+    // measured), the window rectangle on the screen and whether the parent frame was
+    // maximised then.
+    CSize m_sizeLastClient = CSize(0, 0);
+    CRect m_rectLastWindow = CRect(0, 0, 0, 0);
+    BOOL m_bParentMaximized = FALSE;
 
     // Feature table and owned objects.
     void* m_apFeatures[gxFeatureSlotCount];
     CPtrList m_plugins; // CGXPluginComponent*, owned
+    CGXGridListener* m_pGridListener = nullptr; // owned
     CObList m_pendingDelete;
 
 protected:
@@ -1089,6 +1119,8 @@ protected:
     void FreeOwnedObjects();
     // Leaves (or, with bSameCell, stores) the current cell for MakeCellCurrent.
     BOOL LeaveCurrentCell(ROWCOL nOldRow, ROWCOL nOldCol, ROWCOL nRow, ROWCOL nCol, BOOL bSameCell);
+    // The edge of the last row (column) that fits whole into nExtent pixels of the grid.
+    int FullyShownExtent(BOOL bRows, int nExtent);
     // Mouse steps (GXGridCoreMouse.cpp).
     CPoint ClampToGrid(CPoint point);
     BOOL PressButton(int nButton, UINT nFlags, CPoint point);

@@ -392,6 +392,7 @@ BOOL CGXGridCore::OnLeaveCell(ROWCOL, ROWCOL, ROWCOL, ROWCOL) { return TRUE; }
 BOOL CGXGridCore::OnDeleteCell(ROWCOL, ROWCOL) { return TRUE; }
 void CGXGridCore::OnInitCurrentCell(ROWCOL nRow, ROWCOL nCol)
 {
+    NotifyGridListeners(gxListenCurrentCell);
     if (nRow != m_nLastMovedRow || nCol != m_nLastMovedCol) {
         m_nLastMovedRow = nRow;
         m_nLastMovedCol = nCol;
@@ -429,4 +430,33 @@ void CGXGridCore::OnPaneEntered(int) { }
 BOOL CGXGridCore::CanChangePane(int) { return TRUE; }
 BOOL CGXGridCore::CanRenameTab() { return TRUE; }
 void CGXGridCore::OnTabNameChanged(int) { }
-void CGXGridCore::NotifyGridListeners(int) { }
+void CGXGridCore::NotifyGridListeners(int nEvent)
+{
+    CGXGridLibraryState* pState = m_pLibState;
+    switch (nEvent) {
+    case gxListenCurrentCell:
+        if (pState != nullptr && pState->m_pCurrentCellListener != nullptr)
+            pState->m_pCurrentCellListener->OnCurrentCellChanged(this);
+        break;
+    case gxListenActivated:
+        if (pState != nullptr && pState->m_pActivationListener != nullptr)
+            pState->m_pActivationListener->OnGridActivated(this);
+        if (pState != nullptr && pState->m_pCurrentCellListener != nullptr)
+            pState->m_pCurrentCellListener->OnGridActivated(this);
+        break;
+    case gxListenStructure:
+        if (m_pGridListener != nullptr)
+            m_pGridListener->OnStructureChanged(this);
+        break;
+    default:
+        break;
+    }
+}
+
+void CGXGridCore::AttachGridListener(CGXGridListener* pListener)
+{
+    if (pListener == m_pGridListener)
+        return;
+    delete m_pGridListener;
+    m_pGridListener = pListener;
+}

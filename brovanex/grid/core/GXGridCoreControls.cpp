@@ -65,6 +65,7 @@ void GXControlSetEditText(CGXControl* pControl, const CString& strText)
     pControl->SetEditText(strText);
 }
 BOOL GXControlEndEditing(CGXControl* pControl) { return pControl->OnEndEditing(); }
+CWnd* GXControlWindow(CGXControl* pControl) { return pControl->GetWnd(); }
 BOOL GXControlStartEditing(CGXControl* pControl) { return pControl->OnStartEditing(); }
 BOOL GXControlCellLeft(CGXControl* pControl, ROWCOL nNewRow, ROWCOL nNewCol)
 {
@@ -125,6 +126,7 @@ BOOL GXControlGetEditText(CGXControl*, CString& strText)
 }
 void GXControlSetEditText(CGXControl*, const CString&) { }
 BOOL GXControlEndEditing(CGXControl*) { return TRUE; }
+CWnd* GXControlWindow(CGXControl*) { return nullptr; }
 BOOL GXControlStartEditing(CGXControl*) { return FALSE; }
 BOOL GXControlCellLeft(CGXControl*, ROWCOL, ROWCOL) { return TRUE; }
 

@@ -7,6 +7,7 @@ class CGXControl;
 class CGXStyle;
 class CGXStylesMap;
 class CDC;
+class CWnd;
 
 // The factory's per-grid features, control names and attributes, and controls.
 void GXInstallGridFeaturesOf(CGXGridCore* pGrid);
@@ -36,5 +37,7 @@ void GXControlSetEditText(CGXControl* pControl, const CString& strText);
 BOOL GXControlEndEditing(CGXControl* pControl);
 BOOL GXControlStartEditing(CGXControl* pControl);
 BOOL GXControlCellLeft(CGXControl* pControl, ROWCOL nNewRow, ROWCOL nNewCol);
+// The window a control lays over its cell while it is active (null: none).
+CWnd* GXControlWindow(CGXControl* pControl);
 // The current cell's control hears of a scroll (WM_VSCROLL or WM_HSCROLL) before it happens.
 void GXControlScrollMessage(CGXControl* pControl, UINT nMessage);

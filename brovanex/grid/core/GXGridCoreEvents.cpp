@@ -15,16 +15,6 @@
 
 void CGXGridCore::OnPrepareDC(CDC*, CPrintInfo*) { }
 
-BOOL CGXGridCore::HandleSize(UINT, int, int)
-{
-    if (!m_bInitialized)
-        return FALSE;
-    MeasureBaseUnits();
-    ResetVisibleCache();
-    RefreshScrollBars();
-    return FALSE; // the default handling still runs
-}
-
 void CGXGridCore::SelectGridCursor(UINT nCursorId, LPCTSTR pszSystemId)
 {
     HCURSOR hCursor = m_hCursorDefault;
@@ -136,7 +126,6 @@ HBRUSH CGXGridCore::HandleCtlColor(CDC* pDC, CWnd* pWnd, UINT)
     return pBrush != nullptr ? (HBRUSH)pBrush->GetSafeHandle() : nullptr;
 }
 BOOL CGXGridCore::CloseGridPopup() { return FALSE; }
-BOOL CGXGridCore::HandleMouseActivate(CWnd*, UINT, UINT, LRESULT&) { return FALSE; }
 BOOL CGXGridCore::HandleCommand(WPARAM wParam, LPARAM lParam)
 {
     // Notifications of the current cell's control window (EN_CHANGE ...) go to its control.
@@ -178,10 +167,6 @@ CScrollBar* CGXGridCore::GetGridScrollBarCtrl(int nBar) const
         ? static_cast<CScrollBar*>(pBar)
         : nullptr;
 }
-
-void CGXGridCore::HandleKillFocus(CWnd*) { }
-void CGXGridCore::HandleSetFocus(CWnd*) { }
-BOOL CGXGridCore::HandlePreTranslateMessage(MSG*) { return FALSE; }
 
 BOOL CGXGridCore::DispatchToPlugins(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {

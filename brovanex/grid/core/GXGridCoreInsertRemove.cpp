@@ -189,7 +189,7 @@ void CGXGridCore::RefreshRowInsertion(ROWCOL nRow, ROWCOL nCount, UINT flags, BO
         if (flags & (GX_UPDATENOW | GX_SMART))
             RefreshScrollBars();
     }
-    NotifyGridListeners(1);
+    NotifyGridListeners(gxListenStructure);
     if (bCreateHint && HintsEnabled())
         UpdateHintImp()->SendInsertRowsHint(this, nRow, nCount, flags & 7);
 }
@@ -214,7 +214,7 @@ void CGXGridCore::RefreshColInsertion(ROWCOL nCol, ROWCOL nCount, UINT flags, BO
         if (flags & (GX_UPDATENOW | GX_SMART))
             RefreshScrollBars();
     }
-    NotifyGridListeners(1);
+    NotifyGridListeners(gxListenStructure);
     if (bCreateHint && HintsEnabled())
         UpdateHintImp()->SendInsertColsHint(this, nCol, nCount, flags & 7);
 }
@@ -404,7 +404,7 @@ void CGXGridCore::RefreshRowRemoval(ROWCOL nFrom, ROWCOL nTo, int* anOld, UINT f
         if (flags & GX_UPDATENOW)
             RefreshScrollBars(FALSE, TRUE);
     }
-    NotifyGridListeners(1);
+    NotifyGridListeners(gxListenStructure);
     if (bCreateHint && HintsEnabled())
         UpdateHintImp()->SendRemoveRowsHint(this, nFrom, nTo, flags & 7, 0);
 }
@@ -427,7 +427,7 @@ void CGXGridCore::RefreshColRemoval(ROWCOL nFrom, ROWCOL nTo, int* anOld, UINT f
         if (flags & GX_UPDATENOW)
             RefreshScrollBars(FALSE, TRUE);
     }
-    NotifyGridListeners(1);
+    NotifyGridListeners(gxListenStructure);
     if (bCreateHint && HintsEnabled())
         UpdateHintImp()->SendRemoveColsHint(this, nFrom, nTo, flags & 7, 0);
 }

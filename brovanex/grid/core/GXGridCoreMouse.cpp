@@ -173,6 +173,8 @@ BOOL CGXGridCore::HandleMouseMove(UINT nFlags, CPoint point)
     if (!m_bInitialized || m_pWindow == nullptr || m_pWindow->GetSafeHwnd() == nullptr)
         return FALSE;
     const BOOL bCaptured = ::GetCapture() == m_pWindow->GetSafeHwnd();
+    if (!bCaptured && m_pGridListener != nullptr)
+        m_pGridListener->OnGridMouseMove(this, nFlags, point);
     const CPoint ptRaw = point;
     point = ClampToGrid(point);
     if (CGXAbstractGridUserDragSelectRangeImp* pImp = UserDragSelectRangeImp())

@@ -149,6 +149,11 @@ void CGXGridCore::ScrollGridWindow(int dx, int dy, LPCRECT lpRect, LPCRECT lpCli
         pFill->HideFillHandle(this);
     m_pWindow->ScrollWindowEx(dx, dy, lpRect, lpClip, nullptr, nullptr,
                               SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE);
+    // The current cell's window moved with the cells; it stays out of the frozen area.
+    ROWCOL nRow = 0, nCol = 0;
+    if (GetCurrentCell(nRow, nCol))
+        if (CGXControl* pControl = GetCurrentCellControl())
+            ClipCellWindowToScrollArea(GXControlWindow(pControl), nRow, nCol);
 }
 
 namespace {

@@ -67,7 +67,7 @@ void CGXGridCore::RefreshRowCount(ROWCOL nOldRows, UINT flags, BOOL bCreateHint)
                 m_pWindow->UpdateWindow();
         }
     }
-    NotifyGridListeners(1);
+    NotifyGridListeners(gxListenStructure);
     if (bCreateHint && HintsEnabled())
         UpdateHintImp()->SendRowCountHint(this, std::min(nOldRows, nRows), flags & 7);
 }
@@ -88,7 +88,7 @@ void CGXGridCore::RefreshColCount(ROWCOL nOldCols, UINT flags, BOOL bCreateHint)
                 m_pWindow->UpdateWindow();
         }
     }
-    NotifyGridListeners(1);
+    NotifyGridListeners(gxListenStructure);
     if (bCreateHint && HintsEnabled())
         UpdateHintImp()->SendColCountHint(this, std::min(nOldCols, nCols), flags & 7);
 }

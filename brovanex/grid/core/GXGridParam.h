@@ -144,6 +144,8 @@ public:
     int m_nEnterKeyAction = 0; // Enter also moves the cell: a StepCurrentCell direction, 0 none
     BOOL m_bRangeMarking = FALSE; // range marking without Shift is on (Esc turns it off)
     BOOL m_bKeepSelection = FALSE; // Esc keeps the selection
+    // A grown window repaints only the strips its new size shows (the rest stays valid).
+    BOOL m_bSmartResize = TRUE;
     // Three more settings (all TRUE at first) that documents carry for the core.
     BOOL m_abKeptSettings[3];
 };

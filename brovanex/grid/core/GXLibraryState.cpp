@@ -80,6 +80,8 @@ void CGXGridLibraryState::RegisterGridOfObject(void* pObject, CGXGridCore* pGrid
 
 void CGXGridLibraryState::UnregisterGrid(CGXGridCore* pGrid)
 {
+    if (m_pActiveGrid == pGrid)
+        m_pActiveGrid = nullptr;
     CPtrList emptied;
     POSITION pos = m_mapGridsOfObject.GetStartPosition();
     while (pos != nullptr) {

@@ -29,6 +29,8 @@ class CGXCurrentCellListener
 public:
     virtual ~CGXCurrentCellListener() = default;
     virtual void OnCurrentCellChanged(CGXGridCore* pGrid) = 0;
+    // Also told, after the activation listener, when a grid is activated.
+    virtual void OnGridActivated(CGXGridCore*) { }
 };
 
 class CGXGridLibraryState
@@ -86,6 +88,8 @@ public:
     CGXCurrentCellListener* m_pCurrentCellListener;
     CPtrList m_gridParentClasses;
     CMapPtrToPtr m_mapGridsOfObject; // object -> CPtrList* of CGXGridCore*
+    // The grid activated last (cleared when that grid goes).
+    CGXGridCore* m_pActiveGrid = nullptr;
     CGXDrawingAndFormatting* m_pDrawingAndFormatting;
     CObject* m_apOwnedObjects[5];
 

@@ -34,6 +34,7 @@ list(APPEND GX_WIN_SOURCES
   core/GXGridCoreControls.cpp
   core/GXGridCoreCoords.cpp
   core/GXGridCoreEvents.cpp
+  core/GXGridCoreFocus.cpp
   core/GXGridCoreForwarders.cpp
   core/GXGridCoreForwardersData.cpp
   core/GXGridCoreInsertRemove.cpp

@@ -1,4 +1,4 @@
-// The stored-OLE-object reader over arbitrary bytes: whatever it accepts lies inside the
+// The stored-OLE-object readers over arbitrary bytes: whatever they accept lies inside the
 // block, and a block rebuilt from what it read reads back the same.
 #include "controls/GXOleObjectHeader.h"
 #include <cstddef>
@@ -9,6 +9,13 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     std::vector<BYTE> block(data, data + size); // exactly sized, so ASan sees any overread
+    // The same bytes as an OLE 1 stream: its native data lies inside it.
+    size_t nNative = 0, nNativeLength = 0;
+    if (CGXOleObjectHeader::FindNativeData(block.data(), block.size(), nNative, nNativeLength)) {
+        if (nNativeLength == 0 || nNative + nNativeLength > size)
+            abort();
+        CGXOleObjectHeader::IsCompoundFile(block.data() + nNative, nNativeLength);
+    }
     CGXOleObjectHeader header;
     if (!header.Read(block.data(), block.size()))
         return 0;

@@ -5,6 +5,7 @@
 #include "controls/GXOleObjectHeader.h"
 #include "controls/GXRichTextValue.h"
 #include <gtest/gtest.h>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -69,6 +70,60 @@ TEST(GridOleObjectHeader, DamagedBlocksAreRefused)
         EXPECT_TRUE(damaged.m_strProgID.IsEmpty()) << c.pszWhat;
     }
     EXPECT_FALSE(header.Read(nullptr, 100));
+}
+
+namespace {
+void PutDword(std::vector<BYTE>& v, DWORD dw)
+{
+    for (int i = 0; i < 4; ++i)
+        v.push_back((BYTE)(dw >> (8 * i)));
+}
+
+// An OLE 1 stream of an embedded object: version, format, class, topic and item names,
+// the native data.
+std::vector<BYTE> Ole1Stream(const char* pszClass, const std::vector<BYTE>& native)
+{
+    std::vector<BYTE> v;
+    PutDword(v, 0x0501);
+    PutDword(v, 2);
+    PutDword(v, (DWORD)strlen(pszClass) + 1);
+    v.insert(v.end(), pszClass, pszClass + strlen(pszClass) + 1);
+    PutDword(v, 0); // topic
+    PutDword(v, 0); // item
+    PutDword(v, (DWORD)native.size());
+    v.insert(v.end(), native.begin(), native.end());
+    return v;
+}
+} // namespace
+
+TEST(GridOleObjectHeader, NativeDataOfAnOle1StreamIsFoundWithinIt)
+{
+    const std::vector<BYTE> compound = {0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1, 7, 7};
+    const std::vector<BYTE> good = Ole1Stream("Test.Object", compound);
+    size_t nOffset = 0, nLength = 0;
+    ASSERT_TRUE(CGXOleObjectHeader::FindNativeData(good.data(), good.size(), nOffset, nLength));
+    EXPECT_EQ(nLength, compound.size());
+    EXPECT_EQ(nOffset + nLength, good.size());
+    EXPECT_TRUE(CGXOleObjectHeader::IsCompoundFile(good.data() + nOffset, nLength));
+    EXPECT_FALSE(CGXOleObjectHeader::IsCompoundFile(good.data(), good.size()));
+
+    struct Case
+    {
+        const char* pszWhat;
+        void (*pfnDamage)(std::vector<BYTE>&);
+    } cases[] = {
+        {"a linked object", [](std::vector<BYTE>& v) { v[4] = 1; }},
+        {"class name past the end", [](std::vector<BYTE>& v) { v[9] = 0x7F; }},
+        {"native data past the end", [](std::vector<BYTE>& v) { v.pop_back(); }},
+        {"no native data", [](std::vector<BYTE>& v) { v.resize(v.size() - 10 - 4); }},
+        {"too short", [](std::vector<BYTE>& v) { v.resize(6); }},
+    };
+    for (const Case& c : cases) {
+        std::vector<BYTE> v = good;
+        c.pfnDamage(v);
+        EXPECT_FALSE(CGXOleObjectHeader::FindNativeData(v.data(), v.size(), nOffset, nLength))
+            << c.pszWhat;
+    }
 }
 
 TEST(GridRichTextValue, PlainTextWrappedAsRtf)
