@@ -13,8 +13,6 @@
 #include "fw/gdi.h"
 #include "fw/resource_chain.h"
 
-void CGXGridCore::OnPrepareDC(CDC*, CPrintInfo*) { }
-
 BOOL CGXGridCore::HandleSize(UINT, int, int)
 {
     if (!m_bInitialized)

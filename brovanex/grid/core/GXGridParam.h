@@ -144,6 +144,10 @@ public:
     int m_nEnterKeyAction = 0; // Enter also moves the cell: a StepCurrentCell direction, 0 none
     BOOL m_bRangeMarking = FALSE; // range marking without Shift is on (Esc turns it off)
     BOOL m_bKeepSelection = FALSE; // Esc keeps the selection
+    // Screen drawing measures text on the print device's printer (its DC becomes the
+    // screen DC's attribute DC, mapped so that one unit is one display pixel) and the zoom
+    // is 100%.
+    BOOL m_bPrinterMetrics = FALSE;
     // Three more settings (all TRUE at first) that documents carry for the core.
     BOOL m_abKeptSettings[3];
 };

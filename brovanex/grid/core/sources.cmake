@@ -33,6 +33,7 @@ list(APPEND GX_WIN_SOURCES
   core/GXGridCoreCell.cpp
   core/GXGridCoreControls.cpp
   core/GXGridCoreCoords.cpp
+  core/GXGridCoreDC.cpp
   core/GXGridCoreEvents.cpp
   core/GXGridCoreForwarders.cpp
   core/GXGridCoreForwardersData.cpp
@@ -59,4 +60,5 @@ list(APPEND GX_WIN_SOURCES
   core/GXGridView.cpp
   core/GXPrintDevice.cpp
   core/GXTabBeam.cpp
-  core/GXTabWnd.cpp)
+  core/GXTabWnd.cpp
+  core/GXTabWndViews.cpp)
