@@ -4,6 +4,8 @@
 // modified.
 #include "ShowView.h"
 
+#include "core/GXTabWnd.h"
+
 #include "MarquillResource.h"
 #include "ShowFile.h"
 #include "TXWords.h"
@@ -35,9 +37,12 @@ void CShowView::UpdateTabCaption(const CString& strText)
 {
     CWnd* parent = GetParent();
     const CString caption = strText.IsEmpty() ? CString("Rundown") : strText;
-    // A tab window names its panes by their window text.
-    if (parent != nullptr && parent->GetSafeHwnd() != nullptr)
-        SetWindowText(caption);
+    if (parent == nullptr || parent->GetSafeHwnd() == nullptr)
+        return;
+    SetWindowText(caption);
+    // In the rundown bar's tab window: the view's tab, measured again and repainted.
+    if (parent->IsKindOf(RUNTIME_CLASS(CGXTabWnd)))
+        static_cast<CGXTabWnd*>(parent)->SetPaneTabName(this, caption);
 }
 
 BOOL CShowView::PromptShowFileName(BOOL bOpen, CString& strPath, CWnd* pOwner)

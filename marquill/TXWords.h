@@ -246,8 +246,11 @@ public:
     // ---- shows (TXWordsShows.cpp) --------------------------------------------------------
     // The show template (show document, child frame, show view).
     void AddShowTemplate();
-    // A new show document with its one show view, a child of pParent (the rundown bar's
-    // place); kept as the show document.
+    // A new show document made by the show template (its new-document step run); null
+    // when it could not be made.
+    CDocument* NewShowDocument();
+    // A new show document with its one show view, a child of pParent; kept as the show
+    // document.
     CShowView* CreateShowView(CWnd* pParent, UINT nID);
     // The show document's first view; null before the rundown exists.
     CShowView* GetShowView() const;

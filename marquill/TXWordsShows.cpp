@@ -16,13 +16,20 @@ void CTXWordsApp::AddShowTemplate()
                                   RUNTIME_CLASS(CChildFrame), RUNTIME_CLASS(CShowView));
 }
 
-CShowView* CTXWordsApp::CreateShowView(CWnd* pParent, UINT nID)
+CDocument* CTXWordsApp::NewShowDocument()
 {
     AddShowTemplate();
     CDocument* doc = m_pShowTemplate->CreateNewDocument();
+    if (doc != nullptr)
+        doc->OnNewDocument();
+    return doc;
+}
+
+CShowView* CTXWordsApp::CreateShowView(CWnd* pParent, UINT nID)
+{
+    CDocument* doc = NewShowDocument();
     if (doc == nullptr)
         return nullptr;
-    doc->OnNewDocument();
     CShowView* view = new CShowView;
     CCreateContext context;
     context.m_pNewViewClass = RUNTIME_CLASS(CShowView);

@@ -6,6 +6,7 @@
 #include "core/GXProperties.h"
 #include "core/GXRange.h"
 #include "core/GXStyle.h"
+#include "features/GXFeatureSwitches.h"
 #include "res/GXResource.h"
 
 IMPLEMENT_DYNCREATE(CBaseGrid, CView)
@@ -58,6 +59,7 @@ void CBaseGrid::OnInitialUpdate()
         m_Grid.Create(WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL, CRect(0, 0, 1, 1), this,
                       GridWindowId);
         m_Grid.Initialize();
+        GXImplementPrinting(&m_Grid);
         if (CGXGridParam* param = m_Grid.GetParam()) {
             param->EnableMoveCols(FALSE);
             param->EnableMoveRows(TRUE);

@@ -1,16 +1,37 @@
 #include "RundownView.h"
 
+#include "BrovanexResource.h"
 #include "NewScriptDlg.h"
 #include "RundownTime.h"
+#include "ViewPrintPreview.h"
+#include "fw/doctemplate.h"
+#include "fw/resource_chain.h"
+#include "fw/stdids.h"
 
 IMPLEMENT_DYNCREATE(CBaseRundownView, CBaseGrid)
 
 BEGIN_MESSAGE_MAP(CBaseRundownView, CBaseGrid)
+    ON_WM_CREATE()
 END_MESSAGE_MAP()
 
 CBaseRundownView::CBaseRundownView() : m_pPrintTemplate(nullptr), m_pPrintView(nullptr) { }
 
-CBaseRundownView::~CBaseRundownView() { CleanUpShowList(); }
+CBaseRundownView::~CBaseRundownView()
+{
+    CleanUpShowList();
+    delete m_pPrintTemplate;
+}
+
+int CBaseRundownView::OnCreate(LPCREATESTRUCT lpcs)
+{
+    if (CBaseGrid::OnCreate(lpcs) == -1)
+        return -1;
+    // The rundown's cursor, found through the resource chain; shared, never destroyed.
+    LPCSTR lpszCursor = MAKEINTRESOURCE(IDC_RUNDOWN_CURSOR);
+    if (HINSTANCE hInst = AfxFindResourceHandle(lpszCursor, (LPCSTR)RT_GROUP_CURSOR))
+        m_hCursor = ::LoadCursorA(hInst, lpszCursor);
+    return 0;
+}
 
 CBaseRundownDoc* CBaseRundownView::GetDocument() const
 {
@@ -127,6 +148,8 @@ void CBaseRundownView::OnUpdateFileExport(CCmdUI* pCmdUI)
 IMPLEMENT_DYNCREATE(CRundownView, CBaseRundownView)
 
 BEGIN_MESSAGE_MAP(CRundownView, CBaseRundownView)
+    ON_COMMAND(ID_FILE_PRINT, &CRundownView::OnPrintCommand)
+    ON_COMMAND(ID_FILE_PRINT_PREVIEW, &CRundownView::OnPrintPreviewCommand)
 END_MESSAGE_MAP()
 
 CRundownView::CRundownView() : m_dwReserved(0) { }

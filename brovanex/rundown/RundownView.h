@@ -6,6 +6,9 @@
 #include "BaseGrid.h"
 #include "RundownDoc.h"
 
+class CViewPrintPreview;
+class CGXGridCore;
+
 // Target row that keeps an added row last.
 const int RUNDOWN_APPEND_ROW = 65000;
 
@@ -20,6 +23,10 @@ public:
     ~CBaseRundownView() override;
 
     // ---- the rundown's virtual contract, continued ----
+    // Print preview of the rundown: a copy of the grid previewed in a frame of its own.
+    virtual void OnFilePrintPreview();
+    // Prints the rundown from a copy of the grid (the print dialog first).
+    virtual void OnFilePrint();
     // Adds a script (a new file when bMakeNew, else one picked) or a break behind grid row
     // nTargetRow (0: first; RUNDOWN_APPEND_ROW: last). 0 when a choice was cancelled.
     virtual int FileAddInsert(int nTargetRow, int bMakeNew, int bIsBreak, long nBreakSeconds);
@@ -45,6 +52,17 @@ public:
     static CString FileName(CString text);
     CBaseRundownDoc* GetDocument() const;
 
+    // ---- printing (RundownPrint.cpp) ----
+    // Makes the print template once.
+    void OnSetupPrintTemplate();
+    // Opens a print frame, maximised as the application's main window; its print view.
+    CViewPrintPreview* OnSetupPrintFrame();
+    // Copies this view's grid into the print view's and fits its rows.
+    void OnSetupPrintCopyView(CViewPrintPreview* pPrintView, long);
+    // Columns, widths and every cell's composed style, and the show's name in the page
+    // header.
+    void CopyGridStyle(CGXGridCore* pTarget, CGXGridCore* pSource);
+
     CDocTemplate* m_pPrintTemplate;
     CView* m_pPrintView;
     CString m_strReserved1;
@@ -52,6 +70,7 @@ public:
 
 protected:
     afx_msg void OnUpdateFileExport(CCmdUI* pCmdUI);
+    afx_msg int OnCreate(LPCREATESTRUCT lpcs);
     DECLARE_MESSAGE_MAP()
 };
 
@@ -83,5 +102,8 @@ public:
     DWORD m_dwReserved;
 
 protected:
+    // The framework's Print and Print Preview commands, through the virtual table.
+    afx_msg void OnPrintCommand() { OnFilePrint(); }
+    afx_msg void OnPrintPreviewCommand() { OnFilePrintPreview(); }
     DECLARE_MESSAGE_MAP()
 };

@@ -19,4 +19,6 @@ list(APPEND BROVANEX_WIN_SOURCES
   rundown/BaseGrid.cpp
   rundown/BaseGridRows.cpp
   rundown/RundownDoc.cpp
-  rundown/RundownView.cpp)
+  rundown/RundownView.cpp
+  rundown/RundownPrint.cpp
+  rundown/ViewPrintPreview.cpp)

@@ -38,6 +38,7 @@ protected:
         m_app.m_bPowerPointAvailable = 1;
         m_app.AddScriptTemplate();
         m_app.EnumMonitors();
+        RegisterGridWindowClass();
         ASSERT_TRUE(m_app.CreateMainFrame());
         m_app.RegisterScriptFormats();
     }
@@ -54,6 +55,19 @@ protected:
         }
         ::UnregisterClassA(kMarquillWindowClass, AfxGetInstanceHandle());
         AppFixture::TearDown();
+    }
+    // The grid window class, as the program's start of the grid library registers it (the
+    // rundown bar's tab window needs it).
+    static void RegisterGridWindowClass()
+    {
+        WNDCLASSA wc = {};
+        if (::GetClassInfoA(AfxGetInstanceHandle(), "GXWND", &wc))
+            return;
+        wc.style = CS_GLOBALCLASS | CS_DBLCLKS;
+        wc.lpfnWndProc = ::DefWindowProcA;
+        wc.hInstance = AfxGetInstanceHandle();
+        wc.lpszClassName = "GXWND";
+        AfxRegisterClass(&wc);
     }
     static void Pump()
     {

@@ -32,6 +32,22 @@ BEGIN_MESSAGE_MAP(CGXDateTimeCtrl, CGXBDateTimeCtrl)
     ON_WM_LBUTTONUP()
 END_MESSAGE_MAP()
 
+namespace {
+// The cell's interior and text colours: white and black while the grid prints (or
+// previews) in black and white.
+void CellColors(CGXGridCore* pGrid, const CGXStyle& style, COLORREF& crBack, COLORREF& crText)
+{
+    const GXPaintPass* pPass = pGrid->GetPaintPass();
+    if (pPass != nullptr && pPass->bBlackWhite) {
+        crBack = RGB(255, 255, 255);
+        crText = RGB(0, 0, 0);
+        return;
+    }
+    crBack = GXResolveColor(style.GetInterior().GetColor());
+    crText = GXResolveColor(style.GetTextColor());
+}
+} // namespace
+
 CGXControl* GXCreate_CGXDateTimeCtrl(CGXGridCore* pGrid, UINT nID)
 {
     return new CGXDateTimeCtrl(pGrid, nID,
@@ -542,8 +558,7 @@ void CGXDateTimeCtrl::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const
         m_font.DeleteObject();
         if (m_font.CreateFontIndirect(&lf))
             SendMessage(WM_SETFONT, (WPARAM)m_font.GetSafeHandle(), FALSE);
-        m_clrBack = GXResolveColor(style.GetInterior().GetColor());
-        m_clrText = GXResolveColor(style.GetTextColor());
+        CellColors(m_pGrid, style, m_clrBack, m_clrText);
         CRect rectWnd;
         GetWindowRect(&rectWnd);
         m_pGrid->GetGridWnd()->ScreenToClient(&rectWnd);
@@ -569,6 +584,8 @@ void CGXDateTimeCtrl::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const
     BOOL bValue = style.GetInclude(gxValue) && ParseValue(style.GetValue(), value);
     if (bValue)
         m_wndCaptive.SetDateTime(value);
+    COLORREF crBack = 0, crText = 0;
+    CellColors(m_pGrid, style, crBack, crText);
     CFont* pOldFont = LoadFont(pDC, style, pStandardStyle);
     m_wndCaptive.LayoutGadgetsIn(*pDC, rectInner);
     int nSaved = pDC->SaveDC();
@@ -582,7 +599,7 @@ void CGXDateTimeCtrl::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const
             if (bDraw)
                 pGadget->Draw(*pDC);
         } else if (bValue) {
-            pDC->SetTextColor(GXResolveColor(style.GetTextColor()));
+            pDC->SetTextColor(crText);
             pGadget->Draw(*pDC);
         }
     }

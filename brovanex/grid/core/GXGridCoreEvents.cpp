@@ -13,7 +13,6 @@
 #include "fw/gdi.h"
 #include "fw/resource_chain.h"
 
-void CGXGridCore::OnPrepareDC(CDC*, CPrintInfo*) { }
 
 void CGXGridCore::SelectGridCursor(UINT nCursorId, LPCTSTR pszSystemId)
 {

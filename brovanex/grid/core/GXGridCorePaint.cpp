@@ -186,7 +186,11 @@ void CGXGridCore::PaintCellRange(ROWCOL nFirstRow, ROWCOL nFirstCol, ROWCOL nLas
     pass.nFrozenCols = GetFrozenColCount();
     pass.nHeaderRows = GetHeaderRowCount();
     pass.nHeaderCols = GetHeaderColCount();
-    pass.bBlackWhite = m_bPrinting && m_bPrintBlackWhite;
+    // Printed (and previewed) in black and white when the core or the properties' "Print
+    // Only Black&White" asks for it.
+    const CGXProperties* pPrintProp = GetProperties();
+    pass.bBlackWhite =
+        m_bPrinting && (m_bPrintBlackWhite || (pPrintProp != nullptr && pPrintProp->m_abPrint[2]));
 
     const CRect rectGrid = GetGridRect();
     const ROWCOL nRows = GetRowCount(), nCols = GetColCount();

@@ -306,7 +306,8 @@ void CGXGridCore::RefreshColWidths(ROWCOL nFrom, ROWCOL nTo, int* anOld, UINT fl
 
 int CGXGridCore::GetZoomPercent() const
 {
-    if (m_bPrinting)
+    // Printed, or measured on the printer: the grid's own sizes.
+    if (m_bPrinting || (m_pGridParam != nullptr && m_pGridParam->m_bPrinterMetrics))
         return 100;
     return m_nZoom;
 }

@@ -146,6 +146,10 @@ public:
     BOOL m_bKeepSelection = FALSE; // Esc keeps the selection
     // A grown window repaints only the strips its new size shows (the rest stays valid).
     BOOL m_bSmartResize = TRUE;
+    // Screen drawing measures text on the print device's printer (its DC becomes the
+    // screen DC's attribute DC, mapped so that one unit is one display pixel) and the zoom
+    // is 100%.
+    BOOL m_bPrinterMetrics = FALSE;
     // Three more settings (all TRUE at first) that documents carry for the core.
     BOOL m_abKeptSettings[3];
 };

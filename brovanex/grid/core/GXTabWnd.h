@@ -30,6 +30,7 @@
 
 class CGXTabWnd;
 class CView;
+struct CCreateContext;
 
 // The window classes of tab windows and tab strips made by class name (the control
 // factory registers them at library start).
@@ -75,6 +76,18 @@ public:
 
     // WS_HSCROLL and WS_VSCROLL in dwStyle ask for the tab window's own bars.
     virtual BOOL Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID);
+    // Views as panes (GXTabWndViews.cpp). The tab window filling its parent with a first
+    // pane, a view of the context's class under a tab named pszCaption; a not-supported
+    // exception when the grid window class is not registered in the program.
+    virtual BOOL CreateWithView(CWnd* pParentWnd, LPCTSTR pszCaption, CCreateContext* pContext,
+                                DWORD dwStyle, UINT nID);
+    // A view of the class as a new pane under a tab at the end (nID 0: the next pane id);
+    // without a context it shows the document of the frame's active view and gets its
+    // initial update. Null when it could not be made.
+    virtual CWnd* CreateView(CRuntimeClass* pViewClass, LPCTSTR pszCaption,
+                             CCreateContext* pContext = nullptr, UINT nID = 0);
+    // Shows or hides the tab window's own scroll bars (nBar SB_HORZ, SB_VERT or SB_BOTH).
+    void ShowScrollBar(UINT nBar, BOOL bShow = TRUE);
     virtual CWnd* AttachWnd(CWnd* pPane, LPCTSTR pszName);
     virtual void RecalcLayout(CDC* pDC = nullptr);
 
@@ -142,6 +155,10 @@ protected:
     CGXEditLabelPopup* m_pDeadPopup; // closed from inside its own handler; freed later
     HCURSOR m_hArrow;
     CBrush m_brFace;
+    // Views made as panes: their class, the first pane's id and the last id given.
+    CRuntimeClass* m_pPaneViewClass = nullptr;
+    UINT m_nPaneId = 0, m_nLastPaneId = GX_IDW_PANE;
+    BOOL m_bHoldsPanes = FALSE;
 
 private:
     static LRESULT CALLBACK SelfCreatingWndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);

@@ -33,6 +33,7 @@ list(APPEND GX_WIN_SOURCES
   core/GXGridCoreCell.cpp
   core/GXGridCoreControls.cpp
   core/GXGridCoreCoords.cpp
+  core/GXGridCoreDC.cpp
   core/GXGridCoreEvents.cpp
   core/GXGridCoreFocus.cpp
   core/GXGridCoreForwarders.cpp
@@ -60,4 +61,5 @@ list(APPEND GX_WIN_SOURCES
   core/GXGridView.cpp
   core/GXPrintDevice.cpp
   core/GXTabBeam.cpp
-  core/GXTabWnd.cpp)
+  core/GXTabWnd.cpp
+  core/GXTabWndViews.cpp)

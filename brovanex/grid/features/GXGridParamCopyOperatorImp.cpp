@@ -161,6 +161,7 @@ void CGXGridParamCopyOperatorImp::CopyParam(CGXGridParam& d, const CGXGridParam&
     d.m_bShowStoredValues = s.m_bShowStoredValues;
     d.m_bSpannedCellBorders = s.m_bSpannedCellBorders;
     d.m_bOldDrawing = s.m_bOldDrawing;
+    d.m_bPrinterMetrics = s.m_bPrinterMetrics;
     d.m_wUndoSaveFlags = s.m_wUndoSaveFlags;
     d.m_wMarkHeaders = s.m_wMarkHeaders;
     d.m_wWordFlag = s.m_wWordFlag;

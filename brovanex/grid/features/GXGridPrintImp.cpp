@@ -55,23 +55,6 @@ CString SafeDateFormat(const CString& strFormat)
     return out;
 }
 
-// The grid's coordinates while printing: one logical unit is one pixel of the screen.
-void MapToScreenPixels(CDC* pDC)
-{
-    if (pDC->GetMapMode() != MM_TEXT)
-        return;
-    CClientDC dcScreen(nullptr);
-    const int nScreenX = dcScreen.GetDeviceCaps(LOGPIXELSX);
-    const int nScreenY = dcScreen.GetDeviceCaps(LOGPIXELSY);
-    const int nPrinterX = pDC->GetDeviceCaps(LOGPIXELSX);
-    const int nPrinterY = pDC->GetDeviceCaps(LOGPIXELSY);
-    if (nScreenX <= 0 || nScreenY <= 0 || (nPrinterX == nScreenX && nPrinterY == nScreenY))
-        return;
-    pDC->SetMapMode(MM_ANISOTROPIC);
-    pDC->SetWindowExt(nScreenX, nScreenY);
-    pDC->SetViewportExt(nPrinterX, nPrinterY);
-}
-
 // The whole page in logical units.
 CRect LogicalPage(CDC* pDC)
 {
@@ -188,8 +171,8 @@ private:
 CGXGridPrintImp::CPrintStep::CPrintStep(CGXGridCore* pGrid, CDC* pDC, CPrintInfo* pInfo)
     : m_pGrid(pGrid), m_pDC(pDC)
 {
+    // One logical unit is one display pixel (the core maps the printer's DC).
     pGrid->OnPrepareDC(pDC, pInfo);
-    MapToScreenPixels(pDC);
     pGrid->SetPrintMode(TRUE);
     pGrid->FreeObjectCache();
     if (pGrid->m_pStandardStyle != nullptr)

@@ -6,8 +6,12 @@
 #include "DateTimeTestSupport.h"
 #include "controls/GXBCalendar.h"
 #include "controls/GXDateTimeCtrl.h"
+#include "core/GXProperties.h"
 #include "core/GXRange.h"
 #include "core/GXStyle.h"
+#include "features/GXFeatureSwitches.h"
+#include "fw/gdi_guard.h"
+#include "fw/print.h"
 #include "res/GXResource.h"
 
 #include <cstdlib>
@@ -198,6 +202,81 @@ TEST_F(DateTimeCell, TypedTextIsSplitAtTheFormatsSeparators)
         EXPECT_EQ(m_pCtrl->AcceptsTypedText(strText, 4, 3, Style(4, 3)), c.ok) << c.typed;
         if (c.ok)
             EXPECT_STREQ(strText, c.stored) << c.typed;
+    }
+}
+
+// How many pixels of a printed page are pure red, pure blue and black.
+struct PageColours
+{
+    int nRed = 0, nBlue = 0, nBlack = 0;
+};
+
+PageColours CountColours(HENHMETAFILE hPage)
+{
+    const int cx = 1700, cy = 2200; // a Letter page at 200 dots per inch
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bmi.bmiHeader.biWidth = cx;
+    bmi.bmiHeader.biHeight = -cy;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    bmi.bmiHeader.biCompression = BI_RGB;
+    PageColours colours;
+    CGdiMemoryDC dc(nullptr);
+    void* pBits = nullptr;
+    CGdiHandle<HBITMAP> bitmap(
+        ::CreateDIBSection(dc.Get(), &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0));
+    if (bitmap.Get() == nullptr || pBits == nullptr)
+        return colours;
+    CGdiSelection select(dc.Get(), bitmap.Get());
+    ::PatBlt(dc.Get(), 0, 0, cx, cy, WHITENESS);
+    CPageDevice::PlayPage(dc.Get(), hPage, CRect(0, 0, cx, cy));
+    ::GdiFlush();
+    const DWORD* pPixel = static_cast<const DWORD*>(pBits);
+    for (int i = 0; i < cx * cy; ++i) {
+        const DWORD rgb = pPixel[i] & 0xFFFFFF; // 0xRRGGBB
+        colours.nRed += rgb == 0xFF0000;
+        colours.nBlue += rgb == 0x0000FF;
+        colours.nBlack += rgb == 0;
+    }
+    return colours;
+}
+
+TEST_F(DateTimeCell, PrintsInBlackOnWhiteWhenThePropertiesAskForIt)
+{
+    // Red dates on blue in the first column.
+    CGXStyle colours;
+    colours.SetInterior(RGB(0, 0, 255)).SetTextColor(RGB(255, 0, 0));
+    grid().SetStyleRange(CGXRange().SetCols(1), colours);
+    for (ROWCOL r = 1; r <= 6; ++r)
+        Value(r, 1, "3/15/2021");
+    GXImplementPrinting(&grid());
+    ASSERT_NE(grid().PrintImp(), nullptr);
+
+    for (BOOL bBlackWhite : {FALSE, TRUE}) {
+        grid().GetProperties()->m_abPrint[2] = bBlackWhite;
+        CPageDevice device;
+        CPrintInfo info;
+        info.m_bPreview = TRUE;
+        DOCINFOA doc = {sizeof doc, "dates"};
+        ASSERT_GT(device.StartDoc(&doc), 0);
+        grid().OnBeginPrinting(&device, &info);
+        info.m_nCurPage = 1;
+        device.StartPage();
+        grid().OnPrint(&device, &info);
+        device.EndPage();
+        grid().OnEndPrinting(&device, &info);
+        device.EndDoc();
+        ASSERT_EQ(device.GetPageCount(), 1);
+        const PageColours seen = CountColours(device.GetPage(0));
+        if (bBlackWhite) {
+            EXPECT_EQ(seen.nRed, 0) << "the text is black";
+            EXPECT_EQ(seen.nBlue, 0) << "the background is white";
+            EXPECT_GT(seen.nBlack, 0);
+        } else {
+            EXPECT_GT(seen.nRed, 0) << "the cells' own text colour";
+            EXPECT_GT(seen.nBlue, 0) << "the cells' own interior";
+        }
     }
 }
 

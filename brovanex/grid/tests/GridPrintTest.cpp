@@ -4,6 +4,8 @@
 #include "ControlTestSupport.h"
 #include "GridTestWindow.h"
 #include "core/GXData.h"
+#include "core/GXFont.h"
+#include "core/GXPrintDevice.h"
 #include "core/GXProperties.h"
 #include "features/GXFeatureSwitches.h"
 #include "fw/app.h"
@@ -343,4 +345,91 @@ TEST_F(GridPrint, RowsThatArriveWhilePrintingArePrintedOnMorePages)
     EXPECT_GT(info.GetMaxPage(), nFirstCount);
     EXPECT_EQ(info.GetMaxPage(), n - 1);
     EXPECT_EQ(120u, printed.size()); // every row once, the late ones too
+}
+
+namespace {
+// A print device whose printer is a DC the test gives it.
+class CFixedPrinterDevice : public CGXPrintDevice
+{
+public:
+    explicit CFixedPrinterDevice(HDC hDC) : m_hFixed(hDC) { }
+    HDC GetPrinterDC() override { return m_hFixed; }
+    HDC m_hFixed;
+};
+
+CSize WindowExtOf(HDC hDC)
+{
+    SIZE size = {};
+    ::GetWindowExtEx(hDC, &size);
+    return size;
+}
+
+CSize ViewportExtOf(HDC hDC)
+{
+    SIZE size = {};
+    ::GetViewportExtEx(hDC, &size);
+    return size;
+}
+} // namespace
+
+TEST_F(GridPrint, PrinterDCsAreMappedSoThatAUnitIsADisplayPixel)
+{
+    const CSize display(GXGetLogPixelsX(), GXGetLogPixelsY());
+    CPageDevice device(CSize(8500, 11000), 300);
+    DOCINFOA doc = {sizeof doc, "mapping"};
+    ASSERT_GT(device.StartDoc(&doc), 0);
+    device.StartPage();
+    Grid().OnPrepareDC(&device, nullptr);
+    EXPECT_EQ(MM_ANISOTROPIC, ::GetMapMode(device.m_hDC));
+    EXPECT_EQ(display, WindowExtOf(device.m_hDC));
+    EXPECT_EQ(CSize(300, 300), ViewportExtOf(device.m_hDC));
+    // An inch of display pixels is an inch of printer pixels.
+    POINT inch = {display.cx, display.cy};
+    ::LPtoDP(device.m_hDC, &inch, 1);
+    EXPECT_EQ(300, inch.x);
+    EXPECT_EQ(300, inch.y);
+    device.EndPage();
+    device.EndDoc();
+
+    // The screen is left alone without printer metrics ...
+    CClientDC screen(&Grid());
+    Grid().OnPrepareDC(&screen, nullptr);
+    EXPECT_EQ(MM_TEXT, ::GetMapMode(screen.m_hDC));
+    EXPECT_EQ(screen.m_hDC, screen.m_hAttribDC);
+}
+
+TEST_F(GridPrint, PrinterMetricsMeasureTheScreenOnThePrinter)
+{
+    CPageDevice printer(CSize(8500, 11000), 600);
+    DOCINFOA doc = {sizeof doc, "metrics"};
+    ASSERT_GT(printer.StartDoc(&doc), 0);
+    printer.StartPage();
+    CGXGridParam* pParam = Grid().GetParam();
+    pParam->AttachPrintDevice(new CFixedPrinterDevice(printer.m_hDC), TRUE);
+    Grid().SetZoom(150);
+    EXPECT_EQ(150, Grid().GetZoomPercent());
+
+    struct Case
+    {
+        BOOL bMetrics;
+        BOOL bOnPrinter; // the attribute DC is the printer's
+    } cases[] = {{FALSE, FALSE}, {TRUE, TRUE}};
+    for (const Case& c : cases) {
+        pParam->m_bPrinterMetrics = c.bMetrics;
+        CClientDC screen(&Grid());
+        Grid().OnPrepareDC(&screen, nullptr);
+        EXPECT_EQ(c.bOnPrinter, screen.m_hAttribDC == printer.m_hDC) << c.bMetrics;
+        // The screen itself still draws pixel for pixel.
+        EXPECT_EQ(MM_TEXT, ::GetMapMode(screen.m_hDC)) << c.bMetrics;
+        EXPECT_EQ(c.bMetrics ? 100 : 150, Grid().GetZoomPercent());
+        if (c.bOnPrinter) {
+            EXPECT_EQ(MM_ANISOTROPIC, ::GetMapMode(printer.m_hDC));
+            EXPECT_EQ(CSize(GXGetLogPixelsX(), GXGetLogPixelsY()), WindowExtOf(printer.m_hDC));
+            EXPECT_EQ(CSize(600, 600), ViewportExtOf(printer.m_hDC));
+        }
+    }
+    pParam->m_bPrinterMetrics = FALSE;
+    pParam->AttachPrintDevice(nullptr, FALSE);
+    printer.EndPage();
+    printer.EndDoc();
 }

@@ -4,6 +4,7 @@
 // loop with a driven clock (its timing and how it ends).
 #include "GridTestWindow.h"
 #include "core/GXTabWnd.h"
+#include "fw/view.h"
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -337,6 +338,107 @@ TEST(TabWndLayout, AGridInATabWindowUsesTheTabWindowsBars)
     tabWnd.SendMessage(WM_VSCROLL, MAKEWPARAM(SB_LINEDOWN, 0), (LPARAM)pBar->m_hWnd);
     EXPECT_EQ(grid.GetTopRow(), 2u);
     EXPECT_EQ(pBar->GetScrollPos(), 2);
+    tabWnd.DestroyWindow();
+    parent.DestroyWindow();
+}
+
+namespace {
+// A view made by the tab window as a pane; counts its initial updates.
+class CTabTestView : public CView
+{
+    DECLARE_DYNCREATE(CTabTestView)
+public:
+    void OnDraw(CDC*) override { }
+    void OnInitialUpdate() override { ++m_nInitialUpdates; }
+    int m_nInitialUpdates = 0;
+};
+IMPLEMENT_DYNCREATE(CTabTestView, CView)
+
+class CNotAWindow : public CObject
+{
+    DECLARE_DYNCREATE(CNotAWindow)
+};
+IMPLEMENT_DYNCREATE(CNotAWindow, CObject)
+} // namespace
+
+TEST(TabWndViews, AViewMadeAsTheFirstPaneFillsTheParentAndMoreViewsGetTabs)
+{
+    GXTestEnsureGridClasses();
+    CWnd parent;
+    parent.CreateEx(0, AfxRegisterWndClass(0), "views", WS_POPUP | WS_VISIBLE, 0, 0, 400, 300,
+                    nullptr, nullptr);
+    CGXTabWnd tabWnd;
+    CCreateContext context;
+    context.m_pNewViewClass = RUNTIME_CLASS(CTabTestView);
+    ASSERT_TRUE(tabWnd.CreateWithView(&parent, "Rundown", &context,
+                                      WS_CHILD | WS_HSCROLL | WS_VSCROLL, 500));
+    CRect rectParent, rectTabs;
+    parent.GetClientRect(&rectParent);
+    tabWnd.GetWindowRect(&rectTabs);
+    parent.ScreenToClient(&rectTabs);
+    EXPECT_EQ(rectTabs, rectParent);
+    EXPECT_TRUE(tabWnd.IsWindowVisible());
+    ASSERT_EQ(tabWnd.GetBeam().GetCount(), 1);
+    EXPECT_STREQ(tabWnd.GetBeam().GetTabInfo(0).sLabel, "Rundown");
+    CWnd* pFirst = tabWnd.GetActivePane();
+    ASSERT_NE(pFirst, nullptr);
+    EXPECT_TRUE(pFirst->IsKindOf(RUNTIME_CLASS(CTabTestView)));
+    EXPECT_EQ(pFirst->GetDlgCtrlID(), GX_IDW_PANE);
+    EXPECT_TRUE(pFirst->IsWindowVisible());
+    // Made with a context: its initial update is the caller's.
+    EXPECT_EQ(static_cast<CTabTestView*>(pFirst)->m_nInitialUpdates, 0);
+
+    // A second view: the next id, a tab at the end, hidden behind the first, updated.
+    CWnd* pSecond = tabWnd.CreateView(RUNTIME_CLASS(CTabTestView), "Notes");
+    ASSERT_NE(pSecond, nullptr);
+    EXPECT_EQ(pSecond->GetDlgCtrlID(), GX_IDW_PANE + 1);
+    ASSERT_EQ(tabWnd.GetBeam().GetCount(), 2);
+    EXPECT_STREQ(tabWnd.GetBeam().GetTabInfo(1).sLabel, "Notes");
+    EXPECT_EQ(tabWnd.GetBeam().GetTabInfo(1).pExtra, pSecond);
+    EXPECT_FALSE(pSecond->IsWindowVisible());
+    EXPECT_EQ(tabWnd.GetActivePane(), pFirst);
+    EXPECT_EQ(static_cast<CTabTestView*>(pSecond)->m_nInitialUpdates, 1);
+    // A class that makes no window gives nothing.
+    EXPECT_EQ(tabWnd.CreateView(RUNTIME_CLASS(CNotAWindow), "None"), nullptr);
+    EXPECT_EQ(tabWnd.GetBeam().GetCount(), 2);
+    tabWnd.DestroyWindow();
+    parent.DestroyWindow();
+}
+
+TEST(TabWndViews, HiddenScrollBarsLeaveTheStripAndThePaneTheWholeWidth)
+{
+    GXTestEnsureGridClasses();
+    CWnd parent;
+    parent.CreateEx(0, AfxRegisterWndClass(0), "bars", WS_POPUP | WS_VISIBLE, 0, 0, 300, 200,
+                    nullptr, nullptr);
+    CGXTabWnd tabWnd;
+    CCreateContext context;
+    context.m_pNewViewClass = RUNTIME_CLASS(CTabTestView);
+    ASSERT_TRUE(
+        tabWnd.CreateWithView(&parent, "Only", &context, WS_CHILD | WS_HSCROLL | WS_VSCROLL, 7));
+    CWnd* pHorz = tabWnd.GetDlgItem(GX_IDW_HSCROLL);
+    CWnd* pVert = tabWnd.GetDlgItem(GX_IDW_VSCROLL);
+    ASSERT_NE(pHorz, nullptr);
+    ASSERT_NE(pVert, nullptr);
+    EXPECT_TRUE(pHorz->IsWindowVisible());
+    EXPECT_TRUE(pVert->IsWindowVisible());
+    const CRect rectWithBars = tabWnd.CalcPaneRect();
+
+    tabWnd.ShowScrollBar(SB_BOTH, FALSE);
+    Pump();
+    EXPECT_FALSE(pHorz->IsWindowVisible());
+    EXPECT_FALSE(pVert->IsWindowVisible());
+    CRect rectClient, rectBeam;
+    tabWnd.GetClientRect(&rectClient);
+    tabWnd.GetBeam().GetWindowRect(&rectBeam);
+    tabWnd.ScreenToClient(&rectBeam);
+    EXPECT_EQ(rectBeam.right, rectClient.right + 1); // the strip runs to the right edge
+    EXPECT_GT(tabWnd.CalcPaneRect().Width(), rectWithBars.Width());
+
+    tabWnd.ShowScrollBar(SB_HORZ, TRUE);
+    Pump();
+    EXPECT_TRUE(pHorz->IsWindowVisible());
+    EXPECT_FALSE(pVert->IsWindowVisible());
     tabWnd.DestroyWindow();
     parent.DestroyWindow();
 }

@@ -13,6 +13,8 @@
 #include "core/GXStyle.h"
 #include "modal_support.h"
 #include "rundown/RundownView.h"
+#include "rundown/ViewPrintPreview.h"
+#include "fw/resource_chain.h"
 #include "res/GXResource.h"
 
 namespace {
@@ -311,4 +313,38 @@ TEST(RundownViewNames, FileNameAndBreakTime)
     EXPECT_STREQ(CBaseRundownView::FileName("a:b*c"), "a_b_c");
     EXPECT_STREQ(CBaseRundownView::FileName("x.y/z\\?<>\"|'\x01\x10"), "x_y_z________\x10");
     EXPECT_STREQ(CBaseRundownView::CalcBreakTime(3900), "01:05:00");
+}
+
+TEST_F(RundownView, TheViewCarriesTheLibrarysCursorAndPrintsItsGrid)
+{
+    // The cursor comes from the library's resources, found through the resource chain.
+    HINSTANCE hInst = AfxFindResourceHandle(MAKEINTRESOURCE(IDC_RUNDOWN_CURSOR), RT_GROUP_CURSOR);
+    ASSERT_NE(hInst, nullptr);
+    EXPECT_NE(m_pView->m_hCursor, nullptr);
+    EXPECT_EQ(m_pView->m_hCursor, ::LoadCursorA(hInst, MAKEINTRESOURCE(IDC_RUNDOWN_CURSOR)));
+    // Printing is switched on for the rundown's own grid.
+    EXPECT_NE(m_pView->m_Grid.PrintImp(), nullptr);
+}
+
+TEST(RundownPrintProperties, TwoMoreTokensAndTheBaseTextForTheOthers)
+{
+    CMyProperties prop;
+    ASSERT_GT(prop.m_astrTokens.GetSize(), prop.m_nTokenT);
+    EXPECT_STREQ(prop.m_astrTokens[prop.m_nTokenW], "$W");
+    EXPECT_STREQ(prop.m_astrTokens[prop.m_nTokenT], "$T");
+    EXPECT_NE(prop.m_nTokenW, prop.m_nTokenT);
+    struct Case
+    {
+        int nToken;
+        const char* pszText;
+    } cases[] = {
+        {prop.m_nTokenW, RUNDOWN_TOKEN_W_TEXT},
+        {prop.m_nTokenT, "Testing Tokens"},
+        {5, ""}, // "$R": the base text, empty while no grid prints with these properties
+    };
+    for (const Case& c : cases) {
+        CString rest = " behind";
+        EXPECT_STREQ(prop.SubstTokenText(c.nToken, rest), c.pszText) << c.nToken;
+        EXPECT_STREQ(rest, " behind");
+    }
 }
