@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <mbstring.h>
 #include <memory>
 
 GX_IMPLEMENT_CONTROL(CGXComboBox, CGXEditControl)

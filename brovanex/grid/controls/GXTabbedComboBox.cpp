@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
+#include <mbstring.h>
 
 GX_IMPLEMENT_CONTROL(CGXTabbedComboBox, CGXComboBox)
 
@@ -29,6 +30,36 @@ const int kMaxColumns = 10;
 CString AttributeText(const CGXStyle& style, WORD nId)
 {
     return style.HasUserAttribute(nId) ? style.GetUserAttribute(nId).GetValue() : CString();
+}
+
+// The first row (the title line passed over) whose whole field n equals the text, or with
+// bExact clear begins with it ignoring case; its index, or -1. Fields of any length are
+// compared whole, so a long display text still finds its row.
+int FindRow(LPCTSTR pszText, int n, const CString& strChoices, BOOL bSkipFirst, CString& strRow,
+            BOOL bExact)
+{
+    strRow.Empty();
+    if (pszText == nullptr)
+        return -1;
+    const int nLen = (int)strlen(pszText);
+    CString strList = strChoices, strLine;
+    int nIndex = 0;
+    for (BOOL bFirst = TRUE; !strList.IsEmpty(); bFirst = FALSE) {
+        GXExtractLine(strList, strLine);
+        if (bFirst && bSkipFirst)
+            continue;
+        const CString strField = GXGetTabbedItem(strLine, n);
+        const BOOL bMatch = bExact ? strField == pszText
+                                   : strField.GetLength() >= nLen &&
+                _mbsnbicmp((const unsigned char*)(LPCTSTR)strField, (const unsigned char*)pszText,
+                           nLen) == 0;
+        if (bMatch) {
+            strRow = strLine;
+            return nIndex;
+        }
+        ++nIndex;
+    }
+    return -1;
 }
 } // namespace
 
@@ -57,7 +88,7 @@ BOOL GXTabbedSettings::ValueToText(const CGXStyle& style, LPCTSTR pszValue, CStr
     strText.Empty();
     CString strLine;
     if (pszValue == nullptr || *pszValue == '\0' ||
-        GXFindChoice(pszValue, nValueCol, style.GetChoiceList(), bTitleLine, strLine, TRUE) < 0)
+        FindRow(pszValue, nValueCol, style.GetChoiceList(), bTitleLine, strLine, TRUE) < 0)
         return FALSE;
     strText = GXGetTabbedItem(strLine, ShownCol());
     return TRUE;
@@ -68,7 +99,7 @@ BOOL GXTabbedSettings::TextToValue(const CGXStyle& style, LPCTSTR pszText, BOOL 
 {
     CString strLine;
     if (pszText == nullptr || *pszText == '\0' ||
-        GXFindChoice(pszText, ShownCol(), style.GetChoiceList(), bTitleLine, strLine, bExact) < 0)
+        FindRow(pszText, ShownCol(), style.GetChoiceList(), bTitleLine, strLine, bExact) < 0)
         return FALSE;
     strValue = GXGetTabbedItem(strLine, nValueCol);
     return TRUE;
@@ -433,10 +464,8 @@ void CGXTabbedComboBox::AutoComplete()
         return;
     const GXTabbedSettings s = GXTabbedSettings::FromStyle(*pStyle);
     CString strLine;
-    if (GXFindChoice(strTyped, s.ShownCol(), pStyle->GetChoiceList(), s.bTitleLine, strLine, TRUE) <
-            0 &&
-        GXFindChoice(strTyped, s.ShownCol(), pStyle->GetChoiceList(), s.bTitleLine, strLine,
-                     FALSE) < 0)
+    if (FindRow(strTyped, s.ShownCol(), pStyle->GetChoiceList(), s.bTitleLine, strLine, TRUE) < 0 &&
+        FindRow(strTyped, s.ShownCol(), pStyle->GetChoiceList(), s.bTitleLine, strLine, FALSE) < 0)
         return;
     const CString strShown = GXGetTabbedItem(strLine, s.ShownCol());
     int nStart = 0, nEnd = 0;

@@ -7,6 +7,7 @@
 #include "controls/GXTabbedComboBox.h"
 #include "core/GXChoiceList.h"
 #include <gtest/gtest.h>
+#include <string>
 
 namespace {
 const char* const kFruit = "Code\tName\n1\tApple\n2\tBanana";
@@ -175,4 +176,25 @@ TEST_F(TabbedCombo, ColumnWidthsAndTheOneTimeSortComeFromTheAttributes)
     EXPECT_EQ(pCombo->GetColumnRights()[1], 100);
     EXPECT_EQ(pCombo->GetListBox()->GetCurSel(), 1) << "Banana, after sorting";
     CGridKeyboard::Press(VK_ESCAPE, 0x1B);
+}
+
+TEST_F(TabbedCombo, LongDisplayTextsAreComparedWhole)
+{
+    // Two rows whose display texts share their first 200 characters.
+    const CString strCommon(std::string(200, 'x').c_str());
+    const CString strChoices = "Code\tName\n7\t" + strCommon + "A\n8\t" + strCommon + "B";
+    SetTable(1, strChoices, "8");
+    ASSERT_TRUE(grid().SetCurrentCell(1, 1));
+    EXPECT_STREQ(EditText(), strCommon + "B");
+    m_w.Capture();
+    ::PostMessageA(::GetFocus(), WM_SYSKEYDOWN, VK_DOWN, 0x20000001);
+    CGridKeyboard::Dispatch();
+    ASSERT_TRUE(Combo()->IsDropDownVisible());
+    CGridKeyboard::Press(VK_UP);
+    CGridKeyboard::Press(VK_RETURN, '\r');
+    EXPECT_STREQ(EditText(), strCommon + "A") << "the whole text is taken";
+    CGridKeyboard::Press(VK_RETURN, '\r');
+    EXPECT_STREQ(grid().GetValueRowCol(1, 1), "7");
+    EXPECT_TRUE(grid().SetControlTextRowCol(1, 1, strCommon + "b"));
+    EXPECT_STREQ(grid().GetValueRowCol(1, 1), "8");
 }
