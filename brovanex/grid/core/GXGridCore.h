@@ -704,6 +704,9 @@ public:
     virtual void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo);
     virtual void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo);
     virtual void OnPrint(CDC* pDC, CPrintInfo* pInfo);
+    // Called before the row and column counts are read for the grid up to (nRow, nCol), or
+    // (-2, -2) for the whole grid: a grid whose rows come in late sets its counts here.
+    virtual void OnRowColCountNeeded(ROWCOL nRow, ROWCOL nCol) { (void)nRow, (void)nCol; }
 
     // --- Cell access and the paint pass (GXGridCorePaint*.cpp) ---
     virtual void OnCellAccess(ROWCOL nRow, ROWCOL nCol);
@@ -956,6 +959,9 @@ public:
     BOOL m_bPrinting;
     BOOL m_bPrintBlackWhite;
     BOOL m_bPrintOwnFrozen; // the print pass keeps its own frozen counts
+    // When a print job asks for the whole grid's counts first: 1 always, 2 unless it is a
+    // preview, else never.
+    int m_nPrintDimensionMode = 2;
     CRect m_rectPrint;
     BOOL m_bExplicitRect;
     CRect m_rectExplicit;

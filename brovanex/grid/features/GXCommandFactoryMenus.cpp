@@ -138,7 +138,7 @@ BOOL SaveStyleBlock(CGXGridCore* pGrid, ROWCOL nLines, ROWCOL nRowCount, ROWCOL 
                         pCellStyles->SetAt((INT_PTR)(c + (ULONGLONG)nColCount * r), pStyle);
                     else
                         pGrid->RecycleStyle(pStyle);
-                    if (pLongOp != nullptr && pLongOp->MessagesDue()) {
+                    if (pLongOp != nullptr) {
                         BOOL bCanceled = FALSE;
                         pLongOp->PumpMessages(bCanceled);
                         if (bCanceled)

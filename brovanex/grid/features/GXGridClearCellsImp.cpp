@@ -53,8 +53,7 @@ BOOL CGXGridClearCellsImp::ClearRanges(CGXGridCore* pGrid, const CGXRangeList& r
                 // No style: the cells' stored styles are deleted.
                 bOk = pGrid->ApplyStyleToRange(block, nullptr, (GXModifyType)4, 0, nullptr,
                                                GX_UPDATENOW, gxDo);
-                if (longOp.MessagesDue())
-                    longOp.DoMessages(bCanceled);
+                longOp.DoMessages(bCanceled);
                 continue;
             }
             for (ROWCOL r = block.top; bOk && !bCanceled && r <= block.bottom; ++r)
@@ -63,8 +62,7 @@ BOOL CGXGridClearCellsImp::ClearRanges(CGXGridCore* pGrid, const CGXRangeList& r
                     // Only cells that show something are written.
                     if (!GXCellDisplayText(pGrid, r, c, *pComposed).IsEmpty())
                         bOk = pGrid->SetCellValue(CGXRange(r, c, r, c), "", GX_UPDATENOW);
-                    if (longOp.MessagesDue())
-                        longOp.DoMessages(bCanceled);
+                    longOp.DoMessages(bCanceled);
                 }
         }
     pGrid->RecycleStyle(pComposed);

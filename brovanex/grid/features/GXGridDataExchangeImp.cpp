@@ -74,13 +74,12 @@ BOOL CGXGridTextDataExchangeImp::ExportText(CGXGridCore* pGrid, CFile* pFile,
             nColsWritten = std::max(nColsWritten, nCols);
             ++nRowsWritten;
             pFile->Write((LPCTSTR)strRow, (UINT)strRow.GetLength());
-            if (longOp.NeedMessages()) {
-                GXLongOperationSetPercent(PercentOf(nDone, nCells));
-                BOOL bCanceled = FALSE;
-                longOp.DoMessages(bCanceled);
-                if (bCanceled)
-                    return FALSE;
-            }
+            // DoMessages reads the clock itself: a check before it would use up its turn.
+            GXLongOperationSetPercent(PercentOf(nDone, nCells));
+            BOOL bCanceled = FALSE;
+            longOp.DoMessages(bCanceled);
+            if (bCanceled)
+                return FALSE;
         }
     if (nRowsWritten > 1 || nColsWritten > 1)
         pFile->Write("\r\n", 2);
@@ -138,12 +137,10 @@ BOOL CGXGridTextDataExchangeImp::ImportText(CGXGridCore* pGrid, LPCTSTR pszText,
                 }
                 nBottom = std::max(nBottom, (ROWCOL)r);
                 nRight = std::max(nRight, (ROWCOL)c);
-                if (longOp.NeedMessages()) {
-                    GXLongOperationSetPercent(PercentOf(dr, nRows));
-                    longOp.DoMessages(bCanceled);
-                    if (bCanceled)
-                        return FALSE;
-                }
+                GXLongOperationSetPercent(PercentOf(dr, nRows));
+                longOp.DoMessages(bCanceled);
+                if (bCanceled)
+                    return FALSE;
                 return TRUE;
             });
     }
@@ -197,10 +194,8 @@ BOOL CGXGridStyleDataExchangeImp::ExportStyles(CGXGridCore* pGrid, CArchive& ar,
             else
                 delete pStyle;
         }
-        if (longOp.NeedMessages()) {
-            GXLongOperationSetPercent(PercentOf(i, nCells));
-            longOp.DoMessages(bCanceled);
-        }
+        GXLongOperationSetPercent(PercentOf(i, nCells));
+        longOp.DoMessages(bCanceled);
     }
     BOOL bWritten = FALSE;
     if (!bCanceled) {
@@ -279,8 +274,7 @@ BOOL CGXGridStyleDataExchangeImp::ImportStyles(CGXGridCore* pGrid, CArchive& ar,
         bOk = pGrid->ApplyStyleToRange(area, nullptr, gxCopy, 0, &fitting, GX_UPDATENOW, gxDo);
     }
     BOOL bCanceled = FALSE;
-    if (longOp.NeedMessages())
-        longOp.DoMessages(bCanceled);
+    longOp.DoMessages(bCanceled);
     if (!bOk || (bCanceled && GXLongOperationRollbackRequested()))
         pGrid->RollbackUndoBlock();
     else

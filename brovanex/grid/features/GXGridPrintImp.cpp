@@ -170,6 +170,11 @@ private:
     void PageStarts(CGXGridCore* pGrid, std::vector<ROWCOL>& starts, bool bCols, ROWCOL nFirst,
                     ROWCOL nLast, ROWCOL nScreen, UINT& nScreenPage);
     UINT PageCount() const;
+    // The row and column page of page n (from 0); FALSE when there is no such page.
+    BOOL PagePosition(CGXProperties* pProp, UINT n, UINT& nRowPage, UINT& nColPage) const;
+    // After the grid grew: the last page and those after it laid out again; FALSE when the
+    // starts already reach past the last row (column).
+    BOOL ExtendPageStarts(CGXGridCore* pGrid, std::vector<ROWCOL>& starts, bool bCols);
 
     // The first column (row) of each column (row) page; the last entry is one past the last
     // printed column (row). They live from begin printing to end printing.
@@ -273,6 +278,38 @@ void CGXGridPrintImp::PageStarts(CGXGridCore* pGrid, std::vector<ROWCOL>& starts
     starts.push_back(nLast + 1);
 }
 
+BOOL CGXGridPrintImp::PagePosition(CGXProperties* pProp, UINT n, UINT& nRowPage,
+                                   UINT& nColPage) const
+{
+    const UINT nColPages = (UINT)m_colStarts.size() - 1, nRowPages = (UINT)m_rowStarts.size() - 1;
+    if (pProp == nullptr || !pProp->m_abPrint[7]) {
+        nRowPage = n / nColPages;
+        nColPage = n % nColPages;
+    } else {
+        nRowPage = n % nRowPages;
+        nColPage = n / nRowPages;
+    }
+    return nRowPage < nRowPages && nColPage < nColPages;
+}
+
+BOOL CGXGridPrintImp::ExtendPageStarts(CGXGridCore* pGrid, std::vector<ROWCOL>& starts, bool bCols)
+{
+    const ROWCOL nCount = bCols ? pGrid->GetColCount() : pGrid->GetRowCount();
+    if (starts.size() < 2 || starts.back() > nCount || starts.size() > kMaxPages)
+        return FALSE;
+    // The last page is laid out again from its first row (column) to the new end.
+    ROWCOL& nPrintFirst = bCols ? pGrid->m_nPrintLeftCol : pGrid->m_nPrintTopRow;
+    const ROWCOL nSavedFirst = nPrintFirst;
+    const size_t k = starts.size() - 2;
+    std::vector<ROWCOL> tail;
+    UINT nUnused = 0;
+    PageStarts(pGrid, tail, bCols, starts[k], nCount, 0, nUnused);
+    nPrintFirst = nSavedFirst;
+    starts.resize(k);
+    starts.insert(starts.end(), tail.begin(), tail.end());
+    return TRUE;
+}
+
 UINT CGXGridPrintImp::PageCount() const
 {
     if (m_colStarts.size() < 2 || m_rowStarts.size() < 2)
@@ -283,6 +320,9 @@ UINT CGXGridPrintImp::PageCount() const
 
 void CGXGridPrintImp::OnBeginPrinting(CGXGridCore* pGrid, CDC* pDC, CPrintInfo* pInfo)
 {
+    const BOOL bPreview = pInfo != nullptr && pInfo->m_bPreview;
+    if (pGrid->m_nPrintDimensionMode == 1 || (pGrid->m_nPrintDimensionMode == 2 && !bPreview))
+        pGrid->OnRowColCountNeeded((ROWCOL)-2, (ROWCOL)-2);
     CWaitCursor wait;
     const BOOL bWasPrinting = pGrid->IsPrinting();
     const ROWCOL nScreenTop = bWasPrinting ? pGrid->m_nPrintTopRow : pGrid->m_nTopRow;
@@ -367,22 +407,39 @@ void CGXGridPrintImp::OnPrint(CGXGridCore* pGrid, CDC* pDC, CPrintInfo* pInfo)
     }
     CPrintStep step(pGrid, pDC, pInfo);
     CGXProperties* pProp = pGrid->GetProperties();
-    const UINT nColPages = (UINT)m_colStarts.size() - 1, nRowPages = (UINT)m_rowStarts.size() - 1;
     const UINT n = std::max<UINT>(pInfo->m_nCurPage, 1) - 1;
     UINT nRowPage, nColPage;
-    if (pProp == nullptr || !pProp->m_abPrint[7]) {
-        nRowPage = n / nColPages;
-        nColPage = n % nColPages;
-    } else {
-        nRowPage = n % nRowPages;
-        nColPage = n / nRowPages;
-    }
-    if (nRowPage >= nRowPages || nColPage >= nColPages) {
+    if (!PagePosition(pProp, n, nRowPage, nColPage)) {
         pInfo->m_bContinuePrinting = FALSE;
         return;
     }
     pGrid->m_nPrintTopRow = m_rowStarts[nRowPage];
     pGrid->m_nPrintLeftCol = m_colStarts[nColPage];
+
+    // Unless a selection is printed the grid may grow while it prints: the pages after the
+    // last one known are laid out again with what it holds now.
+    const BOOL bSelection =
+        pInfo->m_pPD != nullptr && (pInfo->m_pPD->m_pd.Flags & PD_SELECTION) != 0;
+    if (!bSelection) {
+        const int nRowHeight = std::max(pGrid->GetDefaultRowHeight(), 1);
+        const int nColWidth = std::max(pGrid->GetDefaultColWidth(), 1);
+        pGrid->OnRowColCountNeeded(
+            pGrid->m_nPrintTopRow +
+                2 * (ROWCOL)std::max(pGrid->m_rectPrint.Height(), 0) / nRowHeight,
+            pGrid->m_nPrintLeftCol +
+                4 * (ROWCOL)std::max(pGrid->m_rectPrint.Width(), 0) / nColWidth);
+        const BOOL bMoreRows = ExtendPageStarts(pGrid, m_rowStarts, false);
+        const BOOL bMoreCols = ExtendPageStarts(pGrid, m_colStarts, true);
+        if (bMoreRows || bMoreCols) {
+            pInfo->SetMaxPage(std::max<UINT>(PageCount(), 1));
+            if (!PagePosition(pProp, n, nRowPage, nColPage)) {
+                pInfo->m_bContinuePrinting = FALSE;
+                return;
+            }
+        }
+        pGrid->m_nPrintTopRow = m_rowStarts[nRowPage];
+        pGrid->m_nPrintLeftCol = m_colStarts[nColPage];
+    }
 
     const ROWCOL nRows = pGrid->GetRowCount(), nCols = pGrid->GetColCount();
     const ROWCOL nLastRow = std::min(m_rowStarts[nRowPage + 1] - 1, nRows);

@@ -111,8 +111,7 @@ BOOL CGXGridResizeToFitImp::Fit(CGXGridCore* pGrid, BOOL bRows, const CGXRange& 
                     nLargest = std::max(nLargest, (int)(bRows ? size.cy : size.cx));
                 }
             }
-            if (longOp.MessagesDue() && !longOp.PumpMessages(bCanceled))
-                bCanceled = TRUE;
+            longOp.PumpMessages(bCanceled);
             if (bCanceled || m == GX_MAXROWCOL)
                 break;
         }

@@ -159,12 +159,11 @@ void CGXGridSortImp::Sort(CGXGridCore* pGrid, BOOL bRows, const CGXRange& range,
                 if (key.bAllNumeric && !GXSortTextLooksNumeric(pTexts[k]))
                     key.bAllNumeric = FALSE;
             }
-            if (longOp.MessagesDue()) {
-                BOOL bCanceled = FALSE;
-                longOp.DoMessages(bCanceled);
-                if (bCanceled)
-                    AfxThrowUserException();
-            }
+            // DoMessages reads the clock itself: a check before it would use up its turn.
+            BOOL bCanceled = FALSE;
+            longOp.DoMessages(bCanceled);
+            if (bCanceled)
+                AfxThrowUserException();
         }
 
         // Autodetected keys settle; numbers and dates become values.

@@ -136,18 +136,22 @@ TEST_F(EditCell, EnterAndCtrlEnterBreakLinesOnlyWhereTheCellAllowsIt)
     }
 }
 
-TEST_F(EditCell, DeleteEmptiesAnInactiveCellOnlyWithoutCellClipboard)
+// Delete on an inactive cell: the cell edits itself empty only while the grid's clipboard
+// flags are 0; with the cell clipboard the grid's Clear empties it without editing, and a
+// read-only cell stays as it is.
+TEST_F(EditCell, DeleteEditsAnInactiveCellEmptyOnlyWithoutCellClipboard)
 {
     struct Case
     {
         const char* pszWhat;
         WORD wClipboardFlags;
         BOOL bReadOnly;
+        BOOL bEdits; // the cell is active and modified after Delete
         const char* pszAfter;
     } cases[] = {
-        {"text clipboard", 0, FALSE, ""},
-        {"cell clipboard", 1, FALSE, ""}, // the grid's Clear empties it
-        {"read-only cell", 0, TRUE, "full"},
+        {"text clipboard", 0, FALSE, TRUE, ""},
+        {"cell clipboard", 1, FALSE, FALSE, ""},
+        {"read-only cell", 0, TRUE, FALSE, "full"},
     };
     for (const Case& c : cases) {
         grid().GetParam()->m_wClipboardFlags = c.wClipboardFlags;
@@ -155,7 +159,11 @@ TEST_F(EditCell, DeleteEmptiesAnInactiveCellOnlyWithoutCellClipboard)
         grid().SetStyleRange(CGXRange(4, 2, 4, 2),
                              CGXStyle().SetValue("full").SetReadOnly(c.bReadOnly));
         ASSERT_TRUE(grid().SetCurrentCell(4, 2)) << c.pszWhat;
+        ASSERT_NE(Edit(), nullptr) << c.pszWhat;
+        ASSERT_FALSE(Edit()->IsActive()) << c.pszWhat;
         CGridKeyboard::Press(VK_DELETE);
+        EXPECT_EQ(c.bEdits, Edit()->IsActive()) << c.pszWhat;
+        EXPECT_EQ(c.bEdits, Edit()->GetModify()) << c.pszWhat;
         CGridKeyboard::Press(VK_RETURN, '\r');
         EXPECT_STREQ(grid().GetValueRowCol(4, 2), c.pszAfter) << c.pszWhat;
         grid().GetParam()->m_bStoreGuard = FALSE;

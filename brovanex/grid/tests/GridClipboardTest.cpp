@@ -108,3 +108,46 @@ TEST(GridClipboard, CutCopiesThenClearsTheValues)
     g.Grid().SetReadOnly(TRUE);
     EXPECT_FALSE(g.Grid().CanCut());
 }
+
+TEST(GridClipboard, StylesTravelToAnotherGridInTheGridsOwnFormat)
+{
+    GXImplementStyleSerialize(); // the library's start switches it on
+    CExchangeGrid a(4, 4), b(6, 6);
+    for (CExchangeGrid* p : {&a, &b})
+        p->Grid().m_nClipboardFlags = GX_CLIP_TEXT | GX_CLIP_STYLES;
+    a.Fill(1, 1, "a,b|c,d");
+    CGXStyle red;
+    red.SetInterior(RGB(200, 0, 0)).SetHorizontalAlignment(DT_RIGHT);
+    a.Grid().SetStyleRange(CGXRange(1, 2, 1, 2), red);
+    CGXStyle blueOnly; // a cell with a style and no value
+    blueOnly.SetInterior(RGB(0, 0, 200));
+    a.Grid().SetStyleRange(CGXRange(2, 1, 2, 1), blueOnly);
+    a.Grid().SetValueRange(CGXRange(2, 1, 2, 1), "");
+    a.Select(CGXRange(1, 1, 2, 2));
+    ASSERT_TRUE(a.Grid().Copy());
+    const UINT nFormat = GXGetLibraryState().m_nClipboardFormat;
+    ASSERT_NE(0u, nFormat);
+    EXPECT_TRUE(::IsClipboardFormatAvailable(nFormat));
+    EXPECT_STREQ("a\tb\r\n\td\r\n", ClipboardText()); // the text goes along for other programs
+
+    b.Grid().SetCurrentCell(3, 3);
+    ASSERT_TRUE(b.Grid().Paste());
+    EXPECT_STREQ(".,.,.,.|.,a,b,.|.,.,d,.|.,.,.,.", b.Values(CGXRange(2, 2, 5, 5)));
+    CGXStyle style;
+    b.Grid().ComposeStyleRowCol(3, 4, &style);
+    EXPECT_EQ(RGB(200, 0, 0), style.GetInterior().GetColor());
+    EXPECT_EQ((DWORD)DT_RIGHT, style.GetHorizontalAlignment());
+    b.Grid().ComposeStyleRowCol(4, 3, &style);
+    EXPECT_EQ(RGB(0, 0, 200), style.GetInterior().GetColor());
+    b.Grid().ComposeStyleRowCol(3, 3, &style);
+    EXPECT_NE(RGB(200, 0, 0), style.GetInterior().GetColor());
+    EXPECT_NE(RGB(0, 0, 200), style.GetInterior().GetColor());
+
+    // A grid that takes text only gets the values without the styles.
+    CExchangeGrid c(4, 4);
+    c.Grid().SetCurrentCell(1, 1);
+    ASSERT_TRUE(c.Grid().Paste());
+    EXPECT_STREQ("a,b|.,d", c.Values(CGXRange(1, 1, 2, 2)));
+    c.Grid().ComposeStyleRowCol(1, 2, &style);
+    EXPECT_NE(RGB(200, 0, 0), style.GetInterior().GetColor());
+}

@@ -1,6 +1,7 @@
 // Clearing cells, copying and moving blocks inside a grid, and the direct paste that copies
 // or moves the last copied ranges without going through the clipboard's data.
 #include "ExchangeTestSupport.h"
+#include "fw_test_support.h"
 
 TEST(GridClearCells, ValuesGoFormatsStayStylesGoWhole)
 {
@@ -138,4 +139,39 @@ TEST(GridCopyCells, CopiesAndMovesAreUndoneAndRedoneInOneStepEach)
     EXPECT_STREQ(pszStart, g.Values(CGXRange(1, 1, 4, 4)));
     g.Grid().ComposeStyleRowCol(3, 3, &style);
     EXPECT_EQ(RGB(0, 200, 0), style.GetInterior().GetColor());
+}
+
+namespace {
+// Every look at the clock is a second later: each cell's check for input is due.
+DWORD g_dwClearTicks = 0;
+DWORD ClearClock() { return g_dwClearTicks += 1000; }
+} // namespace
+
+TEST(GridClearCells, EscAsksAndRetryRollsBackWhileAbortKeepsWhatWasCleared)
+{
+    GXLongOperationSettings& settings = GXGetLongOperationSettings();
+    settings.pfnClock = ClearClock;
+    struct Case
+    {
+        int nAnswer;
+        const char* pszAfter;
+    } cases[] = {
+        {IDRETRY, "a,b|c,d"}, // rolled back: every cell as it was
+        {IDABORT, ".,b|c,d"}, // stopped after the first cell
+        {IDIGNORE, ".,.|.,."}, // goes on
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.nAnswer);
+        CExchangeGrid g(3, 3);
+        GXImplementUndoRedo(&g.Grid());
+        g.Fill(1, 1, "a,b|c,d");
+        g.Select(CGXRange(1, 1, 2, 2));
+        ASSERT_TRUE(::PostMessageA(g.Grid().m_hWnd, WM_KEYDOWN, VK_ESCAPE, 0));
+        CMessageBoxRecorder boxes(c.nAnswer);
+        EXPECT_EQ(c.nAnswer == IDIGNORE, g.Grid().Clear(FALSE));
+        ASSERT_EQ(1u, boxes.Count());
+        EXPECT_EQ((UINT)MB_ABORTRETRYIGNORE, boxes.Request(0).nType & MB_TYPEMASK);
+        EXPECT_STREQ(c.pszAfter, g.Values(CGXRange(1, 1, 2, 2)));
+    }
+    settings.pfnClock = nullptr;
 }

@@ -233,3 +233,114 @@ TEST_F(GridPrint, TokensExpandWithAndWithoutArguments)
     EXPECT_EQ(s.GetLength() - 3, s.Find("{%Y"));
     EXPECT_GT(s.GetLength(), 3);
 }
+
+TEST_F(GridPrint, PageCountsStopAt0xFFFF)
+{
+    // 300 x 300 cells each a page of its own: 90,000 pages, more than the print dialog holds.
+    CGXGridWnd& grid = Grid();
+    grid.SetRowCount(300);
+    grid.SetColCount(300);
+    grid.SetColWidth(1, 300, 2000);
+    grid.SetRowHeight(1, 300, 2000);
+    grid.SetValueRange(CGXRange(1, 1, 1, 1), "first");
+    // Page 65,535 across then down: row page 218, column page 134.
+    grid.SetValueRange(CGXRange(219, 135, 219, 135), "last");
+    CPrintInfo info;
+    DOCINFOA doc = {sizeof doc, "grid"};
+    m_device.StartDoc(&doc);
+    grid.OnBeginPrinting(&m_device, &info);
+    EXPECT_EQ(0xFFFFu, info.GetMaxPage());
+    EXPECT_NE(-1, info.m_strPageDesc.Find(" / 65535"));
+    EXPECT_EQ(-1, info.m_strPageDesc.Find("90000"));
+
+    // The first and the last page the dialog can name both print.
+    for (UINT n : {1u, 0xFFFFu}) {
+        info.m_nCurPage = n;
+        m_device.StartPage();
+        grid.OnPrint(&m_device, &info);
+        m_device.EndPage();
+    }
+    grid.OnEndPrinting(&m_device, &info);
+    m_device.EndDoc();
+    const std::vector<CPageText> first = m_device.GetPageTexts(0), last = m_device.GetPageTexts(1);
+    std::vector<CString> texts;
+    for (const CPageText& t : first)
+        texts.push_back(t.strText);
+    EXPECT_TRUE(Has(texts, "first"));
+    EXPECT_TRUE(Has(texts, "1/65535"));
+    texts.clear();
+    for (const CPageText& t : last)
+        texts.push_back(t.strText);
+    EXPECT_TRUE(Has(texts, "last"));
+    EXPECT_TRUE(Has(texts, "65535/65535"));
+}
+
+namespace {
+// A grid whose rows arrive while it prints: 40 when the whole grid is asked for, then up
+// to 120 as the pages ask for more.
+class CGrowingGrid : public CGXGridWnd
+{
+public:
+    void OnRowColCountNeeded(ROWCOL nRow, ROWCOL nCol) override
+    {
+        m_calls.push_back({nRow, nCol});
+        const ROWCOL nWant = nRow == (ROWCOL)-2 ? 40 : std::min<ROWCOL>(nRow, 120);
+        for (ROWCOL r = GetRowCount() + 1; r <= nWant; ++r) {
+            SetRowCount(r);
+            CString s;
+            s.Format("row %u", (unsigned)r);
+            SetValueRange(CGXRange(r, 1, r, 1), s);
+        }
+    }
+    std::vector<std::pair<ROWCOL, ROWCOL>> m_calls;
+};
+} // namespace
+
+TEST_F(GridPrint, RowsThatArriveWhilePrintingArePrintedOnMorePages)
+{
+    CGrowingGrid* pGrid = new CGrowingGrid;
+    m_pWindow.reset(new CGridTestWindow(10, 2, 640, 480, pGrid));
+    GXImplementPrinting(pGrid);
+    for (ROWCOL r = 1; r <= 10; ++r) {
+        CString s;
+        s.Format("row %u", (unsigned)r);
+        pGrid->SetValueRange(CGXRange(r, 1, r, 1), s);
+    }
+    pGrid->SetRowHeight(1, 10, 30); // about 20 rows a page
+
+    // A preview does not ask for the whole grid first.
+    {
+        CPrintInfo preview;
+        preview.m_bPreview = TRUE;
+        pGrid->OnBeginPrinting(&m_device, &preview);
+        pGrid->OnEndPrinting(&m_device, &preview);
+        EXPECT_TRUE(pGrid->m_calls.empty());
+        EXPECT_EQ(10u, pGrid->GetRowCount());
+    }
+
+    CPrintInfo info;
+    DOCINFOA doc = {sizeof doc, "grid"};
+    m_device.StartDoc(&doc);
+    pGrid->OnBeginPrinting(&m_device, &info);
+    ASSERT_FALSE(pGrid->m_calls.empty());
+    EXPECT_EQ((ROWCOL)-2, pGrid->m_calls[0].first);
+    EXPECT_EQ((ROWCOL)-2, pGrid->m_calls[0].second);
+    const UINT nFirstCount = info.GetMaxPage();
+    std::set<std::string> printed;
+    UINT n = 1;
+    for (info.m_bContinuePrinting = TRUE; info.m_bContinuePrinting && n < 50; ++n) {
+        info.m_nCurPage = n;
+        m_device.StartPage();
+        pGrid->OnPrint(&m_device, &info);
+        m_device.EndPage();
+        for (const CPageText& t : m_device.GetPageTexts((int)n - 1))
+            if (t.strText.Left(4) == "row ")
+                EXPECT_TRUE(printed.insert((LPCTSTR)t.strText).second) << t.strText;
+    }
+    pGrid->OnEndPrinting(&m_device, &info);
+    m_device.EndDoc();
+    EXPECT_EQ(120u, pGrid->GetRowCount());
+    EXPECT_GT(info.GetMaxPage(), nFirstCount);
+    EXPECT_EQ(info.GetMaxPage(), n - 1);
+    EXPECT_EQ(120u, printed.size()); // every row once, the late ones too
+}

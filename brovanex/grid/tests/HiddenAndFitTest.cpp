@@ -1,6 +1,7 @@
 // Hidden rows and columns and rows and columns fitted to their contents, in a grid window.
 #include "ControlTestSupport.h"
 #include "features/GXFeatureSwitches.h"
+#include "features/GXLongOperationImp.h"
 #include "fw/dc.h"
 #include <gtest/gtest.h>
 
@@ -114,4 +115,25 @@ TEST_F(HiddenAndFit, ColumnWidthsFitTheWidestLine)
     const int nNeed = TextWidth("a much longer line");
     EXPECT_GE(grid().GetColWidth(3), nNeed);
     EXPECT_LT(grid().GetColWidth(3), nNeed + 20); // the control's margins only
+}
+
+namespace {
+// Every look at the clock is a second later: the fit runs "long" from its first row on.
+DWORD g_dwFitTicks = 0;
+DWORD FitClock() { return g_dwFitTicks += 1000; }
+} // namespace
+
+TEST_F(HiddenAndFit, AFitThatRunsLongFitsEveryRowUnlessTheUserCancels)
+{
+    GXImplementLongOperation();
+    const int nLine = LineHeight();
+    for (ROWCOL r = 2; r <= 12; ++r)
+        grid().SetStyleRange(CGXRange(r, 1, r, 1), CGXStyle().SetValue("one\ntwo\nthree"));
+    GXLongOperationSettings& settings = GXGetLongOperationSettings();
+    settings.pfnClock = FitClock;
+    const BOOL bFitted = grid().FitRowHeights(CGXRange().SetRows(2, 12));
+    settings.pfnClock = nullptr;
+    ASSERT_TRUE(bFitted);
+    for (ROWCOL r = 2; r <= 12; ++r)
+        EXPECT_GE(grid().GetRowHeight(r), 3 * nLine) << "row " << r;
 }

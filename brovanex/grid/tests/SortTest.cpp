@@ -4,7 +4,9 @@
 #include "GridTestWindow.h"
 #include "features/GXCommandFactory.h"
 #include "features/GXFeatureSwitches.h"
+#include "features/GXLongOperationImp.h"
 #include "features/GXSortInfo.h"
+#include "fw_test_support.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -253,4 +255,40 @@ TEST(GridSort, AHeaderDoubleClickSortsAndTheSameHeaderAgainReverses)
     EXPECT_STREQ("1|2|3", Column(grid, 3));
     // A row header sorts columns only with its own setting.
     EXPECT_FALSE(grid.OnLButtonDblClkRowCol(1, 0, 0, CPoint()));
+}
+
+namespace {
+// Every look at the clock is a second later: each row's check for input is due.
+DWORD g_dwTicks = 0;
+DWORD SecondsClock() { return g_dwTicks += 1000; }
+} // namespace
+
+TEST(GridSort, EscAsksAndYesLeavesTheRowsAsTheyWereWhileNoSortsOn)
+{
+    GXImplementLongOperation();
+    GXLongOperationSettings& settings = GXGetLongOperationSettings();
+    settings.pfnClock = SecondsClock;
+    for (int nAnswer : {IDYES, IDNO}) {
+        SCOPED_TRACE(nAnswer == IDYES ? "yes" : "no");
+        CSortGrid w(1, 2);
+        CGXGridWnd& grid = w.Grid();
+        FillKeys(grid, {"3", "1", "2"});
+        const INT_PTR nSteps = grid.GetParam()->m_undoList.GetCount();
+        ASSERT_TRUE(::PostMessageA(grid.m_hWnd, WM_KEYDOWN, VK_ESCAPE, 0));
+        CMessageBoxRecorder boxes(nAnswer);
+        CGXSortInfoArray keys;
+        keys.Add(Key(1, gxSortAutodetect, gxSortAscending));
+        grid.SortRows(CGXRange().SetTable(), keys);
+        ASSERT_EQ(1u, boxes.Count());
+        EXPECT_EQ((UINT)MB_YESNO, boxes.Request(0).nType & MB_TYPEMASK);
+        EXPECT_FALSE(boxes.Text(0).empty());
+        if (nAnswer == IDYES) {
+            EXPECT_STREQ("3|1|2", Column(grid, 1));
+            EXPECT_EQ(nSteps, grid.GetParam()->m_undoList.GetCount());
+        } else {
+            EXPECT_STREQ("1|2|3", Column(grid, 1));
+            EXPECT_EQ(nSteps + 1, grid.GetParam()->m_undoList.GetCount());
+        }
+    }
+    settings.pfnClock = nullptr;
 }
