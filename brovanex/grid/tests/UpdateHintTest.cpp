@@ -7,6 +7,7 @@
 #include "features/GXGridHint.h"
 #include "features/GXGridMoveRowsColsImp.h"
 #include "features/GXGridUserSelectRangeImp.h"
+#include "features/GXSortInfo.h"
 #include "fw/app.h"
 #include "fw/doctemplate.h"
 #include "fw/document.h"
@@ -34,11 +35,18 @@ public:
         m_bDocumentLinked = TRUE;
         GXImplementUpdateHint(this);
         GXImplementMoveRowsCols(this);
+        GXImplementSort(this);
         if (GetRowCount() == 0) {
             SetRowCount(20);
             SetColCount(4);
         }
     }
+    void UpdateMoveDataRows(const CGXRange& range, UINT flags, BOOL bCreateHint) override
+    {
+        ++m_nSortUpdates;
+        CGXGridView::UpdateMoveDataRows(range, flags, bCreateHint);
+    }
+    int m_nSortUpdates = 0;
 };
 IMPLEMENT_DYNCREATE(CHintTestView, CGXGridView)
 
@@ -168,4 +176,19 @@ TEST_F(GridHints, ASelectionChangeRedrawsItsCellsInTheOtherView)
     m_pSecond->GetUpdateRgn(&rgn, FALSE);
     EXPECT_TRUE(rgn.PtInRegion(m_pSecond->CalcRectFromRowCol(3, 2).CenterPoint()));
     EXPECT_FALSE(rgn.PtInRegion(m_pSecond->CalcRectFromRowCol(5, 1).CenterPoint()));
+}
+
+TEST_F(GridHints, ASortInOneViewUpdatesTheOtherOnce)
+{
+    m_pFirst->SetValueRange(CGXRange(1, 1, 1, 1), "b");
+    m_pFirst->SetValueRange(CGXRange(2, 1, 2, 1), "a");
+    ASSERT_TRUE(m_pSecond->SetCurrentCell(1, 1));
+    CGXSortInfoArray keys;
+    keys.SetSize(1);
+    keys[0].nRC = 1;
+    keys[0].sortType = gxSortAlphanumeric;
+    m_pFirst->SortRows(CGXRange().SetRows(1, 2), keys);
+    EXPECT_STREQ("a", m_pSecond->GetValueRowCol(1, 1));
+    EXPECT_EQ(1, m_pFirst->m_nSortUpdates);
+    EXPECT_EQ(1, m_pSecond->m_nSortUpdates); // and it sent nothing back
 }
