@@ -474,6 +474,17 @@ public:
     virtual BOOL CanResizeRowsFromCells();
     virtual BOOL CanResizeRowsToZero();
     virtual BOOL CanResizeRowHeaders();
+    // Hooks of the mouse sizing a derived grid overrides: may the column (row) be sized at
+    // all (TRUE while the feature is on), may a drag start, may it move to a size, may it end
+    // at one (TRUE). A refused move or end changes nothing.
+    virtual BOOL MayResizeCol(ROWCOL nCol);
+    virtual BOOL MayResizeRow(ROWCOL nRow);
+    virtual BOOL MayStartColResize(ROWCOL nCol);
+    virtual BOOL MayStartRowResize(ROWCOL nRow);
+    virtual BOOL MayMoveColResize(ROWCOL nCol, int nWidth);
+    virtual BOOL MayMoveRowResize(ROWCOL nRow, int nHeight);
+    virtual BOOL MayEndColResize(ROWCOL nCol, int nWidth);
+    virtual BOOL MayEndRowResize(ROWCOL nRow, int nHeight);
     BOOL IsUserResizing() const { return m_bUserResizing; }
     void SetUserResizing(BOOL b) { m_bUserResizing = b; }
 

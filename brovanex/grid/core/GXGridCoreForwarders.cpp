@@ -371,3 +371,11 @@ BOOL CGXGridCore::CanResizeColHeaders() { return TRUE; }
 BOOL CGXGridCore::CanResizeRowsFromCells() { return TRUE; }
 BOOL CGXGridCore::CanResizeRowsToZero() { return TRUE; }
 BOOL CGXGridCore::CanResizeRowHeaders() { return TRUE; }
+BOOL CGXGridCore::MayResizeCol(ROWCOL) { return UserResizeCellsImp() != nullptr; }
+BOOL CGXGridCore::MayResizeRow(ROWCOL) { return UserResizeCellsImp() != nullptr; }
+BOOL CGXGridCore::MayStartColResize(ROWCOL) { return TRUE; }
+BOOL CGXGridCore::MayStartRowResize(ROWCOL) { return TRUE; }
+BOOL CGXGridCore::MayMoveColResize(ROWCOL, int) { return TRUE; }
+BOOL CGXGridCore::MayMoveRowResize(ROWCOL, int) { return TRUE; }
+BOOL CGXGridCore::MayEndColResize(ROWCOL, int) { return TRUE; }
+BOOL CGXGridCore::MayEndRowResize(ROWCOL, int) { return TRUE; }

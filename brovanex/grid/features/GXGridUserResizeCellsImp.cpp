@@ -47,9 +47,9 @@ BOOL IsHidden(CGXGridCore* pGrid, BOOL bCols, ROWCOL n)
     return bCols ? pGrid->QueryColHidden(n) : pGrid->QueryRowHidden(n);
 }
 
-BOOL MayResize(CGXGridCore* pGrid, BOOL bCols)
+BOOL MayResize(CGXGridCore* pGrid, BOOL bCols, ROWCOL n)
 {
-    return bCols ? pGrid->CanUserResizeCols() : pGrid->CanUserResizeRows();
+    return bCols ? pGrid->MayResizeCol(n) : pGrid->MayResizeRow(n);
 }
 
 BOOL SetSize(CGXGridCore* pGrid, BOOL bCols, ROWCOL nFrom, ROWCOL nTo, int nSize, UINT nFlags)
@@ -194,7 +194,8 @@ BOOL CGXGridUserResizeCellsImp::ApplyUserResize(CGXGridCore* pGrid, ROWCOL nRow,
     const WORD wFlags = TrackFlags(pGrid, bCols);
     const ROWCOL n = bCols ? nCol : nRow;
     const ROWCOL nHeaders = bCols ? pGrid->GetHeaderColCount() : pGrid->GetHeaderRowCount();
-    if ((n <= nHeaders && (wFlags & gxTrackNoHeaders)) || !MayResize(pGrid, bCols))
+    if ((n <= nHeaders && (wFlags & gxTrackNoHeaders)) || !MayResize(pGrid, bCols, n) ||
+        !(bCols ? pGrid->MayStartColResize(n) : pGrid->MayStartRowResize(n)))
         return FALSE;
     m_nMode = nMode;
     m_nRow = bCols ? 0 : nRow;
@@ -265,6 +266,8 @@ void CGXGridUserResizeCellsImp::DrawResizeLine(CGXGridCore* pGrid, ROWCOL, ROWCO
     m_bMoved = TRUE;
     const CGXGridParam* pParam = pGrid->GetParam();
     nSize = std::max<int>(nSize, Cols() ? pParam->m_nMinTrackWidth : pParam->m_nMinTrackHeight);
+    if (!(Cols() ? pGrid->MayMoveColResize(m_nCol, nSize) : pGrid->MayMoveRowResize(m_nRow, nSize)))
+        return;
     const CRect rectGrid = pGrid->GetGridRect();
     CRect rect = m_rectStart;
     if (Cols()) {
@@ -374,7 +377,11 @@ void CGXGridUserResizeCellsImp::FinishUserResize(CGXGridCore* pGrid, ROWCOL nRow
         Cols() ? m_rectCurrent.left - m_rectStart.left : m_rectCurrent.top - m_rectStart.top;
     CWnd* pWnd = pGrid->GetGridWnd();
     const ROWCOL n = Index();
-    if (m_bMoved && std::abs(nDelta) > 1) {
+    const CGXGridParam* pParam = pGrid->GetParam();
+    nSize = std::max<int>(nSize, Cols() ? pParam->m_nMinTrackWidth : pParam->m_nMinTrackHeight);
+    const BOOL bMayEnd =
+        Cols() ? pGrid->MayEndColResize(m_nCol, nSize) : pGrid->MayEndRowResize(m_nRow, nSize);
+    if (bMayEnd && m_bMoved && std::abs(nDelta) > 1) {
         ApplySize(pGrid, m_nStartSize + nDelta, nFlags);
     } else {
         pWnd->InvalidateRect(&m_rectCell, TRUE);
@@ -427,13 +434,15 @@ BOOL CGXGridUserResizeCellsImp::ResizeDblClk(CGXGridCore* pGrid, CPoint, UINT, i
     const ROWCOL n = bCols ? nCol : nRow;
     const WORD wFlags = TrackFlags(pGrid, bCols);
     if (!(wFlags & (gxTrackDefault | gxTrackSingle)) || (n != 0 && (wFlags & gxTrackDefault)) ||
-        !MayResize(pGrid, bCols) || pGrid->GetParam() == nullptr)
+        !MayResize(pGrid, bCols, n) || pGrid->GetParam() == nullptr)
         return FALSE;
     const ROWCOL nCount = Count(pGrid, bCols);
-    if (IsHidden(pGrid, bCols, n) || (n < nCount && IsHidden(pGrid, bCols, n + 1))) {
+    if (IsHidden(pGrid, bCols, n) ||
+        (n < nCount && IsHidden(pGrid, bCols, n + 1) &&
+         (bCols || MayResize(pGrid, FALSE, n + 1)))) {
         // The hidden run around the edge shows again.
         ROWCOL nFrom = n, nTo = n;
-        while (nFrom > 1 && IsHidden(pGrid, bCols, nFrom - 1) && MayResize(pGrid, bCols))
+        while (nFrom > 1 && IsHidden(pGrid, bCols, nFrom - 1) && MayResize(pGrid, bCols, nFrom - 1))
             --nFrom;
         while (nTo < nCount && IsHidden(pGrid, bCols, nTo + 1))
             ++nTo;

@@ -170,3 +170,39 @@ TEST_F(GridResize, LiveSizingAndTheMarkedHeaderWhileDragging)
     Send(WM_LBUTTONUP, CPoint(pt.x + 30, pt.y), 0);
     EXPECT_EQ(60, Grid().GetColWidth(2));
 }
+
+namespace {
+// Column 3 may not be sized, and no column may end wider than 100.
+class CVetoResizeGrid : public CGXGridWnd
+{
+public:
+    BOOL MayResizeCol(ROWCOL nCol) override { return nCol != 3 && CGXGridWnd::MayResizeCol(nCol); }
+    BOOL MayEndColResize(ROWCOL nCol, int nWidth) override
+    {
+        return nWidth <= 100 && CGXGridWnd::MayEndColResize(nCol, nWidth);
+    }
+};
+} // namespace
+
+TEST(GridResizeHooks, ADerivedGridRefusesAColumnOrAWidth)
+{
+    GXTestStartLibrary();
+    CGridTestWindow w(10, 6, 640, 400, new CVetoResizeGrid);
+    CGXGridWnd& grid = w.Grid();
+    GXImplementUserResizeCells(&grid);
+    grid.SetColWidth(1, 6, 60);
+    auto drag = [&](ROWCOL nCol, int dx) {
+        const CRect rect = grid.CalcRectFromRowCol(0, nCol);
+        const CPoint pt(rect.right - 1, rect.CenterPoint().y);
+        grid.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+        grid.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(pt.x + dx, pt.y));
+        grid.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x + dx, pt.y));
+        CGridKeyboard::Dispatch();
+    };
+    drag(3, 20);
+    EXPECT_EQ(60, grid.GetColWidth(3)) << "column 3 may not be sized";
+    drag(2, 60);
+    EXPECT_EQ(60, grid.GetColWidth(2)) << "the end at 119 is refused";
+    drag(2, 30);
+    EXPECT_EQ(89, grid.GetColWidth(2));
+}
