@@ -46,6 +46,10 @@ public:
     BOOL GetSelectedEditText(CString& strText) override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     BOOL CanPasteText(const CString& strText) override;
+    // Find and replace in the edited text (GXEditControlFind.cpp).
+    BOOL FindText(GXFindReplaceInfo& info, ROWCOL nRow, ROWCOL nCol, BOOL bCurrentPos,
+                  BOOL bSelect) override;
+    BOOL ReplaceAll(GXFindReplaceInfo& info, ROWCOL nRow, ROWCOL nCol) override;
 
     // The window style for a cell rectangle and line height.
     virtual DWORD CalcWindowStyle(const CRect& rect, int nLineHeight);
@@ -72,6 +76,8 @@ protected:
     BOOL HandleEditKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     BOOL HandleEditChar(UINT nChar, UINT nRepCnt, UINT nFlags);
     void InsertKeptText();
+    // The cell is the bound one and its window is up.
+    BOOL IsEditingCell(ROWCOL nRow, ROWCOL nCol);
 
     UINT m_nID;
     BOOL m_bActive;

@@ -13,7 +13,7 @@ list(APPEND GX_WIN_SOURCES
   controls/GXStatic.cpp
   controls/GXStaticCellText.cpp)
 # The edit cell (the default control).
-gx_add_control(CGXEditControl GXEditControl.cpp GXEditControlKeys.cpp)
+gx_add_control(CGXEditControl GXEditControl.cpp GXEditControlKeys.cpp GXEditControlFind.cpp)
 # The date-time window with its gadgets, and the month and popup calendars.
 list(APPEND GX_WIN_SOURCES
   controls/GXBCalendar.cpp

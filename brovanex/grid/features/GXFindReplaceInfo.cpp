@@ -1,6 +1,7 @@
 #include "features/GXFindReplaceInfo.h"
 #include "fw/win.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -52,6 +53,16 @@ int GXFindReplaceInfo::FindLastIn(const CString& strText, int nBefore) const
     for (int i = FindIn(strText, 0); i >= 0 && i < nBefore; i = FindIn(strText, i + 1))
         nLast = i;
     return nLast;
+}
+
+int GXFindReplaceInfo::FindFromCaret(const CString& strText, int nCaret, BOOL bIncludeStart) const
+{
+    nCaret = std::max(0, std::min(nCaret, strText.GetLength()));
+    if (!bNext)
+        return FindLastIn(strText, bIncludeStart ? nCaret + 1 : nCaret);
+    if (!bIncludeStart && nCaret < strText.GetLength())
+        nCaret += CharLength(strText, nCaret);
+    return FindIn(strText, nCaret);
 }
 
 BOOL GXFindReplaceInfo::IsMatch(const CString& strText) const

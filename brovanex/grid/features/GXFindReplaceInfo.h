@@ -32,6 +32,10 @@ struct GXFindReplaceInfo
     int FindIn(const CString& strText, int nStart = 0) const;
     // The last occurrence that starts before nBefore, -1 when there is none.
     int FindLastIn(const CString& strText, int nBefore) const;
+    // From a caret (a selection's start) in the direction of the search: down, the first
+    // occurrence from the caret on, past the character there unless bIncludeStart; up, the last
+    // one that starts before the caret (or at it with bIncludeStart). -1 when there is none.
+    int FindFromCaret(const CString& strText, int nCaret, BOOL bIncludeStart) const;
     // Whether the text is the find text as a whole (a selection that the search left).
     BOOL IsMatch(const CString& strText) const;
     // Every occurrence at or after nStart replaced by the replace text, left to right, each
