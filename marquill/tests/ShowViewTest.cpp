@@ -159,6 +159,21 @@ TEST_F(ShowView, TheProducersRoad)
     EXPECT_EQ(Row(0)->Position, 1);
     EXPECT_STREQ(view->m_Grid.GetValueRowCol(1, (ROWCOL)view->m_Columns.col[COLIDX_SLUG]), "Sport");
 
+    // And with the mouse: Weather dragged by its row header onto Lead, then Lead back onto it.
+    auto dragRow = [&](ROWCOL from, ROWCOL to) {
+        CGXGridWnd& grid = view->m_Grid;
+        const CPoint ptFrom = grid.CalcRectFromRowCol(from, 0).CenterPoint();
+        const CPoint ptTo = grid.CalcRectFromRowCol(to, 0).CenterPoint();
+        SelectRows(from, from);
+        grid.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ptFrom.x, ptFrom.y));
+        grid.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(ptTo.x, ptTo.y));
+        grid.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(ptTo.x, ptTo.y));
+    };
+    dragRow(3, 2);
+    EXPECT_EQ(Slugs(), "Sport,Weather,Lead,{Break},{EndOfShow}");
+    dragRow(3, 2);
+    EXPECT_EQ(Slugs(), "Sport,Lead,Weather,{Break},{EndOfShow}");
+
     // Saved, reopened and saved again: byte for byte the same.
     const std::string show = Path("evening.shw");
     modal.Then(FileAnswer(show));
