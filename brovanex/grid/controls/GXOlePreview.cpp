@@ -269,15 +269,15 @@ BOOL CGXOlePreview::KeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
     return TRUE;
 }
 
-BOOL CGXOlePreview::Copy()
+// Opens the cell's object and puts it on the clipboard, telling the user (message nMessage)
+// when that fails. Returns the viewer it used, or nullptr.
+CGXOleViewer* CGXOlePreview::PutObjectOnClipboard(UINT nMessage)
 {
-    if (!m_bInit)
-        return FALSE;
     CloseOpenViewer(TRUE);
     CGXOleViewer* pViewer = GetViewerForCell();
     CGXStyle* pStyle = LoadStyle();
     if (pViewer == nullptr || pStyle == nullptr)
-        return FALSE;
+        return nullptr;
     HRESULT hr = pViewer->Open(*pStyle, m_pGrid, this, FALSE);
     IDataObject* pData = nullptr;
     if (hr == S_OK)
@@ -291,37 +291,21 @@ BOOL CGXOlePreview::Copy()
         pData->Release();
     pViewer->Release();
     if (hr != S_OK) {
-        ReportFailure(hr, 20203);
-        return FALSE;
+        ReportFailure(hr, nMessage);
+        return nullptr;
     }
-    return TRUE;
+    return pViewer;
 }
+
+BOOL CGXOlePreview::Copy() { return m_bInit && PutObjectOnClipboard(20203) != nullptr; }
 
 BOOL CGXOlePreview::Cut()
 {
     if (!m_bInit || !MayEdit())
         return FALSE;
-    CloseOpenViewer(TRUE);
-    CGXOleViewer* pViewer = GetViewerForCell();
-    CGXStyle* pStyle = LoadStyle();
-    if (pViewer == nullptr || pStyle == nullptr)
+    CGXOleViewer* pViewer = PutObjectOnClipboard(20204);
+    if (pViewer == nullptr)
         return FALSE;
-    HRESULT hr = pViewer->Open(*pStyle, m_pGrid, this, FALSE);
-    IDataObject* pData = nullptr;
-    if (hr == S_OK)
-        hr = pViewer->CopyToDataObject(&pData);
-    if (hr == S_OK) {
-        hr = ::OleSetClipboard(pData);
-        if (SUCCEEDED(hr))
-            hr = ::OleFlushClipboard();
-    }
-    if (pData != nullptr)
-        pData->Release();
-    pViewer->Release();
-    if (hr != S_OK) {
-        ReportFailure(hr, 20204);
-        return FALSE;
-    }
     // The object left with the clipboard: the cell is emptied when stored.
     m_pOpenViewer = pViewer;
     SetActive(TRUE);

@@ -64,6 +64,7 @@ protected:
     // Shows a failure: the message for the viewer's own codes, the system's text for an
     // OLE error (the message when the system has none).
     void ReportFailure(HRESULT hr, UINT nMessage);
+    CGXOleViewer* PutObjectOnClipboard(UINT nMessage);
     // The cell may be changed (bound, not read-only, the grid agrees to editing).
     BOOL MayEdit();
 
