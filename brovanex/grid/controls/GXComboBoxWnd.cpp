@@ -45,14 +45,17 @@ void CGXComboBoxWndButton::Draw(CDC* pDC, BOOL bActive)
     GXDrawComboButton(pDC, m_rect, bPressed, bPressed);
 }
 
-CGXComboBoxWnd::CGXComboBoxWnd(CGXGridCore* pGrid)
+CGXComboBoxWnd::CGXComboBoxWnd(CGXGridCore* pGrid) : CGXComboBoxWnd(pGrid, new CGXComboEditPart) { }
+
+CGXComboBoxWnd::CGXComboBoxWnd(CGXGridCore* pGrid, CGXComboEditPart* pEditPart)
     : CGXStatic(pGrid), m_nFrameWidth(GXGetLibraryState().m_bWin4 ? 3 : 2),
       m_bFillWithChoiceList(TRUE), m_bWantArrowKeys(FALSE), m_pButton(nullptr), m_nIndexValue(-1),
       m_bDispChoice(FALSE), m_bDropDownOnClick(TRUE), m_bDrawButtonOnlyInCurrentCell(TRUE),
       m_bDrawButtonAlways(FALSE), m_bExtraMargin(FALSE), m_bHasStrings(TRUE), m_bActive(FALSE),
       m_bModified(FALSE), m_nSelStart(0), m_nSelEnd(-1),
       m_crHighlightText(::GetSysColor(COLOR_HIGHLIGHTTEXT)), m_bDropPending(FALSE),
-      m_nTextHeight(0), m_nSavedSel(CB_ERR), m_crBack(RGB(255, 255, 255))
+      m_nTextHeight(0), m_nSavedSel(CB_ERR), m_crBack(RGB(255, 255, 255)),
+      m_pEditPartOwned(pEditPart), m_editPart(*pEditPart)
 { }
 
 CGXComboBoxWnd::~CGXComboBoxWnd()

@@ -10,6 +10,8 @@
 #include "fw/edit.h"
 #include "fw/gdi.h"
 
+#include <memory>
+
 class CGXComboBoxWnd;
 
 // The drop-down arrow of the windowed combo cells.
@@ -24,6 +26,7 @@ class CGXComboEditPart : public CEdit
 {
 public:
     CGXComboEditPart() = default;
+    ~CGXComboEditPart() override = default;
     void SetOwnerControl(CGXComboBoxWnd* pControl) { m_pControl = pControl; }
 
 protected:
@@ -99,6 +102,8 @@ public:
     BOOL m_bHasStrings;
 
 protected:
+    // A combo whose edit child is subclassed by the given window object (owned).
+    CGXComboBoxWnd(CGXGridCore* pGrid, CGXComboEditPart* pEditPart);
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     // Starts editing when inactive (FALSE when refused or read-only for typing).
     BOOL Activate();
@@ -109,9 +114,8 @@ protected:
     void SaveState();
     int TextHeight(const CGXStyle& style);
     // Characters whose key-down went to the grid go there too.
-    BOOL RouteGridChar(UINT nChar, LPARAM lParam);
+    virtual BOOL RouteGridChar(UINT nChar, LPARAM lParam);
 
-    CGXComboEditPart m_editPart;
     BOOL m_bActive, m_bModified;
     int m_nSelStart, m_nSelEnd; // kept selection of the edit part
     COLORREF m_crHighlightText;
@@ -121,6 +125,8 @@ protected:
     int m_nSavedSel;
     CString m_strSavedText;
     COLORREF m_crBack;
+    std::unique_ptr<CGXComboEditPart> m_pEditPartOwned;
+    CGXComboEditPart& m_editPart; // the edit child's window object
 
     friend class CGXComboEditPart;
 };
