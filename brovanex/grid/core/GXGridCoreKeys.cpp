@@ -185,11 +185,26 @@ BOOL CGXGridCore::DispatchKeyMessage(CWnd* pSender, UINT nMessage, UINT nChar, U
     }
 }
 
-BOOL CGXGridCore::HandleKeyDown(UINT nChar, UINT nRepCnt, UINT)
+BOOL CGXGridCore::HandleKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
     const BOOL bCtrl = KeyIsDown(VK_CONTROL);
     const BOOL bShift = KeyIsDown(VK_SHIFT);
     const UINT nCount = std::max(1u, nRepCnt);
+    // A scrolling key held down (its repeats) hands over to the auto-scroll plug-in, which
+    // repeats it faster the longer it stays down, until it is released or another key comes.
+    const BOOL bScrollKey = nChar == VK_UP || nChar == VK_DOWN || nChar == VK_LEFT ||
+        nChar == VK_RIGHT || nChar == VK_PRIOR || nChar == VK_NEXT;
+    if (bScrollKey && (nFlags & KF_REPEAT) != 0 && GetFeature(gxSlotAutoScroll) != nullptr &&
+        !(m_bAutoScroll && !m_bAutoScrollStop) && m_wMouseDown == 0 && m_pWindow != nullptr &&
+        m_pWindow->GetSafeHwnd() != nullptr) {
+        m_bAutoScrollKeyMode = TRUE;
+        m_nAutoScrollKey = nChar;
+        m_nAutoScrollKeyHigh = nFlags;
+        m_nAutoScrollAxes = 0;
+        StartAutoScroll(FALSE, 0, 1);
+        if (!m_bAutoScroll)
+            m_bAutoScrollKeyMode = FALSE;
+    }
     switch (nChar) {
     case VK_BACK:
         if (bCtrl) {

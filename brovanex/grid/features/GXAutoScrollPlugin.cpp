@@ -222,7 +222,9 @@ void CGXAutoScrollPlugin::OnCancelMode() { Stop(); }
 
 void CGXAutoScrollPlugin::OnKeyDown(UINT nChar, UINT, UINT)
 {
-    if (nChar == VK_ESCAPE || nChar != m_nKey)
+    // A held key that the grid has just asked to repeat is not yet copied from its request.
+    const UINT nKey = m_pGrid->m_bAutoScrollRequest ? m_pGrid->m_nAutoScrollKey : m_nKey;
+    if (nChar == VK_ESCAPE || nChar != nKey)
         Stop();
 }
 

@@ -80,8 +80,17 @@ BOOL CGXGridUserDragSelectRangeImp::DragPress(CGXGridCore* pGrid, CPoint, UINT, 
         pWnd->SendMessage(WM_CANCELMODE);
         return FALSE;
     }
-    if (::GetCapture() != pWnd->GetSafeHwnd())
+    if (::GetCapture() != pWnd->GetSafeHwnd()) {
+        // Held beyond the cells, the grid scrolls the way the block moves, unless the grabbed
+        // row (column) is frozen and so cannot scroll.
+        if (pGrid->GetFeature(gxSlotAutoScroll) != nullptr && pGrid->m_bAutoScrollOnDrag) {
+            pGrid->m_nAutoScrollAxes = bRows ? (nRow > pGrid->GetFrozenRowCount() ? 1 : 0)
+                                             : (nCol > pGrid->GetFrozenColCount() ? 2 : 0);
+            if (pGrid->m_nAutoScrollAxes != 0)
+                pGrid->StartAutoScroll(FALSE, 0, 1);
+        }
         pWnd->SetCapture();
+    }
     return TRUE;
 }
 
@@ -182,6 +191,7 @@ BOOL CGXGridUserDragSelectRangeImp::DragRelease(CGXGridCore* pGrid, CPoint point
         return FALSE;
     const ROWCOL nTarget = TargetAt(pGrid, point);
     CWnd* pWnd = pGrid->GetGridWnd();
+    pGrid->StopAutoScroll();
     if (pWnd != nullptr && ::GetCapture() == pWnd->GetSafeHwnd())
         ::ReleaseCapture();
     Drop(pGrid, nTarget);
