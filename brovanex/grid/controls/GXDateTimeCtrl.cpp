@@ -245,8 +245,9 @@ void CGXDateTimeCtrl::SetModify(BOOL bModified)
 
 BOOL CGXDateTimeCtrl::Store()
 {
+    // Nothing to store is no failure: the grid keeps a cell whose store fails current.
     if (!IsInit() || !GetModify())
-        return FALSE;
+        return TRUE;
     CString strValue;
     GetValue(strValue);
     SetModify(FALSE);

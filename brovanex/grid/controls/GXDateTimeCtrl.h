@@ -77,6 +77,19 @@ public:
     BOOL KeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) override;
     BOOL Char(UINT nChar, UINT nRepCnt, UINT nFlags) override;
     BOOL SysKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) override;
+    BOOL FindText(GXFindReplaceInfo& info, ROWCOL nRow, ROWCOL nCol, BOOL bCurrentPos,
+                  BOOL bSelect) override;
+    BOOL GetSelectedEditText(CString& strText) override;
+    void ReplaceSel(LPCTSTR pszText) override;
+    BOOL ReplaceAll(GXFindReplaceInfo& info, ROWCOL nRow, ROWCOL nCol) override;
+
+    // Whether a field shows the find text: a number field when the text is that number
+    // (its digits, leading zeros aside), a list field when its item starts with the text.
+    static BOOL GadgetMatches(const CGXBDTGadget* pGadget, const GXFindReplaceInfo& info);
+    // The field of a window that shows the find text, from nFrom on in the search's
+    // direction; -1 when there is none.
+    static int FindGadgetMatch(const CGXBDateTimeCtrl& wnd, const GXFindReplaceInfo& info,
+                               int nFrom);
 
     // CGXBDateTimeCtrl.
     BOOL ValidateValue(const COleDateTime& value) override;
@@ -90,6 +103,16 @@ protected:
     COleDateTime DefaultValue() const;
     BOOL IsCellReadOnly();
     void ForwardToGrid(UINT nMessage, WPARAM wParam, LPARAM lParam);
+    // The bound cell is edited in the live window.
+    BOOL IsEditingCell(ROWCOL nRow, ROWCOL nCol);
+    // The field of the edited cell that the last search left current, else null.
+    CGXBDTGadget* FoundGadget();
+    // A cell's text with each of its fields that shows the find text replaced (the field
+    // nOnly alone when it is not -1), read back as the value the cell stores. FALSE when no
+    // field changed or the text is no date.
+    BOOL ReplaceInGadgets(const CGXBDateTimeCtrl& wnd, const GXFindReplaceInfo& info,
+                          LPCTSTR pszReplace, int nOnly, ROWCOL nRow, ROWCOL nCol,
+                          const CGXStyle& style, CString& strValue);
 
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnSysKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
@@ -111,7 +134,7 @@ protected:
     CFont m_font;
     CString m_strFindText;
     CString m_strSeparator;
-    ROWCOL m_nFindRow, m_nFindCol;
+    ROWCOL m_nFindRow, m_nFindCol; // the cell whose current field the last search found
     BOOL m_bStoreAsNumber;
     BOOL m_bDateFormat;
 };

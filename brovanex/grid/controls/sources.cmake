@@ -23,7 +23,7 @@ list(APPEND GX_WIN_SOURCES
   controls/GXBDateTimeCtrlFields.cpp
   controls/GXBDateTimeGadgets.cpp)
 # The date-time cell (ids 52543 and 52544).
-gx_add_control(CGXDateTimeCtrl GXDateTimeCtrl.cpp)
+gx_add_control(CGXDateTimeCtrl GXDateTimeCtrl.cpp GXDateTimeCtrlFind.cpp)
 # The currency number format (window-free).
 list(APPEND GX_CORE_SOURCES controls/GXBCurrencyFormat.cpp)
 # The calculator's arithmetic (window-free).

@@ -429,3 +429,17 @@ TEST_F(DateTimeCell, AClickActivatesTheCellAtTheClickedField)
 }
 
 } // namespace
+
+TEST_F(DateTimeCell, AnEditedCellLeftUnchangedLetsTheCurrentCellMove)
+{
+    Value(1, 1, "7/4/2019");
+    grid().SetFocus();
+    ASSERT_TRUE(grid().SetCurrentCell(1, 1));
+    ASSERT_TRUE(m_pCtrl->Activate());
+    ASSERT_FALSE(m_pCtrl->GetModify());
+    EXPECT_TRUE(grid().SetCurrentCell(2, 1));
+    ROWCOL r = 0, c = 0;
+    ASSERT_TRUE(grid().GetCurrentCell(r, c));
+    EXPECT_EQ(2u, r);
+    EXPECT_STREQ("7/4/2019", grid().GetValueRowCol(1, 1));
+}
