@@ -276,8 +276,9 @@ BOOL CGXCurrencyEdit::GetStyleText(ROWCOL, ROWCOL, const CGXStyle& style, CStrin
 
 BOOL CGXCurrencyEdit::Store()
 {
+    // Nothing to store is no failure: the grid keeps a cell whose store fails current.
     if (!IsInit() || !GetModify() || GetSafeHwnd() == nullptr)
-        return FALSE;
+        return TRUE;
     CString strValue;
     if (!GetValue(strValue))
         return FALSE;
@@ -303,8 +304,17 @@ void CGXCurrencyEdit::NotifyParent(UINT nCode)
 
 void CGXCurrencyEdit::ReplaceSel(LPCTSTR pszText)
 {
-    if (IsActive() && GetSafeHwnd() != nullptr)
-        InsertText(pszText);
+    if (!IsActive() || GetSafeHwnd() == nullptr)
+        return;
+    // A whole amount found by its number is replaced as a whole, read as an amount.
+    if (m_bNumericFind && IsAllSelected()) {
+        CGXStyle* pStyle = LoadStyle();
+        if (pStyle != nullptr && IsAmountText(pszText, *pStyle) &&
+            SetTextParsed(pszText != nullptr ? pszText : ""))
+            MarkModified();
+        return;
+    }
+    InsertText(pszText);
 }
 
 BOOL CGXCurrencyEdit::OnCommand(WPARAM wParam, LPARAM lParam)

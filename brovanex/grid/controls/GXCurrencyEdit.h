@@ -59,6 +59,21 @@ public:
     BOOL Paste() override { return CGXStatic::Paste(); }
     BOOL Cut() override { return CGXStatic::Cut(); }
     void ReplaceSel(LPCTSTR pszText) override;
+    BOOL FindText(GXFindReplaceInfo& info, ROWCOL nRow, ROWCOL nCol, BOOL bCurrentPos,
+                  BOOL bSelect) override;
+    BOOL GetSelectedEditText(CString& strText) override;
+    BOOL ReplaceAll(GXFindReplaceInfo& info, ROWCOL nRow, ROWCOL nCol) override;
+    // Whether the find feature compares amounts as whole numbers (a leading currency symbol
+    // and thousands separators of the find text aside) instead of looking for the find text
+    // in the amount as the cell shows it.
+    void SetNumericFind(BOOL bNumeric) { m_bNumericFind = bNumeric; }
+    BOOL GetNumericFind() const { return m_bNumericFind; }
+    // Whether a stored value's whole number is the find text's (numeric find).
+    // Whether a text holds an amount and nothing else (digits, the format's separators and
+    // symbol, signs, parentheses and blanks).
+    static BOOL IsAmountText(LPCTSTR pszText, const CGXStyle& style);
+    static BOOL NumberMatches(LPCTSTR pszValue, const CGXStyle& style,
+                              const GXFindReplaceInfo& info);
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
 protected:
@@ -67,10 +82,14 @@ protected:
     BOOL CreateControl();
     void ApplyStyle(const CGXStyle& style);
     void MarkModified();
+    BOOL IsEditingCell(ROWCOL nRow, ROWCOL nCol);
+    // The whole text of the edit window is selected.
+    BOOL IsAllSelected();
 
     UINT m_nID;
     BOOL m_bActive;
     BOOL m_bModified;
     BOOL m_bFilling; // set while the control fills its own window
+    BOOL m_bNumericFind = FALSE;
     CFont m_font;
 };

@@ -35,7 +35,7 @@ list(APPEND GX_CORE_SOURCES controls/GXOleObjectHeader.cpp controls/GXRichTextVa
 list(APPEND GX_CORE_SOURCES controls/GXBrowseParam.cpp)
 gx_add_control(CGXOlePreview GXOlePreview.cpp GXOleViewer.cpp GXOleSites.cpp)
 # The currency cell control.
-gx_add_control(CGXCurrencyEdit GXCurrencyEdit.cpp)
+gx_add_control(CGXCurrencyEdit GXCurrencyEdit.cpp GXCurrencyEditFind.cpp)
 # The calculator window and the currency edit window with its drop button.
 list(APPEND GX_WIN_SOURCES
   controls/GXBCalculator.cpp
