@@ -326,6 +326,12 @@ void CGXGridPrintImp::OnBeginPrinting(CGXGridCore* pGrid, CDC* pDC, CPrintInfo* 
     }
 
     CPrintStep step(pGrid, pDC, pInfo);
+    // The printout works out its floating cells afresh: the whole table waits in the print
+    // pool (printing is on, so the display's pending areas stay as they are) and each page
+    // evaluates what it shows before drawing it.
+    if (pParam != nullptr && pParam->m_apPools[gxPoolPrintDelayed] != nullptr &&
+        pGrid->GetFloatMode() == 1)
+        pGrid->MarkFloatRangeDirty(CGXRange().SetTable());
     const ROWCOL nRows = pGrid->GetRowCount(), nCols = pGrid->GetColCount();
     const ROWCOL nFrozenRows = pParam != nullptr ? pParam->m_nFrozenRows : 0;
     const ROWCOL nFrozenCols = pParam != nullptr ? pParam->m_nFrozenCols : 0;
