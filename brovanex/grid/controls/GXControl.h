@@ -123,7 +123,9 @@ public:
     virtual BOOL RButtonUp(UINT nFlags, CPoint point, UINT nHitState = 0);
     virtual BOOL RButtonDblClk(UINT nFlags, CPoint point);
     virtual BOOL OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message, LRESULT& lResult);
-    virtual BOOL OnMouseActivateExtra(UINT nReserved);
+    // Sees the messages the grid's window pre-translates while this control is active;
+    // TRUE eats the message (it is neither translated nor dispatched).
+    virtual BOOL PreTranslateCellMessage(MSG* pMsg);
     virtual BOOL RouteKeyMessage(UINT nMessage, UINT nChar, UINT nRepCnt, UINT nFlags);
     virtual BOOL KeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     virtual BOOL KeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);

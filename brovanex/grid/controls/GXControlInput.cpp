@@ -151,7 +151,7 @@ BOOL CGXControl::MouseOverCell(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint poi
 }
 
 BOOL CGXControl::OnMouseActivate(CWnd*, UINT, UINT, LRESULT&) { return FALSE; }
-BOOL CGXControl::OnMouseActivateExtra(UINT) { return FALSE; }
+BOOL CGXControl::PreTranslateCellMessage(MSG*) { return FALSE; }
 BOOL CGXControl::ClickSelectsCoveredOrigin() { return FALSE; }
 
 // --- Keys ---

@@ -132,7 +132,12 @@ BOOL CGXGridCore::HandlePreTranslateMessage(MSG* pMsg)
         return FALSE;
     if (m_pGridListener != nullptr)
         m_pGridListener->OnGridMessage(this, pMsg);
-    return FALSE;
+    // An editing cell sees the message before the window it was posted to.
+    ROWCOL nRow = 0, nCol = 0;
+    if (!GetCurrentCell(nRow, nCol))
+        return FALSE;
+    CGXControl* pControl = GetCurrentCellControl();
+    return pControl != nullptr && pControl->IsActive() && pControl->PreTranslateCellMessage(pMsg);
 }
 
 int CGXGridCore::FullyShownExtent(BOOL bRows, int nExtent)

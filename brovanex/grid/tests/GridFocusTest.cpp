@@ -1,5 +1,6 @@
 // The grid losing and gaining the focus (the edit stored or kept, the current cell drawn
-// again, the library's activation listeners told), a grown window repainting only what it
+// again, the library's activation listeners told), an editing cell seeing the messages of
+// the application's loop first, a grown window repainting only what it
 // newly shows, and the edit window kept out of the frozen rows when its cell scrolls under
 // them.
 #include "ControlTestSupport.h"
@@ -7,6 +8,7 @@
 #include "controls/GXEditControl.h"
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -17,6 +19,30 @@ public:
     void OnGridActivated(CGXGridCore* pGrid) override { m_seen.push_back(pGrid); }
     std::vector<CGXGridCore*>& m_seen;
 };
+
+// An edit that eats the 'q' characters posted to it while it edits.
+class CNoQEdit : public CGXEditControl
+{
+public:
+    using CGXEditControl::CGXEditControl;
+    BOOL PreTranslateCellMessage(MSG* pMsg) override
+    {
+        m_seen.push_back(pMsg->message);
+        return pMsg->message == WM_CHAR && pMsg->wParam == 'q';
+    }
+    std::vector<UINT> m_seen;
+};
+
+// Posts a character to the window as the system would and runs it through the loop an
+// application runs: the windows from the target up pre-translate it before it is dispatched.
+void PostThroughLoop(HWND hWnd, char ch)
+{
+    ::PostMessageA(hWnd, WM_CHAR, (BYTE)ch, 1);
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        if (!CWnd::WalkPreTranslateTree(nullptr, &msg))
+            ::DispatchMessageA(&msg);
+}
 
 // A grid that can refuse a value and records the clip boxes of its paints.
 class CFocusGrid : public CGXGridWnd
@@ -105,6 +131,37 @@ TEST_F(GridFocus, LosingTheFocusStoresTheEditAndRedrawsTheCellGainingItTellsTheL
     grid().UpdateWindow();
     m_other.SetFocus();
     EXPECT_TRUE(CellPending(3, 2));
+}
+
+TEST_F(GridFocus, AnEditingCellSeesTheLoopsMessagesFirstAndMayEatThem)
+{
+    auto* pEdit = new CNoQEdit(&grid(), 30020);
+    grid().RegisterControl(30020, pEdit, FALSE, FALSE); // a control without a name
+    grid().SetStyleRange(CGXRange(2, 3, 2, 3), CGXStyle().SetControl(30020));
+    ASSERT_TRUE(grid().SetCurrentCell(2, 3));
+    ASSERT_EQ(pEdit, grid().GetCurrentCellControl());
+    ASSERT_FALSE(pEdit->IsActive());
+
+    // Not editing: the control is not asked, the grid's own typing starts the editing.
+    PostThroughLoop(grid().m_hWnd, 'q');
+    EXPECT_TRUE(pEdit->m_seen.empty());
+    ASSERT_TRUE(pEdit->IsActive());
+    ASSERT_EQ(pEdit->m_hWnd, ::GetFocus());
+    EXPECT_STREQ(EditText(), "q");
+
+    // Editing: the control sees what is posted to its window; what it eats never arrives.
+    PostThroughLoop(pEdit->m_hWnd, 'q');
+    PostThroughLoop(pEdit->m_hWnd, 'z');
+    EXPECT_STREQ(EditText(), "qz");
+    EXPECT_EQ(2, std::count(pEdit->m_seen.begin(), pEdit->m_seen.end(), (UINT)WM_CHAR));
+
+    // A hidden grid passes everything on untouched.
+    grid().ShowWindow(SW_HIDE);
+    pEdit->m_seen.clear();
+    PostThroughLoop(pEdit->m_hWnd, 'q');
+    EXPECT_EQ(0, std::count(pEdit->m_seen.begin(), pEdit->m_seen.end(), (UINT)WM_CHAR));
+    grid().ShowWindow(SW_SHOW);
+    EXPECT_STREQ(EditText(), "qzq");
 }
 
 TEST_F(GridFocus, AValueThatMayNotBeLeftKeepsTheEditActiveWithItsText)
