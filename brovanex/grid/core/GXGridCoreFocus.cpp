@@ -6,6 +6,7 @@
 #include "core/GXLibraryState.h"
 #include "fw/frame.h"
 #include "fw/gdi_guard.h"
+#include "fw/splitter.h"
 
 #include <algorithm>
 
@@ -175,7 +176,26 @@ BOOL CGXGridCore::HandleSize(UINT nType, int cx, int cy)
     if (bWindow)
         pWnd->GetWindowRect(&rectWindow);
 
-    if (bWindow && m_pGridParam != nullptr && m_pGridParam->m_bSmartResize &&
+    // The frozen rows and columns show only in the first pane row and column of a splitter.
+    // A pane that has come to the front (the pane before it went away) shows them now and
+    // must start below and right of them, or it would show them twice.
+    BOOL bPaneMoved = FALSE;
+    CWnd* pParent = bWindow ? pWnd->GetParent() : nullptr;
+    int nPaneRow = -1, nPaneCol = -1;
+    if (pParent != nullptr && pParent->IsKindOf(RUNTIME_CLASS(CSplitterWnd)) &&
+        static_cast<CSplitterWnd*>(pParent)->IsChildPane(pWnd, &nPaneRow, &nPaneCol)) {
+        const ROWCOL nFrozenRows = GetFrozenRowCount(), nFrozenCols = GetFrozenColCount();
+        if (m_nTopRow <= nFrozenRows && nFrozenRows < GetRowCount()) {
+            SetTopRow(nFrozenRows + 1, 0, FALSE);
+            bPaneMoved = TRUE;
+        }
+        if (m_nLeftCol <= nFrozenCols && nFrozenCols < GetColCount()) {
+            SetLeftCol(nFrozenCols + 1, 0, FALSE);
+            bPaneMoved = TRUE;
+        }
+    }
+
+    if (bWindow && !bPaneMoved && m_pGridParam != nullptr && m_pGridParam->m_bSmartResize &&
         m_sizeLastClient.cx > 0 && m_sizeLastClient.cy > 0 &&
         rectWindow.TopLeft() == m_rectLastWindow.TopLeft() && bZoomed == m_bParentMaximized) {
         // What the old size showed whole stays valid; only the strips right of the last
