@@ -781,6 +781,7 @@ public:
     virtual void MeasureFontUnits(CDC* pDC, int& nHorzUnit, int& nVertUnit);
     virtual void SelectGridCursor(UINT nCursorId, LPCTSTR pszSystemId);
     virtual void ChooseCursorAt(CPoint point);
+    BOOL IsFrameActiveView();
     virtual void SetOverrideCursor(UINT nCursorId);
     CFont* FindOrMakeFont(const CGXFont& font);
     CBrush* FindOrMakeBrush(const CGXBrush& brush);

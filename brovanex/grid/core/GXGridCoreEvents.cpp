@@ -13,7 +13,6 @@
 #include "fw/gdi.h"
 #include "fw/resource_chain.h"
 
-
 void CGXGridCore::SelectGridCursor(UINT nCursorId, LPCTSTR pszSystemId)
 {
     HCURSOR hCursor = m_hCursorDefault;
@@ -35,10 +34,26 @@ void CGXGridCore::SelectGridCursor(UINT nCursorId, LPCTSTR pszSystemId)
     ::SetCursor(hCursor);
 }
 
+// The grid is its frame's active view and the focus lies in that frame.
+BOOL CGXGridCore::IsFrameActiveView()
+{
+    CFrameWnd* pFrame = m_pWindow != nullptr ? m_pWindow->GetParentFrame() : nullptr;
+    if (pFrame == nullptr || pFrame->GetActiveView() != m_pWindow)
+        return FALSE;
+    const HWND hFocus = ::GetFocus();
+    return hFocus != nullptr &&
+        (hFocus == pFrame->GetSafeHwnd() || ::IsChild(pFrame->GetSafeHwnd(), hFocus));
+}
+
 void CGXGridCore::ChooseCursorAt(CPoint point)
 {
     if (m_nOverrideCursorId != 0) {
         SelectGridCursor(m_nOverrideCursorId, IDC_ARROW);
+        return;
+    }
+    if (m_bInView && m_pGridParam != nullptr && m_pGridParam->m_bActiveViewOnly &&
+        !IsFrameActiveView()) {
+        SelectGridCursor(0, IDC_ARROW);
         return;
     }
     ROWCOL nRow = 0, nCol = 0;

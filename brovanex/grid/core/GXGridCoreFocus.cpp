@@ -118,6 +118,24 @@ void CGXGridCore::HandleKillFocus(CWnd* pNewWnd)
 BOOL CGXGridCore::HandleMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message,
                                       LRESULT& lResult)
 {
+    if (m_bInitialized && m_bInView && nHitTest == HTCLIENT && m_pGridParam != nullptr &&
+        m_pGridParam->m_bActiveViewOnly && m_pWindow->GetSafeHwnd() != nullptr) {
+        // A click coming from another window or frame brings the focus into the grid first.
+        const HWND hGrid = m_pWindow->GetSafeHwnd();
+        const HWND hFocus = ::GetFocus();
+        CFrameWnd* pFrame = m_pWindow->GetParentFrame();
+        const HWND hFrame = pFrame != nullptr ? pFrame->GetSafeHwnd() : nullptr;
+        const BOOL bOtherWindow = m_hLastFocusWnd != nullptr && m_hLastFocusWnd != hGrid &&
+            !::IsChild(hGrid, m_hLastFocusWnd);
+        const BOOL bOtherFrame = hFocus != nullptr && hFrame != nullptr && hFocus != hFrame &&
+            !::IsChild(hFrame, hFocus);
+        if (bOtherWindow || bOtherFrame) {
+            m_pWindow->SetFocus();
+            m_hLastFocusWnd = hGrid;
+            lResult = MA_ACTIVATE;
+            return TRUE;
+        }
+    }
     ROWCOL nRow = 0, nCol = 0;
     if (!m_bInitialized || !GetCurrentCell(nRow, nCol))
         return FALSE;

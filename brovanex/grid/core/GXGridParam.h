@@ -150,6 +150,9 @@ public:
     // screen DC's attribute DC, mapped so that one unit is one display pixel) and the zoom
     // is 100%.
     BOOL m_bPrinterMetrics = FALSE;
+    // A grid view takes the mouse's activation and shows its cursors only as its frame's
+    // active view (a click from another frame or window moves the focus into the grid first).
+    BOOL m_bActiveViewOnly = FALSE;
     // Three more settings (all TRUE at first) that documents carry for the core.
     BOOL m_abKeptSettings[3];
 };

@@ -162,6 +162,7 @@ void CGXGridParamCopyOperatorImp::CopyParam(CGXGridParam& d, const CGXGridParam&
     d.m_bSpannedCellBorders = s.m_bSpannedCellBorders;
     d.m_bOldDrawing = s.m_bOldDrawing;
     d.m_bPrinterMetrics = s.m_bPrinterMetrics;
+    d.m_bActiveViewOnly = s.m_bActiveViewOnly;
     d.m_wUndoSaveFlags = s.m_wUndoSaveFlags;
     d.m_wMarkHeaders = s.m_wMarkHeaders;
     d.m_wWordFlag = s.m_wWordFlag;

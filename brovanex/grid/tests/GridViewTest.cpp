@@ -151,6 +151,41 @@ TEST_F(GridViewProgram, TheFirstUpdateBindsTheGridToTheViewAndItsDocument)
     pView->UpdateWindow();
 }
 
+TEST_F(GridViewProgram, WithActiveViewOnlyAClickFromAnotherFrameBringsTheFocusIntoTheGrid)
+{
+    CGridTestView* pView = FirstView();
+    ASSERT_NE(pView, nullptr);
+    // A second document's frame holds the focus.
+    CDocument* pOther = m_pTemplate->OpenDocumentFile(nullptr);
+    ASSERT_NE(pOther, nullptr);
+    CGridTestWindow::Pump();
+    POSITION pos = pOther->GetFirstViewPosition();
+    CView* pOtherView = pOther->GetNextView(pos);
+    ASSERT_NE(pOtherView, nullptr);
+    pOtherView->SetFocus();
+    ASSERT_EQ(::GetFocus(), pOtherView->GetSafeHwnd());
+
+    const LPARAM lClick = MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN);
+    for (BOOL bActiveViewOnly : {FALSE, TRUE}) {
+        pOtherView->SetFocus();
+        pView->m_hLastFocusWnd = pOtherView->GetSafeHwnd();
+        pView->GetParam()->m_bActiveViewOnly = bActiveViewOnly;
+        const LRESULT lResult =
+            pView->SendMessage(WM_MOUSEACTIVATE, (WPARAM)m_pMain->GetSafeHwnd(), lClick);
+        if (bActiveViewOnly) {
+            EXPECT_EQ(lResult, MA_ACTIVATE);
+            EXPECT_EQ(::GetFocus(), pView->GetSafeHwnd());
+            EXPECT_EQ(pView->m_hLastFocusWnd, pView->GetSafeHwnd()) << "the grid remembers itself";
+            // Now the grid is in its own frame: the next click goes to the cell as before.
+            pView->SendMessage(WM_MOUSEACTIVATE, (WPARAM)m_pMain->GetSafeHwnd(), lClick);
+            EXPECT_EQ(::GetFocus(), pView->GetSafeHwnd());
+        } else {
+            EXPECT_EQ(pView->m_hLastFocusWnd, pOtherView->GetSafeHwnd()) << "left to the frame";
+        }
+    }
+    pView->GetParam()->m_bActiveViewOnly = FALSE;
+}
+
 TEST_F(GridViewProgram, ViewsOfOneParameterObjectShareOnePrintDevice)
 {
     CGridTestView* pFirst = FirstView();
