@@ -71,8 +71,10 @@ void CGXGridFloatCellsImp::MarkFloatRangeDirty(CGXGridCore* pGrid, const CGXRang
     CGXRange range(rangeIn);
     if (wMode == 2) {
         CGXRange changed;
-        if (EvalFloatCells(pGrid, range, changed, FALSE))
+        if (EvalFloatCells(pGrid, range, changed, FALSE)) {
             GXInvalidateSpanArea(pGrid, changed);
+            GXSendSpanAreaHint(pGrid, changed, FALSE);
+        }
         return;
     }
     if (wMode != 1 ||
@@ -94,6 +96,7 @@ BOOL CGXGridFloatCellsImp::ResolveFloatRange(CGXGridCore* pGrid, const CGXRange&
     if (!EvalFloatCells(pGrid, range, changed, FALSE))
         return FALSE;
     GXInvalidateSpanArea(pGrid, changed);
+    GXSendSpanAreaHint(pGrid, changed, FALSE);
     return TRUE;
 }
 
@@ -190,10 +193,13 @@ BOOL CGXGridFloatCellsImp::FloatCellText(Eval& ev, ROWCOL nRow, ROWCOL nCol)
     ROWCOL nEnd = nCol;
     if (ev.pDC != nullptr && CellFloats(ev, nRow, nCol, TRUE)) {
         const CGXStyle& style = ev.styles.Get(nRow, nCol);
+        // A cell whose control is not registered in this grid has no text to measure.
         CGXControl* pControl = pGrid->LookupControl(style.GetControl());
-        const int cxText =
-            pControl->MeasureCellSize(ev.pDC, nRow, nCol, style, &pGrid->GetStandardStyle(), FALSE)
-                .cx;
+        const int cxText = pControl == nullptr
+            ? 0
+            : pControl
+                  ->MeasureCellSize(ev.pDC, nRow, nCol, style, &pGrid->GetStandardStyle(), FALSE)
+                  .cx;
         const ROWCOL nCols = pGrid->GetColCount();
         int cx = pGrid->GetColPixelWidth(nCol);
         while (cx < cxText && nEnd < nCols && CellFloats(ev, nRow, nEnd + 1, FALSE)) {

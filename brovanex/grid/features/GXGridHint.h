@@ -30,6 +30,8 @@ enum GXHintId {
     gxHintTopRow = 25,
     gxHintLeftCol = 26,
     gxHintCurrentCell = 27,
+    gxHintRedrawFloated = 28,
+    gxHintRedrawMerged = 29,
     gxHintLockSelectionFrame = 30,
     gxHintMoveDataRows = 31,
     gxHintMoveDataCols = 32,

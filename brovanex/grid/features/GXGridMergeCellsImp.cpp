@@ -104,8 +104,10 @@ void CGXGridMergeCellsImp::MarkMergeRangeDirty(CGXGridCore* pGrid, const CGXRang
             range.right = range.right < GX_MAXROWCOL ? range.right + 1 : range.right;
         }
         CGXRange changed;
-        if (EvalMergeCells(pGrid, range, changed, FALSE))
+        if (EvalMergeCells(pGrid, range, changed, FALSE)) {
             GXInvalidateSpanArea(pGrid, changed);
+            GXSendSpanAreaHint(pGrid, changed, TRUE);
+        }
         return;
     }
     CGXDelayedRangePool* pDelayed = MergeDelayed(pGrid);
@@ -132,6 +134,7 @@ BOOL CGXGridMergeCellsImp::ResolveMergeRange(CGXGridCore* pGrid, const CGXRange&
     if (!EvalMergeCells(pGrid, range, changed, FALSE))
         return FALSE;
     GXInvalidateSpanArea(pGrid, changed);
+    GXSendSpanAreaHint(pGrid, changed, TRUE);
     return TRUE;
 }
 

@@ -227,6 +227,35 @@ BOOL CGXGridUpdateHintImp::SendMoveDataColsHint(CGXGridCore* pGrid, const CGXRan
     Send(pGrid, hint);
     return TRUE;
 }
+namespace {
+// The block's corners travel as rows and columns 1 and 2, as the receiving view replays them.
+void SpanBlockHint(CGXGridHint& hint, const CGXRange& range, UINT nFlags)
+{
+    hint.m_range = range;
+    hint.m_nRow1 = range.top;
+    hint.m_nCol1 = range.left;
+    hint.m_nRow2 = range.bottom;
+    hint.m_nCol2 = range.right;
+    hint.m_flags = nFlags;
+}
+} // namespace
+
+BOOL CGXGridUpdateHintImp::SendRedrawFloatedHint(CGXGridCore* pGrid, const CGXRange& range,
+                                                 UINT nFlags)
+{
+    GX_HINT(gxHintRedrawFloated);
+    SpanBlockHint(hint, range, nFlags);
+    Send(pGrid, hint);
+    return TRUE;
+}
+BOOL CGXGridUpdateHintImp::SendRedrawMergedHint(CGXGridCore* pGrid, const CGXRange& range,
+                                                UINT nFlags)
+{
+    GX_HINT(gxHintRedrawMerged);
+    SpanBlockHint(hint, range, nFlags);
+    Send(pGrid, hint);
+    return TRUE;
+}
 BOOL CGXGridUpdateHintImp::SendRedrawRangeHint(CGXGridCore* pGrid, const CGXRange& range,
                                                UINT nFlags)
 {
@@ -427,6 +456,12 @@ int CGXGridUpdateHintImp::HintUpdate(CGXGridCore* pGrid, CGXGridHint* pHint)
         return TRUE;
     case gxHintRefresh:
         return pGrid->RefreshAll(TRUE, nullptr, FALSE);
+    case gxHintRedrawFloated:
+        pGrid->InvalidateFloatBlocks(CGXRange(h.m_nRow1, h.m_nCol1, h.m_nRow2, h.m_nCol2));
+        return TRUE;
+    case gxHintRedrawMerged:
+        pGrid->InvalidateMergeBlocks(CGXRange(h.m_nRow1, h.m_nCol1, h.m_nRow2, h.m_nCol2));
+        return TRUE;
     default:
         return h.m_id - 1;
     }

@@ -47,6 +47,9 @@ public:
     BOOL SendScrollHint(CGXGridCore* pGrid, int nDirection, ROWCOL nCount, UINT nFlags) override;
     BOOL SendMoveDataRowsHint(CGXGridCore* pGrid, const CGXRange& range, UINT nFlags) override;
     BOOL SendMoveDataColsHint(CGXGridCore* pGrid, const CGXRange& range, UINT nFlags) override;
+    // Blocks of floating (merged) cells changed over the range: the other views redraw it.
+    BOOL SendRedrawFloatedHint(CGXGridCore* pGrid, const CGXRange& range, UINT nFlags);
+    BOOL SendRedrawMergedHint(CGXGridCore* pGrid, const CGXRange& range, UINT nFlags);
 
     // Replays a hint; the replayed operation's result (0 for another grid's or a foreign
     // hint, the hint's grid id when it names another grid).

@@ -5,6 +5,7 @@
 #include "core/GXGridCore.h"
 #include "core/GXGridParam.h"
 #include "core/GXStyle.h"
+#include "features/GXGridUpdateHintImp.h"
 #include <memory>
 #include <unordered_map>
 
@@ -82,6 +83,21 @@ inline void GXInvalidateSpanArea(CGXGridCore* pGrid, const CGXRange& area)
     CRect rect = pGrid->GetRangeWindowRect(area.top, area.left, area.bottom, area.right);
     if (!rect.IsRectEmpty())
         pWnd->InvalidateRect(&rect, FALSE);
+}
+
+// Blocks changed over the area: the other views of the document redraw it too. Floating
+// blocks worked out for a printout live in the printout's own pool and concern nobody else.
+inline void GXSendSpanAreaHint(CGXGridCore* pGrid, const CGXRange& area, BOOL bMerged)
+{
+    if (!area.IsValid() || !pGrid->m_bDocumentLinked || (!bMerged && pGrid->IsPrinting()))
+        return;
+    auto* pHints = dynamic_cast<CGXGridUpdateHintImp*>(pGrid->UpdateHintImp());
+    if (pHints == nullptr)
+        return;
+    if (bMerged)
+        pHints->SendRedrawMergedHint(pGrid, area, 0);
+    else
+        pHints->SendRedrawFloatedHint(pGrid, area, 0);
 }
 
 // A rows, columns or table range made concrete against the grid's counts and kept right of

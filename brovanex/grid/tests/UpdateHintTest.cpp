@@ -1,10 +1,12 @@
 // Two views of one document stay in step through update hints: a change in one view is
 // replayed in the other, never in the sender, and a hint for another grid id passes by.
+#include "ControlTestSupport.h"
 #include "GridTestWindow.h"
 #include "GridViewTestRes.h"
 #include "core/GXGridView.h"
 #include "features/GXFeatureSwitches.h"
 #include "features/GXGridHint.h"
+#include "features/GXGridMergeCellsImp.h"
 #include "features/GXGridMoveRowsColsImp.h"
 #include "features/GXGridUserSelectRangeImp.h"
 #include "features/GXSortInfo.h"
@@ -73,6 +75,7 @@ class GridHints : public ::testing::Test
 protected:
     void SetUp() override
     {
+        GXTestStartLibrary(); // the standard cell controls, which measure floating text
         GXTestEnsureGridClasses();
         m_pTemplate =
             new CMultiDocTemplate(IDR_GRIDVIEW_DOC, RUNTIME_CLASS(CHintTestDoc),
@@ -320,4 +323,38 @@ TEST_F(GridHints, ASortInOneViewUpdatesTheOtherOnce)
     EXPECT_STREQ("a", m_pSecond->GetValueRowCol(1, 1));
     EXPECT_EQ(1, m_pFirst->m_nSortUpdates);
     EXPECT_EQ(1, m_pSecond->m_nSortUpdates); // and it sent nothing back
+}
+
+TEST_F(GridHints, BlocksWorkedOutInOneViewAreRedrawnInTheOther)
+{
+    for (CHintTestView* pView : {m_pFirst, m_pSecond}) {
+        GXImplementFloatCells(pView);
+        GXImplementMergeCells(pView);
+    }
+    // Delayed: the blocks are worked out when the first view draws, after the edits' own
+    // hints have gone by. The second view hears of them then.
+    m_pFirst->SetValueRange(CGXRange(3, 2, 3, 2), CString('W', 24));
+    m_pFirst->SetStyleRange(CGXRange(6, 1, 6, 3),
+                            CGXStyle().SetValue("same").SetMergeCell(gxMergeHorizontal));
+    m_pFirst->SetFloatCellsMode(1, FALSE);
+    m_pFirst->SetMergeCellsMode(1, FALSE);
+    m_pSecond->ValidateRect(nullptr);
+    CRgn rgn;
+    rgn.CreateRectRgn(0, 0, 0, 0);
+
+    ASSERT_TRUE(m_pFirst->ResolveFloatRange(CGXRange(1, 1, 20, 4), FALSE));
+    CGXRange block;
+    ASSERT_NE(nullptr, m_pSecond->GetFloatBlock(3, 3, block)); // one pool for both views
+    ASSERT_GE(block.right, 3u);
+    m_pSecond->GetUpdateRgn(&rgn, FALSE);
+    EXPECT_TRUE(rgn.PtInRegion(m_pSecond->CalcRectFromRowCol(3, block.right).CenterPoint()));
+    EXPECT_FALSE(rgn.PtInRegion(m_pSecond->CalcRectFromRowCol(6, 2).CenterPoint()));
+    EXPECT_FALSE(rgn.PtInRegion(m_pSecond->CalcRectFromRowCol(10, 1).CenterPoint()));
+
+    m_pSecond->ValidateRect(nullptr);
+    ASSERT_TRUE(m_pFirst->ResolveMergeRange(CGXRange(1, 1, 20, 4), FALSE));
+    ASSERT_NE(nullptr, m_pSecond->GetMergeBlock(6, 2, block, 0));
+    m_pSecond->GetUpdateRgn(&rgn, FALSE);
+    EXPECT_TRUE(rgn.PtInRegion(m_pSecond->CalcRectFromRowCol(6, 3).CenterPoint()));
+    EXPECT_FALSE(rgn.PtInRegion(m_pSecond->CalcRectFromRowCol(10, 1).CenterPoint()));
 }
