@@ -13,6 +13,9 @@ IMPLEMENT_SERIAL(CGXSpanCellPool, CObject, 1)
 namespace {
 const DWORD kNone = 0xFFFFFFFF;
 const DWORD kEndMark = 0xFFFFFFFF;
+// No grid holds spans past this row or column: a larger stored index is damage, and would
+// make one huge allocation of empty places.
+const DWORD kMaxStoredIndex = 0xFFFFFF;
 
 DWORD EntryAt(const CGXDWordArrayPtrArray& table, ROWCOL nOuter, ROWCOL nInner)
 {
@@ -199,7 +202,7 @@ void CGXDWordArrayPtrArray::Serialize(CArchive& ar)
         ar >> dwIndex;
         if (dwIndex == kEndMark)
             break;
-        if (dwIndex >= dwCount || (INT_PTR)dwIndex < GetSize())
+        if (dwIndex >= dwCount || dwIndex > kMaxStoredIndex || (INT_PTR)dwIndex < GetSize())
             AfxThrowArchiveException(CArchiveException::badIndex, ar.m_strFileName);
         std::unique_ptr<CDWordArray> pArray(new CDWordArray);
         pArray->Serialize(ar);
