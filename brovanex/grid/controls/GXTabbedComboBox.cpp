@@ -1,5 +1,5 @@
-// CGXTabbedComboBox: the table settings, the value conversions between key and display
-// columns, filling the kept list, opening it with its header, and completion while typing.
+// CGXTabbedComboBox: reading the table settings, filling the kept list, opening it with its
+// header, taking a choice from it, and completion while typing.
 #include "controls/GXTabbedComboBox.h"
 #include "controls/GXControlFactory.h"
 #include "core/GXChoiceList.h"
@@ -9,9 +9,6 @@
 #include "fw/dc.h"
 
 #include <algorithm>
-#include <cctype>
-#include <cstdlib>
-#include <mbstring.h>
 
 GX_IMPLEMENT_CONTROL(CGXTabbedComboBox, CGXComboBox)
 
@@ -26,106 +23,7 @@ void GXAddAttributes_CGXTabbedComboBox(CGXStylesMap* pStylesMap)
 
 namespace {
 const int kMaxColumns = 10;
-
-CString AttributeText(const CGXStyle& style, WORD nId)
-{
-    return style.HasUserAttribute(nId) ? style.GetUserAttribute(nId).GetValue() : CString();
-}
-
-// The first row (the title line passed over) whose whole field n equals the text, or with
-// bExact clear begins with it ignoring case; its index, or -1. Fields of any length are
-// compared whole, so a long display text still finds its row.
-int FindRow(LPCTSTR pszText, int n, const CString& strChoices, BOOL bSkipFirst, CString& strRow,
-            BOOL bExact)
-{
-    strRow.Empty();
-    if (pszText == nullptr)
-        return -1;
-    const int nLen = (int)strlen(pszText);
-    CString strList = strChoices, strLine;
-    int nIndex = 0;
-    for (BOOL bFirst = TRUE; !strList.IsEmpty(); bFirst = FALSE) {
-        GXExtractLine(strList, strLine);
-        if (bFirst && bSkipFirst)
-            continue;
-        const CString strField = GXGetTabbedItem(strLine, n);
-        const BOOL bMatch = bExact ? strField == pszText
-                                   : strField.GetLength() >= nLen &&
-                _mbsnbicmp((const unsigned char*)(LPCTSTR)strField, (const unsigned char*)pszText,
-                           nLen) == 0;
-        if (bMatch) {
-            strRow = strLine;
-            return nIndex;
-        }
-        ++nIndex;
-    }
-    return -1;
-}
 } // namespace
-
-// --- Settings and conversions ---
-
-GXTabbedSettings GXTabbedSettings::FromStyle(const CGXStyle& style)
-{
-    GXTabbedSettings s;
-    CString strText;
-    if (!(strText = AttributeText(style, GX_IDS_UA_TABLIST_KEYCOL)).IsEmpty())
-        s.nValueCol = std::max(0, std::atoi(strText));
-    if (!(strText = AttributeText(style, GX_IDS_UA_TABLIST_TEXTCOL)).IsEmpty())
-        s.nDisplayCol = std::atoi(strText);
-    if (!(strText = AttributeText(style, GX_IDS_UA_TABLIST_SHOWALLCOLS)).IsEmpty())
-        s.bDisplayAllCols = std::atoi(strText) != 0;
-    if (!(strText = AttributeText(style, GX_IDS_UA_TABLIST_TITLE)).IsEmpty())
-        s.bTitleLine = std::atoi(strText) != 0;
-    if (!(strText = AttributeText(style, GX_IDS_UA_TABLIST_SORTCOL)).IsEmpty())
-        s.nSortCol = std::atoi(strText);
-    s.strColWidths = AttributeText(style, GX_IDS_UA_TABLIST_COLWIDTHS);
-    return s;
-}
-
-BOOL GXTabbedSettings::ValueToText(const CGXStyle& style, LPCTSTR pszValue, CString& strText) const
-{
-    strText.Empty();
-    CString strLine;
-    if (pszValue == nullptr || *pszValue == '\0' ||
-        FindRow(pszValue, nValueCol, style.GetChoiceList(), bTitleLine, strLine, TRUE) < 0)
-        return FALSE;
-    strText = GXGetTabbedItem(strLine, ShownCol());
-    return TRUE;
-}
-
-BOOL GXTabbedSettings::TextToValue(const CGXStyle& style, LPCTSTR pszText, BOOL bExact,
-                                   CString& strValue) const
-{
-    CString strLine;
-    if (pszText == nullptr || *pszText == '\0' ||
-        FindRow(pszText, ShownCol(), style.GetChoiceList(), bTitleLine, strLine, bExact) < 0)
-        return FALSE;
-    strValue = GXGetTabbedItem(strLine, nValueCol);
-    return TRUE;
-}
-
-std::vector<int> GXParseColumnWidths(LPCTSTR pszWidths)
-{
-    std::vector<int> widths;
-    if (pszWidths == nullptr)
-        return widths;
-    const char* p = pszWidths;
-    while (*p != '\0') {
-        if (!std::isdigit((unsigned char)*p)) {
-            ++p;
-            continue;
-        }
-        long n = 0;
-        while (std::isdigit((unsigned char)*p)) {
-            if (n < 100000) // a width beyond any screen stays bounded
-                n = n * 10 + (*p - '0');
-            ++p;
-        }
-        widths.push_back((int)n);
-    }
-    return widths;
-}
 
 // --- The control ---
 
@@ -152,14 +50,7 @@ CGXTabbedComboBox::~CGXTabbedComboBox()
 
 void CGXTabbedComboBox::AddUserAttributes(CGXStylesMap* pStylesMap)
 {
-    CGXStyle edit;
-    for (WORD nId : {GX_IDS_UA_TABLIST_KEYCOL, GX_IDS_UA_TABLIST_TEXTCOL, GX_IDS_UA_TABLIST_SORTCOL,
-                     GX_IDS_UA_TABLIST_LISTCACHE})
-        pStylesMap->DeclareUserAttribute(nId, &edit);
-    CGXStyle check;
-    check.SetControl(52523);
-    pStylesMap->DeclareUserAttribute(GX_IDS_UA_TABLIST_SHOWALLCOLS, &check);
-    pStylesMap->DeclareUserAttribute(GX_IDS_UA_TABLIST_TITLE, &check);
+    GXTabbedCell::DeclareAttributes(pStylesMap, TRUE);
 }
 
 void CGXTabbedComboBox::ReadSettings(const CGXStyle& style)
@@ -181,14 +72,7 @@ void CGXTabbedComboBox::Init(ROWCOL nRow, ROWCOL nCol)
     if (pStyle == nullptr)
         return;
     ReadSettings(*pStyle);
-    if (m_nSortCol >= 0 && !pStyle->GetChoiceList().IsEmpty()) {
-        // The rows are sorted once: the sorted list replaces the cell's own, and the sort
-        // column becomes -1.
-        CString strSorted = pStyle->GetChoiceList();
-        GXSortChoiceList(strSorted, m_nSortCol, m_bTitleLine);
-        CGXStyle sorted;
-        sorted.SetChoiceList(strSorted).SetUserAttribute(GX_IDS_UA_TABLIST_SORTCOL, "-1");
-        Grid()->StoreStyleRowCol(nRow, nCol, &sorted, gxOverride, 0);
+    if (GXTabbedCell::SortOnce(Grid(), nRow, nCol, *pStyle)) {
         m_nSortCol = -1;
         FreeStyle(TRUE);
         LoadStyle();
@@ -198,15 +82,7 @@ void CGXTabbedComboBox::Init(ROWCOL nRow, ROWCOL nCol)
 BOOL CGXTabbedComboBox::FormatDisplayText(CString& strText, ROWCOL, ROWCOL, LPCTSTR pszValue,
                                           const CGXStyle& style)
 {
-    if (pszValue == nullptr) {
-        if (!style.GetInclude(gxValue)) {
-            strText.Empty();
-            return FALSE;
-        }
-        pszValue = style.GetValue();
-    }
-    GXTabbedSettings::FromStyle(style).ValueToText(style, pszValue, strText);
-    return TRUE;
+    return GXTabbedCell::FormatDisplayText(style, pszValue, strText);
 }
 
 BOOL CGXTabbedComboBox::GetValue(CString& strValue)
@@ -227,54 +103,24 @@ BOOL CGXTabbedComboBox::GetValue(CString& strValue)
 
 BOOL CGXTabbedComboBox::AcceptsTypedText(CString& strText, ROWCOL, ROWCOL, const CGXStyle& style)
 {
-    if (m_bStoringValue || strText.IsEmpty())
-        return TRUE;
-    CString strValue;
-    if (!GXTabbedSettings::FromStyle(style).TextToValue(style, strText, FALSE, strValue))
-        return FALSE; // no row shows this text: nothing is stored in its place
-    strText = strValue;
-    return TRUE;
+    return m_bStoringValue || GXTabbedCell::AcceptsTypedText(style, strText);
 }
 
 BOOL CGXTabbedComboBox::ValidateText(const CString& strText)
 {
-    if (strText.IsEmpty() || !m_bFillWithChoiceList)
-        return TRUE;
-    const CGXStyle* pStyle = IsInit() ? LoadStyle() : nullptr;
-    CString strValue;
-    return pStyle != nullptr &&
-        GXTabbedSettings::FromStyle(*pStyle).TextToValue(*pStyle, strText, FALSE, strValue);
+    return GXTabbedCell::ValidateText(IsInit() ? LoadStyle() : nullptr, strText,
+                                      m_bFillWithChoiceList);
 }
 
 BOOL CGXTabbedComboBox::ValidateCellValue()
 {
-    if (IsActive() && GetModify()) {
-        CString strValue;
-        if (!GetValue(strValue))
-            return FALSE;
-    }
-    return CGXComboBox::ValidateCellValue();
+    return GXTabbedCell::TextConverts(*this) && CGXComboBox::ValidateCellValue();
 }
 
 CSize CGXTabbedComboBox::MeasureCellSize(CDC* pDC, ROWCOL, ROWCOL, const CGXStyle& style,
                                          const CGXStyle*, BOOL)
 {
-    const GXTabbedSettings s = GXTabbedSettings::FromStyle(style);
-    CFont* pOld = Grid()->SelectStyleFont(pDC, style);
-    TEXTMETRIC tm = {};
-    pDC->GetTextMetrics(&tm);
-    CSize size(0, tm.tmHeight + tm.tmExternalLeading + 1);
-    CString strList = style.GetChoiceList(), strLine;
-    for (BOOL bFirst = TRUE; !strList.IsEmpty(); bFirst = FALSE) {
-        GXExtractLine(strList, strLine);
-        if (bFirst && s.bTitleLine)
-            continue;
-        size.cx =
-            std::max(size.cx, (LONG)pDC->GetTextExtent(GXGetTabbedItem(strLine, s.ShownCol())).cx);
-    }
-    if (pOld != nullptr)
-        pDC->SelectObject(pOld);
-    return AddBorders(size, style);
+    return AddBorders(GXTabbedCell::MeasureShownFields(Grid(), pDC, style), style);
 }
 
 // --- The list ---
@@ -458,16 +304,10 @@ void CGXTabbedComboBox::AutoComplete()
     const CGXStyle* pStyle = LoadStyle();
     if (pStyle == nullptr)
         return;
-    CString strTyped;
+    CString strTyped, strShown;
     GetWindowText(strTyped);
-    if (strTyped.IsEmpty())
+    if (!GXTabbedSettings::FromStyle(*pStyle).CompleteText(*pStyle, strTyped, strShown))
         return;
-    const GXTabbedSettings s = GXTabbedSettings::FromStyle(*pStyle);
-    CString strLine;
-    if (FindRow(strTyped, s.ShownCol(), pStyle->GetChoiceList(), s.bTitleLine, strLine, TRUE) < 0 &&
-        FindRow(strTyped, s.ShownCol(), pStyle->GetChoiceList(), s.bTitleLine, strLine, FALSE) < 0)
-        return;
-    const CString strShown = GXGetTabbedItem(strLine, s.ShownCol());
     int nStart = 0, nEnd = 0;
     GetSel(nStart, nEnd);
     SetWindowTextQuiet(strShown);

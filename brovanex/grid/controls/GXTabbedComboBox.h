@@ -5,38 +5,9 @@
 // the display column. The settings are user attributes of the cell's style.
 #pragma once
 #include "controls/GXComboBox.h"
+#include "controls/GXTabbedComboBoxTable.h"
 
 #include <vector>
-
-const WORD GX_IDS_UA_TABLIST_KEYCOL = 51028;
-const WORD GX_IDS_UA_TABLIST_TEXTCOL = 51029;
-const WORD GX_IDS_UA_TABLIST_SHOWALLCOLS = 51030;
-const WORD GX_IDS_UA_TABLIST_TITLE = 51031;
-const WORD GX_IDS_UA_TABLIST_COLWIDTHS = 51032;
-const WORD GX_IDS_UA_TABLIST_SORTCOL = 51033;
-const WORD GX_IDS_UA_TABLIST_LISTCACHE = 51055;
-
-// The table settings of a style (the attributes, or their defaults).
-struct GXTabbedSettings
-{
-    int nValueCol = 0;
-    int nDisplayCol = 0;
-    BOOL bDisplayAllCols = TRUE;
-    BOOL bTitleLine = FALSE;
-    int nSortCol = -1;
-    CString strColWidths;
-
-    static GXTabbedSettings FromStyle(const CGXStyle& style);
-    // The field of a row the cell shows.
-    int ShownCol() const { return nDisplayCol > 0 ? nDisplayCol : 0; }
-    // The row whose key equals the value: its display text (FALSE: none).
-    BOOL ValueToText(const CGXStyle& style, LPCTSTR pszValue, CString& strText) const;
-    // The row whose display text equals the text (or begins with it): its key.
-    BOOL TextToValue(const CGXStyle& style, LPCTSTR pszText, BOOL bExact, CString& strValue) const;
-};
-
-// The column widths a width text gives (numbers separated by any non-digits).
-std::vector<int> GXParseColumnWidths(LPCTSTR pszWidths);
 
 class CGXTabbedComboBox;
 

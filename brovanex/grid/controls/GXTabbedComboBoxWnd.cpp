@@ -56,14 +56,7 @@ CGXTabbedComboBoxWnd::CGXTabbedComboBoxWnd(CGXGridCore* pGrid)
 
 void CGXTabbedComboBoxWnd::AddUserAttributes(CGXStylesMap* pStylesMap)
 {
-    CGXStyle edit;
-    for (WORD nId :
-         {GX_IDS_UA_TABLIST_KEYCOL, GX_IDS_UA_TABLIST_TEXTCOL, GX_IDS_UA_TABLIST_SORTCOL})
-        pStylesMap->DeclareUserAttribute(nId, &edit);
-    CGXStyle check;
-    check.SetControl(52523);
-    pStylesMap->DeclareUserAttribute(GX_IDS_UA_TABLIST_SHOWALLCOLS, &check);
-    pStylesMap->DeclareUserAttribute(GX_IDS_UA_TABLIST_TITLE, &check);
+    GXTabbedCell::DeclareAttributes(pStylesMap, FALSE);
 }
 
 BOOL CGXTabbedComboBoxWnd::CreateControl(DWORD dwStyle, UINT nID)
@@ -94,15 +87,7 @@ void CGXTabbedComboBoxWnd::Init(ROWCOL nRow, ROWCOL nCol)
     const CGXStyle* pStyle = LoadStyle();
     if (pStyle == nullptr || GetSafeHwnd() == nullptr)
         return;
-    const GXTabbedSettings s = GXTabbedSettings::FromStyle(*pStyle);
-    if (s.nSortCol >= 0 && !pStyle->GetChoiceList().IsEmpty()) {
-        // The rows are sorted once: the sorted list replaces the cell's own, and the sort
-        // column becomes -1.
-        CString strSorted = pStyle->GetChoiceList();
-        GXSortChoiceList(strSorted, s.nSortCol, s.bTitleLine);
-        CGXStyle sorted;
-        sorted.SetChoiceList(strSorted).SetUserAttribute(GX_IDS_UA_TABLIST_SORTCOL, "-1");
-        Grid()->StoreStyleRowCol(nRow, nCol, &sorted, gxOverride, 0);
+    if (GXTabbedCell::SortOnce(Grid(), nRow, nCol, *pStyle)) {
         FreeStyle(TRUE);
         pStyle = LoadStyle();
         if (pStyle == nullptr)
@@ -157,85 +142,42 @@ BOOL CGXTabbedComboBoxWnd::GetValue(CString& strValue)
 BOOL CGXTabbedComboBoxWnd::FormatDisplayText(CString& strText, ROWCOL, ROWCOL, LPCTSTR pszValue,
                                              const CGXStyle& style)
 {
-    if (pszValue == nullptr) {
-        if (!style.GetInclude(gxValue)) {
-            strText.Empty();
-            return FALSE;
-        }
-        pszValue = style.GetValue();
-    }
-    GXTabbedSettings::FromStyle(style).ValueToText(style, pszValue, strText);
-    return TRUE;
+    return GXTabbedCell::FormatDisplayText(style, pszValue, strText);
 }
 
 BOOL CGXTabbedComboBoxWnd::AcceptsTypedText(CString& strText, ROWCOL, ROWCOL, const CGXStyle& style)
 {
-    if (strText.IsEmpty())
-        return TRUE;
-    CString strValue;
-    if (!GXTabbedSettings::FromStyle(style).TextToValue(style, strText, FALSE, strValue))
-        return FALSE; // no row shows this text: nothing is stored in its place
-    strText = strValue;
-    return TRUE;
+    return GXTabbedCell::AcceptsTypedText(style, strText);
 }
 
 BOOL CGXTabbedComboBoxWnd::ValidateText(const CString& strText)
 {
-    if (strText.IsEmpty() || !m_bFillWithChoiceList)
-        return TRUE;
-    const CGXStyle* pStyle = IsInit() ? LoadStyle() : nullptr;
-    CString strValue;
-    return pStyle != nullptr &&
-        GXTabbedSettings::FromStyle(*pStyle).TextToValue(*pStyle, strText, FALSE, strValue);
+    return GXTabbedCell::ValidateText(IsInit() ? LoadStyle() : nullptr, strText,
+                                      m_bFillWithChoiceList);
 }
 
 BOOL CGXTabbedComboBoxWnd::ValidateCellValue()
 {
-    if (IsActive() && GetModify()) {
-        CString strValue;
-        if (!GetValue(strValue))
-            return FALSE;
-    }
-    return CGXComboBoxWnd::ValidateCellValue();
+    return GXTabbedCell::TextConverts(*this) && CGXComboBoxWnd::ValidateCellValue();
 }
 
 CSize CGXTabbedComboBoxWnd::MeasureCellSize(CDC* pDC, ROWCOL, ROWCOL, const CGXStyle& style,
                                             const CGXStyle*, BOOL)
 {
-    const GXTabbedSettings s = GXTabbedSettings::FromStyle(style);
-    CFont* pOld = Grid()->SelectStyleFont(pDC, style);
-    TEXTMETRIC tm = {};
-    pDC->GetTextMetrics(&tm);
-    CSize size(0, tm.tmHeight + tm.tmExternalLeading + 1);
-    CString strList = style.GetChoiceList(), strLine;
-    for (BOOL bFirst = TRUE; !strList.IsEmpty(); bFirst = FALSE) {
-        GXExtractLine(strList, strLine);
-        if (bFirst && s.bTitleLine)
-            continue;
-        size.cx =
-            std::max(size.cx, (LONG)pDC->GetTextExtent(GXGetTabbedItem(strLine, s.ShownCol())).cx);
-    }
-    if (pOld != nullptr)
-        pDC->SelectObject(pOld);
-    return AddBorders(size, style);
+    return AddBorders(GXTabbedCell::MeasureShownFields(Grid(), pDC, style), style);
 }
 
 void CGXTabbedComboBoxWnd::AutoComplete()
 {
     if (!m_bAutoComplete || !m_bFillWithChoiceList || IsReadOnly() || IsPickOnly())
         return;
-    CString strTyped;
+    const CGXStyle* pStyle = IsInit() ? LoadStyle() : nullptr;
+    if (pStyle == nullptr)
+        return;
+    CString strTyped, strShown;
     m_editPart.GetWindowText(strTyped);
-    if (strTyped.IsEmpty())
+    if (!GXTabbedSettings::FromStyle(*pStyle).CompleteText(*pStyle, strTyped, strShown))
         return;
-    // The list holds the display texts: the exact row first, else the first one it begins.
-    int nRow = FindStringExact(-1, strTyped);
-    if (nRow == CB_ERR)
-        nRow = FindString(-1, strTyped);
-    if (nRow == CB_ERR)
-        return;
-    CString strShown;
-    GetLBText(nRow, strShown);
     int nStart = 0, nEnd = 0;
     m_editPart.GetSel(nStart, nEnd);
     m_editPart.SetWindowText(strShown);
