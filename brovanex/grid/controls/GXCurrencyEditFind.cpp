@@ -4,6 +4,7 @@
 // amounts are compared as whole numbers and a match selects the whole amount. Replacements
 // are read as amounts: text that is no amount leaves the cell as it was.
 #include "controls/GXCurrencyEdit.h"
+#include "controls/GXCellFind.h"
 #include "core/GXGridCore.h"
 #include "core/GXRange.h"
 #include "core/GXStyle.h"
@@ -12,34 +13,6 @@
 #include <cstdlib>
 
 namespace {
-// The composed style of a cell: the one the search composed, else composed here.
-class CCellStyle
-{
-public:
-    CCellStyle(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle)
-        : m_pGrid(pGrid), m_pStyle(pStyle)
-    {
-        if (m_pStyle == nullptr) {
-            m_pOwn = pGrid->CreateStyle();
-            pGrid->ComposeStyleRowCol(nRow, nCol, m_pOwn);
-            m_pStyle = m_pOwn;
-        }
-    }
-    ~CCellStyle()
-    {
-        if (m_pOwn != nullptr)
-            m_pGrid->RecycleStyle(m_pOwn);
-    }
-    CCellStyle(const CCellStyle&) = delete;
-    CCellStyle& operator=(const CCellStyle&) = delete;
-    const CGXStyle& Get() const { return *m_pStyle; }
-
-private:
-    CGXGridCore* m_pGrid;
-    const CGXStyle* m_pStyle;
-    CGXStyle* m_pOwn = nullptr;
-};
-
 CString StyleValue(const CGXStyle& style)
 {
     return style.GetInclude(gxValue) ? CString(style.GetValue()) : CString();
@@ -103,65 +76,48 @@ BOOL CGXCurrencyEdit::IsAllSelected()
 BOOL CGXCurrencyEdit::FindText(GXFindReplaceInfo& info, ROWCOL nRow, ROWCOL nCol, BOOL bCurrentPos,
                                BOOL bSelect)
 {
-    if (info.strFind.IsEmpty())
-        return FALSE;
-    CGXGridCore* pGrid = Grid();
-    if (IsEditingCell(nRow, nCol)) {
+    GXCellFindSteps steps;
+    steps.bEditing = IsEditingCell(nRow, nCol);
+    steps.findInEdited = [&](BOOL bFromSel) {
         if (m_bNumericFind) {
             // The amount is one match: selected already, the search goes on to other cells.
             CString strValue;
             CGXStyle* pStyle = LoadStyle();
-            if (pStyle == nullptr || (!bCurrentPos && IsAllSelected()) || !GetValue(strValue) ||
-                !NumberMatches(strValue, *pStyle, info))
-                return FALSE;
-            if (bSelect)
-                SetSel(0, GetText().GetLength());
-            return TRUE;
+            return pStyle == nullptr || (!bFromSel && IsAllSelected()) || !GetValue(strValue) ||
+                    !NumberMatches(strValue, *pStyle, info)
+                ? -1
+                : 0;
         }
-        const CString strText = GetText();
         int nStart = 0, nEnd = 0;
         GetSel(nStart, nEnd);
-        const int nHit = info.FindFromCaret(strText, nStart, bCurrentPos);
-        if (nHit < 0)
-            return FALSE;
-        if (bSelect) {
-            pGrid->BringCellIntoView(nRow, nCol);
+        return info.FindFromCaret(GetText(), nStart, bFromSel);
+    };
+    steps.select = [&](int nHit) {
+        if (m_bNumericFind)
+            SetSel(0, GetText().GetLength());
+        else
             SetSel(nHit, nHit + info.strFind.GetLength());
-        }
-        return TRUE;
-    }
-    if (!bCurrentPos && pGrid->IsCurrentCell(nRow, nCol))
-        return FALSE;
-    {
-        CCellStyle style(pGrid, nRow, nCol, info.pStyle);
-        const CString strValue = StyleValue(style.Get());
+    };
+    steps.matches = [&](const CGXStyle& style) -> BOOL {
+        const CString strValue = StyleValue(style);
         CString strText;
-        if (m_bNumericFind
-                ? !NumberMatches(strValue, style.Get(), info)
-                : !FormatStoredValue(style.Get(), strValue, strText) || info.FindIn(strText) < 0)
+        return m_bNumericFind
+            ? NumberMatches(strValue, style, info)
+            : FormatStoredValue(style, strValue, strText) && info.FindIn(strText) >= 0;
+    };
+    steps.activate = [&]() -> BOOL {
+        if (GetSafeHwnd() == nullptr)
             return FALSE;
-    }
-    if (!bSelect)
+        SetActive(TRUE);
         return TRUE;
-    // The cell found is edited with the match selected.
-    pGrid->SetCurrentCell(nRow, nCol, GX_SCROLLINVIEW | GX_UPDATENOW);
-    if (!pGrid->IsCurrentCell(nRow, nCol) || pGrid->GetCurrentCellControl() != this)
-        return TRUE;
-    if (!IsInitRowCol(nRow, nCol))
-        Init(nRow, nCol);
-    if (GetSafeHwnd() == nullptr)
-        return TRUE;
-    SetActive(TRUE);
-    if (m_bNumericFind) {
-        SetSel(0, GetText().GetLength());
-    } else {
+    };
+    steps.findInFound = [&] {
+        if (m_bNumericFind)
+            return 0;
         const CString strText = GetText();
-        const int nHit = info.FindFromCaret(strText, info.bNext ? 0 : strText.GetLength(), TRUE);
-        if (nHit >= 0)
-            SetSel(nHit, nHit + info.strFind.GetLength());
-    }
-    Refresh();
-    return TRUE;
+        return info.FindFromCaret(strText, info.bNext ? 0 : strText.GetLength(), TRUE);
+    };
+    return GXFindInCell(*this, info, nRow, nCol, bCurrentPos, bSelect, steps);
 }
 
 BOOL CGXCurrencyEdit::GetSelectedEditText(CString& strText)
@@ -193,7 +149,7 @@ BOOL CGXCurrencyEdit::ReplaceAll(GXFindReplaceInfo& info, ROWCOL nRow, ROWCOL nC
     const BOOL bEditing = IsEditingCell(nRow, nCol);
     CString strText;
     {
-        CCellStyle style(pGrid, nRow, nCol, info.pStyle);
+        CGXComposedCellStyle style(pGrid, nRow, nCol, info.pStyle);
         CString strValue = StyleValue(style.Get());
         if (bEditing)
             GetValue(strValue);

@@ -6,6 +6,7 @@
 // Replace changes the found field's text only and reads the cell's whole text back as a
 // date, so a replacement that makes no date leaves the cell as it was.
 #include "controls/GXDateTimeCtrl.h"
+#include "controls/GXCellFind.h"
 #include "core/GXGridCore.h"
 #include "core/GXRange.h"
 #include "core/GXStyle.h"
@@ -13,36 +14,6 @@
 
 #include <algorithm>
 #include <climits>
-
-namespace {
-// The composed style of a cell: the one the search composed, else composed here.
-class CCellStyle
-{
-public:
-    CCellStyle(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle)
-        : m_pGrid(pGrid), m_pStyle(pStyle)
-    {
-        if (m_pStyle == nullptr) {
-            m_pOwn = pGrid->CreateStyle();
-            pGrid->ComposeStyleRowCol(nRow, nCol, m_pOwn);
-            m_pStyle = m_pOwn;
-        }
-    }
-    ~CCellStyle()
-    {
-        if (m_pOwn != nullptr)
-            m_pGrid->RecycleStyle(m_pOwn);
-    }
-    CCellStyle(const CCellStyle&) = delete;
-    CCellStyle& operator=(const CCellStyle&) = delete;
-    const CGXStyle& Get() const { return *m_pStyle; }
-
-private:
-    CGXGridCore* m_pGrid;
-    const CGXStyle* m_pStyle;
-    CGXStyle* m_pOwn = nullptr;
-};
-} // namespace
 
 BOOL CGXDateTimeCtrl::GadgetMatches(const CGXBDTGadget* pGadget, const GXFindReplaceInfo& info)
 {
@@ -115,58 +86,36 @@ BOOL CGXDateTimeCtrl::ReplaceInGadgets(const CGXBDateTimeCtrl& wnd, const GXFind
 BOOL CGXDateTimeCtrl::FindText(GXFindReplaceInfo& info, ROWCOL nRow, ROWCOL nCol, BOOL bCurrentPos,
                                BOOL bSelect)
 {
-    if (info.strFind.IsEmpty())
-        return FALSE;
-    CGXGridCore* pGrid = Grid();
-    if (IsEditingCell(nRow, nCol)) {
+    GXCellFindSteps steps;
+    steps.bEditing = IsEditingCell(nRow, nCol);
+    steps.findInEdited = [&](BOOL) {
         if (m_bEmpty)
-            return FALSE;
+            return -1;
         // Behind the field found last in this cell, else from the first (last) field.
         int nFrom = info.bNext ? 0 : INT_MAX;
         if (m_nFindRow == nRow && m_nFindCol == nCol)
             nFrom = GetCurrentGadget() + (info.bNext ? 1 : -1);
-        const int nHit = FindGadgetMatch(*this, info, nFrom);
-        if (nHit < 0)
-            return FALSE;
-        if (bSelect) {
-            pGrid->BringCellIntoView(nRow, nCol);
-            SetCurrentGadget(nHit);
+        return FindGadgetMatch(*this, info, nFrom);
+    };
+    steps.select = [&](int nHit) {
+        if (SetCurrentGadget(nHit)) {
             m_nFindRow = nRow;
             m_nFindCol = nCol;
         }
-        return TRUE;
-    }
-    if (!bCurrentPos && pGrid->IsCurrentCell(nRow, nCol))
-        return FALSE;
-    {
+    };
+    steps.matches = [&](const CGXStyle& style) -> BOOL {
         // The fields the cell shows, laid out in the captive window.
-        CCellStyle style(pGrid, nRow, nCol, info.pStyle);
         COleDateTime value;
-        if (!style.Get().GetInclude(gxValue) || !ParseValue(style.Get().GetValue(), value) ||
+        if (!style.GetInclude(gxValue) || !ParseValue(style.GetValue(), value) ||
             (m_wndCaptive.GetSafeHwnd() == nullptr && !CreateWindows()))
             return FALSE;
-        ApplyFormat(m_wndCaptive, style.Get());
+        ApplyFormat(m_wndCaptive, style);
         m_wndCaptive.SetDateTime(value);
-        if (FindGadgetMatch(m_wndCaptive, info, info.bNext ? 0 : INT_MAX) < 0)
-            return FALSE;
-    }
-    if (!bSelect)
-        return TRUE;
-    // The cell found is edited with the field found current.
-    pGrid->SetCurrentCell(nRow, nCol, GX_SCROLLINVIEW | GX_UPDATENOW);
-    if (!pGrid->IsCurrentCell(nRow, nCol) || pGrid->GetCurrentCellControl() != this)
-        return TRUE;
-    if (!IsInitRowCol(nRow, nCol))
-        Init(nRow, nCol);
-    if (!Activate() || m_hWnd == nullptr)
-        return TRUE;
-    const int nHit = FindGadgetMatch(*this, info, info.bNext ? 0 : INT_MAX);
-    if (nHit >= 0 && SetCurrentGadget(nHit)) {
-        m_nFindRow = nRow;
-        m_nFindCol = nCol;
-    }
-    Refresh();
-    return TRUE;
+        return FindGadgetMatch(m_wndCaptive, info, info.bNext ? 0 : INT_MAX) >= 0;
+    };
+    steps.activate = [&]() -> BOOL { return Activate() && m_hWnd != nullptr; };
+    steps.findInFound = [&] { return FindGadgetMatch(*this, info, info.bNext ? 0 : INT_MAX); };
+    return GXFindInCell(*this, info, nRow, nCol, bCurrentPos, bSelect, steps);
 }
 
 BOOL CGXDateTimeCtrl::GetSelectedEditText(CString& strText)
@@ -219,7 +168,7 @@ BOOL CGXDateTimeCtrl::ReplaceAll(GXFindReplaceInfo& info, ROWCOL nRow, ROWCOL nC
             !ReplaceInGadgets(*this, info, info.strReplace, -1, nRow, nCol, *pStyle, strValue))
             return FALSE;
     } else {
-        CCellStyle style(pGrid, nRow, nCol, info.pStyle);
+        CGXComposedCellStyle style(pGrid, nRow, nCol, info.pStyle);
         COleDateTime value;
         if (!style.Get().GetInclude(gxValue) || !ParseValue(style.Get().GetValue(), value) ||
             (m_wndCaptive.GetSafeHwnd() == nullptr && !CreateWindows()))

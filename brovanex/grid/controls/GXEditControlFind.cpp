@@ -3,6 +3,7 @@
 // in its display text and, when found, becomes the current cell, is edited and shows the
 // occurrence selected.
 #include "controls/GXEditControl.h"
+#include "controls/GXCellFind.h"
 #include "core/GXGridCore.h"
 #include "features/GXFindReplaceInfo.h"
 
@@ -14,42 +15,30 @@ BOOL CGXEditControl::IsEditingCell(ROWCOL nRow, ROWCOL nCol)
 BOOL CGXEditControl::FindText(GXFindReplaceInfo& info, ROWCOL nRow, ROWCOL nCol, BOOL bCurrentPos,
                               BOOL bSelect)
 {
-    if (info.strFind.IsEmpty())
-        return FALSE;
-    CGXGridCore* pGrid = Grid();
-    if (IsEditingCell(nRow, nCol)) {
+    GXCellFindSteps steps;
+    steps.bEditing = IsEditingCell(nRow, nCol);
+    steps.findInEdited = [&](BOOL bFromSel) {
         CString strText;
         GetWindowText(strText);
         int nStart = 0, nEnd = 0;
         GetSel(nStart, nEnd);
-        const int nHit = info.FindFromCaret(strText, nStart, bCurrentPos);
-        if (nHit < 0)
-            return FALSE;
-        if (bSelect) {
-            pGrid->BringCellIntoView(nRow, nCol);
-            SetSel(nHit, nHit + info.strFind.GetLength());
-        }
+        return info.FindFromCaret(strText, nStart, bFromSel);
+    };
+    steps.select = [&](int nHit) { SetSel(nHit, nHit + info.strFind.GetLength()); };
+    steps.matches = [&](const CGXStyle&) -> BOOL {
+        return CGXStatic::FindText(info, nRow, nCol, TRUE, FALSE);
+    };
+    steps.activate = [&]() -> BOOL {
+        if (!IsActive())
+            SetActive(TRUE);
         return TRUE;
-    }
-    if (!CGXStatic::FindText(info, nRow, nCol, bCurrentPos, FALSE))
-        return FALSE;
-    if (!bSelect)
-        return TRUE;
-    // The cell found is edited with the occurrence selected.
-    pGrid->SetCurrentCell(nRow, nCol, GX_SCROLLINVIEW | GX_UPDATENOW);
-    if (!pGrid->IsCurrentCell(nRow, nCol) || pGrid->GetCurrentCellControl() != this)
-        return TRUE;
-    if (!IsInitRowCol(nRow, nCol))
-        Init(nRow, nCol);
-    if (!IsActive())
-        SetActive(TRUE);
-    CString strText;
-    GetWindowText(strText);
-    const int nHit = info.FindFromCaret(strText, info.bNext ? 0 : strText.GetLength(), TRUE);
-    if (nHit >= 0)
-        SetSel(nHit, nHit + info.strFind.GetLength());
-    Refresh();
-    return TRUE;
+    };
+    steps.findInFound = [&] {
+        CString strText;
+        GetWindowText(strText);
+        return info.FindFromCaret(strText, info.bNext ? 0 : strText.GetLength(), TRUE);
+    };
+    return GXFindInCell(*this, info, nRow, nCol, bCurrentPos, bSelect, steps);
 }
 
 BOOL CGXEditControl::ReplaceAll(GXFindReplaceInfo& info, ROWCOL nRow, ROWCOL nCol)

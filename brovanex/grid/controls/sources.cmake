@@ -4,6 +4,7 @@
 # which also switches the factory from the static stand-in to the class for its ids.
 list(APPEND GX_WIN_SOURCES
   controls/GXButtonControls.cpp
+  controls/GXCellFind.cpp
   controls/GXCheckBox.cpp
   controls/GXChild.cpp
   controls/GXControl.cpp
