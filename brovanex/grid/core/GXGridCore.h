@@ -1133,6 +1133,17 @@ protected:
     BOOL LeaveCurrentCell(ROWCOL nOldRow, ROWCOL nOldCol, ROWCOL nRow, ROWCOL nCol, BOOL bSameCell);
     // The edge of the last row (column) that fits whole into nExtent pixels of the grid.
     int FullyShownExtent(BOOL bRows, int nExtent);
+    // The one body behind each row (bRows) and column twin of the insert and remove layers
+    // (GXGridCoreInsertRemove.cpp); each calls the other layers through their twins.
+    BOOL InsertLines(BOOL bRows, ROWCOL nAt, ROWCOL nCount, const int* anSizes,
+                     const CObArray* pCellStyles, const CObArray* pLineStyles, ROWCOL nOther,
+                     UINT flags, GXCmdType ctCmd);
+    BOOL WriteLineInsertion(BOOL bRows, ROWCOL nAt, ROWCOL nCount, BOOL bForce);
+    void RefreshLineInsertion(BOOL bRows, ROWCOL nAt, ROWCOL nCount, UINT flags, BOOL bCreateHint);
+    BOOL RemoveLines(BOOL bRows, ROWCOL nFrom, ROWCOL nTo, UINT flags, GXCmdType ctCmd);
+    BOOL WriteLineRemoval(BOOL bRows, ROWCOL nFrom, ROWCOL nTo, BOOL bForce);
+    void RefreshLineRemoval(BOOL bRows, ROWCOL nFrom, ROWCOL nTo, int* anOld, UINT flags,
+                            BOOL bCreateHint);
     // Mouse steps (GXGridCoreMouse.cpp).
     CPoint ClampToGrid(CPoint point);
     BOOL PressButton(int nButton, UINT nFlags, CPoint point);

@@ -20,63 +20,34 @@ void GXDeleteSavedStyles(CObArray* pArray)
         delete pArray->GetAt(i);
     delete pArray;
 }
+
+// Rows nFrom to nTo, or with bRows FALSE columns.
+CGXRange GXLineRange(BOOL bRows, ROWCOL nFrom, ROWCOL nTo)
+{
+    CGXRange range;
+    return bRows ? range.SetRows(nFrom, nTo) : range.SetCols(nFrom, nTo);
+}
 } // namespace
 
 BOOL CGXGridCore::InsertRows(ROWCOL nRow, ROWCOL nCount, const int* anHeights,
                              const CObArray* pCellStyles, const CObArray* pRowStyles,
                              ROWCOL nStyleCols, UINT flags, GXCmdType ctCmd)
 {
-    if (nCount == 0)
-        return FALSE;
-    CGXLongOperation longOp;
-    if (!SyncCurrentCell(TRUE, GX_UPDATENOW, TRUE))
-        return FALSE;
-    BOOL bRedraw = FALSE;
-    CObject* pExtra = nullptr;
-    const ROWCOL nBlock = nCount * nStyleCols;
-    if (pCellStyles != nullptr && (ROWCOL)pCellStyles->GetSize() > nBlock) {
-        pExtra = pCellStyles->GetAt(nBlock);
-        bRedraw |= RestorePendingState(pExtra, FALSE, 1);
-    }
-    const BOOL bUndo =
-        m_pGridParam != nullptr && m_pGridParam->m_bUndoEnabled && ctCmd != gxRollback;
-    const BOOL bOld = SwitchRecording(bUndo);
-    const BOOL bStored = WriteRowInsertion(nRow, nCount, FALSE);
-    SwitchRecording(bOld);
-    if (!bStored) {
-        DiscardPendingState();
-        return FALSE;
-    }
-    if (pExtra != nullptr)
-        bRedraw |= RestorePendingState(pExtra, FALSE, 0);
-    if (anHeights != nullptr)
-        for (ROWCOL i = 0; i < nCount; ++i)
-            WriteRowHeight(nRow + i, anHeights[i]);
-    if (pCellStyles != nullptr)
-        for (ROWCOL i = 0; i < nCount; ++i)
-            for (ROWCOL k = 0; k < nStyleCols; ++k) {
-                INT_PTR n = (INT_PTR)(i * nStyleCols + k);
-                if (n < pCellStyles->GetSize() && pCellStyles->GetAt(n) != nullptr)
-                    StoreCellStyle(nRow + i, k, static_cast<CGXStyle*>(pCellStyles->GetAt(n)),
-                                   gxCopy, m_nDefaultStoreType);
-            }
-    if (pRowStyles != nullptr)
-        for (ROWCOL i = 0; i < nCount && (INT_PTR)i < pRowStyles->GetSize(); ++i)
-            if (pRowStyles->GetAt(i) != nullptr)
-                StoreCellStyle(nRow + i, 0, static_cast<CGXStyle*>(pRowStyles->GetAt(i)), gxCopy,
-                               -1);
-    RefreshRowInsertion(nRow, nCount, flags, TRUE);
-    CGXAbstractCommandFactory* pFactory = UndoRecorder(ctCmd);
-    RecordUndo(pFactory != nullptr ? pFactory->MakeRemoveRowsCmd(nRow, nRow + nCount - 1) : nullptr,
-               ctCmd, nRow, m_nLeftCol);
-    if (bRedraw)
-        RefreshAll(TRUE, nullptr, TRUE);
-    return TRUE;
+    return InsertLines(TRUE, nRow, nCount, anHeights, pCellStyles, pRowStyles, nStyleCols, flags,
+                       ctCmd);
 }
 
 BOOL CGXGridCore::InsertCols(ROWCOL nCol, ROWCOL nCount, const int* anWidths,
                              const CObArray* pCellStyles, const CObArray* pColStyles,
                              ROWCOL nStyleRows, UINT flags, GXCmdType ctCmd)
+{
+    return InsertLines(FALSE, nCol, nCount, anWidths, pCellStyles, pColStyles, nStyleRows, flags,
+                       ctCmd);
+}
+
+BOOL CGXGridCore::InsertLines(BOOL bRows, ROWCOL nAt, ROWCOL nCount, const int* anSizes,
+                              const CObArray* pCellStyles, const CObArray* pLineStyles,
+                              ROWCOL nOther, UINT flags, GXCmdType ctCmd)
 {
     if (nCount == 0)
         return FALSE;
@@ -85,7 +56,7 @@ BOOL CGXGridCore::InsertCols(ROWCOL nCol, ROWCOL nCount, const int* anWidths,
         return FALSE;
     BOOL bRedraw = FALSE;
     CObject* pExtra = nullptr;
-    const ROWCOL nBlock = nCount * nStyleRows;
+    const ROWCOL nBlock = nCount * nOther;
     if (pCellStyles != nullptr && (ROWCOL)pCellStyles->GetSize() > nBlock) {
         pExtra = pCellStyles->GetAt(nBlock);
         bRedraw |= RestorePendingState(pExtra, FALSE, 1);
@@ -93,7 +64,8 @@ BOOL CGXGridCore::InsertCols(ROWCOL nCol, ROWCOL nCount, const int* anWidths,
     const BOOL bUndo =
         m_pGridParam != nullptr && m_pGridParam->m_bUndoEnabled && ctCmd != gxRollback;
     const BOOL bOld = SwitchRecording(bUndo);
-    const BOOL bStored = WriteColInsertion(nCol, nCount, FALSE);
+    const BOOL bStored =
+        bRows ? WriteRowInsertion(nAt, nCount, FALSE) : WriteColInsertion(nAt, nCount, FALSE);
     SwitchRecording(bOld);
     if (!bStored) {
         DiscardPendingState();
@@ -101,27 +73,42 @@ BOOL CGXGridCore::InsertCols(ROWCOL nCol, ROWCOL nCount, const int* anWidths,
     }
     if (pExtra != nullptr)
         bRedraw |= RestorePendingState(pExtra, FALSE, 0);
-    if (anWidths != nullptr)
-        for (ROWCOL i = 0; i < nCount; ++i)
-            WriteColWidth(nCol + i, anWidths[i]);
-    // The block is read transposed: row r, new column k at r * count + k.
-    if (pCellStyles != nullptr)
-        for (ROWCOL r = 0; r < nStyleRows; ++r)
-            for (ROWCOL k = 0; k < nCount; ++k) {
-                INT_PTR n = (INT_PTR)(r * nCount + k);
+    if (anSizes != nullptr)
+        for (ROWCOL i = 0; i < nCount; ++i) {
+            if (bRows)
+                WriteRowHeight(nAt + i, anSizes[i]);
+            else
+                WriteColWidth(nAt + i, anSizes[i]);
+        }
+    // The block holds the new rows one after another; for new columns it is read
+    // transposed: row r, new column k at r * count + k.
+    if (pCellStyles != nullptr) {
+        const ROWCOL nOuter = bRows ? nCount : nOther;
+        const ROWCOL nInner = bRows ? nOther : nCount;
+        for (ROWCOL a = 0; a < nOuter; ++a)
+            for (ROWCOL b = 0; b < nInner; ++b) {
+                INT_PTR n = (INT_PTR)(a * nInner + b);
                 if (n < pCellStyles->GetSize() && pCellStyles->GetAt(n) != nullptr)
-                    StoreCellStyle(r, nCol + k, static_cast<CGXStyle*>(pCellStyles->GetAt(n)),
-                                   gxCopy, m_nDefaultStoreType);
+                    StoreCellStyle(bRows ? nAt + a : a, bRows ? b : nAt + b,
+                                   static_cast<CGXStyle*>(pCellStyles->GetAt(n)), gxCopy,
+                                   m_nDefaultStoreType);
             }
-    if (pColStyles != nullptr)
-        for (ROWCOL i = 0; i < nCount && (INT_PTR)i < pColStyles->GetSize(); ++i)
-            if (pColStyles->GetAt(i) != nullptr)
-                StoreCellStyle(0, nCol + i, static_cast<CGXStyle*>(pColStyles->GetAt(i)), gxCopy,
-                               -1);
-    RefreshColInsertion(nCol, nCount, flags, TRUE);
+    }
+    if (pLineStyles != nullptr)
+        for (ROWCOL i = 0; i < nCount && (INT_PTR)i < pLineStyles->GetSize(); ++i)
+            if (pLineStyles->GetAt(i) != nullptr)
+                StoreCellStyle(bRows ? nAt + i : 0, bRows ? 0 : nAt + i,
+                               static_cast<CGXStyle*>(pLineStyles->GetAt(i)), gxCopy, -1);
+    if (bRows)
+        RefreshRowInsertion(nAt, nCount, flags, TRUE);
+    else
+        RefreshColInsertion(nAt, nCount, flags, TRUE);
     CGXAbstractCommandFactory* pFactory = UndoRecorder(ctCmd);
-    RecordUndo(pFactory != nullptr ? pFactory->MakeRemoveColsCmd(nCol, nCol + nCount - 1) : nullptr,
-               ctCmd, m_nTopRow, nCol);
+    CGXCommand* pCmd = nullptr;
+    if (pFactory != nullptr)
+        pCmd = bRows ? pFactory->MakeRemoveRowsCmd(nAt, nAt + nCount - 1)
+                     : pFactory->MakeRemoveColsCmd(nAt, nAt + nCount - 1);
+    RecordUndo(pCmd, ctCmd, bRows ? nAt : m_nTopRow, bRows ? m_nLeftCol : nAt);
     if (bRedraw)
         RefreshAll(TRUE, nullptr, TRUE);
     return TRUE;
@@ -129,191 +116,151 @@ BOOL CGXGridCore::InsertCols(ROWCOL nCol, ROWCOL nCount, const int* anWidths,
 
 BOOL CGXGridCore::WriteRowInsertion(ROWCOL nRow, ROWCOL nCount, BOOL bForce)
 {
-    if (m_pGridParam == nullptr || (IsGridReadOnly() && m_pGridParam->m_bStoreGuard))
-        return FALSE;
-    CGXData* pData = GetData();
-    BOOL bStored = pData != nullptr && pData->PutRowInsertion(nRow, nCount);
-    if (!bStored && !bForce)
-        return FALSE;
-    MarkDocumentModified(TRUE);
-    if (CGXAbstractGridHideCellsImp* pImp = HideCellsImp())
-        pImp->InsertHiddenRows(this, nRow, nCount);
-    m_pGridParam->m_rowHeights.InsertKeys(nRow, nCount);
-    m_pGridParam->m_selRects.AdjustForInsertedRows(nRow, nCount);
-    m_pGridParam->m_coveredCells.AdjustForInsertedRows(nRow, nCount);
-    m_pGridParam->UpdateCoveredCellPool();
-    ShiftSpanPools(0, TRUE, nRow, nCount);
-    if (GetMergeMode() != 0)
-        MarkMergeRangeDirty(CGXRange().SetRows(nRow, std::max(nRow, GetRowCount())));
-    return TRUE;
+    return WriteLineInsertion(TRUE, nRow, nCount, bForce);
 }
 
 BOOL CGXGridCore::WriteColInsertion(ROWCOL nCol, ROWCOL nCount, BOOL bForce)
 {
+    return WriteLineInsertion(FALSE, nCol, nCount, bForce);
+}
+
+BOOL CGXGridCore::WriteLineInsertion(BOOL bRows, ROWCOL nAt, ROWCOL nCount, BOOL bForce)
+{
     if (m_pGridParam == nullptr || (IsGridReadOnly() && m_pGridParam->m_bStoreGuard))
         return FALSE;
     CGXData* pData = GetData();
-    BOOL bStored = pData != nullptr && pData->PutColInsertion(nCol, nCount);
+    BOOL bStored = pData != nullptr &&
+        (bRows ? pData->PutRowInsertion(nAt, nCount) : pData->PutColInsertion(nAt, nCount));
     if (!bStored && !bForce)
         return FALSE;
     MarkDocumentModified(TRUE);
-    if (CGXAbstractGridHideCellsImp* pImp = HideCellsImp())
-        pImp->InsertHiddenCols(this, nCol, nCount);
-    m_pGridParam->m_colWidths.InsertKeys(nCol, nCount);
-    m_pGridParam->m_selRects.AdjustForInsertedCols(nCol, nCount);
-    m_pGridParam->m_coveredCells.AdjustForInsertedCols(nCol, nCount);
+    CGXAbstractGridHideCellsImp* pHide = HideCellsImp();
+    if (bRows) {
+        if (pHide != nullptr)
+            pHide->InsertHiddenRows(this, nAt, nCount);
+        m_pGridParam->m_rowHeights.InsertKeys(nAt, nCount);
+        m_pGridParam->m_selRects.AdjustForInsertedRows(nAt, nCount);
+        m_pGridParam->m_coveredCells.AdjustForInsertedRows(nAt, nCount);
+    } else {
+        if (pHide != nullptr)
+            pHide->InsertHiddenCols(this, nAt, nCount);
+        m_pGridParam->m_colWidths.InsertKeys(nAt, nCount);
+        m_pGridParam->m_selRects.AdjustForInsertedCols(nAt, nCount);
+        m_pGridParam->m_coveredCells.AdjustForInsertedCols(nAt, nCount);
+    }
     m_pGridParam->UpdateCoveredCellPool();
-    ShiftSpanPools(0, FALSE, nCol, nCount);
+    ShiftSpanPools(0, bRows, nAt, nCount);
     if (GetMergeMode() != 0)
-        MarkMergeRangeDirty(CGXRange().SetCols(nCol, std::max(nCol, GetColCount())));
+        MarkMergeRangeDirty(
+            GXLineRange(bRows, nAt, std::max(nAt, bRows ? GetRowCount() : GetColCount())));
     return TRUE;
 }
 
 void CGXGridCore::RefreshRowInsertion(ROWCOL nRow, ROWCOL nCount, UINT flags, BOOL bCreateHint)
 {
-    ResetVisibleCache();
-    if (m_bCurrentCellValid && m_nCurrentRow >= nRow) {
-        CGXControl* pControl = m_pCurrentCellControl;
-        const BOOL bActive = IsActiveCurrentCell();
-        StoreCurrentCell(TRUE, m_nCurrentRow + nCount, m_nCurrentCol);
-        if (bActive && pControl != nullptr)
-            GXControlInit(pControl, m_nCurrentRow, m_nCurrentCol);
-    }
-    if (m_nTopRow == GetFrozenRowCount())
-        m_nTopRow = GetFrozenRowCount() + 1;
-    if (m_pGridParam != nullptr && !m_pGridParam->m_bLockUpdate) {
-        if (CGXAbstractGridOptimizedUpdateImp* pImp = OptimizedUpdateImp())
-            pImp->RedrawInsertedRows(this, nRow, nCount, flags);
-        else
-            RedrawAll(flags, FALSE);
-        if (flags & (GX_UPDATENOW | GX_SMART))
-            RefreshScrollBars();
-    }
-    NotifyGridListeners(gxListenStructure);
-    if (bCreateHint && HintsEnabled())
-        UpdateHintImp()->SendInsertRowsHint(this, nRow, nCount, flags & 7);
+    RefreshLineInsertion(TRUE, nRow, nCount, flags, bCreateHint);
 }
 
 void CGXGridCore::RefreshColInsertion(ROWCOL nCol, ROWCOL nCount, UINT flags, BOOL bCreateHint)
 {
+    RefreshLineInsertion(FALSE, nCol, nCount, flags, bCreateHint);
+}
+
+void CGXGridCore::RefreshLineInsertion(BOOL bRows, ROWCOL nAt, ROWCOL nCount, UINT flags,
+                                       BOOL bCreateHint)
+{
     ResetVisibleCache();
-    if (m_bCurrentCellValid && m_nCurrentCol >= nCol) {
+    if (m_bCurrentCellValid && (bRows ? m_nCurrentRow : m_nCurrentCol) >= nAt) {
         CGXControl* pControl = m_pCurrentCellControl;
         const BOOL bActive = IsActiveCurrentCell();
-        StoreCurrentCell(TRUE, m_nCurrentRow, m_nCurrentCol + nCount);
+        StoreCurrentCell(TRUE, bRows ? m_nCurrentRow + nCount : m_nCurrentRow,
+                         bRows ? m_nCurrentCol : m_nCurrentCol + nCount);
         if (bActive && pControl != nullptr)
             GXControlInit(pControl, m_nCurrentRow, m_nCurrentCol);
     }
-    if (m_nLeftCol == GetFrozenColCount())
-        m_nLeftCol = GetFrozenColCount() + 1;
+    ROWCOL& nFirst = bRows ? m_nTopRow : m_nLeftCol;
+    const ROWCOL nFrozen = bRows ? GetFrozenRowCount() : GetFrozenColCount();
+    if (nFirst == nFrozen)
+        nFirst = nFrozen + 1;
     if (m_pGridParam != nullptr && !m_pGridParam->m_bLockUpdate) {
-        if (CGXAbstractGridOptimizedUpdateImp* pImp = OptimizedUpdateImp())
-            pImp->RedrawInsertedCols(this, nCol, nCount, flags);
-        else
+        if (CGXAbstractGridOptimizedUpdateImp* pImp = OptimizedUpdateImp()) {
+            if (bRows)
+                pImp->RedrawInsertedRows(this, nAt, nCount, flags);
+            else
+                pImp->RedrawInsertedCols(this, nAt, nCount, flags);
+        } else
             RedrawAll(flags, FALSE);
         if (flags & (GX_UPDATENOW | GX_SMART))
             RefreshScrollBars();
     }
     NotifyGridListeners(gxListenStructure);
-    if (bCreateHint && HintsEnabled())
-        UpdateHintImp()->SendInsertColsHint(this, nCol, nCount, flags & 7);
+    if (bCreateHint && HintsEnabled()) {
+        if (bRows)
+            UpdateHintImp()->SendInsertRowsHint(this, nAt, nCount, flags & 7);
+        else
+            UpdateHintImp()->SendInsertColsHint(this, nAt, nCount, flags & 7);
+    }
 }
 
 BOOL CGXGridCore::RemoveRows(ROWCOL nFrom, ROWCOL nTo, UINT flags, GXCmdType ctCmd)
 {
-    // Rows past the count do not exist: only those that do are removed.
-    const ROWCOL nRows = GetRowCount();
-    if (nTo < nFrom || nFrom == 0 || nFrom > nRows)
-        return FALSE;
-    nTo = std::min(nTo, nRows);
-    if (!SyncCurrentCell(TRUE, GX_UPDATENOW, TRUE))
-        return FALSE;
-    CGXLongOperation longOp;
-    longOp.ShowStatusText(m_pLibState->m_astrTexts[5]);
-    // What the removal's undo puts back: the styles and sizes of the removed rows.
-    CGXAbstractCommandFactory* pFactory = UndoRecorder(ctCmd);
-    const ROWCOL nOther = GetColCount() + 1;
-    CObArray *pCellStyles = nullptr, *pLineStyles = nullptr;
-    std::unique_ptr<int[]> anUndo;
-    if (pFactory != nullptr) {
-        if (!pFactory->CopyRowStyleBlock(this, nFrom, nTo - nFrom + 1, nOther, pCellStyles,
-                                         pLineStyles, &longOp))
-            return FALSE;
-        anUndo.reset(SaveStoredRowHeights(nFrom, nTo));
-    }
-    // The covered-cells feature opens the removal's undo step for a new action; it closes
-    // here, whichever way the removal ends.
-    const BOOL bCoveredStep = ctCmd == gxDo && CoveredCellsImp() != nullptr;
-    if (CGXAbstractGridCoveredCellsImp* pImp = CoveredCellsImp())
-        pImp->PrepareRowRemoval(this, nFrom, nTo, flags, ctCmd);
-    std::unique_ptr<int[]> anOld;
-    if ((flags & GX_SMART) && nTo < nRows) {
-        anOld.reset(new int[nTo - nFrom + 1]);
-        CollectRowHeights(nFrom, nTo, anOld.get(), (int)(nTo - nFrom + 1));
-    }
-    const BOOL bUndo =
-        m_pGridParam != nullptr && m_pGridParam->m_bUndoEnabled && ctCmd != gxRollback;
-    const BOOL bOld = SwitchRecording(bUndo);
-    longOp.ShowStatusText(m_pLibState->m_astrTexts[6]);
-    const BOOL bStored = WriteRowRemoval(nFrom, nTo, FALSE);
-    SwitchRecording(bOld);
-    DiscardPendingState();
-    if (!bStored) {
-        GXDeleteSavedStyles(pCellStyles);
-        GXDeleteSavedStyles(pLineStyles);
-        if (bCoveredStep)
-            CommitUndoBlock();
-        return FALSE;
-    }
-    RefreshRowRemoval(nFrom, nTo, anOld.get(), flags, TRUE);
-    RecordUndo(pFactory != nullptr
-                   ? pFactory->MakeInsertRowsCmd(nFrom, nTo - nFrom + 1, anUndo.release(),
-                                                 pCellStyles, pLineStyles, nOther)
-                   : nullptr,
-               ctCmd, nFrom, m_nLeftCol);
-    SetSelection(nullptr);
-    RefreshAll(TRUE, nullptr, TRUE);
-    if (bCoveredStep)
-        CommitUndoBlock();
-    return TRUE;
+    return RemoveLines(TRUE, nFrom, nTo, flags, ctCmd);
 }
 
 BOOL CGXGridCore::RemoveCols(ROWCOL nFrom, ROWCOL nTo, UINT flags, GXCmdType ctCmd)
 {
-    const ROWCOL nCols = GetColCount();
-    if (nTo < nFrom || nFrom == 0 || nFrom > nCols)
+    return RemoveLines(FALSE, nFrom, nTo, flags, ctCmd);
+}
+
+BOOL CGXGridCore::RemoveLines(BOOL bRows, ROWCOL nFrom, ROWCOL nTo, UINT flags, GXCmdType ctCmd)
+{
+    // Lines past the count do not exist: only those that do are removed.
+    const ROWCOL nLines = bRows ? GetRowCount() : GetColCount();
+    if (nTo < nFrom || nFrom == 0 || nFrom > nLines)
         return FALSE;
-    nTo = std::min(nTo, nCols);
+    nTo = std::min(nTo, nLines);
     if (!SyncCurrentCell(TRUE, GX_UPDATENOW, TRUE))
         return FALSE;
+    const ROWCOL nCount = nTo - nFrom + 1;
     CGXLongOperation longOp;
     longOp.ShowStatusText(m_pLibState->m_astrTexts[5]);
-    // What the removal's undo puts back: the styles and sizes of the removed cols.
+    // What the removal's undo puts back: the styles and sizes of the removed lines.
     CGXAbstractCommandFactory* pFactory = UndoRecorder(ctCmd);
-    const ROWCOL nOther = GetRowCount() + 1;
+    const ROWCOL nOther = (bRows ? GetColCount() : GetRowCount()) + 1;
     CObArray *pCellStyles = nullptr, *pLineStyles = nullptr;
     std::unique_ptr<int[]> anUndo;
     if (pFactory != nullptr) {
-        if (!pFactory->CopyColStyleBlock(this, nFrom, nOther, nTo - nFrom + 1, pCellStyles,
-                                         pLineStyles, &longOp))
+        const BOOL bCopied = bRows ? pFactory->CopyRowStyleBlock(this, nFrom, nCount, nOther,
+                                                                 pCellStyles, pLineStyles, &longOp)
+                                   : pFactory->CopyColStyleBlock(this, nFrom, nOther, nCount,
+                                                                 pCellStyles, pLineStyles, &longOp);
+        if (!bCopied)
             return FALSE;
-        anUndo.reset(SaveStoredColWidths(nFrom, nTo));
+        anUndo.reset(bRows ? SaveStoredRowHeights(nFrom, nTo) : SaveStoredColWidths(nFrom, nTo));
     }
     // The covered-cells feature opens the removal's undo step for a new action; it closes
     // here, whichever way the removal ends.
     const BOOL bCoveredStep = ctCmd == gxDo && CoveredCellsImp() != nullptr;
-    if (CGXAbstractGridCoveredCellsImp* pImp = CoveredCellsImp())
-        pImp->PrepareColRemoval(this, nFrom, nTo, flags, ctCmd);
+    if (CGXAbstractGridCoveredCellsImp* pImp = CoveredCellsImp()) {
+        if (bRows)
+            pImp->PrepareRowRemoval(this, nFrom, nTo, flags, ctCmd);
+        else
+            pImp->PrepareColRemoval(this, nFrom, nTo, flags, ctCmd);
+    }
     std::unique_ptr<int[]> anOld;
-    if ((flags & GX_SMART) && nTo < nCols) {
-        anOld.reset(new int[nTo - nFrom + 1]);
-        CollectColWidths(nFrom, nTo, anOld.get(), (int)(nTo - nFrom + 1));
+    if ((flags & GX_SMART) && nTo < nLines) {
+        anOld.reset(new int[nCount]);
+        if (bRows)
+            CollectRowHeights(nFrom, nTo, anOld.get(), (int)nCount);
+        else
+            CollectColWidths(nFrom, nTo, anOld.get(), (int)nCount);
     }
     const BOOL bUndo =
         m_pGridParam != nullptr && m_pGridParam->m_bUndoEnabled && ctCmd != gxRollback;
     const BOOL bOld = SwitchRecording(bUndo);
     longOp.ShowStatusText(m_pLibState->m_astrTexts[6]);
-    const BOOL bStored = WriteColRemoval(nFrom, nTo, FALSE);
+    const BOOL bStored =
+        bRows ? WriteRowRemoval(nFrom, nTo, FALSE) : WriteColRemoval(nFrom, nTo, FALSE);
     SwitchRecording(bOld);
     DiscardPendingState();
     if (!bStored) {
@@ -323,12 +270,17 @@ BOOL CGXGridCore::RemoveCols(ROWCOL nFrom, ROWCOL nTo, UINT flags, GXCmdType ctC
             CommitUndoBlock();
         return FALSE;
     }
-    RefreshColRemoval(nFrom, nTo, anOld.get(), flags, TRUE);
-    RecordUndo(pFactory != nullptr
-                   ? pFactory->MakeInsertColsCmd(nFrom, nTo - nFrom + 1, anUndo.release(),
-                                                 pCellStyles, pLineStyles, nOther)
-                   : nullptr,
-               ctCmd, m_nTopRow, nFrom);
+    if (bRows)
+        RefreshRowRemoval(nFrom, nTo, anOld.get(), flags, TRUE);
+    else
+        RefreshColRemoval(nFrom, nTo, anOld.get(), flags, TRUE);
+    CGXCommand* pCmd = nullptr;
+    if (pFactory != nullptr)
+        pCmd = bRows ? pFactory->MakeInsertRowsCmd(nFrom, nCount, anUndo.release(), pCellStyles,
+                                                   pLineStyles, nOther)
+                     : pFactory->MakeInsertColsCmd(nFrom, nCount, anUndo.release(), pCellStyles,
+                                                   pLineStyles, nOther);
+    RecordUndo(pCmd, ctCmd, bRows ? nFrom : m_nTopRow, bRows ? m_nLeftCol : nFrom);
     SetSelection(nullptr);
     RefreshAll(TRUE, nullptr, TRUE);
     if (bCoveredStep)
@@ -338,98 +290,93 @@ BOOL CGXGridCore::RemoveCols(ROWCOL nFrom, ROWCOL nTo, UINT flags, GXCmdType ctC
 
 BOOL CGXGridCore::WriteRowRemoval(ROWCOL nFrom, ROWCOL nTo, BOOL bForce)
 {
-    if (m_pGridParam == nullptr || (IsGridReadOnly() && m_pGridParam->m_bStoreGuard))
-        return FALSE;
-    const ROWCOL nRows = GetRowCount();
-    if (nFrom > nRows || nTo < nFrom)
-        return bForce;
-    nTo = std::min(nTo, nRows);
-    CGXData* pData = GetData();
-    BOOL bStored = pData != nullptr && pData->PutRowRemoval(nFrom, nTo);
-    if (!bStored && !bForce)
-        return FALSE;
-    MarkDocumentModified(TRUE);
-    if (CGXAbstractGridHideCellsImp* pImp = HideCellsImp())
-        pImp->RemoveHiddenRows(this, nFrom, nTo);
-    m_pGridParam->m_rowHeights.RemoveKeys(nFrom, nTo);
-    m_pGridParam->m_selRects.AdjustForRemovedRows(nFrom, nTo, nRows);
-    m_pGridParam->m_coveredCells.AdjustForRemovedRows(nFrom, nTo, nRows);
-    m_pGridParam->UpdateCoveredCellPool();
-    ShiftSpanPools(1, TRUE, nFrom, nTo);
-    if (GetMergeMode() != 0)
-        MarkMergeRangeDirty(CGXRange().SetRows(nFrom, std::max(nFrom, GetRowCount())));
-    return TRUE;
+    return WriteLineRemoval(TRUE, nFrom, nTo, bForce);
 }
 
 BOOL CGXGridCore::WriteColRemoval(ROWCOL nFrom, ROWCOL nTo, BOOL bForce)
 {
+    return WriteLineRemoval(FALSE, nFrom, nTo, bForce);
+}
+
+BOOL CGXGridCore::WriteLineRemoval(BOOL bRows, ROWCOL nFrom, ROWCOL nTo, BOOL bForce)
+{
     if (m_pGridParam == nullptr || (IsGridReadOnly() && m_pGridParam->m_bStoreGuard))
         return FALSE;
-    const ROWCOL nCols = GetColCount();
-    if (nFrom > nCols || nTo < nFrom)
+    const ROWCOL nLines = bRows ? GetRowCount() : GetColCount();
+    if (nFrom > nLines || nTo < nFrom)
         return bForce;
-    nTo = std::min(nTo, nCols);
+    nTo = std::min(nTo, nLines);
     CGXData* pData = GetData();
-    BOOL bStored = pData != nullptr && pData->PutColRemoval(nFrom, nTo);
+    BOOL bStored = pData != nullptr &&
+        (bRows ? pData->PutRowRemoval(nFrom, nTo) : pData->PutColRemoval(nFrom, nTo));
     if (!bStored && !bForce)
         return FALSE;
     MarkDocumentModified(TRUE);
-    if (CGXAbstractGridHideCellsImp* pImp = HideCellsImp())
-        pImp->RemoveHiddenCols(this, nFrom, nTo);
-    m_pGridParam->m_colWidths.RemoveKeys(nFrom, nTo);
-    m_pGridParam->m_selRects.AdjustForRemovedCols(nFrom, nTo, nCols);
-    m_pGridParam->m_coveredCells.AdjustForRemovedCols(nFrom, nTo, nCols);
+    CGXAbstractGridHideCellsImp* pHide = HideCellsImp();
+    if (bRows) {
+        if (pHide != nullptr)
+            pHide->RemoveHiddenRows(this, nFrom, nTo);
+        m_pGridParam->m_rowHeights.RemoveKeys(nFrom, nTo);
+        m_pGridParam->m_selRects.AdjustForRemovedRows(nFrom, nTo, nLines);
+        m_pGridParam->m_coveredCells.AdjustForRemovedRows(nFrom, nTo, nLines);
+    } else {
+        if (pHide != nullptr)
+            pHide->RemoveHiddenCols(this, nFrom, nTo);
+        m_pGridParam->m_colWidths.RemoveKeys(nFrom, nTo);
+        m_pGridParam->m_selRects.AdjustForRemovedCols(nFrom, nTo, nLines);
+        m_pGridParam->m_coveredCells.AdjustForRemovedCols(nFrom, nTo, nLines);
+    }
     m_pGridParam->UpdateCoveredCellPool();
-    ShiftSpanPools(1, FALSE, nFrom, nTo);
+    ShiftSpanPools(1, bRows, nFrom, nTo);
     if (GetMergeMode() != 0)
-        MarkMergeRangeDirty(CGXRange().SetCols(nFrom, std::max(nFrom, GetColCount())));
+        MarkMergeRangeDirty(
+            GXLineRange(bRows, nFrom, std::max(nFrom, bRows ? GetRowCount() : GetColCount())));
     return TRUE;
 }
 
 void CGXGridCore::RefreshRowRemoval(ROWCOL nFrom, ROWCOL nTo, int* anOld, UINT flags,
                                     BOOL bCreateHint)
 {
-    ResetVisibleCache();
-    if (m_bCurrentCellValid) {
-        if (m_nCurrentRow > nTo)
-            StoreCurrentCell(TRUE, m_nCurrentRow - (nTo - nFrom + 1), m_nCurrentCol);
-        else if (m_nCurrentRow >= nFrom)
-            StoreCurrentCell(FALSE);
-    }
-    if (m_pGridParam != nullptr && !m_pGridParam->m_bLockUpdate) {
-        if (CGXAbstractGridOptimizedUpdateImp* pImp = OptimizedUpdateImp())
-            pImp->RedrawRemovedRows(this, nFrom, nTo, anOld, flags);
-        else
-            RedrawAll(flags, FALSE);
-        if (flags & GX_UPDATENOW)
-            RefreshScrollBars(FALSE, TRUE);
-    }
-    NotifyGridListeners(gxListenStructure);
-    if (bCreateHint && HintsEnabled())
-        UpdateHintImp()->SendRemoveRowsHint(this, nFrom, nTo, flags & 7, 0);
+    RefreshLineRemoval(TRUE, nFrom, nTo, anOld, flags, bCreateHint);
 }
 
 void CGXGridCore::RefreshColRemoval(ROWCOL nFrom, ROWCOL nTo, int* anOld, UINT flags,
                                     BOOL bCreateHint)
 {
+    RefreshLineRemoval(FALSE, nFrom, nTo, anOld, flags, bCreateHint);
+}
+
+void CGXGridCore::RefreshLineRemoval(BOOL bRows, ROWCOL nFrom, ROWCOL nTo, int* anOld, UINT flags,
+                                     BOOL bCreateHint)
+{
     ResetVisibleCache();
     if (m_bCurrentCellValid) {
-        if (m_nCurrentCol > nTo)
-            StoreCurrentCell(TRUE, m_nCurrentRow, m_nCurrentCol - (nTo - nFrom + 1));
-        else if (m_nCurrentCol >= nFrom)
+        const ROWCOL nCurrent = bRows ? m_nCurrentRow : m_nCurrentCol;
+        const ROWCOL nCount = nTo - nFrom + 1;
+        if (nCurrent > nTo)
+            StoreCurrentCell(TRUE, bRows ? m_nCurrentRow - nCount : m_nCurrentRow,
+                             bRows ? m_nCurrentCol : m_nCurrentCol - nCount);
+        else if (nCurrent >= nFrom)
             StoreCurrentCell(FALSE);
     }
     if (m_pGridParam != nullptr && !m_pGridParam->m_bLockUpdate) {
-        if (CGXAbstractGridOptimizedUpdateImp* pImp = OptimizedUpdateImp())
-            pImp->RedrawRemovedCols(this, nFrom, nTo, anOld, flags);
-        else
+        if (CGXAbstractGridOptimizedUpdateImp* pImp = OptimizedUpdateImp()) {
+            if (bRows)
+                pImp->RedrawRemovedRows(this, nFrom, nTo, anOld, flags);
+            else
+                pImp->RedrawRemovedCols(this, nFrom, nTo, anOld, flags);
+        } else
             RedrawAll(flags, FALSE);
         if (flags & GX_UPDATENOW)
             RefreshScrollBars(FALSE, TRUE);
     }
     NotifyGridListeners(gxListenStructure);
-    if (bCreateHint && HintsEnabled())
-        UpdateHintImp()->SendRemoveColsHint(this, nFrom, nTo, flags & 7, 0);
+    if (bCreateHint && HintsEnabled()) {
+        if (bRows)
+            UpdateHintImp()->SendRemoveRowsHint(this, nFrom, nTo, flags & 7, 0);
+        else
+            UpdateHintImp()->SendRemoveColsHint(this, nFrom, nTo, flags & 7, 0);
+    }
 }
 
 void CGXGridCore::ShiftSpanPools(int nOp, BOOL bRows, ROWCOL n1, ROWCOL n2, ROWCOL n3)
