@@ -48,149 +48,108 @@ CWnd* CGXGridUpdateHintImp::SplitterPartner(CGXGridCore* pGrid, BOOL bRows)
 // Sending.
 #define GX_HINT(id) CGXGridHint hint(id, pGrid->m_nHintId)
 
-BOOL CGXGridUpdateHintImp::SendRowCountHint(CGXGridCore* pGrid, ROWCOL nFirst, UINT nFlags)
+BOOL CGXGridUpdateHintImp::SendLines(CGXGridCore* pGrid, int nId, BOOL bRows, ROWCOL n1, ROWCOL n2,
+                                     ROWCOL n3, UINT nFlags, int lValue, void* vptr)
 {
-    GX_HINT(gxHintRowCount);
-    hint.m_nRow1 = nFirst;
+    GX_HINT(nId);
+    (bRows ? hint.m_nRow1 : hint.m_nCol1) = n1;
+    (bRows ? hint.m_nRow2 : hint.m_nCol2) = n2;
+    (bRows ? hint.m_nRow3 : hint.m_nCol3) = n3;
+    hint.m_lValue = lValue;
+    hint.m_vptr = vptr;
     hint.m_flags = nFlags;
     Send(pGrid, hint);
     return TRUE;
 }
-BOOL CGXGridUpdateHintImp::SendColCountHint(CGXGridCore* pGrid, ROWCOL nFirst, UINT nFlags)
+BOOL CGXGridUpdateHintImp::SendRange(CGXGridCore* pGrid, int nId, const CGXRange* pRange,
+                                     UINT nFlags)
 {
-    GX_HINT(gxHintColCount);
-    hint.m_nCol1 = nFirst;
+    GX_HINT(nId);
+    if (pRange != nullptr) {
+        hint.m_range = *pRange;
+        hint.m_nRow1 = pRange->top;
+        hint.m_nCol1 = pRange->left;
+        hint.m_nRow2 = pRange->bottom;
+        hint.m_nCol2 = pRange->right;
+    }
     hint.m_flags = nFlags;
     Send(pGrid, hint);
     return TRUE;
+}
+BOOL CGXGridUpdateHintImp::SendFirstLine(CGXGridCore* pGrid, BOOL bRows, ROWCOL nLine, UINT nFlags)
+{
+    CWnd* pTarget = SplitterPartner(pGrid, bRows);
+    if (pTarget == nullptr)
+        return TRUE;
+    return SendLines(pGrid, bRows ? gxHintTopRow : gxHintLeftCol, bRows, nLine, 0, 0, nFlags, 0,
+                     pTarget);
+}
+
+BOOL CGXGridUpdateHintImp::SendRowCountHint(CGXGridCore* pGrid, ROWCOL nFirst, UINT nFlags)
+{
+    return SendLines(pGrid, gxHintRowCount, TRUE, nFirst, 0, 0, nFlags);
+}
+BOOL CGXGridUpdateHintImp::SendColCountHint(CGXGridCore* pGrid, ROWCOL nFirst, UINT nFlags)
+{
+    return SendLines(pGrid, gxHintColCount, FALSE, nFirst, 0, 0, nFlags);
 }
 BOOL CGXGridUpdateHintImp::SendFrozenRowsHint(CGXGridCore* pGrid, ROWCOL nOldFrozen,
                                               ROWCOL nOldHeader, UINT nFlags)
 {
-    GX_HINT(gxHintFrozenRows);
-    hint.m_nRow1 = nOldFrozen;
-    hint.m_nRow2 = nOldHeader;
-    hint.m_flags = nFlags;
-    Send(pGrid, hint);
-    return TRUE;
+    return SendLines(pGrid, gxHintFrozenRows, TRUE, nOldFrozen, nOldHeader, 0, nFlags);
 }
 BOOL CGXGridUpdateHintImp::SendFrozenColsHint(CGXGridCore* pGrid, ROWCOL nOldFrozen,
                                               ROWCOL nOldHeader, UINT nFlags)
 {
-    GX_HINT(gxHintFrozenCols);
-    hint.m_nCol1 = nOldFrozen;
-    hint.m_nCol2 = nOldHeader;
-    hint.m_flags = nFlags;
-    Send(pGrid, hint);
-    return TRUE;
+    return SendLines(pGrid, gxHintFrozenCols, FALSE, nOldFrozen, nOldHeader, 0, nFlags);
 }
 BOOL CGXGridUpdateHintImp::SendTopRowHint(CGXGridCore* pGrid, ROWCOL nRow, UINT nFlags)
 {
-    CWnd* pTarget = SplitterPartner(pGrid, TRUE);
-    if (pTarget == nullptr)
-        return TRUE;
-    GX_HINT(gxHintTopRow);
-    hint.m_nRow1 = nRow;
-    hint.m_flags = nFlags;
-    hint.m_vptr = pTarget;
-    Send(pGrid, hint);
-    return TRUE;
+    return SendFirstLine(pGrid, TRUE, nRow, nFlags);
 }
 BOOL CGXGridUpdateHintImp::SendLeftColHint(CGXGridCore* pGrid, ROWCOL nCol, UINT nFlags)
 {
-    CWnd* pTarget = SplitterPartner(pGrid, FALSE);
-    if (pTarget == nullptr)
-        return TRUE;
-    GX_HINT(gxHintLeftCol);
-    hint.m_nCol1 = nCol;
-    hint.m_flags = nFlags;
-    hint.m_vptr = pTarget;
-    Send(pGrid, hint);
-    return TRUE;
+    return SendFirstLine(pGrid, FALSE, nCol, nFlags);
 }
 BOOL CGXGridUpdateHintImp::SendInsertRowsHint(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nCount,
                                               UINT nFlags)
 {
-    GX_HINT(gxHintInsertRows);
-    hint.m_nRow1 = nFirst;
-    hint.m_lValue = (int)nCount;
-    hint.m_flags = nFlags;
-    Send(pGrid, hint);
-    return TRUE;
+    return SendLines(pGrid, gxHintInsertRows, TRUE, nFirst, 0, 0, nFlags, (int)nCount);
 }
 BOOL CGXGridUpdateHintImp::SendInsertColsHint(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nCount,
                                               UINT nFlags)
 {
-    GX_HINT(gxHintInsertCols);
-    hint.m_nCol1 = nFirst;
-    hint.m_lValue = (int)nCount;
-    hint.m_flags = nFlags;
-    Send(pGrid, hint);
-    return TRUE;
+    return SendLines(pGrid, gxHintInsertCols, FALSE, nFirst, 0, 0, nFlags, (int)nCount);
 }
 BOOL CGXGridUpdateHintImp::SendRemoveRowsHint(CGXGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo,
                                               UINT nFlags, int)
 {
-    GX_HINT(gxHintRemoveRows);
-    hint.m_nRow1 = nFrom;
-    hint.m_nRow2 = nTo;
-    hint.m_flags = nFlags;
-    Send(pGrid, hint);
-    return TRUE;
+    return SendLines(pGrid, gxHintRemoveRows, TRUE, nFrom, nTo, 0, nFlags);
 }
 BOOL CGXGridUpdateHintImp::SendRemoveColsHint(CGXGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo,
                                               UINT nFlags, int)
 {
-    GX_HINT(gxHintRemoveCols);
-    hint.m_nCol1 = nFrom;
-    hint.m_nCol2 = nTo;
-    hint.m_flags = nFlags;
-    Send(pGrid, hint);
-    return TRUE;
+    return SendLines(pGrid, gxHintRemoveCols, FALSE, nFrom, nTo, 0, nFlags);
 }
 BOOL CGXGridUpdateHintImp::SendMoveRowsHint(CGXGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo,
                                             ROWCOL nDest, UINT nFlags)
 {
-    GX_HINT(gxHintMoveRows);
-    hint.m_nRow1 = nFrom;
-    hint.m_nRow2 = nTo;
-    hint.m_nRow3 = nDest;
-    hint.m_flags = nFlags;
-    Send(pGrid, hint);
-    return TRUE;
+    return SendLines(pGrid, gxHintMoveRows, TRUE, nFrom, nTo, nDest, nFlags);
 }
 BOOL CGXGridUpdateHintImp::SendMoveColsHint(CGXGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo,
                                             ROWCOL nDest, UINT nFlags)
 {
-    GX_HINT(gxHintMoveCols);
-    hint.m_nCol1 = nFrom;
-    hint.m_nCol2 = nTo;
-    hint.m_nCol3 = nDest;
-    hint.m_flags = nFlags;
-    Send(pGrid, hint);
-    return TRUE;
+    return SendLines(pGrid, gxHintMoveCols, FALSE, nFrom, nTo, nDest, nFlags);
 }
 BOOL CGXGridUpdateHintImp::SendRowHeightsHint(CGXGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo,
                                               UINT nFlags, int* pOldSizes)
 {
-    GX_HINT(gxHintRowHeights);
-    hint.m_nRow1 = nFrom;
-    hint.m_nRow2 = nTo;
-    hint.m_vptr = pOldSizes;
-    hint.m_flags = nFlags;
-    Send(pGrid, hint);
-    return TRUE;
+    return SendLines(pGrid, gxHintRowHeights, TRUE, nFrom, nTo, 0, nFlags, 0, pOldSizes);
 }
 BOOL CGXGridUpdateHintImp::SendColWidthsHint(CGXGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo,
                                              UINT nFlags, int* pOldSizes)
 {
-    GX_HINT(gxHintColWidths);
-    hint.m_nCol1 = nFrom;
-    hint.m_nCol2 = nTo;
-    hint.m_vptr = pOldSizes;
-    hint.m_flags = nFlags;
-    Send(pGrid, hint);
-    return TRUE;
+    return SendLines(pGrid, gxHintColWidths, FALSE, nFrom, nTo, 0, nFlags, 0, pOldSizes);
 }
 BOOL CGXGridUpdateHintImp::SendZoomHint(CGXGridCore* pGrid, int nZoom)
 {
@@ -227,54 +186,25 @@ BOOL CGXGridUpdateHintImp::SendMoveDataColsHint(CGXGridCore* pGrid, const CGXRan
     Send(pGrid, hint);
     return TRUE;
 }
-namespace {
-// The block's corners travel as rows and columns 1 and 2, as the receiving view replays them.
-void SpanBlockHint(CGXGridHint& hint, const CGXRange& range, UINT nFlags)
-{
-    hint.m_range = range;
-    hint.m_nRow1 = range.top;
-    hint.m_nCol1 = range.left;
-    hint.m_nRow2 = range.bottom;
-    hint.m_nCol2 = range.right;
-    hint.m_flags = nFlags;
-}
-} // namespace
 
 BOOL CGXGridUpdateHintImp::SendRedrawFloatedHint(CGXGridCore* pGrid, const CGXRange& range,
                                                  UINT nFlags)
 {
-    GX_HINT(gxHintRedrawFloated);
-    SpanBlockHint(hint, range, nFlags);
-    Send(pGrid, hint);
-    return TRUE;
+    return SendRange(pGrid, gxHintRedrawFloated, &range, nFlags);
 }
 BOOL CGXGridUpdateHintImp::SendRedrawMergedHint(CGXGridCore* pGrid, const CGXRange& range,
                                                 UINT nFlags)
 {
-    GX_HINT(gxHintRedrawMerged);
-    SpanBlockHint(hint, range, nFlags);
-    Send(pGrid, hint);
-    return TRUE;
+    return SendRange(pGrid, gxHintRedrawMerged, &range, nFlags);
 }
 BOOL CGXGridUpdateHintImp::SendRedrawRangeHint(CGXGridCore* pGrid, const CGXRange& range,
                                                UINT nFlags)
 {
-    GX_HINT(gxHintRedrawRowCol);
-    hint.m_range = range;
-    hint.m_nRow1 = range.top;
-    hint.m_nCol1 = range.left;
-    hint.m_nRow2 = range.bottom;
-    hint.m_nCol2 = range.right;
-    hint.m_flags = nFlags;
-    Send(pGrid, hint);
-    return TRUE;
+    return SendRange(pGrid, gxHintRedrawRowCol, &range, nFlags);
 }
 BOOL CGXGridUpdateHintImp::SendRedrawAllHint(CGXGridCore* pGrid, UINT nFlags)
 {
-    GX_HINT(gxHintRedraw);
-    hint.m_flags = nFlags;
-    Send(pGrid, hint);
-    return TRUE;
+    return SendRange(pGrid, gxHintRedraw, nullptr, nFlags);
 }
 BOOL CGXGridUpdateHintImp::SendStyleRangeHint(CGXGridCore* pGrid, const CGXRange& range,
                                               const CGXStyle* pStyle, GXModifyType mt, int nType,
@@ -291,17 +221,11 @@ BOOL CGXGridUpdateHintImp::SendStyleRangeHint(CGXGridCore* pGrid, const CGXRange
 }
 BOOL CGXGridUpdateHintImp::SendStylesMapHint(CGXGridCore* pGrid, UINT nFlags)
 {
-    GX_HINT(gxHintStylesMap);
-    hint.m_flags = nFlags;
-    Send(pGrid, hint);
-    return TRUE;
+    return SendRange(pGrid, gxHintStylesMap, nullptr, nFlags);
 }
 BOOL CGXGridUpdateHintImp::SendPropertiesHint(CGXGridCore* pGrid, UINT nFlags)
 {
-    GX_HINT(gxHintProperties);
-    hint.m_flags = nFlags;
-    Send(pGrid, hint);
-    return TRUE;
+    return SendRange(pGrid, gxHintProperties, nullptr, nFlags);
 }
 BOOL CGXGridUpdateHintImp::SendBaseStyleHint(CGXGridCore* pGrid, WORD wStyleId, UINT nFlags)
 {

@@ -58,6 +58,15 @@ public:
 private:
     // Hands the hint to the other views of the grid's document.
     static void Send(CGXGridCore* pGrid, CGXGridHint& hint);
+    // Sends a hint about rows (bRows) or columns: n1 to n3 travel as the hint's rows or
+    // columns 1 to 3, beside the flags, the count or value and the pointer.
+    static BOOL SendLines(CGXGridCore* pGrid, int nId, BOOL bRows, ROWCOL n1, ROWCOL n2, ROWCOL n3,
+                          UINT nFlags, int lValue = 0, void* vptr = nullptr);
+    // Sends a hint that carries the range's corners (as rows and columns 1 and 2) or, with
+    // no range, its flags only.
+    static BOOL SendRange(CGXGridCore* pGrid, int nId, const CGXRange* pRange, UINT nFlags);
+    // The first scrolled row (bRows) or column, to the pane beside the grid.
+    static BOOL SendFirstLine(CGXGridCore* pGrid, BOOL bRows, ROWCOL nLine, UINT nFlags);
     // The pane beside the grid in its splitter window (bRows: same splitter row, other
     // column), or null when there is none.
     static CWnd* SplitterPartner(CGXGridCore* pGrid, BOOL bRows);
