@@ -59,30 +59,7 @@ BOOL CGXChild::MouseOverCell(ROWCOL, ROWCOL, UINT, CPoint) { return FALSE; }
 
 BOOL CGXChild::RouteKeyMessage(UINT nMessage, UINT nChar, UINT nRepCnt, UINT nFlags)
 {
-    switch (nMessage) {
-    case WM_KEYDOWN:
-        return KeyDown(nChar, nRepCnt, nFlags);
-    case WM_KEYUP:
-        return KeyUp(nChar, nRepCnt, nFlags);
-    case WM_DEADCHAR:
-        return DeadChar(nChar, nRepCnt, nFlags);
-    case WM_SYSKEYDOWN:
-        return SysKeyDown(nChar, nRepCnt, nFlags);
-    case WM_SYSKEYUP:
-        return SysKeyUp(nChar, nRepCnt, nFlags);
-    case WM_SYSCHAR:
-        return SysChar(nChar, nRepCnt, nFlags);
-    case WM_SYSDEADCHAR:
-        return SysDeadChar(nChar, nRepCnt, nFlags);
-    case WM_CHAR: {
-        CString strText;
-        if (GXGetDoubleByteChar(nChar, strText, m_bLeadByte, m_cLeadByte))
-            return strText.IsEmpty() ? TRUE : InsertTypedText(strText, nRepCnt, nFlags);
-        return Char(nChar, nRepCnt, nFlags);
-    }
-    default:
-        return FALSE;
-    }
+    return GXRouteKeyToHandler(*this, m_bLeadByte, m_cLeadByte, nMessage, nChar, nRepCnt, nFlags);
 }
 
 BOOL CGXChild::KeyDown(UINT, UINT, UINT) { return FALSE; }

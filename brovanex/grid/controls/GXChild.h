@@ -91,3 +91,36 @@ protected:
 // (strText holds both bytes) or was a lead byte held back (strText empty); FALSE for a
 // single-byte character (strText holds it).
 BOOL GXGetDoubleByteChar(UINT nChar, CString& strText, BOOL& bPending, char& cLeadByte);
+
+// Hands a key message to the handler of its kind on a child or a control; a WM_CHAR goes
+// through the double-byte assembly above first, with the target's lead-byte state. FALSE
+// for any other message.
+template<class TTarget>
+BOOL GXRouteKeyToHandler(TTarget& target, BOOL& bLeadByte, char& cLeadByte, UINT nMessage,
+                         UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    switch (nMessage) {
+    case WM_KEYDOWN:
+        return target.KeyDown(nChar, nRepCnt, nFlags);
+    case WM_KEYUP:
+        return target.KeyUp(nChar, nRepCnt, nFlags);
+    case WM_DEADCHAR:
+        return target.DeadChar(nChar, nRepCnt, nFlags);
+    case WM_SYSKEYDOWN:
+        return target.SysKeyDown(nChar, nRepCnt, nFlags);
+    case WM_SYSKEYUP:
+        return target.SysKeyUp(nChar, nRepCnt, nFlags);
+    case WM_SYSCHAR:
+        return target.SysChar(nChar, nRepCnt, nFlags);
+    case WM_SYSDEADCHAR:
+        return target.SysDeadChar(nChar, nRepCnt, nFlags);
+    case WM_CHAR: {
+        CString strText;
+        if (GXGetDoubleByteChar(nChar, strText, bLeadByte, cLeadByte))
+            return strText.IsEmpty() ? TRUE : target.InsertTypedText(strText, nRepCnt, nFlags);
+        return target.Char(nChar, nRepCnt, nFlags);
+    }
+    default:
+        return FALSE;
+    }
+}
