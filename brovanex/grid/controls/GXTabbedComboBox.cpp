@@ -21,18 +21,14 @@ void GXAddAttributes_CGXTabbedComboBox(CGXStylesMap* pStylesMap)
     CGXTabbedComboBox::AddUserAttributes(pStylesMap);
 }
 
-namespace {
-const int kMaxColumns = 10;
-} // namespace
-
 // --- The control ---
 
 CGXTabbedComboBox::CGXTabbedComboBox(CGXGridCore* pGrid, UINT nEditID, UINT nListBoxID)
     : CGXComboBox(pGrid, nEditID, nListBoxID, GX_CBF_TEXT), m_nValueCol(0), m_nDisplayCol(0),
       m_bDisplayAllCols(TRUE), m_bTitleLine(TRUE), m_nSortCol(-1), m_crGridLine(RGB(192, 192, 192)),
       m_crBack(RGB(255, 255, 255)), m_crText(RGB(0, 0, 0)), m_bAutoComplete(TRUE),
-      m_nItemHeight(10), m_nTotalWidth(0), m_bListFilled(FALSE), m_pHeader(nullptr),
-      m_pListBox(nullptr), m_pPopup(nullptr)
+      m_nItemHeight(10), m_nTotalWidth(0), m_bListFilled(FALSE), m_nTitleHeight(10),
+      m_pHeader(nullptr), m_pListBox(nullptr), m_pPopup(nullptr)
 {
     m_bButtonFitsText = FALSE;
 }
@@ -167,6 +163,13 @@ void CGXTabbedComboBox::GetDropDownRect(CRect& rect, const CRect& rectCell)
         rect.right = rect.left + m_nTotalWidth;
 }
 
+int CGXTabbedComboBox::RowHeight(int nIndex) const
+{
+    if (nIndex >= 0 && nIndex < (int)m_rowHeights.size())
+        return m_rowHeights[nIndex];
+    return m_nItemHeight;
+}
+
 void CGXTabbedComboBox::FillListBox(CListBox* pListBox)
 {
     const CGXStyle* pStyle = LoadStyle();
@@ -175,58 +178,20 @@ void CGXTabbedComboBox::FillListBox(CListBox* pListBox)
     if (!m_bListFilled) {
         m_bListFilled = TRUE;
         ReadSettings(*pStyle);
-        pListBox->ResetContent();
+        GXTabbedRows rows;
+        rows.Build(Grid(), *pStyle, GXTabbedSettings::FromStyle(*pStyle));
+        m_nItemHeight = rows.nItemHeight;
+        m_nTitleHeight = rows.nTitleHeight;
+        m_colRight = rows.colRight;
+        m_nTotalWidth = rows.nTotalWidth;
+        m_rowHeights = rows.heights;
+        if (rows.bTitles && m_pHeader == nullptr)
+            m_pHeader = new CGXTabbedLBoxHeader;
         if (m_pHeader != nullptr)
-            m_pHeader->SetTitles("");
-        m_nTotalWidth = 0;
-        std::vector<int> measured(kMaxColumns, -1);
-        int nColumns = 0;
-        CWnd* pGridWnd = Grid()->GetGridWnd();
-        CClientDC dc(pGridWnd);
-        CFont* pOld = Grid()->SelectStyleFont(&dc, *pStyle);
-        TEXTMETRIC tm = {};
-        dc.GetTextMetrics(&tm);
-        m_nItemHeight = std::max(10, (int)tm.tmHeight);
-        CString strList = pStyle->GetChoiceList(), strLine;
-        for (BOOL bFirst = TRUE; !strList.IsEmpty(); bFirst = FALSE) {
-            GXExtractLine(strList, strLine);
-            // Each field's width, at most ten columns.
-            for (int i = 0; i < kMaxColumns; ++i) {
-                const CString strField = GXGetTabbedItem(strLine, i);
-                int nTabs = 0;
-                for (int k = 0; k < strLine.GetLength(); ++k)
-                    nTabs += strLine[k] == '\t';
-                if (i > nTabs)
-                    break;
-                measured[i] = std::max(measured[i], (int)dc.GetTextExtent(strField).cx);
-                nColumns = std::max(nColumns, i + 1);
-            }
-            CString strEntry = strLine;
-            if (m_nDisplayCol > 0)
-                strEntry = GXGetTabbedItem(strLine, m_nDisplayCol) + "\t" + strLine;
-            if (bFirst && m_bTitleLine) {
-                if (m_pHeader == nullptr)
-                    m_pHeader = new CGXTabbedLBoxHeader(this);
-                m_pHeader->SetTitles(strEntry);
-            } else {
-                pListBox->AddString(strEntry);
-            }
-        }
-        if (pOld != nullptr)
-            dc.SelectObject(pOld);
-        const std::vector<int> given = GXParseColumnWidths(m_strColWidths);
-        m_colRight.clear();
-        int nRight = 0;
-        for (int i = 0; i < nColumns; ++i) {
-            int nWidth = 0;
-            if (i < (int)given.size())
-                nWidth = given[i];
-            else if (m_bDisplayAllCols || i == m_nDisplayCol || (m_nDisplayCol <= 0 && i == 0))
-                nWidth = measured[i] + 4;
-            nRight += nWidth;
-            m_colRight.push_back(nRight);
-        }
-        m_nTotalWidth = nRight + ::GetSystemMetrics(SM_CXVSCROLL);
+            m_pHeader->SetTitles(rows.strTitles);
+        pListBox->ResetContent();
+        for (const CString& strEntry : rows.entries)
+            pListBox->AddString(strEntry);
     }
     // The entry showing the edit's text.
     CString strText;
@@ -276,12 +241,12 @@ void CGXTabbedComboBox::PlaceHeader()
         return;
     if (m_pHeader->GetSafeHwnd() == nullptr && !m_pHeader->CreateHeader())
         return;
-    m_pHeader->SendMessage(WM_SETFONT, (WPARAM)m_font.GetSafeHandle(), FALSE);
+    m_pHeader->SetLayout(m_colRight, m_nDisplayCol, m_bDisplayAllCols, &m_font);
     CRect rectPopup;
     m_pDropDownWnd->GetWindowRect(&rectPopup);
     CRect rectCell = Grid()->GetSpannedCellRect(GetRow(), GetCol());
     Grid()->GetGridWnd()->ClientToScreen(&rectCell);
-    const int nHeader = m_nItemHeight + 4;
+    const int nHeader = m_nTitleHeight + 4;
     CRect rectHeader(rectPopup.left, rectPopup.top, rectPopup.right, rectPopup.top + nHeader);
     if (rectPopup.top >= rectCell.bottom) {
         // Below the cell: the header under the cell, the list under the header.

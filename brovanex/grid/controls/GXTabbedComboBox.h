@@ -11,20 +11,26 @@
 
 class CGXTabbedComboBox;
 
-// The titles above (or below) the open list.
+// The titles above (or below) the open list, drawn in the list's columns.
 class CGXTabbedLBoxHeader : public CWnd
 {
 public:
-    explicit CGXTabbedLBoxHeader(CGXTabbedComboBox* pCombo) : m_pCombo(pCombo) { }
+    CGXTabbedLBoxHeader() = default;
     BOOL CreateHeader();
     void SetTitles(const CString& strTitles) { m_strTitles = strTitles; }
     const CString& GetTitles() const { return m_strTitles; }
+    // The columns and the font the titles are drawn with (the font is not owned).
+    void SetLayout(const std::vector<int>& colRight, int nDisplayCol, BOOL bDisplayAllCols,
+                   CFont* pFont);
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void Paint(CDC* pDC);
 
-    CGXTabbedComboBox* m_pCombo;
+    BOOL m_bDisplayAllCols = TRUE;
+    int m_nDisplayCol = 0;
+    std::vector<int> m_colRight;
+    CFont* m_pFont = nullptr;
     CString m_strTitles;
 };
 
@@ -76,6 +82,8 @@ public:
     const std::vector<int>& GetColumnRights() const { return m_colRight; }
     CGXTabbedLBoxHeader* GetHeader() const { return m_pHeader; }
     int GetTotalWidth() const { return m_nTotalWidth; }
+    // The height of a list row: its highest field, at least the item height.
+    int RowHeight(int nIndex) const;
 
     int m_nValueCol, m_nDisplayCol;
     BOOL m_bDisplayAllCols, m_bTitleLine;
@@ -95,6 +103,8 @@ protected:
     void PlaceHeader();
 
     std::vector<int> m_colRight; // right edges of the columns in the list
+    std::vector<int> m_rowHeights; // of the list's rows, as filled
+    int m_nTitleHeight; // of the title line
     CGXTabbedLBoxHeader* m_pHeader; // owned
     CListBox* m_pListBox; // kept between drop-downs (owned by the pop-up)
     CGXGridCombo* m_pPopup; // kept between drop-downs, owned

@@ -3,6 +3,7 @@
 #include "controls/GXTabbedComboBoxTable.h"
 #include "controls/GXControl.h"
 #include "core/GXChoiceList.h"
+#include "core/GXDIB.h"
 #include "core/GXGridCore.h"
 #include "core/GXStylesMap.h"
 #include "fw/dc.h"
@@ -13,6 +14,8 @@
 #include <mbstring.h>
 
 namespace {
+const int kMaxColumns = 10;
+
 CString AttributeText(const CGXStyle& style, WORD nId)
 {
     return style.HasUserAttribute(nId) ? style.GetUserAttribute(nId).GetValue() : CString();
@@ -136,6 +139,104 @@ std::vector<int> GXParseColumnWidths(LPCTSTR pszWidths)
     return widths;
 }
 
+// --- Fields and rows ---
+
+HGLOBAL GXTabbedPicture(LPCTSTR pszField)
+{
+    // Picture texts begin with '#': any other text is not looked up.
+    return pszField != nullptr && pszField[0] == '#' ? GXGetDIBPool()->LookupDIB(pszField)
+                                                     : nullptr;
+}
+
+CSize GXTabbedFieldSize(CDC* pDC, const CString& strField)
+{
+    if (HGLOBAL hDIB = GXTabbedPicture(strField)) {
+        GXDIBLayout layout;
+        const void* p = ::GlobalLock(hDIB);
+        const BOOL bOk = p != nullptr && GXCheckDIB(p, ::GlobalSize(hDIB), &layout);
+        if (p != nullptr)
+            ::GlobalUnlock(hDIB);
+        if (bOk)
+            return CSize(layout.nWidth, layout.nHeight < 0 ? -layout.nHeight : layout.nHeight);
+    }
+    return pDC->GetTextExtent(strField);
+}
+
+void GXDrawTabbedField(CDC* pDC, const CString& strField, const CRect& rect, UINT nFormat)
+{
+    if (rect.IsRectEmpty())
+        return;
+    if (HGLOBAL hDIB = GXTabbedPicture(strField)) {
+        GXDrawDIB(pDC, hDIB, rect, 0,
+                  nFormat & (DT_LEFT | DT_CENTER | DT_RIGHT | DT_TOP | DT_VCENTER | DT_BOTTOM));
+        return;
+    }
+    CRect rectText = rect;
+    pDC->DrawText(strField, &rectText, nFormat | DT_SINGLELINE | DT_NOPREFIX);
+}
+
+void GXTabbedRows::Build(CGXGridCore* pGrid, const CGXStyle& style, const GXTabbedSettings& s)
+{
+    CClientDC dc(pGrid->GetGridWnd());
+    CFont* pOld = pGrid->SelectStyleFont(&dc, style);
+    Build(&dc, style, s);
+    if (pOld != nullptr)
+        dc.SelectObject(pOld);
+}
+
+void GXTabbedRows::Build(CDC* pDC, const CGXStyle& style, const GXTabbedSettings& s)
+{
+    entries.clear();
+    heights.clear();
+    strTitles.Empty();
+    bTitles = FALSE;
+    colRight.clear();
+    TEXTMETRIC tm = {};
+    pDC->GetTextMetrics(&tm);
+    nItemHeight = std::max(10, (int)tm.tmHeight);
+    nTitleHeight = nItemHeight;
+    std::vector<int> measured(kMaxColumns, -1);
+    int nColumns = 0;
+    CString strList = style.GetChoiceList(), strLine;
+    for (BOOL bFirst = TRUE; !strList.IsEmpty(); bFirst = FALSE) {
+        GXExtractLine(strList, strLine);
+        int nTabs = 0;
+        for (int k = 0; k < strLine.GetLength(); ++k)
+            nTabs += strLine[k] == '\t';
+        // Each field's width, at most ten columns; the row as high as its highest field.
+        int nHeight = nItemHeight;
+        for (int i = 0; i < kMaxColumns && i <= nTabs; ++i) {
+            const CSize size = GXTabbedFieldSize(pDC, GXGetTabbedItem(strLine, i));
+            measured[i] = std::max(measured[i], (int)size.cx);
+            nHeight = std::max(nHeight, (int)size.cy);
+            nColumns = std::max(nColumns, i + 1);
+        }
+        CString strEntry = strLine;
+        if (s.nDisplayCol > 0)
+            strEntry = GXGetTabbedItem(strLine, s.nDisplayCol) + "\t" + strLine;
+        if (bFirst && s.bTitleLine) {
+            strTitles = strEntry;
+            bTitles = TRUE;
+            nTitleHeight = nHeight;
+        } else {
+            entries.push_back(strEntry);
+            heights.push_back(nHeight);
+        }
+    }
+    const std::vector<int> given = GXParseColumnWidths(s.strColWidths);
+    int nRight = 0;
+    for (int i = 0; i < nColumns; ++i) {
+        int nWidth = 0;
+        if (i < (int)given.size())
+            nWidth = given[i];
+        else if (s.bDisplayAllCols || i == s.nDisplayCol || (s.nDisplayCol <= 0 && i == 0))
+            nWidth = measured[i] + 4;
+        nRight += nWidth;
+        colRight.push_back(nRight);
+    }
+    nTotalWidth = nRight + ::GetSystemMetrics(SM_CXVSCROLL);
+}
+
 // --- The shared cell behaviour ---
 
 namespace GXTabbedCell {
@@ -218,8 +319,9 @@ CSize MeasureShownFields(CGXGridCore* pGrid, CDC* pDC, const CGXStyle& style)
         GXExtractLine(strList, strLine);
         if (bFirst && s.bTitleLine)
             continue;
-        size.cx =
-            std::max(size.cx, (LONG)pDC->GetTextExtent(GXGetTabbedItem(strLine, s.ShownCol())).cx);
+        const CSize field = GXTabbedFieldSize(pDC, GXGetTabbedItem(strLine, s.ShownCol()));
+        size.cx = std::max(size.cx, field.cx);
+        size.cy = std::max(size.cy, field.cy);
     }
     if (pOld != nullptr)
         pDC->SelectObject(pOld);

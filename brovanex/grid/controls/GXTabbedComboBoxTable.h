@@ -47,6 +47,55 @@ struct GXTabbedSettings
 // The column widths a width text gives (numbers separated by any non-digits).
 std::vector<int> GXParseColumnWidths(LPCTSTR pszWidths);
 
+// A field naming a picture in the library's DIB pool: the picture (null for any other text).
+HGLOBAL GXTabbedPicture(LPCTSTR pszField);
+// A field's size: its picture's, else its text extent in the DC's font.
+CSize GXTabbedFieldSize(CDC* pDC, const CString& strField);
+// Draws a field in the rectangle: its picture placed by the alignment (DT_ flags), else its
+// text in one line with the format.
+void GXDrawTabbedField(CDC* pDC, const CString& strField, const CRect& rect, UINT nFormat);
+
+// The list of a table as both tabbed combos fill it: one entry a row (the display text, a tab
+// and the whole line when the display column is above 0, else the line itself), the title
+// entry, the columns' right edges, the rows' heights and the list's total width.
+struct GXTabbedRows
+{
+    std::vector<CString> entries;
+    std::vector<int> heights; // of each entry: its fields' heights, at least nItemHeight
+    CString strTitles;
+    BOOL bTitles = FALSE;
+    std::vector<int> colRight; // running sums of the column widths
+    int nItemHeight = 10; // a text line of the font, at least 10
+    int nTitleHeight = 10; // the title entry's height
+    int nTotalWidth = 0; // the columns and a vertical scroll bar
+
+    // Measures every field (at most ten columns) in the style's font on the grid's window and
+    // works out the widths: a given width, else the measured width + 4 for shown columns,
+    // else 0.
+    void Build(CGXGridCore* pGrid, const CGXStyle& style, const GXTabbedSettings& s);
+    void Build(CDC* pDC, const CGXStyle& style, const GXTabbedSettings& s);
+};
+
+// How a row of a tabbed list is drawn.
+struct GXTabbedRowLook
+{
+    const std::vector<int>* pColRight = nullptr;
+    BOOL bColumns = TRUE; // FALSE: only the first field, across the whole row
+    BOOL bSkipFirst = FALSE; // the entry's leading copy of the display text is left out
+    COLORREF crGridLine = RGB(192, 192, 192);
+    COLORREF crBack = RGB(255, 255, 255), crText = RGB(0, 0, 0);
+};
+
+// Draws an owner-drawn list row: the highlight colours when selected, the fields in their
+// columns with a separator line 2 pixels left of each right edge, a focus rectangle when
+// focused.
+void GXDrawTabbedRow(const DRAWITEMSTRUCT& dis, const CString& strEntry,
+                     const GXTabbedRowLook& look);
+// Draws the titles of a header: each field in its column with a raised frame, the last to the
+// rectangle's right edge; a picture inside a 1-pixel margin.
+void GXDrawTabbedTitles(CDC* pDC, const CRect& rect, const CString& strTitles,
+                        const std::vector<int>& colRight, BOOL bColumns, BOOL bSkipFirst);
+
 // The shared behaviour of the two tabbed combo cells.
 namespace GXTabbedCell {
 // Declares the table attributes (the list-cache id too when asked), the two switches edited
@@ -65,7 +114,8 @@ BOOL TextConverts(CGXControl& control);
 // With a sort column the choice list is sorted once: the sorted list and the sort column
 // -1 are stored into the cell. TRUE when it stored them.
 BOOL SortOnce(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style);
-// Width of the widest display field, height of a text line (+ external leading + 1), in
-// the style's font; without the control's borders.
+// Width of the widest display field (text or picture), height the larger of a text line
+// (+ external leading + 1) and the fields' heights, in the style's font; without the
+// control's borders.
 CSize MeasureShownFields(CGXGridCore* pGrid, CDC* pDC, const CGXStyle& style);
 } // namespace GXTabbedCell

@@ -1,5 +1,6 @@
-// CGXTabbedComboBoxWnd: the windowed tabbed combo cell: filling the combo with the rows'
-// display texts, the conversions between key and display columns, and completion in its edit.
+// CGXTabbedComboBoxWnd: the windowed tabbed combo cell: creation, filling the combo's list
+// with the rows, the conversions between key and display columns, completion in its edit
+// and Esc.
 #include "controls/GXTabbedComboBoxWnd.h"
 #include "controls/GXControlFactory.h"
 #include "core/GXChoiceList.h"
@@ -48,10 +49,18 @@ LRESULT CGXTabbedCBEditWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lPara
 
 CGXTabbedComboBoxWnd::CGXTabbedComboBoxWnd(CGXGridCore* pGrid)
     : CGXComboBoxWnd(pGrid, new CGXTabbedCBEditWnd(this)), m_bAutoComplete(TRUE),
-      m_bEscClosedList(FALSE)
+      m_crGridLine(RGB(192, 192, 192)), m_crText(RGB(0, 0, 0)), m_bEscClosedList(FALSE),
+      m_nItemHeight(10), m_nTitleHeight(10), m_nTotalWidth(0), m_bTitles(FALSE),
+      m_bPlacingList(FALSE)
 {
     m_bFillWithChoiceList = TRUE;
     m_bWantArrowKeys = FALSE;
+}
+
+CGXTabbedComboBoxWnd::~CGXTabbedComboBoxWnd()
+{
+    if (m_pHeader != nullptr && m_pHeader->GetSafeHwnd() != nullptr)
+        m_pHeader->DestroyWindow();
 }
 
 void CGXTabbedComboBoxWnd::AddUserAttributes(CGXStylesMap* pStylesMap)
@@ -61,20 +70,36 @@ void CGXTabbedComboBoxWnd::AddUserAttributes(CGXStylesMap* pStylesMap)
 
 BOOL CGXTabbedComboBoxWnd::CreateControl(DWORD dwStyle, UINT nID)
 {
-    return CGXComboBoxWnd::CreateControl(dwStyle | CBS_HASSTRINGS | WS_VSCROLL, nID);
+    return CGXComboBoxWnd::CreateControl(
+        dwStyle | CBS_OWNERDRAWVARIABLE | CBS_HASSTRINGS | WS_VSCROLL, nID);
 }
 
 void CGXTabbedComboBoxWnd::FillRows(const CGXStyle& style)
 {
+    m_settings = GXTabbedSettings::FromStyle(style);
+    GXTabbedRows rows;
+    rows.Build(Grid(), style, m_settings);
+    m_colRight = rows.colRight;
+    m_rowHeights = rows.heights;
+    m_nItemHeight = rows.nItemHeight;
+    m_nTitleHeight = rows.nTitleHeight;
+    m_nTotalWidth = rows.nTotalWidth;
+    m_bTitles = rows.bTitles;
+    if (m_bTitles && m_pHeader == nullptr)
+        m_pHeader.reset(new CGXTabbedLBoxHeader);
+    if (m_pHeader != nullptr)
+        m_pHeader->SetTitles(rows.strTitles);
+    // Each row is measured as it is added (its highest field).
     ResetContent();
-    const GXTabbedSettings s = GXTabbedSettings::FromStyle(style);
-    CString strList = style.GetChoiceList(), strLine;
-    for (BOOL bFirst = TRUE; !strList.IsEmpty(); bFirst = FALSE) {
-        GXExtractLine(strList, strLine);
-        if (bFirst && s.bTitleLine)
-            continue;
-        AddString(GXGetTabbedItem(strLine, s.ShownCol()));
-    }
+    for (const CString& strEntry : rows.entries)
+        AddString(strEntry);
+}
+
+int CGXTabbedComboBoxWnd::RowHeight(int nIndex) const
+{
+    if (nIndex >= 0 && nIndex < (int)m_rowHeights.size())
+        return m_rowHeights[nIndex];
+    return m_nItemHeight;
 }
 
 void CGXTabbedComboBoxWnd::Init(ROWCOL nRow, ROWCOL nCol)
@@ -94,6 +119,7 @@ void CGXTabbedComboBoxWnd::Init(ROWCOL nRow, ROWCOL nCol)
             return;
     }
     const BOOL bActive = IsActive();
+    m_crText = Grid()->ResolveTextColor(*pStyle);
     if (m_bFillWithChoiceList)
         FillRows(*pStyle);
     SetValue(pStyle->GetInclude(gxValue) ? (LPCTSTR)pStyle->GetValue() : "");
@@ -108,10 +134,17 @@ void CGXTabbedComboBoxWnd::SetValue(LPCTSTR pszValue)
         return;
     const CGXStyle* pStyle = IsInit() ? LoadStyle() : nullptr;
     CString strText;
-    if (pStyle != nullptr)
-        GXTabbedSettings::FromStyle(*pStyle).ValueToText(*pStyle, pszValue, strText);
+    int nSel = CB_ERR;
+    if (pStyle != nullptr) {
+        // The list holds the rows in the table's order: the value's row is its entry.
+        const GXTabbedSettings s = GXTabbedSettings::FromStyle(*pStyle);
+        if (s.ValueToText(*pStyle, pszValue, strText)) {
+            nSel = s.ValueToRow(*pStyle, pszValue);
+            if (nSel >= CComboBox::GetCount())
+                nSel = CB_ERR;
+        }
+    }
     // A value without a row shows nothing.
-    const int nSel = strText.IsEmpty() ? CB_ERR : FindStringExact(-1, strText);
     SetCurSel(nSel);
     if (!IsPickOnly()) {
         m_editPart.SetWindowText(strText);
@@ -131,12 +164,23 @@ BOOL CGXTabbedComboBoxWnd::GetValue(CString& strValue)
         const int nSel = GetCurSel();
         if (nSel != CB_ERR)
             GetLBText(nSel, strText);
+        strText = GXGetTabbedItem(strText, 0); // the entry's shown field
     }
     if (strText.IsEmpty())
         return TRUE;
     const CGXStyle* pStyle = LoadStyle();
     return pStyle != nullptr &&
         GXTabbedSettings::FromStyle(*pStyle).TextToValue(*pStyle, strText, TRUE, strValue);
+}
+
+BOOL CGXTabbedComboBoxWnd::GetEditText(CString& strText)
+{
+    if (!CGXComboBoxWnd::GetEditText(strText))
+        return FALSE;
+    // A pick-only combo's entry is the whole row: its shown field is the text.
+    if (IsActive() && IsPickOnly())
+        strText = GXGetTabbedItem(strText, 0);
+    return TRUE;
 }
 
 BOOL CGXTabbedComboBoxWnd::FormatDisplayText(CString& strText, ROWCOL, ROWCOL, LPCTSTR pszValue,

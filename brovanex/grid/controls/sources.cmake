@@ -71,4 +71,4 @@ gx_add_control(CGXCheckListComboBox GXCheckListComboBox.cpp)
 gx_add_control(CGXTabbedComboBox GXTabbedComboBox.cpp GXTabbedComboBoxList.cpp
   GXTabbedComboBoxTable.cpp)
 # The windowed tabbed combo box (ids 52539, 52540).
-gx_add_control(CGXTabbedComboBoxWnd GXTabbedComboBoxWnd.cpp)
+gx_add_control(CGXTabbedComboBoxWnd GXTabbedComboBoxWnd.cpp GXTabbedComboBoxWndList.cpp)

@@ -4,6 +4,7 @@
 // column widths and the one-time sort come from the cell's attributes.
 #include "ControlTestSupport.h"
 #include "GridKeyboard.h"
+#include "TabbedComboTestSupport.h"
 #include "controls/GXTabbedComboBox.h"
 #include "core/GXChoiceList.h"
 #include <gtest/gtest.h>
@@ -197,4 +198,46 @@ TEST_F(TabbedCombo, LongDisplayTextsAreComparedWhole)
     EXPECT_STREQ(grid().GetValueRowCol(1, 1), "7");
     EXPECT_TRUE(grid().SetControlTextRowCol(1, 1, strCommon + "b"));
     EXPECT_STREQ(grid().GetValueRowCol(1, 1), "8");
+}
+
+TEST_F(TabbedCombo, PicturesInTheTableAreMeasuredAndDrawn)
+{
+    grid().SetRowHeight(1, 2, 60);
+    SetTable(1, kPictureTable, "2");
+    SetTable(2, kPictureTable, "2");
+    grid().SetStyleRange(CGXRange(2, 1, 2, 1),
+                         CGXStyle()
+                             .SetInterior(RGB(255, 255, 255))
+                             .SetHorizontalAlignment(DT_RIGHT)
+                             .SetVerticalAlignment(DT_BOTTOM),
+                         gxOverride);
+    GXExpectPictureMeasured(grid(), 1, 1);
+    // An inactive cell draws the picture by the style's alignment.
+    ASSERT_TRUE(grid().SetCurrentCell(1, 2));
+    m_w.Capture();
+    const CRect rect = grid().GetSpannedCellRect(2, 1);
+    EXPECT_EQ(m_w.Pixel(rect.right - 24, rect.bottom - 6), kPictureRed);
+    EXPECT_NE(m_w.Pixel(rect.left + 20, rect.bottom - 6), kPictureRed);
+    EXPECT_NE(m_w.Pixel(rect.right - 24, rect.top + 6), kPictureRed);
+    // In the list the picture's row is as high as the picture, and the picture is drawn in
+    // its column.
+    ASSERT_TRUE(grid().SetCurrentCell(1, 1));
+    m_w.Capture();
+    ::PostMessageA(::GetFocus(), WM_SYSKEYDOWN, VK_DOWN, 0x20000001);
+    CGridKeyboard::Dispatch();
+    CGXTabbedComboBox* pCombo = Combo();
+    ASSERT_TRUE(pCombo->IsDropDownVisible());
+    CListBox* pList = pCombo->GetListBox();
+    ASSERT_EQ(pList->GetCount(), 2);
+    EXPECT_EQ(pList->GetItemHeight(1), kPictureHeight);
+    EXPECT_LT(pList->GetItemHeight(0), kPictureHeight);
+    CRect rectRow;
+    pList->GetItemRect(1, &rectRow);
+    ASSERT_FALSE(pCombo->GetColumnRights().empty());
+    const int xName = rectRow.left + pCombo->GetColumnRights()[0];
+    pList->UpdateWindow();
+    CClientDC dc(pList);
+    EXPECT_EQ(dc.GetPixel(xName + 10, rectRow.top + 20) & 0xFFFFFF, kPictureRed);
+    EXPECT_NE(dc.GetPixel(xName - 10, rectRow.top + 20) & 0xFFFFFF, kPictureRed);
+    CGridKeyboard::Press(VK_ESCAPE, 0x1B);
 }
