@@ -420,3 +420,70 @@ TEST_F(TabbedComboWnd, PicturesInTheTableAreMeasuredAndDrawn)
     EXPECT_NE(WindowPixel(hList, xName - 10, rectRow.top + 20), kPictureRed);
     CGridKeyboard::Press(VK_ESCAPE, 0x1B);
 }
+
+TEST_F(TabbedComboWnd, NearTheDesktopsCornerTheListStaysOnItWithTheHeaderAbove)
+{
+    SetColourTable(52539, "2");
+    CRect rectDesk;
+    ::GetClientRect(::GetDesktopWindow(), &rectDesk);
+    // The grid's window moved so that cell (1, 1) ends 30 pixels left of the desktop's right
+    // edge and 20 pixels above its bottom.
+    CWnd* pTop = grid().GetParent();
+    CRect rectCell = grid().GetSpannedCellRect(1, 1), rectTop;
+    grid().ClientToScreen(&rectCell);
+    pTop->GetWindowRect(&rectTop);
+    pTop->SetWindowPos(nullptr, rectTop.left + (rectDesk.right - 30) - rectCell.right,
+                       rectTop.top + (rectDesk.bottom - 20) - rectCell.bottom, 0, 0,
+                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    CGridKeyboard::Dispatch();
+    ASSERT_TRUE(grid().SetCurrentCell(1, 1));
+    CGXTabbedComboBoxWnd* pCombo = Combo();
+    ASSERT_NE(pCombo, nullptr);
+    const HWND hList = OpenList(pCombo);
+    ASSERT_NE(hList, nullptr);
+    ::UpdateWindow(hList);
+    const CRect rectField = ScreenRect(pCombo->m_hWnd);
+    const CRect rectList = ScreenRect(hList);
+    ASSERT_GT(pCombo->GetTotalWidth(), rectField.Width());
+    EXPECT_EQ(rectList.Width(), pCombo->GetTotalWidth());
+    EXPECT_EQ(rectList.right, rectField.right) << "moved left onto the desktop";
+    EXPECT_LE(rectList.bottom, rectField.top) << "above the field";
+    ASSERT_NE(pCombo->GetHeader(), nullptr);
+    ASSERT_TRUE(pCombo->GetHeader()->IsWindowVisible());
+    const CRect rectHeader = ScreenRect(pCombo->GetHeader()->m_hWnd);
+    EXPECT_EQ(rectHeader.bottom, rectList.top) << "the header right above the list";
+    EXPECT_EQ(rectHeader.right, rectList.right);
+    CGridKeyboard::Press(VK_ESCAPE, 0x1B);
+    EXPECT_FALSE(pCombo->GetHeader()->IsWindowVisible());
+}
+
+TEST_F(TabbedComboWnd, AHeaderTitleNamingAPictureShowsItAndOnlyTenColumnsGetWidths)
+{
+    // Twelve fields a line: the title's second field names the picture.
+    CString strTitle = "Code\t", strRow = "1\t";
+    strTitle += kTabbedPicture;
+    strRow += "Apple";
+    for (int i = 2; i < 12; ++i) {
+        strTitle += "\tT";
+        strRow += "\tf";
+    }
+    SetTable(1, 52539, "1", strTitle + "\n" + strRow);
+    ASSERT_TRUE(grid().SetCurrentCell(1, 1));
+    CGXTabbedComboBoxWnd* pCombo = Combo();
+    ASSERT_NE(pCombo, nullptr);
+    ASSERT_EQ(pCombo->GetColumnRights().size(), 10u);
+    EXPECT_GE(pCombo->GetColumnRights()[1] - pCombo->GetColumnRights()[0], kPictureWidth + 4);
+    const HWND hList = OpenList(pCombo);
+    ASSERT_NE(hList, nullptr);
+    ::UpdateWindow(hList);
+    CGXTabbedLBoxHeader* pHeader = pCombo->GetHeader();
+    ASSERT_NE(pHeader, nullptr);
+    ASSERT_TRUE(pHeader->IsWindowVisible());
+    CRect rectHeader;
+    pHeader->GetClientRect(&rectHeader);
+    EXPECT_EQ(rectHeader.Height(), kPictureHeight + 4);
+    const int xPicture = pCombo->GetColumnRights()[0] + 10;
+    EXPECT_EQ(WindowPixel(pHeader->m_hWnd, xPicture, rectHeader.Height() / 2), kPictureRed);
+    EXPECT_NE(WindowPixel(pHeader->m_hWnd, xPicture - 20, rectHeader.Height() / 2), kPictureRed);
+    CGridKeyboard::Press(VK_ESCAPE, 0x1B);
+}
