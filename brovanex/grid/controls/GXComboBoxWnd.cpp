@@ -10,6 +10,7 @@
 #include "core/GXPaintPass.h"
 #include "core/GXProperties.h"
 #include "core/GXRange.h"
+#include "core/GXSysColorCache.h"
 #include "fw/dc.h"
 
 #include <algorithm>
@@ -381,6 +382,11 @@ void CGXComboBoxWnd::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const 
         if (IsInitRowCol(nRow, nCol) && GetSafeHwnd() != nullptr && IsWindowVisible() &&
             !IsActive() && !pGrid->IsPrinting())
             Hide();
+        if (!m_bHasStrings && GetSafeHwnd() != nullptr) {
+            DrawOwnerDrawnCell(pDC, rect, nRow, nCol, style, pStandardStyle);
+            CGXControl::Draw(pDC, rect, nRow, nCol, style, pStandardStyle); // the button
+            return;
+        }
         CGXStatic::Draw(pDC, rect, nRow, nCol, style, pStandardStyle);
         return;
     }
@@ -433,6 +439,42 @@ void CGXComboBoxWnd::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const 
         SetEditSel(m_nSelStart, m_nSelEnd);
     UpdateWindow();
     AddExcludedRect(rectCell);
+}
+
+void CGXComboBoxWnd::DrawOwnerDrawnCell(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol,
+                                        const CGXStyle& style, const CGXStyle* pStandardStyle)
+{
+    DrawBackground(pDC, rect, style, TRUE);
+    const CString strValue = style.GetInclude(gxValue) ? CString(style.GetValue()) : CString();
+    if (strValue.IsEmpty())
+        return;
+    // The value is the entry's index; with an index base, the index plus the base.
+    const int nIndex = std::atoi(strValue) - std::max(0, m_nIndexValue);
+    const CRect rectText = GetCellRect(nRow, nCol, &rect, &style);
+    if (nIndex < 0 || nIndex >= CComboBox::GetCount() || rectText.IsRectEmpty())
+        return;
+    const int nSaved = pDC->SaveDC();
+    // The cell's font and colours, as the combo's own drawing of its selection field finds
+    // them.
+    LoadFont(pDC, style, pStandardStyle);
+    const GXPaintPass* pPass = Grid()->GetPaintPass();
+    const BOOL bBlackWhite = pPass != nullptr && pPass->bBlackWhite;
+    pDC->SetTextColor(bBlackWhite ? RGB(0, 0, 0) : Grid()->ResolveTextColor(style));
+    pDC->SetBkColor(bBlackWhite ? RGB(255, 255, 255)
+                                : GXResolveColor(style.GetInterior().GetColorNA()));
+    pDC->SetBkMode(TRANSPARENT);
+    DRAWITEMSTRUCT dis = {};
+    dis.CtlType = ODT_COMBOBOX;
+    dis.CtlID = (UINT)GetDlgCtrlID();
+    dis.itemID = (UINT)nIndex;
+    dis.itemAction = ODA_DRAWENTIRE;
+    dis.itemState = 0;
+    dis.hwndItem = m_hWnd;
+    dis.hDC = pDC->GetSafeHdc();
+    dis.rcItem = rectText;
+    dis.itemData = GetItemData(nIndex);
+    DrawItem(&dis);
+    pDC->RestoreDC(nSaved);
 }
 
 void CGXComboBoxWnd::Hide()

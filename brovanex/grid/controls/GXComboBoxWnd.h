@@ -80,6 +80,13 @@ public:
     BOOL Copy() override { return CGXStatic::Copy(); }
     BOOL Paste() override { return CGXStatic::Paste(); }
     BOOL Cut() override { return CGXStatic::Cut(); }
+    // Find and replace (string combos only): the active cell's text from its selection, any
+    // other cell's display text; the occurrence found is selected in the edited cell.
+    BOOL FindText(GXFindReplaceInfo& info, ROWCOL nRow, ROWCOL nCol, BOOL bCurrentPos,
+                  BOOL bSelect) override;
+    BOOL GetSelectedEditText(CString& strText) override;
+    void ReplaceSel(LPCTSTR pszText) override;
+    BOOL ReplaceAll(GXFindReplaceInfo& info, ROWCOL nRow, ROWCOL nCol) override;
 
     // A key-down while the control owns the focus: TRUE when it went to the grid or was
     // handled here, FALSE when the combo window handles it.
@@ -115,6 +122,16 @@ protected:
     int TextHeight(const CGXStyle& style);
     // Characters whose key-down went to the grid go there too.
     virtual BOOL RouteGridChar(UINT nChar, LPARAM lParam);
+    // An owner-drawn combo's cell other than the edited one: the entry the value names, drawn
+    // by DrawItem into the cell's text rectangle (nothing for an empty value or no such entry).
+    void DrawOwnerDrawnCell(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol,
+                            const CGXStyle& style, const CGXStyle* pStandardStyle);
+    // The cell is the one edited in the combo window.
+    BOOL IsEditingCell(ROWCOL nRow, ROWCOL nCol);
+    // The selection in the edited text (a pick-only combo's kept one), within the text.
+    void GetTextSel(const CString& strText, int& nStart, int& nEnd);
+    // Selects in the edited text; kept for the window's next layout too.
+    void SetTextSel(int nStart, int nEnd);
 
     BOOL m_bActive, m_bModified;
     int m_nSelStart, m_nSelEnd; // kept selection of the edit part

@@ -107,6 +107,12 @@ BOOL CGXRichEditCtrl::CreateControl(DWORD dwStyle, UINT nID)
         const DWORD dwAux = i == nMeasure ? dwStyle : dwStyle | WS_BORDER | ES_MULTILINE;
         if (m_aux[i].GetSafeHwnd() == nullptr && !m_aux[i].Create(dwAux, rectAway, this, 0))
             return FALSE;
+        // Plain by default: rich text loaded later sets its effects and ends them with its
+        // groups (a window without a default of its own may keep a group's bold to the end).
+        CHARFORMATA cf = {};
+        cf.cbSize = sizeof cf;
+        cf.dwMask = CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT;
+        m_aux[i].SetDefaultCharFormat(cf);
         m_strAux[i].Empty();
     }
     return TRUE;
@@ -230,8 +236,9 @@ void CGXRichEditCtrl::SetEditText(const CString& strText)
 
 BOOL CGXRichEditCtrl::Store()
 {
+    // Nothing changed is nothing to store: the grid may move on.
     if (!IsInit() || !GetModify() || GetSafeHwnd() == nullptr)
-        return FALSE;
+        return TRUE;
     CString strValue;
     if (!GetValue(strValue))
         return FALSE;

@@ -67,6 +67,11 @@ public:
     BOOL CanPaste() override;
     BOOL GetSelectedEditText(CString& strText) override;
     void ReplaceSel(LPCTSTR pszText) override;
+    // Find and replace: the edited cell is searched in its window from the selection, other
+    // cells in the plain text of their rich text; replacing keeps the formatting around.
+    BOOL FindText(GXFindReplaceInfo& info, ROWCOL nRow, ROWCOL nCol, BOOL bCurrentPos,
+                  BOOL bSelect) override;
+    BOOL ReplaceAll(GXFindReplaceInfo& info, ROWCOL nRow, ROWCOL nCol) override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     BOOL WriteCellStyle(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle, GXModifyType mt,
                         UINT nFlags, const CGXStyle* pOldStyle) override;
@@ -88,6 +93,14 @@ public:
 
 protected:
     enum { nMeasure = 0, nDisplay = 1, nFormat = 2, nSize = 3 };
+    // The occurrence of the find text in a rich-edit window from nFrom on (down) or before it
+    // (up), by EM_FINDTEXTEX; FALSE when there is none.
+    static BOOL FindInWindow(const CRichEditCtrl& wnd, const GXFindReplaceInfo& info, long nFrom,
+                             CHARRANGE& found);
+    // Every occurrence from nFrom on replaced in the window, each one's own formatting given to
+    // its replacement; FALSE when there was none.
+    static BOOL ReplaceAllInWindow(CRichEditCtrl& wnd, const GXFindReplaceInfo& info, long nFrom);
+    BOOL IsEditingCell(ROWCOL nRow, ROWCOL nCol);
     // Loads rich text into an auxiliary window unless it holds that text already.
     CRichEditCtrl& Aux(int nIndex, const CString& strRtf);
     BOOL HasWindows() const;

@@ -60,11 +60,12 @@ gx_add_control(CGXSpinEdit GXSpinEdit.cpp)
 # The masked edit cell (id 52535).
 gx_add_control(CGXMaskControl GXMaskControl.cpp GXMaskControlKeys.cpp)
 # The rich-text cell (id 52534).
-gx_add_control(CGXRichEditCtrl GXRichEditCtrl.cpp GXRichEditCtrlFormat.cpp)
+gx_add_control(CGXRichEditCtrl GXRichEditCtrl.cpp GXRichEditCtrlFormat.cpp
+  GXRichEditCtrlFind.cpp)
 # The combo box with its drop-down list (ids 52517, 52525-52527, 52531, 52532).
 gx_add_control(CGXComboBox GXComboBox.cpp GXComboBoxList.cpp)
 # The windowed combo box (ids 52528, 52529).
-gx_add_control(CGXComboBoxWnd GXComboBoxWnd.cpp GXComboBoxWndKeys.cpp)
+gx_add_control(CGXComboBoxWnd GXComboBoxWnd.cpp GXComboBoxWndKeys.cpp GXComboBoxWndFind.cpp)
 # The check-list combo box (id 52542).
 gx_add_control(CGXCheckListComboBox GXCheckListComboBox.cpp)
 # The tabbed combo box on the drop-down list cell (id 52541).

@@ -1,11 +1,14 @@
 // Windowed combo cells in a grid window driven by real messages: the cell's button and
 // Alt+Down drop the combo's list, keys and clicks in the list choose, index cells store the
 // index plus their base; Delete empties a pick-only cell unless it is read-only or the grid
-// vetoes it; the arrow keys leave an editable cell only at the ends of its text.
+// vetoes it; the arrow keys leave an editable cell only at the ends of its text; an owner-drawn
+// combo draws the entry its value names in the other cells through its own DrawItem.
 #include "ControlTestSupport.h"
 #include "GridKeyboard.h"
 #include "controls/GXComboBoxWnd.h"
 #include <gtest/gtest.h>
+
+#include <vector>
 
 namespace {
 const char* const kColours = "Red\nGreen\nBlue";
@@ -19,6 +22,22 @@ public:
         return !m_bVeto && CGXGridWnd::OnDeleteCell(nRow, nCol);
     }
     BOOL m_bVeto = FALSE;
+};
+
+// An owner-drawn combo (no strings) that records what it is asked to draw and paints the
+// item's rectangle in a colour of its own.
+class CRecordingCombo : public CGXComboBoxWnd
+{
+public:
+    explicit CRecordingCombo(CGXGridCore* pGrid) : CGXComboBoxWnd(pGrid) { }
+    void DrawItem(LPDRAWITEMSTRUCT pDis) override
+    {
+        m_records.push_back(*pDis);
+        ::SetBkColor(pDis->hDC, kPaint);
+        ::ExtTextOutA(pDis->hDC, 0, 0, ETO_OPAQUE, &pDis->rcItem, nullptr, 0, nullptr);
+    }
+    static constexpr COLORREF kPaint = RGB(0, 128, 64);
+    std::vector<DRAWITEMSTRUCT> m_records;
 };
 
 class ComboBoxWndCell : public ::testing::Test
@@ -167,4 +186,58 @@ TEST_F(ComboBoxWndCell, ArrowsLeaveAnEditableCellOnlyAtTheEndsOfItsText)
     ASSERT_TRUE(grid().GetCurrentCell(nRow, nCol));
     EXPECT_EQ(nCol, 2u);
     EXPECT_STREQ(grid().GetValueRowCol(1, 1), "R");
+}
+
+TEST_F(ComboBoxWndCell, AnOwnerDrawnComboDrawsTheEntryOfTheValueThroughDrawItem)
+{
+    const WORD kOwnerDrawn = 30001;
+    auto* pCombo = new CRecordingCombo(&grid());
+    ASSERT_TRUE(
+        pCombo->CreateControl(WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED, kOwnerDrawn));
+    EXPECT_FALSE(pCombo->m_bHasStrings);
+    pCombo->m_bFillWithChoiceList = FALSE;
+    pCombo->m_bDrawButtonAlways = TRUE;
+    grid().RegisterControl(kOwnerDrawn, pCombo, FALSE, FALSE);
+    for (LPARAM lData = 0x1000; lData < 0x1003; ++lData)
+        ASSERT_NE(pCombo->SendMessage(CB_ADDSTRING, 0, lData), CB_ERR);
+    ASSERT_TRUE(grid().SetCurrentCell(6, 3)); // away from the cells drawn
+    // The value is the entry's index, plus the base with one; empty, or past the entries: none.
+    const struct
+    {
+        const char* pszValue;
+        int nIndexValue;
+        int nEntry; // -1: nothing drawn
+    } cases[] = {{"0", -1, 0}, {"2", -1, 2}, {"2", 0, 2},   {"2", 1, 1}, {"1", 1, 0},
+                 {"", -1, -1}, {"", 1, -1},  {"3", -1, -1}, {"0", 1, -1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "value \"" << c.pszValue << "\" base " << c.nIndexValue);
+        pCombo->m_nIndexValue = c.nIndexValue;
+        grid().SetStyleRange(CGXRange(2, 2, 2, 2),
+                             CGXStyle().SetControl(kOwnerDrawn).SetValue(c.pszValue));
+        pCombo->m_records.clear();
+        m_w.Capture();
+        const CRect rectCell = grid().CalcRectFromRowColEx(2, 2);
+        if (c.nEntry < 0) {
+            EXPECT_TRUE(pCombo->m_records.empty());
+            continue;
+        }
+        ASSERT_EQ(pCombo->m_records.size(), 1u);
+        const DRAWITEMSTRUCT& dis = pCombo->m_records[0];
+        EXPECT_EQ(dis.CtlType, (UINT)ODT_COMBOBOX);
+        EXPECT_EQ(dis.CtlID, (UINT)kOwnerDrawn);
+        EXPECT_EQ(dis.itemAction, (UINT)ODA_DRAWENTIRE);
+        EXPECT_EQ(dis.itemID, (UINT)c.nEntry);
+        EXPECT_EQ(dis.itemData, (ULONG_PTR)(0x1000 + c.nEntry));
+        EXPECT_EQ(dis.hwndItem, pCombo->m_hWnd);
+        EXPECT_NE(dis.hDC, nullptr);
+        // The text rectangle: the cell less the button's room on the right.
+        const CRect rectItem(dis.rcItem);
+        EXPECT_EQ(CRect(pCombo->GetCellRect(2, 2, &rectCell)), rectItem);
+        EXPECT_LE(rectItem.right, rectCell.right - 15);
+        EXPECT_GE(rectItem.left, rectCell.left);
+        // What DrawItem painted is what the cell shows.
+        EXPECT_EQ(m_w.Pixel(rectItem.CenterPoint().x, rectItem.CenterPoint().y),
+                  CRecordingCombo::kPaint);
+    }
+    pCombo->m_nIndexValue = -1;
 }

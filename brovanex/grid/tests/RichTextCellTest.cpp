@@ -233,3 +233,21 @@ TEST_F(RichTextCell, RichTextPastedIntoAnInactiveCellReplacesItAll)
     ASSERT_NE(pCell, nullptr);
     EXPECT_FALSE(pCell->CanPaste());
 }
+
+TEST_F(RichTextCell, AnEditedCellLeftUnchangedLetsTheCurrentCellMoveOn)
+{
+    grid().SetStyleRange(CGXRange(1, 1, 2, 1),
+                         CGXStyle().SetControl(kRichText).SetValue("{\\rtf1\\ansi {\\b kept}}"));
+    ASSERT_TRUE(grid().SetCurrentCell(1, 1));
+    CGXRichEditCtrl* pCell = Current();
+    ASSERT_NE(pCell, nullptr);
+    pCell->SetActive(TRUE);
+    Pump();
+    ASSERT_FALSE(pCell->GetModify());
+    EXPECT_TRUE(pCell->Store()) << "nothing to store is no failure";
+    ASSERT_TRUE(grid().SetCurrentCell(2, 1));
+    ROWCOL nRow = 0, nCol = 0;
+    ASSERT_TRUE(grid().GetCurrentCell(nRow, nCol));
+    EXPECT_EQ(nRow, 2u);
+    EXPECT_STREQ(grid().GetValueRowCol(1, 1), "{\\rtf1\\ansi {\\b kept}}") << "left as it was";
+}
