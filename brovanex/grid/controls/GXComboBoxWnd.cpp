@@ -142,11 +142,16 @@ void CGXComboBoxWnd::Init(ROWCOL nRow, ROWCOL nCol)
         return;
     if (m_bFillWithChoiceList) {
         ResetContent();
+        // An owner-drawn combo without strings keeps what it is given as the entry's data:
+        // the lines are kept here, so that data points at text as long as the list holds it.
+        m_choiceLines.clear();
         CString strList = pStyle->GetChoiceList(), strLine;
         while (!strList.IsEmpty()) {
             GXExtractLine(strList, strLine);
-            AddString(strLine);
+            m_choiceLines.push_back(strLine);
         }
+        for (const CString& strEntry : m_choiceLines)
+            AddString(strEntry);
     }
     SetValue(pStyle->GetInclude(gxValue) ? (LPCTSTR)pStyle->GetValue() : "");
     SetModify(FALSE);
@@ -268,9 +273,13 @@ BOOL CGXComboBoxWnd::AcceptsTypedText(CString& strText, ROWCOL, ROWCOL, const CG
 
 BOOL CGXComboBoxWnd::ValidateText(const CString& strText)
 {
+    return IsValidTextFor(strText, IsInit() ? LoadStyle() : nullptr);
+}
+
+BOOL CGXComboBoxWnd::IsValidTextFor(const CString& strText, const CGXStyle* pStyle)
+{
     if (strText.IsEmpty() || !m_bFillWithChoiceList || m_nIndexValue < 0 || !m_bDispChoice)
         return TRUE;
-    const CGXStyle* pStyle = IsInit() ? LoadStyle() : nullptr;
     if (pStyle == nullptr || pStyle->GetChoiceList().IsEmpty())
         return FALSE;
     CString strChoice;

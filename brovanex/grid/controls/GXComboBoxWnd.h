@@ -11,6 +11,7 @@
 #include "fw/gdi.h"
 
 #include <memory>
+#include <vector>
 
 class CGXComboBoxWnd;
 
@@ -132,6 +133,9 @@ protected:
     void GetTextSel(const CString& strText, int& nStart, int& nEnd);
     // Selects in the edited text; kept for the window's next layout too.
     void SetTextSel(int nStart, int nEnd);
+    // ValidateText for a cell of the given style: an index cell that shows its choices takes
+    // only text naming one (or no text).
+    BOOL IsValidTextFor(const CString& strText, const CGXStyle* pStyle);
 
     BOOL m_bActive, m_bModified;
     int m_nSelStart, m_nSelEnd; // kept selection of the edit part
@@ -144,6 +148,7 @@ protected:
     COLORREF m_crBack;
     std::unique_ptr<CGXComboEditPart> m_pEditPartOwned;
     CGXComboEditPart& m_editPart; // the edit child's window object
+    std::vector<CString> m_choiceLines; // the entries filled from the choice list
 
     friend class CGXComboEditPart;
 };

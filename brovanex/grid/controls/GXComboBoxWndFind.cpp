@@ -2,7 +2,9 @@
 // The edited cell is searched in its text from the selection (an editable combo's edit field,
 // else the chosen entry's text with a kept selection); another cell in its display text and,
 // when found, it becomes current and is edited with the occurrence selected. Replace puts the
-// replacement into the edited text in place of the selection and selects it.
+// replacement into the edited text in place of the selection and selects it; Replace All
+// changes the text a cell shows and writes it back as if typed (an index cell takes the
+// choice it names).
 #include "controls/GXCellFind.h"
 #include "controls/GXComboBoxWnd.h"
 #include "core/GXGridCore.h"
@@ -107,20 +109,30 @@ void CGXComboBoxWnd::ReplaceSel(LPCTSTR pszText)
 
 BOOL CGXComboBoxWnd::ReplaceAll(GXFindReplaceInfo& info, ROWCOL nRow, ROWCOL nCol)
 {
-    if (!m_bHasStrings)
+    if (!m_bHasStrings || info.strFind.IsEmpty())
         return FALSE;
-    if (!IsEditingCell(nRow, nCol))
-        return CGXStatic::ReplaceAll(info, nRow, nCol);
-    if (info.strFind.IsEmpty() || IsReadOnly())
+    CGXGridCore* pGrid = Grid();
+    if (!IsEditingCell(nRow, nCol)) {
+        // The text the cell shows (an index cell's choice), written back as typed text.
+        CString strText;
+        {
+            CGXComposedCellStyle style(pGrid, nRow, nCol, info.pStyle);
+            // Text that names no choice would empty an index cell: it stays as it was.
+            if (!FormatDisplayText(strText, nRow, nCol, nullptr, style.Get()) ||
+                !info.ReplaceIn(strText) || !IsValidTextFor(strText, &style.Get()))
+                return FALSE;
+        }
+        return pGrid->SetControlTextRowCol(nRow, nCol, strText, GX_UPDATENOW, info.pStyle);
+    }
+    if (IsReadOnly())
         return FALSE;
     // The edited text from the selection on; what comes before it stays.
     CString strText;
     GetEditText(strText);
     int nStart = 0, nEnd = 0;
     GetTextSel(strText, nStart, nEnd);
-    if (!info.ReplaceIn(strText, nStart))
+    if (!info.ReplaceIn(strText, nStart) || !ValidateText(strText))
         return FALSE;
-    CGXGridCore* pGrid = Grid();
     if (!pGrid->SetControlTextRowCol(nRow, nCol, strText, GX_UPDATENOW))
         return FALSE;
     // The window shows what the cell holds now, with nothing left to store.

@@ -33,11 +33,15 @@ public:
     void DrawItem(LPDRAWITEMSTRUCT pDis) override
     {
         m_records.push_back(*pDis);
+        if (m_bDataIsText)
+            m_texts.push_back(reinterpret_cast<LPCSTR>(pDis->itemData));
         ::SetBkColor(pDis->hDC, kPaint);
         ::ExtTextOutA(pDis->hDC, 0, 0, ETO_OPAQUE, &pDis->rcItem, nullptr, 0, nullptr);
     }
     static constexpr COLORREF kPaint = RGB(0, 128, 64);
     std::vector<DRAWITEMSTRUCT> m_records;
+    BOOL m_bDataIsText = FALSE; // the entries' data is text: read at each call
+    std::vector<CString> m_texts;
 };
 
 class ComboBoxWndCell : public ::testing::Test
@@ -240,4 +244,33 @@ TEST_F(ComboBoxWndCell, AnOwnerDrawnComboDrawsTheEntryOfTheValueThroughDrawItem)
                   CRecordingCombo::kPaint);
     }
     pCombo->m_nIndexValue = -1;
+}
+
+TEST_F(ComboBoxWndCell, AnOwnerDrawnComboFilledFromTheChoiceListKeepsTheLinesItsEntriesPointAt)
+{
+    const WORD kOwnerDrawn = 30002;
+    auto* pCombo = new CRecordingCombo(&grid());
+    ASSERT_TRUE(
+        pCombo->CreateControl(WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED, kOwnerDrawn));
+    ASSERT_TRUE(pCombo->m_bFillWithChoiceList);
+    pCombo->m_bDataIsText = TRUE;
+    grid().RegisterControl(kOwnerDrawn, pCombo, FALSE, FALSE);
+    const char* apszValues[] = {"0", "2", "1"};
+    for (ROWCOL r = 1; r <= 3; ++r)
+        grid().SetStyleRange(CGXRange(r, 2, r, 2),
+                             CGXStyle()
+                                 .SetControl(kOwnerDrawn)
+                                 .SetChoiceList("alpha\nbeta\ngamma")
+                                 .SetValue(apszValues[r - 1]));
+    ASSERT_TRUE(grid().SetCurrentCell(1, 2)); // fills the list from the choice list
+    ASSERT_EQ(pCombo->CComboBox::GetCount(), 3);
+    pCombo->m_records.clear();
+    m_w.Capture();
+    ASSERT_EQ(pCombo->m_records.size(), 3u);
+    const char* apszLines[] = {"alpha", "beta", "gamma"};
+    for (size_t i = 0; i < pCombo->m_records.size(); ++i) {
+        const UINT nEntry = pCombo->m_records[i].itemID;
+        ASSERT_LT(nEntry, 3u);
+        EXPECT_STREQ(pCombo->m_texts[i], apszLines[nEntry]);
+    }
 }

@@ -178,3 +178,36 @@ TEST_F(ComboBoxWndFind, ReplaceAllInTheEditedCellStartsAtTheSelection)
     EXPECT_STREQ("Red and x", strText) << "the window shows the cell's text";
     EXPECT_FALSE(Combo()->GetModify());
 }
+
+TEST_F(ComboBoxWndFind, AnIndexCellIsFoundByTheChoiceItShowsNotByItsValue)
+{
+    const WORD kIndex = 30003;
+    auto* pCombo = new CGXComboBoxWnd(&grid());
+    ASSERT_TRUE(pCombo->CreateControl(WS_VSCROLL | CBS_DROPDOWNLIST, kIndex));
+    pCombo->m_nIndexValue = 1;
+    pCombo->m_bDispChoice = TRUE;
+    grid().RegisterControl(kIndex, pCombo, FALSE, FALSE);
+    for (ROWCOL r = 1; r <= 6; ++r) {
+        CString strValue;
+        strValue.Format("%lu", (r - 1) % 3 + 1); // 1 Red, 2 Green, 3 Blue, ...
+        grid().SetStyleRange(CGXRange(r, 2, r, 2),
+                             CGXStyle().SetControl(kIndex).SetValue(strValue));
+    }
+    ASSERT_TRUE(grid().SetCurrentCell(1, 2));
+    EXPECT_FALSE(grid().Find("3")) << "the value is not what the cell shows";
+    ASSERT_TRUE(grid().Find("LU"));
+    EXPECT_STREQ("3:Blue[1,3]", State());
+    ASSERT_TRUE(grid().FindNext());
+    EXPECT_STREQ("6:Blue[1,3]", State());
+    EXPECT_STREQ("3", grid().GetValueRowCol(6, 2));
+    // Replace All changes the text shown and stores the choice it names; text naming none
+    // leaves the cells as they were.
+    ASSERT_TRUE(grid().SetCurrentCell(1, 2));
+    EXPECT_FALSE(grid().ReplaceAll("Blue", "Grey"));
+    EXPECT_STREQ("3", grid().GetValueRowCol(3, 2));
+    EXPECT_STREQ("3", grid().GetValueRowCol(6, 2));
+    EXPECT_TRUE(grid().ReplaceAll("Blue", "Green"));
+    EXPECT_STREQ("2", grid().GetValueRowCol(3, 2));
+    EXPECT_STREQ("2", grid().GetValueRowCol(6, 2));
+    EXPECT_STREQ("1", grid().GetValueRowCol(4, 2));
+}
