@@ -106,7 +106,37 @@ BOOL CGXGridCore::StoreCellStyle(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyl
     CGXData* pData = GetData();
     if (pData == nullptr)
         return FALSE;
+    // A style that changes a choice list or the table settings of tabbed combo cells frees
+    // the shared look-up tables of the list-cache ids it touches: its own, the one in effect
+    // where it is stored, and the current cell's when the store reaches it.
+    int anListCacheIds[3] = {0, 0, 0};
+    const BOOL bListChange =
+        m_pGridParam != nullptr && pStyle != nullptr && CGXGridParam::ChangesListCache(*pStyle);
+    if (bListChange) {
+        anListCacheIds[0] = CGXGridParam::ListCacheId(*pStyle);
+        if (nRow > 0 && nCol > 0) {
+            anListCacheIds[1] = CGXGridParam::ListCacheId(GetCachedCellStyle(nRow, nCol));
+        } else {
+            CGXStyle* pLevel = TakeStyleObject();
+            if (GetStyleRowCol(nRow, nCol, *pLevel, gxCopy, nType))
+                anListCacheIds[1] = CGXGridParam::ListCacheId(*pLevel);
+            ReturnStyleObject(pLevel);
+        }
+        if (IsCurrentCell(nRow > 0 ? nRow : GX_INVALID, nCol > 0 ? nCol : GX_INVALID))
+            anListCacheIds[2] =
+                CGXGridParam::ListCacheId(GetCachedCellStyle(m_nCurrentRow, m_nCurrentCol));
+    }
     BOOL bStored = pData->PutCellStyle(nRow, nCol, pStyle, mt, nType);
+    if (bStored && bListChange) {
+        BOOL bFreed = FALSE;
+        for (int nId : anListCacheIds)
+            if (nId > 0 || nId == -1) {
+                m_pGridParam->FreeListCache(nId);
+                bFreed = TRUE;
+            }
+        if (!bFreed)
+            m_pGridParam->FreeListCache(0); // no shared table: lists still refill
+    }
     if (bStored && !m_bStyleOperation) {
         CGXRange range(nRow, nCol, nRow, nCol);
         EvalVisibleSpannedCells(range);

@@ -68,15 +68,20 @@ CGXGridParam::~CGXGridParam()
 CGXGridParam& CGXGridParam::operator=(const CGXGridParam& other)
 {
     if (this != &other)
-        if (CGXAbstractGridParamCopyOperatorImp* pImp = m_pAppData->m_pParamCopyOperatorImp)
+        if (CGXAbstractGridParamCopyOperatorImp* pImp = m_pAppData->m_pParamCopyOperatorImp) {
             pImp->CopyParam(*this, other);
+            FreeListCache(-1); // the copied cells bring their own lists
+        }
     return *this;
 }
 
 void CGXGridParam::Serialize(CArchive& ar)
 {
-    if (CGXAbstractGridDocSerializeImp* pImp = m_pAppData->m_pDocSerializeImp)
+    if (CGXAbstractGridDocSerializeImp* pImp = m_pAppData->m_pDocSerializeImp) {
         pImp->SerializeParam(*this, ar);
+        if (ar.IsLoading())
+            FreeListCache(-1); // the loaded cells bring their own lists
+    }
 }
 
 void CGXGridParam::AttachProperties(CGXProperties* p, BOOL bMustDelete)
@@ -99,6 +104,8 @@ void CGXGridParam::AttachData(CGXData* p, BOOL bMustDelete)
 {
     if (m_bOwnData && m_pData != p)
         delete m_pData;
+    if (m_pData != p)
+        FreeListCache(-1); // other cells, other lists
     m_pData = p;
     m_bOwnData = bMustDelete && p != nullptr;
 }

@@ -6,11 +6,22 @@
 #include "core/GXCollections.h"
 #include "core/GXRange.h"
 
+#include <map>
+#include <memory>
+
 class CGXGridLibraryState;
 class CGXProperties;
 class CGXStylesMap;
 class CGXData;
 class CGXPrintDevice;
+class CGXStyle;
+
+// Cell attributes of the tabbed combo cells that their shared look-up tables are built from
+// (51028 to 51033: key and display columns, column layout, title line, sort column) and the
+// list-cache id that names the shared table (51055).
+const WORD GX_IDS_UA_LISTCACHE_FIRST = 51028;
+const WORD GX_IDS_UA_LISTCACHE_LAST = 51033;
+const WORD GX_IDS_UA_LISTCACHE_ID = 51055;
 
 // The places of the display pools in CGXGridParam::m_apPools.
 enum GXPoolIndex {
@@ -76,6 +87,34 @@ public:
 
     void CreateCoveredCellPool();
     void UpdateCoveredCellPool();
+
+    // Look-up tables that the tabbed combo cells with one list-cache id (above 0) share: the
+    // key column's text to the whole row, and the display column's text to the whole row.
+    // Each is built on first use from the cells' choice list (the title line passed over;
+    // the first of rows with equal texts wins). They are never stored or copied.
+    CMapStringToString* GetListKeyMap(int nCacheId) const;
+    CMapStringToString* GetListDisplayMap(int nCacheId) const;
+    // The table of an id, built now when there is none; null for an id of 0 or less.
+    CMapStringToString* ListKeyMap(int nCacheId, LPCTSTR pszChoices, int nKeyCol, BOOL bTitleLine);
+    CMapStringToString* ListDisplayMap(int nCacheId, LPCTSTR pszChoices, int nDisplayCol,
+                                       BOOL bTitleLine);
+    // The whole row whose key column equals the value, from the key table of the id.
+    BOOL FindListRowByKey(int nCacheId, LPCTSTR pszChoices, int nKeyCol, BOOL bTitleLine,
+                          LPCTSTR pszValue, CString& strRow);
+    // The whole row whose display column shows the text, from the display table of the id.
+    // With bPrefix a text the table lacks picks the first row whose display text begins with
+    // it, ignoring case, and the table keeps that row under the text for the next look-up.
+    BOOL FindListRowByText(int nCacheId, LPCTSTR pszChoices, int nDisplayCol, BOOL bTitleLine,
+                           LPCTSTR pszText, BOOL bPrefix, CString& strRow);
+    // Frees both tables of an id (-1: of every id; 0: none) and raises the list-cache
+    // generation, so that lists filled from them refill.
+    void FreeListCache(int nCacheId);
+    LONG GetListCacheGeneration() const { return m_nListCacheGeneration; }
+    // TRUE when the style carries a choice list or one of the attributes above: storing it
+    // changes what a shared table holds.
+    static BOOL ChangesListCache(const CGXStyle& style);
+    // The style's list-cache id (0: none).
+    static int ListCacheId(const CGXStyle& style);
 
     CGXGridLibraryState* m_pAppData;
     DWORD m_nMaxUndoOp; // 512
@@ -155,4 +194,8 @@ public:
     BOOL m_bActiveViewOnly = FALSE;
     // Three more settings (all TRUE at first) that documents carry for the core.
     BOOL m_abKeptSettings[3];
+
+    // The shared look-up tables by list-cache id (see ListKeyMap) and their generation.
+    std::map<int, std::unique_ptr<CMapStringToString>> m_listKeyMaps, m_listDisplayMaps;
+    LONG m_nListCacheGeneration = 0;
 };

@@ -9,6 +9,7 @@ list(APPEND GX_CORE_SOURCES
   core/GXFont.cpp
   core/GXFontTable.cpp
   core/GXGridParam.cpp
+  core/GXGridParamListCache.cpp
   core/GXLibraryState.cpp
   core/GXLongOperation.cpp
   core/GXPatterns.cpp
