@@ -274,3 +274,48 @@ TEST_F(ComboBoxWndCell, AnOwnerDrawnComboFilledFromTheChoiceListKeepsTheLinesIts
         EXPECT_STREQ(pCombo->m_texts[i], apszLines[nEntry]);
     }
 }
+
+TEST_F(ComboBoxWndCell, CutCopyAndPasteWorkOnTheSelectionOfAnEditedCombo)
+{
+    SetCombo(1, 1, 52528, "Green");
+    ASSERT_TRUE(grid().SetCurrentCell(1, 1));
+    CGXComboBoxWnd* pCombo = Combo();
+    pCombo->SetActive(TRUE);
+    CEdit* pEdit = pCombo->GetEditPart();
+    ASSERT_NE(pEdit, nullptr);
+    auto text = [&] {
+        CString str;
+        pEdit->GetWindowText(str);
+        return str;
+    };
+    auto clipboard = [&] {
+        CString str;
+        if (::OpenClipboard(grid().m_hWnd)) {
+            if (HANDLE h = ::GetClipboardData(CF_TEXT)) {
+                str = static_cast<LPCSTR>(::GlobalLock(h));
+                ::GlobalUnlock(h);
+            }
+            ::CloseClipboard();
+        }
+        return str;
+    };
+    pEdit->SetSel(1, 3);
+    ASSERT_TRUE(pCombo->Copy());
+    EXPECT_STREQ(clipboard(), "re");
+    EXPECT_STREQ(text(), "Green");
+    pEdit->SetSel(3, 5);
+    ASSERT_TRUE(pCombo->Cut());
+    EXPECT_STREQ(clipboard(), "en");
+    EXPECT_STREQ(text(), "Gre");
+    // Pasted in place of the selection, which then holds what came in.
+    pEdit->SetSel(0, 1);
+    ASSERT_TRUE(pCombo->Paste());
+    EXPECT_STREQ(text(), "enre");
+    int nStart = -1, nEnd = -1;
+    pEdit->GetSel(nStart, nEnd);
+    EXPECT_EQ(nStart, 0);
+    EXPECT_EQ(nEnd, 2);
+    EXPECT_TRUE(pCombo->GetModify());
+    CGridKeyboard::Press(VK_RETURN, '\r');
+    EXPECT_STREQ(grid().GetValueRowCol(1, 1), "enre");
+}

@@ -314,6 +314,12 @@ TEST(RichEdit, RichTextGoesInAndComesOutWithItsFormats)
     FINDTEXTEXA ft = {{0, -1}, "TAIL", {0, 0}};
     EXPECT_EQ(edit.FindText(FR_DOWN, &ft), 11);
     EXPECT_EQ(edit.FindText(FR_DOWN | FR_MATCHCASE, &ft), -1);
+    // Up: from cpMin back towards cpMax, the nearest occurrence that ends by cpMin.
+    FINDTEXTEXA up = {{15, 0}, "L", {0, 0}};
+    EXPECT_EQ(edit.FindText(0, &up), 14);
+    up.chrg.cpMin = 14;
+    EXPECT_EQ(edit.FindText(0, &up), 8);
+    EXPECT_EQ(up.chrgText.cpMax, 9);
 
     CString strRange;
     edit.GetTextRange(6, 10, strRange);
