@@ -2,8 +2,10 @@
 // header, taking a choice from it, and completion while typing.
 #include "controls/GXTabbedComboBox.h"
 #include "controls/GXControlFactory.h"
+#include "controls/GXTabbedSharedTable.h"
 #include "core/GXChoiceList.h"
 #include "core/GXGridCore.h"
+#include "core/GXGridParam.h"
 #include "core/GXStylesMap.h"
 #include "core/GXSysColorCache.h"
 #include "fw/dc.h"
@@ -27,8 +29,9 @@ CGXTabbedComboBox::CGXTabbedComboBox(CGXGridCore* pGrid, UINT nEditID, UINT nLis
     : CGXComboBox(pGrid, nEditID, nListBoxID, GX_CBF_TEXT), m_nValueCol(0), m_nDisplayCol(0),
       m_bDisplayAllCols(TRUE), m_bTitleLine(TRUE), m_nSortCol(-1), m_crGridLine(RGB(192, 192, 192)),
       m_crBack(RGB(255, 255, 255)), m_crText(RGB(0, 0, 0)), m_bAutoComplete(TRUE),
-      m_nItemHeight(10), m_nTotalWidth(0), m_bListFilled(FALSE), m_nTitleHeight(10),
-      m_pHeader(nullptr), m_pListBox(nullptr), m_pPopup(nullptr)
+      m_nItemHeight(10), m_nTotalWidth(0), m_bListFilled(FALSE), m_nFilledCacheId(0),
+      m_nFilledGeneration(-1), m_nTitleHeight(10), m_pHeader(nullptr), m_pListBox(nullptr),
+      m_pPopup(nullptr)
 {
     m_bButtonFitsText = FALSE;
 }
@@ -78,7 +81,18 @@ void CGXTabbedComboBox::Init(ROWCOL nRow, ROWCOL nCol)
 BOOL CGXTabbedComboBox::FormatDisplayText(CString& strText, ROWCOL, ROWCOL, LPCTSTR pszValue,
                                           const CGXStyle& style)
 {
-    return GXTabbedCell::FormatDisplayText(style, pszValue, strText);
+    const CGXTabbedSharedTable table(Grid(), style);
+    if (!table.IsShared())
+        return GXTabbedCell::FormatDisplayText(style, pszValue, strText);
+    if (pszValue == nullptr) {
+        if (!style.GetInclude(gxValue)) {
+            strText.Empty();
+            return FALSE;
+        }
+        pszValue = style.GetValue();
+    }
+    table.ValueToText(pszValue, strText);
+    return TRUE;
 }
 
 BOOL CGXTabbedComboBox::GetValue(CString& strValue)
@@ -93,19 +107,40 @@ BOOL CGXTabbedComboBox::GetValue(CString& strValue)
     if (strText.IsEmpty())
         return TRUE;
     const CGXStyle* pStyle = LoadStyle();
-    return pStyle != nullptr &&
-        GXTabbedSettings::FromStyle(*pStyle).TextToValue(*pStyle, strText, TRUE, strValue);
+    if (pStyle == nullptr)
+        return FALSE;
+    const CGXTabbedSharedTable table(Grid(), *pStyle);
+    if (table.IsShared())
+        return table.TextToValue(strText, FALSE, strValue);
+    return GXTabbedSettings::FromStyle(*pStyle).TextToValue(*pStyle, strText, TRUE, strValue);
 }
 
 BOOL CGXTabbedComboBox::AcceptsTypedText(CString& strText, ROWCOL, ROWCOL, const CGXStyle& style)
 {
-    return m_bStoringValue || GXTabbedCell::AcceptsTypedText(style, strText);
+    if (m_bStoringValue)
+        return TRUE;
+    const CGXTabbedSharedTable table(Grid(), style);
+    if (!table.IsShared())
+        return GXTabbedCell::AcceptsTypedText(style, strText);
+    CString strValue;
+    if (strText.IsEmpty())
+        return TRUE;
+    if (!table.TextToValue(strText, TRUE, strValue))
+        return FALSE; // no row shows this text: nothing is stored in its place
+    strText = strValue;
+    return TRUE;
 }
 
 BOOL CGXTabbedComboBox::ValidateText(const CString& strText)
 {
-    return GXTabbedCell::ValidateText(IsInit() ? LoadStyle() : nullptr, strText,
-                                      m_bFillWithChoiceList);
+    const CGXStyle* pStyle = IsInit() ? LoadStyle() : nullptr;
+    if (pStyle != nullptr && !strText.IsEmpty() && m_bFillWithChoiceList) {
+        const CGXTabbedSharedTable table(Grid(), *pStyle);
+        CString strValue;
+        if (table.IsShared())
+            return table.TextToValue(strText, TRUE, strValue);
+    }
+    return GXTabbedCell::ValidateText(pStyle, strText, m_bFillWithChoiceList);
 }
 
 BOOL CGXTabbedComboBox::ValidateCellValue()
@@ -172,11 +207,24 @@ int CGXTabbedComboBox::RowHeight(int nIndex) const
 
 void CGXTabbedComboBox::FillListBox(CListBox* pListBox)
 {
+    CGXGridParam* pParam = Grid()->GetParam();
+    const LONG nGeneration = pParam != nullptr ? pParam->GetListCacheGeneration() : 0;
+    if (m_nFilledGeneration != -1 && nGeneration != m_nFilledGeneration && IsInit()) {
+        // A list changed since the last fill, perhaps this cell's through its row or column
+        // style: the style is composed again.
+        FreeStyle(TRUE);
+    }
     const CGXStyle* pStyle = LoadStyle();
     if (pListBox == nullptr || pStyle == nullptr)
         return;
-    if (!m_bListFilled) {
+    // Cells sharing a list-cache id share the filled list until the generation moves on (a
+    // list changed); a cell of its own refills after each Init.
+    const int nCacheId = CGXTabbedSharedTable(Grid(), *pStyle).GetCacheId();
+    if ((nCacheId == 0 && !m_bListFilled) || nCacheId != m_nFilledCacheId ||
+        nGeneration != m_nFilledGeneration) {
         m_bListFilled = TRUE;
+        m_nFilledCacheId = nCacheId;
+        m_nFilledGeneration = nGeneration;
         ReadSettings(*pStyle);
         GXTabbedRows rows;
         rows.Build(Grid(), *pStyle, GXTabbedSettings::FromStyle(*pStyle));
@@ -271,7 +319,10 @@ void CGXTabbedComboBox::AutoComplete()
         return;
     CString strTyped, strShown;
     GetWindowText(strTyped);
-    if (!GXTabbedSettings::FromStyle(*pStyle).CompleteText(*pStyle, strTyped, strShown))
+    const CGXTabbedSharedTable table(Grid(), *pStyle);
+    if (table.IsShared()
+            ? !table.CompleteText(strTyped, strShown)
+            : !GXTabbedSettings::FromStyle(*pStyle).CompleteText(*pStyle, strTyped, strShown))
         return;
     int nStart = 0, nEnd = 0;
     GetSel(nStart, nEnd);

@@ -2,7 +2,8 @@
 // fields separated by tabs. The key column's text is stored, the display column's text is
 // shown; the drop-down shows the columns side by side with grey separators and, when the
 // first line holds titles, a header window against the list. Typing completes the text from
-// the display column. The settings are user attributes of the cell's style.
+// the display column. The settings are user attributes of the cell's style; cells with one
+// list-cache id share their look-up tables and the filled list (GXTabbedSharedTable.h).
 #pragma once
 #include "controls/GXComboBox.h"
 #include "controls/GXTabbedComboBoxTable.h"
@@ -95,6 +96,11 @@ public:
     int m_nItemHeight;
     int m_nTotalWidth;
     BOOL m_bListFilled;
+    // The list-cache id the list was last filled for (0: none) and the grid parameter's
+    // list-cache generation then: cells sharing the id use the list as it is until the
+    // generation moves on.
+    int m_nFilledCacheId;
+    LONG m_nFilledGeneration;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -70,6 +70,6 @@ gx_add_control(CGXComboBoxWnd GXComboBoxWnd.cpp GXComboBoxWndKeys.cpp GXComboBox
 gx_add_control(CGXCheckListComboBox GXCheckListComboBox.cpp)
 # The tabbed combo box on the drop-down list cell (id 52541).
 gx_add_control(CGXTabbedComboBox GXTabbedComboBox.cpp GXTabbedComboBoxList.cpp
-  GXTabbedComboBoxTable.cpp)
+  GXTabbedComboBoxTable.cpp GXTabbedSharedTable.cpp)
 # The windowed tabbed combo box (ids 52539, 52540).
 gx_add_control(CGXTabbedComboBoxWnd GXTabbedComboBoxWnd.cpp GXTabbedComboBoxWndList.cpp)

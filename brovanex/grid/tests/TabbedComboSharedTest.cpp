@@ -1,10 +1,12 @@
-// Tabbed combo cells that share their look-up tables through a list-cache id: storing a style
-// that changes a list frees the tables it touches and raises their generation.
+// Tabbed combo cells that share their look-up tables through a list-cache id: values are shown
+// and typed texts stored through one table; storing a style that changes a list frees the
+// tables it touches and raises their generation, so the kept list refills.
 #include "ControlTestSupport.h"
 #include "GridKeyboard.h"
 #include "controls/GXTabbedComboBox.h"
 #include "core/GXChoiceList.h"
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 const char* const kFruit = "Code\tName\n1\tApple\n2\tBanana";
@@ -36,6 +38,45 @@ protected:
                                  .SetUserAttribute(GX_IDS_UA_TABLIST_TEXTCOL, "1")
                                  .SetUserAttribute(GX_IDS_UA_TABLIST_TITLE, "1")
                                  .SetUserAttribute(GX_IDS_UA_TABLIST_LISTCACHE, strId));
+    }
+    CGXTabbedComboBox* Combo()
+    {
+        return dynamic_cast<CGXTabbedComboBox*>(grid().GetCurrentCellControl());
+    }
+    CString EditText()
+    {
+        CString s;
+        if (CGXTabbedComboBox* p = Combo())
+            p->GetWindowText(s);
+        return s;
+    }
+    CString Shown(ROWCOL nRow, ROWCOL nCol)
+    {
+        CString strText;
+        grid()
+            .GetControl(nRow, nCol)
+            ->FormatDisplayText(strText, nRow, nCol, nullptr,
+                                grid().GetCachedCellStyle(nRow, nCol));
+        return strText;
+    }
+    // Opens the current cell's list and gives its entries' first fields.
+    std::vector<CString> OpenList()
+    {
+        std::vector<CString> entries;
+        m_w.Capture();
+        ::PostMessageA(::GetFocus(), WM_SYSKEYDOWN, VK_DOWN, 0x20000001);
+        ::PostMessageA(::GetFocus(), WM_SYSKEYUP, VK_DOWN, 0xE0000001);
+        CGridKeyboard::Dispatch();
+        CGXTabbedComboBox* pCombo = Combo();
+        if (pCombo == nullptr || !pCombo->IsDropDownVisible())
+            return entries;
+        CListBox* pList = pCombo->GetListBox();
+        for (int i = 0; i < pList->GetCount(); ++i) {
+            CString strEntry;
+            pList->GetText(i, strEntry);
+            entries.push_back(GXGetTabbedItem(strEntry, 0));
+        }
+        return entries;
     }
     void Build(int nCacheId)
     {
@@ -103,4 +144,114 @@ TEST_F(TabbedComboShared, ANewListForTheColumnFreesItsTablesWhereverTheCurrentCe
     // So does a new list in a single cell of the other column.
     grid().SetStyleRange(CGXRange(3, 2, 3, 2), CGXStyle().SetChoiceList(kVegetables));
     EXPECT_EQ(param().GetListKeyMap(7), nullptr);
+}
+
+TEST_F(TabbedComboShared, TwoCellsShowAndStoreThroughOneTable)
+{
+    SetSharedColumn(1, kFruit, 5);
+    grid().SetValueRange(CGXRange(1, 1, 1, 1), "2");
+    grid().SetValueRange(CGXRange(2, 1, 2, 1), "9");
+    EXPECT_STREQ(Shown(1, 1), "Banana");
+    EXPECT_STREQ(Shown(2, 1), "") << "a value without a row shows nothing";
+    // A row only the shared tables know: both cells answer from them, not from their lists.
+    ASSERT_NE(param().GetListKeyMap(5), nullptr) << "built by the first look-up";
+    param().GetListKeyMap(5)->SetAt("9", "9\tCherry");
+    param().ListDisplayMap(5, kFruit, 1, TRUE)->SetAt("Cherry", "9\tCherry");
+    EXPECT_STREQ(Shown(2, 1), "Cherry");
+    EXPECT_TRUE(grid().SetControlTextRowCol(1, 1, "Cherry"));
+    EXPECT_STREQ(grid().GetValueRowCol(1, 1), "9");
+
+    // Typed into the edit of the other cell, the text is stored as the table's key.
+    ASSERT_TRUE(grid().SetCurrentCell(3, 1));
+    CGXTabbedComboBox* pCombo = Combo();
+    ASSERT_NE(pCombo, nullptr);
+    EXPECT_STREQ(EditText(), "");
+    m_w.Capture();
+    pCombo->SetActive(TRUE);
+    pCombo->SetWindowText("Cherry"); // as a paste would leave it
+    pCombo->SetModify(TRUE);
+    CString strValue;
+    EXPECT_TRUE(pCombo->GetValue(strValue));
+    EXPECT_STREQ(strValue, "9");
+    CGridKeyboard::Press(VK_RETURN, '\r');
+    EXPECT_STREQ(grid().GetValueRowCol(3, 1), "9");
+    EXPECT_STREQ(EditText(), "Cherry");
+}
+
+TEST_F(TabbedComboShared, ChangingTheCurrentCellsListRefillsTheKeptList)
+{
+    SetSharedColumn(1, kFruit, 5);
+    grid().SetValueRange(CGXRange(1, 1, 1, 1), "2");
+    grid().SetValueRange(CGXRange(2, 1, 2, 1), "3");
+    ASSERT_TRUE(grid().SetCurrentCell(1, 1));
+    EXPECT_EQ(OpenList(), (std::vector<CString> {"Apple", "Banana"}));
+    CGridKeyboard::Press(VK_ESCAPE, 0x1B);
+    ASSERT_FALSE(Combo()->IsDropDownVisible());
+    EXPECT_STREQ(Shown(2, 1), "");
+
+    // The column's new list, stored with the current cell in it: the table of id 5 goes and
+    // the kept list, filled for the old generation, refills.
+    const LONG nGeneration = param().GetListCacheGeneration();
+    grid().SetStyleRange(CGXRange().SetCols(1), CGXStyle().SetChoiceList(kVegetables));
+    EXPECT_EQ(param().GetListKeyMap(5), nullptr);
+    EXPECT_GT(param().GetListCacheGeneration(), nGeneration);
+    EXPECT_EQ(OpenList(), (std::vector<CString> {"Carrot", "Leek", "Bean"}));
+    CGridKeyboard::Press(VK_ESCAPE, 0x1B);
+    EXPECT_STREQ(Shown(2, 1), "Bean") << "the table is built again from the new list";
+
+    // The same for the current cell's own list.
+    grid().SetStyleRange(CGXRange(1, 1, 1, 1), CGXStyle().SetChoiceList(kFruit));
+    EXPECT_EQ(OpenList(), (std::vector<CString> {"Apple", "Banana"}));
+    CGridKeyboard::Press(VK_ESCAPE, 0x1B);
+}
+
+TEST_F(TabbedComboShared, APrefixTypedIntoOneCellValidatesThroughTheDisplayTable)
+{
+    SetSharedColumn(1, kFruit, 5);
+    grid().SetValueRange(CGXRange(1, 1, 2, 1), "1");
+    ASSERT_TRUE(grid().SetCurrentCell(1, 1));
+    Combo()->m_bAutoComplete = FALSE;
+    m_w.Capture();
+    CGridKeyboard::Type("ban");
+    ASSERT_STREQ(EditText(), "ban");
+    EXPECT_FALSE(Combo()->ValidateText("cherry"));
+    EXPECT_TRUE(Combo()->ValidateText("ban"));
+    CString strRow;
+    ASSERT_TRUE(param().GetListDisplayMap(5)->Lookup("ban", strRow))
+        << "the display table keeps the row under the typed text";
+    EXPECT_STREQ(strRow, "2\tBanana");
+    CGridKeyboard::Press(VK_RETURN, '\r');
+    EXPECT_STREQ(grid().GetValueRowCol(1, 1), "2");
+
+    // The other cell takes the same text through the same table.
+    ASSERT_TRUE(grid().SetCurrentCell(2, 1));
+    Combo()->m_bAutoComplete = FALSE;
+    m_w.Capture();
+    CGridKeyboard::Type("ban");
+    CString strValue;
+    EXPECT_TRUE(Combo()->GetValue(strValue));
+    EXPECT_STREQ(strValue, "2");
+    CGridKeyboard::Press(VK_RETURN, '\r');
+    EXPECT_STREQ(grid().GetValueRowCol(2, 1), "2");
+}
+
+TEST_F(TabbedComboShared, TypingCompletesThroughTheSharedTable)
+{
+    SetSharedColumn(1, kFruit, 5);
+    grid().SetValueRange(CGXRange(1, 1, 1, 1), "1");
+    ASSERT_TRUE(grid().SetCurrentCell(1, 1));
+    m_w.Capture();
+    CGridKeyboard::Type("b");
+    m_w.Capture();
+    CGridKeyboard::Type("a");
+    EXPECT_STREQ(EditText(), "Banana");
+    int nStart = 0, nEnd = 0;
+    Combo()->GetSel(nStart, nEnd);
+    EXPECT_EQ(nStart, 2) << "the completed part is selected";
+    EXPECT_EQ(nEnd, 6);
+    CString strRow;
+    ASSERT_NE(param().GetListDisplayMap(5), nullptr);
+    EXPECT_TRUE(param().GetListDisplayMap(5)->Lookup("ba", strRow)) << "completed from the table";
+    CGridKeyboard::Press(VK_RETURN, '\r');
+    EXPECT_STREQ(grid().GetValueRowCol(1, 1), "2");
 }
