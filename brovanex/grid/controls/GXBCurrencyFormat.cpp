@@ -39,6 +39,9 @@ std::string Expand(const char* pszPattern, const CString& strSymbol)
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+// The characters that give an amount its sign when it is read back.
+bool IsSignChar(char c) { return c == '-' || c == '(' || c == ')'; }
+
 char CRuntimeDecimalPoint()
 {
     const lconv* pConv = localeconv();
@@ -235,11 +238,18 @@ void CGXBCurrencyFormat::EffectiveSeparators(TCHAR& cThousand, TCHAR& cDecimal) 
 {
     cThousand = m_cThousandSeparator;
     cDecimal = m_cDecimalSeparator == 0 ? ' ' : m_cDecimalSeparator;
-    // A digit as a separator, or one character for both, could not be read back.
-    if (IsDigit(cThousand) || IsDigit(cDecimal) || cThousand == cDecimal) {
+    // A digit or a sign as a separator, or one character for both, could not be read back.
+    if (IsDigit(cThousand) || IsDigit(cDecimal) || IsSignChar(cThousand) || IsSignChar(cDecimal) ||
+        cThousand == cDecimal) {
         cThousand = ',';
         cDecimal = '.';
     }
+}
+
+TCHAR CGXBCurrencyFormat::GetFillChar() const
+{
+    // A sign as fill would read back as a sign (or unbalanced parentheses): a blank instead.
+    return IsSignChar(m_cFillChar) ? ' ' : m_cFillChar;
 }
 
 TCHAR CGXBCurrencyFormat::GetThousandSeparator() const
@@ -404,7 +414,7 @@ void CGXBCurrencyFormat::FormatValue(double dMagnitude, CString& strText, BOOL b
     }
     int nPad = nIntegerDigits == -1 ? 0 : nIntegerDigits - (int)strInteger.size();
     if (nPad > 0 && m_bPadBeforeGrouping)
-        strInteger.insert(0, (size_t)nPad, m_cFillChar);
+        strInteger.insert(0, (size_t)nPad, GetFillChar());
 
     int nGroup = GetGroupSize();
     if (cThousand != 0 && nGroup > 0 && (int)strInteger.size() > nGroup) {
@@ -419,7 +429,7 @@ void CGXBCurrencyFormat::FormatValue(double dMagnitude, CString& strText, BOOL b
         strInteger = strGrouped;
     }
     if (nPad > 0 && !m_bPadBeforeGrouping)
-        strInteger.insert(0, (size_t)nPad, m_cFillChar);
+        strInteger.insert(0, (size_t)nPad, GetFillChar());
 
     std::string strShown = strInteger;
     if (bHasFraction)

@@ -36,13 +36,15 @@ public:
     BOOL GetPositiveColor(COLORREF& cr) const;
 
     // The settings as they are used: digit counts and pattern indexes clamped to their
-    // ranges; separators that are digits or equal to each other give "," and ".".
+    // ranges; separators that are digits, signs ("-", "(" or ")") or equal to each other give
+    // "," and "."; a sign as fill character gives a blank.
     int GetPositiveFormat() const;
     int GetNegativeFormat() const;
     int GetIntegerDigits() const; // -1 (no fixed width) or 0..GX_CURRENCY_MAX_INTEGER_DIGITS
     int GetFractionDigits() const; // 0..GX_CURRENCY_MAX_FRACTION_DIGITS
     TCHAR GetThousandSeparator() const; // 0: no grouping
     TCHAR GetDecimalSeparator() const; // the character shown (a blank for 0)
+    TCHAR GetFillChar() const;
     int GetGroupSize() const; // the first number of m_strGrouping, 0 for none
 
     // Text helpers of the edit window.

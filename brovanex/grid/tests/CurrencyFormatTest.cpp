@@ -121,6 +121,29 @@ TEST(GridCurrencyFormat, Shown)
          "$1,234.50"}, // equal separators: "," and "."
         {1234.5, FALSE, [](CGXBCurrencyFormat& f) { f.m_cDecimalSeparator = '5'; },
          "$1,234.50"}, // a digit as a separator
+        // Sign characters as separators or fill would read back with another sign, or not
+        // at all: the separators fall back to "," and ".", the fill to a blank.
+        {1234.5, TRUE,
+         [](CGXBCurrencyFormat& f) {
+             f.m_cThousandSeparator = '-';
+             f.m_nNegativeFormat = 5;
+         },
+         "-1,234.50$"},
+        {1234.5, FALSE, [](CGXBCurrencyFormat& f) { f.m_cDecimalSeparator = '('; }, "$1,234.50"},
+        {1234.5, FALSE, [](CGXBCurrencyFormat& f) { f.m_cThousandSeparator = ')'; }, "$1,234.50"},
+        {12, FALSE,
+         [](CGXBCurrencyFormat& f) {
+             f.m_nIntegerDigits = 4;
+             f.m_cFillChar = '-';
+         },
+         "$  12.00"},
+        {12, TRUE,
+         [](CGXBCurrencyFormat& f) {
+             f.m_nIntegerDigits = 4;
+             f.m_cFillChar = '(';
+             f.m_nNegativeFormat = 1;
+         },
+         "-$  12.00"},
         {1234.5, FALSE, [](CGXBCurrencyFormat& f) { f.m_strCurrencySymbol = "EUR"; },
          "EUR1,234.50"},
         {1234.5, FALSE, [](CGXBCurrencyFormat& f) { f.m_strCurrencySymbol = "%d%s"; },
@@ -195,6 +218,10 @@ TEST(GridCurrencyFormat, Parsed)
          }},
         {"Fr.12.50", TRUE, 12.5, FALSE, nullptr},
         {"$ 6", TRUE, 6, FALSE, [](CGXBCurrencyFormat& f) { f.m_cDecimalSeparator = 0; }},
+        {"-1,234.50$", TRUE, 1234.5, TRUE,
+         [](CGXBCurrencyFormat& f) { f.m_cThousandSeparator = '-'; }},
+        {"$1,234.50", TRUE, 1234.5, FALSE,
+         [](CGXBCurrencyFormat& f) { f.m_cDecimalSeparator = ')'; }},
     };
     for (const Case& c : cases) {
         CGXBCurrencyFormat format;

@@ -11,8 +11,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     if (size < 6)
         return 0;
-    static const char thousands[] = {',', '.', ' ', '\'', 0, '5'};
-    static const char decimals[] = {'.', ',', 0, ' '};
+    static const char thousands[] = {',', '.', ' ', '\'', 0, '5', '-', '(', ')'};
+    static const char decimals[] = {'.', ',', 0, ' ', '-', '(', ')'};
     CGXBCurrencyFormat format;
     format.m_nPositiveFormat = (int8_t)data[0];
     format.m_nNegativeFormat = (int8_t)data[1];
