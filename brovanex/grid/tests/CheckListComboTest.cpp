@@ -110,3 +110,35 @@ TEST_F(CheckListCombo, EntriesBeyondTheValuesBitsCannotBeChecked)
     CGridKeyboard::Press(VK_RETURN, '\r');
     EXPECT_STREQ(grid().GetValueRowCol(1, 1), "1073741824");
 }
+
+TEST_F(CheckListCombo, AClickOnAnEntrysBoxTogglesItAndTheListStaysOpen)
+{
+    CGXCheckListComboBox* pCombo = Open("Days\nMon\nTue\nWed", "1");
+    ASSERT_NE(pCombo, nullptr);
+    ASSERT_TRUE(pCombo->IsDropDownVisible());
+    CCheckListBox* pList = List(pCombo);
+    struct Case
+    {
+        int nItem;
+        int dx; // from the item's left edge: 4 lies on the box, beyond the box is the text
+        int nChecksAfter; // bits of the checks after the click
+    } const cases[] = {{1, 4, 3}, {2, 60, 3}, {0, 4, 2}, {2, 4, 6}};
+    for (const Case& c : cases) {
+        CRect rectItem;
+        pList->GetItemRect(c.nItem, &rectItem);
+        const LPARAM lPoint = MAKELPARAM(rectItem.left + c.dx, rectItem.CenterPoint().y);
+        ::PostMessageA(pList->m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, lPoint);
+        ::PostMessageA(pList->m_hWnd, WM_LBUTTONUP, 0, lPoint);
+        CGridKeyboard::Dispatch();
+        ASSERT_TRUE(pCombo->IsDropDownVisible()) << c.nItem << " " << c.dx;
+        int nChecks = 0;
+        for (int i = 0; i < 3; ++i)
+            if (pList->GetCheck(i) == 1)
+                nChecks |= 1 << i;
+        EXPECT_EQ(nChecks, c.nChecksAfter) << c.nItem << " " << c.dx;
+    }
+    EXPECT_STREQ(grid().GetValueRowCol(1, 1), "1") << "stored only when the list closes";
+    CGridKeyboard::Press(VK_RETURN, '\r');
+    EXPECT_FALSE(pCombo->IsDropDownVisible());
+    EXPECT_STREQ(grid().GetValueRowCol(1, 1), "6");
+}

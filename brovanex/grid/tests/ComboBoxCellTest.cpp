@@ -273,3 +273,28 @@ TEST_F(ComboBoxCell, PickOnlyCellsChooseByTheTypedCharacter)
     EXPECT_STREQ(grid().GetValueRowCol(1, 1), "(none)");
     pCombo->m_bDropDownList = FALSE;
 }
+
+TEST_F(ComboBoxCell, TheDownKeyInAPickOnlyCellMovesOnAndPicksNothing)
+{
+    // Down is the key code of "(": as a key it moves to the next row, never picks "(none)".
+    SetCombo(1, 1, 52517, "(none)\nApple\nBanana", "Apple");
+    ASSERT_TRUE(grid().SetCurrentCell(1, 1));
+    CGXComboBox* pCombo = Combo();
+    ASSERT_NE(pCombo, nullptr);
+    pCombo->m_bDropDownList = TRUE;
+    m_w.Capture();
+    CGridKeyboard::Type("b");
+    ASSERT_TRUE(pCombo->IsActive());
+    EXPECT_STREQ(EditText(), "Banana");
+    CGridKeyboard::Press(VK_DOWN);
+    ROWCOL nRow = 0, nCol = 0;
+    ASSERT_TRUE(grid().GetCurrentCell(nRow, nCol));
+    EXPECT_EQ(nRow, 2u);
+    EXPECT_STREQ(grid().GetValueRowCol(1, 1), "Banana");
+    // Inactive again: Up comes back without picking either.
+    CGridKeyboard::Press(VK_UP);
+    ASSERT_TRUE(grid().GetCurrentCell(nRow, nCol));
+    EXPECT_EQ(nRow, 1u);
+    EXPECT_STREQ(grid().GetValueRowCol(1, 1), "Banana");
+    pCombo->m_bDropDownList = FALSE;
+}

@@ -162,6 +162,44 @@ TEST_F(ComboBoxWndCell, DeleteEmptiesAPickOnlyCellUnlessReadOnlyOrVetoed)
     EXPECT_FALSE(pCombo->IsActive());
 }
 
+TEST_F(ComboBoxWndCell, EscPutsTheStoredValueBack)
+{
+    struct Case
+    {
+        WORD nId;
+        const char* pszTyped; // null: Down in the dropped list instead
+    } const cases[] = {{52529, nullptr}, {52528, "Re"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.nId);
+        SetCombo(1, 1, c.nId, "Green");
+        ASSERT_TRUE(grid().SetCurrentCell(1, 1));
+        CGXComboBoxWnd* pCombo = Combo();
+        ASSERT_NE(pCombo, nullptr);
+        m_w.Capture();
+        if (c.pszTyped == nullptr) {
+            AltDown();
+            ASSERT_TRUE(pCombo->GetDroppedState());
+            CGridKeyboard::Press(VK_DOWN);
+            CGridKeyboard::Press(VK_RETURN, '\r'); // closes the list
+            ASSERT_FALSE(pCombo->GetDroppedState());
+            EXPECT_EQ(pCombo->GetCurSel(), 2);
+        } else {
+            CGridKeyboard::Type(c.pszTyped);
+        }
+        ASSERT_TRUE(pCombo->IsActive());
+        ASSERT_TRUE(pCombo->GetModify());
+        CGridKeyboard::Press(VK_ESCAPE, 0x1B);
+        EXPECT_FALSE(pCombo->GetModify());
+        CString strValue;
+        ASSERT_TRUE(pCombo->GetValue(strValue));
+        EXPECT_STREQ(strValue, "Green");
+        EXPECT_EQ(pCombo->GetCurSel(), 1);
+        EXPECT_STREQ(grid().GetValueRowCol(1, 1), "Green");
+        ASSERT_TRUE(grid().SetCurrentCell(2, 2));
+        EXPECT_STREQ(grid().GetValueRowCol(1, 1), "Green");
+    }
+}
+
 TEST_F(ComboBoxWndCell, ArrowsLeaveAnEditableCellOnlyAtTheEndsOfItsText)
 {
     SetCombo(1, 1, 52528, "Green");

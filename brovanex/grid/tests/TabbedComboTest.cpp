@@ -135,6 +135,24 @@ TEST_F(TabbedCombo, TypingCompletesFromTheDisplayColumn)
     EXPECT_STREQ(grid().GetValueRowCol(2, 1), "2");
 }
 
+TEST_F(TabbedCombo, EscPutsTheOldValueBackShownByItsDisplayColumn)
+{
+    SetTable(1, kFruit, "1");
+    ASSERT_TRUE(grid().SetCurrentCell(1, 1));
+    m_w.Capture();
+    CGridKeyboard::Type("b");
+    m_w.Capture();
+    CGridKeyboard::Type("a");
+    EXPECT_STREQ(EditText(), "Banana");
+    ASSERT_TRUE(Combo()->GetModify());
+    CGridKeyboard::Press(VK_ESCAPE, 0x1B);
+    EXPECT_FALSE(Combo()->GetModify());
+    EXPECT_STREQ(EditText(), "Apple");
+    EXPECT_STREQ(grid().GetValueRowCol(1, 1), "1");
+    ASSERT_TRUE(grid().SetCurrentCell(2, 2));
+    EXPECT_STREQ(grid().GetValueRowCol(1, 1), "1");
+}
+
 TEST_F(TabbedCombo, ColumnWidthsAndTheOneTimeSortComeFromTheAttributes)
 {
     struct Case

@@ -487,3 +487,48 @@ TEST_F(TabbedComboWnd, AHeaderTitleNamingAPictureShowsItAndOnlyTenColumnsGetWidt
     EXPECT_NE(WindowPixel(pHeader->m_hWnd, xPicture - 20, rectHeader.Height() / 2), kPictureRed);
     CGridKeyboard::Press(VK_ESCAPE, 0x1B);
 }
+
+TEST_F(TabbedComboWnd, AListThatFitsUnderTheCellOnlyWithoutItsHeaderOpensAboveIt)
+{
+    SetColourTable(52539, "2");
+    ASSERT_TRUE(grid().SetCurrentCell(1, 1));
+    CGXTabbedComboBoxWnd* pCombo = Combo();
+    ASSERT_NE(pCombo, nullptr);
+    // Opened where there is room: the header under the field and the list under it.
+    HWND hList = OpenList(pCombo);
+    ASSERT_NE(hList, nullptr);
+    ::UpdateWindow(hList);
+    CRect rectField = ScreenRect(pCombo->m_hWnd);
+    CRect rectList = ScreenRect(hList);
+    ASSERT_NE(pCombo->GetHeader(), nullptr);
+    CRect rectHeader = ScreenRect(pCombo->GetHeader()->m_hWnd);
+    ASSERT_EQ(rectHeader.top, rectField.bottom);
+    ASSERT_EQ(rectList.top, rectHeader.bottom);
+    const int nList = rectList.Height(), nHeader = rectHeader.Height();
+    CGridKeyboard::Press(VK_ESCAPE, 0x1B);
+    ASSERT_FALSE(pCombo->GetDroppedState());
+    // The grid's window moved so that under the field there is room for the list and half
+    // the header.
+    CRect rectDesk, rectTop;
+    ::GetClientRect(::GetDesktopWindow(), &rectDesk);
+    CWnd* pTop = grid().GetParent();
+    pTop->GetWindowRect(&rectTop);
+    const int dy = (rectDesk.bottom - nList - nHeader / 2) - rectField.bottom;
+    pTop->SetWindowPos(nullptr, rectTop.left, rectTop.top + dy, 0, 0,
+                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    CGridKeyboard::Dispatch();
+    hList = OpenList(pCombo);
+    ASSERT_NE(hList, nullptr);
+    ::UpdateWindow(hList);
+    rectField = ScreenRect(pCombo->m_hWnd);
+    ASSERT_LE(rectField.bottom + nList, rectDesk.bottom) << "the list alone fits under the field";
+    ASSERT_GT(rectField.bottom + nHeader + nList, rectDesk.bottom);
+    rectList = ScreenRect(hList);
+    EXPECT_EQ(rectList.Height(), nList);
+    EXPECT_EQ(rectList.bottom, rectField.top) << "the list right above the field";
+    ASSERT_TRUE(pCombo->GetHeader()->IsWindowVisible());
+    rectHeader = ScreenRect(pCombo->GetHeader()->m_hWnd);
+    EXPECT_EQ(rectHeader.bottom, rectList.top) << "the header right above the list";
+    CGridKeyboard::Press(VK_ESCAPE, 0x1B);
+    EXPECT_FALSE(pCombo->GetHeader()->IsWindowVisible());
+}
