@@ -153,3 +153,73 @@ TEST_F(CurrencyCell, CalculatedAmountIsStoredAndShown)
     EXPECT_TRUE(pCell->SendMessage(WM_GX_CALC_RESULT, 0, (LPARAM) "1"));
     EXPECT_STREQ(pCell->GetText(), "$37.50");
 }
+
+TEST_F(CurrencyCell, PaintingAndFormattingOtherCellsLeaveTheEditedAmountAlone)
+{
+    grid().SetStyleRange(CGXRange(1, 1, 1, 1), CurrencyStyle(",."));
+    grid().SetStyleRange(CGXRange(2, 1, 4, 1), CurrencyStyle(",.").SetValue("-99.5"));
+    ASSERT_TRUE(grid().SetCurrentCell(1, 1));
+    Pump();
+    CGXCurrencyEdit* pCell = Current();
+    ASSERT_NE(pCell, nullptr);
+    TypeIntoCell(pCell, "42");
+    ASSERT_TRUE(pCell->IsActive());
+    ASSERT_STREQ(pCell->GetText(), "$42.00");
+    // The whole grid drawn again, other cells of the same control among it.
+    grid().Invalidate();
+    grid().UpdateWindow();
+    Pump();
+    EXPECT_STREQ(pCell->GetText(), "$42.00");
+    EXPECT_EQ(pCell->CGXBCurrencyEdit::GetValue(), 42);
+    // A value given to format, for this cell or another.
+    CString strShown;
+    ASSERT_TRUE(pCell->FormatDisplayText(strShown, 3, 1, "7.5", grid().GetCachedCellStyle(3, 1)));
+    EXPECT_STREQ(strShown, "$7.50");
+    ASSERT_TRUE(pCell->FormatDisplayText(strShown, 1, 1, "-3", grid().GetCachedCellStyle(1, 1)));
+    EXPECT_STREQ(strShown, "-$3.00");
+    EXPECT_STREQ(pCell->GetText(), "$42.00");
+    EXPECT_TRUE(pCell->GetModify());
+    ASSERT_TRUE(pCell->Store());
+    EXPECT_STREQ(grid().GetValueRowCol(1, 1), "42.00");
+}
+
+TEST_F(CurrencyCell, TheFourthOptionCharacterGivesTheDropButton)
+{
+    struct Case
+    {
+        const char* pszOptions; // null: no option attribute at all
+        bool bButton;
+        const char* pszShown; // of 0.5
+    } const cases[] = {
+        {nullptr, false, "$0.50"}, {"000", false, "$0.50"}, // another length: "11 1" for the format only
+        {"11 1", true, "$0.50"},   {"0110", false, "$.50"}, {"01 x", true, "$.50"},
+    };
+    ROWCOL nRow = 1;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pszOptions != nullptr ? c.pszOptions : "(none)");
+        CGXStyle style = CurrencyStyle(",.", c.pszOptions);
+        grid().SetStyleRange(CGXRange(nRow, 1, nRow, 1), style.SetValue("0.5"));
+        ASSERT_TRUE(grid().SetCurrentCell(nRow, 1));
+        Pump();
+        CGXCurrencyEdit* pCell = Current();
+        ASSERT_NE(pCell, nullptr);
+        EXPECT_EQ(pCell->HasDropButton() != FALSE, c.bButton);
+        EXPECT_STREQ(pCell->GetText(), c.pszShown);
+        ++nRow;
+    }
+    // A cell without any currency attribute: the user's currency settings, no button.
+    grid().SetStyleRange(CGXRange(nRow, 1, nRow, 1),
+                         CGXStyle().SetControl(kCurrency).SetValue("-1234.5"));
+    ASSERT_TRUE(grid().SetCurrentCell(nRow, 1));
+    Pump();
+    CGXCurrencyEdit* pCell = Current();
+    ASSERT_NE(pCell, nullptr);
+    EXPECT_FALSE(pCell->HasDropButton());
+    CString strLocale;
+    CGXBCurrencyFormat(TRUE).FormatValue(1234.5, strLocale, TRUE);
+    EXPECT_STREQ(pCell->GetText(), strLocale);
+    CString strShown;
+    ASSERT_TRUE(
+        pCell->FormatDisplayText(strShown, nRow, 1, nullptr, grid().GetCachedCellStyle(nRow, 1)));
+    EXPECT_STREQ(strShown, strLocale);
+}

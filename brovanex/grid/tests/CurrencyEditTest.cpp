@@ -17,6 +17,14 @@ void Pump()
     }
 }
 
+// The edit with its raw text setter and text rectangle reachable.
+class CTestCurrencyEdit : public CGXBCurrencyEdit
+{
+public:
+    using CGXBCurrencyEdit::GetTextRect;
+    using CGXBCurrencyEdit::SetTextRaw;
+};
+
 class CurrencyEditTest : public ::testing::Test
 {
 protected:
@@ -55,7 +63,7 @@ protected:
     }
 
     CWnd m_parent;
-    CGXBCurrencyEdit m_edit;
+    CTestCurrencyEdit m_edit;
 };
 } // namespace
 
@@ -162,21 +170,27 @@ TEST_F(CurrencyEditTest, ContextMenuGreysWhatCannotBeDone)
         bool bSelect;
         bool bReadOnly;
         bool bCutGrey;
+        const char* pszRawText; // set without parsing; null: the amount shown
     } cases[] = {
-        {"selection", true, false, false},
-        {"no selection", false, false, true},
-        {"read-only", true, true, true},
+        {"selection", true, false, false, nullptr},
+        {"no selection", false, false, true, nullptr},
+        {"read-only", true, true, true, nullptr},
+        {"empty text", true, false, true, ""},
     };
     for (const Case& c : cases) {
+        if (c.pszRawText != nullptr)
+            m_edit.SetTextRaw(c.pszRawText);
+        const bool bEmpty = m_edit.GetText().IsEmpty();
         m_edit.SetReadOnly(c.bReadOnly);
         m_edit.SetSel(c.bSelect ? 0 : -1, c.bSelect ? -1 : 0);
-        UINT nCut = 0, nDelete = 0, nCopy = 0;
+        UINT nCut = 0, nDelete = 0, nCopy = 0, nSelectAll = 0;
         int nMenus = 0;
         AFX_MODAL_ANSWERER previous = AfxSetModalAnswerer([&](const AFX_MODAL_REQUEST& r) {
             ++nMenus;
             nCut = ::GetMenuState(r.hMenu, ID_EDIT_CUT, MF_BYCOMMAND);
             nDelete = ::GetMenuState(r.hMenu, ID_EDIT_CLEAR, MF_BYCOMMAND);
             nCopy = ::GetMenuState(r.hMenu, ID_EDIT_COPY, MF_BYCOMMAND);
+            nSelectAll = ::GetMenuState(r.hMenu, ID_EDIT_SELECT_ALL, MF_BYCOMMAND);
             return AFX_MODAL_REPLY::Answer(0);
         });
         m_edit.SendMessage(WM_RBUTTONUP, 0, MAKELPARAM(10, 5));
@@ -184,8 +198,23 @@ TEST_F(CurrencyEditTest, ContextMenuGreysWhatCannotBeDone)
         ASSERT_EQ(nMenus, 1) << c.pszWhat;
         EXPECT_EQ((nCut & MF_GRAYED) != 0, c.bCutGrey) << c.pszWhat;
         EXPECT_EQ((nDelete & MF_GRAYED) != 0, c.bCutGrey) << c.pszWhat;
-        EXPECT_EQ((nCopy & MF_GRAYED) != 0, !c.bSelect) << c.pszWhat;
+        EXPECT_EQ((nCopy & MF_GRAYED) != 0, !c.bSelect || bEmpty) << c.pszWhat;
+        EXPECT_EQ((nSelectAll & MF_GRAYED) != 0, bEmpty) << c.pszWhat;
     }
+}
+
+TEST_F(CurrencyEditTest, MarginsAreSetSideBySide)
+{
+    const CRect rectBare = m_edit.GetTextRect();
+    m_edit.SendMessage(EM_SETMARGINS, EC_RIGHTMARGIN, MAKELONG(0, 7));
+    m_edit.SendMessage(EM_SETMARGINS, EC_LEFTMARGIN, MAKELONG(10, 30));
+    CRect rect = m_edit.GetTextRect();
+    EXPECT_EQ(rect.left, rectBare.left + 10);
+    EXPECT_EQ(rect.right, rectBare.right - 7) << "the left margin alone changes only the left";
+    m_edit.SendMessage(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(2, 3));
+    rect = m_edit.GetTextRect();
+    EXPECT_EQ(rect.left, rectBare.left + 2);
+    EXPECT_EQ(rect.right, rectBare.right - 3);
 }
 
 TEST_F(CurrencyEditTest, CalculatorResultComesBack)
