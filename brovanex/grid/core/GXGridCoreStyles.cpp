@@ -339,6 +339,7 @@ BOOL CGXGridCore::ChangeStylesMap(const CGXStylesMap& stylesMap, UINT flags, GXC
         if (ctCmd != gxRollback && m_pGridParam->m_bUndoEnabled)
             pUndo = pFactory->MakeChangeStylesMapCmd(*pMap);
     *pMap = stylesMap;
+    m_pGridParam->FreeListCache(-1); // base styles may carry other lists now
     RecordUndo(pUndo, ctCmd, m_nTopRow, m_nLeftCol);
     MarkDocumentModified(TRUE);
     UpdateStylesMap(flags, TRUE);
@@ -397,6 +398,8 @@ BOOL CGXGridCore::ChangeBaseStyle(WORD wStyleId, const CGXStyle& style, GXModify
                 ctCmd, m_nTopRow, m_nLeftCol);
         }
     const_cast<CGXStyle&>(base).MergeStyle(style, mt);
+    if (m_pGridParam != nullptr && CGXGridParam::ChangesListCache(style))
+        m_pGridParam->FreeListCache(-1); // any cell may take its list from a base style
     MarkDocumentModified(TRUE);
     UpdateBaseStyle(wStyleId, flags, TRUE);
     return TRUE;

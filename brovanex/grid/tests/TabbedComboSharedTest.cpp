@@ -5,6 +5,7 @@
 #include "GridKeyboard.h"
 #include "controls/GXTabbedComboBox.h"
 #include "core/GXChoiceList.h"
+#include "core/GXStylesMap.h"
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -146,6 +147,22 @@ TEST_F(TabbedComboShared, ANewListForTheColumnFreesItsTablesWhereverTheCurrentCe
     EXPECT_EQ(param().GetListKeyMap(7), nullptr);
 }
 
+TEST_F(TabbedComboShared, ABaseStyleWithAnotherListFreesEveryTable)
+{
+    SetSharedColumn(1, kFruit, 5);
+    const WORD nStandard = grid().GetParam()->GetStylesMap()->GetStandardStyleId();
+    Build(5);
+    grid().ChangeBaseStyle(nStandard, CGXStyle().SetHorizontalAlignment(DT_CENTER));
+    EXPECT_NE(param().GetListKeyMap(5), nullptr) << "no list changed";
+    const LONG nGeneration = param().GetListCacheGeneration();
+    grid().ChangeBaseStyle(nStandard, CGXStyle().SetChoiceList(kVegetables));
+    EXPECT_EQ(param().GetListKeyMap(5), nullptr);
+    EXPECT_GT(param().GetListCacheGeneration(), nGeneration);
+    Build(5);
+    grid().ChangeStylesMap(*grid().GetParam()->GetStylesMap());
+    EXPECT_EQ(param().GetListKeyMap(5), nullptr) << "a new styles map may bring any list";
+}
+
 TEST_F(TabbedComboShared, TwoCellsShowAndStoreThroughOneTable)
 {
     SetSharedColumn(1, kFruit, 5);
@@ -158,6 +175,8 @@ TEST_F(TabbedComboShared, TwoCellsShowAndStoreThroughOneTable)
     param().GetListKeyMap(5)->SetAt("9", "9\tCherry");
     param().ListDisplayMap(5, kFruit, 1, TRUE)->SetAt("Cherry", "9\tCherry");
     EXPECT_STREQ(Shown(2, 1), "Cherry");
+    ASSERT_TRUE(grid().SetCurrentCell(2, 1));
+    EXPECT_STREQ(EditText(), "Cherry") << "the edit starts with the table's display text";
     EXPECT_TRUE(grid().SetControlTextRowCol(1, 1, "Cherry"));
     EXPECT_STREQ(grid().GetValueRowCol(1, 1), "9");
 
