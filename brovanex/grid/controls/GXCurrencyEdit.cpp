@@ -3,9 +3,9 @@
 #include "controls/GXCurrencyEdit.h"
 #include "controls/GXBCalculator.h"
 #include "controls/GXControlFactory.h"
+#include "controls/GXFocusChangeLock.h"
 #include "core/GXGridCore.h"
 #include "core/GXGridParam.h"
-#include "core/GXLibraryState.h"
 #include "core/GXRange.h"
 #include "core/GXStylesMap.h"
 #include <cmath>
@@ -335,17 +335,14 @@ void CGXCurrencyEdit::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const
         if (m_font.CreateFontIndirect(&lf))
             SendMessage(WM_SETFONT, (WPARAM)m_font.GetSafeHandle(), FALSE);
         ApplyStyle(style);
-        CGXGridLibraryState* pState = Grid()->m_pLibState;
-        BOOL bOldLock = pState != nullptr ? pState->m_bLockFocusChange : FALSE;
-        if (pState != nullptr)
-            pState->m_bLockFocusChange = TRUE;
-        SetWindowPos(nullptr, rcText.left, rcText.top, rcText.Width(), rcText.Height(),
-                     SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
-        CWnd* pGridWnd = Grid()->GetGridWnd();
-        if (pGridWnd != nullptr && CWnd::GetFocus() == pGridWnd)
-            SetFocus();
-        if (pState != nullptr)
-            pState->m_bLockFocusChange = bOldLock;
+        {
+            CGXFocusChangeLock lock(Grid());
+            SetWindowPos(nullptr, rcText.left, rcText.top, rcText.Width(), rcText.Height(),
+                         SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+            CWnd* pGridWnd = Grid()->GetGridWnd();
+            if (pGridWnd != nullptr && CWnd::GetFocus() == pGridWnd)
+                SetFocus();
+        }
         CGXBCurrencyEdit::SetReadOnly(IsReadOnly());
         return;
     }
@@ -359,13 +356,8 @@ void CGXCurrencyEdit::Hide()
 {
     if (GetSafeHwnd() == nullptr)
         return;
-    CGXGridLibraryState* pState = Grid()->m_pLibState;
-    BOOL bOldLock = pState != nullptr ? pState->m_bLockFocusChange : FALSE;
-    if (pState != nullptr)
-        pState->m_bLockFocusChange = TRUE;
+    CGXFocusChangeLock lock(Grid());
     SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
-    if (pState != nullptr)
-        pState->m_bLockFocusChange = bOldLock;
 }
 
 BOOL CGXCurrencyEdit::KeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)

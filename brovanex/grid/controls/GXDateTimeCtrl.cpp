@@ -1,9 +1,9 @@
 #include "controls/GXDateTimeCtrl.h"
 #include "controls/GXBCalendar.h"
 #include "controls/GXControlFactory.h"
+#include "controls/GXFocusChangeLock.h"
 #include "core/GXGridCore.h"
 #include "core/GXGridParam.h"
-#include "core/GXLibraryState.h"
 #include "core/GXRange.h"
 #include "core/GXResourceString.h"
 #include "core/GXStylesMap.h"
@@ -68,31 +68,6 @@ CString Attribute(const CGXStyle& style, WORD nID)
 {
     return style.HasUserAttribute(nID) ? style.GetUserAttribute(nID).GetValue() : CString();
 }
-
-// Sets the library's focus-change lock while the live window moves, so its focus changes
-// are not taken for the grid's.
-class CFocusChangeLock
-{
-public:
-    explicit CFocusChangeLock(CGXGridCore* pGrid)
-        : m_pState(pGrid->m_pLibState), m_bOld(m_pState != nullptr && m_pState->m_bLockFocusChange)
-    {
-        if (m_pState != nullptr)
-            m_pState->m_bLockFocusChange = TRUE;
-    }
-    ~CFocusChangeLock()
-    {
-        if (m_pState != nullptr)
-            m_pState->m_bLockFocusChange = m_bOld;
-    }
-    CFocusChangeLock(const CFocusChangeLock&) = delete;
-    CFocusChangeLock& operator=(const CFocusChangeLock&) = delete;
-
-private:
-    CGXGridLibraryState* m_pState;
-    BOOL m_bOld;
-};
-
 } // namespace
 
 CGXDateTimeCtrl::CGXDateTimeCtrl(CGXGridCore* pGrid, UINT nID, DWORD dwStyle)
@@ -540,7 +515,7 @@ void CGXDateTimeCtrl::Hide()
 {
     if (m_hWnd == nullptr)
         return;
-    CFocusChangeLock lock(m_pGrid);
+    CGXFocusChangeLock lock(m_pGrid);
     BOOL bHadFocus = ::GetFocus() == m_hWnd;
     SetWindowPos(nullptr, 10000, 10000, 0, 0, SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
     if (bHadFocus && m_pGrid->GetGridWnd() != nullptr)
@@ -807,7 +782,7 @@ BOOL CGXDateTimeCtrl::Copy()
 void CGXDateTimeCtrl::OnLButtonUp(UINT nFlags, CPoint point)
 {
     {
-        CFocusChangeLock lock(m_pGrid);
+        CGXFocusChangeLock lock(m_pGrid);
         CGXBDateTimeCtrl::OnLButtonUp(nFlags, point);
     }
     if (IsInit() && GetModify())

@@ -2,9 +2,9 @@
 // window laid over the cell and its style.
 #include "controls/GXEditControl.h"
 #include "controls/GXControlFactory.h"
+#include "controls/GXFocusChangeLock.h"
 #include "core/GXGridCore.h"
 #include "core/GXGridParam.h"
-#include "core/GXLibraryState.h"
 #include "core/GXRange.h"
 #include "fw/dc.h"
 
@@ -17,33 +17,6 @@ CGXControl* GXCreate_CGXEditControl(CGXGridCore* pGrid, UINT nID)
 {
     return new CGXEditControl(pGrid, nID);
 }
-
-namespace {
-// Sets the library's focus-change lock for a scope: focus moves between the grid and its
-// edit window are not the grid losing the focus.
-class CFocusChangeLock
-{
-public:
-    explicit CFocusChangeLock(CGXGridCore* pGrid)
-        : m_pState(pGrid != nullptr ? pGrid->m_pLibState : nullptr),
-          m_bOld(m_pState != nullptr ? m_pState->m_bLockFocusChange : FALSE)
-    {
-        if (m_pState != nullptr)
-            m_pState->m_bLockFocusChange = TRUE;
-    }
-    ~CFocusChangeLock()
-    {
-        if (m_pState != nullptr)
-            m_pState->m_bLockFocusChange = m_bOld;
-    }
-    CFocusChangeLock(const CFocusChangeLock&) = delete;
-    CFocusChangeLock& operator=(const CFocusChangeLock&) = delete;
-
-private:
-    CGXGridLibraryState* m_pState;
-    BOOL m_bOld;
-};
-} // namespace
 
 CGXEditControl::CGXEditControl(CGXGridCore* pGrid, UINT nID)
     : CGXStatic(pGrid), m_nID(nID), m_bActive(FALSE), m_nLineHeight(0), m_nMaxCharWidth(0),
@@ -261,7 +234,7 @@ void CGXEditControl::RecalcLayout()
         const BOOL bVisible = IsWindowVisible();
         const BOOL bFocus = ::GetFocus() == m_hWnd;
         {
-            CFocusChangeLock lock(Grid());
+            CGXFocusChangeLock lock(Grid());
             DestroyWindow();
             CreateControl(dwWanted | (bVisible ? WS_VISIBLE : 0), rect);
         }
@@ -273,7 +246,7 @@ void CGXEditControl::RecalcLayout()
         SendMessage(EM_LIMITTEXT, nLimit);
         SetModify(bModified);
         if (bFocus) {
-            CFocusChangeLock lock(Grid());
+            CGXFocusChangeLock lock(Grid());
             SetFocus();
         }
     }
@@ -333,7 +306,7 @@ void CGXEditControl::LayoutWindow(const CGXStyle& style)
     rect.bottom = std::max(rect.bottom, rect.top + m_nLineHeight + 1);
     SendMessage(WM_SETFONT, (WPARAM)m_font.GetSafeHandle(), FALSE);
     {
-        CFocusChangeLock lock(pGrid);
+        CGXFocusChangeLock lock(pGrid);
         SetWindowPos(nullptr, rect.left, rect.top, rect.Width(), rect.Height(),
                      SWP_NOZORDER | SWP_NOACTIVATE);
     }
@@ -342,7 +315,7 @@ void CGXEditControl::LayoutWindow(const CGXStyle& style)
     m_bActive = TRUE;
     CWnd* pGridWnd = pGrid->GetGridWnd();
     if (pGridWnd != nullptr && ::GetFocus() == pGridWnd->GetSafeHwnd()) {
-        CFocusChangeLock lock(pGrid);
+        CGXFocusChangeLock lock(pGrid);
         SetFocus();
     }
     SendMessage(EM_LIMITTEXT, (WPARAM)m_nMaxLength);
@@ -367,7 +340,7 @@ void CGXEditControl::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const 
     const CRect rectCell = GetCellRect(nRow, nCol, &rect, &style);
     if (m_bRelayout && IsWindowVisible()) {
         m_bRelayout = FALSE;
-        CFocusChangeLock lock(pGrid);
+        CGXFocusChangeLock lock(pGrid);
         SetWindowPos(nullptr, rectCell.left, rectCell.top, rectCell.Width(), rectCell.Height(),
                      SWP_NOZORDER | SWP_NOACTIVATE);
         pGrid->ClipCellWindowToScrollArea(this, nRow, nCol);
@@ -394,7 +367,7 @@ void CGXEditControl::Hide()
     if (GetSafeHwnd() == nullptr || !IsWindowVisible())
         return;
     CGXGridCore* pGrid = Grid();
-    CFocusChangeLock lock(pGrid);
+    CGXFocusChangeLock lock(pGrid);
     const BOOL bHadFocus = ::GetFocus() == m_hWnd;
     HideCaret();
     SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);

@@ -1,11 +1,11 @@
 // The list-box cell: the list drawn in inactive cells, the list window over the active cell.
 #include "controls/GXListBox.h"
 #include "controls/GXControlFactory.h"
+#include "controls/GXFocusChangeLock.h"
 #include "core/GXChoiceList.h"
 #include "core/GXDrawingAndFormatting.h"
 #include "core/GXGridCore.h"
 #include "core/GXGridParam.h"
-#include "core/GXLibraryState.h"
 #include "core/GXPaintPass.h"
 #include "core/GXSysColorCache.h"
 #include "fw/dc.h"
@@ -29,29 +29,6 @@ std::vector<CString> ChoiceLines(const CGXStyle& style)
     }
     return lines;
 }
-
-// Keeps the grid from taking the list window's focus changes for its own.
-class CFocusChangeLock
-{
-public:
-    explicit CFocusChangeLock(CGXGridCore* pGrid)
-        : m_pState(pGrid->m_pLibState), m_bOld(m_pState != nullptr && m_pState->m_bLockFocusChange)
-    {
-        if (m_pState != nullptr)
-            m_pState->m_bLockFocusChange = TRUE;
-    }
-    ~CFocusChangeLock()
-    {
-        if (m_pState != nullptr)
-            m_pState->m_bLockFocusChange = m_bOld;
-    }
-    CFocusChangeLock(const CFocusChangeLock&) = delete;
-    CFocusChangeLock& operator=(const CFocusChangeLock&) = delete;
-
-private:
-    CGXGridLibraryState* m_pState;
-    BOOL m_bOld;
-};
 
 int FrameMargin() { return std::max(2, ::GetSystemMetrics(SM_CXFRAME) / 2); }
 } // namespace
@@ -191,7 +168,7 @@ void CGXListBox::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const CGXS
     if (IsInitRowCol(nRow, nCol) && IsActive() && !m_pGrid->IsPrinting() &&
         GetSafeHwnd() != nullptr && m_pGrid->IsCurrentCell(nRow, nCol)) {
         // The list window over the cell.
-        CFocusChangeLock lock(m_pGrid);
+        CGXFocusChangeLock lock(m_pGrid);
         Hide();
         LOGFONT lf = style.GetFont().GetLogFontRef();
         lf.lfHeight = (LONG)(lf.lfHeight * m_pGrid->GetZoomPercent() * 0.01);
@@ -258,7 +235,7 @@ void CGXListBox::Hide()
 {
     if (GetSafeHwnd() == nullptr || !IsWindowVisible())
         return;
-    CFocusChangeLock lock(m_pGrid);
+    CGXFocusChangeLock lock(m_pGrid);
     SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
 }
 

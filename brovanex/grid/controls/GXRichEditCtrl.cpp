@@ -2,10 +2,10 @@
 // and the formatting exchanged with cell styles are in GXRichEditCtrlFormat.cpp.
 #include "controls/GXRichEditCtrl.h"
 #include "controls/GXControlFactory.h"
+#include "controls/GXFocusChangeLock.h"
 #include "controls/GXRichTextValue.h"
 #include "core/GXGridCore.h"
 #include "core/GXGridParam.h"
-#include "core/GXLibraryState.h"
 #include "core/GXRange.h"
 #include <algorithm>
 #include <cstring>
@@ -260,14 +260,9 @@ void CGXRichEditCtrl::Hide()
 {
     if (GetSafeHwnd() == nullptr || !IsWindowVisible())
         return;
-    CGXGridLibraryState* pState = Grid()->m_pLibState;
-    const BOOL bOldLock = pState != nullptr ? pState->m_bLockFocusChange : FALSE;
-    if (pState != nullptr)
-        pState->m_bLockFocusChange = TRUE;
+    CGXFocusChangeLock lock(Grid());
     CGXInternalChange change;
     SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
-    if (pState != nullptr)
-        pState->m_bLockFocusChange = bOldLock;
 }
 
 // --- Mouse and keys ---

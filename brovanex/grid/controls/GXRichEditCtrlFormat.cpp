@@ -1,12 +1,12 @@
 // The rich-text cell: formats exchanged with cell styles, drawing the current cell's window
 // and other cells' rich text, measuring, and styles applied as formatting of the rich text.
 #include "controls/GXRichEditCtrl.h"
+#include "controls/GXFocusChangeLock.h"
 #include "controls/GXRichTextValue.h"
 #include "controls/GXStatic.h"
 #include "core/GXDrawingAndFormatting.h"
 #include "core/GXGridCore.h"
 #include "core/GXPaintPass.h"
-#include "core/GXLibraryState.h"
 #include "core/GXProperties.h"
 #include "core/GXSysColorCache.h"
 #include "fw/dc.h"
@@ -170,21 +170,18 @@ void CGXRichEditCtrl::DrawActive(CDC* pDC, const CRect& rect, const CGXStyle& st
     SetOptions(ECOOP_SET, dwOptions);
     m_bAutoSize = style.GetInclude(gxAutoSize) && style.GetAutoSize();
     SetReadOnly(IsReadOnly());
-    CGXGridLibraryState* pState = Grid()->m_pLibState;
-    const BOOL bOldLock = pState != nullptr ? pState->m_bLockFocusChange : FALSE;
-    if (pState != nullptr)
-        pState->m_bLockFocusChange = TRUE;
-    SetWindowPos(nullptr, rcText.left, rcText.top, rcText.Width(), rcText.Height(),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    CWnd* pGridWnd = Grid()->GetGridWnd();
-    if (pGridWnd != nullptr && CWnd::GetFocus() == pGridWnd)
-        SetFocus();
-    SendMessage(EM_SCROLL, SB_PAGEUP);
-    SendMessage(EM_SCROLLCARET);
-    LimitText(style.GetInclude(gxMaxLength) ? (long)style.GetMaxLength() : 0);
-    ShowWindow(SW_SHOWNA);
-    if (pState != nullptr)
-        pState->m_bLockFocusChange = bOldLock;
+    {
+        CGXFocusChangeLock lock(Grid());
+        SetWindowPos(nullptr, rcText.left, rcText.top, rcText.Width(), rcText.Height(),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        CWnd* pGridWnd = Grid()->GetGridWnd();
+        if (pGridWnd != nullptr && CWnd::GetFocus() == pGridWnd)
+            SetFocus();
+        SendMessage(EM_SCROLL, SB_PAGEUP);
+        SendMessage(EM_SCROLLCARET);
+        LimitText(style.GetInclude(gxMaxLength) ? (long)style.GetMaxLength() : 0);
+        ShowWindow(SW_SHOWNA);
+    }
     // The window paints itself: painting of the grid leaves its rectangle alone.
     AddExcludedRect(rcText);
     UpdateWindow();
