@@ -295,6 +295,13 @@ void CGXTabbedComboBox::PlaceHeader()
     CRect rectCell = Grid()->GetSpannedCellRect(GetRow(), GetCol());
     Grid()->GetGridWnd()->ClientToScreen(&rectCell);
     const int nHeader = m_nTitleHeight + 4;
+    CRect rectDesk;
+    ::GetClientRect(::GetDesktopWindow(), &rectDesk);
+    // A list that fits under the cell only without its header goes above the cell, when
+    // there is room for both there.
+    if (rectPopup.top >= rectCell.bottom && rectPopup.bottom + nHeader > rectDesk.bottom &&
+        rectCell.top - nHeader - rectPopup.Height() >= rectDesk.top)
+        rectPopup.OffsetRect(0, rectCell.top - rectPopup.bottom);
     CRect rectHeader(rectPopup.left, rectPopup.top, rectPopup.right, rectPopup.top + nHeader);
     if (rectPopup.top >= rectCell.bottom) {
         // Below the cell: the header under the cell, the list under the header.

@@ -153,6 +153,52 @@ TEST_F(TabbedCombo, EscPutsTheOldValueBackShownByItsDisplayColumn)
     EXPECT_STREQ(grid().GetValueRowCol(1, 1), "1");
 }
 
+TEST_F(TabbedCombo, AListThatFitsUnderTheCellOnlyWithoutItsHeaderOpensAboveIt)
+{
+    SetTable(1, kFruit, "1");
+    ASSERT_TRUE(grid().SetCurrentCell(1, 1));
+    CGXTabbedComboBox* pCombo = Combo();
+    ASSERT_NE(pCombo, nullptr);
+    auto open = [&]() {
+        m_w.Capture();
+        ::PostMessageA(::GetFocus(), WM_SYSKEYDOWN, VK_DOWN, 0x20000001);
+        CGridKeyboard::Dispatch();
+    };
+    // Opened where there is room: the header under the cell and the list under it.
+    open();
+    ASSERT_TRUE(pCombo->IsDropDownVisible());
+    ASSERT_NE(pCombo->GetHeader(), nullptr);
+    CRect rectPopup, rectHeader;
+    pCombo->GetDropDownWnd()->GetWindowRect(&rectPopup);
+    pCombo->GetHeader()->GetWindowRect(&rectHeader);
+    ASSERT_EQ(rectPopup.top, rectHeader.bottom);
+    const int nList = rectPopup.Height(), nHeader = rectHeader.Height();
+    CGridKeyboard::Press(VK_ESCAPE, 0x1B);
+    ASSERT_FALSE(pCombo->IsDropDownVisible());
+    // The grid's window moved so that under the cell there is room for the list and half
+    // the header.
+    CRect rectDesk, rectTop;
+    ::GetClientRect(::GetDesktopWindow(), &rectDesk);
+    CWnd* pTop = grid().GetParent();
+    pTop->GetWindowRect(&rectTop);
+    const int dy = (rectDesk.bottom - nList - nHeader / 2) - ScreenCell(1, 1).bottom;
+    pTop->SetWindowPos(nullptr, rectTop.left, rectTop.top + dy, 0, 0,
+                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    CGridKeyboard::Dispatch();
+    const CRect rectCell = ScreenCell(1, 1);
+    ASSERT_LE(rectCell.bottom + nList, rectDesk.bottom) << "the list alone fits under the cell";
+    open();
+    ASSERT_TRUE(pCombo->IsDropDownVisible());
+    pCombo->GetDropDownWnd()->GetWindowRect(&rectPopup);
+    pCombo->GetHeader()->GetWindowRect(&rectHeader);
+    EXPECT_EQ(rectPopup.Height(), nList);
+    EXPECT_EQ(rectPopup.bottom, rectCell.top) << "the list right above the cell";
+    EXPECT_EQ(rectHeader.bottom, rectPopup.top) << "the header right above the list";
+    EXPECT_LE(rectPopup.bottom, rectDesk.bottom);
+    CGridKeyboard::Press(VK_ESCAPE, 0x1B);
+    EXPECT_FALSE(pCombo->IsDropDownVisible());
+}
+
 TEST_F(TabbedCombo, ColumnWidthsAndTheOneTimeSortComeFromTheAttributes)
 {
     struct Case
