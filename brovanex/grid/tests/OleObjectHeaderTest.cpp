@@ -51,6 +51,7 @@ TEST(GridOleObjectHeader, DamagedBlocksAreRefused)
         {"header size", [](std::vector<BYTE>& v) { v[2] = 24; }},
         {"name past the block", [](std::vector<BYTE>& v) { v[8] = 0xFF, v[9] = 0x7F; }},
         {"class past the block", [](std::vector<BYTE>& v) { v[10] = 0xF0; }},
+        {"name offset inside the header", [](std::vector<BYTE>& v) { v[12] = 4, v[13] = 0; }},
         {"class offset inside the header", [](std::vector<BYTE>& v) { v[14] = 4, v[15] = 0; }},
         {"class offset past the block", [](std::vector<BYTE>& v) { v[14] = 0xFF, v[15] = 0xFF; }},
         {"unterminated ProgID",
