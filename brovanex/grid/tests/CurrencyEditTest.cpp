@@ -249,6 +249,28 @@ TEST_F(CurrencyEditTest, CalculatorResultComesBack)
     EXPECT_STREQ(Text(), "$25.00");
 }
 
+TEST_F(CurrencyEditTest, CalculatorResultsAreReadWithTheFormatsSeparators)
+{
+    struct Case
+    {
+        char cThousand, cDecimal;
+        const char* pszResult; // as the calculator sends it: a C decimal point
+        const char* pszShown;
+    } const cases[] = {
+        {',', '.', "1234.5", "$1,234.50"},       {'.', ',', "1234.5", "$1.234,50"},
+        {'.', ',', "-0.25", "($0,25)"},          {0, 0, "7.5", "$7 50"},
+        {'\'', ',', "1000000", "$1'000'000,00"},
+    };
+    for (const Case& c : cases) {
+        CGXBCurrencyFormat format(FALSE);
+        format.m_cThousandSeparator = c.cThousand;
+        format.m_cDecimalSeparator = c.cDecimal;
+        m_edit.SetFormat(format);
+        EXPECT_TRUE(m_edit.SendMessage(WM_GX_CALC_RESULT, 0, (LPARAM)c.pszResult)) << c.pszShown;
+        EXPECT_STREQ(Text(), c.pszShown);
+    }
+}
+
 TEST(GridCalculatorWindow, LayoutKeysAndClicks)
 {
     CWnd owner;
