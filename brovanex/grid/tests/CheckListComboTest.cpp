@@ -117,6 +117,13 @@ TEST_F(CheckListCombo, AClickOnAnEntrysBoxTogglesItAndTheListStaysOpen)
     ASSERT_NE(pCombo, nullptr);
     ASSERT_TRUE(pCombo->IsDropDownVisible());
     CCheckListBox* pList = List(pCombo);
+    ASSERT_EQ(pList->GetCount(), 3);
+    const char* apszNames[] = {"Mon", "Tue", "Wed"}; // the entries by name, without the caption
+    for (int i = 0; i < 3; ++i) {
+        CString strName;
+        pList->GetText(i, strName);
+        EXPECT_STREQ(strName, apszNames[i]);
+    }
     struct Case
     {
         int nItem;
