@@ -199,6 +199,40 @@ TEST_F(TabbedCombo, AListThatFitsUnderTheCellOnlyWithoutItsHeaderOpensAboveIt)
     EXPECT_FALSE(pCombo->IsDropDownVisible());
 }
 
+TEST_F(TabbedCombo, AListWiderThanTheCellNearTheDesktopsRightEdgeEndsWithTheCell)
+{
+    SetTable(1, kFruit, "1");
+    grid().SetStyleRange(CGXRange(1, 1, 1, 1),
+                         CGXStyle().SetUserAttribute(GX_IDS_UA_TABLIST_COLWIDTHS, "100 100"),
+                         gxOverride);
+    // The grid's window moved so that cell (1, 1) ends 30 pixels left of the desktop's edge.
+    CRect rectDesk, rectTop;
+    ::GetClientRect(::GetDesktopWindow(), &rectDesk);
+    CWnd* pTop = grid().GetParent();
+    pTop->GetWindowRect(&rectTop);
+    pTop->SetWindowPos(nullptr, rectTop.left + (rectDesk.right - 30) - ScreenCell(1, 1).right,
+                       rectTop.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    CGridKeyboard::Dispatch();
+    ASSERT_TRUE(grid().SetCurrentCell(1, 1));
+    CGXTabbedComboBox* pCombo = Combo();
+    ASSERT_NE(pCombo, nullptr);
+    m_w.Capture();
+    ::PostMessageA(::GetFocus(), WM_SYSKEYDOWN, VK_DOWN, 0x20000001);
+    CGridKeyboard::Dispatch();
+    ASSERT_TRUE(pCombo->IsDropDownVisible());
+    const CRect rectCell = ScreenCell(1, 1);
+    CRect rectPopup, rectHeader;
+    pCombo->GetDropDownWnd()->GetWindowRect(&rectPopup);
+    EXPECT_GE(rectPopup.Width(), 200) << "as wide as its columns";
+    EXPECT_EQ(rectPopup.right, rectCell.right) << "moved left onto the desktop";
+    ASSERT_NE(pCombo->GetHeader(), nullptr);
+    pCombo->GetHeader()->GetWindowRect(&rectHeader);
+    EXPECT_EQ(rectHeader.left, rectPopup.left);
+    EXPECT_EQ(rectHeader.right, rectPopup.right);
+    CGridKeyboard::Press(VK_ESCAPE, 0x1B);
+    EXPECT_FALSE(pCombo->IsDropDownVisible());
+}
+
 TEST_F(TabbedCombo, ColumnWidthsAndTheOneTimeSortComeFromTheAttributes)
 {
     struct Case
