@@ -200,6 +200,30 @@ TEST_F(ComboBoxWndCell, EscPutsTheStoredValueBack)
     }
 }
 
+TEST_F(ComboBoxWndCell, TypingInAPickOnlyCellStepsThroughTheEntriesItBegins)
+{
+    grid().SetStyleRange(
+        CGXRange(1, 1, 1, 1),
+        CGXStyle().SetControl(52529).SetChoiceList("Red\nBlue\nBrown\nGreen").SetValue("Red"));
+    ASSERT_TRUE(grid().SetCurrentCell(1, 1));
+    CGXComboBoxWnd* pCombo = Combo();
+    ASSERT_NE(pCombo, nullptr);
+    m_w.Capture();
+    struct Step
+    {
+        const char* pszTyped;
+        int nSel;
+    } const steps[] = {{"b", 1}, {"b", 2}, {"b", 1}, {"g", 3}, {"x", 3}, {"R", 0}};
+    for (const Step& step : steps) {
+        CGridKeyboard::Type(step.pszTyped);
+        EXPECT_EQ(pCombo->GetCurSel(), step.nSel) << step.pszTyped;
+    }
+    CGridKeyboard::Type("b");
+    ASSERT_TRUE(pCombo->IsActive());
+    CGridKeyboard::Press(VK_RETURN, '\r');
+    EXPECT_STREQ(grid().GetValueRowCol(1, 1), "Blue");
+}
+
 TEST_F(ComboBoxWndCell, ArrowsLeaveAnEditableCellOnlyAtTheEndsOfItsText)
 {
     SetCombo(1, 1, 52528, "Green");
