@@ -1144,6 +1144,15 @@ protected:
     BOOL WriteLineRemoval(BOOL bRows, ROWCOL nFrom, ROWCOL nTo, BOOL bForce);
     void RefreshLineRemoval(BOOL bRows, ROWCOL nFrom, ROWCOL nTo, int* anOld, UINT flags,
                             BOOL bCreateHint);
+    // The same for the row and column twins of counts, frozen lines and the first scrolled
+    // line (GXGridCoreStructure.cpp).
+    BOOL ChangeLineCount(BOOL bRows, ROWCOL nLines, UINT flags);
+    void RefreshLineCount(BOOL bRows, ROWCOL nOldLines, UINT flags, BOOL bCreateHint);
+    BOOL WriteFrozenLines(BOOL bRows, ROWCOL nFrozen, ROWCOL nHeader);
+    BOOL SetFrozenLines(BOOL bRows, ROWCOL nFrozen, ROWCOL nHeader, UINT flags, GXCmdType ctCmd);
+    void RefreshFrozenLines(BOOL bRows, ROWCOL nOldFrozen, ROWCOL nOldHeader, UINT flags,
+                            BOOL bCreateHint);
+    void SetFirstScrollLine(BOOL bRows, ROWCOL nLine, UINT flags, BOOL bCreateHint);
     // Mouse steps (GXGridCoreMouse.cpp).
     CPoint ClampToGrid(CPoint point);
     BOOL PressButton(int nButton, UINT nFlags, CPoint point);

@@ -31,57 +31,49 @@ BOOL CGXGridCore::WriteColCount(ROWCOL nCols)
 
 BOOL CGXGridCore::ChangeRowCount(ROWCOL nRows, UINT flags)
 {
-    const ROWCOL nCurrent = GetRowCount();
-    if (nRows < nCurrent)
-        return RemoveRows(nRows + 1, nCurrent, flags, gxDo);
-    if (nRows > nCurrent)
-        return InsertRows(nCurrent + 1, nRows - nCurrent, nullptr, nullptr, nullptr, 0, flags,
-                          gxDo);
-    return TRUE;
+    return ChangeLineCount(TRUE, nRows, flags);
 }
 
 BOOL CGXGridCore::ChangeColCount(ROWCOL nCols, UINT flags)
 {
-    const ROWCOL nCurrent = GetColCount();
-    if (nCols < nCurrent)
-        return RemoveCols(nCols + 1, nCurrent, flags, gxDo);
-    if (nCols > nCurrent)
-        return InsertCols(nCurrent + 1, nCols - nCurrent, nullptr, nullptr, nullptr, 0, flags,
-                          gxDo);
+    return ChangeLineCount(FALSE, nCols, flags);
+}
+
+BOOL CGXGridCore::ChangeLineCount(BOOL bRows, ROWCOL nLines, UINT flags)
+{
+    const ROWCOL nCurrent = bRows ? GetRowCount() : GetColCount();
+    if (nLines < nCurrent)
+        return bRows ? RemoveRows(nLines + 1, nCurrent, flags, gxDo)
+                     : RemoveCols(nLines + 1, nCurrent, flags, gxDo);
+    if (nLines > nCurrent)
+        return bRows
+            ? InsertRows(nCurrent + 1, nLines - nCurrent, nullptr, nullptr, nullptr, 0, flags, gxDo)
+            : InsertCols(nCurrent + 1, nLines - nCurrent, nullptr, nullptr, nullptr, 0, flags,
+                         gxDo);
     return TRUE;
 }
 
 void CGXGridCore::RefreshRowCount(ROWCOL nOldRows, UINT flags, BOOL bCreateHint)
 {
-    const ROWCOL nRows = GetRowCount();
-    if (m_bCurrentCellValid && m_nCurrentRow > nRows)
-        ReleaseCurrentCellControl(FALSE);
-    ResetVisibleCache();
-    if (m_pGridParam != nullptr && !m_pGridParam->m_bLockUpdate && (flags & 7) != 0 &&
-        m_pWindow != nullptr && m_pWindow->GetSafeHwnd() != nullptr) {
-        RefreshScrollBars();
-        CRect rect = GetRectBelowRow(std::min(nOldRows, nRows));
-        if (!rect.IsRectEmpty()) {
-            m_pWindow->InvalidateRect(&rect);
-            if (flags & GX_UPDATENOW)
-                m_pWindow->UpdateWindow();
-        }
-    }
-    NotifyGridListeners(gxListenStructure);
-    if (bCreateHint && HintsEnabled())
-        UpdateHintImp()->SendRowCountHint(this, std::min(nOldRows, nRows), flags & 7);
+    RefreshLineCount(TRUE, nOldRows, flags, bCreateHint);
 }
 
 void CGXGridCore::RefreshColCount(ROWCOL nOldCols, UINT flags, BOOL bCreateHint)
 {
-    const ROWCOL nCols = GetColCount();
-    if (m_bCurrentCellValid && m_nCurrentCol > nCols)
+    RefreshLineCount(FALSE, nOldCols, flags, bCreateHint);
+}
+
+void CGXGridCore::RefreshLineCount(BOOL bRows, ROWCOL nOldLines, UINT flags, BOOL bCreateHint)
+{
+    const ROWCOL nLines = bRows ? GetRowCount() : GetColCount();
+    if (m_bCurrentCellValid && (bRows ? m_nCurrentRow : m_nCurrentCol) > nLines)
         ReleaseCurrentCellControl(FALSE);
     ResetVisibleCache();
+    const ROWCOL nFirst = std::min(nOldLines, nLines);
     if (m_pGridParam != nullptr && !m_pGridParam->m_bLockUpdate && (flags & 7) != 0 &&
         m_pWindow != nullptr && m_pWindow->GetSafeHwnd() != nullptr) {
         RefreshScrollBars();
-        CRect rect = GetRectRightOfCol(std::min(nOldCols, nCols));
+        CRect rect = bRows ? GetRectBelowRow(nFirst) : GetRectRightOfCol(nFirst);
         if (!rect.IsRectEmpty()) {
             m_pWindow->InvalidateRect(&rect);
             if (flags & GX_UPDATENOW)
@@ -89,8 +81,12 @@ void CGXGridCore::RefreshColCount(ROWCOL nOldCols, UINT flags, BOOL bCreateHint)
         }
     }
     NotifyGridListeners(gxListenStructure);
-    if (bCreateHint && HintsEnabled())
-        UpdateHintImp()->SendColCountHint(this, std::min(nOldCols, nCols), flags & 7);
+    if (bCreateHint && HintsEnabled()) {
+        if (bRows)
+            UpdateHintImp()->SendRowCountHint(this, nFirst, flags & 7);
+        else
+            UpdateHintImp()->SendColCountHint(this, nFirst, flags & 7);
+    }
 }
 
 ROWCOL CGXGridCore::GetHeaderRowCount()
@@ -139,165 +135,158 @@ ROWCOL CGXGridCore::GetFrozenColCount()
 
 BOOL CGXGridCore::WriteFrozenRows(ROWCOL nFrozenRows, ROWCOL nHeaderRows)
 {
-    if (m_pGridParam == nullptr || (IsGridReadOnly() && m_pGridParam->m_bStoreGuard))
-        return FALSE;
-    m_pGridParam->m_nFrozenRows = nFrozenRows;
-    m_pGridParam->m_nHeaderRows = std::min(nHeaderRows, nFrozenRows);
-    MarkDocumentModified(TRUE);
-    return TRUE;
+    return WriteFrozenLines(TRUE, nFrozenRows, nHeaderRows);
 }
 
 BOOL CGXGridCore::WriteFrozenCols(ROWCOL nFrozenCols, ROWCOL nHeaderCols)
 {
+    return WriteFrozenLines(FALSE, nFrozenCols, nHeaderCols);
+}
+
+BOOL CGXGridCore::WriteFrozenLines(BOOL bRows, ROWCOL nFrozen, ROWCOL nHeader)
+{
     if (m_pGridParam == nullptr || (IsGridReadOnly() && m_pGridParam->m_bStoreGuard))
         return FALSE;
-    m_pGridParam->m_nFrozenCols = nFrozenCols;
-    m_pGridParam->m_nHeaderCols = std::min(nHeaderCols, nFrozenCols);
+    (bRows ? m_pGridParam->m_nFrozenRows : m_pGridParam->m_nFrozenCols) = nFrozen;
+    (bRows ? m_pGridParam->m_nHeaderRows : m_pGridParam->m_nHeaderCols) =
+        std::min(nHeader, nFrozen);
     MarkDocumentModified(TRUE);
     return TRUE;
 }
 
 BOOL CGXGridCore::SetFrozenRows(ROWCOL nFrozenRows, ROWCOL nHeaderRows, UINT flags, GXCmdType ctCmd)
 {
-    const ROWCOL nOldFrozen = GetFrozenRowCount(), nOldHeader = GetHeaderRowCount();
-    if (!WriteFrozenRows(nFrozenRows, nHeaderRows))
-        return FALSE;
-    RefreshFrozenRows(nOldFrozen, nOldHeader, flags, TRUE);
-    CGXAbstractCommandFactory* pFactory = UndoRecorder(ctCmd);
-    RecordUndo(pFactory != nullptr ? pFactory->MakeSetFrozenRowsCmd(nOldFrozen, nOldHeader)
-                                   : nullptr,
-               ctCmd, m_nTopRow, m_nLeftCol);
-    return TRUE;
+    return SetFrozenLines(TRUE, nFrozenRows, nHeaderRows, flags, ctCmd);
 }
 
 BOOL CGXGridCore::SetFrozenCols(ROWCOL nFrozenCols, ROWCOL nHeaderCols, UINT flags, GXCmdType ctCmd)
 {
-    const ROWCOL nOldFrozen = GetFrozenColCount(), nOldHeader = GetHeaderColCount();
-    if (!WriteFrozenCols(nFrozenCols, nHeaderCols))
+    return SetFrozenLines(FALSE, nFrozenCols, nHeaderCols, flags, ctCmd);
+}
+
+BOOL CGXGridCore::SetFrozenLines(BOOL bRows, ROWCOL nFrozen, ROWCOL nHeader, UINT flags,
+                                 GXCmdType ctCmd)
+{
+    const ROWCOL nOldFrozen = bRows ? GetFrozenRowCount() : GetFrozenColCount();
+    const ROWCOL nOldHeader = bRows ? GetHeaderRowCount() : GetHeaderColCount();
+    if (!(bRows ? WriteFrozenRows(nFrozen, nHeader) : WriteFrozenCols(nFrozen, nHeader)))
         return FALSE;
-    RefreshFrozenCols(nOldFrozen, nOldHeader, flags, TRUE);
+    if (bRows)
+        RefreshFrozenRows(nOldFrozen, nOldHeader, flags, TRUE);
+    else
+        RefreshFrozenCols(nOldFrozen, nOldHeader, flags, TRUE);
     CGXAbstractCommandFactory* pFactory = UndoRecorder(ctCmd);
-    RecordUndo(pFactory != nullptr ? pFactory->MakeSetFrozenColsCmd(nOldFrozen, nOldHeader)
-                                   : nullptr,
-               ctCmd, m_nTopRow, m_nLeftCol);
+    CGXCommand* pCmd = nullptr;
+    if (pFactory != nullptr)
+        pCmd = bRows ? pFactory->MakeSetFrozenRowsCmd(nOldFrozen, nOldHeader)
+                     : pFactory->MakeSetFrozenColsCmd(nOldFrozen, nOldHeader);
+    RecordUndo(pCmd, ctCmd, m_nTopRow, m_nLeftCol);
     return TRUE;
 }
 
 void CGXGridCore::RefreshFrozenRows(ROWCOL nOldFrozen, ROWCOL nOldHeader, UINT flags,
                                     BOOL bCreateHint)
 {
-    const ROWCOL nFrozen = GetFrozenRowCount();
-    if (m_nTopRow <= nFrozen)
-        m_nTopRow = nFrozen + 1;
-    ResetVisibleCache();
-    HideCurrentCellControl();
-    CGXRange range;
-    range.SetRows(std::min(nOldFrozen, nFrozen) + 1, std::max(nOldFrozen, nFrozen) + 1);
-    MarkMergeRangeDirty(range);
-    if (m_pGridParam != nullptr && !m_pGridParam->m_bLockUpdate)
-        RedrawAll(flags, FALSE);
-    if (bCreateHint && HintsEnabled())
-        UpdateHintImp()->SendFrozenRowsHint(this, nOldFrozen, nOldHeader, flags & 7);
+    RefreshFrozenLines(TRUE, nOldFrozen, nOldHeader, flags, bCreateHint);
 }
 
 void CGXGridCore::RefreshFrozenCols(ROWCOL nOldFrozen, ROWCOL nOldHeader, UINT flags,
                                     BOOL bCreateHint)
 {
-    const ROWCOL nFrozen = GetFrozenColCount();
-    if (m_nLeftCol <= nFrozen)
-        m_nLeftCol = nFrozen + 1;
+    RefreshFrozenLines(FALSE, nOldFrozen, nOldHeader, flags, bCreateHint);
+}
+
+void CGXGridCore::RefreshFrozenLines(BOOL bRows, ROWCOL nOldFrozen, ROWCOL nOldHeader, UINT flags,
+                                     BOOL bCreateHint)
+{
+    const ROWCOL nFrozen = bRows ? GetFrozenRowCount() : GetFrozenColCount();
+    ROWCOL& nFirst = bRows ? m_nTopRow : m_nLeftCol;
+    if (nFirst <= nFrozen)
+        nFirst = nFrozen + 1;
     ResetVisibleCache();
     HideCurrentCellControl();
     CGXRange range;
-    range.SetCols(std::min(nOldFrozen, nFrozen) + 1, std::max(nOldFrozen, nFrozen) + 1);
+    const ROWCOL nFrom = std::min(nOldFrozen, nFrozen) + 1;
+    const ROWCOL nTo = std::max(nOldFrozen, nFrozen) + 1;
+    if (bRows)
+        range.SetRows(nFrom, nTo);
+    else
+        range.SetCols(nFrom, nTo);
     MarkMergeRangeDirty(range);
-    MarkFloatRangeDirty(range);
+    // Floating text runs along rows: only a change of frozen columns moves it.
+    if (!bRows)
+        MarkFloatRangeDirty(range);
     if (m_pGridParam != nullptr && !m_pGridParam->m_bLockUpdate)
         RedrawAll(flags, FALSE);
-    if (bCreateHint && HintsEnabled())
-        UpdateHintImp()->SendFrozenColsHint(this, nOldFrozen, nOldHeader, flags & 7);
+    if (bCreateHint && HintsEnabled()) {
+        if (bRows)
+            UpdateHintImp()->SendFrozenRowsHint(this, nOldFrozen, nOldHeader, flags & 7);
+        else
+            UpdateHintImp()->SendFrozenColsHint(this, nOldFrozen, nOldHeader, flags & 7);
+    }
 }
 
 void CGXGridCore::SetFirstScrollRow(ROWCOL nRow, UINT flags, BOOL bCreateHint)
 {
-    const ROWCOL nRows = GetRowCount();
-    nRow = nRows == 0 ? 1 : std::max<ROWCOL>(1, std::min(nRow, nRows));
-    ResetVisibleCache();
-    if (m_bPrinting) {
-        m_nPrintTopRow = nRow;
-        return;
-    }
-    const ROWCOL nOld = m_nTopRow;
-    if (m_pGridParam != nullptr && m_pGridParam->m_bLockUpdate) {
-        if (!MayChangeTopRow(nRow))
-            return;
-        m_nTopRow = nRow;
-        OnTopRowMoved(nOld);
-    } else {
-        nRow = std::max(nRow, GetFrozenRowCount() + 1);
-        if ((flags & (GX_UPDATENOW | GX_SMART)) && m_bInitialized && m_pWindow != nullptr &&
-            m_pWindow->GetSafeHwnd() != nullptr) {
-            if (nRow < m_nTopRow)
-                ScrollByCells(1, m_nTopRow - nRow, flags);
-            else if (nRow > m_nTopRow)
-                ScrollByCells(3, nRow - m_nTopRow, flags);
-            if (flags & GX_UPDATENOW)
-                m_pWindow->UpdateWindow();
-        } else {
-            if (!MayChangeTopRow(nRow))
-                return;
-            m_nTopRow = nRow;
-            if ((flags & GX_INVALIDATE) && m_bInitialized && m_pWindow != nullptr &&
-                m_pWindow->GetSafeHwnd() != nullptr) {
-                RefreshScrollBars();
-                CRect rect = GetGridRect();
-                m_pWindow->InvalidateRect(&rect);
-            }
-            OnTopRowMoved(nOld);
-        }
-    }
-    if (bCreateHint && HintsEnabled())
-        UpdateHintImp()->SendTopRowHint(this, nRow, flags & 7);
+    SetFirstScrollLine(TRUE, nRow, flags, bCreateHint);
 }
 
 void CGXGridCore::SetFirstScrollCol(ROWCOL nCol, UINT flags, BOOL bCreateHint)
 {
-    const ROWCOL nCols = GetColCount();
-    nCol = nCols == 0 ? 1 : std::max<ROWCOL>(1, std::min(nCol, nCols));
+    SetFirstScrollLine(FALSE, nCol, flags, bCreateHint);
+}
+
+void CGXGridCore::SetFirstScrollLine(BOOL bRows, ROWCOL nLine, UINT flags, BOOL bCreateHint)
+{
+    const ROWCOL nLines = bRows ? GetRowCount() : GetColCount();
+    nLine = nLines == 0 ? 1 : std::max<ROWCOL>(1, std::min(nLine, nLines));
     ResetVisibleCache();
     if (m_bPrinting) {
-        m_nPrintLeftCol = nCol;
+        (bRows ? m_nPrintTopRow : m_nPrintLeftCol) = nLine;
         return;
     }
-    const ROWCOL nOld = m_nLeftCol;
+    ROWCOL& nFirst = bRows ? m_nTopRow : m_nLeftCol;
+    const ROWCOL nOld = nFirst;
+    auto mayChange = [&] { return bRows ? MayChangeTopRow(nLine) : MayChangeLeftCol(nLine); };
+    auto moved = [&] {
+        if (bRows)
+            OnTopRowMoved(nOld);
+        else
+            OnLeftColMoved(nOld);
+    };
     if (m_pGridParam != nullptr && m_pGridParam->m_bLockUpdate) {
-        if (!MayChangeLeftCol(nCol))
+        if (!mayChange())
             return;
-        m_nLeftCol = nCol;
-        OnLeftColMoved(nOld);
+        nFirst = nLine;
+        moved();
     } else {
-        nCol = std::max(nCol, GetFrozenColCount() + 1);
+        nLine = std::max(nLine, (bRows ? GetFrozenRowCount() : GetFrozenColCount()) + 1);
         if ((flags & (GX_UPDATENOW | GX_SMART)) && m_bInitialized && m_pWindow != nullptr &&
             m_pWindow->GetSafeHwnd() != nullptr) {
-            if (nCol < m_nLeftCol)
-                ScrollByCells(2, m_nLeftCol - nCol, flags);
-            else if (nCol > m_nLeftCol)
-                ScrollByCells(4, nCol - m_nLeftCol, flags);
+            // Directions 1 and 3 scroll rows up and down, 2 and 4 columns left and right.
+            if (nLine < nFirst)
+                ScrollByCells(bRows ? 1 : 2, nFirst - nLine, flags);
+            else if (nLine > nFirst)
+                ScrollByCells(bRows ? 3 : 4, nLine - nFirst, flags);
             if (flags & GX_UPDATENOW)
                 m_pWindow->UpdateWindow();
         } else {
-            if (!MayChangeLeftCol(nCol))
+            if (!mayChange())
                 return;
-            m_nLeftCol = nCol;
+            nFirst = nLine;
             if ((flags & GX_INVALIDATE) && m_bInitialized && m_pWindow != nullptr &&
                 m_pWindow->GetSafeHwnd() != nullptr) {
                 RefreshScrollBars();
                 CRect rect = GetGridRect();
                 m_pWindow->InvalidateRect(&rect);
             }
-            OnLeftColMoved(nOld);
+            moved();
         }
     }
-    if (bCreateHint && HintsEnabled())
-        UpdateHintImp()->SendLeftColHint(this, nCol, flags & 7);
+    if (bCreateHint && HintsEnabled()) {
+        if (bRows)
+            UpdateHintImp()->SendTopRowHint(this, nLine, flags & 7);
+        else
+            UpdateHintImp()->SendLeftColHint(this, nLine, flags & 7);
+    }
 }
