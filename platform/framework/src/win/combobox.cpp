@@ -1,5 +1,6 @@
 // The combo box and the reflection of its owner-draw messages.
 #include "fw/win.h"
+#include "item_box.h"
 
 IMPLEMENT_DYNAMIC(CComboBox, CWnd)
 
@@ -58,13 +59,7 @@ int CComboBox::GetLBText(int nIndex, LPSTR lpszText) const
 }
 void CComboBox::GetLBText(int nIndex, CString& rString) const
 {
-    int nLen = GetLBTextLen(nIndex);
-    if (nLen == CB_ERR) {
-        rString.Empty();
-        return;
-    }
-    int nGot = GetLBText(nIndex, rString.GetBuffer(nLen));
-    rString.ReleaseBuffer(nGot == CB_ERR ? 0 : nGot);
+    fw::ReadItemText(*this, CB_GETLBTEXTLEN, CB_GETLBTEXT, nIndex, rString);
 }
 int CComboBox::GetLBTextLen(int nIndex) const
 {
@@ -130,27 +125,7 @@ void CComboBox::DeleteItem(LPDELETEITEMSTRUCT) { }
 
 BOOL CComboBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
-    LRESULT lResult = 0;
-    switch (message) {
-    case WM_DRAWITEM:
-        DrawItem((LPDRAWITEMSTRUCT)lParam);
-        lResult = TRUE;
-        break;
-    case WM_MEASUREITEM:
-        MeasureItem((LPMEASUREITEMSTRUCT)lParam);
-        lResult = TRUE;
-        break;
-    case WM_COMPAREITEM:
-        lResult = CompareItem((LPCOMPAREITEMSTRUCT)lParam);
-        break;
-    case WM_DELETEITEM:
-        DeleteItem((LPDELETEITEMSTRUCT)lParam);
-        lResult = TRUE;
-        break;
-    default:
-        return CWnd::OnChildNotify(message, wParam, lParam, pResult);
-    }
-    if (pResult)
-        *pResult = lResult;
-    return TRUE;
+    if (fw::ReflectOwnerDraw(*this, message, lParam, pResult))
+        return TRUE;
+    return CWnd::OnChildNotify(message, wParam, lParam, pResult);
 }

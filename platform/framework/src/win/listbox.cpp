@@ -1,5 +1,6 @@
 // The list box and the reflection of its owner-draw messages.
 #include "fw/win.h"
+#include "item_box.h"
 
 IMPLEMENT_DYNAMIC(CListBox, CWnd)
 
@@ -82,13 +83,7 @@ int CListBox::GetText(int nIndex, LPSTR lpszBuffer) const
 }
 void CListBox::GetText(int nIndex, CString& rString) const
 {
-    int nLen = GetTextLen(nIndex);
-    if (nLen == LB_ERR) {
-        rString.Empty();
-        return;
-    }
-    int nGot = GetText(nIndex, rString.GetBuffer(nLen));
-    rString.ReleaseBuffer(nGot == LB_ERR ? 0 : nGot);
+    fw::ReadItemText(*this, LB_GETTEXTLEN, LB_GETTEXT, nIndex, rString);
 }
 int CListBox::GetTextLen(int nIndex) const
 {
@@ -149,32 +144,12 @@ int CListBox::CharToItem(UINT, UINT) { return -1; }
 
 BOOL CListBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
-    LRESULT lResult = 0;
-    switch (message) {
-    case WM_DRAWITEM:
-        DrawItem((LPDRAWITEMSTRUCT)lParam);
-        lResult = TRUE;
-        break;
-    case WM_MEASUREITEM:
-        MeasureItem((LPMEASUREITEMSTRUCT)lParam);
-        lResult = TRUE;
-        break;
-    case WM_COMPAREITEM:
-        lResult = CompareItem((LPCOMPAREITEMSTRUCT)lParam);
-        break;
-    case WM_DELETEITEM:
-        DeleteItem((LPDELETEITEMSTRUCT)lParam);
-        lResult = TRUE;
-        break;
-    case WM_VKEYTOITEM:
-        lResult = VKeyToItem(LOWORD(wParam), HIWORD(wParam));
-        break;
-    case WM_CHARTOITEM:
-        lResult = CharToItem(LOWORD(wParam), HIWORD(wParam));
-        break;
-    default:
+    if (fw::ReflectOwnerDraw(*this, message, lParam, pResult))
+        return TRUE;
+    if (message != WM_VKEYTOITEM && message != WM_CHARTOITEM)
         return CWnd::OnChildNotify(message, wParam, lParam, pResult);
-    }
+    const LRESULT lResult = message == WM_VKEYTOITEM ? VKeyToItem(LOWORD(wParam), HIWORD(wParam))
+                                                     : CharToItem(LOWORD(wParam), HIWORD(wParam));
     if (pResult)
         *pResult = lResult;
     return TRUE;
