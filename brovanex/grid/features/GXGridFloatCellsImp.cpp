@@ -23,9 +23,6 @@ CGXDelayedRangePool* FloatDelayed(CGXGridCore* pGrid, BOOL bPrinting)
     return dynamic_cast<CGXDelayedRangePool*>(
         pParam->m_apPools[bPrinting ? gxPoolPrintDelayed : gxPoolFloatDelayed]);
 }
-
-BOOL IsHiddenRow(CGXGridCore* pGrid, ROWCOL nRow) { return pGrid->GetRowPixelHeight(nRow) == 0; }
-BOOL IsHiddenCol(CGXGridCore* pGrid, ROWCOL nCol) { return pGrid->GetColPixelWidth(nCol) == 0; }
 } // namespace
 
 struct CGXGridFloatCellsImp::Eval
@@ -71,10 +68,8 @@ void CGXGridFloatCellsImp::MarkFloatRangeDirty(CGXGridCore* pGrid, const CGXRang
     CGXRange range(rangeIn);
     if (wMode == 2) {
         CGXRange changed;
-        if (EvalFloatCells(pGrid, range, changed, FALSE)) {
-            GXInvalidateSpanArea(pGrid, changed);
-            GXSendSpanAreaHint(pGrid, changed, FALSE);
-        }
+        if (EvalFloatCells(pGrid, range, changed, FALSE))
+            GXRedrawSpanArea(pGrid, changed, FALSE);
         return;
     }
     if (wMode != 1 ||
@@ -95,8 +90,7 @@ BOOL CGXGridFloatCellsImp::ResolveFloatRange(CGXGridCore* pGrid, const CGXRange&
     CGXRange changed;
     if (!EvalFloatCells(pGrid, range, changed, FALSE))
         return FALSE;
-    GXInvalidateSpanArea(pGrid, changed);
-    GXSendSpanAreaHint(pGrid, changed, FALSE);
+    GXRedrawSpanArea(pGrid, changed, FALSE);
     return TRUE;
 }
 
@@ -116,29 +110,12 @@ BOOL CGXGridFloatCellsImp::EvalFloatCells(CGXGridCore* pGrid, const CGXRange& ra
     ev.pDC = pGrid->BorrowGridDC();
     {
         CGXSpanUpdateLock lock(pGrid->GetParam(), bForce);
-        if (wMode == 1) {
-            CGXDelayedRangePool* pDelayed = FloatDelayed(pGrid, pGrid->IsPrinting());
-            CDWordArray awFrom, awTo;
-            if (pDelayed != nullptr && pDelayed->GetPendingCells(range, awFrom, awTo)) {
-                for (INT_PTR i = 0; i < awFrom.GetSize(); ++i) {
-                    const ROWCOL nRow = range.top + (ROWCOL)i;
-                    if (awFrom[i] == 0xFFFFFFFF || IsHiddenRow(pGrid, nRow))
-                        continue;
-                    for (ROWCOL nCol = awFrom[i]; nCol <= awTo[i]; ++nCol)
-                        if (!IsHiddenCol(pGrid, nCol))
-                            bChanged |= EvalFloatCell(ev, nRow, nCol);
-                    ev.styles.Clear();
-                }
-            }
-        } else {
-            for (ROWCOL nRow = range.top; nRow <= range.bottom; ++nRow) {
-                if (!IsHiddenRow(pGrid, nRow))
-                    for (ROWCOL nCol = range.left; nCol <= range.right; ++nCol)
-                        if (!IsHiddenCol(pGrid, nCol))
-                            bChanged |= EvalFloatCell(ev, nRow, nCol);
-                ev.styles.Clear();
-            }
-        }
+        auto evalCell = [&](ROWCOL nRow, ROWCOL nCol) { return EvalFloatCell(ev, nRow, nCol); };
+        if (wMode == 1)
+            bChanged = GXEvalPendingCells(pGrid, FloatDelayed(pGrid, pGrid->IsPrinting()), range,
+                                          TRUE, ev.styles, evalCell);
+        else
+            bChanged = GXEvalShownCells(pGrid, range, ev.styles, evalCell);
     }
     if (ev.pDC != nullptr)
         pGrid->ReturnGridDC();
@@ -284,20 +261,9 @@ void CGXGridFloatCellsImp::GrowRangeByFloat(CGXGridCore* pGrid, CGXRange& range)
     if (pGrid->GetFloatMode() == 0 || !range.IsCells() || range.bottom < range.top ||
         range.right < range.left)
         return;
-    CGXRange block;
-    for (ROWCOL nRow = range.top; nRow <= range.bottom; ++nRow) {
-        for (ROWCOL nCol = range.left; nCol <= range.right; ++nCol) {
-            if (GetFloatBlock(pGrid, nRow, nCol, block) == nullptr)
-                continue;
-            range.left = std::min(range.left, block.left);
-            range.right = std::max(range.right, block.right);
-            nCol = block.right;
-            if (nCol >= GX_MAXROWCOL)
-                break;
-        }
-        if (nRow >= GX_MAXROWCOL)
-            break;
-    }
+    GXGrowRangeByBlocks(range, TRUE, [&](ROWCOL nRow, ROWCOL nCol, CGXRange& block) {
+        return GetFloatBlock(pGrid, nRow, nCol, block);
+    });
 }
 
 BOOL CGXGridFloatCellsImp::QueryFloatRange(CGXGridCore* pGrid, const CGXRange& range,

@@ -46,9 +46,6 @@ BOOL BlockAlong(CGXGridCore* pGrid, int nDirection, ROWCOL nRow, ROWCOL nCol, RO
     nEnd = nLast;
     return TRUE;
 }
-
-BOOL IsHiddenRow(CGXGridCore* pGrid, ROWCOL nRow) { return pGrid->GetRowPixelHeight(nRow) == 0; }
-BOOL IsHiddenCol(CGXGridCore* pGrid, ROWCOL nCol) { return pGrid->GetColPixelWidth(nCol) == 0; }
 } // namespace
 
 struct CGXGridMergeCellsImp::Eval
@@ -104,10 +101,8 @@ void CGXGridMergeCellsImp::MarkMergeRangeDirty(CGXGridCore* pGrid, const CGXRang
             range.right = range.right < GX_MAXROWCOL ? range.right + 1 : range.right;
         }
         CGXRange changed;
-        if (EvalMergeCells(pGrid, range, changed, FALSE)) {
-            GXInvalidateSpanArea(pGrid, changed);
-            GXSendSpanAreaHint(pGrid, changed, TRUE);
-        }
+        if (EvalMergeCells(pGrid, range, changed, FALSE))
+            GXRedrawSpanArea(pGrid, changed, TRUE);
         return;
     }
     CGXDelayedRangePool* pDelayed = MergeDelayed(pGrid);
@@ -115,13 +110,13 @@ void CGXGridMergeCellsImp::MarkMergeRangeDirty(CGXGridCore* pGrid, const CGXRang
         return;
     // Hidden rows and columns at the edges are looked through: the area takes them in.
     const ROWCOL nRows = pGrid->GetRowCount(), nCols = pGrid->GetColCount();
-    while (range.top > 1 && IsHiddenRow(pGrid, range.top))
+    while (range.top > 1 && GXIsHiddenRow(pGrid, range.top))
         --range.top;
-    while (range.bottom < nRows && IsHiddenRow(pGrid, range.bottom))
+    while (range.bottom < nRows && GXIsHiddenRow(pGrid, range.bottom))
         ++range.bottom;
-    while (range.left > 1 && IsHiddenCol(pGrid, range.left))
+    while (range.left > 1 && GXIsHiddenCol(pGrid, range.left))
         --range.left;
-    while (range.right < nCols && IsHiddenCol(pGrid, range.right))
+    while (range.right < nCols && GXIsHiddenCol(pGrid, range.right))
         ++range.right;
     pDelayed->AddRange(range);
 }
@@ -133,8 +128,7 @@ BOOL CGXGridMergeCellsImp::ResolveMergeRange(CGXGridCore* pGrid, const CGXRange&
     CGXRange changed;
     if (!EvalMergeCells(pGrid, range, changed, FALSE))
         return FALSE;
-    GXInvalidateSpanArea(pGrid, changed);
-    GXSendSpanAreaHint(pGrid, changed, TRUE);
+    GXRedrawSpanArea(pGrid, changed, TRUE);
     return TRUE;
 }
 
@@ -151,28 +145,13 @@ BOOL CGXGridMergeCellsImp::EvalMergeCells(CGXGridCore* pGrid, const CGXRange& ra
     BOOL bChanged = FALSE;
     {
         CGXSpanUpdateLock lock(pGrid->GetParam(), bForce);
-        if (wEval == gxMergeDelayed) {
-            CGXDelayedRangePool* pDelayed = MergeDelayed(pGrid);
-            CDWordArray awFrom, awTo;
-            if (pDelayed == nullptr || !pDelayed->GetPendingCells(range, awFrom, awTo))
-                return FALSE;
-            for (INT_PTR i = 0; i < awFrom.GetSize(); ++i) {
-                if (awFrom[i] == 0xFFFFFFFF)
-                    continue;
-                const ROWCOL nRow = range.top + (ROWCOL)i;
-                for (ROWCOL nCol = awFrom[i]; nCol <= awTo[i]; ++nCol)
-                    bChanged |= EvalCell(ev, nRow, nCol);
-                ev.styles.Clear();
-            }
-        } else {
-            for (ROWCOL nRow = range.top; nRow <= range.bottom; ++nRow) {
-                if (!IsHiddenRow(pGrid, nRow))
-                    for (ROWCOL nCol = range.left; nCol <= range.right; ++nCol)
-                        if (!IsHiddenCol(pGrid, nCol))
-                            bChanged |= EvalCell(ev, nRow, nCol);
-                ev.styles.Clear();
-            }
-        }
+        // Delayed, hidden cells are evaluated too: EvalCell looks through them.
+        auto evalCell = [&](ROWCOL nRow, ROWCOL nCol) { return EvalCell(ev, nRow, nCol); };
+        if (wEval == gxMergeDelayed)
+            bChanged =
+                GXEvalPendingCells(pGrid, MergeDelayed(pGrid), range, FALSE, ev.styles, evalCell);
+        else
+            bChanged = GXEvalShownCells(pGrid, range, ev.styles, evalCell);
     }
     if (ev.changed.IsValid())
         GXUniteChanged(changed, ev.changed.top, ev.changed.left, ev.changed.bottom,
@@ -192,7 +171,7 @@ BOOL CGXGridMergeCellsImp::EvalCell(Eval& ev, ROWCOL nRow, ROWCOL nCol)
         const ROWCOL nPos = nDirection == 0 ? nCol : nRow;
         const ROWCOL nLast = nDirection == 0 ? nCols : nRows;
         auto hidden = [&](ROWCOL n) {
-            return nDirection == 0 ? IsHiddenCol(pGrid, n) : IsHiddenRow(pGrid, n);
+            return nDirection == 0 ? GXIsHiddenCol(pGrid, n) : GXIsHiddenRow(pGrid, n);
         };
         auto pair = [&](ROWCOL a, ROWCOL b) {
             return nDirection == 0 ? JoinPair(ev, 0, nRow, a, nRow, b)
@@ -242,8 +221,8 @@ BOOL CGXGridMergeCellsImp::JoinPair(Eval& ev, int nDirection, ROWCOL nRowA, ROWC
     CGXGridCore* pGrid = ev.pGrid;
     const BOOL bDelayed = (ev.wMode & 3) == gxMergeDelayed;
     if (bDelayed &&
-        (nDirection == 0 ? IsHiddenRow(pGrid, nRowA) || IsHiddenCol(pGrid, nColB)
-                         : IsHiddenCol(pGrid, nColA) || IsHiddenRow(pGrid, nRowB)))
+        (nDirection == 0 ? GXIsHiddenRow(pGrid, nRowA) || GXIsHiddenCol(pGrid, nColB)
+                         : GXIsHiddenCol(pGrid, nColA) || GXIsHiddenRow(pGrid, nRowB)))
         return TRUE; // worked out again once it shows
     ROWCOL nStartA, nEndA, nStartB, nEndB;
     const BOOL bBlockA = BlockAlong(pGrid, nDirection, nRowA, nColA, nStartA, nEndA);
@@ -310,7 +289,7 @@ BOOL CGXGridMergeCellsImp::CanMergeCell(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL 
                                         const CGXStyle& style, int nDirection)
 {
     const WORD wMode = pGrid->GetMergeMode();
-    if ((wMode & 3) == gxMergeDelayed && (IsHiddenRow(pGrid, nRow) || IsHiddenCol(pGrid, nCol)))
+    if ((wMode & 3) == gxMergeDelayed && (GXIsHiddenRow(pGrid, nRow) || GXIsHiddenCol(pGrid, nCol)))
         return TRUE;
     if ((wMode & 3) == 0 || !style.GetInclude(gxMergeCell))
         return FALSE;
@@ -373,34 +352,11 @@ void CGXGridMergeCellsImp::GrowRangeByMerge(CGXGridCore* pGrid, CGXRange& range)
     if (EvalMode(pGrid) == 0 || !range.IsCells() || range.bottom < range.top ||
         range.right < range.left)
         return;
-    CGXRange block;
     // Rows with horizontal blocks, then columns with vertical blocks.
-    for (ROWCOL nRow = range.top; nRow <= range.bottom; ++nRow) {
-        for (ROWCOL nCol = range.left; nCol <= range.right; ++nCol) {
-            if (GetMergeBlock(pGrid, nRow, nCol, block, 0) == nullptr)
-                continue;
-            range.left = std::min(range.left, block.left);
-            range.right = std::max(range.right, block.right);
-            nCol = block.right;
-            if (nCol >= GX_MAXROWCOL)
-                break;
-        }
-        if (nRow >= GX_MAXROWCOL)
-            break;
-    }
-    for (ROWCOL nCol = range.left; nCol <= range.right; ++nCol) {
-        for (ROWCOL nRow = range.top; nRow <= range.bottom; ++nRow) {
-            if (GetMergeBlock(pGrid, nRow, nCol, block, 1) == nullptr)
-                continue;
-            range.top = std::min(range.top, block.top);
-            range.bottom = std::max(range.bottom, block.bottom);
-            nRow = block.bottom;
-            if (nRow >= GX_MAXROWCOL)
-                break;
-        }
-        if (nCol >= GX_MAXROWCOL)
-            break;
-    }
+    for (int nDirection = 0; nDirection < 2; ++nDirection)
+        GXGrowRangeByBlocks(range, nDirection == 0, [&](ROWCOL nRow, ROWCOL nCol, CGXRange& block) {
+            return GetMergeBlock(pGrid, nRow, nCol, block, nDirection);
+        });
 }
 
 BOOL CGXGridMergeCellsImp::QueryMergeRange(CGXGridCore* pGrid, const CGXRange& range,

@@ -1,11 +1,14 @@
 // What the merged-cell and floating-cell features share while they work blocks out: the
 // composed styles of the cells looked at (kept for one evaluation), the update lock held
-// over an evaluation loop, and the redraw of the area whose blocks changed.
+// over an evaluation loop, the walk over the cells to evaluate, the redraw of the area
+// whose blocks changed and the growing of a range by the blocks that reach into it.
 #pragma once
 #include "core/GXGridCore.h"
 #include "core/GXGridParam.h"
 #include "core/GXStyle.h"
+#include "features/GXDelayedRangePool.h"
 #include "features/GXGridUpdateHintImp.h"
+#include <algorithm>
 #include <memory>
 #include <unordered_map>
 
@@ -117,4 +120,87 @@ inline BOOL GXConcreteSpanRange(CGXGridCore* pGrid, CGXRange& range, ROWCOL nFir
     range = CGXRange(std::max(range.top, nFirstRow), std::max(range.left, nFirstCol),
                      std::min(range.bottom, nRows), std::min(range.right, nCols));
     return range.top <= range.bottom && range.left <= range.right;
+}
+
+// Blocks changed over the area: it is redrawn here and in the document's other views.
+inline void GXRedrawSpanArea(CGXGridCore* pGrid, const CGXRange& area, BOOL bMerged)
+{
+    GXInvalidateSpanArea(pGrid, area);
+    GXSendSpanAreaHint(pGrid, area, bMerged);
+}
+
+// A row (column) of no height (width) is hidden.
+inline BOOL GXIsHiddenRow(CGXGridCore* pGrid, ROWCOL nRow)
+{
+    return pGrid->GetRowPixelHeight(nRow) == 0;
+}
+inline BOOL GXIsHiddenCol(CGXGridCore* pGrid, ROWCOL nCol)
+{
+    return pGrid->GetColPixelWidth(nCol) == 0;
+}
+
+// Evaluates every shown cell of range through evalCell(nRow, nCol), row by row; the
+// composed styles are dropped after each row. TRUE when a call answered TRUE.
+template<class TEvalCell>
+BOOL GXEvalShownCells(CGXGridCore* pGrid, const CGXRange& range, CGXSpanStyleCache& styles,
+                      TEvalCell evalCell)
+{
+    BOOL bChanged = FALSE;
+    for (ROWCOL nRow = range.top; nRow <= range.bottom; ++nRow) {
+        if (!GXIsHiddenRow(pGrid, nRow))
+            for (ROWCOL nCol = range.left; nCol <= range.right; ++nCol)
+                if (!GXIsHiddenCol(pGrid, nCol))
+                    bChanged |= evalCell(nRow, nCol);
+        styles.Clear();
+    }
+    return bChanged;
+}
+
+// The same for the cells of range still pending in the delayed pool (which marks them
+// done), hidden ones skipped when bSkipHidden. FALSE without a pool or pending cells.
+template<class TEvalCell>
+BOOL GXEvalPendingCells(CGXGridCore* pGrid, CGXDelayedRangePool* pDelayed, const CGXRange& range,
+                        BOOL bSkipHidden, CGXSpanStyleCache& styles, TEvalCell evalCell)
+{
+    CDWordArray awFrom, awTo;
+    if (pDelayed == nullptr || !pDelayed->GetPendingCells(range, awFrom, awTo))
+        return FALSE;
+    BOOL bChanged = FALSE;
+    for (INT_PTR i = 0; i < awFrom.GetSize(); ++i) {
+        const ROWCOL nRow = range.top + (ROWCOL)i;
+        if (awFrom[i] == 0xFFFFFFFF || (bSkipHidden && GXIsHiddenRow(pGrid, nRow)))
+            continue;
+        for (ROWCOL nCol = awFrom[i]; nCol <= awTo[i]; ++nCol)
+            if (!bSkipHidden || !GXIsHiddenCol(pGrid, nCol))
+                bChanged |= evalCell(nRow, nCol);
+        styles.Clear();
+    }
+    return bChanged;
+}
+
+// Widens range by the blocks that lookup(nRow, nCol, block) finds (null for none) for its
+// cells: along its rows (bAlongRows; the blocks' columns widen it) or down its columns
+// (their rows lengthen it). A block is looked up once, at its first cell met.
+template<class TLookup>
+void GXGrowRangeByBlocks(CGXRange& range, BOOL bAlongRows, TLookup lookup)
+{
+    ROWCOL& nOuterFirst = bAlongRows ? range.top : range.left;
+    ROWCOL& nOuterLast = bAlongRows ? range.bottom : range.right;
+    ROWCOL& nInnerFirst = bAlongRows ? range.left : range.top;
+    ROWCOL& nInnerLast = bAlongRows ? range.right : range.bottom;
+    CGXRange block;
+    for (ROWCOL nOuter = nOuterFirst; nOuter <= nOuterLast; ++nOuter) {
+        for (ROWCOL nInner = nInnerFirst; nInner <= nInnerLast; ++nInner) {
+            if (lookup(bAlongRows ? nOuter : nInner, bAlongRows ? nInner : nOuter, block) ==
+                nullptr)
+                continue;
+            nInnerFirst = std::min(nInnerFirst, bAlongRows ? block.left : block.top);
+            nInnerLast = std::max(nInnerLast, bAlongRows ? block.right : block.bottom);
+            nInner = bAlongRows ? block.right : block.bottom;
+            if (nInner >= GX_MAXROWCOL)
+                break;
+        }
+        if (nOuter >= GX_MAXROWCOL)
+            break;
+    }
 }

@@ -153,6 +153,32 @@ TEST_P(MergedCells, BlocksFollowInsertedAndRemovedColumns)
     EXPECT_EQ(CGXRange(), Merged(2, 6));
 }
 
+TEST_P(MergedCells, RangesGrowByTheBlocksReachingIntoThemAlongRowsThenDownColumns)
+{
+    grid().SetMergeCellsMode(GetParam());
+    for (ROWCOL r = 5; r <= 7; ++r)
+        Put(r, 1, 1, "V", gxMergeVertical);
+    Put(2, 2, 4, "A", gxMergeHorizontal);
+    m_w.Capture();
+    const struct
+    {
+        CGXRange range, grown;
+    } cases[] = {
+        {CGXRange(6, 1, 6, 1), CGXRange(5, 1, 7, 1)}, // down a column
+        {CGXRange(2, 3, 2, 3), CGXRange(2, 2, 2, 4)}, // along a row
+        {CGXRange(2, 1, 6, 3), CGXRange(2, 1, 7, 4)}, // both, the range's corners apart
+        {CGXRange(8, 5, 9, 6), CGXRange(8, 5, 9, 6)}, // no block
+    };
+    for (const auto& c : cases) {
+        CGXRange range = c.range;
+        grid().GrowRangeByMerge(range);
+        EXPECT_EQ(c.grown, range) << c.range.top << "," << c.range.left;
+        CGXRange result;
+        EXPECT_EQ(!(c.grown == c.range), grid().QueryMergeRange(c.range, result));
+        EXPECT_EQ(c.grown, result);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Modes, MergedCells,
                          ::testing::Values((WORD)gxMergeDelayed, (WORD)gxMergeImmediate));
 
