@@ -1184,6 +1184,9 @@ protected:
     void DrawPassCell(GXPaintPass& pass, size_t r, size_t c);
     void DrawRowBorders(GXPaintPass& pass, size_t r);
     void DrawColumnBorders(GXPaintPass& pass, size_t c);
+    // The borders and grid lines of pass row n (bRow) or column n, each run of equal
+    // segments drawn at once: what the two above share.
+    void DrawLineBorders(GXPaintPass& pass, BOOL bRow, size_t n);
     void DrawBeyondGrid(GXPaintPass& pass);
     void DrawInvertCells(GXPaintPass& pass);
     COLORREF GridLineColor(int nIndex) const;

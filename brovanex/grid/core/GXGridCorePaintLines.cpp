@@ -159,96 +159,75 @@ void CGXGridCore::DrawStyleBorders(CDC* pDC, const CRect& rectCell, const CGXSty
 
 void CGXGridCore::DrawColumnBorders(GXPaintPass& pass, size_t c)
 {
-    const BOOL bTopLeft = LinesAtTopLeft(), bVert = ShowVertLines();
-    for (int nSide = gxBorderLeft; nSide <= gxBorderRight; ++nSide) {
-        const WORD wBorderBit = nSide == gxBorderLeft ? gxPaintBorderLeft : gxPaintBorderRight;
-        const BOOL bLineSide = (nSide == gxBorderLeft) == (bTopLeft != FALSE);
-        auto keyOf = [&](size_t r) {
-            LineKey key;
-            const size_t i = pass.Index(r, c);
-            const WORD w = pass.awFlags[i];
-            if (pass.anRow[r] == GX_INVALID || pass.apStyle[i] == nullptr ||
-                pass.anHeight[r] == 0 || pass.anWidth[c] == 0)
-                return key;
-            if (w & wBorderBit) {
-                key.nKind = 1;
-                key.pen = pass.apStyle[i]->GetBorders(nSide);
-            } else if (bVert && nSide == gxBorderRight && (w & gxPaintFrozenColSep)) {
-                key.nKind = 3;
-            } else if (bVert && bLineSide && (w & gxPaintVertLine)) {
-                key.nKind = 2;
-            }
-            return key;
-        };
-        size_t r = 0;
-        while (r < pass.Rows()) {
-            LineKey key = keyOf(r);
-            size_t e = r + 1;
-            while (e < pass.Rows() && key.nKind != 0 && keyOf(e) == key)
-                ++e;
-            if (key.nKind != 0) {
-                CRect rect(pass.anX[c], pass.anY[r], pass.anX[c] + pass.anWidth[c],
-                           pass.anY[e - 1] + pass.anHeight[e - 1]);
-                if (key.nKind == 1) {
-                    DrawBorder(pass.pDC, rect, nSide, key.pen);
-                } else {
-                    int x = nSide == gxBorderLeft ? rect.left : rect.right - 1;
-                    CRect line(x, rect.top, x + 1, rect.bottom);
-                    if (key.nKind == 3)
-                        GXFillSolidRect(pass.pDC, &line, GridLineColor(1));
-                    else
-                        DrawGridLineRect(pass.pDC, line, 1, 0);
-                }
-            }
-            r = e;
-        }
-    }
+    DrawLineBorders(pass, FALSE, c);
 }
 
-void CGXGridCore::DrawRowBorders(GXPaintPass& pass, size_t r)
+void CGXGridCore::DrawRowBorders(GXPaintPass& pass, size_t r) { DrawLineBorders(pass, TRUE, r); }
+
+void CGXGridCore::DrawLineBorders(GXPaintPass& pass, BOOL bRow, size_t n)
 {
-    const BOOL bTopLeft = LinesAtTopLeft(), bHorz = ShowHorzLines();
-    for (int nSide = gxBorderTop; nSide <= gxBorderBottom; ++nSide) {
-        const WORD wBorderBit = nSide == gxBorderTop ? gxPaintBorderTop : gxPaintBorderBottom;
-        const BOOL bLineSide = (nSide == gxBorderTop) == (bTopLeft != FALSE);
-        auto keyOf = [&](size_t c) {
+    const BOOL bTopLeft = LinesAtTopLeft();
+    const BOOL bLines = bRow ? ShowHorzLines() : ShowVertLines();
+    const int nFirstSide = bRow ? gxBorderTop : gxBorderLeft;
+    const int nLastSide = bRow ? gxBorderBottom : gxBorderRight;
+    const WORD wFrozenSep = bRow ? gxPaintFrozenRowSep : gxPaintFrozenColSep;
+    const WORD wGridLine = bRow ? gxPaintHorzLine : gxPaintVertLine;
+    const size_t nCount = bRow ? pass.Cols() : pass.Rows();
+    // Cell k along the line: in row n, column k, or in column n, row k.
+    auto rowOf = [&](size_t k) { return bRow ? n : k; };
+    auto colOf = [&](size_t k) { return bRow ? k : n; };
+    for (int nSide = nFirstSide; nSide <= nLastSide; ++nSide) {
+        const BOOL bFirstSide = nSide == nFirstSide;
+        const WORD wBorderBit = bRow ? (bFirstSide ? gxPaintBorderTop : gxPaintBorderBottom)
+                                     : (bFirstSide ? gxPaintBorderLeft : gxPaintBorderRight);
+        const BOOL bLineSide = bFirstSide == (bTopLeft != FALSE);
+        auto keyOf = [&](size_t k) {
             LineKey key;
+            const size_t r = rowOf(k), c = colOf(k);
             const size_t i = pass.Index(r, c);
             const WORD w = pass.awFlags[i];
-            if (pass.anCol[c] == GX_INVALID || pass.apStyle[i] == nullptr ||
-                pass.anHeight[r] == 0 || pass.anWidth[c] == 0)
+            if ((bRow ? pass.anCol[c] : pass.anRow[r]) == GX_INVALID ||
+                pass.apStyle[i] == nullptr || pass.anHeight[r] == 0 || pass.anWidth[c] == 0)
                 return key;
             if (w & wBorderBit) {
                 key.nKind = 1;
                 key.pen = pass.apStyle[i]->GetBorders(nSide);
-            } else if (bHorz && nSide == gxBorderBottom && (w & gxPaintFrozenRowSep)) {
+            } else if (bLines && !bFirstSide && (w & wFrozenSep)) {
                 key.nKind = 3;
-            } else if (bHorz && bLineSide && (w & gxPaintHorzLine)) {
+            } else if (bLines && bLineSide && (w & wGridLine)) {
                 key.nKind = 2;
             }
             return key;
         };
-        size_t c = 0;
-        while (c < pass.Cols()) {
-            LineKey key = keyOf(c);
-            size_t e = c + 1;
-            while (e < pass.Cols() && key.nKind != 0 && keyOf(e) == key)
+        size_t k = 0;
+        while (k < nCount) {
+            LineKey key = keyOf(k);
+            size_t e = k + 1;
+            while (e < nCount && key.nKind != 0 && keyOf(e) == key)
                 ++e;
             if (key.nKind != 0) {
-                CRect rect(pass.anX[c], pass.anY[r], pass.anX[e - 1] + pass.anWidth[e - 1],
-                           pass.anY[r] + pass.anHeight[r]);
+                const size_t r0 = rowOf(k), c0 = colOf(k), r1 = rowOf(e - 1), c1 = colOf(e - 1);
+                CRect rect(pass.anX[c0], pass.anY[r0], pass.anX[c1] + pass.anWidth[c1],
+                           pass.anY[r1] + pass.anHeight[r1]);
                 if (key.nKind == 1) {
                     DrawBorder(pass.pDC, rect, nSide, key.pen);
                 } else {
-                    int y = nSide == gxBorderTop ? rect.top : rect.bottom - 1;
-                    CRect line(rect.left, y, rect.right, y + 1);
+                    // A one-pixel line along the side.
+                    CRect line(rect);
+                    if (bRow) {
+                        line.top = bFirstSide ? rect.top : rect.bottom - 1;
+                        line.bottom = line.top + 1;
+                    } else {
+                        line.left = bFirstSide ? rect.left : rect.right - 1;
+                        line.right = line.left + 1;
+                    }
                     if (key.nKind == 3)
                         GXFillSolidRect(pass.pDC, &line, GridLineColor(1));
                     else
-                        DrawGridLineRect(pass.pDC, line, 2 - 0, 0);
+                        DrawGridLineRect(pass.pDC, line, bRow ? 2 : 1, 0);
                 }
             }
-            c = e;
+            k = e;
         }
     }
 }
