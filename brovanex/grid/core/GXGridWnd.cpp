@@ -4,6 +4,7 @@
 #include "core/GXGridMessages.h"
 #include "core/GXGridParam.h"
 #include "core/GXLibraryState.h"
+#include "core/GXSelfCreatingWnd.h"
 #include "fw/ctrls.h"
 #include "fw/dc.h"
 #include "fw/gdi.h"
@@ -134,41 +135,18 @@ LRESULT CGXGridWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     return CWnd::WindowProc(message, wParam, lParam);
 }
 
-void CGXGridWnd::PostNcDestroy()
-{
-    WORD wMark = 0;
-    if (SelfCreatedGrids().Lookup(this, wMark)) {
-        SelfCreatedGrids().RemoveKey(this);
-        delete this;
-    }
-}
+void CGXGridWnd::PostNcDestroy() { GXDeleteIfSelfCreated(SelfCreatedGrids(), this); }
 
 LRESULT CALLBACK CGXGridWnd::SelfCreatingWndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    if (CWnd::FromHandlePermanent(hWnd) != nullptr)
-        return ::DefWindowProcA(hWnd, msg, wParam, lParam);
-    // The first message of a new window: the library makes its grid object.
-    CGXGridWnd* pGrid = new CGXGridWnd;
-    if (!pGrid->SubclassWindow(hWnd)) {
-        delete pGrid;
-        return ::DefWindowProcA(hWnd, msg, wParam, lParam);
-    }
-    SelfCreatedGrids().SetAt(pGrid, 1);
-    return ::CallWindowProcA(AfxGetAfxWndProc(), hWnd, msg, wParam, lParam);
+    // The first message of a new window: the library makes its object.
+    return GXSelfCreatingWndProc<CGXGridWnd>(SelfCreatedGrids(), hWnd, msg, wParam, lParam);
 }
 
 BOOL CGXGridWnd::RegisterClass(HINSTANCE hInstance)
 {
-    WNDCLASSA wc = {};
-    if (::GetClassInfoA(hInstance, GX_GRIDWND_CLASS, &wc))
-        return TRUE;
-    wc.style = CS_GLOBALCLASS | CS_DBLCLKS;
-    wc.lpfnWndProc = &CGXGridWnd::SelfCreatingWndProc;
-    wc.hInstance = hInstance;
-    wc.lpszClassName = GX_GRIDWND_CLASS;
-    if (!AfxRegisterClass(&wc))
-        AfxThrowResourceException();
-    return TRUE;
+    return GXRegisterSelfCreatingClass(hInstance, GX_GRIDWND_CLASS,
+                                       &CGXGridWnd::SelfCreatingWndProc);
 }
 
 void CGXGridWnd::UnregisterClass(HINSTANCE hInstance)

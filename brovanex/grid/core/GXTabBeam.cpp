@@ -3,6 +3,7 @@
 #include "core/GXFont.h"
 #include "core/GXFontTable.h"
 #include "core/GXLibraryState.h"
+#include "core/GXSelfCreatingWnd.h"
 #include "core/GXSysColorCache.h"
 #include "fw/app.h"
 #include "fw/dc.h"
@@ -706,42 +707,21 @@ void CGXTabBeam::OnWinIniChange(LPCTSTR)
 
 // The window class.
 
-void CGXTabBeam::PostNcDestroy()
-{
-    WORD wMark = 0;
-    if (SelfCreatedBeams().Lookup(this, wMark)) {
-        SelfCreatedBeams().RemoveKey(this);
-        delete this;
-    }
-}
+void CGXTabBeam::PostNcDestroy() { GXDeleteIfSelfCreated(SelfCreatedBeams(), this); }
 
 LRESULT CALLBACK CGXTabBeam::SelfCreatingWndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    if (CWnd::FromHandlePermanent(hWnd) != nullptr)
-        return ::DefWindowProcA(hWnd, msg, wParam, lParam);
-    CGXTabBeam* pBeam = new CGXTabBeam;
-    if (!pBeam->SubclassWindow(hWnd)) {
-        delete pBeam;
-        return ::DefWindowProcA(hWnd, msg, wParam, lParam);
-    }
-    SelfCreatedBeams().SetAt(pBeam, 1);
-    pBeam->CreateFonts();
-    pBeam->UpdateColors();
-    return ::CallWindowProcA(AfxGetAfxWndProc(), hWnd, msg, wParam, lParam);
+    return GXSelfCreatingWndProc<CGXTabBeam>(SelfCreatedBeams(), hWnd, msg, wParam, lParam,
+                                             [](CGXTabBeam* pWnd) {
+                                                 pWnd->CreateFonts();
+                                                 pWnd->UpdateColors();
+                                             });
 }
 
 BOOL CGXTabBeam::RegisterClass(HINSTANCE hInstance)
 {
-    WNDCLASSA wc = {};
-    if (::GetClassInfoA(hInstance, GX_TABBEAM_CLASS, &wc))
-        return TRUE;
-    wc.style = CS_GLOBALCLASS | CS_DBLCLKS;
-    wc.lpfnWndProc = &CGXTabBeam::SelfCreatingWndProc;
-    wc.hInstance = hInstance;
-    wc.lpszClassName = GX_TABBEAM_CLASS;
-    if (!AfxRegisterClass(&wc))
-        AfxThrowResourceException();
-    return TRUE;
+    return GXRegisterSelfCreatingClass(hInstance, GX_TABBEAM_CLASS,
+                                       &CGXTabBeam::SelfCreatingWndProc);
 }
 
 void CGXTabBeam::UnregisterClass(HINSTANCE hInstance)

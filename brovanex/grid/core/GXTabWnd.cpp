@@ -3,6 +3,7 @@
 #include "core/GXTabWnd.h"
 #include "core/GXDrawingAndFormatting.h"
 #include "core/GXLibraryState.h"
+#include "core/GXSelfCreatingWnd.h"
 #include "core/GXStartup.h"
 #include "core/GXSysColorCache.h"
 #include "fw/app.h"
@@ -710,40 +711,17 @@ void CGXTabWnd::OnWinIniChange(LPCTSTR lpszSection)
 
 // The window class.
 
-void CGXTabWnd::PostNcDestroy()
-{
-    WORD wMark = 0;
-    if (SelfCreatedTabWnds().Lookup(this, wMark)) {
-        SelfCreatedTabWnds().RemoveKey(this);
-        delete this;
-    }
-}
+void CGXTabWnd::PostNcDestroy() { GXDeleteIfSelfCreated(SelfCreatedTabWnds(), this); }
 
 LRESULT CALLBACK CGXTabWnd::SelfCreatingWndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    if (CWnd::FromHandlePermanent(hWnd) != nullptr)
-        return ::DefWindowProcA(hWnd, msg, wParam, lParam);
-    CGXTabWnd* pTabWnd = new CGXTabWnd;
-    if (!pTabWnd->SubclassWindow(hWnd)) {
-        delete pTabWnd;
-        return ::DefWindowProcA(hWnd, msg, wParam, lParam);
-    }
-    SelfCreatedTabWnds().SetAt(pTabWnd, 1);
-    return ::CallWindowProcA(AfxGetAfxWndProc(), hWnd, msg, wParam, lParam);
+    // The first message of a new window: the library makes its object.
+    return GXSelfCreatingWndProc<CGXTabWnd>(SelfCreatedTabWnds(), hWnd, msg, wParam, lParam);
 }
 
 BOOL CGXTabWnd::RegisterClass(HINSTANCE hInstance)
 {
-    WNDCLASSA wc = {};
-    if (::GetClassInfoA(hInstance, GX_TABWND_CLASS, &wc))
-        return TRUE;
-    wc.style = CS_GLOBALCLASS | CS_DBLCLKS;
-    wc.lpfnWndProc = &CGXTabWnd::SelfCreatingWndProc;
-    wc.hInstance = hInstance;
-    wc.lpszClassName = GX_TABWND_CLASS;
-    if (!AfxRegisterClass(&wc))
-        AfxThrowResourceException();
-    return TRUE;
+    return GXRegisterSelfCreatingClass(hInstance, GX_TABWND_CLASS, &CGXTabWnd::SelfCreatingWndProc);
 }
 
 void CGXTabWnd::UnregisterClass(HINSTANCE hInstance)

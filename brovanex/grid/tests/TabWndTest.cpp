@@ -478,6 +478,31 @@ TEST(TabBeam, DeletingTabsKeepsTheActiveTab)
     parent.DestroyWindow();
 }
 
+// Made by class name (as from a dialog template): the library makes the object, the strip
+// ready to draw, and frees it with the window.
+TEST(TabBeam, TabWindowsAndStripsMadeByClassNameGetTheirObjects)
+{
+    HINSTANCE hInst = AfxGetInstanceHandle();
+    ASSERT_TRUE(CGXTabWnd::RegisterClass(hInst));
+    ASSERT_TRUE(CGXTabBeam::RegisterClass(hInst));
+    CWnd parent;
+    parent.CreateEx(0, AfxRegisterWndClass(0), "by class", WS_POPUP | WS_VISIBLE, 0, 0, 300, 200,
+                    nullptr, nullptr);
+    for (LPCSTR pszClass : {GX_TABWND_CLASS, GX_TABBEAM_CLASS}) {
+        HWND hWnd = ::CreateWindowExA(0, pszClass, "", WS_CHILD | WS_VISIBLE, 0, 0, 300, 100,
+                                      parent.GetSafeHwnd(), nullptr, hInst, nullptr);
+        ASSERT_NE(nullptr, hWnd) << pszClass;
+        CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+        if (CGXTabBeam* pBeam = dynamic_cast<CGXTabBeam*>(pWnd))
+            EXPECT_NE(nullptr, pBeam->GetNormalFont()->GetSafeHandle());
+        else
+            EXPECT_NE(nullptr, dynamic_cast<CGXTabWnd*>(pWnd)) << pszClass;
+        ::DestroyWindow(hWnd);
+        EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hWnd)) << pszClass;
+    }
+    parent.DestroyWindow();
+}
+
 TEST(TabBeam, WithOneTabTheScrollButtonsCannotActAndIgnorePresses)
 {
     CWnd parent;
