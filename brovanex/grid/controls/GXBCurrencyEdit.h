@@ -68,6 +68,12 @@ protected:
     void SetTextRaw(LPCTSTR pszText);
     // Sets text through parsing; FALSE (nothing changed) when it does not parse.
     BOOL SetTextParsed(LPCTSTR pszText);
+    // The same without a redraw in between.
+    BOOL SetTextParsedQuietly(LPCTSTR pszText);
+    // Ends a deletion of digits from strOld: at least one digit stays, the text is parsed
+    // and the caret goes behind nDigitsBefore digits (for an amount of 0, as ClearAmount).
+    void FinishDigitRemoval(CString strText, int nDigitsBefore, const CString& strOld,
+                            int nOldCaret);
     void Reformat();
     virtual void NotifyParent(UINT nCode);
     // A calculator result (C decimal point) as text the format reads.

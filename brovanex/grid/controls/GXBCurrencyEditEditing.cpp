@@ -160,11 +160,7 @@ void CGXBCurrencyEdit::InsertText(LPCTSTR pszText)
     }
 
     int nEditedLength = (int)text.size();
-    BOOL bOldRedraw = m_bRedraw;
-    m_bRedraw = FALSE;
-    BOOL bOk = SetTextParsed(text.c_str());
-    m_bRedraw = bOldRedraw;
-    if (!bOk)
+    if (!SetTextParsedQuietly(text.c_str()))
         return;
     CString strNew = GetText();
     int nNewCaret;
@@ -178,6 +174,29 @@ void CGXBCurrencyEdit::InsertText(LPCTSTR pszText)
         nNewCaret = strNew.GetLength() - (nEditedLength - nCaret);
     }
     m_nCaret = std::max(0, std::min(nNewCaret, LastDigitEnd(strNew)));
+    AfterEdit(strOld, nOldCaret);
+}
+
+BOOL CGXBCurrencyEdit::SetTextParsedQuietly(LPCTSTR pszText)
+{
+    const BOOL bOldRedraw = m_bRedraw;
+    m_bRedraw = FALSE;
+    const BOOL bOk = SetTextParsed(pszText);
+    m_bRedraw = bOldRedraw;
+    return bOk;
+}
+
+void CGXBCurrencyEdit::FinishDigitRemoval(CString strText, int nDigitsBefore, const CString& strOld,
+                                          int nOldCaret)
+{
+    if (CGXBCurrencyFormat::CountDigits(strText) == 0)
+        strText += '0';
+    if (!SetTextParsedQuietly(strText))
+        return;
+    if (m_dValue == 0)
+        ClearAmount();
+    else
+        m_nCaret = PosAfterDigits(GetText(), nDigitsBefore);
     AfterEdit(strOld, nOldCaret);
 }
 
@@ -223,19 +242,7 @@ void CGXBCurrencyEdit::DoDelete()
             nDigitsBefore = DigitsBefore(strOld, c) + 1;
         }
     }
-    if (CGXBCurrencyFormat::CountDigits(text.c_str()) == 0)
-        text += '0';
-    BOOL bOldRedraw = m_bRedraw;
-    m_bRedraw = FALSE;
-    BOOL bOk = SetTextParsed(text.c_str());
-    m_bRedraw = bOldRedraw;
-    if (!bOk)
-        return;
-    if (m_dValue == 0)
-        ClearAmount();
-    else
-        m_nCaret = PosAfterDigits(GetText(), nDigitsBefore);
-    AfterEdit(strOld, nOldCaret);
+    FinishDigitRemoval(text.c_str(), nDigitsBefore, strOld, nOldCaret);
 }
 
 void CGXBCurrencyEdit::DoBackspace()
@@ -260,19 +267,7 @@ void CGXBCurrencyEdit::DoBackspace()
         text.erase((size_t)p, 1);
     else
         text[(size_t)p] = '0';
-    if (CGXBCurrencyFormat::CountDigits(text.c_str()) == 0)
-        text += '0';
-    BOOL bOldRedraw = m_bRedraw;
-    m_bRedraw = FALSE;
-    BOOL bOk = SetTextParsed(text.c_str());
-    m_bRedraw = bOldRedraw;
-    if (!bOk)
-        return;
-    if (m_dValue == 0)
-        ClearAmount();
-    else
-        m_nCaret = PosAfterDigits(GetText(), nDigitsBefore);
-    AfterEdit(strOld, nOldCaret);
+    FinishDigitRemoval(text.c_str(), nDigitsBefore, strOld, nOldCaret);
 }
 
 void CGXBCurrencyEdit::ToggleSign()
