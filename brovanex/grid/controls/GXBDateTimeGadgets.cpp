@@ -307,6 +307,28 @@ BOOL CGXBDTNumericGadget::CommitTyping()
     return bAccepted;
 }
 
+namespace {
+// The step a key asks of a numeric or list field (up, down, smallest, largest); 0 for
+// none.
+int StepOfKey(UINT nChar)
+{
+    switch (nChar) {
+    case VK_UP:
+    case VK_ADD:
+        return GXBDT_UP;
+    case VK_DOWN:
+    case VK_SUBTRACT:
+        return GXBDT_DOWN;
+    case VK_HOME:
+        return GXBDT_MIN;
+    case VK_END:
+        return GXBDT_MAX;
+    default:
+        return 0;
+    }
+}
+} // namespace
+
 void CGXBDTNumericGadget::OnKeyDown(UINT nChar)
 {
     BOOL bDigitKey = (nChar >= '0' && nChar <= '9') || (nChar >= VK_NUMPAD0 && nChar <= VK_NUMPAD9);
@@ -314,22 +336,8 @@ void CGXBDTNumericGadget::OnKeyDown(UINT nChar)
         return; // the character follows
     if (m_bTyping && !CommitTyping())
         return; // a refused number swallows the key
-    switch (nChar) {
-    case VK_UP:
-    case VK_ADD:
-        Notify(GXBDT_UP);
-        break;
-    case VK_DOWN:
-    case VK_SUBTRACT:
-        Notify(GXBDT_DOWN);
-        break;
-    case VK_HOME:
-        Notify(GXBDT_MIN);
-        break;
-    case VK_END:
-        Notify(GXBDT_MAX);
-        break;
-    }
+    if (const int nStep = StepOfKey(nChar))
+        Notify(nStep);
 }
 
 void CGXBDTNumericGadget::OnChar(UINT nChar)
@@ -422,22 +430,8 @@ void CGXBDTListGadget::OnCancelMode() { EndTypeAhead(); }
 
 void CGXBDTListGadget::OnKeyDown(UINT nChar)
 {
-    switch (nChar) {
-    case VK_UP:
-    case VK_ADD:
-        Notify(GXBDT_UP);
-        break;
-    case VK_DOWN:
-    case VK_SUBTRACT:
-        Notify(GXBDT_DOWN);
-        break;
-    case VK_HOME:
-        Notify(GXBDT_MIN);
-        break;
-    case VK_END:
-        Notify(GXBDT_MAX);
-        break;
-    }
+    if (const int nStep = StepOfKey(nChar))
+        Notify(nStep);
 }
 
 int CGXBDTListGadget::FindPrefix(const CString& strPrefix, int nStart, BOOL bAsk)
