@@ -1,6 +1,7 @@
 // CGXGridCore: the current cell (storing it, making a cell current through the control's
 // validation, store and leave notifications, releasing its control, pending messages) and
 // the notifications a derived grid overrides. Keys and moves are in GXGridCoreKeys.cpp.
+#include "controls/GXFocusChangeLock.h"
 #include "core/GXGridCore.h"
 #include "core/GXGridCoreControls.h"
 #include "core/GXGridParam.h"
@@ -133,11 +134,8 @@ void CGXGridCore::GiveFocusBack(HWND hFocus)
 {
     if (hFocus == nullptr || !::IsWindow(hFocus) || ::GetFocus() == hFocus)
         return;
-    CGXGridLibraryState* pState = m_pLibState;
-    const BOOL bOldLock = pState->m_bLockFocusChange;
-    pState->m_bLockFocusChange = TRUE;
+    CGXFocusChangeLock lock(this);
     ::SetFocus(hFocus);
-    pState->m_bLockFocusChange = bOldLock;
 }
 
 BOOL CGXGridCore::LeaveCurrentCell(ROWCOL nOldRow, ROWCOL nOldCol, ROWCOL nRow, ROWCOL nCol,
@@ -273,10 +271,8 @@ BOOL CGXGridCore::MakeCellCurrent(ROWCOL nRow, ROWCOL nCol, UINT flags)
     }
     if (bWindow && !(flags & GX_NOSETFOCUS) && !FocusInGrid(m_pWindow, ::GetFocus()) &&
         m_pWindow->IsWindowVisible()) {
-        const BOOL bOldLock = m_pLibState->m_bLockFocusChange;
-        m_pLibState->m_bLockFocusChange = TRUE;
+        CGXFocusChangeLock lock(this);
         m_pWindow->SetFocus();
-        m_pLibState->m_bLockFocusChange = bOldLock;
     }
     StoreCurrentCell(TRUE, nRow, nCol);
     if (CGXControl* pControl = m_pCurrentCellControl) {
