@@ -77,18 +77,10 @@ LRESULT CGXCheckListComboLBox::WindowProc(UINT message, WPARAM wParam, LPARAM lP
             ::PostMessageA(hOwner, WM_GX_LBOX_SELECT, 0, 0); // leaving the list keeps the checks
         return lResult;
     }
-    case WM_ERASEBKGND: {
-        CWnd* pParent = GetParent();
-        HBRUSH hBrush = pParent != nullptr
-            ? (HBRUSH)pParent->SendMessage(WM_CTLCOLORLISTBOX, wParam, (LPARAM)m_hWnd)
-            : nullptr;
-        if (hBrush == nullptr)
-            break;
-        CRect rect;
-        GetClientRect(&rect);
-        ::FillRect((HDC)wParam, &rect, hBrush);
-        return TRUE;
-    }
+    case WM_ERASEBKGND:
+        if (GXEraseWithParentListBrush(this, (HDC)wParam))
+            return TRUE;
+        break;
     default:
         break;
     }

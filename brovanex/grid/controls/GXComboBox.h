@@ -59,6 +59,10 @@ protected:
     COLORREF m_crText, m_crBack;
 };
 
+// A drop-down list's WM_ERASEBKGND: fills it with the brush its parent gives list boxes;
+// FALSE (nothing done) when the parent gives none.
+BOOL GXEraseWithParentListBrush(CWnd* pList, HDC hDC);
+
 // The list inside the pop-up: turns clicks and keys into the private messages.
 class CGXComboListBox : public CListBox
 {

@@ -88,6 +88,21 @@ void CGXComboListBox::ResetState()
     m_bAlnumKey = FALSE;
 }
 
+BOOL GXEraseWithParentListBrush(CWnd* pList, HDC hDC)
+{
+    CWnd* pParent = pList->GetParent();
+    HBRUSH hBrush = pParent != nullptr
+        ? (HBRUSH)pParent->SendMessage(WM_CTLCOLORLISTBOX, (WPARAM)hDC,
+                                       (LPARAM)pList->GetSafeHwnd())
+        : nullptr;
+    if (hBrush == nullptr)
+        return FALSE;
+    CRect rect;
+    pList->GetClientRect(&rect);
+    ::FillRect(hDC, &rect, hBrush);
+    return TRUE;
+}
+
 LRESULT CGXComboListBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     HWND hOwner = m_pOwner != nullptr ? m_pOwner->GetSafeHwnd() : nullptr;
@@ -152,18 +167,10 @@ LRESULT CGXComboListBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             ::PostMessageA(hOwner, WM_GX_LBOX_KILLFOCUS, wParam, 0);
         return lResult;
     }
-    case WM_ERASEBKGND: {
-        CWnd* pParent = GetParent();
-        HBRUSH hBrush = pParent != nullptr
-            ? (HBRUSH)pParent->SendMessage(WM_CTLCOLORLISTBOX, wParam, (LPARAM)m_hWnd)
-            : nullptr;
-        if (hBrush == nullptr)
-            break;
-        CRect rect;
-        GetClientRect(&rect);
-        ::FillRect((HDC)wParam, &rect, hBrush);
-        return TRUE;
-    }
+    case WM_ERASEBKGND:
+        if (GXEraseWithParentListBrush(this, (HDC)wParam))
+            return TRUE;
+        break;
     default:
         break;
     }
