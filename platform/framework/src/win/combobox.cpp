@@ -59,7 +59,7 @@ int CComboBox::GetLBText(int nIndex, LPSTR lpszText) const
 }
 void CComboBox::GetLBText(int nIndex, CString& rString) const
 {
-    fw::ReadItemText(*this, CB_GETLBTEXTLEN, CB_GETLBTEXT, nIndex, rString);
+    fw::ReadItemText(m_hWnd, CB_GETLBTEXTLEN, CB_GETLBTEXT, nIndex, rString);
 }
 int CComboBox::GetLBTextLen(int nIndex) const
 {

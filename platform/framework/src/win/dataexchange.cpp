@@ -1,6 +1,7 @@
 // Dialog data exchange: the exchange object and the DDX_ functions.
 #include "fw/win.h"
 #include "fw/dataexchange.h"
+#include "item_box.h"
 
 #include <cerrno>
 #include <cfloat>
@@ -304,16 +305,7 @@ namespace {
 // The selected entry's text of a list box, empty when none is selected.
 CString ListSelectionText(HWND hWnd)
 {
-    CString str;
-    int nIndex = (int)::SendMessageA(hWnd, LB_GETCURSEL, 0, 0);
-    if (nIndex < 0)
-        return str;
-    int nLen = (int)::SendMessageA(hWnd, LB_GETTEXTLEN, (WPARAM)nIndex, 0);
-    if (nLen <= 0)
-        return str;
-    int nGot = (int)::SendMessageA(hWnd, LB_GETTEXT, (WPARAM)nIndex, (LPARAM)str.GetBuffer(nLen));
-    str.ReleaseBuffer(nGot > 0 ? nGot : 0);
-    return str;
+    return fw::SelectedItemText(hWnd, LB_GETCURSEL, LB_GETTEXTLEN, LB_GETTEXT);
 }
 
 } // namespace
@@ -360,16 +352,7 @@ CString ComboText(HWND hWnd)
 {
     if (!IsDropDownList(hWnd))
         return WindowText(hWnd);
-    CString str;
-    int nIndex = (int)::SendMessageA(hWnd, CB_GETCURSEL, 0, 0);
-    if (nIndex < 0)
-        return str;
-    int nLen = (int)::SendMessageA(hWnd, CB_GETLBTEXTLEN, (WPARAM)nIndex, 0);
-    if (nLen <= 0)
-        return str;
-    int nGot = (int)::SendMessageA(hWnd, CB_GETLBTEXT, (WPARAM)nIndex, (LPARAM)str.GetBuffer(nLen));
-    str.ReleaseBuffer(nGot > 0 ? nGot : 0);
-    return str;
+    return fw::SelectedItemText(hWnd, CB_GETCURSEL, CB_GETLBTEXTLEN, CB_GETLBTEXT);
 }
 
 // No entry matched: an editable combo box shows the text as typed, a drop-down list

@@ -1,11 +1,9 @@
-// What the list box and the combo box share: the owner-draw messages their parent reflects
-// back to them, and reading an item's text.
+// What the list box and the combo box (and the dialog data exchange with them) share: the
+// owner-draw messages their parent reflects back to them, and reading an item's text.
 #pragma once
 #include "fw/win.h"
 
 namespace fw {
-
-static_assert(CB_ERR == LB_ERR, "one error value for both boxes");
 
 // Hands a reflected owner-draw message to the box's own handler and stores what the parent
 // answers in *pResult; FALSE (nothing done) for any other message.
@@ -34,19 +32,31 @@ BOOL ReflectOwnerDraw(TBox& box, UINT message, LPARAM lParam, LRESULT* pResult)
     return TRUE;
 }
 
-// Item nIndex's text, read with the box's length and copy messages; empty when there is
-// no such item.
-inline void ReadItemText(const CWnd& box, UINT nLengthMessage, UINT nTextMessage, int nIndex,
+// Item nIndex's text, read from the list or combo box with its length and copy messages;
+// empty when there is no such item.
+inline void ReadItemText(HWND hWnd, UINT nLengthMessage, UINT nTextMessage, int nIndex,
                          CString& rString)
 {
-    const int nLen = (int)box.SendMessage(nLengthMessage, (WPARAM)nIndex);
-    if (nLen == LB_ERR) {
+    const int nLen = (int)::SendMessageA(hWnd, nLengthMessage, (WPARAM)nIndex, 0);
+    if (nLen <= 0) {
         rString.Empty();
         return;
     }
     const int nGot =
-        (int)box.SendMessage(nTextMessage, (WPARAM)nIndex, (LPARAM)rString.GetBuffer(nLen));
-    rString.ReleaseBuffer(nGot == LB_ERR ? 0 : nGot);
+        (int)::SendMessageA(hWnd, nTextMessage, (WPARAM)nIndex, (LPARAM)rString.GetBuffer(nLen));
+    rString.ReleaseBuffer(nGot > 0 ? nGot : 0);
+}
+
+// The text of the box's selected item (the message that answers its index given), empty
+// when none is selected.
+inline CString SelectedItemText(HWND hWnd, UINT nSelectionMessage, UINT nLengthMessage,
+                                UINT nTextMessage)
+{
+    CString str;
+    const int nIndex = (int)::SendMessageA(hWnd, nSelectionMessage, 0, 0);
+    if (nIndex >= 0)
+        ReadItemText(hWnd, nLengthMessage, nTextMessage, nIndex, str);
+    return str;
 }
 
 } // namespace fw

@@ -83,7 +83,7 @@ int CListBox::GetText(int nIndex, LPSTR lpszBuffer) const
 }
 void CListBox::GetText(int nIndex, CString& rString) const
 {
-    fw::ReadItemText(*this, LB_GETTEXTLEN, LB_GETTEXT, nIndex, rString);
+    fw::ReadItemText(m_hWnd, LB_GETTEXTLEN, LB_GETTEXT, nIndex, rString);
 }
 int CListBox::GetTextLen(int nIndex) const
 {
