@@ -132,6 +132,28 @@ void GetNumberList(LPCTSTR pszSection, LPCTSTR pszKey, int* apn[], int nMax)
     }
 }
 
+// The display and print switches' keys with their slots in the properties' m_abDisplay
+// and m_abPrint, written and read in this order.
+struct SwitchKey
+{
+    LPCTSTR pszKey;
+    int nIndex;
+};
+const SwitchKey kDisplayKeys[] = {{"MarkColumnHeader", 1},
+                                  {"MarkRowHeader", 0},
+                                  {"3dHeader", 2},
+                                  {"HorizontalLines", 4},
+                                  {"VerticalLines", 3}};
+const SwitchKey kPrintKeys[] = {{"Page Order", 7},
+                                {"Print Vertical Lines", 0},
+                                {"Print Horizontal Lines", 1},
+                                {"Print Only Black&White", 2},
+                                {"Print Row Headers", 3},
+                                {"Print Column Headers", 4},
+                                {"Center Vertical", 5},
+                                {"Center Horizontal", 6},
+                                {"Print Frame", 8}};
+
 // The choice list in one line: carriage returns dropped, a line feed as "\n", a
 // backslash doubled.
 CString EscapeChoices(const CString& str)
@@ -233,11 +255,8 @@ void CGXGridProfileImp::WriteProperties(CGXProperties& prop)
         v.Format("%lu", (unsigned long)prop.m_colorValues[i]);
         Put(s, prop.GetColorName(i), v);
     }
-    PutNumber(s, "MarkColumnHeader", prop.m_abDisplay[1]);
-    PutNumber(s, "MarkRowHeader", prop.m_abDisplay[0]);
-    PutNumber(s, "3dHeader", prop.m_abDisplay[2]);
-    PutNumber(s, "HorizontalLines", prop.m_abDisplay[4]);
-    PutNumber(s, "VerticalLines", prop.m_abDisplay[3]);
+    for (const SwitchKey& key : kDisplayKeys)
+        PutNumber(s, key.pszKey, prop.m_abDisplay[key.nIndex]);
     for (const auto& kv : prop.UserProperties()) {
         const CGXStyle* pStyle = kv.second.pStyle;
         if (pStyle == nullptr || !pStyle->GetInclude(gxValue))
@@ -246,16 +265,8 @@ void CGXGridProfileImp::WriteProperties(CGXProperties& prop)
         key.Format("UP%u", (unsigned)kv.first);
         Put(s, key, pStyle->GetValue());
     }
-    const BOOL* p = prop.m_abPrint;
-    PutNumber(s, "Page Order", p[7]);
-    PutNumber(s, "Print Vertical Lines", p[0]);
-    PutNumber(s, "Print Horizontal Lines", p[1]);
-    PutNumber(s, "Print Only Black&White", p[2]);
-    PutNumber(s, "Print Row Headers", p[3]);
-    PutNumber(s, "Print Column Headers", p[4]);
-    PutNumber(s, "Center Vertical", p[5]);
-    PutNumber(s, "Center Horizontal", p[6]);
-    PutNumber(s, "Print Frame", p[8]);
+    for (const SwitchKey& key : kPrintKeys)
+        PutNumber(s, key.pszKey, prop.m_abPrint[key.nIndex]);
     CString v;
     v.Format("%ld,%ld,%ld,%ld", (long)prop.m_nTopMargin, (long)prop.m_nLeftMargin,
              (long)prop.m_nBottomMargin, (long)prop.m_nRightMargin);
@@ -275,11 +286,8 @@ BOOL CGXGridProfileImp::ReadProperties(CGXProperties& prop)
         if (!v.IsEmpty())
             prop.m_colorValues[i] = (DWORD)strtoul(v, nullptr, 10);
     }
-    GetNumber(s, "MarkColumnHeader", prop.m_abDisplay[1]);
-    GetNumber(s, "MarkRowHeader", prop.m_abDisplay[0]);
-    GetNumber(s, "3dHeader", prop.m_abDisplay[2]);
-    GetNumber(s, "HorizontalLines", prop.m_abDisplay[4]);
-    GetNumber(s, "VerticalLines", prop.m_abDisplay[3]);
+    for (const SwitchKey& key : kDisplayKeys)
+        GetNumber(s, key.pszKey, prop.m_abDisplay[key.nIndex]);
     for (auto& kv : prop.m_mapUserProperties) {
         CString key;
         key.Format("UP%d", (int)kv.first);
@@ -287,16 +295,8 @@ BOOL CGXGridProfileImp::ReadProperties(CGXProperties& prop)
         if (!v.IsEmpty() && kv.second.pStyle != nullptr)
             kv.second.pStyle->SetValue(v);
     }
-    BOOL* p = prop.m_abPrint;
-    GetNumber(s, "Page Order", p[7]);
-    GetNumber(s, "Print Vertical Lines", p[0]);
-    GetNumber(s, "Print Horizontal Lines", p[1]);
-    GetNumber(s, "Print Only Black&White", p[2]);
-    GetNumber(s, "Print Row Headers", p[3]);
-    GetNumber(s, "Print Column Headers", p[4]);
-    GetNumber(s, "Center Vertical", p[5]);
-    GetNumber(s, "Center Horizontal", p[6]);
-    GetNumber(s, "Print Frame", p[8]);
+    for (const SwitchKey& key : kPrintKeys)
+        GetNumber(s, key.pszKey, prop.m_abPrint[key.nIndex]);
     int* aMargins[] = {&prop.m_nTopMargin, &prop.m_nLeftMargin, &prop.m_nBottomMargin,
                        &prop.m_nRightMargin};
     GetNumberList(s, "Margins", aMargins, 4);
