@@ -180,34 +180,6 @@ std::string Utf16ToUtf8(const std::u16string& text)
     return out;
 }
 
-namespace {
-
-// Decodes one UTF-8 sequence at i; returns its length, 0 when malformed.
-size_t DecodeUtf8(const std::string& text, size_t i, char32_t& u)
-{
-    unsigned char c = static_cast<unsigned char>(text[i]);
-    size_t extra = c < 0x80  ? 0
-        : (c & 0xE0) == 0xC0 ? 1
-        : (c & 0xF0) == 0xE0 ? 2
-        : (c & 0xF8) == 0xF0 ? 3
-                             : 9;
-    if (extra == 9 || i + extra >= text.size() + (extra ? 0 : 1))
-        return 0;
-    u = extra == 0 ? c : c & (0x3F >> extra);
-    for (size_t k = 1; k <= extra; ++k) {
-        unsigned char d = static_cast<unsigned char>(text[i + k]);
-        if ((d & 0xC0) != 0x80)
-            return 0;
-        u = (u << 6) | (d & 0x3F);
-    }
-    static const char32_t kMin[] = {0, 0x80, 0x800, 0x10000};
-    if (u < kMin[extra] || u > 0x10FFFF || (u >= 0xD800 && u < 0xE000))
-        return 0;
-    return extra + 1;
-}
-
-} // namespace
-
 std::u16string Utf8ToUtf16(const std::string& text)
 {
     std::u16string out;
@@ -215,7 +187,7 @@ std::u16string Utf8ToUtf16(const std::string& text)
     size_t i = 0;
     while (i < text.size()) {
         char32_t u = 0;
-        size_t n = DecodeUtf8(text, i, u);
+        size_t n = fw::DecodeUtf8(text.data(), text.size(), i, u);
         if (n == 0) {
             out += u'\xFFFD';
             ++i;
@@ -232,7 +204,7 @@ bool IsUtf8(const std::string& text)
     size_t i = 0;
     while (i < text.size()) {
         char32_t u = 0;
-        size_t n = DecodeUtf8(text, i, u);
+        size_t n = fw::DecodeUtf8(text.data(), text.size(), i, u);
         if (n == 0)
             return false;
         i += n;
