@@ -8,6 +8,7 @@
 #include "PromptModel.h"
 #include "ScreenChoice.h"
 #include "ScriptFormat.h"
+#include "ScriptView.h"
 #include "qelstring.h"
 #include "richtext/DocumentFormats.h"
 
@@ -17,20 +18,6 @@ namespace {
 // starts; the text callback (also run on the engine's worker thread) only copies it.
 std::mutex g_directTextLock;
 std::string g_directText; // guarded by g_directTextLock
-
-prmptRecord* DirectPromptMakeRecord(void*, int)
-{
-    prmptRecord* record = new prmptRecord;
-    record->m_lRecordId = 1;
-    record->m_lRecordNo = 1;
-    record->m_nType = 0;
-    record->m_strName = "Script";
-    record->m_strText = "";
-    record->m_tmTime = CTime(1980, 1, 1, 0, 0, 0);
-    record->m_tsLength = CTimeSpan(0);
-    record->m_lReserved = 0;
-    return record;
-}
 
 bool DirectPromptScriptText(void*, long, qelstring& text)
 {
@@ -90,7 +77,7 @@ CMarquillCmdWnd* PrepareDirectPrompter(CTXWordsApp* app)
         g_directText.swap(text);
     }
     g_pPrompter->m_pfnGetScriptText = DirectPromptScriptText;
-    g_pPrompter->m_pfnGetRecord = DirectPromptMakeRecord;
+    g_pPrompter->m_pfnGetRecord = &CMyTXWordsView::MakeScriptRecord; // one record, the script
     g_pPrompter->m_pfnPromptDone = DirectPromptDone;
     return g_pPrompter;
 }
