@@ -1,6 +1,7 @@
 #include "features/GXGridClearCellsImp.h"
 #include "core/GXGridParam.h"
 #include "core/GXLongOperation.h"
+#include "core/GXUpdateLock.h"
 #include "features/GXExchangeHelpers.h"
 #include "features/GXFeatureSwitches.h"
 #include "features/GXLongOperationImp.h"
@@ -41,32 +42,32 @@ BOOL CGXGridClearCellsImp::ClearRanges(CGXGridCore* pGrid, const CGXRangeList& r
     GXRangeBands bands;
     bands.Collect(cells, pGrid->GetRowCount(), pGrid->GetColCount());
 
-    const BOOL bOldLock = pParam->m_bLockUpdate;
-    pParam->m_bLockUpdate = TRUE;
     BOOL bOk = TRUE, bCanceled = FALSE;
-    CGXStyle* pComposed = pGrid->CreateStyle();
-    for (INT_PTR rb = 0; bOk && !bCanceled && rb < bands.rowFrom.GetSize(); ++rb)
-        for (INT_PTR cb = 0; bOk && !bCanceled && cb < bands.colFrom.GetSize(); ++cb) {
-            const CGXRange block(bands.rowFrom[rb], bands.colFrom[cb], bands.rowTo[rb],
-                                 bands.colTo[cb]);
-            if (bStyleOrValue) {
-                // No style: the cells' stored styles are deleted.
-                bOk = pGrid->ApplyStyleToRange(block, nullptr, (GXModifyType)4, 0, nullptr,
-                                               GX_UPDATENOW, gxDo);
-                longOp.DoMessages(bCanceled);
-                continue;
-            }
-            for (ROWCOL r = block.top; bOk && !bCanceled && r <= block.bottom; ++r)
-                for (ROWCOL c = block.left; bOk && !bCanceled && c <= block.right; ++c) {
-                    pGrid->ComposeStyleRowCol(r, c, pComposed);
-                    // Only cells that show something are written.
-                    if (!GXCellDisplayText(pGrid, r, c, *pComposed).IsEmpty())
-                        bOk = pGrid->SetCellValue(CGXRange(r, c, r, c), "", GX_UPDATENOW);
+    {
+        CGXUpdateLock lock(pParam);
+        CGXStyle* pComposed = pGrid->CreateStyle();
+        for (INT_PTR rb = 0; bOk && !bCanceled && rb < bands.rowFrom.GetSize(); ++rb)
+            for (INT_PTR cb = 0; bOk && !bCanceled && cb < bands.colFrom.GetSize(); ++cb) {
+                const CGXRange block(bands.rowFrom[rb], bands.colFrom[cb], bands.rowTo[rb],
+                                     bands.colTo[cb]);
+                if (bStyleOrValue) {
+                    // No style: the cells' stored styles are deleted.
+                    bOk = pGrid->ApplyStyleToRange(block, nullptr, (GXModifyType)4, 0, nullptr,
+                                                   GX_UPDATENOW, gxDo);
                     longOp.DoMessages(bCanceled);
+                    continue;
                 }
-        }
-    pGrid->RecycleStyle(pComposed);
-    pParam->m_bLockUpdate = bOldLock;
+                for (ROWCOL r = block.top; bOk && !bCanceled && r <= block.bottom; ++r)
+                    for (ROWCOL c = block.left; bOk && !bCanceled && c <= block.right; ++c) {
+                        pGrid->ComposeStyleRowCol(r, c, pComposed);
+                        // Only cells that show something are written.
+                        if (!GXCellDisplayText(pGrid, r, c, *pComposed).IsEmpty())
+                            bOk = pGrid->SetCellValue(CGXRange(r, c, r, c), "", GX_UPDATENOW);
+                        longOp.DoMessages(bCanceled);
+                    }
+            }
+        pGrid->RecycleStyle(pComposed);
+    }
 
     if (!bOk || bCanceled) {
         if (bCanceled && GXLongOperationRollbackRequested())

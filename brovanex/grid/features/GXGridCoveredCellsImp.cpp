@@ -3,6 +3,7 @@
 #include "core/GXGridParam.h"
 #include "core/GXLibraryState.h"
 #include "core/GXStyle.h"
+#include "core/GXUpdateLock.h"
 #include "features/GXCoveredCellPool.h"
 #include "features/GXFeatureSwitches.h"
 #include <algorithm>
@@ -176,8 +177,7 @@ void CGXGridCoveredCellsImp::PrepareRemoval(CGXGridCore* pGrid, BOOL bRows, ROWC
     CGXGridParam* pParam = pGrid->GetParam();
     if (ctCmd != gxDo || pParam == nullptr)
         return;
-    const BOOL bOldLock = pParam->m_bLockUpdate;
-    pParam->m_bLockUpdate = TRUE;
+    CGXUpdateLock lock(pParam);
     pGrid->BeginUndoBlock("");
     // The ranges change while they are adjusted: work from a copy.
     std::vector<CGXRange> ranges;
@@ -198,7 +198,6 @@ void CGXGridCoveredCellsImp::PrepareRemoval(CGXGridCore* pGrid, BOOL bRows, ROWC
     }
     if (bChanged)
         nFlags = GX_INVALIDATE;
-    pParam->m_bLockUpdate = bOldLock;
 }
 
 void CGXGridCoveredCellsImp::PrepareRowRemoval(CGXGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo,

@@ -3,6 +3,7 @@
 #include "core/GXGridParam.h"
 #include "core/GXLibraryState.h"
 #include "core/GXLongOperation.h"
+#include "core/GXUpdateLock.h"
 #include "features/GXExchangeHelpers.h"
 #include "features/GXFeatureSwitches.h"
 
@@ -302,44 +303,44 @@ BOOL CGXGridCutPasteImp::DirectPaste(CGXGridCore* pGrid, const CGXRange& target)
     longOp.SetStatusText(GXLibraryText(bMove ? GX_IDS_MOVE_CELLS : GX_IDS_COPY_CELLS));
     if (bOneStep)
         pGrid->BeginUndoBlock(GXLibraryText(bMove ? GX_IDS_MOVE_CELLS : GX_IDS_COPY_CELLS));
-    const BOOL bOldLock = pParam->m_bLockUpdate;
-    if (bMove || bOneStep)
-        pParam->m_bLockUpdate = TRUE;
     BOOL bOk = TRUE;
-    try {
-        ULONGLONG nDestRow = target.top;
-        for (INT_PTR rb = 0; bOk && rb < bands.rowFrom.GetSize(); ++rb) {
-            ULONGLONG nDestCol = target.left;
-            for (INT_PTR cb = 0; bOk && cb < bands.colFrom.GetSize(); ++cb) {
-                const CGXRange block(bands.rowFrom[rb], bands.colFrom[cb], bands.rowTo[rb],
-                                     bands.colTo[cb]);
-                if (nDestRow > GX_MAXROWCOL || nDestCol > GX_MAXROWCOL)
-                    bOk = FALSE;
-                else if (bMove)
-                    bOk = pGrid->MoveCells(block, (ROWCOL)nDestRow, (ROWCOL)nDestCol, nullptr,
-                                           GX_UPDATENOW);
-                else
-                    bOk = pGrid->CopyCells(block, (ROWCOL)nDestRow, (ROWCOL)nDestCol, GX_UPDATENOW);
-                nDestCol += block.GetWidth();
+    {
+        CGXUpdateLock lock(pParam, bMove || bOneStep);
+        try {
+            ULONGLONG nDestRow = target.top;
+            for (INT_PTR rb = 0; bOk && rb < bands.rowFrom.GetSize(); ++rb) {
+                ULONGLONG nDestCol = target.left;
+                for (INT_PTR cb = 0; bOk && cb < bands.colFrom.GetSize(); ++cb) {
+                    const CGXRange block(bands.rowFrom[rb], bands.colFrom[cb], bands.rowTo[rb],
+                                         bands.colTo[cb]);
+                    if (nDestRow > GX_MAXROWCOL || nDestCol > GX_MAXROWCOL)
+                        bOk = FALSE;
+                    else if (bMove)
+                        bOk = pGrid->MoveCells(block, (ROWCOL)nDestRow, (ROWCOL)nDestCol, nullptr,
+                                               GX_UPDATENOW);
+                    else
+                        bOk = pGrid->CopyCells(block, (ROWCOL)nDestRow, (ROWCOL)nDestCol,
+                                               GX_UPDATENOW);
+                    nDestCol += block.GetWidth();
+                }
+                nDestRow += bands.rowTo[rb] - bands.rowFrom[rb] + 1;
             }
-            nDestRow += bands.rowTo[rb] - bands.rowFrom[rb] + 1;
+        } catch (CMemoryException* e) {
+            e->Delete();
+            bOk = FALSE;
+            AfxMessageBox(GXLibraryText(GX_IDS_NO_MEMORY_TO_PASTE), MB_OK | MB_ICONEXCLAMATION);
         }
-    } catch (CMemoryException* e) {
-        e->Delete();
-        bOk = FALSE;
-        AfxMessageBox(GXLibraryText(GX_IDS_NO_MEMORY_TO_PASTE), MB_OK | MB_ICONEXCLAMATION);
+        if (bOneStep) {
+            if (bOk)
+                pGrid->CommitUndoBlock();
+            else
+                pGrid->RollbackUndoBlock();
+        }
+        if (bMove) {
+            pParam->m_bCutPending = FALSE;
+            pParam->m_rangeList1.DeleteAreas();
+        }
     }
-    if (bOneStep) {
-        if (bOk)
-            pGrid->CommitUndoBlock();
-        else
-            pGrid->RollbackUndoBlock();
-    }
-    if (bMove) {
-        pParam->m_bCutPending = FALSE;
-        pParam->m_rangeList1.DeleteAreas();
-    }
-    pParam->m_bLockUpdate = bOldLock;
     pGrid->Redraw();
     ROWCOL nRow, nCol;
     if (pGrid->GetCurrentCell(nRow, nCol) && target.top <= nRow && target.left <= nCol &&

@@ -1,6 +1,7 @@
 #include "features/GXGridDataExchangeImp.h"
 #include "core/GXGridParam.h"
 #include "core/GXLongOperation.h"
+#include "core/GXUpdateLock.h"
 #include "features/GXClipboardFormats.h"
 #include "features/GXExchangeHelpers.h"
 #include "features/GXFeatureSwitches.h"
@@ -9,30 +10,6 @@
 #include <memory>
 
 namespace {
-// Keeps the grid's updates locked for a scope.
-class CLockUpdates
-{
-public:
-    explicit CLockUpdates(CGXGridCore* pGrid) : m_pParam(pGrid->GetParam())
-    {
-        if (m_pParam != nullptr) {
-            m_bOld = m_pParam->m_bLockUpdate;
-            m_pParam->m_bLockUpdate = TRUE;
-        }
-    }
-    ~CLockUpdates()
-    {
-        if (m_pParam != nullptr)
-            m_pParam->m_bLockUpdate = m_bOld;
-    }
-    CLockUpdates(const CLockUpdates&) = delete;
-    CLockUpdates& operator=(const CLockUpdates&) = delete;
-
-private:
-    CGXGridParam* m_pParam;
-    BOOL m_bOld = FALSE;
-};
-
 int PercentOf(ULONGLONG nDone, ULONGLONG nTotal)
 {
     return nTotal == 0 ? 100 : (int)std::min<ULONGLONG>(100, nDone * 100 / nTotal);
@@ -122,7 +99,7 @@ BOOL CGXGridTextDataExchangeImp::ImportText(CGXGridCore* pGrid, LPCTSTR pszText,
     BOOL bOk = TRUE, bCanceled = FALSE;
     ROWCOL nBottom = nRow, nRight = nCol;
     {
-        CLockUpdates lock(pGrid);
+        CGXUpdateLock lock(pGrid->GetParam());
         CGXClipboardFormats::ScanText(
             pszText, dwSize, pGrid->m_strImportSeparators, (dwClip & GX_CLIP_ESCAPES) != 0,
             [&](ROWCOL dr, ROWCOL dc, const CString& strCell) {

@@ -109,7 +109,7 @@ BOOL CGXGridFloatCellsImp::EvalFloatCells(CGXGridCore* pGrid, const CGXRange& ra
     BOOL bChanged = FALSE;
     ev.pDC = pGrid->BorrowGridDC();
     {
-        CGXSpanUpdateLock lock(pGrid->GetParam(), bForce);
+        CGXUpdateLock lock(pGrid->GetParam(), !bForce);
         auto evalCell = [&](ROWCOL nRow, ROWCOL nCol) { return EvalFloatCell(ev, nRow, nCol); };
         if (wMode == 1)
             bChanged = GXEvalPendingCells(pGrid, FloatDelayed(pGrid, pGrid->IsPrinting()), range,

@@ -3,6 +3,7 @@
 #include "core/GXGridCore.h"
 #include "core/GXGridParam.h"
 #include "core/GXResourceString.h"
+#include "core/GXUpdateLock.h"
 #include "features/GXFeatureSwitches.h"
 #include "fw/appservices.h"
 
@@ -12,18 +13,6 @@ void GXImplementFreezeMenuHelper(CGXGridCore* pGrid)
 }
 
 namespace {
-// Locks the parameter object's updates for a scope.
-struct LockUpdates
-{
-    CGXGridParam* pParam;
-    BOOL bOld;
-    explicit LockUpdates(CGXGridParam* p) : pParam(p), bOld(p->m_bLockUpdate)
-    {
-        pParam->m_bLockUpdate = TRUE;
-    }
-    ~LockUpdates() { pParam->m_bLockUpdate = bOld; }
-};
-
 // Whether a stored block still lies inside the grid: rows or columns removed since the
 // freeze may have taken its place away.
 BOOL BlockFits(ROWCOL nFirst, ROWCOL nLength, ROWCOL nCount)
@@ -91,7 +80,7 @@ void CGXGridFreezeMenuHelperImp::FreezeBand(CGXGridCore* pGrid, BOOL bRows)
     GXLoadString(bRows ? 20172 : 20173, strName);
     pGrid->BeginUndoBlock(strName);
     {
-        LockUpdates lock(pParam);
+        CGXUpdateLock lock(pParam);
         pGrid->SetSelection(nullptr);
         if (bRows) {
             if (nFirst > nStart)
@@ -137,7 +126,7 @@ void CGXGridFreezeMenuHelperImp::UnfreezeCols(CGXGridCore* pGrid)
     GXLoadString(20173, strName);
     pGrid->BeginUndoBlock(strName);
     {
-        LockUpdates lock(pParam);
+        CGXUpdateLock lock(pParam);
         const ROWCOL nStart = pParam->m_nFreezeColStart, nLength = pParam->m_nFreezeColLength,
                      nFirst = pParam->m_nFreezeColFirst;
         const ROWCOL nCount = pGrid->GetColCount();

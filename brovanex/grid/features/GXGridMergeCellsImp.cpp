@@ -144,7 +144,7 @@ BOOL CGXGridMergeCellsImp::EvalMergeCells(CGXGridCore* pGrid, const CGXRange& ra
     Eval ev(pGrid);
     BOOL bChanged = FALSE;
     {
-        CGXSpanUpdateLock lock(pGrid->GetParam(), bForce);
+        CGXUpdateLock lock(pGrid->GetParam(), !bForce);
         // Delayed, hidden cells are evaluated too: EvalCell looks through them.
         auto evalCell = [&](ROWCOL nRow, ROWCOL nCol) { return EvalCell(ev, nRow, nCol); };
         if (wEval == gxMergeDelayed)

@@ -1,11 +1,12 @@
 // What the merged-cell and floating-cell features share while they work blocks out: the
-// composed styles of the cells looked at (kept for one evaluation), the update lock held
-// over an evaluation loop, the walk over the cells to evaluate, the redraw of the area
-// whose blocks changed and the growing of a range by the blocks that reach into it.
+// composed styles of the cells looked at (kept for one evaluation), the walk over the cells
+// to evaluate, the redraw of the area whose blocks changed and the growing of a range by the
+// blocks that reach into it.
 #pragma once
 #include "core/GXGridCore.h"
 #include "core/GXGridParam.h"
 #include "core/GXStyle.h"
+#include "core/GXUpdateLock.h"
 #include "features/GXDelayedRangePool.h"
 #include "features/GXGridUpdateHintImp.h"
 #include <algorithm>
@@ -38,30 +39,6 @@ public:
 private:
     CGXGridCore* m_pGrid;
     std::unordered_map<ULONGLONG, CGXStyle*> m_styles;
-};
-
-// Sets the parameter object's update lock for a scope (unless forced) and puts the old
-// value back.
-class CGXSpanUpdateLock
-{
-public:
-    CGXSpanUpdateLock(CGXGridParam* pParam, BOOL bForce)
-        : m_pParam(bForce ? nullptr : pParam), m_bOld(pParam != nullptr && pParam->m_bLockUpdate)
-    {
-        if (m_pParam != nullptr)
-            m_pParam->m_bLockUpdate = TRUE;
-    }
-    ~CGXSpanUpdateLock()
-    {
-        if (m_pParam != nullptr)
-            m_pParam->m_bLockUpdate = m_bOld;
-    }
-    CGXSpanUpdateLock(const CGXSpanUpdateLock&) = delete;
-    CGXSpanUpdateLock& operator=(const CGXSpanUpdateLock&) = delete;
-
-private:
-    CGXGridParam* m_pParam;
-    BOOL m_bOld;
 };
 
 // Grows changed to hold the area (changed starts invalid: then it becomes the area).
