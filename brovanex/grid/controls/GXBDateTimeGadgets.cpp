@@ -496,6 +496,31 @@ void CGXBDTSpinGadget::Create(CGXBDateTimeCtrl* pCtrl, int nID)
     m_rect = CRect(0, 0, 16, -1);
 }
 
+namespace {
+// The face of a small push button: filled, with a raised edge or, pressed, a sunken one.
+void DrawButtonFace(CDC& dc, const CRect& rect, BOOL bPressed)
+{
+    const CGXSysColorCache& colors = GXGetSysColorCache();
+    dc.FillSolidRect(&rect, colors.m_clrBtnFace);
+    if (bPressed)
+        dc.Draw3dRect(&rect, colors.m_clrBtnShadow, colors.m_clrBtnHilite);
+    else
+        dc.Draw3dRect(&rect, colors.m_clrBtnHilite, colors.m_clrBtnShadow);
+}
+
+// A button's arrow: a triangle filled and outlined in one colour.
+void FillArrow(CDC& dc, const POINT* pts, COLORREF crArrow)
+{
+    CBrush brush(crArrow);
+    CPen pen(PS_SOLID, 1, crArrow);
+    CBrush* pOldBrush = dc.SelectObject(&brush);
+    CPen* pOldPen = dc.SelectObject(&pen);
+    dc.Polygon(pts, 3);
+    dc.SelectObject(pOldPen);
+    dc.SelectObject(pOldBrush);
+}
+} // namespace
+
 void CGXBDTSpinGadget::CalcSize(CDC&)
 {
     m_rect.right = m_rect.left + 16;
@@ -509,12 +534,7 @@ BOOL CGXBDTSpinGadget::InUpperHalf(CPoint point) const
 
 void CGXBDTSpinGadget::DrawArrowButton(CDC& dc, const CRect& rect, BOOL bUp, BOOL bPressed)
 {
-    const CGXSysColorCache& colors = GXGetSysColorCache();
-    dc.FillSolidRect(&rect, colors.m_clrBtnFace);
-    if (bPressed)
-        dc.Draw3dRect(&rect, colors.m_clrBtnShadow, colors.m_clrBtnHilite);
-    else
-        dc.Draw3dRect(&rect, colors.m_clrBtnHilite, colors.m_clrBtnShadow);
+    DrawButtonFace(dc, rect, bPressed);
     int nArrow = std::min(rect.Height() / 4 + 1, 4);
     int cx = rect.left + rect.Width() / 2 + (bPressed ? 1 : 0);
     int cy = rect.top + rect.Height() / 2 + (bPressed ? 1 : 0);
@@ -528,13 +548,7 @@ void CGXBDTSpinGadget::DrawArrowButton(CDC& dc, const CRect& rect, BOOL bUp, BOO
         pts[1] = {cx + nArrow, cy - nArrow / 2};
         pts[2] = {cx, cy + nArrow / 2 + 1};
     }
-    CBrush brush(RGB(0, 0, 0));
-    CPen pen(PS_SOLID, 1, RGB(0, 0, 0));
-    CBrush* pOldBrush = dc.SelectObject(&brush);
-    CPen* pOldPen = dc.SelectObject(&pen);
-    dc.Polygon(pts, 3);
-    dc.SelectObject(pOldPen);
-    dc.SelectObject(pOldBrush);
+    FillArrow(dc, pts, RGB(0, 0, 0));
 }
 
 void CGXBDTSpinGadget::Draw(CDC& dc)
@@ -667,11 +681,7 @@ void CGXBDTButtonGadget::Draw(CDC& dc)
     const CGXSysColorCache& colors = GXGetSysColorCache();
     CRect rect = m_rect;
     BOOL bPressed = (m_nState & gxPressedLook) != 0;
-    dc.FillSolidRect(&rect, colors.m_clrBtnFace);
-    if (bPressed)
-        dc.Draw3dRect(&rect, colors.m_clrBtnShadow, colors.m_clrBtnHilite);
-    else
-        dc.Draw3dRect(&rect, colors.m_clrBtnHilite, colors.m_clrBtnShadow);
+    DrawButtonFace(dc, rect, bPressed);
     int nOffset = bPressed ? 1 : 0;
     if (m_bitmap.GetSafeHandle() != nullptr) {
         BITMAP bm = {};
@@ -689,13 +699,7 @@ void CGXBDTButtonGadget::Draw(CDC& dc)
     int cx = rect.left + rect.Width() / 2 + nOffset;
     int cy = rect.top + rect.Height() / 2 + nOffset;
     POINT pts[3] = {{cx - 4, cy - 2}, {cx + 4, cy - 2}, {cx, cy + 2}};
-    CBrush brush(colors.m_clrWindowText & 0xFFFFFF);
-    CPen pen(PS_SOLID, 1, colors.m_clrWindowText & 0xFFFFFF);
-    CBrush* pOldBrush = dc.SelectObject(&brush);
-    CPen* pOldPen = dc.SelectObject(&pen);
-    dc.Polygon(pts, 3);
-    dc.SelectObject(pOldPen);
-    dc.SelectObject(pOldBrush);
+    FillArrow(dc, pts, colors.m_clrWindowText & 0xFFFFFF);
 }
 
 void CGXBDTButtonGadget::OnLButtonDown(CPoint)
