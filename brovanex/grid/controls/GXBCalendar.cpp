@@ -563,59 +563,30 @@ COleDateTime SameDayInYear(const COleDateTime& from, int nYears)
 
 } // namespace
 
-BOOL CGXBCalendar::NextMonth(BOOL bMoveFocus)
+BOOL CGXBCalendar::StepMonthsOrYears(int nSteps, BOOL bYears, BOOL bMoveFocus)
 {
     COleDateTime from = FocusOrDisplayDate(bMoveFocus);
     if (bMoveFocus && m_pFocusBox == nullptr) {
         Beep();
         return FALSE;
     }
-    COleDateTime target = FirstOfMonth(from, 1);
-    return bMoveFocus ? MoveFocus(target - Noon(from)) : MoveDisplay(target - Noon(from));
-}
-
-BOOL CGXBCalendar::PrevMonth(BOOL bMoveFocus)
-{
-    COleDateTime from = FocusOrDisplayDate(bMoveFocus);
-    if (bMoveFocus && m_pFocusBox == nullptr) {
-        Beep();
-        return FALSE;
-    }
-    COleDateTime target = FirstOfMonth(from, -1);
-    return bMoveFocus ? MoveFocus(target - Noon(from)) : MoveDisplay(target - Noon(from));
-}
-
-BOOL CGXBCalendar::NextYear(BOOL bMoveFocus)
-{
-    COleDateTime from = FocusOrDisplayDate(bMoveFocus);
-    if (bMoveFocus && m_pFocusBox == nullptr) {
-        Beep();
-        return FALSE;
-    }
-    COleDateTime target = SameDayInYear(from, 1);
-    if (target.GetStatus() != COleDateTime::valid ||
-        !IsDateAllowed(target.GetYear(), target.GetMonth(), target.GetDay())) {
+    COleDateTime target = bYears ? SameDayInYear(from, nSteps) : FirstOfMonth(from, nSteps);
+    if (bYears &&
+        (target.GetStatus() != COleDateTime::valid ||
+         !IsDateAllowed(target.GetYear(), target.GetMonth(), target.GetDay()))) {
         Beep();
         return FALSE;
     }
     return bMoveFocus ? MoveFocus(target - Noon(from)) : MoveDisplay(target - Noon(from));
 }
 
-BOOL CGXBCalendar::PrevYear(BOOL bMoveFocus)
-{
-    COleDateTime from = FocusOrDisplayDate(bMoveFocus);
-    if (bMoveFocus && m_pFocusBox == nullptr) {
-        Beep();
-        return FALSE;
-    }
-    COleDateTime target = SameDayInYear(from, -1);
-    if (target.GetStatus() != COleDateTime::valid ||
-        !IsDateAllowed(target.GetYear(), target.GetMonth(), target.GetDay())) {
-        Beep();
-        return FALSE;
-    }
-    return bMoveFocus ? MoveFocus(target - Noon(from)) : MoveDisplay(target - Noon(from));
-}
+BOOL CGXBCalendar::NextMonth(BOOL bMoveFocus) { return StepMonthsOrYears(1, FALSE, bMoveFocus); }
+
+BOOL CGXBCalendar::PrevMonth(BOOL bMoveFocus) { return StepMonthsOrYears(-1, FALSE, bMoveFocus); }
+
+BOOL CGXBCalendar::NextYear(BOOL bMoveFocus) { return StepMonthsOrYears(1, TRUE, bMoveFocus); }
+
+BOOL CGXBCalendar::PrevYear(BOOL bMoveFocus) { return StepMonthsOrYears(-1, TRUE, bMoveFocus); }
 
 void CGXBCalendar::OnNextMonthCmd()
 {
@@ -656,22 +627,23 @@ void CGXBCalendar::Cancel()
         PostMessage(GXB_CAL_CANCELLED, 0, 0);
 }
 
-LRESULT CGXBCalendar::OnChosenMsg(WPARAM wParam, LPARAM lParam)
+LRESULT CGXBCalendar::NotifyAndHide(UINT nMessage, WPARAM wParam, LPARAM lParam)
 {
-    Notify(GXB_CAL_CHOSEN, wParam, lParam);
+    Notify(nMessage, wParam, lParam);
     m_bHiding = TRUE;
     ShowWindow(SW_HIDE);
     m_bHiding = FALSE;
     return 0;
 }
 
+LRESULT CGXBCalendar::OnChosenMsg(WPARAM wParam, LPARAM lParam)
+{
+    return NotifyAndHide(GXB_CAL_CHOSEN, wParam, lParam);
+}
+
 LRESULT CGXBCalendar::OnCancelledMsg(WPARAM wParam, LPARAM lParam)
 {
-    Notify(GXB_CAL_CANCELLED, wParam, lParam);
-    m_bHiding = TRUE;
-    ShowWindow(SW_HIDE);
-    m_bHiding = FALSE;
-    return 0;
+    return NotifyAndHide(GXB_CAL_CANCELLED, wParam, lParam);
 }
 
 // ---------------------------------------------------------------------------------------

@@ -117,6 +117,11 @@ protected:
     void Notify(UINT nMessage, WPARAM wParam, LPARAM lParam);
     void RestoreSavedSelection();
     COleDateTime FocusOrDisplayDate(BOOL bMoveFocus) const;
+    // Moves the focus (or the display) nSteps months, to the first of the month, or nSteps
+    // years, to the same day, which must be a valid date the calendar allows.
+    BOOL StepMonthsOrYears(int nSteps, BOOL bYears, BOOL bMoveFocus);
+    // Tells the owner the calendar was closed and hides it.
+    LRESULT NotifyAndHide(UINT nMessage, WPARAM wParam, LPARAM lParam);
     void MakeFonts();
     void FitFont(int nPanel, CSize sizeTarget, double dFactor);
     CSize MeasurePanelText(int nPanel, const LOGFONT& lf);
