@@ -84,6 +84,9 @@ protected:
     void CopySelection();
     void Undo();
     void ClearAmount();
+    // The caret at the decimal separator at nSep: behind it when the format has no integer
+    // digits.
+    int CaretAtSeparator(int nSep) const;
 
     afx_msg void OnPaint();
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);

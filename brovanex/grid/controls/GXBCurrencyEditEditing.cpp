@@ -64,7 +64,7 @@ void CGXBCurrencyEdit::NormalizeCaret()
         return;
     int nSep = SeparatorInSpan(*m_pFormat, s);
     if (nSep >= 0)
-        m_nCaret = m_pFormat->GetIntegerDigits() == 0 ? nSep + 1 : nSep;
+        m_nCaret = CaretAtSeparator(nSep);
     else
         m_nCaret = nLast + 1;
 }
@@ -166,8 +166,7 @@ void CGXBCurrencyEdit::InsertText(LPCTSTR pszText)
     int nNewCaret;
     if (caretRule == AtSeparator) {
         int nSep = SeparatorInSpan(*m_pFormat, strNew);
-        nNewCaret =
-            nSep >= 0 ? (m_pFormat->GetIntegerDigits() == 0 ? nSep + 1 : nSep) : strNew.GetLength();
+        nNewCaret = nSep >= 0 ? CaretAtSeparator(nSep) : strNew.GetLength();
     } else if (caretRule == AtPos) {
         nNewCaret = nCaret;
     } else {
@@ -175,6 +174,11 @@ void CGXBCurrencyEdit::InsertText(LPCTSTR pszText)
     }
     m_nCaret = std::max(0, std::min(nNewCaret, LastDigitEnd(strNew)));
     AfterEdit(strOld, nOldCaret);
+}
+
+int CGXBCurrencyEdit::CaretAtSeparator(int nSep) const
+{
+    return m_pFormat->GetIntegerDigits() == 0 ? nSep + 1 : nSep;
 }
 
 BOOL CGXBCurrencyEdit::SetTextParsedQuietly(LPCTSTR pszText)
@@ -207,7 +211,7 @@ void CGXBCurrencyEdit::ClearAmount()
     CString s = GetText();
     int nSep = SeparatorInSpan(*m_pFormat, s);
     if (nSep >= 0)
-        m_nCaret = m_pFormat->GetIntegerDigits() == 0 ? nSep + 1 : nSep;
+        m_nCaret = CaretAtSeparator(nSep);
     else
         m_nCaret = LastDigitEnd(s);
 }
