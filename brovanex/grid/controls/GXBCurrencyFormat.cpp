@@ -329,6 +329,14 @@ BOOL CGXBCurrencyFormat::ParseValue(LPCTSTR pszText, double& dMagnitude, BOOL& b
     if (nBegin == std::string::npos)
         return FALSE;
     text = text.substr(nBegin, text.find_last_not_of(' ') - nBegin + 1);
+    // A symbol with digits or signs of its own ("R2", "-X-") would be read as part of the
+    // amount or its sign: the shown symbol is taken out first.
+    const std::string strSymbol = (LPCTSTR)m_strCurrencySymbol;
+    if (strSymbol.find_first_of("0123456789-()") != std::string::npos) {
+        std::string::size_type nSymbol = text.find(strSymbol);
+        if (nSymbol != std::string::npos)
+            text.erase(nSymbol, strSymbol.size());
+    }
 
     bool bOpen = text.find('(') != std::string::npos;
     bool bClose = text.find(')') != std::string::npos;

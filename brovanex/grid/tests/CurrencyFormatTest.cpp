@@ -222,6 +222,11 @@ TEST(GridCurrencyFormat, Parsed)
          [](CGXBCurrencyFormat& f) { f.m_cThousandSeparator = '-'; }},
         {"$1,234.50", TRUE, 1234.5, FALSE,
          [](CGXBCurrencyFormat& f) { f.m_cDecimalSeparator = ')'; }},
+        // A symbol with digits or signs is not part of the amount.
+        {"R21.00", TRUE, 1, FALSE, [](CGXBCurrencyFormat& f) { f.m_strCurrencySymbol = "R2"; }},
+        {"-R21.00", TRUE, 1, TRUE, [](CGXBCurrencyFormat& f) { f.m_strCurrencySymbol = "R2"; }},
+        {"21.00", TRUE, 21, FALSE, [](CGXBCurrencyFormat& f) { f.m_strCurrencySymbol = "R2"; }},
+        {"1.00-X-", TRUE, 1, FALSE, [](CGXBCurrencyFormat& f) { f.m_strCurrencySymbol = "-X-"; }},
     };
     for (const Case& c : cases) {
         CGXBCurrencyFormat format;
@@ -319,6 +324,26 @@ TEST(GridCurrencyFormat, ShownTextReadsBack)
                     char szRounded[64];
                     snprintf(szRounded, sizeof szRounded, "%.2f", d);
                     EXPECT_EQ(dBack, strtod(szRounded, nullptr)) << (LPCTSTR)s;
+                    EXPECT_EQ(bBack, bNegative) << (LPCTSTR)s;
+                }
+            }
+        }
+    }
+
+    // Symbols that hold digits or signs read back in every pattern.
+    for (const char* pszSymbol : {"R2", "(C)", "-"}) {
+        for (int nNeg = 0; nNeg < 16; ++nNeg) {
+            for (int nPos = 0; nPos < 4; ++nPos) {
+                CGXBCurrencyFormat format;
+                format.m_strCurrencySymbol = pszSymbol;
+                format.m_nNegativeFormat = nNeg;
+                format.m_nPositiveFormat = nPos;
+                for (BOOL bNegative = FALSE; bNegative <= TRUE; ++bNegative) {
+                    CString s = Show(format, 31.25, bNegative);
+                    double dBack = -1;
+                    BOOL bBack = 2;
+                    ASSERT_TRUE(format.ParseValue(s, dBack, bBack)) << (LPCTSTR)s;
+                    EXPECT_EQ(dBack, 31.25) << (LPCTSTR)s;
                     EXPECT_EQ(bBack, bNegative) << (LPCTSTR)s;
                 }
             }
