@@ -394,3 +394,21 @@ BOOL GXDrawEdge(CDC* pDC, LPRECT lpRect, UINT nEdge, BOOL bAdjustOnly)
 {
     return pDC->DrawEdge(lpRect, nEdge, bAdjustOnly ? 0x2000 : 0x000F);
 }
+
+void GXDrawFrameInParent(CWnd* pWnd, BOOL bDrawFrame)
+{
+    if (!bDrawFrame && !(pWnd->GetStyle() & 0x200))
+        return;
+    CWnd* pParent = pWnd->GetParent();
+    if (pParent == nullptr)
+        return;
+    CRect rect;
+    pWnd->GetWindowRect(&rect);
+    pParent->ScreenToClient(&rect);
+    rect.left -= 2;
+    rect.top -= 2;
+    rect.right += 3;
+    rect.bottom += 3;
+    CClientDC dc(pParent);
+    GXDrawEdge(&dc, &rect, EDGE_SUNKEN, FALSE);
+}

@@ -56,4 +56,7 @@ void GXFillSolidRect(CDC* pDC, LPCRECT lpRect, COLORREF cr);
 void GXFillSolidRectXYWH(CDC* pDC, int x, int y, int cx, int cy, COLORREF cr);
 void GXInvertRect(CDC* pDC, LPCRECT lpRect, LPCRECT lpClip);
 BOOL GXDrawEdge(CDC* pDC, LPRECT lpRect, UINT nEdge, BOOL bAdjustOnly);
+// A grid or tab window's non-client paint: with bDrawFrame (or the window's 0x200 style) a
+// sunken 3D frame drawn in the parent around the window, two pixels outside it.
+void GXDrawFrameInParent(CWnd* pWnd, BOOL bDrawFrame);
 #endif

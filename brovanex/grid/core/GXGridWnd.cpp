@@ -1,6 +1,7 @@
 // CGXGridWnd: the grid in a child window. Every message of interest goes to the core
 // first; what it does not handle gets the framework's default handling.
 #include "core/GXGridWnd.h"
+#include "core/GXDrawingAndFormatting.h"
 #include "core/GXGridMessages.h"
 #include "core/GXGridParam.h"
 #include "core/GXLibraryState.h"
@@ -103,20 +104,7 @@ BOOL CGXGridWnd::OnEraseBkgnd(CDC*) { return TRUE; }
 void CGXGridWnd::OnNcPaint()
 {
     Default();
-    if (!m_bDrawFrame && !(GetStyle() & 0x200))
-        return;
-    CWnd* pParent = GetParent();
-    if (pParent == nullptr)
-        return;
-    CRect rect;
-    GetWindowRect(&rect);
-    pParent->ScreenToClient(&rect);
-    rect.left -= 2;
-    rect.top -= 2;
-    rect.right += 3;
-    rect.bottom += 3;
-    CClientDC dc(pParent);
-    ::DrawEdge(dc.GetSafeHdc(), &rect, EDGE_SUNKEN, BF_RECT);
+    GXDrawFrameInParent(this, m_bDrawFrame);
 }
 
 BOOL CGXGridWnd::HandleGridMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& lResult)

@@ -669,20 +669,7 @@ BOOL CGXTabWnd::OnEraseBkgnd(CDC* pDC)
 void CGXTabWnd::OnNcPaint()
 {
     Default();
-    if (!m_bDrawFrame && !(GetStyle() & 0x200))
-        return;
-    CWnd* pParent = GetParent();
-    if (pParent == nullptr)
-        return;
-    CRect rect;
-    GetWindowRect(&rect);
-    pParent->ScreenToClient(&rect);
-    rect.left -= 2;
-    rect.top -= 2;
-    rect.right += 3;
-    rect.bottom += 3;
-    CClientDC dc(pParent);
-    GXDrawEdge(&dc, &rect, EDGE_SUNKEN, FALSE);
+    GXDrawFrameInParent(this, m_bDrawFrame);
 }
 
 void CGXTabWnd::OnSetFocus(CWnd* pOldWnd)
