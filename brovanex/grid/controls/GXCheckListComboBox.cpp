@@ -17,11 +17,6 @@ CGXControl* GXCreate_CGXCheckListComboBox(CGXGridCore* pGrid, UINT)
 }
 
 namespace {
-BOOL IsInWindow(HWND hWnd, HWND hParent)
-{
-    return hWnd != nullptr && hParent != nullptr && (hWnd == hParent || ::IsChild(hParent, hWnd));
-}
-
 // The value's bits: a number, negative or unreadable text counting as none.
 long ValueBits(const CString& strValue)
 {
@@ -166,12 +161,7 @@ LRESULT CGXCheckListComboBox::CloseList()
         return 0;
     CGXGridCore* pGrid = Grid();
     CGXGridFlagScope ignoreFocus(pGrid->m_bIgnoreFocus, TRUE);
-    pGrid->m_bDropDownCell = FALSE;
-    if (!IsReadOnly())
-        SetValueFromListBox(m_pDropDownWnd->GetListBox());
-    const BOOL bFocusInPopup = IsInWindow(::GetFocus(), m_pDropDownWnd->GetSafeHwnd());
-    DestroyPopup();
-    NotifyModified();
+    const BOOL bFocusInPopup = CloseListTakingChoice();
     // The cell's edit never keeps the focus: it goes back to the grid window.
     CWnd* pGridWnd = pGrid->GetGridWnd();
     if ((bFocusInPopup || ::GetFocus() == nullptr) && pGridWnd != nullptr &&
@@ -193,7 +183,7 @@ LRESULT CGXCheckListComboBox::OnListBoxKillFocus()
     if (m_pDropDownWnd == nullptr)
         return 0;
     CWnd* pGridWnd = Grid()->GetGridWnd();
-    if (pGridWnd != nullptr && IsInWindow(::GetFocus(), pGridWnd->GetSafeHwnd()))
+    if (pGridWnd != nullptr && GXIsWindowOrChild(::GetFocus(), pGridWnd->GetSafeHwnd()))
         return 0;
     SendMessage(WM_GX_LBOX_CANCEL, 0, 0);
     return 0;

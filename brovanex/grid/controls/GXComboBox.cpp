@@ -95,15 +95,17 @@ void GXDrawComboButton(CDC* pDC, const CRect& rect, BOOL bSunken, BOOL bPressed)
 
 void CGXComboBoxButton::Draw(CDC* pDC, BOOL bActive)
 {
-    if (!bActive) {
-        // Inactive cells show the button only when the combo asks for it always.
-        const CGXControl* pControl = GetControl();
-        if (pControl == nullptr || !pControl->IsKindOf(GX_CONTROL_CLASS(CGXComboBox)) ||
-            !static_cast<const CGXComboBox*>(pControl)->m_bDrawButtonAlways)
-            return;
-    }
+    if (!bActive && !DrawnInactive())
+        return;
     const BOOL bPressed = bActive && IsActive() && m_bPressed;
     GXDrawComboButton(pDC, m_rect, bPressed, bPressed);
+}
+
+BOOL CGXComboBoxButton::DrawnInactive() const
+{
+    const CGXControl* pControl = GetControl();
+    return pControl != nullptr && pControl->IsKindOf(GX_CONTROL_CLASS(CGXComboBox)) &&
+        static_cast<const CGXComboBox*>(pControl)->m_bDrawButtonAlways;
 }
 
 // --- Construction ---
@@ -252,17 +254,23 @@ int CGXComboBox::TextHeight(ROWCOL nRow, ROWCOL nCol, const CGXStyle& style)
     const BOOL bCache = IsInitRowCol(nRow, nCol) || m_bDrawButtonAlways;
     if (bCache && m_nTextHeight > 0)
         return m_nTextHeight;
-    CWnd* pGridWnd = Grid()->GetGridWnd();
+    const int nHeight = GXMeasureStyleTextHeight(Grid(), style);
+    if (bCache)
+        m_nTextHeight = nHeight;
+    return nHeight;
+}
+
+int GXMeasureStyleTextHeight(CGXGridCore* pGrid, const CGXStyle& style)
+{
+    CWnd* pGridWnd = pGrid->GetGridWnd();
     if (pGridWnd == nullptr || pGridWnd->GetSafeHwnd() == nullptr)
         return 0;
     CClientDC dc(pGridWnd);
-    CFont* pOld = Grid()->SelectStyleFont(&dc, style);
+    CFont* pOld = pGrid->SelectStyleFont(&dc, style);
     TEXTMETRIC tm = {};
     dc.GetTextMetrics(&tm);
     if (pOld != nullptr)
         dc.SelectObject(pOld);
-    if (bCache)
-        m_nTextHeight = tm.tmHeight;
     return tm.tmHeight;
 }
 

@@ -27,7 +27,12 @@ class CGXComboBoxButton : public CGXButton
 {
 public:
     explicit CGXComboBoxButton(CGXControl* pComposite) : CGXButton(pComposite) { }
+    // Drawn pressed while the mouse holds it; in an inactive cell only as DrawnInactive says.
     void Draw(CDC* pDC, BOOL bActive) override;
+
+protected:
+    // TRUE when the combo asks for the button in cells that are not active, too.
+    virtual BOOL DrawnInactive() const;
 };
 
 // Draws the face, edge and arrow of a combo button (shared by the combo cells' buttons).
@@ -62,6 +67,12 @@ protected:
 // A drop-down list's WM_ERASEBKGND: fills it with the brush its parent gives list boxes;
 // FALSE (nothing done) when the parent gives none.
 BOOL GXEraseWithParentListBrush(CWnd* pList, HDC hDC);
+
+// TRUE when hWnd is hParent or one of its children (FALSE when either is null).
+BOOL GXIsWindowOrChild(HWND hWnd, HWND hParent);
+
+// The text height of a style's font on the grid's window (0 while the grid has no window).
+int GXMeasureStyleTextHeight(CGXGridCore* pGrid, const CGXStyle& style);
 
 // The list inside the pop-up: turns clicks and keys into the private messages.
 class CGXComboListBox : public CListBox
@@ -166,6 +177,10 @@ protected:
     int TextHeight(ROWCOL nRow, ROWCOL nCol, const CGXStyle& style);
     // Destroys the pop-up with the focus-change lock held.
     void DestroyPopup();
+    // Closes the open list: takes its selection into the cell (unless the cell is read-only),
+    // destroys the pop-up and tells the grid; TRUE when the focus was in the list. The
+    // caller holds the grid's ignore-focus switch over this and the focus move after it.
+    BOOL CloseListTakingChoice();
 
     BOOL m_bStoringValue; // Store writes a value already converted
 };

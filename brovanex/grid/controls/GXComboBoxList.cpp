@@ -14,12 +14,10 @@
 #include <cctype>
 #include <cstdlib>
 
-namespace {
-BOOL IsInWindow(HWND hWnd, HWND hParent)
+BOOL GXIsWindowOrChild(HWND hWnd, HWND hParent)
 {
     return hWnd != nullptr && hParent != nullptr && (hWnd == hParent || ::IsChild(hParent, hWnd));
 }
-} // namespace
 
 // --- CGXGridCombo ---
 
@@ -386,18 +384,24 @@ void CGXComboBox::ShowDropDown(BOOL bShow)
 
 // --- The private messages ---
 
+BOOL CGXComboBox::CloseListTakingChoice()
+{
+    Grid()->m_bDropDownCell = FALSE;
+    if (!IsReadOnly())
+        SetValueFromListBox(m_pDropDownWnd->GetListBox());
+    const BOOL bFocusInPopup = GXIsWindowOrChild(::GetFocus(), m_pDropDownWnd->GetSafeHwnd());
+    DestroyPopup();
+    NotifyModified();
+    return bFocusInPopup;
+}
+
 LRESULT CGXComboBox::OnListBoxSelect()
 {
     if (m_pDropDownWnd == nullptr)
         return 0;
     CGXGridCore* pGrid = Grid();
     CGXGridFlagScope ignoreFocus(pGrid->m_bIgnoreFocus, TRUE);
-    pGrid->m_bDropDownCell = FALSE;
-    if (!IsReadOnly())
-        SetValueFromListBox(m_pDropDownWnd->GetListBox());
-    const BOOL bFocusInPopup = IsInWindow(::GetFocus(), m_pDropDownWnd->GetSafeHwnd());
-    DestroyPopup();
-    NotifyModified();
+    const BOOL bFocusInPopup = CloseListTakingChoice();
     CWnd* pGridWnd = pGrid->GetGridWnd();
     const HWND hFocus = ::GetFocus();
     if (bFocusInPopup || hFocus == nullptr ||
@@ -414,7 +418,7 @@ LRESULT CGXComboBox::OnListBoxCancel(BOOL bKeepActive)
         return 0;
     CGXGridCore* pGrid = Grid();
     pGrid->m_bDropDownCell = FALSE;
-    const BOOL bFocusInList = IsInWindow(::GetFocus(), m_pDropDownWnd->GetSafeHwnd());
+    const BOOL bFocusInList = GXIsWindowOrChild(::GetFocus(), m_pDropDownWnd->GetSafeHwnd());
     DestroyPopup();
     if (bKeepActive || (bFocusInList && IsActive())) {
         {
@@ -455,7 +459,8 @@ LRESULT CGXComboBox::OnListBoxKillFocus()
     CWnd* pGridWnd = pGrid->GetGridWnd();
     const HWND hGrid = pGridWnd != nullptr ? pGridWnd->GetSafeHwnd() : nullptr;
     const HWND hFocus = ::GetFocus();
-    if (IsInWindow(hFocus, hGrid) || IsInWindow(hFocus, m_pDropDownWnd->GetSafeHwnd()))
+    if (GXIsWindowOrChild(hFocus, hGrid) ||
+        GXIsWindowOrChild(hFocus, m_pDropDownWnd->GetSafeHwnd()))
         return 0;
     if (hFocus == nullptr || hGrid == nullptr) {
         SendMessage(WM_GX_LBOX_CANCEL, 0, 0);

@@ -34,16 +34,11 @@ namespace {
 const int kButtonWidth = 15;
 } // namespace
 
-void CGXComboBoxWndButton::Draw(CDC* pDC, BOOL bActive)
+BOOL CGXComboBoxWndButton::DrawnInactive() const
 {
-    if (!bActive) {
-        const CGXControl* pControl = GetControl();
-        if (pControl == nullptr || !pControl->IsKindOf(GX_CONTROL_CLASS(CGXComboBoxWnd)) ||
-            !static_cast<const CGXComboBoxWnd*>(pControl)->m_bDrawButtonAlways)
-            return;
-    }
-    const BOOL bPressed = bActive && IsActive() && m_bPressed;
-    GXDrawComboButton(pDC, m_rect, bPressed, bPressed);
+    const CGXControl* pControl = GetControl();
+    return pControl != nullptr && pControl->IsKindOf(GX_CONTROL_CLASS(CGXComboBoxWnd)) &&
+        static_cast<const CGXComboBoxWnd*>(pControl)->m_bDrawButtonAlways;
 }
 
 CGXComboBoxWnd::CGXComboBoxWnd(CGXGridCore* pGrid) : CGXComboBoxWnd(pGrid, new CGXComboEditPart) { }
@@ -329,18 +324,8 @@ CSize CGXComboBoxWnd::AddBorders(CSize size, const CGXStyle& style)
 
 int CGXComboBoxWnd::TextHeight(const CGXStyle& style)
 {
-    if (m_nTextHeight > 0)
-        return m_nTextHeight;
-    CWnd* pGridWnd = Grid()->GetGridWnd();
-    if (pGridWnd == nullptr || pGridWnd->GetSafeHwnd() == nullptr)
-        return 0;
-    CClientDC dc(pGridWnd);
-    CFont* pOld = Grid()->SelectStyleFont(&dc, style);
-    TEXTMETRIC tm = {};
-    dc.GetTextMetrics(&tm);
-    if (pOld != nullptr)
-        dc.SelectObject(pOld);
-    m_nTextHeight = tm.tmHeight;
+    if (m_nTextHeight <= 0)
+        m_nTextHeight = GXMeasureStyleTextHeight(Grid(), style);
     return m_nTextHeight;
 }
 

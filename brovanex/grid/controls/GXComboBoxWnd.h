@@ -5,6 +5,7 @@
 // CGXComboEditPart is the combo's edit child, subclassed to route focus and keys to the cell.
 #pragma once
 #include "controls/GXChild.h"
+#include "controls/GXComboBox.h"
 #include "controls/GXStatic.h"
 #include "fw/combobox.h"
 #include "fw/edit.h"
@@ -16,11 +17,13 @@
 class CGXComboBoxWnd;
 
 // The drop-down arrow of the windowed combo cells.
-class CGXComboBoxWndButton : public CGXButton
+class CGXComboBoxWndButton : public CGXComboBoxButton
 {
 public:
-    explicit CGXComboBoxWndButton(CGXControl* pComposite) : CGXButton(pComposite) { }
-    void Draw(CDC* pDC, BOOL bActive) override;
+    explicit CGXComboBoxWndButton(CGXControl* pComposite) : CGXComboBoxButton(pComposite) { }
+
+protected:
+    BOOL DrawnInactive() const override;
 };
 
 class CGXComboEditPart : public CEdit
