@@ -20,6 +20,8 @@ namespace {
 // the bytes.
 struct GXOle1Stream : OLESTREAM
 {
+    explicit GXOle1Stream(IStream* pOver);
+
     IStream* pStream;
     DWORD nBytes;
 };
@@ -45,6 +47,11 @@ DWORD CALLBACK Ole1Put(LPOLESTREAM pOleStream, const void* pv, DWORD cb)
 }
 
 OLESTREAMVTBL s_ole1Vtbl = {Ole1Get, Ole1Put};
+
+GXOle1Stream::GXOle1Stream(IStream* pOver) : OLESTREAM(), pStream(pOver), nBytes(0)
+{
+    lpstbl = &s_ole1Vtbl;
+}
 
 // Releases an interface pointer at the end of a scope.
 template<class T>
@@ -256,10 +263,7 @@ HRESULT CGXGenericViewerImpl::LoadBlock(const std::vector<BYTE>& block, CGXGridC
             ::GlobalFree(hData);
             return gxOleStream;
         }
-        GXOle1Stream ole1;
-        ole1.lpstbl = &s_ole1Vtbl;
-        ole1.pStream = stream.p;
-        ole1.nBytes = 0;
+        GXOle1Stream ole1(stream.p);
         hr = ::OleConvertOLESTREAMToIStorage(&ole1, pStorage, nullptr);
     }
     if (FAILED(hr))
@@ -346,7 +350,7 @@ void CGXGenericViewerImpl::Release()
 
 void CGXGenericViewerImpl::OnObjectClosed() { m_bRunning = FALSE; }
 
-HRESULT CGXGenericViewerImpl::SaveObject()
+HRESULT CGXGenericViewerImpl::SaveIntoStorage(BOOL bOnlyIfDirty)
 {
     IOleObject* pObject = GetOleObject();
     IStorage* pStorage = GetStorage();
@@ -356,30 +360,29 @@ HRESULT CGXGenericViewerImpl::SaveObject()
     HRESULT hr = pObject->QueryInterface(IID_IPersistStorage, (void**)&persist);
     if (FAILED(hr))
         return hr;
-    if (persist->IsDirty() == S_OK) {
-        hr = ::OleSave(persist.p, pStorage, TRUE);
-        persist->SaveCompleted(nullptr);
-        if (FAILED(hr))
-            return hr;
-    }
+    if (bOnlyIfDirty && persist->IsDirty() != S_OK)
+        return S_OK;
+    hr = ::OleSave(persist.p, pStorage, TRUE);
+    persist->SaveCompleted(nullptr);
+    return hr;
+}
+
+HRESULT CGXGenericViewerImpl::SaveObject()
+{
+    const HRESULT hr = SaveIntoStorage(TRUE);
+    if (FAILED(hr))
+        return hr;
     NotifyChanged();
     return S_OK;
 }
 
 HRESULT CGXGenericViewerImpl::SaveToVariant()
 {
+    HRESULT hr = SaveIntoStorage(FALSE);
+    if (FAILED(hr))
+        return hr;
     IOleObject* pObject = GetOleObject();
     IStorage* pStorage = GetStorage();
-    if (pObject == nullptr || pStorage == nullptr)
-        return E_UNEXPECTED;
-    CComHold<IPersistStorage> persist;
-    HRESULT hr = pObject->QueryInterface(IID_IPersistStorage, (void**)&persist);
-    if (FAILED(hr))
-        return hr;
-    hr = ::OleSave(persist.p, pStorage, TRUE);
-    persist->SaveCompleted(nullptr);
-    if (FAILED(hr))
-        return hr;
     pStorage->Commit(STGC_DEFAULT);
 
     // The header names the object's application type and its class's ProgID.
@@ -404,10 +407,7 @@ HRESULT CGXGenericViewerImpl::SaveToVariant()
     hr = ::CreateStreamOnHGlobal(nullptr, TRUE, &stream);
     if (FAILED(hr))
         return gxOleStream;
-    GXOle1Stream ole1;
-    ole1.lpstbl = &s_ole1Vtbl;
-    ole1.pStream = stream.p;
-    ole1.nBytes = 0;
+    GXOle1Stream ole1(stream.p);
     hr = ::OleConvertIStorageToOLESTREAM(pStorage, &ole1);
     if (FAILED(hr))
         return hr;

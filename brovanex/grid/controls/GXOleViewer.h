@@ -102,6 +102,9 @@ protected:
     // Sets the client site, shows the object when asked and connects the advise sink.
     HRESULT Connect(CGXGridCore* pGrid, BOOL bShow);
     HWND GridWindowOf(CGXGridCore* pGrid) const;
+    // Saves the object into its storage (with bOnlyIfDirty, only an object with unsaved
+    // changes); E_UNEXPECTED without an object or storage.
+    HRESULT SaveIntoStorage(BOOL bOnlyIfDirty);
 
     CGXOlePreview* m_pControl;
     VARIANT m_varObject;
