@@ -252,10 +252,52 @@ BOOL CGXRadioButton::RouteKeyMessage(UINT nMessage, UINT nChar, UINT nRepCnt, UI
     return TRUE;
 }
 
+// --- Editing a cached value (the "Ex" cells) ---
+
+template<class TBase>
+void CGXCachedValueEditing<TBase>::WriteCachedValue(LPCTSTR pszValue)
+{
+    if (!m_bActive) {
+        if (!this->OnStartEditing())
+            return;
+        m_bActive = TRUE;
+    }
+    if (CGXStyle* pStyle = this->LoadStyle())
+        pStyle->SetValue(pszValue);
+    this->InvalidateCell(this->m_nRow, this->m_nCol);
+    SetModify(TRUE);
+    this->NotifyModified();
+}
+
+template<class TBase>
+BOOL CGXCachedValueEditing<TBase>::KeyDown(UINT nChar, UINT, UINT)
+{
+    if (nChar != VK_DELETE || !m_bActive || this->IsReadOnly())
+        return FALSE;
+    WriteCachedValue("");
+    return TRUE;
+}
+
+template<class TBase>
+BOOL CGXCachedValueEditing<TBase>::Store()
+{
+    CString strValue;
+    if (this->m_bInit && m_bModified && this->GetValue(strValue))
+        this->m_pGrid->SetCellValue(
+            CGXRange(this->m_nRow, this->m_nCol, this->m_nRow, this->m_nCol), strValue,
+            GX_INVALIDATE);
+    m_bModified = FALSE;
+    m_bActive = FALSE;
+    return TRUE;
+}
+
+template class CGXCachedValueEditing<CGXRadioButton>;
+template class CGXCachedValueEditing<CGXCheckBox>;
+
 // --- Radio buttons, editing a cached value ---
 
 CGXRadioButtonEx::CGXRadioButtonEx(CGXGridCore* pGrid, BOOL bDraw3dFrame)
-    : CGXRadioButton(pGrid, bDraw3dFrame), m_bActive(FALSE), m_bModified(FALSE)
+    : CGXCachedValueEditing<CGXRadioButton>(pGrid, bDraw3dFrame)
 { }
 
 void CGXRadioButtonEx::AddUserAttributes(CGXStylesMap* pStylesMap)
@@ -295,8 +337,6 @@ void CGXRadioButtonEx::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, cons
     CGXRadioButton::Draw(pDC, rect, nRow, nCol, style, pStandardStyle);
 }
 
-void CGXRadioButtonEx::SetActive(BOOL bActive) { m_bActive = bActive; }
-
 void CGXRadioButtonEx::Init(ROWCOL nRow, ROWCOL nCol)
 {
     CGXRadioButton::Init(nRow, nCol);
@@ -304,41 +344,9 @@ void CGXRadioButtonEx::Init(ROWCOL nRow, ROWCOL nCol)
     m_bModified = FALSE;
 }
 
-void CGXRadioButtonEx::SetCachedValue(LPCTSTR pszValue)
-{
-    if (!m_bActive) {
-        if (!OnStartEditing())
-            return;
-        m_bActive = TRUE;
-    }
-    if (CGXStyle* pStyle = LoadStyle())
-        pStyle->SetValue(pszValue);
-    InvalidateCell(m_nRow, m_nCol);
-    SetModify(TRUE);
-    NotifyModified();
-}
-
 void CGXRadioButtonEx::SelectChoice(int nChoice)
 {
     CString strValue;
     strValue.Format("%d", nChoice);
-    SetCachedValue(strValue);
-}
-
-BOOL CGXRadioButtonEx::KeyDown(UINT nChar, UINT, UINT)
-{
-    if (nChar != VK_DELETE || !m_bActive || IsReadOnly())
-        return FALSE;
-    SetCachedValue("");
-    return TRUE;
-}
-
-BOOL CGXRadioButtonEx::Store()
-{
-    CString strValue;
-    if (m_bInit && m_bModified && GetValue(strValue))
-        m_pGrid->SetCellValue(CGXRange(m_nRow, m_nCol, m_nRow, m_nCol), strValue, GX_INVALIDATE);
-    m_bModified = FALSE;
-    m_bActive = FALSE;
-    return TRUE;
+    WriteCachedValue(strValue);
 }

@@ -59,19 +59,36 @@ protected:
     int m_nChoices; // found at the last drawing
 };
 
-class CGXRadioButtonEx : public CGXRadioButton
+// What the "Ex" button cells share: they edit a cached value. A change starts editing and
+// writes the value into the loaded style, so the cell shows it; Delete empties it; Store
+// writes it into the cell and ends the editing.
+template<class TBase>
+class CGXCachedValueEditing : public TBase
+{
+public:
+    using TBase::TBase;
+
+    void SetActive(BOOL bActive) override { m_bActive = bActive; }
+    BOOL IsActive() override { return m_bActive; }
+    void SetModify(BOOL bModified) override { m_bModified = bModified; }
+    BOOL GetModify() override { return m_bModified; }
+    BOOL Store() override;
+    BOOL KeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) override;
+
+protected:
+    void WriteCachedValue(LPCTSTR pszValue);
+
+    BOOL m_bActive = FALSE;
+    BOOL m_bModified = FALSE;
+};
+
+class CGXRadioButtonEx : public CGXCachedValueEditing<CGXRadioButton>
 {
     GX_DECLARE_CONTROL(CGXRadioButtonEx)
 public:
     CGXRadioButtonEx(CGXGridCore* pGrid, BOOL bDraw3dFrame);
 
-    void SetActive(BOOL bActive) override;
-    BOOL IsActive() override { return m_bActive; }
-    void SetModify(BOOL bModified) override { m_bModified = bModified; }
-    BOOL GetModify() override { return m_bModified; }
-    BOOL Store() override;
     void Init(ROWCOL nRow, ROWCOL nCol) override;
-    BOOL KeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) override;
     CRect GetButtonRect(CDC* pDC, const CRect& rectInner, const CGXStyle& style, int n) override;
     void Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
               const CGXStyle* pStandardStyle) override;
@@ -81,10 +98,7 @@ public:
 protected:
     BOOL IsHorizontal(const CGXStyle& style) override;
     void SelectChoice(int nChoice) override;
-    void SetCachedValue(LPCTSTR pszValue);
 
-    BOOL m_bActive;
-    BOOL m_bModified;
     CStringArray m_texts; // the choice texts of the last layout
 };
 
@@ -145,25 +159,16 @@ protected:
     CRect m_rectBox;
 };
 
-class CGXCheckBoxEx : public CGXCheckBox
+class CGXCheckBoxEx : public CGXCachedValueEditing<CGXCheckBox>
 {
     GX_DECLARE_CONTROL(CGXCheckBoxEx)
 public:
     CGXCheckBoxEx(CGXGridCore* pGrid, BOOL bDraw3dFrame = FALSE, UINT nBitmapResourceId = 0,
                   UINT nPrintResourceId = 0);
 
-    void SetActive(BOOL bActive) override;
-    BOOL IsActive() override { return m_bActive; }
-    void SetModify(BOOL bModified) override { m_bModified = bModified; }
-    BOOL GetModify() override { return m_bModified; }
-    BOOL Store() override;
     void Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
               const CGXStyle* pStandardStyle) override;
-    BOOL KeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) override;
 
 protected:
     void WriteToggledValue(const CString& strValue) override;
-
-    BOOL m_bActive;
-    BOOL m_bModified;
 };

@@ -375,33 +375,10 @@ BOOL CGXCheckBox::AcceptsTypedText(CString& strText, ROWCOL, ROWCOL, const CGXSt
 
 CGXCheckBoxEx::CGXCheckBoxEx(CGXGridCore* pGrid, BOOL bDraw3dFrame, UINT nBitmapResourceId,
                              UINT nPrintResourceId)
-    : CGXCheckBox(pGrid, bDraw3dFrame, nBitmapResourceId, nPrintResourceId), m_bActive(FALSE),
-      m_bModified(FALSE)
+    : CGXCachedValueEditing<CGXCheckBox>(pGrid, bDraw3dFrame, nBitmapResourceId, nPrintResourceId)
 { }
 
-void CGXCheckBoxEx::SetActive(BOOL bActive) { m_bActive = bActive; }
-
-void CGXCheckBoxEx::WriteToggledValue(const CString& strValue)
-{
-    if (!m_bActive) {
-        if (!OnStartEditing())
-            return;
-        m_bActive = TRUE;
-    }
-    if (CGXStyle* pStyle = LoadStyle())
-        pStyle->SetValue(strValue);
-    InvalidateCell(m_nRow, m_nCol);
-    SetModify(TRUE);
-    NotifyModified();
-}
-
-BOOL CGXCheckBoxEx::KeyDown(UINT nChar, UINT, UINT)
-{
-    if (nChar != VK_DELETE || !m_bActive || IsReadOnly())
-        return FALSE;
-    WriteToggledValue("");
-    return TRUE;
-}
+void CGXCheckBoxEx::WriteToggledValue(const CString& strValue) { WriteCachedValue(strValue); }
 
 void CGXCheckBoxEx::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
                          const CGXStyle* pStandardStyle)
@@ -413,14 +390,4 @@ void CGXCheckBoxEx::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const C
         return;
     }
     CGXCheckBox::Draw(pDC, rect, nRow, nCol, style, pStandardStyle);
-}
-
-BOOL CGXCheckBoxEx::Store()
-{
-    CString strValue;
-    if (m_bInit && m_bModified && GetValue(strValue))
-        m_pGrid->SetCellValue(CGXRange(m_nRow, m_nCol, m_nRow, m_nCol), strValue, GX_INVALIDATE);
-    m_bModified = FALSE;
-    m_bActive = FALSE;
-    return TRUE;
 }
