@@ -248,6 +248,16 @@ BOOL CGXOlePreview::NotifyCellLeft(ROWCOL nNewRow, ROWCOL nNewCol)
     return CGXStatic::NotifyCellLeft(nNewRow, nNewCol);
 }
 
+BOOL CGXOlePreview::KeepChangedObject(CGXOleViewer* pViewer)
+{
+    m_pOpenViewer = pViewer;
+    SetActive(TRUE);
+    SetModify(TRUE);
+    NotifyModified();
+    Refresh();
+    return TRUE;
+}
+
 BOOL CGXOlePreview::KeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
     if (nChar != VK_DELETE || ::GetKeyState(VK_CONTROL) < 0)
@@ -261,12 +271,7 @@ BOOL CGXOlePreview::KeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
     if (pViewer == nullptr)
         return FALSE;
     pViewer->Release();
-    m_pOpenViewer = pViewer;
-    SetActive(TRUE);
-    SetModify(TRUE);
-    NotifyModified();
-    Refresh();
-    return TRUE;
+    return KeepChangedObject(pViewer);
 }
 
 // Opens the cell's object and puts it on the clipboard, telling the user (message nMessage)
@@ -307,12 +312,7 @@ BOOL CGXOlePreview::Cut()
     if (pViewer == nullptr)
         return FALSE;
     // The object left with the clipboard: the cell is emptied when stored.
-    m_pOpenViewer = pViewer;
-    SetActive(TRUE);
-    SetModify(TRUE);
-    NotifyModified();
-    Refresh();
-    return TRUE;
+    return KeepChangedObject(pViewer);
 }
 
 BOOL CGXOlePreview::Paste()
@@ -328,12 +328,7 @@ BOOL CGXOlePreview::Paste()
         ReportFailure(gxOleClass, 20134);
         return FALSE;
     }
-    m_pOpenViewer = pViewer;
-    SetActive(TRUE);
-    SetModify(TRUE);
-    NotifyModified();
-    Refresh();
-    return TRUE;
+    return KeepChangedObject(pViewer);
 }
 
 BOOL CGXOlePreview::CanCut()

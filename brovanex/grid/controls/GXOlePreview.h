@@ -67,6 +67,9 @@ protected:
     CGXOleViewer* PutObjectOnClipboard(UINT nMessage);
     // The cell may be changed (bound, not read-only, the grid agrees to editing).
     BOOL MayEdit();
+    // The cell's object was changed (cleared, cut or pasted) in pViewer: it becomes the
+    // open viewer, to be stored with the cell, and the cell is marked modified; TRUE.
+    BOOL KeepChangedObject(CGXOleViewer* pViewer);
 
     CGXViewerManager* m_pViewerManager; // owned
     CGXHotSpotButton* m_pButton; // a child of the control
