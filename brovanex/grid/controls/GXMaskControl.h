@@ -62,6 +62,9 @@ protected:
     int EditPosAtOrAfter(int nPos) const;
     // The editable position at or before a position, else the first one.
     int EditPosAtOrBefore(int nPos) const;
+    // After a click in the active cell: a caret (no selection) moves to the editable position
+    // at or before it.
+    void CaretToEditPos();
     // A typed character into the active window at the selection; FALSE when refused (beep).
     BOOL TypeChar(const CString& strChar);
     // Backspace (bBack) or Delete in the active window.

@@ -122,31 +122,29 @@ BOOL CGXMaskControl::KeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
     return TRUE;
 }
 
+void CGXMaskControl::CaretToEditPos()
+{
+    if (!IsActive() || GetSafeHwnd() == nullptr)
+        return;
+    int nStart = 0, nEnd = 0;
+    GetMaskSel(nStart, nEnd);
+    if (nStart == nEnd) {
+        const int nPos = EditPosAtOrBefore(nStart);
+        ShowMask(nPos, nPos);
+    }
+}
+
 BOOL CGXMaskControl::LButtonUp(UINT nFlags, CPoint point, UINT nHitState)
 {
     const BOOL bResult = CGXEditControl::LButtonUp(nFlags, point, nHitState);
-    if (IsActive() && GetSafeHwnd() != nullptr) {
-        int nStart = 0, nEnd = 0;
-        GetMaskSel(nStart, nEnd);
-        if (nStart == nEnd) {
-            const int nPos = EditPosAtOrBefore(nStart);
-            ShowMask(nPos, nPos);
-        }
-    }
+    CaretToEditPos();
     return bResult;
 }
 
 BOOL CGXMaskControl::LButtonDblClk(UINT nFlags, CPoint point)
 {
     const BOOL bResult = CGXEditControl::LButtonDblClk(nFlags, point);
-    if (IsActive() && GetSafeHwnd() != nullptr) {
-        int nStart = 0, nEnd = 0;
-        GetMaskSel(nStart, nEnd);
-        if (nStart == nEnd) {
-            const int nPos = EditPosAtOrBefore(nStart);
-            ShowMask(nPos, nPos);
-        }
-    }
+    CaretToEditPos();
     return bResult;
 }
 
