@@ -373,9 +373,7 @@ void CGXComboBoxWnd::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const 
     CGXGridCore* pGrid = Grid();
     if (!IsInitRowCol(nRow, nCol) || !IsActive() || pGrid->IsPrinting() ||
         GetSafeHwnd() == nullptr || !pGrid->IsCurrentCell(nRow, nCol)) {
-        if (IsInitRowCol(nRow, nCol) && GetSafeHwnd() != nullptr && IsWindowVisible() &&
-            !IsActive() && !pGrid->IsPrinting())
-            Hide();
+        HideWindowOfInactiveCell(nRow, nCol);
         if (!m_bHasStrings && GetSafeHwnd() != nullptr) {
             DrawOwnerDrawnCell(pDC, rect, nRow, nCol, style, pStandardStyle);
             CGXControl::Draw(pDC, rect, nRow, nCol, style, pStandardStyle); // the button

@@ -114,10 +114,7 @@ BOOL CGXComboBoxWnd::KeyHook(UINT nChar, UINT nRepCnt, UINT nFlags)
 
 BOOL CGXComboBoxWnd::Char(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
-    if (nChar < 32 || nChar == 127)
-        return CGXStatic::Char(nChar, nRepCnt, nFlags);
-    const char sz[2] = {(char)(BYTE)nChar, '\0'};
-    return InsertTypedText(sz, nRepCnt, nFlags);
+    return CharAsTypedText(nChar, nRepCnt, nFlags);
 }
 
 BOOL CGXComboBoxWnd::InsertTypedText(LPCTSTR pszText, UINT, UINT)

@@ -186,6 +186,22 @@ BOOL CGXControl::DrawsActiveChildren(ROWCOL nRow, ROWCOL nCol)
         (hFocus == pWnd->GetSafeHwnd() || ::IsChild(pWnd->GetSafeHwnd(), hFocus));
 }
 
+void CGXControl::HideWindowOfInactiveCell(ROWCOL nRow, ROWCOL nCol)
+{
+    CWnd* pWnd = GetWnd();
+    if (IsInitRowCol(nRow, nCol) && pWnd != nullptr && pWnd->GetSafeHwnd() != nullptr &&
+        pWnd->IsWindowVisible() && !IsActive() && !m_pGrid->IsPrinting())
+        Hide();
+}
+
+BOOL CGXControl::CharAsTypedText(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    if (nChar < 32 || nChar == 127)
+        return CGXControl::Char(nChar, nRepCnt, nFlags);
+    const char sz[2] = {(char)(BYTE)nChar, '\0'};
+    return InsertTypedText(sz, nRepCnt, nFlags);
+}
+
 void CGXControl::DrawCurrentCellFrame(CDC* pDC, const CRect& rect)
 {
     CGXGridParam* pParam = m_pGrid->GetParam();

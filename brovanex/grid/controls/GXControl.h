@@ -209,6 +209,12 @@ protected:
     BOOL RouteButtonDown(int nButton, UINT nFlags, CPoint point);
     BOOL RouteButtonUp(int nButton, UINT nFlags, CPoint point);
     BOOL RouteButtonDblClk(int nButton, UINT nFlags, CPoint point);
+    // A cell drawn as not active: the control's live window, shown over the bound cell, is
+    // hidden (not while printing).
+    void HideWindowOfInactiveCell(ROWCOL nRow, ROWCOL nCol);
+    // A character typed into an edited cell: a printable one goes in as typed text, a
+    // control character takes the base control's way.
+    BOOL CharAsTypedText(UINT nChar, UINT nRepCnt, UINT nFlags);
 
     DWORD m_dwFlags;
     CGXGridCore* m_pGrid;

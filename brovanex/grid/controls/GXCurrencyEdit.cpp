@@ -346,9 +346,7 @@ void CGXCurrencyEdit::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const
         CGXBCurrencyEdit::SetReadOnly(IsReadOnly());
         return;
     }
-    if (IsInitRowCol(nRow, nCol) && GetSafeHwnd() != nullptr && IsWindowVisible() &&
-        !Grid()->IsPrinting() && !IsActive())
-        Hide();
+    HideWindowOfInactiveCell(nRow, nCol);
     CGXStatic::Draw(pDC, rect, nRow, nCol, style, pStandardStyle);
 }
 

@@ -329,9 +329,7 @@ void CGXEditControl::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const 
     CGXGridCore* pGrid = Grid();
     if (!IsInitRowCol(nRow, nCol) || !IsActive() || pGrid->IsPrinting() ||
         GetSafeHwnd() == nullptr || !pGrid->IsCurrentCell(nRow, nCol)) {
-        if (IsInitRowCol(nRow, nCol) && GetSafeHwnd() != nullptr && IsWindowVisible() &&
-            !IsActive() && !pGrid->IsPrinting())
-            Hide();
+        HideWindowOfInactiveCell(nRow, nCol);
         CGXStatic::Draw(pDC, rect, nRow, nCol, style, pStandardStyle);
         return;
     }

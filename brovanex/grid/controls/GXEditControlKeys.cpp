@@ -124,10 +124,7 @@ BOOL CGXEditControl::KeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 
 BOOL CGXEditControl::Char(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
-    if (nChar < 32 || nChar == 127)
-        return CGXStatic::Char(nChar, nRepCnt, nFlags);
-    const char sz[2] = {(char)(BYTE)nChar, '\0'};
-    return InsertTypedText(sz, nRepCnt, nFlags);
+    return CharAsTypedText(nChar, nRepCnt, nFlags);
 }
 
 BOOL CGXEditControl::InsertTypedText(LPCTSTR pszText, UINT, UINT)
