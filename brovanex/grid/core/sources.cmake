@@ -62,5 +62,6 @@ list(APPEND GX_WIN_SOURCES
   core/GXGridView.cpp
   core/GXPrintDevice.cpp
   core/GXTabBeam.cpp
+  core/GXTabBeamPaint.cpp
   core/GXTabWnd.cpp
   core/GXTabWndViews.cpp)
