@@ -64,4 +64,5 @@ list(APPEND GX_WIN_SOURCES
   core/GXTabBeam.cpp
   core/GXTabBeamPaint.cpp
   core/GXTabWnd.cpp
+  core/GXTabWndPanes.cpp
   core/GXTabWndViews.cpp)
