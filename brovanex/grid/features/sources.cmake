@@ -57,7 +57,7 @@ gx_add_feature(PrintDevice WIN GXPrintDeviceImp.cpp)
 # Grid settings and styles in the application's profile.
 gx_add_feature(GridProfile WIN GXGridProfileImp.cpp)
 # Printing a grid in pages with its header and footer.
-gx_add_feature(Printing WIN GXGridPrintImp.cpp)
+gx_add_feature(Printing WIN GXGridPrintImp.cpp GXGridPrintImpHeaderFooter.cpp)
 # Selecting ranges with the mouse and the keys.
 gx_add_feature(UserSelectRange WIN GXGridUserSelectRangeImp.cpp)
 # Marking the headers of the current cell and of a row or column being sized.
