@@ -18,13 +18,18 @@ gx_add_control(CGXEditControl GXEditControl.cpp GXEditControlKeys.cpp GXEditCont
 # The date-time window with its gadgets, and the month and popup calendars.
 list(APPEND GX_WIN_SOURCES
   controls/GXBCalendar.cpp
+  controls/GXBCalendarPaint.cpp
   controls/GXBCalendarPanels.cpp
+  controls/GXBCalendarSelect.cpp
   controls/GXBDateNames.cpp
+  controls/GXBDateTimeButtonGadgets.cpp
   controls/GXBDateTimeCtrl.cpp
   controls/GXBDateTimeCtrlFields.cpp
+  controls/GXBDateTimeFieldGadgets.cpp
   controls/GXBDateTimeGadgets.cpp)
 # The date-time cell (ids 52543 and 52544).
-gx_add_control(CGXDateTimeCtrl GXDateTimeCtrl.cpp GXDateTimeCtrlFind.cpp)
+gx_add_control(CGXDateTimeCtrl GXDateTimeCtrl.cpp GXDateTimeCtrlDraw.cpp GXDateTimeCtrlFind.cpp
+  GXDateTimeCtrlKeys.cpp)
 # The currency number format (window-free).
 list(APPEND GX_CORE_SOURCES controls/GXBCurrencyFormat.cpp)
 # The calculator's arithmetic (window-free).
