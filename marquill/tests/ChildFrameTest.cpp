@@ -110,6 +110,7 @@ TEST_F(ScriptFrame, TheScriptConnectsToTheMainFramesRichTextBars)
     view->SetSelPair(9, 9);
     EXPECT_EQ(std::string(main->m_wndStatusBar.GetPaneText(2)), "Line:    3");
     EXPECT_EQ(std::string(main->m_wndStatusBar.GetPaneText(3)), "Col:    2");
-    if (main->m_wndButtonBar.GetSafeHwnd())
+    if (main->m_wndButtonBar.GetSafeHwnd()) {
         EXPECT_EQ(main->m_wndButtonBar.GetControl(), view->GetTextControl());
+    }
 }

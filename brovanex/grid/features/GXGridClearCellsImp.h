@@ -3,7 +3,7 @@
 #pragma once
 #include "features/GXAbstractGridFeatures.h"
 
-class CGXGridClearCellsImp : public CGXAbstractGridClearCellsImp
+class CGXGridClearCellsImp final : public CGXAbstractGridClearCellsImp
 {
 public:
     BOOL CanClear(CGXGridCore* pGrid) override;

@@ -6,7 +6,7 @@
 #pragma once
 #include "features/GXAbstractGridFeatures.h"
 
-class CGXGridCutPasteImp : public CGXAbstractGridCutPasteImp
+class CGXGridCutPasteImp final : public CGXAbstractGridCutPasteImp
 {
 public:
     BOOL CanCopy(CGXGridCore* pGrid) override;

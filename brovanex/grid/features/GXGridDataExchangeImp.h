@@ -5,7 +5,7 @@
 #pragma once
 #include "features/GXAbstractGridFeatures.h"
 
-class CGXGridTextDataExchangeImp : public CGXAbstractGridTextDataExchangeImp
+class CGXGridTextDataExchangeImp final : public CGXAbstractGridTextDataExchangeImp
 {
 public:
     BOOL ExportText(CGXGridCore* pGrid, CFile* pFile, const CGXRangeList& ranges,
@@ -20,7 +20,7 @@ public:
                           ROWCOL& nCols) override;
 };
 
-class CGXGridStyleDataExchangeImp : public CGXAbstractGridStyleDataExchangeImp
+class CGXGridStyleDataExchangeImp final : public CGXAbstractGridStyleDataExchangeImp
 {
 public:
     BOOL ExportStyles(CGXGridCore* pGrid, CArchive& ar, const CGXRangeList& ranges) override;

@@ -3,7 +3,7 @@
 #pragma once
 #include "features/GXAbstractGridFeatures.h"
 
-class CGXGridDirectCopyMoveCellsImp : public CGXAbstractGridDirectCopyMoveCellsImp
+class CGXGridDirectCopyMoveCellsImp final : public CGXAbstractGridDirectCopyMoveCellsImp
 {
 public:
     BOOL CopyCells(CGXGridCore* pGrid, const CGXRange& rg, ROWCOL nRow, ROWCOL nCol,

@@ -6,7 +6,7 @@
 #include "features/GXAbstractGridFeatures.h"
 #include "features/GXFindReplaceInfo.h"
 
-class CGXGridFindReplaceImp : public CGXAbstractGridFindReplaceImp
+class CGXGridFindReplaceImp final : public CGXAbstractGridFindReplaceImp
 {
 public:
     ~CGXGridFindReplaceImp();

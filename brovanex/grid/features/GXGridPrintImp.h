@@ -6,7 +6,7 @@
 #include "fw/gdi.h"
 #include <vector>
 
-class CGXGridPrintImp : public CGXAbstractGridPrintImp
+class CGXGridPrintImp final : public CGXAbstractGridPrintImp
 {
 public:
     void OnBeginPrinting(CGXGridCore* pGrid, CDC* pDC, CPrintInfo* pInfo) override;

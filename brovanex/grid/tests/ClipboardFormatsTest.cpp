@@ -15,7 +15,7 @@ CString Scan(const char* psz, DWORD dwSize, BOOL bEscapes = FALSE, LPCTSTR pszSe
     CGXClipboardFormats::ScanText(psz, dwSize, pszSep, bEscapes,
                                   [&](ROWCOL r, ROWCOL c, const CString& text) {
                                       CString cell;
-                                      cell.Format("%u,%u=%s;", r, c, (LPCTSTR)text);
+                                      cell.Format("%lu,%lu=%s;", (unsigned long)r, (unsigned long)c, (LPCTSTR)text);
                                       s += cell;
                                       return TRUE;
                                   });

@@ -51,8 +51,9 @@ TEST_F(ControlFactory, IdsGiveTheirControlsAndUnbuiltOnesTheStaticStandIn)
         std::unique_ptr<CGXControl> pControl(factory.CreateCellControl(c.nID, &grid()));
         ASSERT_NE(nullptr, pControl) << c.nID;
         EXPECT_EQ(&grid(), pControl->Grid());
-        if (c.pszClass != nullptr)
+        if (c.pszClass != nullptr) {
             EXPECT_STREQ(c.pszClass, GXControlClassName(pControl.get())) << c.nID;
+        }
         // Every control is a cell control: a built class or the static stand-in.
         EXPECT_TRUE(pControl->IsKindOf(GX_CONTROL_CLASS(CGXControl)));
     }

@@ -97,8 +97,9 @@ TEST_F(DateTimeCell, ValuesParseOnlyWholeDatesAndNumbersInRange)
     for (const Case& c : cases) {
         COleDateTime value;
         EXPECT_EQ(CGXDateTimeCtrl::ParseValue(c.text, value), c.ok) << c.text;
-        if (c.ok)
+        if (c.ok) {
             EXPECT_EQ(Text(value), Text(c.expected)) << c.text;
+        }
     }
 }
 
@@ -200,8 +201,9 @@ TEST_F(DateTimeCell, TypedTextIsSplitAtTheFormatsSeparators)
     for (const Case& c : cases) {
         CString strText = c.typed;
         EXPECT_EQ(m_pCtrl->AcceptsTypedText(strText, 4, 3, Style(4, 3)), c.ok) << c.typed;
-        if (c.ok)
+        if (c.ok) {
             EXPECT_STREQ(strText, c.stored) << c.typed;
+        }
     }
 }
 

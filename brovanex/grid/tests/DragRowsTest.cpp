@@ -99,8 +99,9 @@ TEST_F(GridDragRows, TheDropTargetDecidesWhereTheBlockLands)
         auto* pImp = dynamic_cast<CGXGridUserDragSelectRangeImp*>(Grid().UserDragSelectRangeImp());
         ASSERT_NE(pImp, nullptr);
         EXPECT_FALSE(pImp->IsDragging());
-        if (Rows() != "1,2,3,4,5,6,7,8,9,10")
+        if (Rows() != "1,2,3,4,5,6,7,8,9,10") {
             ASSERT_TRUE(Grid().Undo());
+        }
     }
 }
 

@@ -190,6 +190,7 @@ TEST_F(EditCell, TheEditWindowTakesTheCellsColours)
     const LRESULT hbrOther =
         grid().SendMessage(WM_CTLCOLOREDIT, (WPARAM)dc.GetSafeHdc(), (LPARAM)grid().m_hWnd);
     LOGBRUSH lbOther = {};
-    if (hbrOther != 0 && ::GetObjectA((HBRUSH)hbrOther, sizeof(lbOther), &lbOther) != 0)
+    if (hbrOther != 0 && ::GetObjectA((HBRUSH)hbrOther, sizeof(lbOther), &lbOther) != 0) {
         EXPECT_NE(lbOther.lbColor, RGB(255, 255, 0));
+    }
 }

@@ -257,8 +257,9 @@ TEST_F(GridFocus, TheEditScrolledUnderFrozenRowsIsCutAtTheirEdge)
         {"a covered block half under them", 7, TRUE},
     };
     for (const Case& c : cases) {
-        if (c.nToRow > 5)
+        if (c.nToRow > 5) {
             ASSERT_TRUE(grid().SetCoveredCells(5, 2, c.nToRow, 2)) << c.pszWhat;
+        }
         ASSERT_TRUE(grid().SetCurrentCell(5, 2)) << c.pszWhat;
         CGridKeyboard::Type("x");
         ASSERT_TRUE(Edit()->IsWindowVisible()) << c.pszWhat;

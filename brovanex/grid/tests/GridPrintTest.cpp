@@ -253,8 +253,9 @@ TEST_F(GridPrint, RowsThatArriveWhilePrintingArePrintedOnMorePages)
         pGrid->OnPrint(&m_device, &info);
         m_device.EndPage();
         for (const CPageText& t : m_device.GetPageTexts((int)n - 1))
-            if (t.strText.Left(4) == "row ")
+            if (t.strText.Left(4) == "row ") {
                 EXPECT_TRUE(printed.insert((LPCTSTR)t.strText).second) << t.strText;
+            }
     }
     pGrid->OnEndPrinting(&m_device, &info);
     m_device.EndDoc();

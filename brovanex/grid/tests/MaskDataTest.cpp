@@ -79,8 +79,9 @@ TEST(MaskData, PositionsTakeTheirClassOfCharacter)
         MakeMask(data, c.pszMask);
         CString strChar(c.ch, 1);
         EXPECT_EQ(data.IsValidChar(0, strChar), c.bValid) << c.pszMask << " " << c.ch;
-        if (c.bValid)
+        if (c.bValid) {
             EXPECT_STREQ(strChar, c.pszStored) << c.pszMask << " " << c.ch;
+        }
     }
     CGXMaskData data;
     MakeMask(data, "#");

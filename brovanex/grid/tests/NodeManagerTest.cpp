@@ -10,7 +10,7 @@
 
 namespace {
 // Counts its references and reports when it goes.
-class CCountedUnknown : public IUnknown
+class CCountedUnknown final : public IUnknown
 {
 public:
     explicit CCountedUnknown(int& nDeleted) : m_nDeleted(nDeleted) { }

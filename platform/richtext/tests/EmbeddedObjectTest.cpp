@@ -237,8 +237,9 @@ TEST(EmbeddedObject, EveryFormatKeepsImagesAndObjects)
             EXPECT_EQ(made[i]->kind, read[i]->kind);
             EXPECT_TRUE(*made[i]->object == *read[i]->object) << i;
         }
-        if (k.exact)
+        if (k.exact) {
             EXPECT_TRUE(c.Document() == back);
+        }
         EXPECT_TRUE(back.IsConsistent());
     }
 }

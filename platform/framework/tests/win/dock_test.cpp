@@ -274,7 +274,7 @@ TEST_F(DockTest, ADialogBarSendsItsCommandsToTheFrameAndUpdatesItsControls)
     dialogBar.SetBarStyle(dialogBar.GetBarStyle() | CBRS_TOOLTIPS);
     CRect rectGo;
     ::GetWindowRect(::GetDlgItem(dialogBar.m_hWnd, IDC_BARS_BUTTON), &rectGo);
-    MSG msg = {dialogBar.m_hWnd, WM_MOUSEMOVE, 0, 0, ::GetMessageTime(), rectGo.CenterPoint()};
+    MSG msg = {dialogBar.m_hWnd, WM_MOUSEMOVE, 0, 0, (DWORD)::GetMessageTime(), rectGo.CenterPoint()};
     dialogBar.PreTranslateMessage(&msg);
     std::vector<std::string> tips;
     ::EnumThreadWindows(

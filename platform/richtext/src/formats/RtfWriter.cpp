@@ -253,7 +253,6 @@ private:
     // end of the last group.
     void WriteText(size_t lo, size_t hi, const std::vector<const CRichField*>& targets)
     {
-        const std::u16string& text = m_doc.Text();
         size_t next = 0;
         if (lo >= hi) {
             for (const CRichField* t : targets)
