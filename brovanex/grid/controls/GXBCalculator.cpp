@@ -1,5 +1,6 @@
 // The calculator window: layout, painting, mouse and keys; the pop-up variant.
 #include "controls/GXBCalculator.h"
+#include "core/GXDrawingAndFormatting.h"
 #include "core/GXResourceString.h"
 #include "fw/resource_chain.h"
 #include <algorithm>
@@ -324,20 +325,7 @@ void CGXBCalculator::OnPaint()
     dc.GetClipBox(&rcClip);
     if (rcClip.IsRectEmpty())
         return;
-    CBitmap bitmap;
-    CDC dcMem;
-    if (!dcMem.CreateCompatibleDC(&dc) ||
-        !bitmap.CreateCompatibleBitmap(&dc, rcClip.Width(), rcClip.Height())) {
-        Paint(&dc);
-        return;
-    }
-    CBitmap* pOld = dcMem.SelectObject(&bitmap);
-    dcMem.SetWindowOrg(rcClip.left, rcClip.top);
-    dcMem.IntersectClipRect(&rcClip);
-    Paint(&dcMem);
-    dc.BitBlt(rcClip.left, rcClip.top, rcClip.Width(), rcClip.Height(), &dcMem, rcClip.left,
-              rcClip.top, SRCCOPY);
-    dcMem.SelectObject(pOld);
+    GXPaintThroughBuffer(dc, rcClip, [this](CDC& dcPaint) { Paint(&dcPaint); });
 }
 
 BOOL CGXBCalculator::OnEraseBkgnd(CDC*) { return TRUE; }

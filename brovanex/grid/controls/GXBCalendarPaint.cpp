@@ -1,6 +1,7 @@
 // CGXBCalendar: painting, sizing and system colour changes, and the mouse (clicks, dragging
 // the selection over the day boxes, double clicks and marking with the right button).
 #include "controls/GXBCalendar.h"
+#include "core/GXDrawingAndFormatting.h"
 #include "core/GXSysColorCache.h"
 
 #include <windows.h>
@@ -17,24 +18,13 @@ void CGXBCalendar::OnPaint()
     GetClientRect(&client);
     if (client.IsRectEmpty())
         return;
-    CDC dcMem;
-    CBitmap bitmap;
-    CDC* pDC = &dc;
-    CBitmap* pOldBitmap = nullptr;
-    if (dcMem.CreateCompatibleDC(&dc) &&
-        bitmap.CreateCompatibleBitmap(&dc, client.Width(), client.Height())) {
-        pOldBitmap = dcMem.SelectObject(&bitmap);
-        pDC = &dcMem;
-    }
-    pDC->FillSolidRect(&client, m_clrFace);
-    m_title.Draw(*pDC);
-    m_dayBar.Draw(*pDC);
-    for (CGXBDayBox& box : m_boxes)
-        box.Draw(*pDC);
-    if (pDC == &dcMem) {
-        dc.BitBlt(0, 0, client.Width(), client.Height(), &dcMem, 0, 0, SRCCOPY);
-        dcMem.SelectObject(pOldBitmap);
-    }
+    GXPaintThroughBuffer(dc, client, [&](CDC& dcPaint) {
+        dcPaint.FillSolidRect(&client, m_clrFace);
+        m_title.Draw(dcPaint);
+        m_dayBar.Draw(dcPaint);
+        for (CGXBDayBox& box : m_boxes)
+            box.Draw(dcPaint);
+    });
 }
 
 void CGXBCalendar::OnSize(UINT nType, int cx, int cy)

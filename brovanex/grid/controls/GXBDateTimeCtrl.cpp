@@ -2,6 +2,7 @@
 // calendar. The fields themselves are in GXBDateTimeCtrlFields.cpp.
 #include "controls/GXBDateTimeCtrl.h"
 #include "controls/GXBCalendar.h"
+#include "core/GXDrawingAndFormatting.h"
 #include "core/GXSysColorCache.h"
 
 #include <windows.h>
@@ -334,22 +335,14 @@ void CGXBDateTimeCtrl::OnPaint()
     GetClientRect(&client);
     if (client.IsRectEmpty())
         return;
-    CDC dcMem;
-    CBitmap bitmap;
-    if (!dcMem.CreateCompatibleDC(&dc) ||
-        !bitmap.CreateCompatibleBitmap(&dc, client.Width(), client.Height())) {
-        DrawGadgets(dc); // no memory for the buffer: straight onto the window
-        return;
-    }
-    CBitmap* pOldBitmap = dcMem.SelectObject(&bitmap);
-    HGDIOBJ hOldFont = ::SelectObject(dcMem.GetSafeHdc(), m_hFont);
-    COLORREF crBack = IsWindowEnabled() ? GXResolveColor(m_clrBack)
-                                        : GXGetSysColorCache().GetSysColor(m_nDisabledColor);
-    dcMem.FillSolidRect(&client, crBack);
-    DrawGadgets(dcMem);
-    dc.BitBlt(0, 0, client.Width(), client.Height(), &dcMem, 0, 0, SRCCOPY);
-    ::SelectObject(dcMem.GetSafeHdc(), hOldFont);
-    dcMem.SelectObject(pOldBitmap);
+    const COLORREF crBack = IsWindowEnabled() ? GXResolveColor(m_clrBack)
+                                              : GXGetSysColorCache().GetSysColor(m_nDisabledColor);
+    GXPaintThroughBuffer(dc, client, [&](CDC& dcPaint) {
+        HGDIOBJ hOldFont = ::SelectObject(dcPaint.GetSafeHdc(), m_hFont);
+        dcPaint.FillSolidRect(&client, crBack);
+        DrawGadgets(dcPaint);
+        ::SelectObject(dcPaint.GetSafeHdc(), hOldFont);
+    });
 }
 
 BOOL CGXBDateTimeCtrl::OnEraseBkgnd(CDC*) { return TRUE; }

@@ -59,4 +59,25 @@ BOOL GXDrawEdge(CDC* pDC, LPRECT lpRect, UINT nEdge, BOOL bAdjustOnly);
 // A grid or tab window's non-client paint: with bDrawFrame (or the window's 0x200 style) a
 // sunken 3D frame drawn in the parent around the window, two pixels outside it.
 void GXDrawFrameInParent(CWnd* pWnd, BOOL bDrawFrame);
+// Paints rect of a window's DC through an off-screen bitmap so that it does not flicker
+// (pfnPaint draws in the window's coordinates); without memory for the bitmap it paints
+// straight onto the window.
+template<class TPaint>
+void GXPaintThroughBuffer(CDC& dc, const CRect& rect, TPaint pfnPaint)
+{
+    CDC dcMem;
+    CBitmap bitmap;
+    if (!dcMem.CreateCompatibleDC(&dc) ||
+        !bitmap.CreateCompatibleBitmap(&dc, rect.Width(), rect.Height())) {
+        pfnPaint(dc);
+        return;
+    }
+    CBitmap* pOldBitmap = dcMem.SelectObject(&bitmap);
+    dcMem.SetWindowOrg(rect.left, rect.top);
+    dcMem.IntersectClipRect(&rect);
+    pfnPaint(dcMem);
+    dc.BitBlt(rect.left, rect.top, rect.Width(), rect.Height(), &dcMem, rect.left, rect.top,
+              SRCCOPY);
+    dcMem.SelectObject(pOldBitmap);
+}
 #endif
