@@ -24,6 +24,7 @@ list(APPEND GX_WIN_SOURCES
   controls/GXBDateNames.cpp
   controls/GXBDateTimeButtonGadgets.cpp
   controls/GXBDateTimeCtrl.cpp
+  controls/GXBDateTimeCtrlInput.cpp
   controls/GXBDateTimeCtrlFields.cpp
   controls/GXBDateTimeFieldGadgets.cpp
   controls/GXBDateTimeGadgets.cpp)
